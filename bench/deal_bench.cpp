@@ -1,0 +1,46 @@
+#include <benchmark/benchmark.h>
+
+#include "bench/null_table_view.h"
+#include "engine/cards.h"
+#include "engine/deal.h"
+
+namespace zarvane {
+namespace {
+
+Game NewGame(NullTableView& view) {
+  Game game(view);
+  BuildCardTable(game);
+  for (int k = 1; k <= 78; ++k)
+    game.DealOrder[k] = k;
+  return game;
+}
+
+void BM_DealOnce(benchmark::State& state) {
+  NullTableView view;
+  Game game = NewGame(view);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(DealOnce(game));
+}
+BENCHMARK(BM_DealOnce);
+
+// The whole deal loop: attempts until one is accepted, then the sorting.
+void BM_DealLoop(benchmark::State& state) {
+  NullTableView view;
+  Game game = NewGame(view);
+  game.options.ForceOption = static_cast<int>(state.range(0));
+  game.options.AtLeastOneTaker = static_cast<std::uint8_t>(state.range(1));
+  for (auto _ : state) {
+    DealUntilAccepted(game);
+    benchmark::DoNotOptimize(game.Hands);
+  }
+}
+BENCHMARK(BM_DealLoop)
+    ->ArgNames({"ForceOption", "AtLeastOneTaker"})
+    ->Args({2, 0})
+    ->Args({2, 1})
+    ->Args({5, 0})
+    ->Args({6, 0})
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace zarvane

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string_view>
+
+#include "common/random.h"
+#include "engine/game_state.h"
+#include "engine/layout.h"
+#include "engine/table_view.h"
+#include "settings/options.h"
+
+namespace zarvane {
+
+// One game: the state of the deal, the options and totals, the language, the layout, the
+// screen and the clock. No globals, so a test can build as many as it likes.
+struct Game : GameState {
+  explicit Game(TableView& table_view, Clock clock = UtcTimeOfDay) : view(table_view) {
+    random.clock = std::move(clock);
+  }
+
+  TableView& view;
+  Generator random;
+  Options options;
+  Layout layout;
+
+  // 0 until the player chooses on the opening window, then 1 French or 2 English.
+  int Language = 0;
+  // Filled by the language step.
+  PerSeat<std::string_view> SeatNames{};
+  Table<std::string_view, 0, 4> BidNames{};
+  Table<std::string_view, 1, 4> LevelNames{};
+  std::string_view AdviceWord;
+
+  // Derived from the options by ApplyOptions.
+  int AutoContinue = 1;
+  int CardTimerInterval = 200;
+  int TransitionTimerInterval = 2000;
+};
+
+}  // namespace zarvane

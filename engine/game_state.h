@@ -1,0 +1,220 @@
+#pragma once
+
+#include <cstdint>
+
+#include "common/table.h"
+
+namespace zarvane {
+
+// Suit codes; the names are also the stems of the card face images.
+inline constexpr int kAtout = 0;  // trumps and the Excuse
+inline constexpr int kPique = 1;
+inline constexpr int kCoeur = 2;
+inline constexpr int kTrefle = 3;
+inline constexpr int kCarreau = 4;
+inline constexpr int kNoSuit = -1;  // an empty trick slot
+
+inline constexpr int kKing = 14;
+
+// Bid codes; -1 means the seat has not spoken yet.
+inline constexpr int kPasse = 0;
+inline constexpr int kPrise = 1;
+inline constexpr int kGarde = 2;
+inline constexpr int kGardeSans = 3;
+inline constexpr int kGardeContre = 4;
+inline constexpr int kNotSpoken = -1;
+
+// Seats in the order of bidding and play.
+inline constexpr int kSouth = 1;
+inline constexpr int kEast = 2;
+inline constexpr int kNorth = 3;
+inline constexpr int kWest = 4;
+
+// A play-memory status: the card is out of play.
+inline constexpr int kPlayed = 10;
+// A play-memory status: the card is set aside in the dog or the discard.
+inline constexpr int kSetAside = 5;
+
+struct Card {
+  std::int32_t Value = 0;  // 1..14 in a plain suit, 1..21 in trumps, 0 the Excuse
+  std::int32_t Suit = kNoSuit;
+  std::uint8_t InHand = 0;
+
+  friend bool operator==(const Card&, const Card&) = default;
+};
+
+inline bool IsExcuse(const Card& c) {
+  return c.Suit == kAtout && c.Value == 0;
+}
+inline bool IsTrump(const Card& c) {
+  return c.Suit == kAtout && c.Value != 0;
+}
+inline bool IsPetit(const Card& c) {
+  return c.Suit == kAtout && c.Value == 1;
+}
+inline bool IsOudler(const Card& c) {
+  return c.Suit == kAtout && (c.Value == 0 || c.Value == 1 || c.Value == 21);
+}
+inline bool IsKing(const Card& c) {
+  return c.Suit >= kPique && c.Suit <= kCarreau && c.Value == 14;
+}
+// A plain card below the king: what a taker may put in the discard without restriction.
+inline bool IsDiscardable(const Card& c) {
+  return c.Suit != kAtout && c.Value < kKing;
+}
+inline bool SameCard(const Card& a, const Card& b) {
+  return a.Value == b.Value && a.Suit == b.Suit;
+}
+
+using Hand = Table<Card, 1, 18>;
+template <typename T>
+using PerSeat = Table<T, 1, 4>;
+template <typename T>
+using PerSuit = Table<T, 1, 4>;
+template <typename T>
+using PerValue = Table<T, 1, 14>;  // plain cards
+template <typename T>
+using PerTrump = Table<T, 0, 21>;  // trumps 1..21 and the Excuse as 0
+
+struct PlayReasonEntry {
+  std::int32_t Code = -1;
+  std::int32_t Arg1 = -1;
+  std::int32_t Arg2 = -1;
+};
+
+// The cards, the deal and everything a deal in progress remembers. One plain record: the
+// flow, the rules and the strategy read and write it directly.
+struct GameState {
+  // The 78 cards in their fixed order, built once.
+  Table<Card, 1, 78> CardTable{};
+
+  // The deal.
+  Table<int, 1, 78> Deck{};
+  Table<int, 1, 78> DealOrder{};
+  Table<Card, 1, 78> DealtCards{};
+  Table<int, 1, 78> SavedDeck{};
+  PerSeat<Hand> Hands{};
+  Table<Card, 1, 6> Dog{};
+  PerSeat<Hand> InitialHands{};
+  Table<Card, 1, 6> InitialDog{};
+
+  // Bids.
+  PerSeat<int> ComputedBid{};
+  PerSeat<int> AnnouncedBid{};
+  int HighestBid = 0;
+  int BidsMade = 0;
+  int PendingBidder = 0;
+
+  // Deal state.
+  int FirstPlayer = 3;
+  int ReplayedDeal = 0;
+  int Taker = 0;
+  int TrickNumber = 0;
+  PerSeat<Card> TrickCards{};
+  int TrickLeader = 1;
+  int CurrentSeat = 1;
+  int CardsInTrick = 0;
+  int LedSuit = kNoSuit;
+  int LedValue = 0;
+  int HighestTrumpInTrick = 0;
+  PerSeat<Table<int, 1, 18>> Playable{};
+  PerSeat<Table<PlayReasonEntry, 1, 18>> PlayReason{};
+  PerSeat<Table<int, 1, 18>> PlayedSlot{};  // [seat][trick]
+  Table<int, 1, 18> TrickLeaders{};
+  int HumanSeat = kSouth;
+
+  // The click-to-continue machine.
+  int ContinueState = 0;
+  int DiscardMode = 0;
+  std::uint8_t DogWasShown = 0;
+  std::uint8_t DogOnDisplay = 0;
+  std::uint8_t TrickOnDisplay = 0;
+  std::uint8_t HumanMayPlay = 0;
+  std::uint8_t PoigneePending = 0;
+
+  // Scoring.
+  int TakerPoints = 0;  // half points
+  int DefencePoints = 0;
+  int TakerBouts = 0;
+  int DefenceBouts = 0;
+  int PointsNeeded = 0;
+  int PetitAuBout = 0;
+  int PoigneeLevel = 0;
+  std::uint8_t ScoresShown = 0;
+
+  // Dog and discard.
+  Table<Card, 1, 24> MergedCards{};
+  Table<int, 1, 24> KeepFlags{};
+  int DiscardCount = 0;
+  Table<int, 1, 24> DiscardImageMap{};
+  Table<int, 1, 24> DiscardSelected{};
+  Table<int, 1, 6> DiscardOrigin{};
+
+  // The play memory: what each observer knows of where each card is.
+  PerSeat<PerSuit<PerValue<int>>> CardStatus{};            // [observer][suit][value]
+  PerSeat<PerTrump<int>> TrumpStatus{};                    // [observer][value]
+  PerSeat<PerSeat<PerSuit<PerValue<int>>>> MayHoldCard{};  // [observer][holder][suit][value]
+  PerSeat<PerSeat<PerTrump<int>>> MayHoldTrump{};          // [observer][holder][value]
+  PerSeat<int> DiscardKnown{};                             // [observer]
+  PerSeat<PerSuit<PerValue<int>>> OutsideCard{};
+  PerSeat<Table<int, 1, 21>> OutsideTrump{};
+  PerSeat<PerSuit<int>> OutsideSuitCount{};
+  PerSeat<int> OutsideTrumpCount{};
+  PerSeat<PerSuit<int>> SuitCount{};
+  PerSeat<int> TrumpCount{};
+  PerSeat<PerSeat<PerSuit<int>>> KnownVoid{};  // [observer][seat][suit]
+  PerSeat<PerSeat<int>> KnownNoTrump{};        // [observer][seat]
+  Table<int, 1, 21> TrumpPlayed{};
+  PerSuit<PerValue<int>> SuitCardPlayed{};
+  int TrumpsPlayedCount = 0;
+  PerSeat<int> NoTrumpPlayedYet{};
+  PerSeat<int> FirstLeadPending{};
+  int NoDefenderLedYet = 1;
+  PerSuit<int> SuitOpening{};
+  int PetitHolder = -1;
+  int PetitSlot = -1;
+  int ExcuseHolder = -1;
+  int ExcuseSlot = -1;
+  int ExcusePlayed = 0;
+  std::uint8_t PetitInTrick = 0;
+  std::uint8_t TrumpGapFlag = 0;
+  PerSuit<std::uint8_t> TakerPlayedSuit{};
+  int TakerLastLedSuit = 0;
+  PerSuit<std::uint8_t> TakerLedSuit{};
+  int TakerLedSuitCount = 0;
+  Table<int, 1, 4> TakerLedSuitOrder{};
+  int TakerFirstSuit = -1;
+  int TakerSecondSuit = -1;
+  PerSeat<int> ChosenSuit{};
+  int KnightFellOnKing = 0;
+  int ChosenSuitTrumped = 0;
+  int HumanOddTrumpLead = -1;
+  int TakerPetitCut = -1;
+
+  // The strategy's memory.
+  Table<int, 1, 400> RuleState{};
+  std::uint8_t CardChosen = 0;
+  Table<int, 2, 21> TrumpHolder{};
+  Table<int, 2, 21> TrumpSlot{};
+  PerSuit<PerValue<int>> CardHolder{};
+  PerSuit<PerValue<int>> CardSlot{};
+  PerSuit<int> MasterCard{};
+  PerSeat<int> TopTrump{};
+  PerSeat<int> UnplacedTrumpCount{};
+  PerSeat<PerSuit<int>> UnplacedSuitCount{};
+  PerSeat<int> InitialTrumpCount{};
+  PerSeat<PerSuit<int>> InitialSuitCount{};
+  int DogTrumpCount = -1;
+  PerSuit<std::uint8_t> DogKing{};
+  PerSuit<int> TakerBareKing{};
+  std::uint8_t PetitHunt = 0;
+};
+
+inline int NextSeat(int seat) {
+  return seat == 4 ? 1 : seat + 1;
+}
+inline int PrevSeat(int seat) {
+  return seat == 1 ? 4 : seat - 1;
+}
+
+}  // namespace zarvane

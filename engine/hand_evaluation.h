@@ -1,0 +1,16 @@
+#pragma once
+
+#include "engine/game_state.h"
+
+namespace zarvane {
+
+// Evaluation points of one card (not its count in the score).
+int CardPoints(const Card& card);
+// The seat's trumps (the Excuse included) plus the bonus for their length.
+int TrumpPoints(const GameState& game, int seat);
+// The whole hand, with the long-trump term for n, the trumps without the Excuse.
+int HandValue(const GameState& game, int seat, int n);
+// The bid a computer player would make with the seat's 18 cards.
+int ComputeBid(const GameState& game, int seat);
+
+}  // namespace zarvane

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/table_view.h"
+
+namespace zarvane::testing {
+
+// What the player would see of one control, as last set by the engine.
+struct ControlState {
+  bool visible = false;
+  bool enabled = true;
+  bool checked = false;
+  std::string text;
+  std::string hint;
+  int colour = -1;
+  int font_size = 0;
+  Pointer pointer = Pointer::Normal;
+  int left = 0;
+  int top = 0;
+  std::optional<Card> card;
+};
+
+// A screen that remembers: the latest state of every control, the armed timers and the
+// message boxes. Questions and the colour chooser answer from queues a test fills.
+class FakeTableView : public TableView {
+ public:
+  void SetVisible(Control c, int index, bool visible) override { At(c, index).visible = visible; }
+  void SetEnabled(Control c, int index, bool enabled) override { At(c, index).enabled = enabled; }
+  void SetChecked(Control c, int index, bool checked) override { At(c, index).checked = checked; }
+  void SetText(Control c, int index, std::string_view utf8) override {
+    At(c, index).text = std::string(utf8);
+  }
+  void SetHint(Control c, int index, std::string_view utf8) override {
+    At(c, index).hint = std::string(utf8);
+  }
+  void SetColour(Control c, int index, int colour) override { At(c, index).colour = colour; }
+  void SetFontSize(Control c, int index, int pixels) override { At(c, index).font_size = pixels; }
+  void SetFocus(Control c, int index) override { focus = {c, index}; }
+  void SetPointer(Control c, int index, Pointer p) override { At(c, index).pointer = p; }
+  void Place(Control c, int index, int left, int top) override {
+    At(c, index).left = left;
+    At(c, index).top = top;
+  }
+  void ShowCard(Control c, int index, Card card) override { At(c, index).card = card; }
+  void StartTimer(TimerId t, int milliseconds) override { timers[t] = milliseconds; }
+  void StopTimer(TimerId t) override { timers.erase(t); }
+  void Inform(std::string_view text) override { informed.emplace_back(text); }
+  bool Ask(std::string_view text) override {
+    asked.emplace_back(text);
+    if (answers.empty())
+      return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  std::optional<int> ChooseColour(int current) override {
+    colour_dialog_preset = current;
+    return colour_choice;
+  }
+
+  const ControlState& Get(Control c, int index = 0) { return At(c, index); }
+  bool Visible(Control c, int index = 0) { return At(c, index).visible; }
+  const std::string& Text(Control c, int index = 0) { return At(c, index).text; }
+  bool Armed(TimerId t) const { return timers.contains(t); }
+
+  std::map<TimerId, int> timers;
+  std::vector<std::string> informed;
+  std::vector<std::string> asked;
+  std::deque<bool> answers;
+  std::optional<int> colour_choice;
+  std::optional<int> colour_dialog_preset;
+  std::optional<std::pair<Control, int>> focus;
+
+ private:
+  ControlState& At(Control c, int index) { return controls_[{c, index}]; }
+  std::map<std::pair<Control, int>, ControlState> controls_;
+};
+
+}  // namespace zarvane::testing
