@@ -9,42 +9,50 @@ namespace zarvane {
 // used. A family of controls (Carte3D1..Carte3D24) is one name with an index. The list is
 // written once here and gives both the enum and the names, which the windows use as object
 // names and the text tables use as keys.
-#define ZARVANE_CONTROLS(X)                                                                        \
-  /* the game window and its bar */                                                                \
-  X(frmZarvane)                                                                                    \
-  X(PanelHaut) X(SBNewGame) X(SBGameAgain) X(SBInitScores) X(SBQuitter) X(SBVoirScoresGlobaux)     \
-      X(SBVoirDeductions) X(SBVoirPliPrecedent) X(SBFondEcran) X(SBAide) X(info) /* deductions */  \
-      X(PanelDeductions) X(PanelInfoDeductions) X(PanelAtoutMax) X(Panel21) X(PanelPetit)          \
-          X(PanelExcuse) X(PanelAtExt) X(ImagePique) X(ImageCoeur) X(ImageTrefle) X(ImageCarreau)  \
-              X(HonourCell) X(CountLabel) /* side panels */                                        \
-      X(PanelNiveau) X(PanelPreneur) X(PanelEnchere) X(PanneauScores) X(nPointsAttaque)            \
-          X(nBoutsPreneur) X(nContrat) X(nBoutsDefense) X(nPointsDefense) /* the table */          \
-      X(TableRonde) X(CarteTable) X(CadrePreneur) X(PanelDec) X(panelScoreTotal) X(PanelLancement) \
-          X(PanelRegle) /* poignee question */                                                     \
-      X(PanelPoignee) X(PanelPoigneeSimple) X(PanelPoigneeDouble) X(PanelPoigneeTriple)            \
-          X(PanelPoigneeAucune) /* bidding and discard */                                          \
-      X(PanelConfirmeEcart) X(BarreEnchere) X(ButtonPasse) X(ButtonPrise) X(ButtonGarde)           \
-          X(ButtonGardeSans) X(ButtonGardeContre) X(evMaMain) /* card images */                    \
-      X(Carte3D) X(CarteChien)                                /* result panel */                   \
-      X(PanelResultat) X(PanelTexteResultat) X(panelRejouerDonne) X(PanelVoirMains)                \
-          X(PanelVoirPlis) X(PanelScoreDetaille) X(PanelPanelNewPartie) /* menus */                \
-      X(menuZarvane) X(menuNewGame) X(menuGameAgain) X(menuInitScores) X(menuQuit) X(menuLevel)    \
-          X(menuDebutant) X(menuAmateur) X(menuBon) X(menuPro) X(menuVoir) X(menuScoresGlobaux)    \
-              X(menuConseilEnch) X(menuPointsPartieEnCours) X(menuDeductions) X(menuPreviousTrick) \
-                  X(menuForce) X(menuForceNormale) X(menuForcePrise) X(menuForceGarde)             \
-                      X(menuForceGardeSans) X(menuForceGardeContre) X(menuForceDefense)            \
-                          X(menuAtLeast) X(menuVitesses) X(menuJeuDeLaCarte) X(menuInstantane)     \
-                              X(menuRapide) X(menuNormal) X(menuLent) X(menuEscargot)              \
-                                  X(menuAttenteEntreChaquePli) X(menuClickObligatoire)             \
-                                      X(menuUneSeconde) X(menuDeuxSecondes) X(menuCinqSecondes)    \
-                                          X(menuAide) X(menuSommaire)                              \
-                                              X(menuApropos) /* the other windows */               \
-      X(frmSplash) X(lblCompanyProduct) X(PanelStartFrench) X(PanelStartEnglish)                   \
-          X(frmPliPrecedent) X(frmTousPlis) X(PanelEffacer) X(PanelPasApas) X(PanelVoirTout)       \
-              X(frmMains) X(PanelChien) X(PanelEcart) X(frmPoignee) X(PanelBoutonParesseux)        \
-                  X(PanelAnnulerPoignee) X(frmScoreDetaille) X(panelPreneur) X(panelPoints)        \
-                      X(panelDefContrat) X(panelDefPrimePetit) X(panelDefNbBouts)                  \
-                          X(panelDefPrimePoignee)
+// clang-format off
+#define ZARVANE_CONTROLS(X) \
+  /* the game window and its bar */ \
+  X(frmZarvane) X(PanelHaut) X(SBNewGame) X(SBGameAgain) X(SBInitScores) X(SBQuitter) \
+  X(SBVoirScoresGlobaux) X(SBVoirDeductions) X(SBVoirPliPrecedent) X(SBFondEcran) X(SBAide) \
+  X(info) \
+  /* deductions */ \
+  X(PanelDeductions) X(PanelInfoDeductions) X(PanelAtoutMax) X(Panel21) X(PanelPetit) \
+  X(PanelExcuse) X(PanelAtExt) X(ImagePique) X(ImageCoeur) X(ImageTrefle) X(ImageCarreau) \
+  X(HonourCell) X(CountLabel) \
+  /* side panels */ \
+  X(PanelNiveau) X(PanelPreneur) X(PanelEnchere) X(PanneauScores) X(nPointsAttaque) \
+  X(nBoutsPreneur) X(nContrat) X(nBoutsDefense) X(nPointsDefense) \
+  /* the table */ \
+  X(TableRonde) X(CarteTable) X(CadrePreneur) X(PanelDec) X(panelScoreTotal) \
+  X(PanelLancement) X(PanelRegle) \
+  /* poignee question */ \
+  X(PanelPoignee) X(PanelPoigneeSimple) X(PanelPoigneeDouble) X(PanelPoigneeTriple) \
+  X(PanelPoigneeAucune) \
+  /* bidding and discard */ \
+  X(PanelConfirmeEcart) X(BarreEnchere) X(ButtonPasse) X(ButtonPrise) X(ButtonGarde) \
+  X(ButtonGardeSans) X(ButtonGardeContre) X(evMaMain) \
+  /* card images */ \
+  X(Carte3D) X(CarteChien) \
+  /* result panel */ \
+  X(PanelResultat) X(PanelTexteResultat) X(panelRejouerDonne) X(PanelVoirMains) \
+  X(PanelVoirPlis) X(PanelScoreDetaille) X(PanelPanelNewPartie) \
+  /* menus */ \
+  X(menuZarvane) X(menuNewGame) X(menuGameAgain) X(menuInitScores) X(menuQuit) X(menuLevel) \
+  X(menuDebutant) X(menuAmateur) X(menuBon) X(menuPro) X(menuVoir) X(menuScoresGlobaux) \
+  X(menuConseilEnch) X(menuPointsPartieEnCours) X(menuDeductions) X(menuPreviousTrick) \
+  X(menuForce) X(menuForceNormale) X(menuForcePrise) X(menuForceGarde) \
+  X(menuForceGardeSans) X(menuForceGardeContre) X(menuForceDefense) X(menuAtLeast) \
+  X(menuVitesses) X(menuJeuDeLaCarte) X(menuInstantane) X(menuRapide) X(menuNormal) \
+  X(menuLent) X(menuEscargot) X(menuAttenteEntreChaquePli) X(menuClickObligatoire) \
+  X(menuUneSeconde) X(menuDeuxSecondes) X(menuCinqSecondes) X(menuAide) X(menuSommaire) \
+  X(menuApropos) \
+  /* the other windows */ \
+  X(frmSplash) X(lblCompanyProduct) X(PanelStartFrench) X(PanelStartEnglish) \
+  X(frmPliPrecedent) X(frmTousPlis) X(PanelEffacer) X(PanelPasApas) X(PanelVoirTout) \
+  X(frmMains) X(PanelChien) X(PanelEcart) X(frmPoignee) X(PanelBoutonParesseux) \
+  X(PanelAnnulerPoignee) X(frmScoreDetaille) X(panelPreneur) X(panelPoints) \
+  X(panelDefContrat) X(panelDefPrimePetit) X(panelDefNbBouts) X(panelDefPrimePoignee)
+// clang-format on
 
 enum class Control {
 #define ZARVANE_CONTROL_ENUM(name) name,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "common/random.h"
@@ -29,6 +30,19 @@ struct Game : GameState {
   Table<std::string_view, 0, 4> BidNames{};
   Table<std::string_view, 1, 4> LevelNames{};
   std::string_view AdviceWord;
+  std::string_view QuitQuestion;
+  std::string_view Goodbye;
+  // The help document of the chosen language, in the program's folder.
+  std::string HelpFile;
+
+  // Where the program file lives, for the help documents; set by the program at start.
+  std::string ProgramFolder;
+  // The options file: "options" and the version text, in the current working folder.
+  std::string OptionsPath = "options98";
+  // A file that cannot be read or written is told to the player once a run, in the chosen
+  // language: a trouble met before the choice waits for it.
+  bool OptionsFileTroublePending = false;
+  bool OptionsFileTroubleShown = false;
 
   // Derived from the options by ApplyOptions.
   int AutoContinue = 1;

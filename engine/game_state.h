@@ -104,6 +104,8 @@ struct GameState {
   int HighestBid = 0;
   int BidsMade = 0;
   int PendingBidder = 0;
+  // 1 while South has the floor, so a bid button pressed at any other moment does nothing.
+  std::uint8_t SouthToBid = 0;
 
   // Deal state.
   int FirstPlayer = 3;
@@ -149,6 +151,8 @@ struct GameState {
   Table<int, 1, 24> DiscardImageMap{};
   Table<int, 1, 24> DiscardSelected{};
   Table<int, 1, 6> DiscardOrigin{};
+  // Where each image of South's discard row sits when not lifted; the screen cannot be asked.
+  Table<int, 1, 24> DiscardImageTop{};
 
   // The play memory: what each observer knows of where each card is.
   PerSeat<PerSuit<PerValue<int>>> CardStatus{};            // [observer][suit][value]

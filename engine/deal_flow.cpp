@@ -1,0 +1,298 @@
+#include "engine/deal_flow.h"
+
+#include "engine/bidding.h"
+#include "engine/cards.h"
+#include "engine/deal.h"
+#include "engine/deductions.h"
+#include "engine/discard.h"
+#include "engine/hand_layout.h"
+#include "engine/language.h"
+#include "engine/messages.h"
+#include "engine/options_flow.h"
+#include "engine/play_preparation.h"
+#include "engine/scores.h"
+
+namespace zarvane {
+
+namespace {
+
+// South, East, North, West: bid bubbles, taker frames and total panels.
+constexpr int kSeatColours[5] = {0, 0xF3D79C, 0xEFD2FD, 0x93FDF0, 0xA8FBAE};
+
+void SetPreviousTrickCommands(Game& game, bool enabled) {
+  game.view.SetEnabled(Control::menuPreviousTrick, 0, enabled);
+  game.view.SetEnabled(Control::SBVoirPliPrecedent, 0, enabled);
+}
+
+void StopAllTimers(Game& game) {
+  game.view.StopTimer(TimerId::TimerEnchere);
+  game.view.StopTimer(TimerId::TimerEntreCarte);
+  game.view.StopTimer(TimerId::TimerTransition);
+}
+
+void HideReviewWindows(Game& game) {
+  for (Control window : {Control::frmTousPlis, Control::frmMains, Control::frmPliPrecedent,
+                         Control::frmScoreDetaille}) {
+    game.view.SetVisible(window, 0, false);
+  }
+}
+
+void ClearTheTable(Game& game) {
+  SetPreviousTrickCommands(game, false);
+  for (Control single : {Control::PanelPreneur, Control::PanelEnchere, Control::PanelLancement,
+                         Control::PanelPoignee, Control::BarreEnchere, Control::PanelConfirmeEcart,
+                         Control::PanelResultat, Control::TableRonde}) {
+    game.view.SetVisible(single, 0, false);
+  }
+  for (int k = 1; k <= 24; ++k) {
+    game.view.SetVisible(Control::Carte3D, k, false);
+    game.view.SetPointer(Control::Carte3D, k, Pointer::NoDrop);
+    game.view.SetEnabled(Control::Carte3D, k, false);
+  }
+  for (int seat = 1; seat <= 4; ++seat) {
+    game.view.SetVisible(Control::CarteTable, seat, false);
+    game.view.SetVisible(Control::CadrePreneur, seat, false);
+    game.view.SetVisible(Control::PanelDec, seat, false);
+  }
+}
+
+void ResetDealState(Game& game) {
+  game.ChosenSuitTrumped = 0;
+  game.PoigneeLevel = 0;
+  game.PoigneePending = 0;
+  game.Taker = 0;
+  game.HighestBid = 0;
+  game.AnnouncedBid.Fill(kNotSpoken);
+  game.PendingBidder = 0;
+  game.SouthToBid = 0;
+  game.HumanMayPlay = 0;
+  game.DogOnDisplay = 0;
+  game.TrickOnDisplay = 0;
+  game.TakerBouts = 0;
+  game.DefenceBouts = 0;
+  for (Card& card : game.TrickCards)
+    card.Suit = kNoSuit;
+  game.ContinueState = 0;
+  game.DiscardMode = 0;
+  game.HighestTrumpInTrick = 0;
+  game.TakerPlayedSuit.Fill(0);
+  game.TakerPoints = 0;
+  game.DefencePoints = 0;
+  for (Control panel :
+       {Control::nPointsAttaque, Control::nPointsDefense, Control::nBoutsPreneur,
+        Control::nBoutsDefense, Control::PanelEnchere, Control::nContrat, Control::PanelPreneur}) {
+    game.view.SetText(panel, 0, "");
+  }
+}
+
+void ShowTableAndTakerFrame(Game& game) {
+  game.view.SetVisible(Control::TableRonde, 0, true);
+  game.view.SetVisible(Control::CadrePreneur, game.Taker, true);
+}
+
+// The taker is named: the frame behind his trick card, the side panels in his colour.
+void AnnounceTaker(Game& game) {
+  for (int seat = 1; seat <= 4; ++seat)
+    game.view.SetVisible(Control::PanelDec, seat, false);
+  const DesignRect card = ScaleRect(game.layout, kCarteTable[game.Taker - 1]);
+  game.view.Place(Control::CadrePreneur, game.Taker,
+                  card.left - RoundHalfEven(5 * game.layout.XScale),
+                  card.top - RoundHalfEven(5 * game.layout.YScale));
+  const int colour = kSeatColours[game.Taker];
+  for (Control panel : {Control::nPointsAttaque, Control::nBoutsPreneur, Control::nContrat,
+                        Control::PanelEnchere, Control::PanelPreneur}) {
+    game.view.SetColour(panel, 0, colour);
+  }
+  game.view.SetText(Control::PanelPreneur, 0, game.SeatNames[game.Taker]);
+  game.view.SetText(Control::PanelEnchere, 0, game.BidNames[game.AnnouncedBid[game.Taker]]);
+  game.view.SetVisible(Control::PanelPreneur, 0, true);
+  game.view.SetVisible(Control::PanelEnchere, 0, true);
+  for (int k = 1; k <= 24; ++k)
+    game.view.SetEnabled(Control::Carte3D, k, true);
+}
+
+// South's first card of the deal: the poignee question when he holds ten trumps or more.
+void OfferPoigneeIfHeld(Game& game) {
+  game.PoigneePending = 1;
+  int trumps = 0;
+  for (const Card& card : game.Hands[game.HumanSeat])
+    trumps += card.Suit == kAtout ? 1 : 0;
+  if (trumps < 10) {
+    game.PoigneePending = 0;
+    return;
+  }
+  game.view.SetVisible(Control::PanelPoigneeDouble, 0, false);
+  game.view.SetVisible(Control::PanelPoigneeTriple, 0, false);
+  if (trumps >= 13)
+    game.view.SetVisible(Control::PanelPoigneeDouble, 0, true);
+  if (trumps >= 15)
+    game.view.SetVisible(Control::PanelPoigneeTriple, 0, true);
+  game.view.SetVisible(Control::PanelPoignee, 0, true);
+}
+
+}  // namespace
+
+void StartUp(Game& game) {
+  ReadOptions(game);
+  SetLanguageTexts(game);
+  ApplyOptions(game);
+  SetPreviousTrickCommands(game, false);
+  game.view.SetEnabled(Control::menuGameAgain, 0, false);
+  game.view.SetEnabled(Control::SBGameAgain, 0, false);
+  game.ReplayedDeal = 0;
+  game.HumanMayPlay = 0;
+  game.DogOnDisplay = 0;
+  game.ScoresShown = 0;
+  game.RuleState.Fill(1);
+  for (Card& card : game.TrickCards)
+    card.Suit = kNoSuit;
+  game.HumanSeat = kSouth;
+  game.FirstPlayer = kNorth;
+  BuildCardTable(game);
+  for (int k = 1; k <= 78; ++k)
+    game.DealOrder[k] = k;
+  ApplyOptions(game);
+  game.view.SetVisible(Control::PanelLancement, 0, true);
+}
+
+void NewDeal(Game& game, int replay) {
+  // A tick armed for the deal being replaced must never act on the new one.
+  StopAllTimers(game);
+  game.ReplayedDeal = replay;
+  game.DogWasShown = 0;
+  game.ScoresShown = 1;
+  ToggleScores(game);
+  HideReviewWindows(game);
+  ResetDeductionsPanel(game);
+  ClearTheTable(game);
+  ResetDealState(game);
+  game.view.SetPointer(Control::frmZarvane, 0, Pointer::HourGlass);
+  if (replay == 0)
+    game.FirstPlayer = NextSeat(game.FirstPlayer);
+  game.TrickLeader = game.FirstPlayer;
+  game.CurrentSeat = game.FirstPlayer;
+  game.CardsInTrick = 0;
+  DealUntilAccepted(game);
+  LayOutSouthHand(game);
+  game.view.SetEnabled(Control::menuGameAgain, 0, true);
+  game.view.SetEnabled(Control::SBGameAgain, 0, true);
+  game.TrickNumber = 0;
+  game.BidsMade = 0;
+  game.PetitInTrick = 0;
+  game.view.SetPointer(Control::frmZarvane, 0, Pointer::Normal);
+  StartBidTurn(game, game.FirstPlayer);
+}
+
+void ReplayDeal(Game& game) {
+  game.ReplayedDeal = 1;
+  NewDeal(game, 1);
+}
+
+void Continue(Game& game) {
+  game.view.StopTimer(TimerId::TimerTransition);
+  if (game.TrickOnDisplay == 1) {
+    game.TrickOnDisplay = 0;
+    // After the last trick its four cards stay on the table.
+    if (game.TrickNumber != 19) {
+      for (int seat = 1; seat <= 4; ++seat)
+        game.view.SetVisible(Control::CarteTable, seat, false);
+    }
+    for (Card& card : game.TrickCards)
+      card.Suit = kNoSuit;
+  }
+  if (game.ContinueState == 1 && game.DiscardMode == 0) {
+    game.ContinueState = 0;
+    if (game.TrickNumber != 0) {
+      game.view.SetText(Control::info, 0, "");
+      ShowTableAndTakerFrame(game);
+      game.view.StartTimer(TimerId::TimerEntreCarte, game.CardTimerInterval);
+    } else {
+      game.TrickNumber = 1;
+      game.Taker = FindTaker(game);
+      if (game.AnnouncedBid[game.Taker] == kPasse) {
+        NewDeal(game, 0);
+        return;
+      }
+      AnnounceTaker(game);
+      ShowDog(game);
+    }
+  }
+  if (game.DogOnDisplay == 1 && game.ContinueState == 2) {
+    ShowTableAndTakerFrame(game);
+    BeginDiscard(game);
+  }
+  if (game.DogOnDisplay == 1 && game.ContinueState == 0)
+    game.ContinueState = 2;
+}
+
+int FindTaker(Game& game) {
+  int best = game.FirstPlayer;
+  for (int seat = NextSeat(best), n = 0; n < 3; seat = NextSeat(seat), ++n) {
+    if (game.AnnouncedBid[seat] > game.AnnouncedBid[best])
+      best = seat;
+  }
+  game.HighestBid = game.AnnouncedBid[best];
+  game.view.SetText(Control::PanelEnchere, 0, game.BidNames[game.HighestBid]);
+  return best;
+}
+
+void ShowDog(Game& game) {
+  game.DiscardOrigin.Fill(-1);
+  if (game.AnnouncedBid[game.Taker] > kGarde) {
+    PreparePlay(game);
+    game.ContinueState = 1;
+    return;
+  }
+  game.DogWasShown = 1;
+  for (int i = 1; i <= 6; ++i) {
+    const int top =
+        game.layout.TableCentreY + RoundHalfEven(RandomUpTo(game.random, 3) * game.layout.YScale);
+    game.view.Place(Control::CarteChien, i, (i - 1) * game.layout.CardStep + game.layout.DogLeft,
+                    top);
+    game.view.SetPointer(Control::CarteChien, i, Pointer::Normal);
+    game.view.ShowCard(Control::CarteChien, i, game.Dog[i]);
+    game.view.SetVisible(Control::CarteChien, i, true);
+  }
+  Say(game, kDogShownPrompt);
+  game.DogOnDisplay = 1;
+  game.ContinueState = 0;
+  for (int k = 1; k <= 18; ++k)
+    game.view.SetPointer(Control::Carte3D, k, Pointer::NoDrop);
+}
+
+void TimerEntreCarteTimer(Game& game) {
+  game.view.StopTimer(TimerId::TimerEntreCarte);
+  if (game.TrickNumber > 18)
+    return;
+  if (game.CurrentSeat != game.HumanSeat) {
+    game.HumanMayPlay = 0;
+    return;
+  }
+  Say(game, kPlayPrompt);
+  game.HumanMayPlay = 1;
+  if (game.TrickNumber == 1)
+    OfferPoigneeIfHeld(game);
+}
+
+void TimerTransitionTimer(Game& game) {
+  game.view.StopTimer(TimerId::TimerTransition);
+  Continue(game);
+}
+
+void Carte3DClick(Game& game, int k) {
+  if (k < 1 || k > 24)
+    return;
+  if (game.ContinueState == 1) {
+    Continue(game);
+  } else if (game.DiscardMode == 1) {
+    DiscardClick(game, k);
+  }
+}
+
+void CarteChienClick(Game& game, int i) {
+  if (i < 1 || i > 6 || game.DogOnDisplay == 0 || game.DiscardMode != 0)
+    return;
+  BeginDiscard(game);
+}
+
+}  // namespace zarvane

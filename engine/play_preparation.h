@@ -1,0 +1,14 @@
+#pragma once
+
+#include "engine/game.h"
+
+namespace zarvane {
+
+// Sets up the play memory once per deal, on the final hands, before the first trick.
+void PreparePlay(Game& game);
+// Each seat's first view of where every card is.
+void InitCardKnowledge(Game& game);
+// The deductions run at the start of play and after every card.
+void DeduceCardLocations(GameState& game);
+
+}  // namespace zarvane

@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include "engine/bidding.h"
+#include "engine/deal_flow.h"
+#include "tests/support/deal_driver.h"
+
+namespace zarvane {
+namespace {
+
+using testing::DealDriver;
+
+// A new deal in which the computed bids are replaced before anybody speaks, South first.
+void DealWithBids(DealDriver& d, int south, int east, int north, int west) {
+  d.game.FirstPlayer = kWest;  // the next deal starts with South
+  NewDeal(d.game, 0);
+  d.game.ComputedBid[kSouth] = south;
+  d.game.ComputedBid[kEast] = east;
+  d.game.ComputedBid[kNorth] = north;
+  d.game.ComputedBid[kWest] = west;
+  // South speaks first, so his preset is recomputed from the new value.
+  d.game.AnnouncedBid[kSouth] = kNotSpoken;
+  StartBidTurn(d.game, kSouth);
+}
+
+int CountDealtBubbles(DealDriver& d) {
+  int shown = 0;
+  for (int seat = 1; seat <= 4; ++seat)
+    shown += d.view.Visible(Control::PanelDec, seat);
+  return shown;
+}
+
+TEST(DealFlow, StartUpWaitsForTheFirstDealWhichWestOpensAndTheNextOneSouth) {
+  DealDriver d;
+  EXPECT_TRUE(d.view.Visible(Control::PanelLancement));
+  EXPECT_FALSE(d.view.Get(Control::menuGameAgain).enabled);
+  EXPECT_FALSE(d.view.Get(Control::menuPreviousTrick).enabled);
+  EXPECT_FALSE(d.view.Get(Control::SBVoirPliPrecedent).enabled);
+
+  NewDeal(d.game, 0);
+  EXPECT_EQ(d.game.FirstPlayer, kWest);
+  EXPECT_FALSE(d.view.Visible(Control::PanelLancement));
+  EXPECT_TRUE(d.view.Get(Control::menuGameAgain).enabled);
+  EXPECT_EQ(d.game.PendingBidder, kWest);
+  EXPECT_TRUE(d.view.Armed(TimerId::TimerEnchere));
+  for (int slot = 1; slot <= 18; ++slot) {
+    EXPECT_TRUE(d.view.Visible(Control::Carte3D, slot));
+    EXPECT_EQ(*d.view.Get(Control::Carte3D, slot).card, d.game.Hands[kSouth][slot]);
+    EXPECT_EQ(d.view.Get(Control::Carte3D, slot).left,
+              d.game.layout.HandLeft + (slot - 1) * d.game.layout.CardStep);
+  }
+  EXPECT_EQ(d.view.Get(Control::frmZarvane).pointer, Pointer::Normal);
+
+  NewDeal(d.game, 0);
+  EXPECT_EQ(d.game.FirstPlayer, kSouth);
+  EXPECT_TRUE(d.view.Visible(Control::BarreEnchere));
+}
+
+TEST(DealFlow, AReplayKeepsTheFirstSpeakerAndTheCardsAndTheNextDealMovesOn) {
+  DealDriver d;
+  NewDeal(d.game, 0);
+  NewDeal(d.game, 0);
+  const auto hands = d.game.Hands;
+  const int first = d.game.FirstPlayer;
+  ReplayDeal(d.game);
+  EXPECT_EQ(d.game.ReplayedDeal, 1);
+  EXPECT_EQ(d.game.FirstPlayer, first);
+  EXPECT_EQ(d.game.Hands, hands);
+  NewDeal(d.game, 0);
+  EXPECT_EQ(d.game.ReplayedDeal, 0);
+  EXPECT_EQ(d.game.FirstPlayer, NextSeat(first));
+}
+
+TEST(DealFlow, WhenAllFourPassTheNextClickDealsAgainWithTheNextFirstSpeaker) {
+  DealDriver d;
+  DealWithBids(d, 0, 0, 0, 0);
+  d.SouthBids(kPasse);
+  EXPECT_EQ(d.game.BidsMade, 4);
+  EXPECT_EQ(d.game.ContinueState, 1);
+  EXPECT_EQ(d.view.Text(Control::info), "Cliquez n'importe où pour continuer à jouer... !");
+  d.Click();
+  EXPECT_EQ(d.game.FirstPlayer, kEast);
+  EXPECT_EQ(d.game.TrickNumber, 0);
+  EXPECT_EQ(d.game.BidsMade, 0);
+  EXPECT_EQ(d.game.PendingBidder, kEast);
+}
+
+TEST(DealFlow, GuardWithoutOrAgainstNeverShowsTheDogAndTheNextClickStartsThePlay) {
+  for (int bid : {kGardeSans, kGardeContre}) {
+    DealDriver d;
+    DealWithBids(d, bid, 0, 0, 0);
+    d.SouthBids(bid);
+    d.Click();
+    EXPECT_EQ(d.game.Taker, kSouth);
+    EXPECT_EQ(d.game.TrickNumber, 1);
+    EXPECT_EQ(d.game.DogWasShown, 0);
+    EXPECT_EQ(d.game.DogOnDisplay, 0);
+    for (int i = 1; i <= 6; ++i) {
+      EXPECT_FALSE(d.view.Visible(Control::CarteChien, i));
+      EXPECT_EQ(d.game.DiscardOrigin[i], -1);
+      EXPECT_EQ(d.game.Dog[i], d.game.InitialDog[i]);
+    }
+    EXPECT_EQ(d.game.ContinueState, 1);
+    EXPECT_EQ(d.view.Text(Control::PanelPreneur), "SUD");
+    EXPECT_EQ(d.view.Text(Control::PanelEnchere), d.game.BidNames[bid]);
+    EXPECT_EQ(d.view.Get(Control::PanelPreneur).colour, 0xF3D79C);
+
+    d.Click();
+    EXPECT_TRUE(d.view.Visible(Control::TableRonde));
+    EXPECT_TRUE(d.view.Visible(Control::CadrePreneur, kSouth));
+    ASSERT_TRUE(d.view.Armed(TimerId::TimerEntreCarte));
+    EXPECT_EQ(d.view.timers[TimerId::TimerEntreCarte], 200);
+  }
+}
+
+TEST(DealFlow, SouthTakesTheDogMakesTheDiscardAndIsToldToPlay) {
+  DealDriver d;
+  DealWithBids(d, kPrise, 0, 0, 0);
+  d.SouthBids(kPrise);
+  d.Click();
+  EXPECT_EQ(d.game.DogWasShown, 1);
+  EXPECT_EQ(d.game.ContinueState, 2);
+  EXPECT_EQ(d.view.Text(Control::info),
+            "Et voici le Chien ! A présent, cliquez pour continuer à jouer...");
+  const DesignRect south_card = ScaleRect(d.game.layout, kCarteTable[0]);
+  EXPECT_EQ(d.view.Get(Control::CadrePreneur, kSouth).left,
+            south_card.left - RoundHalfEven(5 * d.game.layout.XScale));
+  for (int i = 1; i <= 6; ++i) {
+    EXPECT_TRUE(d.view.Visible(Control::CarteChien, i));
+    EXPECT_EQ(*d.view.Get(Control::CarteChien, i).card, d.game.Dog[i]);
+    EXPECT_EQ(d.view.Get(Control::CarteChien, i).left,
+              (i - 1) * d.game.layout.CardStep + d.game.layout.DogLeft);
+    const int drop = d.view.Get(Control::CarteChien, i).top - d.game.layout.TableCentreY;
+    EXPECT_GE(drop, RoundHalfEven(1 * d.game.layout.YScale));
+    EXPECT_LE(drop, RoundHalfEven(3 * d.game.layout.YScale));
+  }
+
+  d.Click();
+  EXPECT_EQ(d.game.DiscardMode, 1);
+  EXPECT_EQ(d.game.ContinueState, 0);
+  for (int i = 1; i <= 6; ++i)
+    EXPECT_FALSE(d.view.Visible(Control::CarteChien, i));
+  // A click elsewhere does nothing while the discard is being chosen.
+  d.Click();
+  EXPECT_EQ(d.game.DiscardMode, 1);
+
+  d.MakeSouthDiscard();
+  EXPECT_EQ(d.game.DiscardMode, 0);
+  ASSERT_TRUE(d.view.Armed(TimerId::TimerEntreCarte));
+  for (const Card& card : d.game.Dog)
+    EXPECT_TRUE(IsDiscardable(card));
+
+  d.game.CurrentSeat = kSouth;
+  d.Fire(TimerId::TimerEntreCarte);
+  EXPECT_EQ(d.view.Text(Control::info), "A vous de jouer !");
+  EXPECT_EQ(d.game.HumanMayPlay, 1);
+}
+
+TEST(DealFlow, AComputerTakerDiscardsAtOnceAndThePlayStarts) {
+  DealDriver d(2);
+  DealWithBids(d, 0, kGarde, 0, 0);
+  d.SouthBids(kPasse);
+  d.Click();
+  EXPECT_EQ(d.game.Taker, kEast);
+  EXPECT_EQ(d.view.Text(Control::PanelPreneur), "EAST");
+  EXPECT_EQ(d.view.Text(Control::info),
+            "Here is the Dog ! And now, please click anywhere to go on playing...");
+  // A click on a dog card hands the dog over too.
+  CarteChienClick(d.game, 3);
+  EXPECT_EQ(d.game.DogOnDisplay, 0);
+  EXPECT_TRUE(d.view.Armed(TimerId::TimerEntreCarte));
+  EXPECT_EQ(d.game.ContinueState, 0);
+  for (const Card& card : d.game.Dog)
+    EXPECT_TRUE(IsDiscardable(card));
+}
+
+TEST(DealFlow, SouthsFirstTurnOffersThePoigneeWithTenTrumpsOrMore) {
+  DealDriver d;
+  DealWithBids(d, kGardeContre, 0, 0, 0);
+  d.SouthBids(kGardeContre);
+  d.Click();
+  d.Click();
+  // Fifteen trumps and the Excuse in South's hand, whatever was dealt.
+  for (int slot = 1; slot <= 16; ++slot)
+    d.game.Hands[kSouth][slot] = Card{slot + 5, kAtout, 1};
+  d.game.Hands[kSouth][16] = Card{0, kAtout, 1};
+  d.game.CurrentSeat = kSouth;
+  d.Fire(TimerId::TimerEntreCarte);
+  EXPECT_EQ(d.game.PoigneePending, 1);
+  EXPECT_TRUE(d.view.Visible(Control::PanelPoignee));
+  EXPECT_TRUE(d.view.Visible(Control::PanelPoigneeDouble));
+  EXPECT_TRUE(d.view.Visible(Control::PanelPoigneeTriple));
+
+  // With nine cards of the trump suit there is nothing to offer.
+  DealWithBids(d, kGardeContre, 0, 0, 0);
+  d.SouthBids(kGardeContre);
+  d.Click();
+  d.Click();
+  for (int slot = 1; slot <= 18; ++slot) {
+    d.game.Hands[kSouth][slot] = slot <= 9 ? Card{slot + 1, kAtout, 1} : Card{slot - 8, kPique, 1};
+  }
+  d.game.CurrentSeat = kSouth;
+  d.Fire(TimerId::TimerEntreCarte);
+  EXPECT_EQ(d.game.PoigneePending, 0);
+  EXPECT_FALSE(d.view.Visible(Control::PanelPoignee));
+}
+
+// Plays a fresh auction to its end and checks it is whole: four speakers, four bubbles.
+void ExpectAWholeAuction(DealDriver& d) {
+  EXPECT_EQ(d.game.BidsMade, 0);
+  EXPECT_EQ(d.game.TrickNumber, 0);
+  EXPECT_EQ(CountDealtBubbles(d), 0);
+  for (int guard = 0; guard < 8 && d.game.ContinueState == 0; ++guard) {
+    d.RunComputerBids();
+    if (d.view.Visible(Control::BarreEnchere))
+      SouthBid(d.game, kPasse);
+  }
+  EXPECT_EQ(d.game.BidsMade, 4);
+  EXPECT_EQ(CountDealtBubbles(d), 4);
+  EXPECT_EQ(d.game.ContinueState, 1);
+}
+
+TEST(DealFlow, ANewDealAtAnyMomentStopsEveryPendingTickAndStartsAfresh) {
+  enum Phase {
+    kComputerBidPending,
+    kSouthToBid,
+    kAuctionOver,
+    kDogShown,
+    kDiscarding,
+    kPlaying,
+    kTrickOnDisplay
+  };
+  for (int phase = kComputerBidPending; phase <= kTrickOnDisplay; ++phase) {
+    DealDriver d;
+    DealWithBids(d, kPrise, 0, 0, 0);
+    if (phase == kComputerBidPending) {
+      SouthBid(d.game, kPrise);
+      ASSERT_TRUE(d.view.Armed(TimerId::TimerEnchere));
+    }
+    if (phase >= kAuctionOver)
+      d.SouthBids(kPrise);
+    if (phase >= kDogShown)
+      d.Click();
+    if (phase >= kDiscarding)
+      d.Click();
+    if (phase >= kPlaying)
+      d.MakeSouthDiscard();
+    if (phase == kTrickOnDisplay) {
+      d.game.TrickOnDisplay = 1;
+      d.game.ContinueState = 1;
+      d.view.StartTimer(TimerId::TimerTransition, 2000);
+    }
+
+    d.game.FirstPlayer = kSouth;  // the new deal opens with a computer seat
+    NewDeal(d.game, 0);
+    EXPECT_FALSE(d.view.Armed(TimerId::TimerEntreCarte)) << phase;
+    EXPECT_FALSE(d.view.Armed(TimerId::TimerTransition)) << phase;
+    EXPECT_EQ(d.game.DiscardMode, 0) << phase;
+    EXPECT_EQ(d.game.DogOnDisplay, 0) << phase;
+    EXPECT_FALSE(d.view.Visible(Control::PanelConfirmeEcart)) << phase;
+    for (int k = 1; k <= 24; ++k) {
+      EXPECT_EQ(d.view.Visible(Control::Carte3D, k), k <= 18) << phase;
+    }
+    // South's buttons from the old auction do nothing now.
+    SouthBid(d.game, kPasse);
+    ExpectAWholeAuction(d);
+  }
+}
+
+}  // namespace
+}  // namespace zarvane

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "engine/bidding.h"
+#include "engine/deal_flow.h"
+#include "engine/discard.h"
+#include "engine/game.h"
+#include "engine/language.h"
+#include "tests/support/fake_table_view.h"
+#include "tests/support/fixed_clock.h"
+
+namespace zarvane::testing {
+
+// A game started as the window starts it, on a recording screen, with its options file in a
+// folder of its own; it fires timers and clicks as a player would.
+class DealDriver {
+ public:
+  explicit DealDriver(int language = 1, int start_milliseconds = 36'000'000)
+      : folder_(std::filesystem::temp_directory_path() /
+                ("zarvane-driver-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)))),
+        game(view, SteppingClock(start_milliseconds)) {
+    std::filesystem::create_directories(folder_);
+    game.OptionsPath = (folder_ / "options98").string();
+    StartUp(game);
+    if (language != 0)
+      ChooseLanguage(game, language);
+  }
+  ~DealDriver() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+  DealDriver(const DealDriver&) = delete;
+  DealDriver& operator=(const DealDriver&) = delete;
+
+  // Fires the timer if it is armed, as the event loop would; false when it was not.
+  bool Fire(TimerId timer) {
+    if (!view.Armed(timer))
+      return false;
+    switch (timer) {
+      case TimerId::TimerEnchere:
+        TimerEnchereTimer(game);
+        break;
+      case TimerId::TimerEntreCarte:
+        TimerEntreCarteTimer(game);
+        break;
+      case TimerId::TimerTransition:
+        TimerTransitionTimer(game);
+        break;
+    }
+    return true;
+  }
+
+  // The computer bids until South has the floor or the auction is over.
+  void RunComputerBids() {
+    while (Fire(TimerId::TimerEnchere)) {
+    }
+  }
+
+  // South's bid, then whatever the computer seats after him say.
+  void SouthBids(int code) {
+    SouthBid(game, code);
+    RunComputerBids();
+  }
+
+  // A click on the window's background.
+  void Click() { Continue(game); }
+
+  // Selects the first six cards of the 24 that may go to the discard, then confirms.
+  void MakeSouthDiscard() {
+    int chosen = 0;
+    for (int k = 1; k <= 24 && chosen < 6; ++k) {
+      const Card card = *view.Get(Control::Carte3D, k).card;
+      if (card.Suit == kAtout || card.Value == kKing)
+        continue;
+      DiscardClick(game, k);
+      ++chosen;
+    }
+    PanelConfirmeEcartClick(game);
+  }
+
+  FakeTableView view;
+
+ private:
+  std::filesystem::path folder_;
+
+ public:
+  Game game;
+};
+
+}  // namespace zarvane::testing
