@@ -8,6 +8,7 @@
 #include "engine/layout.h"
 #include "engine/table_view.h"
 #include "settings/options.h"
+#include "settings/options_file.h"
 
 namespace zarvane {
 
@@ -38,7 +39,7 @@ struct Game : GameState {
   // Where the program file lives, for the help documents; set by the program at start.
   std::string ProgramFolder;
   // The options file: "options" and the version text, in the current working folder.
-  std::string OptionsPath = "options98";
+  std::string OptionsPath{kOptionsFileName};
   // A file that cannot be read or written is told to the player once a run, in the chosen
   // language: a trouble met before the choice waits for it.
   bool OptionsFileTroublePending = false;

@@ -97,7 +97,7 @@ TEST(DealFlow, GuardWithoutOrAgainstNeverShowsTheDogAndTheNextClickStartsThePlay
     for (int i = 1; i <= 6; ++i) {
       EXPECT_FALSE(d.view.Visible(Control::CarteChien, i));
       EXPECT_EQ(d.game.DiscardOrigin[i], -1);
-      EXPECT_EQ(d.game.Dog[i], d.game.InitialDog[i]);
+      EXPECT_TRUE(SameCard(d.game.Dog[i], d.game.InitialDog[i]));
     }
     EXPECT_EQ(d.game.ContinueState, 1);
     EXPECT_EQ(d.view.Text(Control::PanelPreneur), "SUD");

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace zarvane {
+
+// Every text the player reads, in both languages. The French and English wordings are the
+// program's own, typos included, because players and the help documents know them so.
+struct Bilingual {
+  std::string_view french;
+  std::string_view english;
+};
+
+inline constexpr int kFrench = 1;
+inline constexpr int kEnglish = 2;
+
+// The text of the chosen language; empty while no language is chosen, so nothing shows.
+std::string_view Pick(int language, const Bilingual& text);
+
+// A text that belongs to one control, addressed by its component name (and its number in a
+// family of controls), so this folder needs nothing from the engine.
+struct ControlText {
+  std::string_view control;
+  Bilingual text;
+  int index = 0;
+};
+
+// The tables the language step pushes onto the windows.
+std::span<const ControlText> SidePanelHints();  // pop-up hints of the side panels
+std::span<const ControlText> WindowCaptions();  // the other windows and their buttons
+std::span<const ControlText> MenuCaptions();    // the keys (&) stay with the entries
+std::span<const ControlText> ButtonHints();     // the bar buttons of the game window
+std::span<const ControlText> ButtonCaptions();  // buttons and panels of the game window
+
+// Name lists. The tables start at element 0: seats and levels count from 1, so seat s is
+// kSeatNames[s - 1]; bid codes count from 0 and index kBidNames directly.
+inline constexpr std::array<Bilingual, 4> kSeatNames = {{
+    {"SUD", "SOUTH"},
+    {"EST", "EAST"},
+    {"NORD", "NORTH"},
+    {"OUEST", "WEST"},
+}};
+inline constexpr std::array<Bilingual, 5> kBidNames = {{
+    {"PASSE", "PASS"},
+    {"PRISE", "TAKE"},
+    {"GARDE", "GUARD"},
+    {"GARDE SANS", "GUARD WITHOUT"},
+    {"GARDE CONTRE", "GUARD AGAINST"},
+}};
+inline constexpr std::array<Bilingual, 4> kLevelNames = {{
+    {"Débutant", "Beginner"},
+    {"Amateur", "Medium"},
+    {"Bon", "Advanced"},
+    {"Pro", "Pro"},
+}};
+inline constexpr Bilingual kAdviceWord = {"Conseil", "Advice"};
+// Between the advice word and the advised bid on evMaMain.
+inline constexpr std::string_view kAdviceSeparator = ": ";
+
+// The program's name, also the title of the game window and of every question box.
+inline constexpr std::string_view kProductName = "ZARVANE";
+inline constexpr std::string_view kVersionText = "98";
+inline constexpr std::string_view kWindowTitle = "ZARVANE 98";
+inline constexpr std::string_view kZarvaneMenuCaption = "&Zarvane";
+inline constexpr Bilingual kHelpFileName = {"zarvanefr.hlp", "zarvaneus.hlp"};
+
+// The opening window's two buttons carry both languages at once.
+inline constexpr std::string_view kStartFrenchCaption = "Version française";
+inline constexpr std::string_view kStartEnglishCaption = "English version";
+
+// Quitting.
+inline constexpr Bilingual kQuitQuestion = {"Voulez-vous vraiment arrêter ?",
+                                            "Do you really want to quit ?"};
+inline constexpr Bilingual kGoodbye = {"A bientôt !!!", "See you !!!"};
+
+// Prompts of the message line `info`.
+inline constexpr Bilingual kBidPrompt = {"Cliquez sur l'enchère que vous désirez annoncer !",
+                                         "Click on the bid you want to do."};
+inline constexpr Bilingual kBetterBidPrompt = {"Vous devez faire une meilleure enchère ou passer !",
+                                               "Make a better bid or pass !"};
+inline constexpr Bilingual kContinuePrompt = {"Cliquez n'importe où pour continuer à jouer... !",
+                                              "Click anywhere to go on playing..."};
+inline constexpr Bilingual kDogShownPrompt = {
+    "Et voici le Chien ! A présent, cliquez pour continuer à jouer...",
+    "Here is the Dog ! And now, please click anywhere to go on playing..."};
+inline constexpr Bilingual kDiscardPrompt = {"Cliquez sur 6 cartes pour constituer l'écart",
+                                             "Click on 6 cards to make the discard"};
+inline constexpr Bilingual kPlayPrompt = {"A vous de jouer !", "Play !"};
+
+// Refusals and questions in message boxes.
+inline constexpr Bilingual kExcuseRefusal = {"Vous ne pouvez pas sélectionner l'Excuse !",
+                                             "You can't choose the Fool !"};
+inline constexpr Bilingual kLevelRefusal = {
+    "Vous ne pouvez pas changer de niveau en pleine partie !",
+    "You can only change level at the beginning of a new deal !"};
+inline constexpr Bilingual kResetScoresQuestion = {
+    "Voulez-vous réellement remettre les scores à 0 ?",
+    "Do you really want to initialize scores ?"};
+inline constexpr Bilingual kReplayedDealNotice = {
+    "Les points n'ont pas été comptabilisés dans les scores globaux car cette donne a été "
+    "rejouée ou redémarrée !",
+    "Because you replayed or restart this deal, global scores didn't change !"};
+
+// The end-of-deal result: prefix, the taker's score, suffix, a line feed, one outcome.
+inline constexpr Bilingual kResultPrefix = {"Résultat du Preneur : ", "Result for the Taker : "};
+inline constexpr std::string_view kResultPointsSuffix = " points.";
+inline constexpr Bilingual kSouthTakerMade = {"Bravo, vous avez gagné contre la Défense !",
+                                              "Bravo, you won against this so weak Defense !"};
+inline constexpr Bilingual kSouthTakerFailed = {"AIIIIE, la Défense vous a fait chuter !",
+                                                "OWWWW, you lose against the Defense"};
+inline constexpr Bilingual kSouthDefenceBroke = {"Bravo, votre Défense a fait chuter le Preneur !",
+                                                 "Bravo to you and the Defense !"};
+inline constexpr Bilingual kSouthDefenceBeaten = {
+    "Aie, vous n'avez pas pu faire chuter le Preneur...", "OWW, you Defense was not very good..."};
+
+// Our own words: the options file could not be read or written. The game goes on with the
+// settings in memory; the file's path follows on a line of its own.
+inline constexpr Bilingual kOptionsFileTrouble = {
+    "Le fichier des options ne peut pas être lu ou enregistré. La partie continue avec les "
+    "réglages actuels, mais ils ne seront pas conservés pour la prochaine fois :",
+    "The options file cannot be read or saved. The game goes on with the current settings, "
+    "but they will not be kept for next time:"};
+
+}  // namespace zarvane

@@ -1,0 +1,459 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <climits>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/language.h"
+#include "engine/options_flow.h"
+#include "settings/options_file.h"
+#include "tests/support/fake_table_view.h"
+
+namespace zarvane {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakeTableView;
+using Bytes = std::vector<std::uint8_t>;
+using Names = std::vector<std::string>;
+
+// A fresh folder per test, removed with everything in it afterwards.
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = (fs::temp_directory_path() / "zarvane-options-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+      ADD_FAILURE() << "cannot make a temporary folder";
+    path_ = pattern;
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  const fs::path& path() const { return path_; }
+  Names Contents() const {
+    Names names;
+    for (const auto& entry : fs::directory_iterator(path_))
+      names.push_back(entry.path().filename().string());
+    return names;
+  }
+
+ private:
+  fs::path path_;
+};
+
+Bytes ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const fs::path& path, const Bytes& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+}
+
+// clang-format off
+const Bytes kDefaultFile = {
+    0x04, 0, 0, 0,  0x00, 0x40, 0x40, 0x00,  0x02, 0, 0, 0,  0x03, 0, 0, 0,  0x02, 0, 0, 0,
+    1, 1, 1, 0,
+    0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0};
+// clang-format on
+
+struct OptionsTest : ::testing::Test {
+  OptionsTest() { game.OptionsPath = file.string(); }
+
+  Bytes FileBytes() const { return ReadBytes(file); }
+  std::vector<Control> Ticked(std::initializer_list<Control> group) {
+    std::vector<Control> ticked;
+    for (Control c : group) {
+      if (view.Get(c).checked)
+        ticked.push_back(c);
+    }
+    return ticked;
+  }
+
+  TempFolder folder;
+  fs::path file = folder.path() / "options98";
+  FakeTableView view;
+  Game game{view};
+};
+
+using Controls = std::vector<Control>;
+constexpr auto kLevels = {Control::menuDebutant, Control::menuAmateur, Control::menuBon,
+                          Control::menuPro};
+constexpr auto kForces = {Control::menuForceDefense,   Control::menuForceNormale,
+                          Control::menuForcePrise,     Control::menuForceGarde,
+                          Control::menuForceGardeSans, Control::menuForceGardeContre};
+constexpr auto kSpeeds = {Control::menuEscargot, Control::menuLent, Control::menuNormal,
+                          Control::menuRapide, Control::menuInstantane};
+constexpr auto kWaits = {Control::menuClickObligatoire, Control::menuUneSeconde,
+                         Control::menuDeuxSecondes, Control::menuCinqSecondes};
+
+TEST_F(OptionsTest, FirstStartInAnEmptyFolderWritesTheDefaultsAndShowsThem) {
+  ReadOptions(game);
+  EXPECT_EQ(FileBytes(), kDefaultFile);
+  EXPECT_EQ(folder.Contents(), Names{"options98"});
+  EXPECT_EQ(view.Get(Control::frmZarvane).colour, 0x404000);
+  EXPECT_EQ(Ticked(kLevels), Controls{Control::menuPro});
+  EXPECT_EQ(Ticked(kForces), Controls{Control::menuForceNormale});
+  EXPECT_EQ(Ticked(kSpeeds), Controls{Control::menuNormal});
+  EXPECT_EQ(Ticked(kWaits), Controls{Control::menuDeuxSecondes});
+  EXPECT_FALSE(view.Get(Control::menuAtLeast).checked);
+  EXPECT_TRUE(view.Visible(Control::evMaMain) && view.Get(Control::menuConseilEnch).checked);
+  EXPECT_TRUE(view.Visible(Control::PanneauScores));
+  EXPECT_TRUE(view.Visible(Control::PanelDeductions) &&
+              view.Get(Control::SBVoirDeductions).checked);
+  EXPECT_EQ(game.CardTimerInterval, 200);
+  EXPECT_EQ(game.TransitionTimerInterval, 2000);
+  EXPECT_EQ(game.AutoContinue, 1);
+  EXPECT_TRUE(view.informed.empty());
+
+  // The next start reads that file back.
+  Game again{view};
+  again.OptionsPath = game.OptionsPath;
+  again.options.Level = 1;
+  ReadOptions(again);
+  EXPECT_EQ(again.options, Options{});
+}
+
+TEST_F(OptionsTest, EveryOptionAndNegativeTotalsSurviveAWriteAndARead) {
+  Options odd{.Level = 1,
+              .BackgroundColour = 0xFFFFFF,
+              .ForceOption = 6,
+              .CardSpeed = 5,
+              .TrickWait = 0,
+              .BidAdvice = 0,
+              .ShowDealPoints = 0,
+              .ShowDeductions = 0,
+              .AtLeastOneTaker = 1};
+  odd.Scores[1] = -150;
+  odd.Scores[2] = INT32_MIN;
+  odd.Scores[3] = INT32_MAX;
+  odd.Scores[4] = 258;
+  game.options = odd;
+  WriteOptions(game);
+  // clang-format off
+  EXPECT_EQ(FileBytes(), (Bytes{
+      1, 0, 0, 0,  0xFF, 0xFF, 0xFF, 0,  6, 0, 0, 0,  5, 0, 0, 0,  0, 0, 0, 0,
+      0, 0, 0, 1,
+      0x6A, 0xFF, 0xFF, 0xFF,  0, 0, 0, 0x80,  0xFF, 0xFF, 0xFF, 0x7F,  2, 1, 0, 0}));
+  // clang-format on
+
+  Game reader{view};
+  reader.OptionsPath = game.OptionsPath;
+  ReadOptions(reader);
+  EXPECT_EQ(reader.options, odd);
+}
+
+TEST_F(OptionsTest, EachRadioGroupTicksExactlyTheEntryOfItsValue) {
+  for (int f = 1; f <= 6; ++f) {
+    SetForceOption(game, f);
+    EXPECT_EQ(Ticked(kForces), Controls{std::data(kForces)[f - 1]});
+    EXPECT_EQ(FileBytes()[8], f);
+  }
+  const int card_intervals[] = {1000, 400, 200, 100, 1};
+  for (int s = 1; s <= 5; ++s) {
+    SetCardSpeed(game, s);
+    EXPECT_EQ(Ticked(kSpeeds), Controls{std::data(kSpeeds)[s - 1]});
+    EXPECT_EQ(game.CardTimerInterval, card_intervals[s - 1]);
+  }
+  for (int w : {3, 1, 2}) {
+    SetTrickWait(game, w);
+    EXPECT_EQ(Ticked(kWaits), Controls{std::data(kWaits)[w]});
+    EXPECT_EQ(game.TransitionTimerInterval, w == 3 ? 5000 : w * 1000);
+  }
+
+  // Values no entry stands for tick none and leave the timers and the level name alone.
+  game.options = Options{.Level = 9, .ForceOption = 7, .CardSpeed = 0, .TrickWait = 4};
+  view.SetText(Control::PanelNiveau, 0, "Pro");
+  ApplyOptions(game);
+  for (auto group : {kLevels, kForces, kSpeeds, kWaits})
+    EXPECT_TRUE(Ticked(group).empty());
+  EXPECT_EQ(view.Text(Control::PanelNiveau), "Pro");
+  EXPECT_EQ(game.CardTimerInterval, 1);
+  EXPECT_EQ(game.TransitionTimerInterval, 2000);
+  EXPECT_EQ(game.AutoContinue, 1);
+
+  // A menu never sends such values; a setter given one changes nothing.
+  const Bytes before = FileBytes();
+  SetForceOption(game, 0);
+  SetCardSpeed(game, 6);
+  SetTrickWait(game, -1);
+  SetLevel(game, 5);
+  EXPECT_EQ(FileBytes(), before);
+}
+
+TEST_F(OptionsTest, EscargotAndClickObligatoireReachTheFileAndThePaceAtOnce) {
+  ReadOptions(game);
+  SetCardSpeed(game, 1);
+  EXPECT_EQ(FileBytes()[12], 1);
+  EXPECT_EQ(game.CardTimerInterval, 1000);
+
+  SetTrickWait(game, 0);
+  EXPECT_EQ(FileBytes()[16], 0);
+  EXPECT_EQ(game.AutoContinue, 0);
+  EXPECT_EQ(Ticked(kWaits), Controls{Control::menuClickObligatoire});
+
+  SetTrickWait(game, 1);
+  EXPECT_EQ(game.AutoContinue, 1);
+  EXPECT_EQ(game.TransitionTimerInterval, 1000);
+}
+
+TEST_F(OptionsTest, TheLevelChangesOnlyBetweenDeals) {
+  ChooseLanguage(game, 1);
+  game.TrickNumber = 0;  // the auction
+  SetLevel(game, 1);
+  EXPECT_EQ(FileBytes()[0], 1);
+  EXPECT_EQ(view.Text(Control::PanelNiveau), "Débutant");
+  EXPECT_EQ(Ticked(kLevels), Controls{Control::menuDebutant});
+
+  for (int trick : {1, 10, 18}) {
+    game.TrickNumber = trick;
+    // The menu moves its tick to the clicked entry before the engine hears of it.
+    view.SetChecked(Control::menuBon, 0, true);
+    view.SetChecked(Control::menuDebutant, 0, false);
+    SetLevel(game, 3);
+    EXPECT_EQ(FileBytes()[0], 1);
+    EXPECT_EQ(view.Text(Control::PanelNiveau), "Débutant");
+    EXPECT_EQ(Ticked(kLevels), Controls{Control::menuDebutant});
+  }
+  EXPECT_EQ(view.informed, Names(3, "Vous ne pouvez pas changer de niveau en pleine partie !"));
+
+  game.TrickNumber = 19;  // the deal is over
+  SetLevel(game, 2);
+  EXPECT_EQ(FileBytes()[0], 2);
+  EXPECT_EQ(view.Text(Control::PanelNiveau), "Amateur");
+
+  game.Language = 2;
+  game.TrickNumber = 5;
+  SetLevel(game, 4);
+  EXPECT_EQ(view.informed.back(), "You can only change level at the beginning of a new deal !");
+  EXPECT_EQ(game.options.Level, 2);
+}
+
+TEST_F(OptionsTest, EveryToggleKeepsItsTickItsPanelAndItsByteInStep) {
+  struct Toggle {
+    void (*flip)(Game&);
+    std::uint8_t Options::*flag;
+    Control tick;
+    std::optional<Control> shown;
+    std::size_t offset;
+  };
+  const Toggle toggles[] = {
+      {ToggleBidAdvice, &Options::BidAdvice, Control::menuConseilEnch, Control::evMaMain, 20},
+      {ToggleDealPoints, &Options::ShowDealPoints, Control::menuPointsPartieEnCours,
+       Control::PanneauScores, 21},
+      {ToggleDeductions, &Options::ShowDeductions, Control::menuDeductions,
+       Control::PanelDeductions, 22},
+      {ToggleAtLeastOneTaker, &Options::AtLeastOneTaker, Control::menuAtLeast, {}, 23},
+  };
+  ReadOptions(game);
+  for (int round = 0; round < 2; ++round) {
+    for (const Toggle& t : toggles) {
+      const bool was = game.options.*t.flag != 0;
+      t.flip(game);
+      const bool now = game.options.*t.flag != 0;
+      EXPECT_NE(now, was);
+      EXPECT_EQ(view.Get(t.tick).checked, now);
+      if (t.shown) {
+        EXPECT_EQ(view.Visible(*t.shown), now);
+      }
+      EXPECT_EQ(FileBytes()[t.offset], now ? 1 : 0);
+    }
+    // The menu entry and the "D" button show the same state.
+    EXPECT_EQ(view.Get(Control::SBVoirDeductions).checked,
+              view.Get(Control::menuDeductions).checked);
+  }
+  EXPECT_EQ(FileBytes(), kDefaultFile);
+}
+
+TEST_F(OptionsTest, TheColourDialogStartsOnTheCurrentColourAndACancelStillWrites) {
+  ReadOptions(game);
+  fs::remove(file);
+  ChooseBackgroundColour(game);
+  EXPECT_EQ(view.colour_dialog_preset, 0x404000);
+  EXPECT_EQ(FileBytes(), kDefaultFile);
+
+  view.colour_choice = 0x0000FF;  // pure red
+  ChooseBackgroundColour(game);
+  EXPECT_EQ(view.Get(Control::frmZarvane).colour, 0x0000FF);
+  const Bytes red = FileBytes();
+  EXPECT_EQ(Bytes(red.begin() + 4, red.begin() + 8), (Bytes{0xFF, 0, 0, 0}));
+}
+
+TEST_F(OptionsTest, ShortLongAndGarbledFilesAreMendedFieldByFieldAndRepairedByTheNextWrite) {
+  // Ten bytes: the level, the colour and half of the force option.
+  WriteBytes(file, {1, 0, 0, 0, 0x11, 0x22, 0x33, 0, 5, 0});
+  ReadOptions(game);
+  Options expected{.Level = 1, .BackgroundColour = 0x332211};
+  EXPECT_EQ(game.options, expected);
+  EXPECT_EQ(FileBytes().size(), 10u);  // reading alone never writes
+  SetCardSpeed(game, 4);
+  expected.CardSpeed = 4;
+  const auto repaired = EncodeOptions(expected);
+  EXPECT_EQ(FileBytes(), Bytes(repaired.begin(), repaired.end()));
+
+  // South's total is whole, East's is cut in half.
+  Bytes cut = kDefaultFile;
+  cut.resize(30);
+  cut[24] = 0xF9;
+  cut[25] = cut[26] = cut[27] = 0xFF;
+  bool mended = false;
+  const Options from_cut = DecodeOptions(cut, &mended);
+  EXPECT_TRUE(mended);
+  EXPECT_EQ(from_cut.Scores[1], -7);
+  EXPECT_EQ(from_cut.Scores[2], 0);
+
+  // Out of range everywhere but in the totals, which take any value.
+  // clang-format off
+  WriteBytes(file, {99, 0, 0, 0,  0, 0, 0, 0x7F,  0xFF, 0xFF, 0xFF, 0xFF,  6, 0, 0, 0,  9, 0, 0, 0,
+                    2, 0xFF, 7, 3,
+                    0x34, 0x12, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0x80});
+  // clang-format on
+  ReadOptions(game);
+  expected = Options{};
+  expected.Scores[1] = 0x1234;
+  expected.Scores[4] = INT32_MIN;
+  EXPECT_EQ(game.options, expected);
+  EXPECT_EQ(Ticked(kSpeeds), Controls{Control::menuNormal});
+
+  // A longer file counts for its first 40 bytes, and the next write brings it back to 40.
+  Bytes longer = kDefaultFile;
+  longer[12] = 5;
+  longer.insert(longer.end(), {1, 2, 3});
+  WriteBytes(file, longer);
+  ReadOptions(game);
+  EXPECT_EQ(game.CardTimerInterval, 1);
+  WriteOptions(game);
+  EXPECT_EQ(FileBytes(), Bytes(longer.begin(), longer.begin() + 40));
+
+  WriteBytes(file, {});
+  game.options.Level = 2;
+  ReadOptions(game);
+  EXPECT_EQ(game.options, Options{});
+  EXPECT_TRUE(view.informed.empty());
+}
+
+TEST_F(OptionsTest, AFileInAMissingFolderIsToldOnceInTheLanguageChosenLater) {
+  game.OptionsPath = (folder.path() / "gone" / "options98").string();
+  ReadOptions(game);  // at start-up, before the opening window's choice
+  EXPECT_TRUE(view.informed.empty());
+  EXPECT_EQ(Ticked(kLevels), Controls{Control::menuPro});
+
+  ChooseLanguage(game, 2);
+  ASSERT_EQ(view.informed.size(), 1u);
+  EXPECT_EQ(view.informed[0].rfind("The options file cannot be read or saved.", 0), 0u);
+  EXPECT_NE(view.informed[0].find(game.OptionsPath), std::string::npos);
+
+  // The game keeps running on the values in memory, and says it no more.
+  SetCardSpeed(game, 1);
+  EXPECT_EQ(game.CardTimerInterval, 1000);
+  EXPECT_FALSE(QuitRequested(game));
+  WindowClosed(game);
+  EXPECT_EQ(view.informed.size(), 1u);
+  EXPECT_TRUE(folder.Contents().empty());
+}
+
+TEST_F(OptionsTest, AFolderUnderTheFileNameIsToldOnceAndNothingIsLeftBehind) {
+  fs::create_directory(file);
+  ChooseLanguage(game, 1);
+  game.options.Level = 2;
+  ReadOptions(game);
+  ASSERT_EQ(view.informed.size(), 1u);
+  EXPECT_EQ(view.informed[0].rfind("Le fichier des options ne peut pas être lu", 0), 0u);
+  EXPECT_EQ(view.Text(Control::PanelNiveau), "Amateur");
+
+  ToggleDeductions(game);
+  EXPECT_FALSE(view.Visible(Control::PanelDeductions));
+  EXPECT_EQ(view.informed.size(), 1u);
+  EXPECT_EQ(folder.Contents(), Names{"options98"});
+}
+
+TEST_F(OptionsTest, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
+  SetCardSpeed(game, 4);
+  EXPECT_EQ(folder.Contents(), Names{"options98"});
+  const Bytes before = FileBytes();
+
+  // Something in the way of the temporary file: the write fails before touching the file.
+  fs::create_directory(folder.path() / "options98.tmp");
+  SetCardSpeed(game, 1);
+  EXPECT_EQ(FileBytes(), before);
+
+  fs::remove(folder.path() / "options98.tmp");
+  SetCardSpeed(game, 2);
+  EXPECT_EQ(FileBytes()[12], 2);
+  EXPECT_EQ(folder.Contents(), Names{"options98"});
+}
+
+TEST_F(OptionsTest, ResettingTheTotalsAsksFirstAndWritesZeroes) {
+  ChooseLanguage(game, 1);
+  for (int seat = 1; seat <= 4; ++seat) {
+    game.options.Scores[seat] = seat == 1 ? 90 : -30;
+    view.SetText(Control::panelScoreTotal, seat, seat == 1 ? "90" : "-30");
+  }
+  view.SetVisible(Control::panelScoreTotal, 2, true);
+
+  view.answers = {false};
+  ResetScores(game);
+  EXPECT_EQ(view.asked.back(), "Voulez-vous réellement remettre les scores à 0 ?");
+  EXPECT_EQ(view.Text(Control::panelScoreTotal, 1), "90");
+  EXPECT_FALSE(fs::exists(file));
+
+  game.Language = 2;
+  view.answers = {true};
+  ResetScores(game);
+  EXPECT_EQ(view.asked.back(), "Do you really want to initialize scores ?");
+  for (int seat = 1; seat <= 4; ++seat) {
+    EXPECT_EQ(view.Text(Control::panelScoreTotal, seat), "0");
+    EXPECT_EQ(view.Visible(Control::panelScoreTotal, seat), seat == 2);
+  }
+  EXPECT_EQ(FileBytes(), kDefaultFile);
+}
+
+// Notes whether the file was already on disk when the question came up.
+class QuitView : public FakeTableView {
+ public:
+  bool Ask(std::string_view text) override {
+    file_there_when_asked = fs::exists(file);
+    return FakeTableView::Ask(text);
+  }
+  fs::path file;
+  bool file_there_when_asked = false;
+};
+
+TEST_F(OptionsTest, QuittingWritesTheTotalsBeforeTheQuestionAndClosingTheFrameWritesThemToo) {
+  QuitView quit_view;
+  quit_view.file = file;
+  Game quitter{quit_view};
+  quitter.OptionsPath = file.string();
+  ChooseLanguage(quitter, 2);
+  quitter.options.Scores[2] = 75;
+
+  quit_view.answers = {false};
+  EXPECT_FALSE(QuitRequested(quitter));
+  EXPECT_TRUE(quit_view.file_there_when_asked);
+  EXPECT_EQ(quit_view.asked, Names{"Do you really want to quit ?"});
+  EXPECT_TRUE(quit_view.informed.empty());
+  EXPECT_EQ(DecodeOptions(ReadBytes(file)).Scores[2], 75);
+
+  fs::remove(file);
+  quit_view.answers = {true};
+  EXPECT_TRUE(QuitRequested(quitter));
+  EXPECT_TRUE(quit_view.file_there_when_asked);
+  EXPECT_EQ(quit_view.informed, Names{"See you !!!"});
+
+  quitter.options.Scores[4] = -12;
+  WindowClosed(quitter);
+  EXPECT_EQ(quit_view.asked.size(), 2u);
+  EXPECT_EQ(DecodeOptions(ReadBytes(file)).Scores[4], -12);
+}
+
+}  // namespace
+}  // namespace zarvane
