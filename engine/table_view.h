@@ -24,7 +24,8 @@ class TableView {
   virtual void SetHint(Control c, int index, std::string_view utf8) = 0;
   // colour: red in the low byte, then green, then blue.
   virtual void SetColour(Control c, int index, int colour) = 0;
-  virtual void SetFontSize(Control c, int index, int pixels) = 0;
+  // A type size in points, as the bid bubbles' 14 for a bid and 10 for a pass.
+  virtual void SetFontSize(Control c, int index, int points) = 0;
   virtual void SetFocus(Control c, int index) = 0;
   virtual void SetPointer(Control c, int index, Pointer p) = 0;
   virtual void Place(Control c, int index, int left, int top) = 0;

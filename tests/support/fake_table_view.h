@@ -40,7 +40,7 @@ class FakeTableView : public TableView {
     At(c, index).hint = std::string(utf8);
   }
   void SetColour(Control c, int index, int colour) override { At(c, index).colour = colour; }
-  void SetFontSize(Control c, int index, int pixels) override { At(c, index).font_size = pixels; }
+  void SetFontSize(Control c, int index, int points) override { At(c, index).font_size = points; }
   void SetFocus(Control c, int index) override { focus = {c, index}; }
   void SetPointer(Control c, int index, Pointer p) override { At(c, index).pointer = p; }
   void Place(Control c, int index, int left, int top) override {

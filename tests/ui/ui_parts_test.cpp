@@ -1,0 +1,143 @@
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QSet>
+#include <QtTest>
+
+#include "engine/cards.h"
+#include "engine/game.h"
+#include "engine/layout.h"
+#include "tests/support/fake_table_view.h"
+#include "ui/card_faces.h"
+#include "ui/design.h"
+#include "ui/help_window.h"
+#include "ui/widgets.h"
+
+namespace zarvane {
+namespace {
+
+// Pixels a player would see as ink: anything clearly away from the card's cream background.
+bool IsInk(QRgb pixel) {
+  if (qAlpha(pixel) < 200)
+    return false;
+  const int r = qRed(pixel), g = qGreen(pixel), b = qBlue(pixel);
+  const bool dark = r + g + b < 3 * 150;
+  const bool coloured = std::max({r, g, b}) - std::min({r, g, b}) > 80;
+  return dark || coloured;
+}
+
+int CountInk(const QImage& image, const QRect& area) {
+  int ink = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      ink += IsInk(image.pixel(x, y)) ? 1 : 0;
+  return ink;
+}
+
+}  // namespace
+
+class UiPartsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Every one of the 78 faces exists, renders at the card size of a 1024 x 768 screen, fills
+  // its card, carries its index in the top-left corner and differs from every other face.
+  void everyFaceRendersWithItsIndex() {
+    GameState cards;
+    BuildCardTable(cards);
+    const Layout layout = ScaleForScreen(1024, 768, 96);
+    const QSize size(layout.CardWidth, layout.CardHeight);
+    const QRect corner(0, 0, layout.CornerWidth, layout.CornerHeight);
+    QSet<QByteArray> distinct;
+    for (int k = 1; k <= 78; ++k) {
+      const QString name = FaceName(cards.CardTable[k]);
+      QVERIFY2(QFile::exists(CardFaceResource(name)), qPrintable(name));
+      const QPixmap face = CardFaces().Face(name, size);
+      QVERIFY2(!face.isNull(), qPrintable(name));
+      QCOMPARE(face.size(), size);
+      const QImage image = face.toImage().convertToFormat(QImage::Format_ARGB32);
+      int opaque = 0;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+          opaque += qAlpha(image.pixel(x, y)) > 200 ? 1 : 0;
+      QVERIFY2(opaque > image.width() * image.height() * 9 / 10, qPrintable(name));
+      QVERIFY2(CountInk(image, corner) > corner.width() * corner.height() / 30, qPrintable(name));
+      distinct.insert(QCryptographicHash::hash(
+          QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()),
+          QCryptographicHash::Sha1));
+    }
+    QCOMPARE(distinct.size(), 78);
+  }
+
+  // A face is rendered once per size; an image gets it stretched to its own size, a small
+  // review image the corner of a full-size face, and a card with no suit leaves it blank.
+  void facesComeFromTheCache() {
+    CardFaces().Clear();
+    const Layout layout = ScaleForScreen(1920, 1080, 96);
+    CardImage hand;
+    hand.resize(layout.CardWidth, layout.CardHeight);
+    CardImage twin;
+    twin.resize(hand.size());
+    const Card king{14, kCoeur, 1};
+    DrawCardFace(&hand, king);
+    DrawCardFace(&twin, king);
+    QCOMPARE(CardFaces().RenderedCount(), 1);
+    QCOMPARE(hand.Face().cacheKey(), twin.Face().cacheKey());
+    QCOMPARE(hand.Face().size(), hand.size());
+
+    CardImage small;
+    small.resize(layout.CornerWidth, layout.CornerHeight);
+    DrawCardCorner(&small, king, layout);
+    QCOMPARE(CardFaces().RenderedCount(), 1);
+    QCOMPARE(small.Face().size(), QSize(layout.CardWidth, layout.CardHeight));
+    const QImage shown = small.grab().toImage();
+    QVERIFY(CountInk(shown, shown.rect()) > shown.width() * shown.height() / 30);
+
+    DrawCardFace(&hand, Card{0, kAtout, 1});
+    QCOMPARE(CardFaces().RenderedCount(), 2);
+    DrawCardFace(&hand, Card{});
+    QVERIFY(hand.Face().isNull());
+  }
+
+  // The stand-in faces are installed: with none Qt draws boxes of one width for every letter.
+  void fontsAreReal() {
+    for (const QString& family : {kSerif, kSans}) {
+      QFont font(family);
+      font.setPixelSize(16);
+      QCOMPARE(QFontInfo(font).family(), family);
+      const QFontMetrics metrics(font);
+      QVERIFY(metrics.horizontalAdvance(QStringLiteral("WWWW")) >
+              metrics.horizontalAdvance(QStringLiteral("iiii")));
+    }
+    QFont serif(kSerif);
+    QVERIFY(QFontMetrics(serif).inFont(QChar(0x0394)));
+  }
+
+  // Both help documents open as rich text; a missing one is refused without harm, and before a
+  // language is chosen the French one beside the program is the one asked for.
+  void helpDocumentsOpen() {
+    const Layout layout = ScaleForScreen(1024, 768, 96);
+    HelpWindow help(layout);
+    QVERIFY(help.Load(QStringLiteral(ZARVANE_HELP_DIR "/zarvanefr.hlp")));
+    QVERIFY(help.Html().contains(QStringLiteral("Sommaire")));
+    QCOMPARE(help.windowTitle(), QStringLiteral("Zarvane 98 – Aide"));
+    QVERIFY(help.Load(QStringLiteral(ZARVANE_HELP_DIR "/zarvaneus.hlp")));
+    QVERIFY(help.Html().contains(QStringLiteral("Contents")));
+    QVERIFY(!help.Load(QStringLiteral(ZARVANE_HELP_DIR "/missing.hlp")));
+    QVERIFY(help.Html().contains(QStringLiteral("Contents")));
+
+    testing::FakeTableView view;
+    Game game(view);
+    game.ProgramFolder = "/opt/zarvane";
+    QCOMPARE(HelpFilePath(game), QStringLiteral("/opt/zarvane/zarvanefr.hlp"));
+    game.HelpFile = "/opt/zarvane/zarvaneus.hlp";
+    QCOMPARE(HelpFilePath(game), QStringLiteral("/opt/zarvane/zarvaneus.hlp"));
+  }
+};
+
+}  // namespace zarvane
+
+QTEST_MAIN(zarvane::UiPartsTest)
+#include "ui_parts_test.moc"

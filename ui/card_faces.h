@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <memory>
+
+#include "engine/game_state.h"
+#include "engine/layout.h"
+
+class QSvgRenderer;
+
+namespace zarvane {
+
+class CardImage;
+
+// The faces rendered from their SVG once per size: every later draw of the same card at the
+// same size is a copy of a cached pixmap.
+class CardFaceCache {
+ public:
+  CardFaceCache();
+  ~CardFaceCache();
+  CardFaceCache(const CardFaceCache&) = delete;
+  CardFaceCache& operator=(const CardFaceCache&) = delete;
+
+  // The face named like "PIQUE14" at the given size in device pixels, for a screen of the
+  // given pixel ratio; a null pixmap when no such face exists.
+  QPixmap Face(const QString& face_name, QSize size, qreal pixel_ratio = 1.0);
+  // Forgets every rendered face and parsed picture.
+  void Clear();
+  int RenderedCount() const { return static_cast<int>(faces_.size()); }
+
+ private:
+  QSvgRenderer* Renderer(const QString& face_name);
+
+  QHash<QString, QPixmap> faces_;
+  QHash<QString, std::shared_ptr<QSvgRenderer>> renderers_;
+};
+
+// The one cache of the program, created with the first window that draws a card.
+CardFaceCache& CardFaces();
+
+// The resource of a face: ":/cards/PIQUE14.svg".
+QString CardFaceResource(const QString& face_name);
+QString FaceName(const Card& card);
+
+// Draws the card's face stretched over the whole image; a card with no suit clears it.
+void DrawCardFace(CardImage* image, const Card& card);
+// Draws the face as rendered at the card size of the layout, from its top-left corner, so a
+// small image shows only the index (value and suit).
+void DrawCardCorner(CardImage* image, const Card& card, const Layout& layout);
+
+}  // namespace zarvane

@@ -1,0 +1,837 @@
+#include "ui/fZarvane.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+#include <algorithm>
+#include <utility>
+
+#include "engine/bidding.h"
+#include "engine/deal_flow.h"
+#include "engine/discard.h"
+#include "engine/options_flow.h"
+#include "engine/scores.h"
+#include "ui/card_faces.h"
+#include "ui/design.h"
+#include "ui/glyphs.h"
+#include "ui/help_window.h"
+#include "ui/widgets.h"
+
+namespace zarvane {
+
+namespace {
+
+const QColor kSilver(192, 192, 192);
+const QColor kBarBlue(0, 128, 192);
+const QColor kPanelGreen(0, 128, 64);
+const QColor kTakerBlue(133, 183, 237);
+const QColor kBidBarBlue(0, 64, 128);
+const QColor kTableGreen(62, 145, 109);
+
+constexpr DesignRect kPanelHaut{2, 4, 793, 29};
+constexpr DesignRect kInfo{318, 3, 472, 23};
+constexpr int kBarButtonTop = 4;
+constexpr int kBarButtonSize = 22;
+
+// The deductions panel: its title and trump line above the four suit columns, the three
+// oudlers below them.
+constexpr DesignRect kPanelDeductions{5, 37, 140, 260};
+constexpr DesignRect kPanelInfoDeductions{5, 2, 130, 17};
+constexpr DesignRect kPanelAtoutMax{6, 21, 63, 20};
+constexpr DesignRect kPanelAtExt{72, 21, 63, 20};
+constexpr int kSuitImageLefts[4] = {6, 39, 72, 105};
+constexpr int kSuitImageTop = 44;
+constexpr int kSuitImageSize = 30;
+constexpr DesignRect kOudlers[3] = {{6, 242, 40, 16}, {50, 242, 40, 16}, {94, 242, 41, 16}};
+
+constexpr DesignRect kPanelNiveau{673, 39, 105, 18};
+constexpr DesignRect kPanelPreneur{693, 61, 64, 18};
+constexpr DesignRect kPanelEnchere{660, 83, 131, 18};
+constexpr DesignRect kPanneauScores{696, 106, 63, 147};
+constexpr DesignRect kPointsAttaque{13, 5, 35, 27};
+constexpr DesignRect kBoutsPreneur{20, 34, 21, 20};
+constexpr DesignRect kContrat{5, 60, 53, 28};
+constexpr DesignRect kBoutsDefense{21, 94, 21, 20};
+constexpr DesignRect kPointsDefense{15, 116, 35, 26};
+
+// South, East, North, West.
+constexpr DesignRect kPanelDec[4] = {
+    {306, 258, 180, 50}, {411, 181, 180, 50}, {301, 106, 180, 50}, {192, 181, 180, 50}};
+constexpr DesignRect kPanelScoreTotal[4] = {
+    {314, 266, 165, 35}, {418, 188, 165, 35}, {308, 113, 165, 35}, {199, 188, 165, 35}};
+// The strategy's notes, never shown: beside each seat's place.
+constexpr DesignRect kPanelRegle[4] = {
+    {380, 380, 40, 16}, {600, 120, 40, 16}, {380, 20, 40, 16}, {160, 120, 40, 16}};
+
+constexpr DesignRect kPanelLancement{209, 138, 371, 127};
+constexpr DesignRect kPanelPoignee{311, 242, 168, 170};
+constexpr DesignRect kPanelConfirmeEcart{299, 310, 186, 29};
+constexpr int kBidButtonLefts[5] = {5, 117, 229, 341, 453};
+constexpr DesignRect kEvMaMain{5, 28, 558, 26};
+
+constexpr DesignRect kPanelResultat{4, 413, 790, 117};
+constexpr DesignRect kPanelTexteResultat{6, 5, 778, 71};
+
+// The gap between two cells of a suit column.
+int CellGap(const Layout& layout) {
+  return RoundHalfEven(3 * layout.XScale);
+}
+
+}  // namespace
+
+TfrmZarvane::TfrmZarvane(const Layout& layout, std::string program_folder, QWidget* parent)
+    : QMainWindow(parent), game_(view_) {
+  game_.layout = layout;
+  game_.ProgramFolder = std::move(program_folder);
+  view_.SetLayout(&game_.layout);
+  view_.SetDialogParent(this);
+  view_.Register(Control::frmZarvane, 0, this);
+
+  ScaleWindow();
+  CreateTimers();
+  // The faces are rendered into the one cache the first time a card is shown.
+  CardFaces();
+  CreateDeductionCells();
+  setWindowTitle(kWindowTitle);
+  ComputeLayout(game_.layout);
+  SizeCardImages();
+  StartUp(game_);
+  view_.SyncChecks();
+  if (const QScreen* on = screen())
+    setGeometry(on->availableGeometry());
+  setWindowState(Qt::WindowMaximized);
+}
+
+TfrmZarvane::~TfrmZarvane() = default;
+
+void TfrmZarvane::RegisterWindow(Control control, QWidget* window) {
+  view_.Register(control, 0, window);
+}
+
+void TfrmZarvane::ScaleWindow() {
+  setFont(DesignFont(layout(), kSans, 11));
+  central_ = new QWidget(this);
+  setCentralWidget(central_);
+  view_.SetBackgroundWidget(central_);
+  Paint(central_, FromColourValue(game_.options.BackgroundColour));
+  surface_ = new QWidget(central_);
+  surface_->setObjectName(QStringLiteral("surface"));
+  surface_->setGeometry(layout().SurfaceLeft, 0, layout().SurfaceWidth, layout().SurfaceHeight);
+  OnBackgroundClick(central_, surface_, [this] { Run(&TfrmZarvane::FormClick); });
+  OnBackgroundClick(surface_, surface_, [this] { Run(&TfrmZarvane::FormClick); });
+
+  // Created from the bottom of the pile to the top: the table under the cards, the bubbles
+  // and the result above them.
+  CreateButtonBar();
+  CreateDeductionsPanel();
+  CreateSidePanels();
+  CreateTable();
+  CreateBidding();
+  CreateHandAndDog();
+  CreatePoigneeQuestion();
+  CreateResultPanel();
+  CreateMenus();
+}
+
+QFrame* TfrmZarvane::NewContainer(Control control, QWidget* parent, DesignRect place,
+                                  const QColor& fill) {
+  auto* frame = new QFrame(parent);
+  frame->setGeometry(Scaled(layout(), place));
+  frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  Paint(frame, fill);
+  view_.Register(control, 0, frame);
+  return frame;
+}
+
+QLabel* TfrmZarvane::NewPanel(Control control, int index, QWidget* parent, DesignRect place,
+                              const QColor& fill, const QFont& font, const QColor& text) {
+  auto* panel = new QLabel(parent);
+  panel->setGeometry(Scaled(layout(), place));
+  panel->setAlignment(Qt::AlignCenter);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel->setFont(font);
+  Paint(panel, fill, text);
+  view_.Register(control, index, panel);
+  return panel;
+}
+
+QPushButton* TfrmZarvane::NewButton(Control control, QWidget* parent, DesignRect place,
+                                    const QFont& font, Handler handler) {
+  auto* button = new QPushButton(parent);
+  button->setGeometry(Scaled(layout(), place));
+  button->setFont(font);
+  view_.Register(control, 0, button);
+  if (handler)
+    connect(button, &QPushButton::clicked, this, [this, handler] { Run(handler); });
+  return button;
+}
+
+QToolButton* TfrmZarvane::NewBarButton(Control control, int left, Handler handler) {
+  auto* button = new QToolButton(bar_);
+  button->setGeometry(Scaled(layout(), {left, kBarButtonTop, kBarButtonSize, kBarButtonSize}));
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setIconSize(button->size() - QSize(6, 6));
+  view_.Register(control, 0, button);
+  connect(button, &QToolButton::clicked, this, [this, handler] { Run(handler); });
+  return button;
+}
+
+CardImage* TfrmZarvane::NewCardImage(Control control, int index, FamilyHandler handler) {
+  auto* image = new CardImage(surface_);
+  image->resize(layout().CardWidth, layout().CardHeight);
+  image->hide();
+  view_.Register(control, index, image);
+  OnClick(image, [this, handler, index] { Run(handler, index); });
+  return image;
+}
+
+void TfrmZarvane::CreateButtonBar() {
+  bar_ = NewContainer(Control::PanelHaut, surface_, kPanelHaut, kBarBlue);
+  const int glyph = ScaleFont(layout(), 16);
+  NewBarButton(Control::SBNewGame, 3, &TfrmZarvane::SBNewGameClick)
+      ->setIcon(GlyphIcon(Glyph::NewDeal, glyph));
+  NewBarButton(Control::SBGameAgain, 27, &TfrmZarvane::SBGameAgainClick)
+      ->setIcon(GlyphIcon(Glyph::Replay, glyph));
+  view_.Widget(Control::SBGameAgain)->setEnabled(false);
+
+  QToolButton* zero = NewBarButton(Control::SBInitScores, 50, &TfrmZarvane::SBInitScoresClick);
+  zero->setText(QStringLiteral("0"));
+  zero->setFont(DesignFont(layout(), kSans, 14, true));
+
+  QToolButton* quit = NewBarButton(Control::SBQuitter, 73, &TfrmZarvane::SBQuitterClick);
+  quit->setText(QStringLiteral("Q"));
+  QFont comic = DesignFont(layout(), QStringLiteral("Comic Sans MS"), 15, true);
+  comic.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans"), kSans});
+  quit->setFont(comic);
+
+  QToolButton* scores =
+      NewBarButton(Control::SBVoirScoresGlobaux, 102, &TfrmZarvane::SBVoirScoresGlobauxClick);
+  scores->setCheckable(true);
+  scores->setIcon(GlyphIcon(Glyph::Scores, glyph));
+
+  // The "D" of the Symbol face reads as a capital delta.
+  QToolButton* delta =
+      NewBarButton(Control::SBVoirDeductions, 125, &TfrmZarvane::SBVoirDeductionsClick);
+  delta->setCheckable(true);
+  delta->setText(QString(QChar(0x0394)));
+  delta->setFont(DesignFont(layout(), kSerif, 16, true));
+
+  NewBarButton(Control::SBVoirPliPrecedent, 150, nullptr)
+      ->setIcon(GlyphIcon(Glyph::PreviousTrick, glyph));
+  view_.Widget(Control::SBVoirPliPrecedent)->setEnabled(false);
+  NewBarButton(Control::SBFondEcran, 195, &TfrmZarvane::SBFondEcranClick)
+      ->setIcon(GlyphIcon(Glyph::Colour, glyph));
+  NewBarButton(Control::SBAide, 238, &TfrmZarvane::SBAideClick)
+      ->setIcon(GlyphIcon(Glyph::Help, glyph));
+
+  QLabel* info = NewPanel(Control::info, 0, bar_, kInfo, QColor(132, 213, 217),
+                          DesignFont(layout(), kSerif, 16, true), QColor(0, 64, 0));
+  info->setFrameStyle(QFrame::NoFrame);
+  info->setWordWrap(true);
+}
+
+void TfrmZarvane::CreateDeductionsPanel() {
+  deductions_ = NewContainer(Control::PanelDeductions, surface_, kPanelDeductions, kPanelGreen);
+  const QFont small = DesignFont(layout(), kSans, 11, true);
+  QLabel* title = NewPanel(Control::PanelInfoDeductions, 0, deductions_, kPanelInfoDeductions,
+                           kPanelGreen, DesignFont(layout(), kSerif, 14, true), Qt::white);
+  title->setFrameStyle(QFrame::NoFrame);
+  title->setText(QStringLiteral("Déductions"));
+  NewPanel(Control::PanelAtoutMax, 0, deductions_, kPanelAtoutMax, kSilver, small);
+  NewPanel(Control::PanelAtExt, 0, deductions_, kPanelAtExt, kSilver, small);
+
+  const Control images[4] = {Control::ImagePique, Control::ImageCoeur, Control::ImageTrefle,
+                             Control::ImageCarreau};
+  for (int suit = 1; suit <= 4; ++suit) {
+    auto* image = new QLabel(deductions_);
+    image->setGeometry(Scaled(
+        layout(), {kSuitImageLefts[suit - 1], kSuitImageTop, kSuitImageSize, kSuitImageSize}));
+    image->setAlignment(Qt::AlignCenter);
+    image->setPixmap(SuitSymbol(suit, std::min(image->width(), image->height())));
+    view_.Register(images[suit - 1], 0, image);
+  }
+
+  const Control oudlers[3] = {Control::Panel21, Control::PanelPetit, Control::PanelExcuse};
+  const char* captions[3] = {"21", "1", "Exc"};
+  for (int i = 0; i < 3; ++i) {
+    QLabel* panel = NewPanel(oudlers[i], 0, deductions_, kOudlers[i], kSilver, small);
+    panel->setText(QString::fromLatin1(captions[i]));
+    panel->hide();
+  }
+}
+
+// Under each suit symbol the four honours, king to jack, then the count of the suit still out;
+// stacked from the scaled image so the gaps stay even at any scale.
+void TfrmZarvane::CreateDeductionCells() {
+  const Control images[4] = {Control::ImagePique, Control::ImageCoeur, Control::ImageTrefle,
+                             Control::ImageCarreau};
+  const char* honours[4] = {"R", "D", "C", "V"};
+  const int gap = CellGap(layout());
+  const QFont font = DesignFont(layout(), kSans, 12, true);
+  for (int suit = 1; suit <= 4; ++suit) {
+    const QRect image = view_.Widget(images[suit - 1])->geometry();
+    for (int c = 1; c <= 4; ++c) {
+      auto* cell = new QLabel(QString::fromLatin1(honours[c - 1]), deductions_);
+      cell->setGeometry(image.left(), image.top() + c * (image.height() + gap), image.width(),
+                        image.height());
+      cell->setAlignment(Qt::AlignCenter);
+      cell->setFrameStyle(QFrame::Panel | QFrame::Raised);
+      cell->setFont(font);
+      Paint(cell, kSilver, Qt::black);
+      cell->hide();
+      view_.Register(Control::HonourCell, (suit - 1) * 4 + c, cell);
+    }
+    auto* count = new QLabel(deductions_);
+    count->setGeometry(image.left(),
+                       image.top() + 4 * (image.height() + gap) + image.height() + gap,
+                       image.width(), image.height());
+    count->setAlignment(Qt::AlignCenter);
+    count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    count->setFont(font);
+    Paint(count, QColor(133, 228, 159), Qt::black);
+    view_.Register(Control::CountLabel, suit, count);
+  }
+}
+
+void TfrmZarvane::CreateSidePanels() {
+  NewPanel(Control::PanelNiveau, 0, surface_, kPanelNiveau, kSilver,
+           DesignFont(layout(), kSerif, 13, true));
+  const QFont taker = DesignFont(layout(), kSans, 11, true);
+  NewPanel(Control::PanelPreneur, 0, surface_, kPanelPreneur, kTakerBlue, taker)->hide();
+  NewPanel(Control::PanelEnchere, 0, surface_, kPanelEnchere, kTakerBlue, taker)->hide();
+
+  QFrame* scores = NewContainer(Control::PanneauScores, surface_, kPanneauScores, kPanelGreen);
+  const QFont points = DesignFont(layout(), kSerif, 19);
+  const QFont bouts = DesignFont(layout(), kSans, 11, true);
+  NewPanel(Control::nPointsAttaque, 0, scores, kPointsAttaque, kSilver, points);
+  NewPanel(Control::nBoutsPreneur, 0, scores, kBoutsPreneur, kSilver, bouts);
+  NewPanel(Control::nContrat, 0, scores, kContrat, QColor(136, 247, 186),
+           DesignFont(layout(), kSerif, 27));
+  NewPanel(Control::nBoutsDefense, 0, scores, kBoutsDefense, kSilver, bouts);
+  NewPanel(Control::nPointsDefense, 0, scores, kPointsDefense, kSilver, points);
+}
+
+void TfrmZarvane::CreateTable() {
+  auto* table = new Shape(Shape::Kind::Ellipse, kTableGreen, surface_);
+  table->setGeometry(Scaled(layout(), kTableRonde));
+  table->hide();
+  view_.Register(Control::TableRonde, 0, table);
+  OnClick(
+      table, [this] { Run(&TfrmZarvane::TableRondeMouseDown); }, ClickMoment::Press);
+
+  for (int seat = 1; seat <= 4; ++seat) {
+    auto* frame = new Shape(Shape::Kind::Rectangle, SeatColour(seat), surface_);
+    const QRect card = Scaled(layout(), kCarteTable[seat - 1]);
+    frame->move(card.left() - RoundHalfEven(5 * layout().XScale),
+                card.top() - RoundHalfEven(5 * layout().YScale));
+    frame->hide();
+    view_.Register(Control::CadrePreneur, seat, frame);
+  }
+  for (int seat = 1; seat <= 4; ++seat) {
+    CardImage* card = NewCardImage(Control::CarteTable, seat, &TfrmZarvane::CarteTableClick);
+    card->move(Scaled(layout(), kCarteTable[seat - 1]).topLeft());
+  }
+  for (int i = 1; i <= 6; ++i) {
+    CardImage* dog = NewCardImage(Control::CarteChien, i, &TfrmZarvane::CarteChienClick);
+    dog->move(layout().DogLeft + (i - 1) * layout().CardStep, layout().TableCentreY);
+  }
+
+  const QFont total = DesignFont(layout(), kSerif, 21);
+  for (int seat = 1; seat <= 4; ++seat) {
+    QLabel* panel = NewPanel(Control::panelScoreTotal, seat, surface_, kPanelScoreTotal[seat - 1],
+                             SeatColour(seat), total);
+    panel->hide();
+    OnClick(panel, [this, seat] { Run(&TfrmZarvane::panelScoreTotalClick, seat); });
+  }
+  const QFont bubble = DesignFont(layout(), kSerif, 13);
+  for (int seat = 1; seat <= 4; ++seat) {
+    QLabel* panel =
+        NewPanel(Control::PanelDec, seat, surface_, kPanelDec[seat - 1], SeatColour(seat), bubble);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(std::max(1, RoundHalfEven(5 * layout().WindowScale)));
+    panel->hide();
+    OnClick(panel, [this, seat] { Run(&TfrmZarvane::PanelDecClick, seat); });
+  }
+
+  QPushButton* start =
+      NewButton(Control::PanelLancement, surface_, kPanelLancement,
+                DesignFont(layout(), kSerif, 21), &TfrmZarvane::PanelLancementClick);
+  start->setText(QStringLiteral("Cliquez ici pour commencer à jouer !"));
+  start->setCursor(Qt::PointingHandCursor);
+}
+
+void TfrmZarvane::CreateBidding() {
+  QFrame* bar = NewContainer(Control::BarreEnchere, surface_, kBarreEnchere, kBidBarBlue);
+  bar->hide();
+  const QFont font = DesignFont(layout(), kSans, 11, true);
+  const Control buttons[5] = {Control::ButtonPasse, Control::ButtonPrise, Control::ButtonGarde,
+                              Control::ButtonGardeSans, Control::ButtonGardeContre};
+  const Handler handlers[5] = {&TfrmZarvane::ButtonPasseClick, &TfrmZarvane::ButtonPriseClick,
+                               &TfrmZarvane::ButtonGardeClick, &TfrmZarvane::ButtonGardeSansClick,
+                               &TfrmZarvane::ButtonGardeContreClick};
+  for (int code = 0; code <= 4; ++code)
+    NewButton(buttons[code], bar, {kBidButtonLefts[code], 4, 110, 21}, font, handlers[code]);
+  NewButton(Control::evMaMain, bar, kEvMaMain, font, &TfrmZarvane::evMaMainClick);
+
+  QPushButton* confirm =
+      NewButton(Control::PanelConfirmeEcart, surface_, kPanelConfirmeEcart,
+                DesignFont(layout(), kSerif, 13, true), &TfrmZarvane::PanelConfirmeEcartClick);
+  confirm->setText(QStringLiteral("Accepter cet écart"));
+  confirm->setCursor(Qt::PointingHandCursor);
+  confirm->hide();
+}
+
+void TfrmZarvane::CreateHandAndDog() {
+  for (int k = 1; k <= 24; ++k) {
+    CardImage* card = NewCardImage(Control::Carte3D, k, &TfrmZarvane::Carte3DClick);
+    card->move(layout().HandLeft + ((k - 1) % 18) * layout().CardStep, layout().HandTop);
+  }
+}
+
+void TfrmZarvane::CreatePoigneeQuestion() {
+  QFrame* panel = NewContainer(Control::PanelPoignee, surface_, kPanelPoignee, QColor(0, 128, 128));
+  panel->hide();
+  const QFont font = DesignFont(layout(), kSerif, 13, true);
+  const Control buttons[4] = {Control::PanelPoigneeSimple, Control::PanelPoigneeDouble,
+                              Control::PanelPoigneeTriple, Control::PanelPoigneeAucune};
+  const char* captions[4] = {"Poignée SIMPLE", "Poignée DOUBLE", "Poignée TRIPLE", "Aucune"};
+  for (int i = 0; i < 4; ++i) {
+    QPushButton* button = NewButton(buttons[i], panel, {6, 7 + 41 * i, 156, 34}, font, nullptr);
+    button->setText(QString::fromUtf8(captions[i]));
+    button->setCursor(Qt::PointingHandCursor);
+  }
+}
+
+void TfrmZarvane::CreateResultPanel() {
+  QFrame* result = NewContainer(Control::PanelResultat, surface_, kPanelResultat, kBidBarBlue);
+  Paint(result, kBidBarBlue, Qt::yellow);
+  result->hide();
+  QLabel* text =
+      NewPanel(Control::PanelTexteResultat, 0, result, kPanelTexteResultat, QColor(186, 218, 228),
+               DesignFont(layout(), kSerif, 27), QColor(0, 64, 128));
+  text->setWordWrap(true);
+
+  const QFont font = DesignFont(layout(), kSerif, 13, true);
+  struct ResultButton {
+    Control control;
+    DesignRect place;
+    const char* caption;
+    Handler handler;
+  };
+  const ResultButton buttons[] = {
+      {Control::panelRejouerDonne,
+       {7, 80, 150, 30},
+       "REJOUER LA DONNE",
+       &TfrmZarvane::panelRejouerDonneClick},
+      {Control::PanelVoirMains, {160, 80, 150, 30}, "VOIR LES MAINS", nullptr},
+      {Control::PanelVoirPlis, {312, 80, 150, 30}, "VOIR LES 18 PLIS", nullptr},
+      {Control::PanelScoreDetaille, {465, 80, 150, 30}, "SCORES", nullptr},
+  };
+  for (const ResultButton& b : buttons) {
+    QPushButton* button = NewButton(b.control, result, b.place, font, b.handler);
+    button->setText(QString::fromUtf8(b.caption));
+    button->setCursor(Qt::PointingHandCursor);
+  }
+  QPushButton* again =
+      NewButton(Control::PanelPanelNewPartie, result, {618, 80, 166, 30},
+                DesignFont(layout(), kSerif, 16, true), &TfrmZarvane::PanelPanelNewPartieClick);
+  again->setText(QStringLiteral("NOUVELLE DONNE"));
+  again->setCursor(Qt::PointingHandCursor);
+
+  for (int seat = 1; seat <= 4; ++seat) {
+    QLabel* rule = NewPanel(Control::PanelRegle, seat, surface_, kPanelRegle[seat - 1], kSilver,
+                            DesignFont(layout(), kSans, 11));
+    rule->hide();
+  }
+}
+
+QAction* TfrmZarvane::NewEntry(QMenu* menu, Control control, const QString& caption,
+                               Handler handler, const QKeySequence& key) {
+  QAction* action = menu->addAction(caption);
+  action->setShortcut(key);
+  view_.Register(control, 0, action);
+  if (handler)
+    connect(action, &QAction::triggered, this, [this, handler] { Run(handler); });
+  return action;
+}
+
+QMenu* TfrmZarvane::NewMenu(QMenu* parent_menu, Control control, const QString& caption) {
+  QMenu* menu = parent_menu ? parent_menu->addMenu(caption) : menuBar()->addMenu(caption);
+  menu->setFont(menuBar()->font());
+  view_.Register(control, 0, menu->menuAction());
+  return menu;
+}
+
+void TfrmZarvane::CreateMenus() {
+  menuBar()->setFont(DesignFont(layout(), kSans, 12));
+  const QKeySequence none;
+  auto radio = [this](std::initializer_list<QAction*> entries) {
+    auto* group = new QActionGroup(this);
+    for (QAction* entry : entries) {
+      entry->setCheckable(true);
+      group->addAction(entry);
+    }
+  };
+
+  QMenu* game = NewMenu(nullptr, Control::menuZarvane, QStringLiteral("&Zarvane"));
+  NewEntry(game, Control::menuNewGame, QStringLiteral("&Nouvelle partie"),
+           &TfrmZarvane::menuNewGameClick, QKeySequence(Qt::Key_F2));
+  NewEntry(game, Control::menuGameAgain, QStringLiteral("Redémarrer la partie"),
+           &TfrmZarvane::menuGameAgainClick, QKeySequence(Qt::Key_F3))
+      ->setEnabled(false);
+  game->addSeparator();
+  NewEntry(game, Control::menuInitScores, QStringLiteral("&Initialiser les scores"),
+           &TfrmZarvane::menuInitScoresClick, QKeySequence(Qt::Key_F4));
+  game->addSeparator();
+  NewEntry(game, Control::menuQuit, QStringLiteral("&Quitter"), &TfrmZarvane::menuQuitClick,
+           QKeySequence(Qt::Key_F9));
+
+  QMenu* level = NewMenu(nullptr, Control::menuLevel, QStringLiteral("&Niveau"));
+  radio(
+      {NewEntry(level, Control::menuDebutant, QStringLiteral("&Débutant"),
+                &TfrmZarvane::menuDebutantClick, none),
+       NewEntry(level, Control::menuAmateur, QStringLiteral("&Amateur"),
+                &TfrmZarvane::menuAmateurClick, none),
+       NewEntry(level, Control::menuBon, QStringLiteral("&Bon"), &TfrmZarvane::menuBonClick, none),
+       NewEntry(level, Control::menuPro, QStringLiteral("&Pro"), &TfrmZarvane::menuProClick,
+                none)});
+
+  QMenu* look = NewMenu(nullptr, Control::menuVoir, QStringLiteral("&Voir"));
+  NewEntry(look, Control::menuScoresGlobaux, QStringLiteral("Les scores globaux"),
+           &TfrmZarvane::menuScoresGlobauxClick, QKeySequence(Qt::Key_F5))
+      ->setCheckable(true);
+  NewEntry(look, Control::menuConseilEnch, QStringLiteral("Le conseil d'enchère"),
+           &TfrmZarvane::menuConseilEnchClick, QKeySequence(Qt::Key_F6))
+      ->setCheckable(true);
+  NewEntry(look, Control::menuPointsPartieEnCours,
+           QStringLiteral("Les points de la partie en cours"),
+           &TfrmZarvane::menuPointsPartieEnCoursClick, QKeySequence(Qt::Key_F7))
+      ->setCheckable(true);
+  NewEntry(look, Control::menuDeductions, QStringLiteral("Les déductions"),
+           &TfrmZarvane::menuDeductionsClick, QKeySequence(Qt::Key_F8))
+      ->setCheckable(true);
+  look->addSeparator();
+  NewEntry(look, Control::menuPreviousTrick, QStringLiteral("Le pli précédent"), nullptr,
+           QKeySequence(Qt::Key_F12))
+      ->setEnabled(false);
+
+  QMenu* force = NewMenu(nullptr, Control::menuForce, QStringLiteral("&Force des mains"));
+  radio({NewEntry(force, Control::menuForceNormale, QStringLiteral("&Normale (aléatoire)"),
+                  &TfrmZarvane::menuForceNormaleClick, none),
+         NewEntry(force, Control::menuForcePrise, QStringLiteral("&Prise"),
+                  &TfrmZarvane::menuForcePriseClick, none),
+         NewEntry(force, Control::menuForceGarde, QStringLiteral("&Garde"),
+                  &TfrmZarvane::menuForceGardeClick, none),
+         NewEntry(force, Control::menuForceGardeSans, QStringLiteral("Garde &Sans"),
+                  &TfrmZarvane::menuForceGardeSansClick, none),
+         NewEntry(force, Control::menuForceGardeContre, QStringLiteral("Garde &Contre"),
+                  &TfrmZarvane::menuForceGardeContreClick, none),
+         NewEntry(force, Control::menuForceDefense, QStringLiteral("&Défense (faible)"),
+                  &TfrmZarvane::menuForceDefenseClick, none)});
+  force->addSeparator();
+  NewEntry(force, Control::menuAtLeast, QStringLiteral("Au moins une main quelconque de PRISE"),
+           &TfrmZarvane::menuAtLeastClick, none)
+      ->setCheckable(true);
+
+  QMenu* speeds = NewMenu(nullptr, Control::menuVitesses, QStringLiteral("Vitesses"));
+  QMenu* cards = NewMenu(speeds, Control::menuJeuDeLaCarte, QStringLiteral("Jeu de la carte..."));
+  radio({NewEntry(cards, Control::menuInstantane, QStringLiteral("&Instantané"),
+                  &TfrmZarvane::menuInstantaneClick, none),
+         NewEntry(cards, Control::menuRapide, QStringLiteral("&Rapide"),
+                  &TfrmZarvane::menuRapideClick, none),
+         NewEntry(cards, Control::menuNormal, QStringLiteral("&Normal"),
+                  &TfrmZarvane::menuNormalClick, none),
+         NewEntry(cards, Control::menuLent, QStringLiteral("&Lent"), &TfrmZarvane::menuLentClick,
+                  none),
+         NewEntry(cards, Control::menuEscargot, QStringLiteral("&Escargot"),
+                  &TfrmZarvane::menuEscargotClick, none)});
+  QMenu* waits = NewMenu(speeds, Control::menuAttenteEntreChaquePli,
+                         QStringLiteral("Attente entre chaque pli..."));
+  QAction* click =
+      NewEntry(waits, Control::menuClickObligatoire, QStringLiteral("Click &Obligatoire"),
+               &TfrmZarvane::menuClickObligatoireClick, none);
+  waits->addSeparator();
+  radio({click,
+         NewEntry(waits, Control::menuUneSeconde, QStringLiteral("&Une seconde"),
+                  &TfrmZarvane::menuUneSecondeClick, none),
+         NewEntry(waits, Control::menuDeuxSecondes, QStringLiteral("&Deux secondes"),
+                  &TfrmZarvane::menuDeuxSecondesClick, none),
+         NewEntry(waits, Control::menuCinqSecondes, QStringLiteral("&Cinq secondes"),
+                  &TfrmZarvane::menuCinqSecondesClick, none)});
+
+  QMenu* help = NewMenu(nullptr, Control::menuAide, QStringLiteral("&Aide"));
+  NewEntry(help, Control::menuSommaire, QStringLiteral("Sommaire"), &TfrmZarvane::menuSommaireClick,
+           QKeySequence(Qt::Key_F1));
+  NewEntry(help, Control::menuApropos, QStringLiteral("A propos"), &TfrmZarvane::menuAproposClick,
+           none);
+}
+
+void TfrmZarvane::CreateTimers() {
+  view_.OnTimer(TimerId::TimerEnchere, [this] { Run(&TfrmZarvane::TimerEnchereTimer); });
+  view_.OnTimer(TimerId::TimerEntreCarte, [this] { Run(&TfrmZarvane::TimerEntreCarteTimer); });
+  view_.OnTimer(TimerId::TimerTransition, [this] { Run(&TfrmZarvane::TimerTransitionTimer); });
+}
+
+void TfrmZarvane::SizeCardImages() {
+  const QSize card(layout().CardWidth, layout().CardHeight);
+  for (int k = 1; k <= 24; ++k)
+    view_.Widget(Control::Carte3D, k)->resize(card);
+  for (int i = 1; i <= 6; ++i)
+    view_.Widget(Control::CarteChien, i)->resize(card);
+  for (int seat = 1; seat <= 4; ++seat) {
+    view_.Widget(Control::CarteTable, seat)->resize(card);
+    view_.Widget(Control::CadrePreneur, seat)->resize(layout().FrameWidth, layout().FrameHeight);
+  }
+  CentreSurface();
+}
+
+// The design keeps its proportions: the surface stands in the middle of the window, as tall as
+// the window allows, so that a raised or dropped card is never cut.
+void TfrmZarvane::CentreSurface() {
+  const int lowest = layout().HandTop + layout().CardHeight + RoundHalfEven(2 * layout().YScale);
+  const int height = std::max({layout().SurfaceHeight, lowest, central_->height()});
+  const int left = central_->width() > layout().SurfaceWidth
+                       ? (central_->width() - layout().SurfaceWidth) / 2
+                       : std::min(layout().SurfaceLeft, std::max(0, central_->width() - 1));
+  surface_->setGeometry(left, 0, layout().SurfaceWidth, height);
+}
+
+void TfrmZarvane::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  CentreSurface();
+}
+
+void TfrmZarvane::closeEvent(QCloseEvent* event) {
+  // Closed by its frame: the game ends at once, without a question.
+  if (!quitting_) {
+    quitting_ = true;
+    WindowClosed(game_);
+  }
+  event->accept();
+  QCoreApplication::quit();
+}
+
+void TfrmZarvane::Run(Handler handler) {
+  (this->*handler)();
+  view_.SyncChecks();
+}
+
+void TfrmZarvane::Run(FamilyHandler handler, int index) {
+  (this->*handler)(index);
+  view_.SyncChecks();
+}
+
+void TfrmZarvane::FormClick() {
+  Continue(game_);
+}
+void TfrmZarvane::TableRondeMouseDown() {
+  Continue(game_);
+}
+void TfrmZarvane::PanelDecClick(int) {
+  Continue(game_);
+}
+void TfrmZarvane::Carte3DClick(int k) {
+  zarvane::Carte3DClick(game_, k);
+}
+void TfrmZarvane::CarteChienClick(int i) {
+  zarvane::CarteChienClick(game_, i);
+}
+void TfrmZarvane::CarteTableClick(int) {
+  ToggleScores(game_);
+}
+void TfrmZarvane::panelScoreTotalClick(int) {
+  ToggleScores(game_);
+}
+
+void TfrmZarvane::menuNewGameClick() {
+  NewDeal(game_, 0);
+}
+void TfrmZarvane::SBNewGameClick() {
+  NewDeal(game_, 0);
+}
+void TfrmZarvane::PanelLancementClick() {
+  NewDeal(game_, 0);
+}
+void TfrmZarvane::PanelPanelNewPartieClick() {
+  NewDeal(game_, 0);
+}
+void TfrmZarvane::menuGameAgainClick() {
+  ReplayDeal(game_);
+}
+void TfrmZarvane::SBGameAgainClick() {
+  ReplayDeal(game_);
+}
+void TfrmZarvane::panelRejouerDonneClick() {
+  ReplayDeal(game_);
+}
+void TfrmZarvane::menuInitScoresClick() {
+  ResetScores(game_);
+}
+void TfrmZarvane::SBInitScoresClick() {
+  ResetScores(game_);
+}
+void TfrmZarvane::menuQuitClick() {
+  if (QuitRequested(game_)) {
+    quitting_ = true;
+    QCoreApplication::quit();
+  }
+}
+void TfrmZarvane::SBQuitterClick() {
+  menuQuitClick();
+}
+
+void TfrmZarvane::menuScoresGlobauxClick() {
+  ToggleScores(game_);
+}
+void TfrmZarvane::SBVoirScoresGlobauxClick() {
+  ToggleScores(game_);
+}
+void TfrmZarvane::menuConseilEnchClick() {
+  ToggleBidAdvice(game_);
+}
+void TfrmZarvane::menuPointsPartieEnCoursClick() {
+  ToggleDealPoints(game_);
+}
+void TfrmZarvane::menuDeductionsClick() {
+  ToggleDeductions(game_);
+}
+void TfrmZarvane::SBVoirDeductionsClick() {
+  ToggleDeductions(game_);
+}
+void TfrmZarvane::SBFondEcranClick() {
+  ChooseBackgroundColour(game_);
+}
+
+void TfrmZarvane::menuDebutantClick() {
+  SetLevel(game_, 1);
+}
+void TfrmZarvane::menuAmateurClick() {
+  SetLevel(game_, 2);
+}
+void TfrmZarvane::menuBonClick() {
+  SetLevel(game_, 3);
+}
+void TfrmZarvane::menuProClick() {
+  SetLevel(game_, 4);
+}
+void TfrmZarvane::menuForceDefenseClick() {
+  SetForceOption(game_, 1);
+}
+void TfrmZarvane::menuForceNormaleClick() {
+  SetForceOption(game_, 2);
+}
+void TfrmZarvane::menuForcePriseClick() {
+  SetForceOption(game_, 3);
+}
+void TfrmZarvane::menuForceGardeClick() {
+  SetForceOption(game_, 4);
+}
+void TfrmZarvane::menuForceGardeSansClick() {
+  SetForceOption(game_, 5);
+}
+void TfrmZarvane::menuForceGardeContreClick() {
+  SetForceOption(game_, 6);
+}
+void TfrmZarvane::menuAtLeastClick() {
+  ToggleAtLeastOneTaker(game_);
+}
+void TfrmZarvane::menuEscargotClick() {
+  SetCardSpeed(game_, 1);
+}
+void TfrmZarvane::menuLentClick() {
+  SetCardSpeed(game_, 2);
+}
+void TfrmZarvane::menuNormalClick() {
+  SetCardSpeed(game_, 3);
+}
+void TfrmZarvane::menuRapideClick() {
+  SetCardSpeed(game_, 4);
+}
+void TfrmZarvane::menuInstantaneClick() {
+  SetCardSpeed(game_, 5);
+}
+void TfrmZarvane::menuClickObligatoireClick() {
+  SetTrickWait(game_, 0);
+}
+void TfrmZarvane::menuUneSecondeClick() {
+  SetTrickWait(game_, 1);
+}
+void TfrmZarvane::menuDeuxSecondesClick() {
+  SetTrickWait(game_, 2);
+}
+void TfrmZarvane::menuCinqSecondesClick() {
+  SetTrickWait(game_, 3);
+}
+
+void TfrmZarvane::menuSommaireClick() {
+  ShowHelp();
+}
+void TfrmZarvane::SBAideClick() {
+  ShowHelp();
+}
+void TfrmZarvane::menuAproposClick() {
+  ShowAbout();
+}
+
+void TfrmZarvane::ButtonPasseClick() {
+  SouthBid(game_, kPasse);
+}
+void TfrmZarvane::ButtonPriseClick() {
+  SouthBid(game_, kPrise);
+}
+void TfrmZarvane::ButtonGardeClick() {
+  SouthBid(game_, kGarde);
+}
+void TfrmZarvane::ButtonGardeSansClick() {
+  SouthBid(game_, kGardeSans);
+}
+void TfrmZarvane::ButtonGardeContreClick() {
+  SouthBid(game_, kGardeContre);
+}
+void TfrmZarvane::evMaMainClick() {
+  EvMaMainClick(game_);
+}
+void TfrmZarvane::PanelConfirmeEcartClick() {
+  zarvane::PanelConfirmeEcartClick(game_);
+}
+
+void TfrmZarvane::TimerEnchereTimer() {
+  zarvane::TimerEnchereTimer(game_);
+}
+void TfrmZarvane::TimerEntreCarteTimer() {
+  zarvane::TimerEntreCarteTimer(game_);
+}
+void TfrmZarvane::TimerTransitionTimer() {
+  zarvane::TimerTransitionTimer(game_);
+}
+
+void TfrmZarvane::ShowHelp() {
+  if (!help_) {
+    help_ = new HelpWindow(layout(), this);
+    // The keys must reach the game again, even with no window manager to hand the focus back.
+    connect(help_, &QDialog::finished, this, [this] { activateWindow(); });
+  }
+  const QString file = HelpFilePath(game_);
+  if (!help_->Load(file)) {
+    QMessageBox::warning(this, kWindowTitle, HelpUnreadableMessage(game_.Language, file));
+    return;
+  }
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+void TfrmZarvane::ShowAbout() {
+  QMessageBox::information(this, kWindowTitle, kWindowTitle);
+}
+
+}  // namespace zarvane

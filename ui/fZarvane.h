@@ -1,0 +1,157 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <string>
+
+#include "engine/game.h"
+#include "ui/qt_table_view.h"
+
+class QAction;
+class QActionGroup;
+class QFrame;
+class QKeySequence;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QToolButton;
+
+namespace zarvane {
+
+class CardImage;
+class HelpWindow;
+
+// The game window: the table, South's hand, the button bar, the side panels and the menus.
+// It owns the game and the screen the engine draws on; every click and timer tick is handed
+// to the engine function of the same name.
+class TfrmZarvane : public QMainWindow {
+ public:
+  TfrmZarvane(const Layout& layout, std::string program_folder, QWidget* parent = nullptr);
+  ~TfrmZarvane() override;
+
+  Game& game() { return game_; }
+  QtTableView& view() { return view_; }
+  // The 800 x 534 design area, scaled, in the middle of the window.
+  QWidget* surface() const { return surface_; }
+  // The other windows, so that the engine can show and caption them.
+  void RegisterWindow(Control control, QWidget* window);
+
+  void FormClick();
+  void TableRondeMouseDown();
+  void PanelDecClick(int seat);
+  void Carte3DClick(int k);
+  void CarteChienClick(int i);
+  void CarteTableClick(int seat);
+  void panelScoreTotalClick(int seat);
+
+  void menuNewGameClick();
+  void SBNewGameClick();
+  void PanelLancementClick();
+  void PanelPanelNewPartieClick();
+  void menuGameAgainClick();
+  void SBGameAgainClick();
+  void panelRejouerDonneClick();
+  void menuInitScoresClick();
+  void SBInitScoresClick();
+  void menuQuitClick();
+  void SBQuitterClick();
+
+  void menuScoresGlobauxClick();
+  void SBVoirScoresGlobauxClick();
+  void menuConseilEnchClick();
+  void menuPointsPartieEnCoursClick();
+  void menuDeductionsClick();
+  void SBVoirDeductionsClick();
+  void SBFondEcranClick();
+
+  void menuDebutantClick();
+  void menuAmateurClick();
+  void menuBonClick();
+  void menuProClick();
+  void menuForceDefenseClick();
+  void menuForceNormaleClick();
+  void menuForcePriseClick();
+  void menuForceGardeClick();
+  void menuForceGardeSansClick();
+  void menuForceGardeContreClick();
+  void menuAtLeastClick();
+  void menuEscargotClick();
+  void menuLentClick();
+  void menuNormalClick();
+  void menuRapideClick();
+  void menuInstantaneClick();
+  void menuClickObligatoireClick();
+  void menuUneSecondeClick();
+  void menuDeuxSecondesClick();
+  void menuCinqSecondesClick();
+
+  void menuSommaireClick();
+  void SBAideClick();
+  void menuAproposClick();
+
+  void ButtonPasseClick();
+  void ButtonPriseClick();
+  void ButtonGardeClick();
+  void ButtonGardeSansClick();
+  void ButtonGardeContreClick();
+  void evMaMainClick();
+  void PanelConfirmeEcartClick();
+
+  void TimerEnchereTimer();
+  void TimerEntreCarteTimer();
+  void TimerTransitionTimer();
+
+  // The help document of the chosen language in a window of its own.
+  void ShowHelp();
+  void ShowAbout();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  using Handler = void (TfrmZarvane::*)();
+  using FamilyHandler = void (TfrmZarvane::*)(int);
+
+  const Layout& layout() const { return game_.layout; }
+  void ScaleWindow();
+  void CreateButtonBar();
+  void CreateDeductionsPanel();
+  void CreateSidePanels();
+  void CreateTable();
+  void CreateBidding();
+  void CreateHandAndDog();
+  void CreatePoigneeQuestion();
+  void CreateResultPanel();
+  void CreateMenus();
+  void CreateTimers();
+  void CreateDeductionCells();
+  void SizeCardImages();
+  void CentreSurface();
+
+  // Runs a handler, then puts back any tick Qt flipped on its own: the engine sets them all.
+  void Run(Handler handler);
+  void Run(FamilyHandler handler, int index);
+
+  QFrame* NewContainer(Control control, QWidget* parent, DesignRect place, const QColor& fill);
+  QLabel* NewPanel(Control control, int index, QWidget* parent, DesignRect place,
+                   const QColor& fill, const QFont& font, const QColor& text = Qt::black);
+  QPushButton* NewButton(Control control, QWidget* parent, DesignRect place, const QFont& font,
+                         Handler handler);
+  QToolButton* NewBarButton(Control control, int left, Handler handler);
+  CardImage* NewCardImage(Control control, int index, FamilyHandler handler);
+  QAction* NewEntry(QMenu* menu, Control control, const QString& caption, Handler handler,
+                    const QKeySequence& key);
+  QMenu* NewMenu(QMenu* parent_menu, Control control, const QString& caption);
+
+  QtTableView view_;  // before the game: the game keeps a reference to it
+  Game game_;
+  QWidget* central_ = nullptr;
+  QWidget* surface_ = nullptr;
+  QFrame* bar_ = nullptr;
+  QFrame* deductions_ = nullptr;
+  HelpWindow* help_ = nullptr;
+  bool quitting_ = false;
+};
+
+}  // namespace zarvane

@@ -1,0 +1,119 @@
+#include "ui/widgets.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <utility>
+
+namespace zarvane {
+
+namespace {
+
+// Turns a press and a release of the left button into one call, like a Click event.
+class ClickFilter : public QObject {
+ public:
+  ClickFilter(QWidget* widget, std::function<void()> action, ClickMoment moment,
+              std::function<bool(QWidget*, QPoint)> accepts)
+      : QObject(widget),
+        widget_(widget),
+        action_(std::move(action)),
+        moment_(moment),
+        accepts_(std::move(accepts)) {
+    widget->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != widget_)
+      return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick)
+      return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton || !widget_->isEnabled())
+      return false;
+    const QPoint at = mouse->position().toPoint();
+    if (!accepts_(widget_, at))
+      return false;
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+      pressed_ = true;
+      if (moment_ == ClickMoment::Press)
+        action_();
+      return true;
+    }
+    const bool click = pressed_ && moment_ == ClickMoment::Release && widget_->rect().contains(at);
+    pressed_ = false;
+    if (click)
+      action_();
+    return true;
+  }
+
+ private:
+  QWidget* widget_;
+  std::function<void()> action_;
+  ClickMoment moment_;
+  std::function<bool(QWidget*, QPoint)> accepts_;
+  bool pressed_ = false;
+};
+
+}  // namespace
+
+CardImage::CardImage(QWidget* parent) : QWidget(parent) {}
+
+void CardImage::SetFace(const QPixmap& face, Fit fit) {
+  face_ = face;
+  fit_ = fit;
+  update();
+}
+
+void CardImage::ClearFace() {
+  face_ = QPixmap();
+  update();
+}
+
+void CardImage::paintEvent(QPaintEvent*) {
+  if (face_.isNull())
+    return;
+  QPainter painter(this);
+  if (fit_ == Fit::Stretch) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), face_);
+  } else {
+    painter.drawPixmap(0, 0, face_);
+  }
+}
+
+Shape::Shape(Kind kind, const QColor& colour, QWidget* parent)
+    : QWidget(parent), kind_(kind), colour_(colour) {}
+
+void Shape::SetColour(const QColor& colour) {
+  colour_ = colour;
+  update();
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(colour_);
+  if (kind_ == Kind::Ellipse) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+  } else {
+    painter.drawRect(rect());
+  }
+}
+
+void OnClick(QWidget* widget, std::function<void()> action, ClickMoment moment) {
+  new ClickFilter(widget, std::move(action), moment, [](QWidget*, QPoint) { return true; });
+}
+
+void OnBackgroundClick(QWidget* widget, QWidget* surface, std::function<void()> action) {
+  auto free_background = [surface](QWidget* self, QPoint at) {
+    const QWidget* child = self->childAt(at);
+    return child == nullptr || (child->parentWidget() == surface && !child->isEnabled());
+  };
+  new ClickFilter(widget, std::move(action), ClickMoment::Release, free_background);
+}
+
+}  // namespace zarvane

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+
+namespace zarvane {
+
+// An image area: a card face drawn stretched over it, or only its top-left corner at the size
+// it was rendered (the review windows show just the index).
+class CardImage : public QWidget {
+ public:
+  enum class Fit { Stretch, TopLeft };
+
+  explicit CardImage(QWidget* parent = nullptr);
+  void SetFace(const QPixmap& face, Fit fit = Fit::Stretch);
+  void ClearFace();
+  const QPixmap& Face() const { return face_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QPixmap face_;
+  Fit fit_ = Fit::Stretch;
+};
+
+// A filled ellipse (the table) or rectangle (the taker's frame).
+class Shape : public QWidget {
+ public:
+  enum class Kind { Ellipse, Rectangle };
+
+  Shape(Kind kind, const QColor& colour, QWidget* parent = nullptr);
+  void SetColour(const QColor& colour);
+  QColor Colour() const { return colour_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  Kind kind_;
+  QColor colour_;
+};
+
+// A left click on the widget (press and release inside it), or already the press for the
+// controls that act on mouse down.
+enum class ClickMoment { Release, Press };
+void OnClick(QWidget* widget, std::function<void()> action,
+             ClickMoment moment = ClickMoment::Release);
+
+// A click on the free background of `widget`: not on any of its controls, except a disabled
+// control lying directly on `surface`, which lets the click through to the table as it did in
+// the original window (a greyed card image does not catch the mouse).
+void OnBackgroundClick(QWidget* widget, QWidget* surface, std::function<void()> action);
+
+}  // namespace zarvane
