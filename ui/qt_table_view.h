@@ -29,7 +29,7 @@ class QtTableView : public TableView {
   QtTableView(const QtTableView&) = delete;
   QtTableView& operator=(const QtTableView&) = delete;
 
-  // Font sizes arrive in design pixels and are scaled like the window.
+  // Font sizes arrive in points and are scaled like the window.
   void SetLayout(const Layout* layout) { layout_ = layout; }
   // Where "the window's colour" goes (the area behind the table), and the window that owns
   // the message boxes.

@@ -1,0 +1,164 @@
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "engine/controls.h"
+#include "ui/windows.h"
+
+namespace zarvane {
+
+// A deal played by clicks in the real window, from the start button through the auction,
+// the dog and the discard to the first turn of play.
+class DealPathTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    QVERIFY(folder_.isValid());
+    previous_folder_ = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(folder_.path()));
+    windows_ = CreateWindows(LayoutForPrimaryScreen(),
+                             QCoreApplication::applicationDirPath().toStdString());
+    windows_->frmSplash->show();
+    QTest::mouseClick(windows_->frmSplash->PanelStartFrench(), Qt::LeftButton);
+    QVERIFY(game_window()->isVisible());
+    view().Action(Control::menuInstantane)->trigger();
+  }
+
+  void cleanup() {
+    windows_.reset();
+    QDir::setCurrent(previous_folder_);
+  }
+
+  // South holds a GARDE hand and takes whenever nobody bids higher; he then sees the dog,
+  // picks six cards by their pointer, confirms, and the play begins.
+  void southTakesDiscardsAndThePlayBegins() {
+    view().Action(Control::menuForceGarde)->trigger();
+    QTest::mouseClick(view().Widget(Control::PanelLancement), Qt::LeftButton);
+    PlayAuctionsUntilTheTakerIs(kSouth);
+
+    QCOMPARE(Text(Control::info),
+             QStringLiteral("Et voici le Chien ! A présent, cliquez pour continuer à jouer..."));
+    for (int i = 1; i <= 6; ++i)
+      QVERIFY(view().Widget(Control::CarteChien, i)->isVisible());
+    ClickTable();
+    QCOMPARE(Text(Control::info), QStringLiteral("Cliquez sur 6 cartes pour constituer l'écart"));
+
+    int chosen = 0;
+    for (int k = 1; k <= 24 && chosen < 6; ++k) {
+      QWidget* image = view().Widget(Control::Carte3D, k);
+      QVERIFY(image->isVisible());
+      if (image->cursor().shape() != Qt::PointingHandCursor)
+        continue;
+      const int top = image->y();
+      QTest::mouseClick(image, Qt::LeftButton);
+      QVERIFY(image->y() < top);  // lifted
+      ++chosen;
+    }
+    QCOMPARE(chosen, 6);
+    QWidget* confirm = view().Widget(Control::PanelConfirmeEcart);
+    QVERIFY(confirm->isVisible());
+    QTest::mouseClick(confirm, Qt::LeftButton);
+
+    QVERIFY(!confirm->isVisible());
+    for (int k = 1; k <= 24; ++k) {
+      QCOMPARE(view().Widget(Control::Carte3D, k)->isVisible(), k <= 18);
+    }
+    for (const Card& card : game().Dog)
+      QVERIFY(IsDiscardable(card));
+    WaitForTheFirstTurn();
+  }
+
+  // South passes with a weak hand until a computer seat takes with the dog shown; the
+  // computer's discard is made on the click that hands it the dog.
+  void aComputerTakesAndDiscardsAtOnce() {
+    view().Action(Control::menuForceDefense)->trigger();
+    QTest::mouseClick(view().Widget(Control::PanelLancement), Qt::LeftButton);
+    bool computer_took = false;
+    for (int deal = 0; deal < 60 && !computer_took; ++deal) {
+      FinishTheAuction();
+      ClickTable();
+      computer_took = game().Taker != kSouth && game().HighestBid >= kPrise &&
+                      game().HighestBid <= kGarde && game().TrickNumber == 1;
+      if (!computer_took && game().TrickNumber == 1)
+        NewDealByMenu();
+    }
+    QVERIFY(computer_took);
+    QVERIFY(view().Widget(Control::CarteChien, 1)->isVisible());
+    QVERIFY(view().Widget(Control::PanelPreneur)->isVisible());
+    ClickTable();
+    for (int i = 1; i <= 6; ++i)
+      QVERIFY(!view().Widget(Control::CarteChien, i)->isVisible());
+    for (const Card& card : game().Dog)
+      QVERIFY(IsDiscardable(card));
+    WaitForTheFirstTurn();
+  }
+
+ private:
+  // Deals again until the auction gives South the contract, advising with the button.
+  void PlayAuctionsUntilTheTakerIs(int seat) {
+    for (int deal = 0; deal < 60; ++deal) {
+      FinishTheAuction();
+      ClickTable();
+      if (game().TrickNumber == 1 && game().Taker == seat && game().HighestBid <= kGarde)
+        return;
+      NewDealByMenu();
+    }
+    QFAIL("South never took with the dog shown");
+  }
+
+  // Computer bids come on the bid timer; South follows the advice.
+  void FinishTheAuction() {
+    QTRY_VERIFY_WITH_TIMEOUT(
+        game().ContinueState == 1 || view().Widget(Control::BarreEnchere)->isVisible(), 5000);
+    if (view().Widget(Control::BarreEnchere)->isVisible()) {
+      QTest::mouseClick(view().Widget(Control::evMaMain), Qt::LeftButton);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(game().ContinueState, 1, 5000);
+    QCOMPARE(game().BidsMade, 4);
+    QCOMPARE(Text(Control::info),
+             QStringLiteral("Cliquez n'importe où pour continuer à jouer... !"));
+  }
+
+  // A click on the free background at the right of the table.
+  void ClickTable() {
+    QWidget* surface = game_window()->surface();
+    const QPoint free(surface->width() - 5, static_cast<int>(300 * game().layout.WindowScale));
+    QCOMPARE(surface->childAt(free), nullptr);
+    QTest::mouseClick(surface, Qt::LeftButton, {}, free);
+  }
+
+  void NewDealByMenu() { view().Action(Control::menuNewGame)->trigger(); }
+
+  void WaitForTheFirstTurn() {
+    QCOMPARE(game().TrickNumber, 1);
+    QVERIFY(view().Widget(Control::TableRonde)->isVisible());
+    QVERIFY(view().Widget(Control::CadrePreneur, game().Taker)->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!view().TimerActive(TimerId::TimerEntreCarte), 5000);
+    if (game().CurrentSeat == kSouth) {
+      QCOMPARE(Text(Control::info), QStringLiteral("A vous de jouer !"));
+      QCOMPARE(int{game().HumanMayPlay}, 1);
+    } else {
+      QCOMPARE(int{game().HumanMayPlay}, 0);
+    }
+  }
+
+  QString Text(Control control) { return static_cast<QLabel*>(view().Widget(control))->text(); }
+  TfrmZarvane* game_window() { return windows_->frmZarvane.get(); }
+  QtTableView& view() { return game_window()->view(); }
+  Game& game() { return game_window()->game(); }
+
+  QTemporaryDir folder_;
+  QString previous_folder_;
+  std::unique_ptr<Windows> windows_;
+};
+
+}  // namespace zarvane
+
+QTEST_MAIN(zarvane::DealPathTest)
+#include "deal_path_test.moc"
