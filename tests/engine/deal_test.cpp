@@ -37,6 +37,16 @@ struct DealTest : ::testing::Test {
     return -1;
   }
 
+  // One trump and small cards: nobody would bid, nobody holds a petit sec, all can discard.
+  void GiveEverySeatAPassingHand() {
+    for (int seat = 1; seat <= 4; ++seat) {
+      SetHand(game, seat,
+              {Trump(2 + seat), Plain(1, 1), Plain(1, 2), Plain(1, 3), Plain(1, 4), Plain(1, 5),
+               Plain(2, 1), Plain(2, 2), Plain(2, 3), Plain(2, 4), Plain(2, 5), Plain(3, 1),
+               Plain(3, 2), Plain(3, 3), Plain(3, 4), Plain(4, 1), Plain(4, 2), Plain(4, 3)});
+    }
+  }
+
   // Every card of the pack, once, among the four hands and the dog.
   void ExpectWholePack() {
     std::multiset<int> seen;
@@ -88,12 +98,7 @@ TEST_F(DealTest, AnUnshuffledDeckGoesInPacketsOfThreeWithOneCardToTheDogAtEachPa
 }
 
 TEST_F(DealTest, APetitSecIsRefusedButThePetitWithTheExcuseIsDealt) {
-  for (int seat = 1; seat <= 4; ++seat) {
-    SetHand(game, seat,
-            {Trump(2 + seat), Plain(1, 1), Plain(1, 2), Plain(1, 3), Plain(1, 4), Plain(1, 5),
-             Plain(2, 1), Plain(2, 2), Plain(2, 3), Plain(2, 4), Plain(2, 5), Plain(3, 1),
-             Plain(3, 2), Plain(3, 3), Plain(3, 4), Plain(4, 1), Plain(4, 2), Plain(4, 3)});
-  }
+  GiveEverySeatAPassingHand();
   SetDog(game, {Plain(4, 4), Plain(4, 5), Plain(4, 6), Plain(4, 7), Plain(4, 8), Plain(4, 9)});
   EXPECT_TRUE(AcceptDealtCards(game));
 
@@ -108,12 +113,7 @@ TEST_F(DealTest, APetitSecIsRefusedButThePetitWithTheExcuseIsDealt) {
 }
 
 TEST_F(DealTest, ADealInWhichASeatCouldNotDiscardSixCardsIsRefused) {
-  for (int seat = 1; seat <= 4; ++seat) {
-    SetHand(game, seat,
-            {Trump(2 + seat), Plain(1, 1), Plain(1, 2), Plain(1, 3), Plain(1, 4), Plain(1, 5),
-             Plain(2, 1), Plain(2, 2), Plain(2, 3), Plain(2, 4), Plain(2, 5), Plain(3, 1),
-             Plain(3, 2), Plain(3, 3), Plain(3, 4), Plain(4, 1), Plain(4, 2), Plain(4, 3)});
-  }
+  GiveEverySeatAPassingHand();
   // West: fifteen trumps, the Excuse and kings: nothing but the dog to discard.
   SetHand(game, kWest,
           {Trump(21), Trump(20), Trump(19), Trump(18), Trump(17), Trump(16), Trump(15), Trump(14),
@@ -163,12 +163,7 @@ TEST_F(DealTest, TheHandStrengthOptionGivesSouthExactlyTheChosenBid) {
 }
 
 TEST_F(DealTest, AStrongerHandDoesNotSatisfyAWeakerTargetAndNoSeatMeansRefusal) {
-  for (int seat = 1; seat <= 4; ++seat) {
-    SetHand(game, seat,
-            {Trump(2 + seat), Plain(1, 1), Plain(1, 2), Plain(1, 3), Plain(1, 4), Plain(1, 5),
-             Plain(2, 1), Plain(2, 2), Plain(2, 3), Plain(2, 4), Plain(2, 5), Plain(3, 1),
-             Plain(3, 2), Plain(3, 3), Plain(3, 4), Plain(4, 1), Plain(4, 2), Plain(4, 3)});
-  }
+  GiveEverySeatAPassingHand();
   // North holds a GARDE CONTRE hand; nobody holds a PRISE.
   SetHand(game, kNorth,
           {Trump(21), Trump(20), Trump(19), Trump(18), Trump(17), Trump(16), Trump(15), Trump(14),

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "engine/controls.h"
-#include "ui/windows.h"
+#include "tests/ui/opened_game.h"
 
 namespace zarvane {
 
@@ -19,21 +19,14 @@ class DealPathTest : public QObject {
 
  private slots:
   void init() {
-    QVERIFY(folder_.isValid());
-    previous_folder_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(folder_.path()));
-    windows_ = CreateWindows(LayoutForPrimaryScreen(),
-                             QCoreApplication::applicationDirPath().toStdString());
-    windows_->frmSplash->show();
-    QTest::mouseClick(windows_->frmSplash->PanelStartFrench(), Qt::LeftButton);
+    opened_ = std::make_unique<testing::OpenedGame>();
+    QVERIFY(opened_->Ready());
+    opened_->ChooseFrench();
     QVERIFY(game_window()->isVisible());
     view().Action(Control::menuInstantane)->trigger();
   }
 
-  void cleanup() {
-    windows_.reset();
-    QDir::setCurrent(previous_folder_);
-  }
+  void cleanup() { opened_.reset(); }
 
   // South holds a GARDE hand and takes whenever nobody bids higher; he then sees the dog,
   // picks six cards by their pointer, confirms, and the play begins.
@@ -149,13 +142,11 @@ class DealPathTest : public QObject {
   }
 
   QString Text(Control control) { return static_cast<QLabel*>(view().Widget(control))->text(); }
-  TfrmZarvane* game_window() { return windows_->frmZarvane.get(); }
+  TfrmZarvane* game_window() { return opened_->game_window(); }
   QtTableView& view() { return game_window()->view(); }
   Game& game() { return game_window()->game(); }
 
-  QTemporaryDir folder_;
-  QString previous_folder_;
-  std::unique_ptr<Windows> windows_;
+  std::unique_ptr<testing::OpenedGame> opened_;
 };
 
 }  // namespace zarvane

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/controls.h"
-#include "ui/windows.h"
+#include "tests/ui/opened_game.h"
 
 namespace zarvane {
 
@@ -69,20 +69,13 @@ class OptionsMenuTest : public QObject {
 
  private slots:
   void initTestCase() {
-    QVERIFY(folder_.isValid());
-    previous_folder_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(folder_.path()));
-    windows_ = CreateWindows(LayoutForPrimaryScreen(),
-                             QCoreApplication::applicationDirPath().toStdString());
-    windows_->frmSplash->show();
-    QTest::mouseClick(windows_->frmSplash->PanelStartFrench(), Qt::LeftButton);
+    opened_ = std::make_unique<testing::OpenedGame>();
+    QVERIFY(opened_->Ready());
+    opened_->ChooseFrench();
     QVERIFY(game_window()->isVisible());
   }
 
-  void cleanupTestCase() {
-    windows_.reset();
-    QDir::setCurrent(previous_folder_);
-  }
+  void cleanupTestCase() { opened_.reset(); }
 
   void radioEntriesTickAloneAndReachTheFile() {
     for (const auto& group : kRadioGroups) {
@@ -129,7 +122,7 @@ class OptionsMenuTest : public QObject {
 
  private:
   int FileByte(int offset) {
-    QFile file(folder_.filePath(QStringLiteral("options98")));
+    QFile file(opened_->FilePath(QStringLiteral("options98")));
     if (!file.open(QIODevice::ReadOnly))
       return -1;
     const QByteArray bytes = file.readAll();
@@ -141,13 +134,11 @@ class OptionsMenuTest : public QObject {
   QString Text(Control control) {
     return static_cast<QWidget*>(view().Widget(control))->property("text").toString();
   }
-  TfrmZarvane* game_window() { return windows_->frmZarvane.get(); }
+  TfrmZarvane* game_window() { return opened_->game_window(); }
   QtTableView& view() { return game_window()->view(); }
   Game& game() { return game_window()->game(); }
 
-  QTemporaryDir folder_;
-  QString previous_folder_;
-  std::unique_ptr<Windows> windows_;
+  std::unique_ptr<testing::OpenedGame> opened_;
 };
 
 }  // namespace zarvane

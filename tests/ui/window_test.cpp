@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "engine/controls.h"
+#include "tests/ui/opened_game.h"
 #include "ui/card_faces.h"
 #include "ui/widgets.h"
 #include "ui/windows.h"
@@ -58,21 +59,14 @@ class GameWindowTest : public QObject {
 
  private slots:
   void initTestCase() {
-    QVERIFY(folder_.isValid());
-    previous_folder_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(folder_.path()));
+    opened_ = std::make_unique<testing::OpenedGame>();
+    QVERIFY(opened_->Ready());
     screen_ = QGuiApplication::primaryScreen()->geometry();
     scale_ = std::min(screen_.width() / 800.0, screen_.height() / 600.0);
-    windows_ = CreateWindows(LayoutForPrimaryScreen(),
-                             QCoreApplication::applicationDirPath().toStdString());
-    windows_->frmSplash->show();
-    QVERIFY(QTest::qWaitForWindowExposed(windows_->frmSplash.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(opened_->splash()));
   }
 
-  void cleanupTestCase() {
-    windows_.reset();
-    QDir::setCurrent(previous_folder_);
-  }
+  void cleanupTestCase() { opened_.reset(); }
 
   // Every card image has the card size of this screen (115 x 192 on a 1024 x 768 one), and
   // the taker's frame is ten scaled pixels larger each way.
@@ -119,8 +113,8 @@ class GameWindowTest : public QObject {
   // it its French captions.
   void frenchChoiceOpensTheGameWindow() {
     QVERIFY(!game_window()->isVisible());
-    QTest::mouseClick(windows_->frmSplash->PanelStartFrench(), Qt::LeftButton);
-    QVERIFY(!windows_->frmSplash->isVisible());
+    opened_->ChooseFrench();
+    QVERIFY(!opened_->splash()->isVisible());
     QVERIFY(game_window()->isVisible());
     QVERIFY(game_window()->windowState() & Qt::WindowMaximized);
     QCOMPARE(game().Language, 1);
@@ -264,20 +258,18 @@ class GameWindowTest : public QObject {
       advice->trigger();
       QCOMPARE(advice->isChecked(), game().options.BidAdvice == 1);
     }
-    QVERIFY(QFileInfo::exists(folder_.filePath(QStringLiteral("options98"))));
+    QVERIFY(QFileInfo::exists(opened_->FilePath(QStringLiteral("options98"))));
   }
 
  private:
-  TfrmZarvane* game_window() { return windows_->frmZarvane.get(); }
+  TfrmZarvane* game_window() { return opened_->game_window(); }
   QtTableView& view() { return game_window()->view(); }
   Game& game() { return game_window()->game(); }
   QPushButton* Button(Control control) { return static_cast<QPushButton*>(view().Widget(control)); }
 
-  QTemporaryDir folder_;
-  QString previous_folder_;
   QRect screen_;
   double scale_ = 1.0;
-  std::unique_ptr<Windows> windows_;
+  std::unique_ptr<testing::OpenedGame> opened_;
 };
 
 }  // namespace zarvane
