@@ -9,10 +9,6 @@ namespace zarvane {
 
 namespace {
 
-constexpr int kQueen = 13;
-constexpr int kKnight = 12;
-constexpr int kJack = 11;
-
 // Cards that neither discard may take.
 bool MustKeep(const Card& card) {
   return card.Suit == kAtout || card.Value == kKing;

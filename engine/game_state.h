@@ -15,6 +15,9 @@ inline constexpr int kCarreau = 4;
 inline constexpr int kNoSuit = -1;  // an empty trick slot
 
 inline constexpr int kKing = 14;
+inline constexpr int kQueen = 13;
+inline constexpr int kKnight = 12;
+inline constexpr int kJack = 11;
 
 // Bid codes; -1 means the seat has not spoken yet.
 inline constexpr int kPasse = 0;

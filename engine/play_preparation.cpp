@@ -6,10 +6,6 @@ namespace zarvane {
 
 namespace {
 
-constexpr int kQueen = 13;
-constexpr int kKnight = 12;
-constexpr int kJack = 11;
-
 bool ShownDogContract(const GameState& game) {
   const int bid = game.AnnouncedBid[game.Taker];
   return bid == kPrise || bid == kGarde;
