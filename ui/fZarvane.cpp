@@ -473,15 +473,24 @@ QMenu* TfrmZarvane::NewMenu(QMenu* parent_menu, Control control, const QString& 
 
 void TfrmZarvane::CreateMenus() {
   menuBar()->setFont(DesignFont(layout(), kSans, 12));
-  const QKeySequence none;
-  auto radio = [this](std::initializer_list<QAction*> entries) {
-    auto* group = new QActionGroup(this);
-    for (QAction* entry : entries) {
-      entry->setCheckable(true);
-      group->addAction(entry);
-    }
-  };
+  CreateGameMenu();
+  CreateLevelMenu();
+  CreateLookMenu();
+  CreateForceMenu();
+  CreateSpeedMenus();
+  CreateHelpMenu();
+}
 
+// The entries of one option: Qt keeps one ticked, the engine says which.
+void TfrmZarvane::MakeRadioGroup(std::initializer_list<QAction*> entries) {
+  auto* group = new QActionGroup(this);
+  for (QAction* entry : entries) {
+    entry->setCheckable(true);
+    group->addAction(entry);
+  }
+}
+
+void TfrmZarvane::CreateGameMenu() {
   QMenu* game = NewMenu(nullptr, Control::menuZarvane, QStringLiteral("&Zarvane"));
   NewEntry(game, Control::menuNewGame, QStringLiteral("&Nouvelle partie"),
            &TfrmZarvane::menuNewGameClick, QKeySequence(Qt::Key_F2));
@@ -494,9 +503,12 @@ void TfrmZarvane::CreateMenus() {
   game->addSeparator();
   NewEntry(game, Control::menuQuit, QStringLiteral("&Quitter"), &TfrmZarvane::menuQuitClick,
            QKeySequence(Qt::Key_F9));
+}
 
+void TfrmZarvane::CreateLevelMenu() {
+  const QKeySequence none;
   QMenu* level = NewMenu(nullptr, Control::menuLevel, QStringLiteral("&Niveau"));
-  radio(
+  MakeRadioGroup(
       {NewEntry(level, Control::menuDebutant, QStringLiteral("&Débutant"),
                 &TfrmZarvane::menuDebutantClick, none),
        NewEntry(level, Control::menuAmateur, QStringLiteral("&Amateur"),
@@ -504,7 +516,9 @@ void TfrmZarvane::CreateMenus() {
        NewEntry(level, Control::menuBon, QStringLiteral("&Bon"), &TfrmZarvane::menuBonClick, none),
        NewEntry(level, Control::menuPro, QStringLiteral("&Pro"), &TfrmZarvane::menuProClick,
                 none)});
+}
 
+void TfrmZarvane::CreateLookMenu() {
   QMenu* look = NewMenu(nullptr, Control::menuVoir, QStringLiteral("&Voir"));
   NewEntry(look, Control::menuScoresGlobaux, QStringLiteral("Les scores globaux"),
            &TfrmZarvane::menuScoresGlobauxClick, QKeySequence(Qt::Key_F5))
@@ -523,56 +537,64 @@ void TfrmZarvane::CreateMenus() {
   NewEntry(look, Control::menuPreviousTrick, QStringLiteral("Le pli précédent"), nullptr,
            QKeySequence(Qt::Key_F12))
       ->setEnabled(false);
+}
 
+void TfrmZarvane::CreateForceMenu() {
+  const QKeySequence none;
   QMenu* force = NewMenu(nullptr, Control::menuForce, QStringLiteral("&Force des mains"));
-  radio({NewEntry(force, Control::menuForceNormale, QStringLiteral("&Normale (aléatoire)"),
-                  &TfrmZarvane::menuForceNormaleClick, none),
-         NewEntry(force, Control::menuForcePrise, QStringLiteral("&Prise"),
-                  &TfrmZarvane::menuForcePriseClick, none),
-         NewEntry(force, Control::menuForceGarde, QStringLiteral("&Garde"),
-                  &TfrmZarvane::menuForceGardeClick, none),
-         NewEntry(force, Control::menuForceGardeSans, QStringLiteral("Garde &Sans"),
-                  &TfrmZarvane::menuForceGardeSansClick, none),
-         NewEntry(force, Control::menuForceGardeContre, QStringLiteral("Garde &Contre"),
-                  &TfrmZarvane::menuForceGardeContreClick, none),
-         NewEntry(force, Control::menuForceDefense, QStringLiteral("&Défense (faible)"),
-                  &TfrmZarvane::menuForceDefenseClick, none)});
+  MakeRadioGroup({NewEntry(force, Control::menuForceNormale, QStringLiteral("&Normale (aléatoire)"),
+                           &TfrmZarvane::menuForceNormaleClick, none),
+                  NewEntry(force, Control::menuForcePrise, QStringLiteral("&Prise"),
+                           &TfrmZarvane::menuForcePriseClick, none),
+                  NewEntry(force, Control::menuForceGarde, QStringLiteral("&Garde"),
+                           &TfrmZarvane::menuForceGardeClick, none),
+                  NewEntry(force, Control::menuForceGardeSans, QStringLiteral("Garde &Sans"),
+                           &TfrmZarvane::menuForceGardeSansClick, none),
+                  NewEntry(force, Control::menuForceGardeContre, QStringLiteral("Garde &Contre"),
+                           &TfrmZarvane::menuForceGardeContreClick, none),
+                  NewEntry(force, Control::menuForceDefense, QStringLiteral("&Défense (faible)"),
+                           &TfrmZarvane::menuForceDefenseClick, none)});
   force->addSeparator();
   NewEntry(force, Control::menuAtLeast, QStringLiteral("Au moins une main quelconque de PRISE"),
            &TfrmZarvane::menuAtLeastClick, none)
       ->setCheckable(true);
+}
 
+void TfrmZarvane::CreateSpeedMenus() {
+  const QKeySequence none;
   QMenu* speeds = NewMenu(nullptr, Control::menuVitesses, QStringLiteral("Vitesses"));
   QMenu* cards = NewMenu(speeds, Control::menuJeuDeLaCarte, QStringLiteral("Jeu de la carte..."));
-  radio({NewEntry(cards, Control::menuInstantane, QStringLiteral("&Instantané"),
-                  &TfrmZarvane::menuInstantaneClick, none),
-         NewEntry(cards, Control::menuRapide, QStringLiteral("&Rapide"),
-                  &TfrmZarvane::menuRapideClick, none),
-         NewEntry(cards, Control::menuNormal, QStringLiteral("&Normal"),
-                  &TfrmZarvane::menuNormalClick, none),
-         NewEntry(cards, Control::menuLent, QStringLiteral("&Lent"), &TfrmZarvane::menuLentClick,
-                  none),
-         NewEntry(cards, Control::menuEscargot, QStringLiteral("&Escargot"),
-                  &TfrmZarvane::menuEscargotClick, none)});
+  MakeRadioGroup({NewEntry(cards, Control::menuInstantane, QStringLiteral("&Instantané"),
+                           &TfrmZarvane::menuInstantaneClick, none),
+                  NewEntry(cards, Control::menuRapide, QStringLiteral("&Rapide"),
+                           &TfrmZarvane::menuRapideClick, none),
+                  NewEntry(cards, Control::menuNormal, QStringLiteral("&Normal"),
+                           &TfrmZarvane::menuNormalClick, none),
+                  NewEntry(cards, Control::menuLent, QStringLiteral("&Lent"),
+                           &TfrmZarvane::menuLentClick, none),
+                  NewEntry(cards, Control::menuEscargot, QStringLiteral("&Escargot"),
+                           &TfrmZarvane::menuEscargotClick, none)});
   QMenu* waits = NewMenu(speeds, Control::menuAttenteEntreChaquePli,
                          QStringLiteral("Attente entre chaque pli..."));
   QAction* click =
       NewEntry(waits, Control::menuClickObligatoire, QStringLiteral("Click &Obligatoire"),
                &TfrmZarvane::menuClickObligatoireClick, none);
   waits->addSeparator();
-  radio({click,
-         NewEntry(waits, Control::menuUneSeconde, QStringLiteral("&Une seconde"),
-                  &TfrmZarvane::menuUneSecondeClick, none),
-         NewEntry(waits, Control::menuDeuxSecondes, QStringLiteral("&Deux secondes"),
-                  &TfrmZarvane::menuDeuxSecondesClick, none),
-         NewEntry(waits, Control::menuCinqSecondes, QStringLiteral("&Cinq secondes"),
-                  &TfrmZarvane::menuCinqSecondesClick, none)});
+  MakeRadioGroup({click,
+                  NewEntry(waits, Control::menuUneSeconde, QStringLiteral("&Une seconde"),
+                           &TfrmZarvane::menuUneSecondeClick, none),
+                  NewEntry(waits, Control::menuDeuxSecondes, QStringLiteral("&Deux secondes"),
+                           &TfrmZarvane::menuDeuxSecondesClick, none),
+                  NewEntry(waits, Control::menuCinqSecondes, QStringLiteral("&Cinq secondes"),
+                           &TfrmZarvane::menuCinqSecondesClick, none)});
+}
 
+void TfrmZarvane::CreateHelpMenu() {
   QMenu* help = NewMenu(nullptr, Control::menuAide, QStringLiteral("&Aide"));
   NewEntry(help, Control::menuSommaire, QStringLiteral("Sommaire"), &TfrmZarvane::menuSommaireClick,
            QKeySequence(Qt::Key_F1));
   NewEntry(help, Control::menuApropos, QStringLiteral("A propos"), &TfrmZarvane::menuAproposClick,
-           none);
+           QKeySequence());
 }
 
 void TfrmZarvane::CreateTimers() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 #include <QMainWindow>
 #include <QString>
 #include <string>
@@ -124,6 +126,13 @@ class TfrmZarvane : public QMainWindow {
   void CreatePoigneeQuestion();
   void CreateResultPanel();
   void CreateMenus();
+  void CreateGameMenu();
+  void CreateLevelMenu();
+  void CreateLookMenu();
+  void CreateForceMenu();
+  void CreateSpeedMenus();
+  void CreateHelpMenu();
+  void MakeRadioGroup(std::initializer_list<QAction*> entries);
   void CreateTimers();
   void CreateDeductionCells();
   void SizeCardImages();
