@@ -325,8 +325,9 @@ void PanelConfirmeEcartClick(Game& game) {
 }
 
 void ConfirmDiscard(Game& game) {
-  // Only six selected cards make a discard; the panel is never shown otherwise.
-  if (game.DiscardCount != 6)
+  // Only South's six selected cards make a discard; the panel is never shown otherwise, and
+  // the count stays at six once a discard is made.
+  if (game.DiscardMode != 1 || game.DiscardCount != 6)
     return;
   for (int k = 1; k <= 24; ++k)
     game.view.SetVisible(Control::Carte3D, k, false);

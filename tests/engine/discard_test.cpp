@@ -437,6 +437,13 @@ TEST_F(HumanDiscardTest, ConfirmingWritesTheDiscardAndSouthsSortedHand) {
     EXPECT_TRUE(SameCard(game.InitialHands[kSouth][game.DiscardOrigin[k]], game.Dog[k]));
   for (const Card& card : game.Dog)
     EXPECT_EQ(game.CardStatus[kSouth][card.Suit][card.Value], kPlayed);  // the play is prepared
+
+  // The count stays at six once the discard is made: a second confirmation changes nothing.
+  const auto hands = game.Hands;
+  const auto dog = game.Dog;
+  PanelConfirmeEcartClick(game);
+  EXPECT_EQ(game.Hands, hands);
+  EXPECT_EQ(game.Dog, dog);
 }
 
 }  // namespace
