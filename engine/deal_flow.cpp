@@ -184,6 +184,9 @@ void NewDeal(Game& game, int replay) {
 }
 
 void ReplayDeal(Game& game) {
+  // Before the first deal no deck is saved: there is nothing to replay.
+  if (game.SavedDeck[1] == 0)
+    return;
   game.ReplayedDeal = 1;
   NewDeal(game, 1);
 }

@@ -57,6 +57,11 @@ TEST(DealFlow, StartUpWaitsForTheFirstDealWhichWestOpensAndTheNextOneSouth) {
 
 TEST(DealFlow, AReplayKeepsTheFirstSpeakerAndTheCardsAndTheNextDealMovesOn) {
   DealDriver d;
+  // Before the first deal there is nothing to replay.
+  ReplayDeal(d.game);
+  EXPECT_EQ(d.game.ReplayedDeal, 0);
+  EXPECT_TRUE(d.view.Visible(Control::PanelLancement));
+
   NewDeal(d.game, 0);
   NewDeal(d.game, 0);
   const auto hands = d.game.Hands;
