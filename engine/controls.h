@@ -51,7 +51,14 @@ namespace zarvane {
   X(frmPliPrecedent) X(frmTousPlis) X(PanelEffacer) X(PanelPasApas) X(PanelVoirTout) \
   X(frmMains) X(PanelChien) X(PanelEcart) X(frmPoignee) X(PanelBoutonParesseux) \
   X(PanelAnnulerPoignee) X(frmScoreDetaille) X(panelPreneur) X(panelPoints) \
-  X(panelDefContrat) X(panelDefPrimePetit) X(panelDefNbBouts) X(panelDefPrimePoignee)
+  X(panelDefContrat) X(panelDefPrimePetit) X(panelDefNbBouts) X(panelDefPrimePoignee) \
+  /* the score sheet's rows */ \
+  X(panelPointsRealises) X(panelMoins) X(panelContrat) X(panelEgal1) X(panelAuDessusContrat) \
+  X(panelSensPrimePetit) X(panelPrimePetit) X(panelEgal2) X(panelScoreApresPetit) \
+  X(panelSigneGain) X(panelConstContrat) X(panelEgal3) X(panelScoreTmp) X(panelX) \
+  X(panelCoefficientEnchere) X(panelEgal4) X(panelScoreApresEnchere) X(panelSensPoignee) \
+  X(panelValeurPoignee) X(panelEgal5) X(panelScoreApresPoignee) X(panelX3) \
+  X(panelScoreFinalPreneur) X(panelNbBouts) X(cardinalPreneur) X(panelFeuilleScore)
 // clang-format on
 
 enum class Control {

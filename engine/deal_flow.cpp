@@ -1,6 +1,7 @@
 #include "engine/deal_flow.h"
 
 #include "engine/bidding.h"
+#include "engine/card_play.h"
 #include "engine/cards.h"
 #include "engine/deal.h"
 #include "engine/deductions.h"
@@ -10,6 +11,7 @@
 #include "engine/messages.h"
 #include "engine/options_flow.h"
 #include "engine/play_preparation.h"
+#include "engine/poignee.h"
 #include "engine/scores.h"
 
 namespace zarvane {
@@ -109,25 +111,6 @@ void AnnounceTaker(Game& game) {
   game.view.SetVisible(Control::PanelEnchere, 0, true);
   for (int k = 1; k <= 24; ++k)
     game.view.SetEnabled(Control::Carte3D, k, true);
-}
-
-// South's first card of the deal: the poignee question when he holds ten trumps or more.
-void OfferPoigneeIfHeld(Game& game) {
-  game.PoigneePending = 1;
-  int trumps = 0;
-  for (const Card& card : game.Hands[game.HumanSeat])
-    trumps += card.Suit == kAtout ? 1 : 0;
-  if (trumps < 10) {
-    game.PoigneePending = 0;
-    return;
-  }
-  game.view.SetVisible(Control::PanelPoigneeDouble, 0, false);
-  game.view.SetVisible(Control::PanelPoigneeTriple, 0, false);
-  if (trumps >= 13)
-    game.view.SetVisible(Control::PanelPoigneeDouble, 0, true);
-  if (trumps >= 15)
-    game.view.SetVisible(Control::PanelPoigneeTriple, 0, true);
-  game.view.SetVisible(Control::PanelPoignee, 0, true);
 }
 
 }  // namespace
@@ -267,14 +250,16 @@ void TimerEntreCarteTimer(Game& game) {
   game.view.StopTimer(TimerId::TimerEntreCarte);
   if (game.TrickNumber > 18)
     return;
+  ComputePlayable(game, game.CurrentSeat);
   if (game.CurrentSeat != game.HumanSeat) {
     game.HumanMayPlay = 0;
+    PlayComputerCard(game, game.CurrentSeat);
     return;
   }
   Say(game, kPlayPrompt);
   game.HumanMayPlay = 1;
   if (game.TrickNumber == 1)
-    OfferPoigneeIfHeld(game);
+    OfferPoignee(game);
 }
 
 void TimerTransitionTimer(Game& game) {
@@ -285,11 +270,7 @@ void TimerTransitionTimer(Game& game) {
 void Carte3DClick(Game& game, int k) {
   if (k < 1 || k > 24)
     return;
-  if (game.ContinueState == 1) {
-    Continue(game);
-  } else if (game.DiscardMode == 1) {
-    DiscardClick(game, k);
-  }
+  PlayHumanCard(game, k);
 }
 
 void CarteChienClick(Game& game, int i) {

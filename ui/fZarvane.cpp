@@ -18,6 +18,8 @@
 #include "engine/deal_flow.h"
 #include "engine/discard.h"
 #include "engine/options_flow.h"
+#include "engine/poignee.h"
+#include "engine/score_sheet.h"
 #include "engine/scores.h"
 #include "ui/card_faces.h"
 #include "ui/design.h"
@@ -404,8 +406,10 @@ void TfrmZarvane::CreatePoigneeQuestion() {
   const Control buttons[4] = {Control::PanelPoigneeSimple, Control::PanelPoigneeDouble,
                               Control::PanelPoigneeTriple, Control::PanelPoigneeAucune};
   const char* captions[4] = {"Poignée SIMPLE", "Poignée DOUBLE", "Poignée TRIPLE", "Aucune"};
+  // Until the poignee window exists, every button declines, so that no deal ever stops here.
   for (int i = 0; i < 4; ++i) {
-    QPushButton* button = NewButton(buttons[i], panel, {6, 7 + 41 * i, 156, 34}, font, nullptr);
+    QPushButton* button = NewButton(buttons[i], panel, {6, 7 + 41 * i, 156, 34}, font,
+                                    &TfrmZarvane::PanelPoigneeAucuneClick);
     button->setText(QString::fromUtf8(captions[i]));
     button->setCursor(Qt::PointingHandCursor);
   }
@@ -434,7 +438,10 @@ void TfrmZarvane::CreateResultPanel() {
        &TfrmZarvane::panelRejouerDonneClick},
       {Control::PanelVoirMains, {160, 80, 150, 30}, "VOIR LES MAINS", nullptr},
       {Control::PanelVoirPlis, {312, 80, 150, 30}, "VOIR LES 18 PLIS", nullptr},
-      {Control::PanelScoreDetaille, {465, 80, 150, 30}, "SCORES", nullptr},
+      {Control::PanelScoreDetaille,
+       {465, 80, 150, 30},
+       "SCORES",
+       &TfrmZarvane::PanelScoreDetailleClick},
   };
   for (const ResultButton& b : buttons) {
     QPushButton* button = NewButton(b.control, result, b.place, font, b.handler);
@@ -821,6 +828,12 @@ void TfrmZarvane::ButtonGardeContreClick() {
 }
 void TfrmZarvane::evMaMainClick() {
   EvMaMainClick(game_);
+}
+void TfrmZarvane::PanelPoigneeAucuneClick() {
+  zarvane::PanelPoigneeAucuneClick(game_);
+}
+void TfrmZarvane::PanelScoreDetailleClick() {
+  ShowScoreSheet(game_);
 }
 void TfrmZarvane::PanelConfirmeEcartClick() {
   zarvane::PanelConfirmeEcartClick(game_);

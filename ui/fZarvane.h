@@ -98,6 +98,8 @@ class TfrmZarvane : public QMainWindow {
   void ButtonGardeContreClick();
   void evMaMainClick();
   void PanelConfirmeEcartClick();
+  void PanelPoigneeAucuneClick();
+  void PanelScoreDetailleClick();
 
   void TimerEnchereTimer();
   void TimerEntreCarteTimer();

@@ -36,6 +36,7 @@ std::unique_ptr<Windows> CreateWindows(const Layout& layout, const std::string& 
   view.Register(Control::lblCompanyProduct, 0, windows->frmSplash->lblCompanyProduct());
   view.Register(Control::PanelStartFrench, 0, windows->frmSplash->PanelStartFrench());
   view.Register(Control::PanelStartEnglish, 0, windows->frmSplash->PanelStartEnglish());
+  windows->frmScoreDetaille->RegisterControls(view);
   windows->frmSplash->SetGameWindow(&game_window);
   return windows;
 }

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <filesystem>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "engine/bidding.h"
+#include "engine/card_play.h"
 #include "engine/deal_flow.h"
 #include "engine/discard.h"
 #include "engine/game.h"
 #include "engine/language.h"
+#include "engine/poignee.h"
 #include "tests/support/fake_table_view.h"
 #include "tests/support/fixed_clock.h"
 
@@ -78,6 +82,46 @@ class DealDriver {
       ++chosen;
     }
     PanelConfirmeEcartClick(game);
+  }
+
+  // One move of a player who bids the advice, declines the poignee, makes the first discard
+  // allowed and plays a random legal card: a timer tick, a click or a card. False once the
+  // deal is scored and nothing is left to do.
+  bool Step(std::mt19937& choices) {
+    if (Fire(TimerId::TimerEnchere))
+      return true;
+    if (game.SouthToBid == 1) {
+      EvMaMainClick(game);
+      return true;
+    }
+    if (game.DiscardMode == 1) {
+      MakeSouthDiscard();
+      return true;
+    }
+    if (game.PoigneePending == 1) {
+      PanelPoigneeAucuneClick(game);
+      return true;
+    }
+    if (game.TrickNumber == 19 && view.Visible(Control::PanelResultat))
+      return false;
+    if (game.ContinueState != 0 || game.DogOnDisplay == 1) {
+      Click();
+      return true;
+    }
+    if (Fire(TimerId::TimerEntreCarte))
+      return true;
+    if (game.HumanMayPlay == 1 && game.CurrentSeat == game.HumanSeat) {
+      std::vector<int> legal;
+      for (int slot = 1; slot <= 18; ++slot) {
+        if (game.Playable[game.HumanSeat][slot] == 1)
+          legal.push_back(slot);
+      }
+      if (legal.empty())
+        return false;
+      PlayHumanCard(game, legal[choices() % legal.size()]);
+      return true;
+    }
+    return Fire(TimerId::TimerTransition);
   }
 
   FakeTableView view;

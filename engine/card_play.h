@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/game.h"
+
+namespace zarvane {
+
+// True when the challenger takes the trick from the best card so far: a higher card of the
+// same suit, a trump on a plain card, or any card on the Excuse, which never wins.
+bool Beats(const Card& challenger, const Card& best);
+// The seat whose card wins the four cards on the table.
+int TrickWinner(const GameState& game);
+
+// The seat's legal cards and the reason each is legal, on the state alone.
+void ComputePlayableCards(GameState& game, int seat);
+// The same, and South's pointers: a hand over each card he may play.
+void ComputePlayable(Game& game, int seat);
+
+// A computer seat's turn: its strategy narrows the legal cards, a draw picks among them.
+void PlayComputerCard(Game& game, int seat);
+// A click on South's card image k (1..24).
+void PlayHumanCard(Game& game, int k);
+// Puts the seat's card on the table, remembers it, and ends the trick at the fourth card.
+void PlaceCard(Game& game, int seat, int slot);
+
+// The play memory's updates for a card about to be played, before it leaves the hand.
+void RecordPlayedCard(Game& game, int seat, int slot);
+// What every observer learns from the reason the card was legal.
+void RecordInferences(GameState& game, int seat, int slot, int suit, int value);
+void ShowTableCard(Game& game, int seat, int slot);
+// Decides the trick, counts it and gets the next one ready.
+void EndTrick(Game& game);
+
+}  // namespace zarvane
