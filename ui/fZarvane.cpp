@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -625,6 +626,18 @@ void TfrmZarvane::CentreSurface() {
                        ? (central_->width() - layout().SurfaceWidth) / 2
                        : std::min(layout().SurfaceLeft, std::max(0, central_->width() - 1));
   surface_->setGeometry(left, 0, layout().SurfaceWidth, height);
+}
+
+// Outside a dialog a push button ignores Enter and only Space presses it; the table presses
+// whichever of its buttons has the focus, so the advice button answers Enter too.
+void TfrmZarvane::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+  if (enter && button && button->isVisible() && button->isEnabled()) {
+    button->click();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void TfrmZarvane::resizeEvent(QResizeEvent* event) {

@@ -186,12 +186,14 @@ class GameWindowTest : public QObject {
     });
   }
 
-  // The auction over, a click on a control of the bar leaves the deal waiting; a click on one
-  // of South's greyed cards goes through to the table and names the taker, and a click on the
-  // free table moves the deal on again.
+  // South's turn gives the advice button the focus and the keypad Enter presses it. The auction
+  // over, a click on a control of the bar leaves the deal waiting; a click on one of South's
+  // greyed cards goes through to the table and names the taker, and a click on the free table
+  // moves the deal on again.
   void backgroundClickContinuesTheDeal() {
     QTRY_VERIFY_WITH_TIMEOUT(view().Widget(Control::BarreEnchere)->isVisible(), 5000);
-    QTest::mouseClick(Button(Control::evMaMain), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), Button(Control::evMaMain));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
     QTRY_COMPARE_WITH_TIMEOUT(game().ContinueState, 1, 5000);
     QCOMPARE(game().TrickNumber, 0);
     QCOMPARE(game().BidsMade, 4);
