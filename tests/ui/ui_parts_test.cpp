@@ -1,15 +1,22 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QMessageBox>
 #include <QSet>
+#include <QTimer>
 #include <QtTest>
+#include <tuple>
 
 #include "engine/cards.h"
 #include "engine/game.h"
 #include "engine/layout.h"
 #include "tests/support/fake_table_view.h"
+#include "tests/ui/opened_game.h"
 #include "ui/card_faces.h"
 #include "ui/design.h"
 #include "ui/help_window.h"
@@ -113,6 +120,28 @@ class UiPartsTest : public QObject {
     }
     QFont serif(kSerif);
     QVERIFY(QFontMetrics(serif).inFont(QChar(0x0394)));
+  }
+
+  // The quit question of a game opened in French answers "Oui" / "Non", in English "Yes" / "No":
+  // the toolkit's own words follow the language chosen on the opening window.
+  void questionButtonsSpeakTheChosenLanguage() {
+    for (const auto& [french, yes, no] :
+         {std::tuple{true, "&Oui", "&Non"}, std::tuple{false, "&Yes", "&No"}}) {
+      testing::OpenedGame opened;
+      QTest::mouseClick(
+          french ? opened.splash()->PanelStartFrench() : opened.splash()->PanelStartEnglish(),
+          Qt::LeftButton);
+      QStringList captions;
+      QTimer::singleShot(0, [&captions] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+          return;
+        captions << box->button(QMessageBox::Yes)->text() << box->button(QMessageBox::No)->text();
+        box->button(QMessageBox::No)->click();
+      });
+      opened.view().Action(Control::menuQuit)->trigger();
+      QCOMPARE(captions, QStringList({QString::fromUtf8(yes), QString::fromUtf8(no)}));
+    }
   }
 
   // Both help documents open as rich text; a missing one is refused without harm, and before a
