@@ -10,6 +10,7 @@
 
 #include "ui/card_faces.h"
 #include "ui/design.h"
+#include "ui/glyphs.h"
 #include "ui/widgets.h"
 
 namespace zarvane {
@@ -20,11 +21,14 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-Qt::CursorShape CursorFor(Pointer pointer) {
+QCursor CursorFor(Pointer pointer) {
   switch (pointer) {
     case Pointer::HandPoint:
       return Qt::PointingHandCursor;
-    case Pointer::NoDrop:
+    case Pointer::NoDrop: {
+      static const QCursor no_drop = NoDropCursor();
+      return no_drop;
+    }
     case Pointer::NoEntry:
       return Qt::ForbiddenCursor;
     case Pointer::HourGlass:

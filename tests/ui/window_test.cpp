@@ -146,7 +146,8 @@ class GameWindowTest : public QObject {
   }
 
   // F2 deals: South's 18 cards appear along the bottom, faces drawn, one card step apart from
-  // the left margin and at most two scaled pixels below the hand line; replay becomes possible.
+  // the left margin and at most two scaled pixels below the hand line, each with the no-drop
+  // pointer; replay becomes possible.
   void f2DealsSouthsHand() {
     // South gets a hand worth exactly a GARDE, so that someone always takes.
     view().Action(Control::menuForceGarde)->trigger();
@@ -162,6 +163,9 @@ class GameWindowTest : public QObject {
       QCOMPARE(card->x(), layout.HandLeft + (slot - 1) * layout.CardStep);
       QVERIFY(card->y() >= layout.HandTop);
       QVERIFY(card->y() <= layout.HandTop + Round(2 * layout.YScale));
+      // Not playable yet: the arrow with the small barred circle, not the no-entry sign.
+      QCOMPARE(card->cursor().shape(), Qt::BitmapCursor);
+      QVERIFY(!card->cursor().pixmap().isNull());
     }
     for (int k = 19; k <= 24; ++k)
       QVERIFY(!view().Widget(Control::Carte3D, k)->isVisible());
