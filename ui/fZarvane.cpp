@@ -277,7 +277,8 @@ void TfrmZarvane::CreateDeductionCells() {
                              Control::ImageCarreau};
   const char* honours[4] = {"R", "D", "C", "V"};
   const int gap = CellGap(layout());
-  const QFont font = DesignFont(layout(), kSans, 12, true);
+  // Type size 12, in points like the bid bubbles' sizes.
+  const QFont font = DesignFont(layout(), kSans, PointsToDesignPixels(12), true);
   for (int suit = 1; suit <= 4; ++suit) {
     const QRect image = view_.Widget(images[suit - 1])->geometry();
     for (int c = 1; c <= 4; ++c) {

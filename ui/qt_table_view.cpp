@@ -204,7 +204,7 @@ void QtTableView::SetColour(Control c, int index, int colour) {
 
 void QtTableView::SetFontSize(Control c, int index, int points) {
   // Points at the design's 96 pixels per inch, then scaled like every other type size.
-  const int pixels = RoundHalfEven(points * 96.0 / 72.0);
+  const int pixels = PointsToDesignPixels(points);
   const int scaled = layout_ ? ScaleFont(*layout_, pixels) : pixels;
   QObject* object = Find(c, index);
   if (auto* action = qobject_cast<QAction*>(object)) {

@@ -85,6 +85,20 @@ class GameWindowTest : public QObject {
       QCOMPARE(view().Widget(Control::CadrePreneur, seat)->size(), frame);
   }
 
+  // The deductions panel reads its type size 12 as points, as the bid bubbles read theirs: 16
+  // design pixels, 20 on a 1024 x 768 screen.
+  void deductionsPanelCellsAndCounts() {
+    const int twelve_points = Round(16 * game().layout.WindowScale);
+    if (screen_.size() == QSize(1024, 768))
+      QCOMPARE(twelve_points, 20);
+    for (int suit = 1; suit <= 4; ++suit) {
+      QCOMPARE(view().Widget(Control::CountLabel, suit)->font().pixelSize(), twelve_points);
+      for (int c = 1; c <= 4; ++c)
+        QCOMPARE(view().Widget(Control::HonourCell, (suit - 1) * 4 + c)->font().pixelSize(),
+                 twelve_points);
+    }
+  }
+
   // The engine can reach every control of the game window, families in full and no more, each
   // under its component name; the other windows are reachable too.
   void everyGameWindowControlIsRegistered() {
