@@ -42,14 +42,14 @@ constexpr DesignRect kInfo{318, 3, 472, 23};
 constexpr int kBarButtonTop = 4;
 constexpr int kBarButtonSize = 22;
 
-// The deductions panel: its title and trump line above the four suit columns, the three
-// oudlers below them.
+// The deductions panel: the four suit columns from its top, then its title, the trump line
+// and the three oudlers below them.
 constexpr DesignRect kPanelDeductions{5, 37, 140, 260};
-constexpr DesignRect kPanelInfoDeductions{5, 2, 130, 17};
-constexpr DesignRect kPanelAtoutMax{6, 21, 63, 20};
-constexpr DesignRect kPanelAtExt{72, 21, 63, 20};
+constexpr DesignRect kPanelInfoDeductions{5, 200, 130, 17};
+constexpr DesignRect kPanelAtoutMax{6, 219, 63, 20};
+constexpr DesignRect kPanelAtExt{72, 219, 63, 20};
 constexpr int kSuitImageLefts[4] = {6, 39, 72, 105};
-constexpr int kSuitImageTop = 44;
+constexpr int kSuitImageTop = 3;
 constexpr int kSuitImageSize = 30;
 constexpr DesignRect kOudlers[3] = {{6, 242, 40, 16}, {50, 242, 40, 16}, {94, 242, 41, 16}};
 

@@ -85,9 +85,19 @@ class GameWindowTest : public QObject {
       QCOMPARE(view().Widget(Control::CadrePreneur, seat)->size(), frame);
   }
 
-  // The deductions panel reads its type size 12 as points, as the bid bubbles read theirs: 16
-  // design pixels, 20 on a 1024 x 768 screen.
+  // The suit symbols head the deductions panel from its top; their columns stand clear above
+  // the title and the trump line. The panel reads its type size 12 as points, as the bid
+  // bubbles read theirs: 16 design pixels, 20 on a 1024 x 768 screen.
   void deductionsPanelCellsAndCounts() {
+    const int title_top = view().Widget(Control::PanelInfoDeductions)->y();
+    for (Control image :
+         {Control::ImagePique, Control::ImageCoeur, Control::ImageTrefle, Control::ImageCarreau}) {
+      QVERIFY(view().Widget(image)->y() <= Round(3 * game().layout.WindowScale));
+    }
+    for (int suit = 1; suit <= 4; ++suit)
+      QVERIFY(view().Widget(Control::CountLabel, suit)->geometry().bottom() < title_top);
+    QVERIFY(view().Widget(Control::PanelAtoutMax)->y() > title_top);
+
     const int twelve_points = Round(16 * game().layout.WindowScale);
     if (screen_.size() == QSize(1024, 768))
       QCOMPARE(twelve_points, 20);
