@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include "ui/card_faces.h"
+
 namespace zarvane {
 
 namespace {
@@ -33,6 +35,7 @@ void UseQtTranslations(int language) {
 
 void UseToolkitLanguage(int language) {
   UseQtTranslations(language);
+  CardFaces().UseLanguage(language);
 }
 
 }  // namespace zarvane
