@@ -75,8 +75,8 @@ void ChooseLanguage(Game& game, int language) {
   game.Language = language;
   SetLanguageTexts(game);
   ApplyOptions(game);
-  if (game.OptionsFileTroublePending)
-    ReportOptionsFileTrouble(game);
+  if (game.OptionsFileTroublePending != nullptr)
+    ReportOptionsFileTrouble(game, *game.OptionsFileTroublePending);
 }
 
 }  // namespace zarvane

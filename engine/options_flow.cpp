@@ -88,8 +88,10 @@ void ApplyOptions(Game& game) {
 }
 
 void WriteOptions(Game& game) {
+  if (game.OptionsFileLeftAlone)
+    return;
   if (!WriteOptionsFile(game.OptionsPath, game.options))
-    ReportOptionsFileTrouble(game);
+    ReportOptionsFileTrouble(game, kOptionsFileUnwritable);
 }
 
 void ReadOptions(Game& game) {
@@ -99,8 +101,11 @@ void ReadOptions(Game& game) {
     status = ReadOptionsFile(game.OptionsPath, game.options);
   }
   // A faulty file was mended field by field on reading; the next write repairs it on disk.
-  if (status != ReadStatus::Ok)
-    ReportOptionsFileTrouble(game);
+  // One that could not be read at all is kept from every write of this run.
+  if (status == ReadStatus::Unreadable) {
+    game.OptionsFileLeftAlone = true;
+    ReportOptionsFileTrouble(game, kOptionsFileUnreadable);
+  }
   ApplyOptions(game);
 }
 
@@ -193,16 +198,17 @@ void WindowClosed(Game& game) {
   WriteOptions(game);
 }
 
-void ReportOptionsFileTrouble(Game& game) {
+void ReportOptionsFileTrouble(Game& game, const Bilingual& trouble) {
   if (game.OptionsFileTroubleShown)
     return;
   if (!LanguageChosen(game)) {
-    game.OptionsFileTroublePending = true;
+    if (game.OptionsFileTroublePending == nullptr)
+      game.OptionsFileTroublePending = &trouble;
     return;
   }
-  game.OptionsFileTroublePending = false;
+  game.OptionsFileTroublePending = nullptr;
   game.OptionsFileTroubleShown = true;
-  std::string message(Pick(game.Language, kOptionsFileTrouble));
+  std::string message(Pick(game.Language, trouble));
   message += '\n';
   message += game.OptionsPath;
   game.view.Inform(message);

@@ -4,6 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
+  qt6-translations-l10n
   xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation)
 
 missing=()
