@@ -2,12 +2,13 @@
 # Installs the build into a temporary prefix as a package would, checks every installed file,
 # validates the desktop entry and the AppStream metadata, then starts the installed game
 # offscreen from another folder with the probe plugin, which reports what the player sees.
-#   install_test.sh BUILD_DIR PROBE_PLUGIN_DIR BINDIR DATADIR
+#   install_test.sh CMAKE BUILD_DIR PROBE_PLUGIN_DIR BINDIR DATADIR
 set -euo pipefail
-build=$1
-plugins=$2
-bindir=$3
-datadir=$4
+cmake=$1
+build=$2
+plugins=$3
+bindir=$4
+datadir=$5
 app_id=org.zarvane.Zarvane
 
 work=$(mktemp -d)
@@ -18,7 +19,7 @@ fail() {
   exit 1
 }
 
-cmake --install "$build" --prefix "$prefix" >"$work/install.log"
+"$cmake" --install "$build" --prefix "$prefix" >"$work/install.log"
 
 expected=(
   "$bindir/Zarvane98"
