@@ -35,7 +35,7 @@ struct Game : GameState {
   std::string_view AdviceWord;
   std::string_view QuitQuestion;
   std::string_view Goodbye;
-  // The help document of the chosen language, in the program's folder.
+  // The help document of the chosen language, beside the program or where it was installed.
   std::string HelpFile;
 
   // Where the program file lives, for the help documents; set by the program at start.

@@ -1,6 +1,7 @@
 #include "engine/options_flow.h"
 
 #include <array>
+#include <filesystem>
 #include <string>
 
 #include "settings/options_file.h"
@@ -210,7 +211,10 @@ void ReportOptionsFileTrouble(Game& game, const Bilingual& trouble) {
   game.OptionsFileTroubleShown = true;
   std::string message(Pick(game.Language, trouble));
   message += '\n';
-  message += game.OptionsPath;
+  // The whole path: a game started from a desktop menu runs in a folder the player never chose.
+  std::error_code error;
+  const std::filesystem::path where = std::filesystem::absolute(game.OptionsPath, error);
+  message += error ? game.OptionsPath : where.lexically_normal().string();
   game.view.Inform(message);
 }
 
