@@ -167,6 +167,17 @@ TEST(Strategy, APetitHolderWhoLeadsKeepsItBackWhileAnotherCardIsPlayable) {
   }
 }
 
+TEST(Strategy, APetitHolderWithNoOtherTrumpDoesNotThrowItBeforeTheTakerPlays) {
+  // East leads a diamond ahead of the taker South; North, void, holds the Petit as his only
+  // trump with the Excuse: no rule gives the Petit away.
+  StrategyTable t(kSouth, {{kEast, SuitCards(kCarreau, {5})},
+                           {kNorth, Join({Trumps({1}), {Excuse()}, SuitCards(kPique, {14})})}});
+  t.KeepOnly(kNorth, {Trump(1), Excuse(), Plain(kPique, 14)});
+  t.Trick(kEast, {Plain(kCarreau, 5)});
+  EXPECT_EQ(t.Decide(kNorth).size(), 2u);
+  EXPECT_EQ(t.Panel(kNorth), "");
+}
+
 TEST(Strategy, ThePetitWaitsForTheLastTrickWhenOnlyTrumpsRemainAndNoneIsOutside) {
   // The taker North leads a heart; West and South follow; East, last to play, holds three
   // trumps. With a trump still outside, the Petit is played at once as the trick is safe.
