@@ -169,9 +169,14 @@ TEST(Strategy, APetitHolderWhoLeadsKeepsItBackWhileAnotherCardIsPlayable) {
 
 TEST(Strategy, APetitHolderWithNoOtherTrumpDoesNotThrowItBeforeTheTakerPlays) {
   // East leads a diamond ahead of the taker South; North, void, holds the Petit as his only
-  // trump with the Excuse: no rule gives the Petit away.
-  StrategyTable t(kSouth, {{kEast, SuitCards(kCarreau, {5})},
-                           {kNorth, Join({Trumps({1}), {Excuse()}, SuitCards(kPique, {14})})}});
+  // trump with the Excuse, and has held no other: no rule gives the Petit away.
+  StrategyTable t(
+      kSouth, {{kEast, SuitCards(kCarreau, {5})},
+               {kNorth, Join({Trumps({1}),
+                              {Excuse()},
+                              SuitCards(kPique, {14}),
+                              SuitCards(kTrefle, {14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}),
+                              SuitCards(kCoeur, {14})})}});
   t.KeepOnly(kNorth, {Trump(1), Excuse(), Plain(kPique, 14)});
   t.Trick(kEast, {Plain(kCarreau, 5)});
   EXPECT_EQ(t.Decide(kNorth).size(), 2u);
