@@ -183,6 +183,23 @@ TEST(Strategy, APetitHolderWithNoOtherTrumpDoesNotThrowItBeforeTheTakerPlays) {
   EXPECT_EQ(t.Panel(kNorth), "");
 }
 
+TEST(Strategy, UnderTheTakersTrumpLeadADefenderSavesThePetitOnlyWithManyTrumpsAbove) {
+  // North leads the 17; West cannot overtrump. With the four trumps above all out a partner
+  // may still win, so West lets the Petit go now; with one of them gone he plays low.
+  for (bool eighteen_played : {false, true}) {
+    SCOPED_TRACE(eighteen_played);
+    StrategyTable t(
+        kNorth, {{kNorth, Trumps({17})}, {kWest, Join({Trumps({5, 1}), SuitCards(kPique, {14})})}});
+    t.KeepOnly(kWest, {Trump(5), Trump(1), Plain(kPique, 14)});
+    t.Trick(kNorth, {Trump(17)});
+    if (eighteen_played)
+      t.game.TrumpHolder[18] = kPlayed;
+    const auto left = t.Decide(kWest);
+    EXPECT_EQ(left, std::vector<Card>{Trump(eighteen_played ? 5 : 1)});
+    EXPECT_EQ(t.Panel(kWest), eighteen_played ? "6" : "325");
+  }
+}
+
 TEST(Strategy, ThePetitWaitsForTheLastTrickWhenOnlyTrumpsRemainAndNoneIsOutside) {
   // The taker North leads a heart; West and South follow; East, last to play, holds three
   // trumps. With a trump still outside, the Petit is played at once as the trick is safe.
