@@ -229,6 +229,17 @@ void QtTableView::Place(Control c, int index, int left, int top) {
     widget->move(left, top);
 }
 
+void QtTableView::SetWidth(Control c, int index, int width) {
+  auto* widget = Widget(c, index);
+  if (!widget)
+    return;
+  // A window keeps the fixed size it was scaled to, in the new width.
+  if (widget->isWindow())
+    widget->setFixedWidth(width);
+  else
+    widget->resize(width, widget->height());
+}
+
 void QtTableView::ShowCard(Control c, int index, Card card) {
   if (auto* image = dynamic_cast<CardImage*>(Widget(c, index)))
     DrawCardFace(image, card);
