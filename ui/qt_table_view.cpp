@@ -215,8 +215,16 @@ void QtTableView::SetFontSize(Control c, int index, int points) {
 }
 
 void QtTableView::SetFocus(Control c, int index) {
-  if (auto* widget = Widget(c, index); widget && widget->isVisible())
+  auto* widget = Widget(c, index);
+  if (!widget || !widget->isVisible())
+    return;
+  // The focus of a window is the window brought back in front, its keys working again.
+  if (widget->isWindow()) {
+    widget->raise();
+    widget->activateWindow();
+  } else {
     widget->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 void QtTableView::SetPointer(Control c, int index, Pointer p) {
@@ -241,7 +249,13 @@ void QtTableView::SetWidth(Control c, int index, int width) {
 }
 
 void QtTableView::ShowCard(Control c, int index, Card card) {
-  if (auto* image = dynamic_cast<CardImage*>(Widget(c, index)))
+  auto* image = dynamic_cast<CardImage*>(Widget(c, index));
+  if (!image)
+    return;
+  // The small images of the review windows show only the index in the face's corner.
+  if (image->fit() == CardImage::Fit::TopLeft && layout_)
+    DrawCardCorner(image, card, *layout_);
+  else
     DrawCardFace(image, card);
 }
 
