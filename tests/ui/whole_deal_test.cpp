@@ -33,8 +33,8 @@ class WholeDealTest : public QObject {
     QVERIFY(window()->isVisible());
     view().Action(Control::menuInstantane)->trigger();
     view().Action(Control::menuClickObligatoire)->trigger();
-    // A strong hand for South, so that he takes and sometimes holds ten trumps.
-    view().Action(Control::menuForceGardeContre)->trigger();
+    // A GARDE hand for South, so that he often takes and sometimes holds ten trumps.
+    view().Action(Control::menuForceGarde)->trigger();
   }
 
   void cleanup() { opened_.reset(); }
