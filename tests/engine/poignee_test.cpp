@@ -138,6 +138,9 @@ TEST(Poignee, ADefenderIsOfferedEveryLevelAndCancellingScoresNoBonus) {
   EXPECT_TRUE(d.view.Visible(Control::PanelPoigneeDouble));
   EXPECT_TRUE(d.view.Visible(Control::PanelPoigneeTriple));
 
+  // No level beyond the triple.
+  OpenPoigneeWindow(d.game, 4);
+  EXPECT_FALSE(d.view.Visible(Control::frmPoignee));
   OpenPoigneeWindow(d.game, 3);
   EXPECT_EQ(d.game.PoigneeLevel, 3);
   PanelBoutonParesseuxClick(d.game);

@@ -137,6 +137,23 @@ TEST(ReviewWindows, TheTricksReplayCardByCardAndTheHandsFrameTheDiscard) {
   }
 }
 
+// Worked by hand at design size: corners of 30 x 50, gaps of 3 down and 5 across, a margin of
+// 6; trick 8 stands in row 2, column 2, and its side cards drop by 26.5, rounded to 26.
+TEST(ReviewWindows, TheSmallImagesStandWhereTheArithmeticPutsThem) {
+  const Layout layout;
+  const Spot south = TrickImageSpot(layout, 8, kSouth);
+  const Spot east = TrickImageSpot(layout, 8, kEast);
+  const Spot north = TrickImageSpot(layout, 8, kNorth);
+  const Spot west = TrickImageSpot(layout, 8, kWest);
+  EXPECT_EQ(std::vector<int>({south.left, south.top, east.left, east.top}),
+            std::vector<int>({161, 171, 196, 144}));
+  EXPECT_EQ(std::vector<int>({north.left, north.top, west.left, west.top}),
+            std::vector<int>({161, 118, 126, 144}));
+  const Spot twelfth = PanelImageSpot(layout, 12);
+  EXPECT_EQ(twelfth.left, 3 * 2 + 2 * 30);
+  EXPECT_EQ(twelfth.top, 50 + 4);
+}
+
 TEST(ReviewWindows, AfterAGardeSansTheDogStandsAboveEastsHandAndNothingIsFramed) {
   DealDriver d;
   d.DealWithBids(kPasse, kGardeSans, kPasse, kPasse);
