@@ -15,7 +15,10 @@ void ComputePlayableCards(GameState& game, int seat);
 // The same, and South's pointers: a hand over each card he may play.
 void ComputePlayable(Game& game, int seat);
 
-// A computer seat's turn: its strategy narrows the legal cards, a draw picks among them.
+// The card a computer seat plays: its strategy narrows the legal cards, then a draw picks
+// among them. Plays nothing.
+int ComputerCardSlot(Game& game, int seat);
+// A computer seat's turn: the card above goes on the table.
 void PlayComputerCard(Game& game, int seat);
 // A click on South's card image k (1..24).
 void PlayHumanCard(Game& game, int k);

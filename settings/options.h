@@ -9,9 +9,12 @@ namespace zarvane {
 // RGB(0,64,64) in the stored form: red in the low byte, then green, then blue.
 inline constexpr std::int32_t kDesignBackgroundColour = 0x00404000;
 
+// The level beyond "Pro" that looks ahead; the four levels below play by the rules alone.
+inline constexpr std::int32_t kExpertLevel = 5;
+
 // The player's preferences and the four running totals, exactly what the options file keeps.
 struct Options {
-  std::int32_t Level = 4;  // 1 Débutant, 2 Amateur, 3 Bon, 4 Pro
+  std::int32_t Level = 4;  // 1 Débutant, 2 Amateur, 3 Bon, 4 Pro, 5 Expert
   std::int32_t BackgroundColour = kDesignBackgroundColour;
   std::int32_t ForceOption = 2;  // 1 weak, 2 random, 3..6 exactly PRISE..GARDE CONTRE
   std::int32_t CardSpeed = 3;    // 1 Escargot .. 5 Instantané

@@ -23,7 +23,7 @@ struct ValueRange {
   std::int64_t last;
   constexpr bool Contains(std::int64_t value) const { return value >= first && value <= last; }
 };
-inline constexpr ValueRange kLevelRange{1, 4};
+inline constexpr ValueRange kLevelRange{1, 5};
 inline constexpr ValueRange kColourRange{0, 0xFFFFFF};
 inline constexpr ValueRange kForceOptionRange{1, 6};
 inline constexpr ValueRange kCardSpeedRange{1, 5};

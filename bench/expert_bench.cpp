@@ -1,0 +1,86 @@
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "bench/null_table_view.h"
+#include "engine/card_play.h"
+#include "engine/deal_flow.h"
+#include "engine/language.h"
+#include "engine/strategy/expert.h"
+#include "engine/strategy/rehearsal.h"
+#include "tests/support/fixed_clock.h"
+#include "tests/support/play_step.h"
+
+namespace zarvane {
+namespace {
+
+constexpr int kDeals = 12;
+
+// Every computer turn with two or more playable cards met in a few seeded deals, as the
+// Expert level would find it.
+const std::vector<std::unique_ptr<Rehearsal>>& Positions() {
+  static const auto positions = [] {
+    std::vector<std::unique_ptr<Rehearsal>> found;
+    TimerTrackingView view;
+    Game game(view, testing::SteppingClock(43'200'000));
+    game.OptionsPath = (std::filesystem::temp_directory_path() / "zarvane-expert-bench").string();
+    StartUp(game);
+    ChooseLanguage(game, 2);
+    game.options.AtLeastOneTaker = 1;
+    std::mt19937 south(15);
+    for (int deal = 0; deal < kDeals; ++deal) {
+      NewDeal(game, 0);
+      do {
+        if (!view.Armed(TimerId::TimerEntreCarte) || game.CurrentSeat == game.HumanSeat ||
+            game.TrickNumber > 18) {
+          continue;
+        }
+        auto position = std::make_unique<Rehearsal>(game);
+        ComputePlayableCards(position->game, game.CurrentSeat);
+        const auto& flags = position->game.Playable[game.CurrentSeat];
+        if (std::count(flags.begin(), flags.end(), 1) >= 2)
+          found.push_back(std::move(position));
+      } while (testing::PlayStep(game, view, south));
+    }
+    std::filesystem::remove(game.OptionsPath);
+    return found;
+  }();
+  return positions;
+}
+
+// One Expert decision a repetition, each on the next position: the median and the 99th
+// percentile over the repetitions are the figures that matter.
+void BM_ExpertDecision(benchmark::State& state) {
+  static std::size_t next = 0;
+  const auto& positions = Positions();
+  const Rehearsal& position = *positions[next++ % positions.size()];
+  Rehearsal decision(position.game);
+  for (auto _ : state) {
+    state.PauseTiming();
+    decision.CopyFrom(position);
+    state.ResumeTiming();
+    ChooseExpertCard(decision.game, decision.game.CurrentSeat);
+    benchmark::DoNotOptimize(decision.game.Playable);
+  }
+}
+
+double Percentile99(const std::vector<double>& values) {
+  std::vector<double> sorted = values;
+  std::sort(sorted.begin(), sorted.end());
+  const auto at = static_cast<std::size_t>(0.99 * static_cast<double>(sorted.size() - 1));
+  return sorted[at];
+}
+
+BENCHMARK(BM_ExpertDecision)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(400)
+    ->ComputeStatistics("p99", Percentile99)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace zarvane
