@@ -58,7 +58,15 @@ void EvaluateRules(StrategyTurn& turn) {
   }
 }
 
-// Every marked rule writes its number in turn, so the highest one stays on the panel.
+}  // namespace
+
+void ChooseComputerCard(Game& game, int seat) {
+  game.RuleState.Fill(1);
+  StrategyTurn turn = StartTurn(game, seat);
+  EvaluateRules(turn);
+  ShowMarkedRules(game, seat);
+}
+
 void ShowMarkedRules(Game& game, int seat) {
   for (int n = 1; n <= 400; ++n) {
     if (game.RuleState[n] != 2)
@@ -68,15 +76,6 @@ void ShowMarkedRules(Game& game, int seat) {
     game.view.SetText(Control::PanelRegle, seat, std::string_view(text, end - text));
     game.RuleState[n] = 1;
   }
-}
-
-}  // namespace
-
-void ChooseComputerCard(Game& game, int seat) {
-  game.RuleState.Fill(1);
-  StrategyTurn turn = StartTurn(game, seat);
-  EvaluateRules(turn);
-  ShowMarkedRules(game, seat);
 }
 
 }  // namespace zarvane

@@ -8,4 +8,8 @@ namespace zarvane {
 // and writes the number of the rule that chose into the seat's rule panel.
 void ChooseComputerCard(Game& game, int seat);
 
+// The last step of a call: every rule marked as having chosen writes its number into the
+// seat's rule panel in increasing order, so the highest stays, and is unmarked.
+void ShowMarkedRules(Game& game, int seat);
+
 }  // namespace zarvane
