@@ -1,0 +1,246 @@
+#include "engine/strategy/following.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/strategy/rule_families.h"
+#include "engine/strategy/shared_operations.h"
+#include "tests/support/cards.h"
+#include "tests/support/deal_builder.h"
+#include "tests/support/strategy_table.h"
+
+namespace zarvane {
+namespace {
+
+using testing::Excuse;
+using testing::Join;
+using testing::Plain;
+using testing::StrategyTable;
+using testing::SuitCards;
+using testing::Trump;
+using testing::Trumps;
+
+using Cards = std::vector<Card>;
+
+// The Petit and the Excuse go to South, who never decides here, so that no rule of the oudlers
+// takes the card out of the hands of the rule under test.
+const Cards kSouthOudlers = {Trump(1), Excuse()};
+
+// North takes; West, South and East defend in that order. West leads a small diamond and South
+// has followed with `south_card`; East, with no diamond and no trump, plays third, the taker
+// last. East holds the honours given and small cards of the three other suits.
+StrategyTable DefenderOutOfTrumps(const Cards& honours, const Card& south_card) {
+  Cards east = honours;
+  for (const Card& small :
+       Join({SuitCards(kPique, {10, 9, 8, 7, 6, 5}), SuitCards(kCoeur, {10, 9, 8, 7, 6, 5}),
+             SuitCards(kTrefle, {10, 9, 8, 7, 6, 5})})) {
+    if (east.size() < 18)
+      east.push_back(small);
+  }
+  StrategyTable t(kNorth, {{kEast, east},
+                           {kWest, SuitCards(kCarreau, {3})},
+                           {kSouth, Join({kSouthOudlers, {south_card}})}});
+  t.Trick(kWest, {Plain(kCarreau, 3), south_card});
+  return t;
+}
+
+TEST(Following, ADefenderOutOfTrumpsThrowsHisBestHonourOnHisPartnersTopTrump) {
+  struct Case {
+    Cards honours;
+    int taker_suits_shown;
+    Card thrown;
+  };
+  const Card roi = Plain(kPique, 14);
+  const Card dame = Plain(kCoeur, 13);
+  const Card cavalier = Plain(kTrefle, 12);
+  const Card valet = Plain(kPique, 11);
+  const std::vector<Case> cases = {
+      {{roi, dame, cavalier, valet}, 3, roi},
+      {{dame, cavalier, valet}, 3, dame},
+      {{cavalier, valet}, 3, cavalier},
+      {{valet}, 3, valet},
+      // The master Roi of a suit never played stays while the taker has shown fewer suits.
+      {{roi, dame, cavalier, valet}, 2, dame},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << "honours " << c.honours.size() << ", taker showed " << c.taker_suits_shown);
+    StrategyTable t = DefenderOutOfTrumps(c.honours, Trump(21));
+    for (int s = kPique; s <= kCarreau; ++s)
+      t.game.TakerPlayedSuit[s] = s <= c.taker_suits_shown ? 1 : 0;
+    EXPECT_EQ(t.Decide(kEast), Cards{c.thrown});
+    EXPECT_EQ(t.Panel(kEast), "203");
+  }
+}
+
+TEST(Following, ADefenderOutOfTrumpsKeepsHisHonoursWhenTheTakerStillToPlayMayRuff) {
+  StrategyTable t = DefenderOutOfTrumps(
+      {Plain(kPique, 14), Plain(kCoeur, 13), Plain(kTrefle, 12), Plain(kPique, 11)},
+      Plain(kCarreau, 2));
+  t.game.KnownVoid[kEast][kNorth][kCarreau] = 1;
+  const Cards left = t.Decide(kEast);
+  EXPECT_EQ(left.size(), 14u);
+  for (const Card& card : left)
+    EXPECT_LE(card.Value, 10) << card.Suit;
+}
+
+// North takes and is void in hearts; his hand is North's 18 cards in full.
+Cards NorthWithout(const Cards& cards) {
+  return Join({cards, SuitCards(kPique, {14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1})});
+}
+
+TEST(Following, GivingWayPlaysTheLowestPlainCardAndATrumpOnlyWithoutOne) {
+  struct Case {
+    const char* name;
+    int decider;
+    std::vector<std::pair<int, Cards>> hands;
+    int leader;
+    Cards trick;
+    Card played;
+    const char* rule;
+  };
+  const std::vector<Case> cases = {
+      {"the taker under a higher heart",
+       kNorth,
+       {{kNorth, NorthWithout(Join({SuitCards(kCoeur, {9, 5, 2}), SuitCards(kTrefle, {1})}))},
+        {kEast, SuitCards(kCoeur, {14})}},
+       kEast,
+       {Plain(kCoeur, 14)},
+       Plain(kCoeur, 2),
+       "3"},
+      {"the taker under a higher trump",
+       kNorth,
+       {{kNorth, NorthWithout(Join({Trumps({15, 7, 3}), SuitCards(kTrefle, {1})}))},
+        {kEast, Trumps({20})}},
+       kEast,
+       {Trump(20)},
+       Trump(3),
+       "3"},
+      {"a defender under the taker's heart",
+       kWest,
+       {{kWest, SuitCards(kCoeur, {11, 8, 3})},
+        {kNorth, SuitCards(kCoeur, {12})},
+        {kEast, SuitCards(kCoeur, {4})}},
+       kEast,
+       {Plain(kCoeur, 4), Plain(kCoeur, 12)},
+       Plain(kCoeur, 3),
+       "2"},
+      {"a defender under the taker's ruff",
+       kWest,
+       {{kWest, Join({Trumps({15, 7, 3}), SuitCards(kTrefle, {14, 13, 12, 11, 10, 9, 8, 7, 6, 5}),
+                      SuitCards(kCarreau, {14, 13, 12, 11, 10})})},
+        {kNorth, NorthWithout(Join({Trumps({20}), SuitCards(kTrefle, {1, 2, 3})}))},
+        {kEast, SuitCards(kCoeur, {4})}},
+       kEast,
+       {Plain(kCoeur, 4), Trump(20)},
+       Trump(3),
+       "2"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto hands = c.hands;
+    hands.push_back({kSouth, kSouthOudlers});
+    StrategyTable t(kNorth, hands);
+    t.Trick(c.leader, c.trick);
+    EXPECT_EQ(t.Decide(c.decider), Cards{c.played});
+    EXPECT_EQ(t.Panel(c.decider), c.rule);
+  }
+}
+
+// West, the first defender, holds the hearts given and trumps from the 21 down to fill his hand;
+// North, the taker, has led the heart given.
+StrategyTable AfterTakersHeartLead(const Cards& hearts, int led) {
+  Cards trumps;
+  for (int v = 21; hearts.size() + trumps.size() < 18; --v)
+    trumps.push_back(Trump(v));
+  StrategyTable t(kNorth, {{kWest, Join({hearts, trumps})},
+                           {kNorth, SuitCards(kCoeur, {led})},
+                           {kSouth, kSouthOudlers}});
+  t.Trick(kNorth, {Plain(kCoeur, led)});
+  return t;
+}
+
+TEST(Following, WinningAgainstTheTakerPrefersAnHonourToTheLowestWinningCard) {
+  StrategyTable with_honour = AfterTakersHeartLead(SuitCards(kCoeur, {13, 10, 2}), 9);
+  EXPECT_EQ(with_honour.Decide(kWest), Cards{Plain(kCoeur, 13)});
+  EXPECT_EQ(with_honour.Panel(kWest), "1");
+  StrategyTable without = AfterTakersHeartLead(SuitCards(kCoeur, {10, 2}), 9);
+  EXPECT_EQ(without.Decide(kWest), Cards{Plain(kCoeur, 10)});
+  EXPECT_EQ(without.Panel(kWest), "1");
+}
+
+TEST(Following, OnTheTakersSmallLeadADefenderPlaysTheHigherCardOfHisLowestPair) {
+  struct Case {
+    std::vector<int> hearts;
+    Card played;
+    const char* rule;
+  };
+  const std::vector<Case> cases = {
+      {{14, 13, 12, 11, 7, 3}, Plain(kCoeur, 12), "310"},
+      {{14, 13, 12, 7, 3}, Plain(kCoeur, 13), "310"},
+      {{14, 13, 7, 3}, Plain(kCoeur, 14), "310"},
+      // No pair: the Roi is kept back, so the lowest card that wins goes instead.
+      {{14, 7, 3}, Plain(kCoeur, 7), "1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.hearts.size());
+    Cards hearts;
+    for (int v : c.hearts)
+      hearts.push_back(Plain(kCoeur, v));
+    StrategyTable t = AfterTakersHeartLead(hearts, 5);
+    EXPECT_EQ(t.Decide(kWest), Cards{c.played});
+    EXPECT_EQ(t.Panel(kWest), c.rule);
+  }
+}
+
+// West leads a small heart, South follows, East plays `east_card`; North, last, holds the Roi
+// and two small hearts; South holds the other hearts, so none is in the discard North knows.
+StrategyTable TakerLastToAHeart(const Card& east_card) {
+  StrategyTable t(
+      kNorth,
+      {{kWest, SuitCards(kCoeur, {3})},
+       {kSouth, Join({kSouthOudlers, SuitCards(kCoeur, {5, 13, 12, 11, 10, 9, 8, 7, 4, 1})})},
+       {kEast, Join({{east_card},
+                     SuitCards(kPique, {14, 13, 12, 10, 9, 8, 7, 6, 5}),
+                     SuitCards(kTrefle, {14, 13, 12, 11, 10, 9, 8, 7})})},
+       {kNorth, Join({SuitCards(kCoeur, {14, 6, 2}), SuitCards(kPique, {11, 4, 3, 2, 1}),
+                      SuitCards(kTrefle, {6, 5, 4, 3, 2, 1}), Trumps({20, 19, 18, 17})})}});
+  t.Trick(kWest, {Plain(kCoeur, 3), Plain(kCoeur, 5), east_card});
+  return t;
+}
+
+TEST(Following, TheTakerCoversAValetOrCavalierValueWhateverItsSuit) {
+  for (int value : {11, 12}) {
+    StrategyTable t = TakerLastToAHeart(Plain(kCarreau, value));
+    EXPECT_EQ(t.Decide(kNorth), Cards{Plain(kCoeur, 14)});
+    EXPECT_EQ(t.Panel(kNorth), "319");
+  }
+  StrategyTable nine = TakerLastToAHeart(Plain(kCarreau, 9));
+  nine.Decide(kNorth);
+  EXPECT_EQ(nine.Panel(kNorth), "1");
+
+  // A trump wins the trick, so in play the taker then holds no winning card and the rule stops
+  // there; handed one, it reacts to the trump's value as to a Valet or a Cavalier.
+  for (int value : {9, 11, 12}) {
+    SCOPED_TRACE(value);
+    StrategyTable t = TakerLastToAHeart(Trump(value));
+    ComputePlayableCards(t.game, kNorth);
+    t.game.RuleState.Fill(1);
+    t.game.CardChosen = 0;
+    StrategyTurn turn{t.game};
+    turn.S = kNorth;
+    turn.Defender1 = kWest;
+    turn.Defender2 = kSouth;
+    turn.Defender3 = kEast;
+    turn.TrickPosition = 4;
+    turn.WinningSlot = t.SlotOf(kNorth, Plain(kCoeur, 6));
+    turn.Rule = 319;
+    FindRule(319)(turn);
+    EXPECT_EQ(t.game.RuleState[319], value == 9 ? 1 : 2);
+    EXPECT_EQ(t.game.Playable[kNorth][t.SlotOf(kNorth, Plain(kCoeur, 6))], value == 9 ? 1 : 0);
+  }
+}
+
+}  // namespace
+}  // namespace zarvane
