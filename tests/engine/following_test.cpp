@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "engine/strategy/rule_families.h"
@@ -90,24 +91,44 @@ Cards NorthWithout(const Cards& cards) {
   return Join({cards, SuitCards(kPique, {14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1})});
 }
 
+// A trick under way and the seat to decide. An empty `played` means no rule chooses: the card
+// is left to the draw.
+struct Position {
+  const char* name;
+  int decider;
+  std::vector<std::pair<int, Cards>> hands;
+  int leader;
+  Cards trick;
+  Cards played;
+  const char* rule;
+  std::vector<std::array<int, 3>> known_voids = {};  // observer, seat, suit
+};
+
+void ExpectDecision(const Position& c) {
+  SCOPED_TRACE(c.name);
+  auto hands = c.hands;
+  hands.push_back({kSouth, kSouthOudlers});
+  StrategyTable t(kNorth, hands);
+  t.Trick(c.leader, c.trick);
+  for (const auto& [observer, seat, suit] : c.known_voids)
+    t.game.KnownVoid[observer][seat][suit] = 1;
+  const Cards left = t.Decide(c.decider);
+  if (c.played.empty())
+    EXPECT_GT(left.size(), 1u);
+  else
+    EXPECT_EQ(left, c.played);
+  EXPECT_EQ(t.Panel(c.decider), c.rule);
+}
+
 TEST(Following, GivingWayPlaysTheLowestPlainCardAndATrumpOnlyWithoutOne) {
-  struct Case {
-    const char* name;
-    int decider;
-    std::vector<std::pair<int, Cards>> hands;
-    int leader;
-    Cards trick;
-    Card played;
-    const char* rule;
-  };
-  const std::vector<Case> cases = {
+  const std::vector<Position> cases = {
       {"the taker under a higher heart",
        kNorth,
        {{kNorth, NorthWithout(Join({SuitCards(kCoeur, {9, 5, 2}), SuitCards(kTrefle, {1})}))},
         {kEast, SuitCards(kCoeur, {14})}},
        kEast,
        {Plain(kCoeur, 14)},
-       Plain(kCoeur, 2),
+       {Plain(kCoeur, 2)},
        "3"},
       {"the taker under a higher trump",
        kNorth,
@@ -115,7 +136,7 @@ TEST(Following, GivingWayPlaysTheLowestPlainCardAndATrumpOnlyWithoutOne) {
         {kEast, Trumps({20})}},
        kEast,
        {Trump(20)},
-       Trump(3),
+       {Trump(3)},
        "3"},
       {"a defender under the taker's heart",
        kWest,
@@ -124,7 +145,7 @@ TEST(Following, GivingWayPlaysTheLowestPlainCardAndATrumpOnlyWithoutOne) {
         {kEast, SuitCards(kCoeur, {4})}},
        kEast,
        {Plain(kCoeur, 4), Plain(kCoeur, 12)},
-       Plain(kCoeur, 3),
+       {Plain(kCoeur, 3)},
        "2"},
       {"a defender under the taker's ruff",
        kWest,
@@ -134,18 +155,56 @@ TEST(Following, GivingWayPlaysTheLowestPlainCardAndATrumpOnlyWithoutOne) {
         {kEast, SuitCards(kCoeur, {4})}},
        kEast,
        {Plain(kCoeur, 4), Trump(20)},
-       Trump(3),
+       {Trump(3)},
        "2"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    auto hands = c.hands;
-    hands.push_back({kSouth, kSouthOudlers});
-    StrategyTable t(kNorth, hands);
-    t.Trick(c.leader, c.trick);
-    EXPECT_EQ(t.Decide(c.decider), Cards{c.played});
-    EXPECT_EQ(t.Panel(c.decider), c.rule);
-  }
+  for (const Position& c : cases)
+    ExpectDecision(c);
+}
+
+TEST(Following, ARoiOrARuffGoesOnTheTrickWhereItShouldWin) {
+  const std::vector<Position> cases = {
+      {"a defender's Roi on the taker's Dame",
+       kWest,
+       {{kWest, Join({SuitCards(kCoeur, {14, 6, 2}),
+                      Trumps({21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7})})},
+        {kNorth, SuitCards(kCoeur, {13})}},
+       kNorth,
+       {Plain(kCoeur, 13)},
+       {Plain(kCoeur, 14)},
+       "301"},
+      {"the last defender ruffs high ahead of a taker void in the suit",
+       kEast,
+       {{kEast,
+         Join({Trumps({18, 9}), SuitCards(kPique, {14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}),
+               SuitCards(kTrefle, {14, 13})})},
+        {kWest, SuitCards(kCoeur, {5})},
+        {kSouth, SuitCards(kCoeur, {6})}},
+       kWest,
+       {Plain(kCoeur, 5), Plain(kCoeur, 6)},
+       {Trump(18)},
+       "383",
+       {{kEast, kNorth, kCoeur}}},
+      {"the taker's guarded Roi while both defenders after him may follow",
+       kNorth,
+       {{kNorth, NorthWithout(Join({SuitCards(kCoeur, {14, 8, 3}), SuitCards(kTrefle, {1})}))},
+        {kEast, SuitCards(kCoeur, {5})}},
+       kEast,
+       {Plain(kCoeur, 5)},
+       {Plain(kCoeur, 14)},
+       "13"},
+      {"the taker's guarded Roi stays when a defender after him is void",
+       kNorth,
+       {{kNorth, NorthWithout(Join({SuitCards(kCoeur, {14, 8, 3}), SuitCards(kTrefle, {1})}))},
+        {kEast, SuitCards(kCoeur, {5})}},
+       kEast,
+       {Plain(kCoeur, 5)},
+       {},
+       "",
+       {{kNorth, kWest, kCoeur}}},
+  };
+  for (const Position& c : cases)
+    ExpectDecision(c);
 }
 
 // West, the first defender, holds the hearts given and trumps from the 21 down to fill his hand;
