@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <vector>
 
 #include "engine/strategy/rule_families.h"
@@ -28,17 +27,22 @@ using Cards = std::vector<Card>;
 // takes the card out of the hands of the rule under test.
 const Cards kSouthOudlers = {Trump(1), Excuse()};
 
+// A full hand: the cards given, then as many of `more` as it takes.
+Cards FilledFrom(Cards cards, const Cards& more) {
+  for (const Card& card : more) {
+    if (cards.size() < 18)
+      cards.push_back(card);
+  }
+  return cards;
+}
+
 // North takes; West, South and East defend in that order. West leads a small diamond and South
 // has followed with `south_card`; East, with no diamond and no trump, plays third, the taker
 // last. East holds the honours given and small cards of the three other suits.
 StrategyTable DefenderOutOfTrumps(const Cards& honours, const Card& south_card) {
-  Cards east = honours;
-  for (const Card& small :
-       Join({SuitCards(kPique, {10, 9, 8, 7, 6, 5}), SuitCards(kCoeur, {10, 9, 8, 7, 6, 5}),
-             SuitCards(kTrefle, {10, 9, 8, 7, 6, 5})})) {
-    if (east.size() < 18)
-      east.push_back(small);
-  }
+  const Cards east = FilledFrom(
+      honours, Join({SuitCards(kPique, {10, 9, 8, 7, 6, 5}), SuitCards(kCoeur, {10, 9, 8, 7, 6, 5}),
+                     SuitCards(kTrefle, {10, 9, 8, 7, 6, 5})}));
   StrategyTable t(kNorth, {{kEast, east},
                            {kWest, SuitCards(kCarreau, {3})},
                            {kSouth, Join({kSouthOudlers, {south_card}})}});
@@ -101,7 +105,8 @@ struct Position {
   Cards trick;
   Cards played;
   const char* rule;
-  std::vector<std::array<int, 3>> known_voids = {};  // observer, seat, suit
+  // What the earlier tricks left, set before this one is laid.
+  void (*before)(GameState&) = nullptr;
 };
 
 void ExpectDecision(const Position& c) {
@@ -109,9 +114,9 @@ void ExpectDecision(const Position& c) {
   auto hands = c.hands;
   hands.push_back({kSouth, kSouthOudlers});
   StrategyTable t(kNorth, hands);
+  if (c.before != nullptr)
+    c.before(t.game);
   t.Trick(c.leader, c.trick);
-  for (const auto& [observer, seat, suit] : c.known_voids)
-    t.game.KnownVoid[observer][seat][suit] = 1;
   const Cards left = t.Decide(c.decider);
   if (c.played.empty())
     EXPECT_GT(left.size(), 1u);
@@ -184,7 +189,7 @@ TEST(Following, ARoiOrARuffGoesOnTheTrickWhereItShouldWin) {
        {Plain(kCoeur, 5), Plain(kCoeur, 6)},
        {Trump(18)},
        "383",
-       {{kEast, kNorth, kCoeur}}},
+       [](GameState& g) { g.KnownVoid[kEast][kNorth][kCoeur] = 1; }},
       {"the taker's guarded Roi while both defenders after him may follow",
        kNorth,
        {{kNorth, NorthWithout(Join({SuitCards(kCoeur, {14, 8, 3}), SuitCards(kTrefle, {1})}))},
@@ -201,7 +206,7 @@ TEST(Following, ARoiOrARuffGoesOnTheTrickWhereItShouldWin) {
        {Plain(kCoeur, 5)},
        {},
        "",
-       {{kNorth, kWest, kCoeur}}},
+       [](GameState& g) { g.KnownVoid[kNorth][kWest][kCoeur] = 1; }},
   };
   for (const Position& c : cases)
     ExpectDecision(c);
@@ -299,6 +304,86 @@ TEST(Following, TheTakerCoversAValetOrCavalierValueWhateverItsSuit) {
     EXPECT_EQ(t.game.RuleState[319], value == 9 ? 1 : 2);
     EXPECT_EQ(t.game.Playable[kNorth][t.SlotOf(kNorth, Plain(kCoeur, 6))], value == 9 ? 1 : 0);
   }
+}
+
+// Hands without a trump: small spades and clubs besides the cards given.
+Cards NoTrumps(const Cards& cards) {
+  return FilledFrom(cards, Join({SuitCards(kPique, {10, 9, 8, 7, 6, 5, 4, 3, 2}),
+                                 SuitCards(kTrefle, {10, 9, 8, 7, 6, 5, 4, 3, 2})}));
+}
+
+// The first defender, out of trumps, right after the taker's lead.
+TEST(Following, OutOfTrumpsADefenderGivesOnTheTakersTrumpLeadButNotAnHonourHeMustFollowWith) {
+  const std::vector<Position> cases = {
+      {"a trump lead with trumps enough outside for a partner to overtrump",
+       kWest,
+       {{kWest, NoTrumps(SuitCards(kCarreau, {13}))}, {kNorth, Trumps({5})}},
+       kNorth,
+       {Trump(5)},
+       {Plain(kCarreau, 13)},
+       "203"},
+      {"a heart lead when he still holds hearts",
+       kWest,
+       {{kWest, NoTrumps(SuitCards(kCoeur, {13, 5}))}, {kNorth, SuitCards(kCoeur, {9})}},
+       kNorth,
+       {Plain(kCoeur, 9)},
+       {Plain(kCoeur, 5)},
+       ""},
+  };
+  for (const Position& c : cases)
+    ExpectDecision(c);
+}
+
+// The three other suits played out with the taker in each: diamonds are the last suit.
+void OnlyDiamondsLeftToOpen(GameState& g) {
+  for (int s = kPique; s <= kTrefle; ++s) {
+    g.SuitOpening[s] = 0;
+    g.TakerPlayedSuit[s] = 1;
+  }
+}
+
+TEST(Following, AheadOfTheTakerADefenderKeepsTheHonoursAFirstRoundWouldCost) {
+  const Cards trumps = Trumps({20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5});
+  const Cards east = FilledFrom(SuitCards(kCarreau, {13, 4}), trumps);
+  const Cards east_with_roi = FilledFrom(SuitCards(kCarreau, {14, 13, 4}), trumps);
+  const std::vector<Position> cases = {
+      {"an unguarded Dame on the first round of a suit",
+       kEast,
+       {{kEast, east}, {kWest, SuitCards(kCarreau, {8})}, {kSouth, SuitCards(kCarreau, {2})}},
+       kWest,
+       {Plain(kCarreau, 8), Plain(kCarreau, 2)},
+       {Plain(kCarreau, 4)},
+       ""},
+      {"the same Dame once the suit has been played",
+       kEast,
+       {{kEast, east}, {kWest, SuitCards(kCarreau, {8})}, {kSouth, SuitCards(kCarreau, {2})}},
+       kWest,
+       {Plain(kCarreau, 8), Plain(kCarreau, 2)},
+       {},
+       "",
+       [](GameState& g) { g.SuitOpening[kCarreau] = 0; }},
+      {"the honours of the last suit to open",
+       kEast,
+       {{kEast, east_with_roi},
+        {kWest, SuitCards(kCarreau, {5})},
+        {kSouth, SuitCards(kCarreau, {2})}},
+       kWest,
+       {Plain(kCarreau, 5), Plain(kCarreau, 2)},
+       {Plain(kCarreau, 4)},
+       "",
+       OnlyDiamondsLeftToOpen},
+  };
+  for (const Position& c : cases)
+    ExpectDecision(c);
+
+  // Leading the last suit himself, he keeps its honours back just the same.
+  StrategyTable t(kNorth, {{kEast, east_with_roi}, {kSouth, kSouthOudlers}});
+  OnlyDiamondsLeftToOpen(t.game);
+  t.Trick(kEast, {});
+  const Cards left = t.Decide(kEast);
+  EXPECT_FALSE(left.empty());
+  EXPECT_FALSE(t.Contains(left, Plain(kCarreau, 14)));
+  EXPECT_FALSE(t.Contains(left, Plain(kCarreau, 13)));
 }
 
 }  // namespace
