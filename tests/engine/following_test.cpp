@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/strategy/rule_families.h"
@@ -109,20 +112,30 @@ struct Position {
   void (*before)(GameState&) = nullptr;
 };
 
-void ExpectDecision(const Position& c) {
-  SCOPED_TRACE(c.name);
+// The cards the decider's strategy leaves at the position, the generator started at `seed`.
+Cards DecideAt(const Position& c, std::uint32_t seed, std::string* panel = nullptr) {
   auto hands = c.hands;
   hands.push_back({kSouth, kSouthOudlers});
   StrategyTable t(kNorth, hands);
   if (c.before != nullptr)
     c.before(t.game);
   t.Trick(c.leader, c.trick);
+  t.game.random.GeneratorState = seed;
   const Cards left = t.Decide(c.decider);
+  if (panel != nullptr)
+    *panel = t.Panel(c.decider);
+  return left;
+}
+
+void ExpectDecision(const Position& c) {
+  SCOPED_TRACE(c.name);
+  std::string panel;
+  const Cards left = DecideAt(c, 0, &panel);
   if (c.played.empty())
     EXPECT_GT(left.size(), 1u);
   else
     EXPECT_EQ(left, c.played);
-  EXPECT_EQ(t.Panel(c.decider), c.rule);
+  EXPECT_EQ(panel, c.rule);
 }
 
 TEST(Following, GivingWayPlaysTheLowestPlainCardAndATrumpOnlyWithoutOne) {
@@ -169,6 +182,26 @@ TEST(Following, GivingWayPlaysTheLowestPlainCardAndATrumpOnlyWithoutOne) {
 
 TEST(Following, ARoiOrARuffGoesOnTheTrickWhereItShouldWin) {
   const std::vector<Position> cases = {
+      {"a defender's Dame over the taker's heart, rather than his lowest winning card",
+       kWest,
+       {{kWest, Join({SuitCards(kCoeur, {12, 10, 2}),
+                      Trumps({21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7})})},
+        {kNorth, SuitCards(kCoeur, {9})},
+        {kEast, SuitCards(kCoeur, {4})}},
+       kEast,
+       {Plain(kCoeur, 4), Plain(kCoeur, 9)},
+       {Plain(kCoeur, 12)},
+       "381"},
+      {"a defender's lowest heart over the taker's",
+       kWest,
+       {{kWest, Join({SuitCards(kCoeur, {10, 2}),
+                      Trumps({21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6})})},
+        {kNorth, SuitCards(kCoeur, {9})},
+        {kEast, SuitCards(kCoeur, {4})}},
+       kEast,
+       {Plain(kCoeur, 4), Plain(kCoeur, 9)},
+       {Plain(kCoeur, 10)},
+       "381"},
       {"a defender's Roi on the taker's Dame",
        kWest,
        {{kWest, Join({SuitCards(kCoeur, {14, 6, 2}),
@@ -384,6 +417,87 @@ TEST(Following, AheadOfTheTakerADefenderKeepsTheHonoursAFirstRoundWouldCost) {
   EXPECT_FALSE(left.empty());
   EXPECT_FALSE(t.Contains(left, Plain(kCarreau, 14)));
   EXPECT_FALSE(t.Contains(left, Plain(kCarreau, 13)));
+}
+
+// West leads a heart and South follows; East, third, has two hearts and trumps.
+Position EastOnTheFirstHeart(int led, int south, const Cards& hearts) {
+  return {"",
+          kEast,
+          {{kEast, FilledFrom(hearts,
+                              Trumps({20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5}))},
+           {kWest, SuitCards(kCoeur, {led})},
+           {kSouth, SuitCards(kCoeur, {south})}},
+          kWest,
+          {Plain(kCoeur, led), Plain(kCoeur, south)},
+          {},
+          ""};
+}
+
+// The share of many draws in which the decider leaves exactly `card`, or keeps it playable.
+double ShareLeaving(const Position& c, const Card& card, bool alone) {
+  constexpr int kTrials = 300;
+  int count = 0;
+  for (int trial = 1; trial <= kTrials; ++trial) {
+    const Cards left = DecideAt(c, 2'654'435'761u * static_cast<std::uint32_t>(trial));
+    const bool kept =
+        std::any_of(left.begin(), left.end(), [&card](const Card& l) { return SameCard(l, card); });
+    count += alone ? left == Cards{card} : kept;
+  }
+  return static_cast<double>(count) / kTrials;
+}
+
+TEST(Following, RulesWithADrawActAboutAsOftenAsTheirOddsSay) {
+  // 315, 79 in 100: the Dame on the first small heart, with the Roi still out.
+  EXPECT_NEAR(
+      ShareLeaving(EastOnTheFirstHeart(4, 6, SuitCards(kCoeur, {13, 3})), Plain(kCoeur, 13), true),
+      0.79, 0.12);
+  // 316, 59 in 100: the Roi on the first heart from a short suit.
+  EXPECT_NEAR(
+      ShareLeaving(EastOnTheFirstHeart(5, 6, SuitCards(kCoeur, {14, 3})), Plain(kCoeur, 14), true),
+      0.59, 0.14);
+
+  // 385, 89 in 100: with a partner winning the taker's heart, the Roi is kept back.
+  Position keep_roi = EastOnTheFirstHeart(2, 10, SuitCards(kCoeur, {14, 7, 3}));
+  keep_roi.hands.push_back({kNorth, SuitCards(kCoeur, {9})});
+  keep_roi.leader = kNorth;
+  keep_roi.trick = {Plain(kCoeur, 9), Plain(kCoeur, 2), Plain(kCoeur, 10)};
+  keep_roi.before = [](GameState& g) {
+    // Hearts are the taker's third suit, so no rule about his first two suits steps in.
+    g.TakerLedSuit[kPique] = g.TakerLedSuit[kTrefle] = 1;
+    g.TakerLedSuitCount = 2;
+    g.TakerLedSuitOrder[1] = kPique;
+    g.TakerLedSuitOrder[2] = kTrefle;
+  };
+  EXPECT_NEAR(ShareLeaving(keep_roi, Plain(kCoeur, 14), false), 0.11, 0.1);
+
+  // 301 on the taker's Valet: the Roi 69 in 100, else the Dame 79 in 100.
+  const Position on_valet = {
+      "",
+      kWest,
+      {{kWest, Join({SuitCards(kCoeur, {14, 13, 2}),
+                     Trumps({21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7})})},
+       {kNorth, SuitCards(kCoeur, {11})}},
+      kNorth,
+      {Plain(kCoeur, 11)},
+      {},
+      ""};
+  EXPECT_NEAR(ShareLeaving(on_valet, Plain(kCoeur, 13), true), 0.31 * 0.79, 0.1);
+
+  // 160, 39 in 100: the taker void in hearts ruffs high when few hearts are unplaced.
+  const Position ruff_high = {
+      "",
+      kNorth,
+      {{kNorth, NorthWithout(Join({Trumps({18, 9, 4}), SuitCards(kTrefle, {1})}))},
+       {kEast, SuitCards(kCoeur, {5})}},
+      kEast,
+      {Plain(kCoeur, 5)},
+      {},
+      "",
+      [](GameState& g) {
+        for (int v : {1, 2, 3, 4, 6, 7, 8, 9, 10})
+          g.CardStatus[kNorth][kCoeur][v] = kPlayed;
+      }};
+  EXPECT_NEAR(ShareLeaving(ruff_high, Trump(18), true), 0.39, 0.14);
 }
 
 }  // namespace
