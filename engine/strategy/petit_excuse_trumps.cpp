@@ -57,10 +57,12 @@ void AvoidExcuse(StrategyTurn& turn) {
   AvoidCard(turn.game, turn.S, kAtout, 0);
 }
 
-// The slot of the n-th trump of the hand in hand order, played or not; -1 when there is none.
-int NthTrumpSlot(const GameState& game, int seat, int n) {
+// The slot of the n-th trump of the hand in hand order from the first, played or not, among
+// those of at least the value given; -1 when there is none.
+int NthTrumpSlot(const GameState& game, int seat, int n, int lowest) {
   for (int slot = 1; slot <= 18; ++slot) {
-    if (IsTrump(game.Hands[seat][slot]) && --n == 0)
+    const Card& card = game.Hands[seat][slot];
+    if (IsTrump(card) && card.Value >= lowest && --n == 0)
       return slot;
   }
   return -1;
@@ -177,7 +179,7 @@ void Rule252PetitHolderPlaysFirstTrump(StrategyTurn& turn) {
   const GameState& g = turn.game;
   if (!IsTaker(turn) && HoldsPetit(turn) &&
       (g.TrickLeader != g.Taker || g.InitialTrumpCount[turn.S] < 6)) {
-    Choose(turn, NthTrumpSlot(g, turn.S, 1));
+    Choose(turn, NthTrumpSlot(g, turn.S, 1, 2));
   }
 }
 
@@ -409,7 +411,7 @@ void Rule182TakerLeadsLongTrumps(StrategyTurn& turn) {
     return;
   }
   if (TakerHasLongChosenSuit(g) && g.TrumpCount[g.Taker] > 6)
-    Choose(turn, NthTrumpSlot(g, g.Taker, 6));
+    Choose(turn, NthTrumpSlot(g, g.Taker, 6, 1));
 }
 
 // Overtrumping and low trumps when following

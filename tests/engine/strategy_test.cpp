@@ -66,6 +66,39 @@ TEST(Strategy, APetitHolderWhoLeadsKeepsItBackWhileAnotherCardIsPlayable) {
   }
 }
 
+TEST(Strategy, APetitHolderWithNoOtherTrumpDoesNotThrowItBeforeTheTakerPlays) {
+  // East leads a diamond ahead of the taker South; North, void, holds the Petit as his only
+  // trump with the Excuse, and has held no other: no rule gives the Petit away.
+  StrategyTable t(
+      kSouth, {{kEast, SuitCards(kCarreau, {5})},
+               {kNorth, Join({Trumps({1}),
+                              {Excuse()},
+                              SuitCards(kPique, {14}),
+                              SuitCards(kTrefle, {14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}),
+                              SuitCards(kCoeur, {14})})}});
+  t.KeepOnly(kNorth, {Trump(1), Excuse(), Plain(kPique, 14)});
+  t.Trick(kEast, {Plain(kCarreau, 5)});
+  EXPECT_EQ(t.Decide(kNorth).size(), 2u);
+  EXPECT_EQ(t.Panel(kNorth), "");
+}
+
+TEST(Strategy, UnderTheTakersTrumpLeadADefenderSavesThePetitOnlyWithManyTrumpsAbove) {
+  // North leads the 17; West cannot overtrump. With the four trumps above all out a partner
+  // may still win, so West lets the Petit go now; with one of them gone he plays low.
+  for (bool eighteen_played : {false, true}) {
+    SCOPED_TRACE(eighteen_played);
+    StrategyTable t(
+        kNorth, {{kNorth, Trumps({17})}, {kWest, Join({Trumps({5, 1}), SuitCards(kPique, {14})})}});
+    t.KeepOnly(kWest, {Trump(5), Trump(1), Plain(kPique, 14)});
+    t.Trick(kNorth, {Trump(17)});
+    if (eighteen_played)
+      t.game.TrumpHolder[18] = kPlayed;
+    const auto left = t.Decide(kWest);
+    EXPECT_EQ(left, std::vector<Card>{Trump(eighteen_played ? 5 : 1)});
+    EXPECT_EQ(t.Panel(kWest), eighteen_played ? "6" : "325");
+  }
+}
+
 TEST(Strategy, ThePetitWaitsForTheLastTrickWhenOnlyTrumpsRemainAndNoneIsOutside) {
   // The taker North leads a heart; West and South follow; East, last to play, holds three
   // trumps. With a trump still outside, the Petit is played at once as the trick is safe.
