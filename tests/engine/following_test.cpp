@@ -348,13 +348,17 @@ Cards NoTrumps(const Cards& cards) {
 // The first defender, out of trumps, right after the taker's lead.
 TEST(Following, OutOfTrumpsADefenderGivesOnTheTakersTrumpLeadButNotAnHonourHeMustFollowWith) {
   const std::vector<Position> cases = {
-      {"a trump lead with trumps enough outside for a partner to overtrump",
+      {"a trump lead with as many trumps out as tricks left, some above the led one",
        kWest,
        {{kWest, NoTrumps(SuitCards(kCarreau, {13}))}, {kNorth, Trumps({5})}},
        kNorth,
        {Trump(5)},
        {Plain(kCarreau, 13)},
-       "203"},
+       "203",
+       [](GameState& g) {
+         g.TrickNumber = 12;
+         g.OutsideTrumpCount[kWest] = 8;  // seven once the 5 is down
+       }},
       {"a heart lead when he still holds hearts",
        kWest,
        {{kWest, NoTrumps(SuitCards(kCoeur, {13, 5}))}, {kNorth, SuitCards(kCoeur, {9})}},
@@ -382,16 +386,16 @@ TEST(Following, AheadOfTheTakerADefenderKeepsTheHonoursAFirstRoundWouldCost) {
   const std::vector<Position> cases = {
       {"an unguarded Dame on the first round of a suit",
        kEast,
-       {{kEast, east}, {kWest, SuitCards(kCarreau, {8})}, {kSouth, SuitCards(kCarreau, {2})}},
-       kWest,
-       {Plain(kCarreau, 8), Plain(kCarreau, 2)},
+       {{kEast, east}, {kSouth, SuitCards(kCarreau, {8})}},
+       kSouth,
+       {Plain(kCarreau, 8)},
        {Plain(kCarreau, 4)},
        ""},
       {"the same Dame once the suit has been played",
        kEast,
-       {{kEast, east}, {kWest, SuitCards(kCarreau, {8})}, {kSouth, SuitCards(kCarreau, {2})}},
-       kWest,
-       {Plain(kCarreau, 8), Plain(kCarreau, 2)},
+       {{kEast, east}, {kSouth, SuitCards(kCarreau, {8})}},
+       kSouth,
+       {Plain(kCarreau, 8)},
        {},
        "",
        [](GameState& g) { g.SuitOpening[kCarreau] = 0; }},
@@ -497,6 +501,8 @@ TEST(Following, RulesWithADrawActAboutAsOftenAsTheirOddsSay) {
       [](GameState& g) {
         for (int v : {1, 2, 3, 4, 6, 7, 8, 9, 10})
           g.CardStatus[kNorth][kCoeur][v] = kPlayed;
+        // One defender after him out of trumps is not enough to stop him.
+        g.KnownNoTrump[kNorth][kSouth] = 1;
       }};
   EXPECT_NEAR(ShareLeaving(ruff_high, Trump(18), true), 0.39, 0.14);
 }
