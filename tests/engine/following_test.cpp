@@ -39,6 +39,12 @@ Cards FilledFrom(Cards cards, const Cards& more) {
   return cards;
 }
 
+// Trumps to fill a hand that must hold some: from the 21 down, or from the 20 when the 21 is to
+// stay with another seat.
+const Cards kTrumpsFrom21 =
+    Trumps({21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2});
+const Cards kTrumpsFrom20 = Cards(kTrumpsFrom21.begin() + 1, kTrumpsFrom21.end());
+
 // North takes; West, South and East defend in that order. West leads a small diamond and South
 // has followed with `south_card`; East, with no diamond and no trump, plays third, the taker
 // last. East holds the honours given and small cards of the three other suits.
@@ -184,8 +190,7 @@ TEST(Following, ARoiOrARuffGoesOnTheTrickWhereItShouldWin) {
   const std::vector<Position> cases = {
       {"a defender's Dame over the taker's heart, rather than his lowest winning card",
        kWest,
-       {{kWest, Join({SuitCards(kCoeur, {12, 10, 2}),
-                      Trumps({21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7})})},
+       {{kWest, FilledFrom(SuitCards(kCoeur, {12, 10, 2}), kTrumpsFrom21)},
         {kNorth, SuitCards(kCoeur, {9})},
         {kEast, SuitCards(kCoeur, {4})}},
        kEast,
@@ -194,8 +199,7 @@ TEST(Following, ARoiOrARuffGoesOnTheTrickWhereItShouldWin) {
        "381"},
       {"a defender's lowest heart over the taker's",
        kWest,
-       {{kWest, Join({SuitCards(kCoeur, {10, 2}),
-                      Trumps({21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6})})},
+       {{kWest, FilledFrom(SuitCards(kCoeur, {10, 2}), kTrumpsFrom21)},
         {kNorth, SuitCards(kCoeur, {9})},
         {kEast, SuitCards(kCoeur, {4})}},
        kEast,
@@ -204,8 +208,7 @@ TEST(Following, ARoiOrARuffGoesOnTheTrickWhereItShouldWin) {
        "381"},
       {"a defender's Roi on the taker's Dame",
        kWest,
-       {{kWest, Join({SuitCards(kCoeur, {14, 6, 2}),
-                      Trumps({21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7})})},
+       {{kWest, FilledFrom(SuitCards(kCoeur, {14, 6, 2}), kTrumpsFrom21)},
         {kNorth, SuitCards(kCoeur, {13})}},
        kNorth,
        {Plain(kCoeur, 13)},
@@ -248,10 +251,7 @@ TEST(Following, ARoiOrARuffGoesOnTheTrickWhereItShouldWin) {
 // West, the first defender, holds the hearts given and trumps from the 21 down to fill his hand;
 // North, the taker, has led the heart given.
 StrategyTable AfterTakersHeartLead(const Cards& hearts, int led) {
-  Cards trumps;
-  for (int v = 21; hearts.size() + trumps.size() < 18; --v)
-    trumps.push_back(Trump(v));
-  StrategyTable t(kNorth, {{kWest, Join({hearts, trumps})},
+  StrategyTable t(kNorth, {{kWest, FilledFrom(hearts, kTrumpsFrom21)},
                            {kNorth, SuitCards(kCoeur, {led})},
                            {kSouth, kSouthOudlers}});
   t.Trick(kNorth, {Plain(kCoeur, led)});
@@ -380,9 +380,8 @@ void OnlyDiamondsLeftToOpen(GameState& g) {
 }
 
 TEST(Following, AheadOfTheTakerADefenderKeepsTheHonoursAFirstRoundWouldCost) {
-  const Cards trumps = Trumps({20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5});
-  const Cards east = FilledFrom(SuitCards(kCarreau, {13, 4}), trumps);
-  const Cards east_with_roi = FilledFrom(SuitCards(kCarreau, {14, 13, 4}), trumps);
+  const Cards east = FilledFrom(SuitCards(kCarreau, {13, 4}), kTrumpsFrom20);
+  const Cards east_with_roi = FilledFrom(SuitCards(kCarreau, {14, 13, 4}), kTrumpsFrom20);
   const std::vector<Position> cases = {
       {"an unguarded Dame on the first round of a suit",
        kEast,
@@ -428,8 +427,7 @@ TEST(Following, AheadOfTheTakerADefenderKeepsTheHonoursAFirstRoundWouldCost) {
 Position EastOnTheFirstHeart(int led, int south, const Cards& hearts) {
   return {"",
           kEast,
-          {{kEast, FilledFrom(hearts,
-                              Trumps({20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5}))},
+          {{kEast, FilledFrom(hearts, kTrumpsFrom20)},
            {kWest, SuitCards(kCoeur, {led})},
            {kSouth, SuitCards(kCoeur, {south})}},
           kWest,
@@ -476,16 +474,14 @@ TEST(Following, RulesWithADrawActAboutAsOftenAsTheirOddsSay) {
   EXPECT_NEAR(ShareLeaving(keep_roi, Plain(kCoeur, 14), false), 0.11, 0.1);
 
   // 301 on the taker's Valet: the Roi 69 in 100, else the Dame 79 in 100.
-  const Position on_valet = {
-      "",
-      kWest,
-      {{kWest, Join({SuitCards(kCoeur, {14, 13, 2}),
-                     Trumps({21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7})})},
-       {kNorth, SuitCards(kCoeur, {11})}},
-      kNorth,
-      {Plain(kCoeur, 11)},
-      {},
-      ""};
+  const Position on_valet = {"",
+                             kWest,
+                             {{kWest, FilledFrom(SuitCards(kCoeur, {14, 13, 2}), kTrumpsFrom21)},
+                              {kNorth, SuitCards(kCoeur, {11})}},
+                             kNorth,
+                             {Plain(kCoeur, 11)},
+                             {},
+                             ""};
   EXPECT_NEAR(ShareLeaving(on_valet, Plain(kCoeur, 13), true), 0.31 * 0.79, 0.1);
 
   // 160, 39 in 100: the taker void in hearts ruffs high when few hearts are unplaced.
