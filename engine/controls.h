@@ -13,7 +13,7 @@ namespace zarvane {
 #define ZARVANE_CONTROLS(X) \
   /* the game window and its bar */ \
   X(frmZarvane) X(PanelHaut) X(SBNewGame) X(SBGameAgain) X(SBInitScores) X(SBQuitter) \
-  X(SBVoirScoresGlobaux) X(SBVoirDeductions) X(SBVoirPliPrecedent) X(SBFondEcran) X(SBAide) \
+  X(SBVoirScoresGlobaux) X(SBVoirDeductions) X(SBVoirPliPrecedent) X(SBFondEcran) X(SBAide) X(SBConseilCarte) \
   X(info) \
   /* deductions */ \
   X(PanelDeductions) X(PanelInfoDeductions) X(PanelAtoutMax) X(Panel21) X(PanelPetit) \
@@ -38,7 +38,8 @@ namespace zarvane {
   X(PanelVoirPlis) X(PanelScoreDetaille) X(PanelPanelNewPartie) \
   /* menus */ \
   X(menuZarvane) X(menuNewGame) X(menuGameAgain) X(menuInitScores) X(menuQuit) X(menuLevel) \
-  X(menuDebutant) X(menuAmateur) X(menuBon) X(menuPro) X(menuVoir) X(menuScoresGlobaux) \
+  X(menuDebutant) X(menuAmateur) X(menuBon) X(menuPro) X(menuExpert) X(menuVoir) \
+  X(menuScoresGlobaux) X(menuConseilCarte) \
   X(menuConseilEnch) X(menuPointsPartieEnCours) X(menuDeductions) X(menuPreviousTrick) \
   X(menuForce) X(menuForceNormale) X(menuForcePrise) X(menuForceGarde) \
   X(menuForceGardeSans) X(menuForceGardeContre) X(menuForceDefense) X(menuAtLeast) \

@@ -31,7 +31,7 @@ struct Game : GameState {
   // Filled by the language step.
   PerSeat<std::string_view> SeatNames{};
   Table<std::string_view, 0, 4> BidNames{};
-  Table<std::string_view, 1, 4> LevelNames{};
+  Table<std::string_view, 1, kExpertLevel> LevelNames{};
   std::string_view AdviceWord;
   std::string_view QuitQuestion;
   std::string_view Goodbye;

@@ -32,7 +32,7 @@ void FillNameLists(Game& game) {
     game.SeatNames[seat] = Pick(game.Language, kSeatNames[seat - 1]);
   for (int bid = kPasse; bid <= kGardeContre; ++bid)
     game.BidNames[bid] = Pick(game.Language, kBidNames[bid]);
-  for (int level = 1; level <= 4; ++level)
+  for (int level = 1; level <= kExpertLevel; ++level)
     game.LevelNames[level] = Pick(game.Language, kLevelNames[level - 1]);
   game.AdviceWord = Pick(game.Language, kAdviceWord);
 }

@@ -15,8 +15,9 @@ namespace {
 constexpr std::array<Control, 6> kForceEntries = {
     Control::menuForceDefense, Control::menuForceNormale,   Control::menuForcePrise,
     Control::menuForceGarde,   Control::menuForceGardeSans, Control::menuForceGardeContre};
-constexpr std::array<Control, 4> kLevelEntries = {Control::menuDebutant, Control::menuAmateur,
-                                                  Control::menuBon, Control::menuPro};
+constexpr std::array<Control, 5> kLevelEntries = {Control::menuDebutant, Control::menuAmateur,
+                                                  Control::menuBon, Control::menuPro,
+                                                  Control::menuExpert};
 constexpr std::array<Control, 5> kCardSpeedEntries = {Control::menuEscargot, Control::menuLent,
                                                       Control::menuNormal, Control::menuRapide,
                                                       Control::menuInstantane};

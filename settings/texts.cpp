@@ -62,6 +62,8 @@ constexpr ControlText kMenuCaptions[] = {
     {"menuAmateur", {"&Amateur", "&Medium"}},
     {"menuBon", {"&Bon", "&Advanced"}},
     {"menuPro", {"&Pro", "&Pro"}},
+    {"menuExpert", {"&Expert", "&Expert"}},
+    {"menuConseilCarte", {"Conseil", "Advice"}},
     {"menuForce", {"&Force de votre main", "&Strenght of Your Hand"}},
     {"menuForceNormale", {"&Normale (aléatoire)", "&Normal (random)"}},
     {"menuForcePrise", {"&Prise", "&Take"}},
@@ -97,6 +99,9 @@ constexpr ControlText kButtonHints[] = {
     {"SBInitScores", {"Scores à 0", "Init Scores"}},
     {"SBQuitter", {"Quit", "Quit"}},
     {"SBAide", {"Aide de Zarvane", "Zarvane Help"}},
+    {"SBConseilCarte",
+     {"Conseil : la carte que l'ordinateur jouerait à votre place est levée ; à vous de cliquer",
+      "Advice: the card the computer would play in your place is lifted; you still click it"}},
 };
 
 constexpr ControlText kButtonCaptions[] = {

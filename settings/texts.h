@@ -49,11 +49,12 @@ inline constexpr std::array<Bilingual, 5> kBidNames = {{
     {"GARDE SANS", "GUARD WITHOUT"},
     {"GARDE CONTRE", "GUARD AGAINST"},
 }};
-inline constexpr std::array<Bilingual, 4> kLevelNames = {{
+inline constexpr std::array<Bilingual, 5> kLevelNames = {{
     {"Débutant", "Beginner"},
     {"Amateur", "Medium"},
     {"Bon", "Advanced"},
     {"Pro", "Pro"},
+    {"Expert", "Expert"},
 }};
 inline constexpr Bilingual kAdviceWord = {"Conseil", "Advice"};
 // Between the advice word and the advised bid on evMaMain.

@@ -66,7 +66,7 @@ struct OptionsTest : ::testing::Test {
 
 using Controls = std::vector<Control>;
 constexpr auto kLevels = {Control::menuDebutant, Control::menuAmateur, Control::menuBon,
-                          Control::menuPro};
+                          Control::menuPro, Control::menuExpert};
 constexpr auto kForces = {Control::menuForceDefense,   Control::menuForceNormale,
                           Control::menuForcePrise,     Control::menuForceGarde,
                           Control::menuForceGardeSans, Control::menuForceGardeContre};
@@ -165,7 +165,7 @@ TEST_F(OptionsTest, EachRadioGroupTicksExactlyTheEntryOfItsValue) {
   SetForceOption(game, 0);
   SetCardSpeed(game, 6);
   SetTrickWait(game, -1);
-  SetLevel(game, 5);
+  SetLevel(game, 6);
   EXPECT_EQ(FileBytes(), before);
 }
 
@@ -215,6 +215,32 @@ TEST_F(OptionsTest, TheLevelChangesOnlyBetweenDeals) {
   SetLevel(game, 4);
   EXPECT_EQ(view.informed.back(), "You can only change level at the beginning of a new deal !");
   EXPECT_EQ(game.options.Level, 2);
+
+  // Expert is a fifth entry, held in the same four bytes, and refused mid-deal alike.
+  SetLevel(game, 5);
+  EXPECT_EQ(game.options.Level, 2);
+  game.TrickNumber = 19;
+  SetLevel(game, 5);
+  EXPECT_EQ(FileBytes()[0], 5);
+  EXPECT_EQ(FileBytes().size(), 40u);
+  EXPECT_EQ(view.Text(Control::PanelNiveau), "Expert");
+  EXPECT_EQ(Ticked(kLevels), Controls{Control::menuExpert});
+}
+
+TEST_F(OptionsTest, ExpertIsReadBackAndALevelBeyondItFallsBackAloneKeepingTheTotals) {
+  Options expert{.Level = 5, .CardSpeed = 1};
+  expert.Scores[1] = 120;
+  expert.Scores[3] = -40;
+  auto bytes = EncodeOptions(expert);
+  EXPECT_EQ(DecodeOptions(bytes), expert);
+
+  // What a reader of four levels does with a 5, this reader does with a 6.
+  bytes[0] = 6;
+  bool mended = false;
+  Options fallen = expert;
+  fallen.Level = Options{}.Level;
+  EXPECT_EQ(DecodeOptions(bytes, &mended), fallen);
+  EXPECT_TRUE(mended);
 }
 
 TEST_F(OptionsTest, EveryToggleKeepsItsTickItsPanelAndItsByteInStep) {
