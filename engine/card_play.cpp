@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 
+#include "engine/card_advice.h"
 #include "engine/deal_flow.h"
 #include "engine/deductions.h"
 #include "engine/discard.h"
@@ -270,6 +271,10 @@ void PlayHumanCard(Game& game, int k) {
 }
 
 void PlaceCard(Game& game, int seat, int slot) {
+  if (seat == game.HumanSeat) {
+    EnableCardAdvice(game, false);
+    LowerAdvisedCard(game);
+  }
   RecordPlayedCard(game, seat, slot);
   Card& card = game.Hands[seat][slot];
   card.InHand = 0;

@@ -1,6 +1,7 @@
 #include "engine/deal_flow.h"
 
 #include "engine/bidding.h"
+#include "engine/card_advice.h"
 #include "engine/card_play.h"
 #include "engine/cards.h"
 #include "engine/deal.h"
@@ -41,6 +42,8 @@ void HideReviewWindows(Game& game) {
 
 void ClearTheTable(Game& game) {
   SetPreviousTrickCommands(game, false);
+  EnableCardAdvice(game, false);
+  game.AdvisedSlot = -1;
   for (Control single : {Control::PanelPreneur, Control::PanelEnchere, Control::PanelLancement,
                          Control::PanelPoignee, Control::BarreEnchere, Control::PanelConfirmeEcart,
                          Control::PanelResultat, Control::TableRonde}) {
@@ -120,6 +123,7 @@ void StartUp(Game& game) {
   SetLanguageTexts(game);
   ApplyOptions(game);
   SetPreviousTrickCommands(game, false);
+  EnableCardAdvice(game, false);
   game.view.SetEnabled(Control::menuGameAgain, 0, false);
   game.view.SetEnabled(Control::SBGameAgain, 0, false);
   game.ReplayedDeal = 0;
@@ -258,6 +262,10 @@ void TimerEntreCarteTimer(Game& game) {
   }
   Say(game, kPlayPrompt);
   game.HumanMayPlay = 1;
+  int playable = 0;
+  for (int flag : game.Playable[game.HumanSeat])
+    playable += flag;
+  EnableCardAdvice(game, playable >= 2);
   if (game.TrickNumber == 1)
     OfferPoignee(game);
 }

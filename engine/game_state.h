@@ -127,6 +127,12 @@ struct GameState {
   PerSeat<Table<int, 1, 18>> PlayedSlot{};  // [seat][trick]
   Table<int, 1, 18> TrickLeaders{};
   int HumanSeat = kSouth;
+  // Where each of South's cards sits when not lifted, and the card the advice lifted (-1
+  // none); the screen cannot be asked.
+  Table<int, 1, 18> SouthCardTop{};
+  int AdvisedSlot = -1;
+  // 1 while the card advice commands are enabled: South is to play and has a choice.
+  std::uint8_t CardAdviceOpen = 0;
 
   // The click-to-continue machine.
   int ContinueState = 0;

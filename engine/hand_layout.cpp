@@ -7,8 +7,9 @@ void LayOutSouthHand(Game& game) {
     game.view.SetVisible(Control::CarteChien, i, false);
   for (int i = 1; i <= 18; ++i) {
     const int r = static_cast<int>(RandomBelow(game.random, 3));
+    game.SouthCardTop[i] = game.layout.HandTop + RoundHalfEven(r * game.layout.YScale);
     game.view.Place(Control::Carte3D, i, game.layout.HandLeft + (i - 1) * game.layout.CardStep,
-                    game.layout.HandTop + RoundHalfEven(r * game.layout.YScale));
+                    game.SouthCardTop[i]);
     game.view.SetPointer(Control::Carte3D, i, Pointer::NoDrop);
   }
   for (int i = 1; i <= 18; ++i) {

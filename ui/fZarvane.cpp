@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "engine/bidding.h"
+#include "engine/card_advice.h"
 #include "engine/deal_flow.h"
 #include "engine/discard.h"
 #include "engine/options_flow.h"
@@ -232,6 +233,9 @@ void TfrmZarvane::CreateButtonBar() {
   NewBarButton(Control::SBVoirPliPrecedent, 150, &TfrmZarvane::SBVoirPliPrecedentClick)
       ->setIcon(GlyphIcon(Glyph::PreviousTrick, glyph));
   view_.Widget(Control::SBVoirPliPrecedent)->setEnabled(false);
+  NewBarButton(Control::SBConseilCarte, 172, &TfrmZarvane::SBConseilCarteClick)
+      ->setIcon(GlyphIcon(Glyph::CardAdvice, glyph));
+  view_.Widget(Control::SBConseilCarte)->setEnabled(false);
   NewBarButton(Control::SBFondEcran, 195, &TfrmZarvane::SBFondEcranClick)
       ->setIcon(GlyphIcon(Glyph::Colour, glyph));
   NewBarButton(Control::SBAide, 238, &TfrmZarvane::SBAideClick)
@@ -531,8 +535,9 @@ void TfrmZarvane::CreateLevelMenu() {
        NewEntry(level, Control::menuAmateur, QStringLiteral("&Amateur"),
                 &TfrmZarvane::menuAmateurClick, none),
        NewEntry(level, Control::menuBon, QStringLiteral("&Bon"), &TfrmZarvane::menuBonClick, none),
-       NewEntry(level, Control::menuPro, QStringLiteral("&Pro"), &TfrmZarvane::menuProClick,
-                none)});
+       NewEntry(level, Control::menuPro, QStringLiteral("&Pro"), &TfrmZarvane::menuProClick, none),
+       NewEntry(level, Control::menuExpert, QStringLiteral("&Expert"),
+                &TfrmZarvane::menuExpertClick, none)});
 }
 
 void TfrmZarvane::CreateLookMenu() {
@@ -553,6 +558,9 @@ void TfrmZarvane::CreateLookMenu() {
   look->addSeparator();
   NewEntry(look, Control::menuPreviousTrick, QStringLiteral("Le pli précédent"),
            &TfrmZarvane::menuPreviousTrickClick, QKeySequence(Qt::Key_F12))
+      ->setEnabled(false);
+  NewEntry(look, Control::menuConseilCarte, QStringLiteral("Conseil"),
+           &TfrmZarvane::menuConseilCarteClick, QKeySequence(Qt::Key_F11))
       ->setEnabled(false);
 }
 
@@ -774,6 +782,9 @@ void TfrmZarvane::menuBonClick() {
 void TfrmZarvane::menuProClick() {
   SetLevel(game_, 4);
 }
+void TfrmZarvane::menuExpertClick() {
+  SetLevel(game_, kExpertLevel);
+}
 void TfrmZarvane::menuForceDefenseClick() {
   SetForceOption(game_, 1);
 }
@@ -828,6 +839,12 @@ void TfrmZarvane::menuSommaireClick() {
 }
 void TfrmZarvane::SBAideClick() {
   ShowHelp();
+}
+void TfrmZarvane::SBConseilCarteClick() {
+  CardAdviceClick(game_);
+}
+void TfrmZarvane::menuConseilCarteClick() {
+  CardAdviceClick(game_);
 }
 void TfrmZarvane::menuAproposClick() {
   ShowAbout();

@@ -70,6 +70,7 @@ class TfrmZarvane : public QMainWindow {
   void menuAmateurClick();
   void menuBonClick();
   void menuProClick();
+  void menuExpertClick();
   void menuForceDefenseClick();
   void menuForceNormaleClick();
   void menuForcePriseClick();
@@ -89,6 +90,7 @@ class TfrmZarvane : public QMainWindow {
 
   void menuSommaireClick();
   void SBAideClick();
+  void SBConseilCarteClick();
   void menuAproposClick();
 
   void ButtonPasseClick();
@@ -103,6 +105,7 @@ class TfrmZarvane : public QMainWindow {
   void PanelPoigneeTripleClick();
   void PanelPoigneeAucuneClick();
   void menuPreviousTrickClick();
+  void menuConseilCarteClick();
   void SBVoirPliPrecedentClick();
   void PanelVoirMainsClick();
   void PanelVoirPlisClick();

@@ -139,6 +139,25 @@ void PaintPreviousTrick(QPainter& painter) {
   painter.drawPath(arrow);
 }
 
+// A card standing up out of the hand, with an arrow showing it was lifted.
+void PaintCardAdvice(QPainter& painter) {
+  PaintCard(painter, QRectF(1.5, 4.5, 7, 10.5));
+  PaintCard(painter, QRectF(7.5, 1, 7, 10.5));
+  PaintSuit(painter, 2, QRectF(9.2, 3.2, 3.6, 4.6));
+  QPainterPath arrow;
+  arrow.moveTo(4, 0.6);
+  arrow.lineTo(6.8, 3.6);
+  arrow.lineTo(5, 3.6);
+  arrow.lineTo(5, 7);
+  arrow.lineTo(3, 7);
+  arrow.lineTo(3, 3.6);
+  arrow.lineTo(1.2, 3.6);
+  arrow.closeSubpath();
+  painter.setPen(QPen(kInk, 0.6));
+  painter.setBrush(QColor(255, 220, 60));
+  painter.drawPath(arrow);
+}
+
 void PaintColour(QPainter& painter) {
   QPainterPath board;
   board.addEllipse(QRectF(1, 2.5, 14, 11));
@@ -190,6 +209,9 @@ QIcon GlyphIcon(Glyph glyph, int pixels) {
       break;
     case Glyph::PreviousTrick:
       PaintPreviousTrick(painter);
+      break;
+    case Glyph::CardAdvice:
+      PaintCardAdvice(painter);
       break;
     case Glyph::Colour:
       PaintColour(painter);

@@ -10,7 +10,7 @@ class QRectF;
 namespace zarvane {
 
 // The small pictures of the button bar, drawn for the button's size.
-enum class Glyph { NewDeal, Replay, Scores, PreviousTrick, Colour, Help };
+enum class Glyph { NewDeal, Replay, Scores, PreviousTrick, CardAdvice, Colour, Help };
 QIcon GlyphIcon(Glyph glyph, int pixels);
 
 // A suit symbol (1 spade, 2 heart, 3 club, 4 diamond) filling the rectangle.
