@@ -14,11 +14,11 @@ namespace zarvane {
 
 namespace {
 
-// The thinking's budget: a fixed number of trial deals, shared among the cards worth
-// comparing, so that one decision takes about the same time early and late in the deal.
-constexpr int kTrialBudget = 240;
-constexpr int kFewestWorlds = 8;
-constexpr int kMostWorlds = 40;
+// The thinking's budget, in trial deals, fixed so that a replayed deal thinks alike: every
+// card worth comparing on a first few drawn deals, then the best few on more.
+constexpr int kFirstWorlds = 6;
+constexpr int kKeptCards = 3;
+constexpr int kMoreWorlds = 14;
 constexpr int kProLevel = 4;
 
 // A card worth no more than the lowest: a plain card up to the 10, a trump from 2 to 20.
@@ -50,31 +50,74 @@ Generator ThinkingGenerator(const Game& game, int seat) {
   return thinking;
 }
 
-// The taker's score of each trial deal, seen from the seat's side, added up per card.
-std::vector<long> TrialTotals(const Game& game, int seat, const std::vector<int>& slots) {
-  Generator thinking = ThinkingGenerator(game, seat);
-  Rehearsal base(game);
-  base.game.options.Level = kProLevel;
-  Rehearsal world(base.game);
-  Rehearsal trial(base.game);
-  const int sign = seat == game.Taker ? 1 : -1;
-  const int worlds =
-      std::clamp(kTrialBudget / static_cast<int>(slots.size()), kFewestWorlds, kMostWorlds);
-  std::vector<long> totals(slots.size(), 0);
-  for (int w = 0; w < worlds; ++w) {
-    world.CopyFrom(base);
-    SetUpWorld(world.game, game, seat, DrawHiddenDeal(game, seat, thinking));
-    // Every card meets the same draws of the other seats in this world.
-    world.game.random.GeneratorState = static_cast<std::uint32_t>(RandomBelow(thinking, ~0u));
-    for (std::size_t c = 0; c < slots.size(); ++c) {
-      trial.CopyFrom(world);
-      ComputePlayableCards(trial.game, seat);
-      PlaceCard(trial.game, seat, slots[c]);
-      PlayToTheEnd(trial.game);
-      totals[c] += sign * TakerScore(trial.game);
+// Trial deals of the cards the seat cannot see, each played to the end once per card.
+class Trials {
+ public:
+  Trials(const Game& game, int seat)
+      : game_(game),
+        seat_(seat),
+        sign_(seat == game.Taker ? 1 : -1),
+        thinking_(ThinkingGenerator(game, seat)),
+        base_(game),
+        world_(game),
+        trial_(game) {
+    base_.game.options.Level = kProLevel;
+  }
+
+  // Adds to each card's total the taker's score, seen from the seat's side, of that many new
+  // drawn deals.
+  void Play(const std::vector<int>& slots, std::vector<long>& totals, int worlds) {
+    for (int w = 0; w < worlds; ++w) {
+      world_.CopyFrom(base_);
+      SetUpWorld(world_.game, game_, seat_, DrawHiddenDeal(game_, seat_, thinking_));
+      // Every card meets the same draws of the other seats in this world.
+      world_.game.random.GeneratorState = static_cast<std::uint32_t>(RandomBelow(thinking_, ~0u));
+      for (std::size_t c = 0; c < slots.size(); ++c) {
+        trial_.CopyFrom(world_);
+        ComputePlayableCards(trial_.game, seat_);
+        PlaceCard(trial_.game, seat_, slots[c]);
+        PlayToTheEnd(trial_.game);
+        totals[c] += sign_ * TakerScore(trial_.game);
+      }
     }
   }
-  return totals;
+
+ private:
+  const Game& game_;
+  int seat_;
+  int sign_;
+  Generator thinking_;
+  Rehearsal base_;
+  Rehearsal world_;
+  Rehearsal trial_;
+};
+
+// The cards with the best totals, at most `count`, in slot order.
+std::vector<int> BestSlots(const std::vector<int>& slots, const std::vector<long>& totals,
+                           std::size_t count) {
+  std::vector<std::size_t> order(slots.size());
+  for (std::size_t i = 0; i < order.size(); ++i)
+    order[i] = i;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return totals[a] > totals[b]; });
+  order.resize(std::min(count, order.size()));
+  std::sort(order.begin(), order.end());
+  std::vector<int> best;
+  for (std::size_t i : order)
+    best.push_back(slots[i]);
+  return best;
+}
+
+int BestSlot(const Game& game, int seat, const std::vector<int>& slots) {
+  Trials trials(game, seat);
+  std::vector<long> totals(slots.size(), 0);
+  trials.Play(slots, totals, kFirstWorlds);
+  const std::vector<int> kept = BestSlots(slots, totals, kKeptCards);
+  std::vector<long> kept_totals;
+  for (int slot : kept)
+    kept_totals.push_back(totals[std::find(slots.begin(), slots.end(), slot) - slots.begin()]);
+  trials.Play(kept, kept_totals, kMoreWorlds);
+  return BestSlots(kept, kept_totals, 1).front();
 }
 
 }  // namespace
@@ -101,9 +144,7 @@ void ChooseExpertCard(Game& game, int seat) {
       ChooseSlot(game, seat, slots.front());
     return;
   }
-  const std::vector<long> totals = TrialTotals(game, seat, slots);
-  const auto best = std::max_element(totals.begin(), totals.end()) - totals.begin();
-  ChooseSlot(game, seat, slots[static_cast<std::size_t>(best)]);
+  ChooseSlot(game, seat, BestSlot(game, seat, slots));
 }
 
 }  // namespace zarvane

@@ -41,14 +41,59 @@ bool Excluded(const GameState& game, int observer, int seat, const Card& card) {
          game.KnownVoid[observer][seat][card.Suit] == 1;
 }
 
+using Voids = PerSeat<PerSuit<std::uint8_t>>;
+
+// A seat that did not follow a plain suit led, and played no Excuse, has none of it left. The
+// play memory records this only when the seat had to trump first in the trick or could not
+// trump, but everybody at the table saw it, and a deal that gave the seat the suit could not
+// have been played as it was.
+Voids ShownVoids(const GameState& game) {
+  Voids voids{};
+  for (int trick = 1; trick <= game.TrickNumber && trick <= 18; ++trick) {
+    const int cards = trick < game.TrickNumber ? 4 : game.CardsInTrick;
+    int led = kNoSuit;
+    for (int i = 0, seat = game.TrickLeaders[trick]; i < cards; ++i, seat = NextSeat(seat)) {
+      const Card& card = game.Hands[seat][game.PlayedSlot[seat][trick]];
+      if (IsExcuse(card))
+        continue;
+      if (led == kNoSuit)
+        led = card.Suit;
+      else if (led != kAtout && card.Suit != led)
+        voids[seat][led] = 1;
+    }
+  }
+  return voids;
+}
+
+// True when, in the observer's view, the card may lie at the place: the observer has not
+// excluded that seat for it, nor found the seat void in its suit or out of trumps; the
+// set-aside cards take it only when the observer does not know them and a discard could hold
+// it.
+bool MayLieAt(const GameState& game, const Voids& voids, int observer, const Card& card,
+              int place) {
+  if (place == observer)
+    return false;
+  if (place != kSetAsidePlace) {
+    return !Excluded(game, observer, place, card) &&
+           !(card.Suit != kAtout && voids[place][card.Suit] == 1);
+  }
+  if (KnowsSetAside(game, observer))
+    return false;
+  const int bid = game.AnnouncedBid[game.Taker];
+  // After a shown dog the set-aside cards are the taker's discard, which holds no trump, no
+  // Excuse and no king; the untouched dog of the higher contracts may hold anything.
+  return !(bid == kPrise || bid == kGarde) || IsDiscardable(card);
+}
+
 // The places the card may lie at. `trust_placements` also holds to the observer's conclusions
 // of where a card is; they are left aside only when no deal could agree with them, as when a
 // defender concluded the taker holds a card of the shown dog that went to the discard.
-int PlacesFor(const GameState& game, int observer, const Card& card, bool trust_placements) {
+int PlacesFor(const GameState& game, const Voids& voids, int observer, const Card& card,
+              bool trust_placements) {
   const int status = StatusOf(game, observer, card);
   int mask = 0;
   for (int place = 0; place < kPlaces; ++place) {
-    if (!MayLieAt(game, observer, card, place))
+    if (!MayLieAt(game, voids, observer, card, place))
       continue;
     if (trust_placements && status != -1 && status != place &&
         !(place == kSetAsidePlace && status == kSetAside)) {
@@ -115,19 +160,6 @@ int DrawPlace(int mask, const MaskCounts& counts, Rooms& rooms, Generator& rando
 
 }  // namespace
 
-bool MayLieAt(const GameState& game, int observer, const Card& card, int place) {
-  if (place == observer)
-    return false;
-  if (place != kSetAsidePlace)
-    return !Excluded(game, observer, place, card);
-  if (KnowsSetAside(game, observer))
-    return false;
-  const int bid = game.AnnouncedBid[game.Taker];
-  // After a shown dog the set-aside cards are the taker's discard, which holds no trump, no
-  // Excuse and no king; the untouched dog of the higher contracts may hold anything.
-  return !(bid == kPrise || bid == kGarde) || IsDiscardable(card);
-}
-
 std::vector<Card> UnseenCards(const GameState& game, int observer) {
   std::vector<Card> unseen;
   for (const Card& card : game.CardTable) {
@@ -160,14 +192,15 @@ HiddenDeal DrawHiddenDeal(const GameState& game, int observer, Generator& random
   for (int place = 0; place < kPlaces; ++place)
     rooms[place] = counts[place];
 
+  const Voids voids = ShownVoids(game);
   std::vector<int> masks;
   for (const Card& card : unseen)
-    masks.push_back(PlacesFor(game, observer, card, true));
+    masks.push_back(PlacesFor(game, voids, observer, card, true));
   MaskCounts mask_counts = CountMasks(masks);
   if (!Placeable(mask_counts, rooms)) {
     masks.clear();
     for (const Card& card : unseen)
-      masks.push_back(PlacesFor(game, observer, card, false));
+      masks.push_back(PlacesFor(game, voids, observer, card, false));
     mask_counts = CountMasks(masks);
   }
 

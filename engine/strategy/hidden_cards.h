@@ -16,12 +16,6 @@ struct HiddenDeal {
   Table<std::vector<Card>, 0, 4> cards{};
 };
 
-// True when, in the observer's view, the card may lie at the place: the observer has not
-// excluded that seat for it, nor found the seat void in its suit or out of trumps, nor placed
-// the card elsewhere; the set-aside cards take it only when the observer does not know them and
-// a discard could hold it.
-bool MayLieAt(const GameState& game, int observer, const Card& card, int place);
-
 // The cards the observer cannot see: neither in its hand, nor played, nor its own discard.
 std::vector<Card> UnseenCards(const GameState& game, int observer);
 
@@ -29,8 +23,12 @@ std::vector<Card> UnseenCards(const GameState& game, int observer);
 // set-aside cards while the observer does not know them.
 Table<int, 0, 4> UnseenCounts(const GameState& game, int observer);
 
-// Draws a deal of the unseen cards that agrees with everything the observer knows, each card
-// placed at random among the places that can still take it and leave the rest placeable.
+// Draws a deal of the unseen cards that agrees with everything the observer knows: no card goes
+// to a seat the observer has excluded for it, found void in its suit or out of trumps, or seen
+// play another suit on that one; none to a place the observer has put another card's place
+// at; the set-aside cards only while the observer does not know them, and then no trump, Excuse
+// or king after a shown dog. Each card is placed at random among the places that can still
+// take it and leave the rest placeable.
 HiddenDeal DrawHiddenDeal(const GameState& game, int observer, Generator& random);
 
 }  // namespace zarvane
