@@ -1,9 +1,11 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <random>
+#include <string_view>
 #include <vector>
 
 #include "bench/null_table_view.h"
@@ -75,12 +77,29 @@ double Percentile99(const std::vector<double>& values) {
   return sorted[at];
 }
 
-BENCHMARK(BM_ExpertDecision)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
-    ->Repetitions(400)
-    ->ComputeStatistics("p99", Percentile99)
-    ->ReportAggregatesOnly(true);
-
 }  // namespace
 }  // namespace zarvane
+
+// expert_bench [--decisions N] [benchmark flags]: N decisions, 400 unless told; a test run
+// takes a few to keep the program working.
+int main(int argc, char** argv) {
+  int decisions = 400;
+  std::vector<char*> rest;
+  for (int i = 0; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "--decisions" && i + 1 < argc)
+      decisions = std::max(1, std::atoi(argv[++i]));
+    else
+      rest.push_back(argv[i]);
+  }
+  int rest_count = static_cast<int>(rest.size());
+  benchmark::Initialize(&rest_count, rest.data());
+  benchmark::RegisterBenchmark("BM_ExpertDecision", zarvane::BM_ExpertDecision)
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(1)
+      ->Repetitions(decisions)
+      ->ComputeStatistics("p99", zarvane::Percentile99)
+      ->ReportAggregatesOnly(true);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -3,7 +3,13 @@
 // the computer's cards, to judge the strength of the computer players.
 //
 //   self_play [deals per level, default 10000] [seed, default 1]
+//
+// With --pairs it plays the same deals under pairings of a level for the taker's side and one
+// for the defence, every seat by its level, and compares them deal by deal:
+//
+//   self_play --pairs DEALS SEED THREADS TAKER:DEFENCE ...
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <chrono>
@@ -14,8 +20,10 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "bench/null_table_view.h"
+#include "bench/pairing.h"
 #include "engine/deal_flow.h"
 #include "engine/language.h"
 #include "engine/scoring.h"
@@ -123,8 +131,31 @@ void Print(int level, const LevelFigures& f, const RulePanelView& view) {
 }  // namespace
 }  // namespace zarvane
 
+// Pairings: self_play --pairs DEALS SEED THREADS TAKER:DEFENCE ..., e.g. 4:4 5:4 4:5.
+int RunPairingsFromArguments(int argc, char** argv) {
+  using namespace zarvane;
+  if (argc < 6)
+    return 2;
+  std::vector<Pairing> pairings;
+  for (int i = 5; i < argc; ++i) {
+    const std::string_view text = argv[i];
+    const auto colon = text.find(':');
+    if (colon == std::string_view::npos)
+      return 2;
+    Pairing pairing;
+    std::from_chars(text.data(), text.data() + colon, pairing.taker_level);
+    std::from_chars(text.data() + colon + 1, text.data() + text.size(), pairing.defence_level);
+    pairings.push_back(pairing);
+  }
+  RunPairings(pairings, std::atoi(argv[2]), static_cast<unsigned>(std::atol(argv[3])),
+              std::max(1, std::atoi(argv[4])));
+  return 0;
+}
+
 int main(int argc, char** argv) {
   using namespace zarvane;
+  if (argc > 1 && std::string_view(argv[1]) == "--pairs")
+    return RunPairingsFromArguments(argc, argv);
   const long deals = argc > 1 ? std::atol(argv[1]) : 10000;
   const unsigned seed = argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : 1;
   const auto folder = std::filesystem::temp_directory_path() /
