@@ -1,0 +1,248 @@
+#include "engine/strategy/expert.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "engine/card_advice.h"
+#include "engine/card_play.h"
+#include "engine/deal_flow.h"
+#include "engine/language.h"
+#include "engine/strategy/hidden_cards.h"
+#include "engine/strategy/rehearsal.h"
+#include "engine/strategy/sampled_world.h"
+#include "tests/support/cards.h"
+#include "tests/support/deal_driver.h"
+#include "tests/support/strategy_table.h"
+
+namespace zarvane {
+namespace {
+
+// The seat's turn is next: its card timer is armed and no trick waits on the table.
+bool TurnPending(testing::DealDriver& driver) {
+  const Game& game = driver.game;
+  return driver.view.Armed(TimerId::TimerEntreCarte) && game.ContinueState == 0 &&
+         game.TrickNumber >= 1 && game.TrickNumber <= 18;
+}
+
+bool Excluded(const GameState& game, int observer, int seat, const Card& card) {
+  if (card.Suit == kAtout) {
+    return game.MayHoldTrump[observer][seat][card.Value] == 0 ||
+           (IsTrump(card) && game.KnownNoTrump[observer][seat] == 1);
+  }
+  return game.MayHoldCard[observer][seat][card.Suit][card.Value] == 0 ||
+         game.KnownVoid[observer][seat][card.Suit] == 1;
+}
+
+// Every unseen card is placed once, each place gets as many cards as it lacks, no card goes to
+// a seat the observer knows cannot hold it, and the world built from the deal gives the
+// observer the very view it has in the real game.
+void CheckDrawnDeal(const Game& game, int observer, Generator& random) {
+  const HiddenDeal deal = DrawHiddenDeal(game, observer, random);
+  const Table<int, 0, 4> counts = UnseenCounts(game, observer);
+  std::vector<Card> placed;
+  for (int place = kSetAsidePlace; place <= 4; ++place) {
+    ASSERT_EQ(static_cast<int>(deal.cards[place].size()), counts[place]) << "place " << place;
+    for (const Card& card : deal.cards[place]) {
+      placed.push_back(card);
+      if (place == kSetAsidePlace) {
+        const int bid = game.AnnouncedBid[game.Taker];
+        EXPECT_FALSE(observer == game.Taker && (bid == kPrise || bid == kGarde));
+        if (bid == kPrise || bid == kGarde) {
+          EXPECT_TRUE(IsDiscardable(card));
+        }
+      } else {
+        EXPECT_NE(place, observer);
+        EXPECT_FALSE(Excluded(game, observer, place, card))
+            << "card " << card.Suit << "/" << card.Value << " to seat " << place;
+      }
+    }
+  }
+  EXPECT_EQ(placed.size(), UnseenCards(game, observer).size());
+  for (const Card& card : UnseenCards(game, observer)) {
+    EXPECT_EQ(std::count_if(placed.begin(), placed.end(),
+                            [&](const Card& c) { return SameCard(c, card); }),
+              1);
+  }
+
+  Rehearsal world(game);
+  SetUpWorld(world.game, game, observer, deal);
+  const Game& w = world.game;
+  EXPECT_EQ(w.CardStatus[observer], game.CardStatus[observer]);
+  EXPECT_EQ(w.TrumpStatus[observer], game.TrumpStatus[observer]);
+  EXPECT_EQ(w.MayHoldCard[observer], game.MayHoldCard[observer]);
+  EXPECT_EQ(w.MayHoldTrump[observer], game.MayHoldTrump[observer]);
+  EXPECT_EQ(w.KnownVoid[observer], game.KnownVoid[observer]);
+  EXPECT_EQ(w.KnownNoTrump[observer], game.KnownNoTrump[observer]);
+  EXPECT_EQ(w.DiscardKnown[observer], game.DiscardKnown[observer]);
+  EXPECT_EQ(w.TakerPoints, game.TakerPoints);
+  EXPECT_EQ(w.TrickNumber, game.TrickNumber);
+  EXPECT_EQ(w.CardsInTrick, game.CardsInTrick);
+  EXPECT_EQ(w.CurrentSeat, game.CurrentSeat);
+}
+
+TEST(Expert, EveryDrawnDealAgreesWithWhatTheSeatKnows) {
+  std::mt19937 choices(15);
+  Generator random{.GeneratorState = 2026};
+  int positions = 0;
+  for (int run = 0; run < 4; ++run) {
+    testing::DealDriver driver(1, 3'600'000 + 9'000 * run);
+    Game& game = driver.game;
+    game.options.AtLeastOneTaker = 1;
+    for (int deal = 0; deal < 2; ++deal) {
+      NewDeal(game, 0);
+      bool moving = true;
+      while (moving) {
+        if (TurnPending(driver)) {
+          for (int observer = 1; observer <= 4; ++observer) {
+            SCOPED_TRACE(::testing::Message() << "run " << run << " deal " << deal << " trick "
+                                              << game.TrickNumber << " observer " << observer);
+            CheckDrawnDeal(game, observer, random);
+            ++positions;
+          }
+        }
+        moving = driver.Step(choices);
+      }
+    }
+  }
+  EXPECT_GT(positions, 2000);
+}
+
+TEST(Expert, ASingleCardIsPlayedAtOnceAndLowCardsWithNothingOutsideBetweenCountOnce) {
+  using testing::Plain;
+  const std::vector<Card> east = {Plain(kPique, 13), Plain(kPique, 6),   Plain(kPique, 3),
+                                  Plain(kCoeur, 5),  testing::Trump(14), testing::Trump(6)};
+  testing::StrategyTable t(
+      kNorth, {{kEast, east}, {kWest, {Plain(kCoeur, 9)}}, {kSouth, {Plain(kCoeur, 10)}}});
+  t.KeepOnly(kEast, east);
+  Game& game = t.game;
+
+  // East must follow the hearts with his only one: Expert plays it as Pro does, with the same
+  // draws, and thinks about nothing.
+  t.Trick(kWest, {Plain(kCoeur, 9), Plain(kCoeur, 10)});
+  ComputePlayableCards(game, kEast);
+  Game expert = game;
+  expert.options.Level = kExpertLevel;
+  Game pro = game;
+  PlayComputerCard(expert, kEast);
+  PlayComputerCard(pro, kEast);
+  EXPECT_EQ(expert.TrickCards[kEast], (Card{5, kCoeur, 0}));
+  EXPECT_EQ(pro.TrickCards[kEast], expert.TrickCards[kEast]);
+  EXPECT_EQ(expert.random.GeneratorState, pro.random.GeneratorState);
+
+  // Leading: the spade 6 and 3 differ while the 4 and the 5 may be out there; the Dame never
+  // stands for a low card, nor a trump for a spade.
+  Game lead = game;
+  lead.CardsInTrick = 0;
+  lead.TrickLeader = kEast;
+  ComputePlayableCards(lead, kEast);
+  EXPECT_EQ(DistinctPlayableSlots(lead, kEast).size(), 6u);
+  lead.CardStatus[kEast][kPique][4] = kPlayed;
+  EXPECT_EQ(DistinctPlayableSlots(lead, kEast).size(), 6u);
+  lead.CardStatus[kEast][kPique][5] = kPlayed;
+  const std::vector<int> distinct = DistinctPlayableSlots(lead, kEast);
+  ASSERT_EQ(distinct.size(), 5u);
+  EXPECT_TRUE(std::find(distinct.begin(), distinct.end(), t.SlotOf(kEast, Plain(kPique, 6))) !=
+              distinct.end());
+}
+
+// South's turn has come: his tick has run and he may click a card.
+bool SouthToPlay(testing::DealDriver& driver) {
+  const Game& game = driver.game;
+  return game.HumanMayPlay == 1 && game.CurrentSeat == game.HumanSeat &&
+         !driver.view.Armed(TimerId::TimerEntreCarte) && game.ContinueState == 0 &&
+         game.PoigneePending == 0 && game.TrickNumber >= 1 && game.TrickNumber <= 18;
+}
+
+void ExpectSameCourse(const Game& a, const Game& b) {
+  EXPECT_EQ(a.SavedDeck, b.SavedDeck);
+  EXPECT_EQ(a.PlayedSlot, b.PlayedSlot);
+  EXPECT_EQ(a.TrickLeaders, b.TrickLeaders);
+  EXPECT_EQ(a.TakerPoints, b.TakerPoints);
+  EXPECT_EQ(a.options.Scores, b.options.Scores);
+  EXPECT_EQ(a.random.GeneratorState, b.random.GeneratorState);
+}
+
+TEST(CardAdvice, AskingLiftsAPlayableCardAndTheDealEndsAsIfNobodyHadAsked) {
+  for (int level : {1, kExpertLevel}) {
+    SCOPED_TRACE(::testing::Message() << "level " << level);
+    testing::DealDriver plain(1, 50'000'000);
+    testing::DealDriver advised(1, 50'000'000);
+    std::mt19937 plain_choices(8);
+    std::mt19937 advised_choices(8);
+    for (testing::DealDriver* driver : {&plain, &advised}) {
+      driver->game.options.Level = level;
+      driver->game.options.AtLeastOneTaker = 1;
+      NewDeal(driver->game, 0);
+    }
+    while (plain.Step(plain_choices)) {
+    }
+    Game& game = advised.game;
+    int asked = 0;
+    do {
+      if (!SouthToPlay(advised))
+        continue;
+      const bool open = advised.view.Get(Control::SBConseilCarte).enabled;
+      EXPECT_EQ(open, advised.view.Get(Control::menuConseilCarte).enabled);
+      for (int again = 0; again < 3 && open; ++again) {
+        CardAdviceClick(game);
+        const int slot = game.AdvisedSlot;
+        ASSERT_GE(slot, 1);
+        EXPECT_EQ(game.Playable[game.HumanSeat][slot], 1);
+        EXPECT_EQ(advised.view.Get(Control::Carte3D, slot).top,
+                  game.SouthCardTop[slot] - game.layout.SelectLift);
+        ++asked;
+      }
+    } while (advised.Step(advised_choices));
+    EXPECT_GT(asked, 0);
+    EXPECT_FALSE(advised.view.Get(Control::SBConseilCarte).enabled);
+    ExpectSameCourse(plain.game, game);
+  }
+}
+
+TEST(Expert, ALanguageChangeOrANewDealWhileAComputerSeatIsToPlayLeavesItsPlaySound) {
+  testing::DealDriver quiet(1, 61'000'000);
+  testing::DealDriver switched(1, 61'000'000);
+  std::mt19937 quiet_choices(3);
+  std::mt19937 switched_choices(3);
+  for (testing::DealDriver* driver : {&quiet, &switched}) {
+    driver->game.options.Level = kExpertLevel;
+    driver->game.options.AtLeastOneTaker = 1;
+    NewDeal(driver->game, 0);
+  }
+  while (quiet.Step(quiet_choices)) {
+  }
+  // The language changes while a computer seat's card is pending, twice in the deal.
+  Game& game = switched.game;
+  int changes = 0;
+  do {
+    if (TurnPending(switched) && game.CurrentSeat != game.HumanSeat &&
+        ((game.TrickNumber == 4 && changes == 0) || (game.TrickNumber == 12 && changes == 1))) {
+      ChooseLanguage(game, game.Language == 1 ? 2 : 1);
+      ++changes;
+    }
+  } while (switched.Step(switched_choices));
+  EXPECT_EQ(changes, 2);
+  ExpectSameCourse(quiet.game, game);
+
+  // A new deal while a computer seat's card is pending: the pending card is dropped and the new
+  // deal is played to its score.
+  NewDeal(game, 0);
+  bool moving = true;
+  while (moving &&
+         !(TurnPending(switched) && game.TrickNumber == 3 && game.CurrentSeat != game.HumanSeat)) {
+    moving = switched.Step(switched_choices);
+  }
+  ASSERT_TRUE(moving);
+  NewDeal(game, 0);
+  EXPECT_FALSE(switched.view.Armed(TimerId::TimerEntreCarte));
+  while (switched.Step(switched_choices)) {
+  }
+  EXPECT_EQ(game.TrickNumber, 19);
+  EXPECT_EQ(game.TakerPoints + game.DefencePoints, 182);
+}
+
+}  // namespace
+}  // namespace zarvane
