@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/card_play.h"
+#include "engine/play_preparation.h"
+#include "engine/strategy/strategy.h"
+#include "tests/support/cards.h"
+#include "tests/support/deal_builder.h"
+#include "tests/support/fake_table_view.h"
+#include "tests/support/fixed_clock.h"
+
+namespace zarvane {
+namespace {
+
+using testing::Join;
+using testing::Plain;
+using testing::SuitCards;
+
+// The leader opens a trick: it gets the hand given, the other seats the rest of the pack, and
+// the play memory is that of a "GARDE" whose dog held the cards given.
+struct LeadingRulesTest : ::testing::Test {
+  void Deal(int taker, int leader, const std::vector<Card>& hand) {
+    game.Language = 1;
+    testing::DealAround(game, leader, hand,
+                        Join({SuitCards(kPique, {11}), SuitCards(kCoeur, {12, 11}),
+                              SuitCards(kTrefle, {13, 11}), SuitCards(kCarreau, {12})}));
+    game.Taker = taker;
+    game.AnnouncedBid.Fill(kPasse);
+    game.AnnouncedBid[taker] = kGarde;
+    game.DogWasShown = 1;
+    game.InitialDog = game.Dog;
+    game.TrickNumber = 1;
+    PreparePlay(game);
+    leader_ = leader;
+  }
+
+  // The cards the leader may still play once the strategy has run at that level.
+  std::vector<Card> Lead(int level, std::uint32_t seed = 1) {
+    game.options.Level = level;
+    game.random.GeneratorState = seed;
+    game.TrickLeader = leader_;
+    game.CurrentSeat = leader_;
+    game.CardsInTrick = 0;
+    ComputePlayableCards(game, leader_);
+    view.SetText(Control::PanelRegle, leader_, "");
+    ChooseComputerCard(game, leader_);
+    std::vector<Card> cards;
+    for (int slot = 1; slot <= 18; ++slot) {
+      if (game.Playable[leader_][slot] == 1)
+        cards.push_back(game.Hands[leader_][slot]);
+    }
+    return cards;
+  }
+  std::string Rule() { return view.Text(Control::PanelRegle, leader_); }
+
+  // The card leaves the hand as if played in an earlier trick.
+  void Played(int seat, const Card& card) {
+    for (Card& held : game.Hands[seat]) {
+      if (SameCard(held, card))
+        held.InHand = 0;
+    }
+    game.CardHolder[card.Suit][card.Value] = kPlayed;
+    --game.SuitCount[seat][card.Suit];
+  }
+
+  testing::FakeTableView view;
+  Game game{view, testing::SteppingClock(30'000'000)};
+  int leader_ = 0;
+};
+
+const std::vector<Card> kTakerWithLongSpades =
+    Join({SuitCards(kPique, {14, 13, 12, 9, 7, 4, 2}), SuitCards(kCoeur, {10, 8, 6}),
+          SuitCards(kTrefle, {9, 7, 5}), SuitCards(kCarreau, {8, 6, 4, 3, 2})});
+
+TEST_F(LeadingRulesTest, TakerWithNoTrumpLeftOutsideCashesAMasterCardAtLevelFourOnly) {
+  Deal(kEast, kEast,
+       Join({SuitCards(kPique, {14, 10, 9, 8, 7}), SuitCards(kCoeur, {13, 6, 5, 4}),
+             SuitCards(kTrefle, {12, 3}), SuitCards(kCarreau, {11, 10, 9, 8, 7, 6, 5})}));
+  game.OutsideTrumpCount[kEast] = 0;
+  game.CardHolder[kCoeur][kKing] = kPlayed;
+  game.MasterCard[kCoeur] = kQueen;
+
+  std::set<int> suits;
+  for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+    const std::vector<Card> lead = Lead(4, seed);
+    ASSERT_EQ(lead.size(), 1u);
+    EXPECT_EQ(Rule(), "351");
+    EXPECT_TRUE(lead[0] == Plain(kPique, kKing) || lead[0] == Plain(kCoeur, kQueen));
+    suits.insert(lead[0].Suit);
+  }
+  EXPECT_EQ(suits.size(), 2u) << "the suit of the master card is drawn";
+
+  // Below level 4 the taker opens his long suit instead, skipping its Valet.
+  EXPECT_EQ(Lead(3), std::vector<Card>{Plain(kCarreau, 10)});
+  EXPECT_EQ(Rule(), "150");
+}
+
+TEST_F(LeadingRulesTest, TakerOpensHisLongSuitFromTheTopUntilARuffThreatensIt) {
+  Deal(kEast, kEast, kTakerWithLongSpades);
+  EXPECT_EQ(Lead(3), std::vector<Card>{Plain(kPique, kKing)});
+  EXPECT_EQ(Rule(), "150");
+
+  game.ChosenSuitTrumped = 1;
+  EXPECT_EQ(Lead(3), std::vector<Card>{Plain(kPique, 2)});
+  EXPECT_EQ(Rule(), "151");
+
+  // Ruffed once, but nobody has a trump left to ruff again.
+  for (int d : {kSouth, kNorth, kWest})
+    game.KnownNoTrump[kEast][d] = 1;
+  EXPECT_EQ(Lead(4), std::vector<Card>{Plain(kPique, kKing)});
+  EXPECT_EQ(Rule(), "150");
+
+  // Below level 3 neither rule runs; the Roi of an unopened suit of middle length still goes.
+  EXPECT_EQ(Lead(2), std::vector<Card>{Plain(kPique, kKing)});
+  EXPECT_EQ(Rule(), "22");
+}
+
+TEST_F(LeadingRulesTest, TakerKeepsTheDameOfALongSuitForHisTrumpsOrOnceTheCavalierFell) {
+  struct Case {
+    int length;
+    int trumps;
+    int knight_fell;
+    int led;
+  };
+  const Case cases[] = {{6, 9, 0, kQueen}, {6, 10, 0, 9},     {7, 7, 0, kQueen},
+                        {7, 8, 0, 9},      {8, 6, 0, kQueen}, {8, 7, 0, 9},
+                        {9, 0, 0, 9},      {5, 0, 0, kQueen}, {5, 0, 1, 9}};
+  for (const Case& c : cases) {
+    Deal(kEast, kEast, kTakerWithLongSpades);
+    Played(kEast, Plain(kPique, kKing));
+    game.SuitCount[kEast][kPique] = c.length;
+    game.InitialTrumpCount[kEast] = c.trumps;
+    game.KnightFellOnKing = c.knight_fell;
+    EXPECT_EQ(Lead(3), std::vector<Card>{Plain(kPique, c.led)})
+        << c.length << " cards, " << c.trumps << " trumps, knight fell " << c.knight_fell;
+  }
+}
+
+TEST_F(LeadingRulesTest, TakerOpensHisSingletonOnHisFirstLeadAtLevelFourOnly) {
+  Deal(kEast, kEast,
+       Join({testing::Trumps({9, 8, 7, 6, 5, 4, 3, 2}), SuitCards(kPique, {14, 10, 8, 6, 4, 2}),
+             SuitCards(kCoeur, {7}), SuitCards(kTrefle, {9, 5, 3})}));
+  EXPECT_EQ(Lead(4), std::vector<Card>{Plain(kCoeur, 7)});
+  EXPECT_EQ(Rule(), "180");
+  EXPECT_EQ(Lead(3), std::vector<Card>{Plain(kPique, kKing)});
+
+  // With seven trumps only one draw in two lets him.
+  game.InitialTrumpCount[kEast] = 7;
+  std::set<int> suits;
+  for (std::uint32_t seed = 1; seed <= 20; ++seed)
+    suits.insert(Lead(4, seed)[0].Suit);
+  EXPECT_EQ(suits, (std::set<int>{kPique, kCoeur}));
+}
+
+TEST_F(LeadingRulesTest, DefenderKeepsSmallCardsOfUnopenedSuitsWithoutTheirHonours) {
+  Deal(kNorth, kWest,
+       Join({SuitCards(kPique, {5, 4, 3, 2}), SuitCards(kCoeur, {14, 3, 2}),
+             SuitCards(kTrefle, {10, 9, 8, 7, 6}), SuitCards(kCarreau, {10, 9, 8, 7, 6, 5})}));
+  game.FirstLeadPending[kWest] = 0;
+  const std::vector<Card> lead = Lead(4);
+  const std::vector<Card> expected =
+      Join({SuitCards(kCoeur, {3, 2}), SuitCards(kTrefle, {10, 9, 8, 7, 6}),
+            SuitCards(kCarreau, {10, 9, 8, 7, 6})});
+  EXPECT_EQ(lead, expected);
+
+  // A hand of small cards only: the avoids stop at the last card, the 5 of the suit seen last.
+  Deal(kNorth, kWest,
+       Join({SuitCards(kPique, {5, 4, 3, 2, 1}), SuitCards(kCoeur, {5, 4, 3, 2, 1}),
+             SuitCards(kTrefle, {5, 4, 3, 2, 1}), SuitCards(kCarreau, {5, 4, 3})}));
+  game.FirstLeadPending[kWest] = 0;
+  for (std::uint32_t seed = 1; seed <= 8; ++seed) {
+    const std::vector<Card> small = Lead(4, seed);
+    ASSERT_EQ(small.size(), 1u);
+    EXPECT_EQ(small[0].Value, 5);
+  }
+}
+
+TEST_F(LeadingRulesTest, DefenderPlaysWhereTheTakerCannotWinFromLevelThree) {
+  Deal(kNorth, kWest,
+       Join({SuitCards(kPique, {14, 9, 8}), SuitCards(kCoeur, {9, 8, 7, 6}),
+             SuitCards(kTrefle, {10, 9, 8, 7, 6}), SuitCards(kCarreau, {10, 9, 8, 7, 6, 5})}));
+  game.FirstLeadPending[kWest] = 0;
+  game.KnownNoTrump[kWest][kNorth] = 1;
+  EXPECT_EQ(Lead(3), std::vector<Card>{Plain(kPique, kKing)});
+  EXPECT_EQ(Rule(), "333");
+  for (const Card& card : Lead(2))
+    EXPECT_NE(card, Plain(kPique, kKing)) << "an unopened suit's Roi is kept";
+
+  // Where the taker is void, the defender leads that suit and nothing else.
+  game.KnownVoid[kWest][kNorth][kCoeur] = 1;
+  for (std::uint32_t seed = 1; seed <= 10; ++seed) {
+    for (const Card& card : Lead(3, seed))
+      EXPECT_EQ(card.Suit, kCoeur);
+  }
+}
+
+TEST_F(LeadingRulesTest, FirstDefenderLeadsLowInTheTakersVoidFromLevelTwo) {
+  Deal(kNorth, kWest,
+       Join({SuitCards(kPique, {10, 9, 8}), SuitCards(kCoeur, {9, 8, 7, 6}),
+             SuitCards(kTrefle, {12, 9, 4}), SuitCards(kCarreau, {10, 9, 8, 7, 6, 5, 4, 3})}));
+  game.FirstLeadPending[kWest] = 0;
+  game.KnownVoid[kWest][kNorth][kTrefle] = 1;
+  int ruffs = 0;
+  for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+    const std::vector<Card> lead = Lead(2, seed);
+    if (Rule() == "340") {
+      EXPECT_EQ(lead, std::vector<Card>{Plain(kTrefle, 4)});
+      ++ruffs;
+    }
+    Lead(1, seed);
+    EXPECT_NE(Rule(), "340");
+  }
+  EXPECT_GE(ruffs, 15);
+  EXPECT_LT(ruffs, 20);
+}
+
+}  // namespace
+}  // namespace zarvane
