@@ -56,6 +56,19 @@ void EverySuitStepThenTest(Game& game, Visit visit) {
   });
 }
 
+// The seat's first playable card of the suit, in hand order, whose value passes the test.
+template <typename ValueTest>
+int FirstOfSuit(const GameState& game, int seat, int suit, ValueTest test) {
+  return FirstPlayableWhere(game, seat,
+                            [&](const Card& c) { return c.Suit == suit && test(c.Value); });
+}
+// The same from the end of the hand: the lowest such card.
+template <typename ValueTest>
+int LastOfSuit(const GameState& game, int seat, int suit, ValueTest test) {
+  return LastPlayableWhere(game, seat,
+                           [&](const Card& c) { return c.Suit == suit && test(c.Value); });
+}
+
 void AvoidCards(StrategyTurn& turn, int suit, std::initializer_list<int> values) {
   for (int v : values)
     AvoidCard(turn.game, turn.S, suit, v);
@@ -148,12 +161,8 @@ void Rule150TakerLeadsLongSuitFromTop(StrategyTurn& turn) {
   const int t = turn.S;
   const int suit = g.ChosenSuit[t];
   const bool keep_queen = KeepsLongSuitQueen(g, t, g.SuitCount[t][suit]);
-  ChooseFound(turn, FirstPlayableWhere(g, t, [&](const Card& c) {
-                if (c.Suit != suit)
-                  return false;
-                if (c.Value == kQueen)
-                  return !keep_queen;
-                return c.Value < kJack || c.Value == kKing;
+  ChooseFound(turn, FirstOfSuit(g, t, suit, [keep_queen](int v) {
+                return v == kQueen ? !keep_queen : v < kJack || v == kKing;
               }));
 }
 
@@ -166,10 +175,10 @@ void Rule151TakerLeadsLongSuitFromBottom(StrategyTurn& turn) {
     return;
   }
   const int suit = g.ChosenSuit[turn.S];
-  ChooseFound(turn, LastPlayableWhere(g, turn.S, [suit](const Card& c) { return c.Suit == suit; }));
+  ChooseFound(turn, LastOfSuit(g, turn.S, suit, [](int) { return true; }));
 }
 
-// The taker cashes the Roi of an opened suit of middle length.
+// The taker cashes the Roi of an unopened suit of middle length.
 void Rule22TakerCashesKing(StrategyTurn& turn) {
   if (!TakerLeads(turn))
     return;
@@ -207,33 +216,22 @@ void Rule113DefenderOpensLongSuit(StrategyTurn& turn) {
   const int suit = g.ChosenSuit[s];
   const bool king = Holds(g, s, suit, kKing);
   const bool queen = Holds(g, s, suit, kQueen);
-  auto small = [suit](const Card& c) { return c.Suit == suit && c.Value <= 5; };
+  auto small = [](int v) { return v <= 5; };
   if (g.InitialTrumpCount[s] < 6) {
     if (king && queen)
-      ChooseFound(turn, FirstPlayableWhere(g, s, small));
-    if (!king && !queen) {
-      ChooseFound(turn, LastPlayableWhere(
-                            g, s, [suit](const Card& c) { return c.Suit == suit && c.Value > 5; }));
-    }
+      ChooseFound(turn, FirstOfSuit(g, s, suit, small));
+    if (!king && !queen)
+      ChooseFound(turn, LastOfSuit(g, s, suit, [](int v) { return v > 5; }));
     return;
   }
   if (king != queen)
-    ChooseFound(turn, FirstPlayableWhere(g, s, small));
-  if (king && queen) {
-    ChooseFound(turn, FirstPlayableWhere(g, s, [suit](const Card& c) {
-                  return c.Suit == suit && c.Value == kKing;
-                }));
-  }
-  if (queen && Holds(g, s, suit, kKnight)) {
-    ChooseFound(turn, FirstPlayableWhere(g, s, [suit](const Card& c) {
-                  return c.Suit == suit && c.Value == kKnight;
-                }));
-  }
-  if (!king && !queen) {
-    ChooseFound(turn, FirstPlayableWhere(g, s, [suit](const Card& c) {
-                  return c.Suit == suit && c.Value < kJack;
-                }));
-  }
+    ChooseFound(turn, FirstOfSuit(g, s, suit, small));
+  if (king && queen)
+    ChooseFound(turn, FirstOfSuit(g, s, suit, [](int v) { return v == kKing; }));
+  if (queen && Holds(g, s, suit, kKnight))
+    ChooseFound(turn, FirstOfSuit(g, s, suit, [](int v) { return v == kKnight; }));
+  if (!king && !queen)
+    ChooseFound(turn, FirstOfSuit(g, s, suit, [](int v) { return v < kJack; }));
 }
 
 // Under the Dame or Roi of a long unopened suit, a defender leads small.
@@ -269,9 +267,7 @@ void Rule340DefenderMakesTakerRuff(StrategyTurn& turn) {
   });
   if (void_suit == -1)
     return;
-  ChooseFound(turn, LastPlayableWhere(g, s, [void_suit](const Card& c) {
-                return c.Suit == void_suit && c.Value <= kJack;
-              }));
+  ChooseFound(turn, LastOfSuit(g, s, void_suit, [](int v) { return v <= kJack; }));
 }
 
 // Once the taker cannot ruff any more, or nobody else can, a defender plays where the taker
