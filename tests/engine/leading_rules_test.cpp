@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -215,6 +216,113 @@ TEST_F(LeadingRulesTest, FirstDefenderLeadsLowInTheTakersVoidFromLevelTwo) {
   }
   EXPECT_GE(ruffs, 15);
   EXPECT_LT(ruffs, 20);
+}
+
+// Plain cards without honours or small cards, spread evenly over COEUR, TREFLE and CARREAU.
+std::vector<Card> Filler(int count) {
+  std::vector<Card> cards;
+  for (int n = 0; n < count; ++n)
+    cards.push_back(Plain(kCoeur + n % 3, 10 - n / 3));
+  return cards;
+}
+
+TEST_F(LeadingRulesTest, DefendersFirstLeadAfterATrumpRichDogFollowsHisLongSuitsHonours) {
+  struct Case {
+    std::vector<int> spades;
+    int trumps;
+    int led;  // the PIQUE led; 0 when the rule leaves the lead to others
+  };
+  const Case cases[] = {
+      {{14, 13, 9, 4, 3, 2}, 3, 4},  // Roi and Dame: the highest small card
+      {{10, 9, 7, 6, 2}, 3, 6},      // neither: the lowest card above the 5
+      {{14, 9, 7, 6, 2}, 3, 0},      // the Roi alone, short of trumps: nothing
+      {{14, 9, 7, 4, 2}, 6, 4},      // one of the two, with trumps: the highest small card
+      {{14, 13, 9, 4}, 6, 14},       // both: the Roi
+      {{10, 9, 7, 2}, 6, 10},        // neither: the highest card below the Valet
+  };
+  for (const Case& c : cases) {
+    std::vector<int> trumps;
+    for (int v = 2; v < 2 + c.trumps; ++v)
+      trumps.push_back(v);
+    std::vector<Card> hand = SuitCards(kPique, {});
+    for (int v : c.spades)
+      hand.push_back(Plain(kPique, v));
+    for (int v : trumps)
+      hand.push_back(testing::Trump(v));
+    const std::vector<Card> filler = Filler(18 - static_cast<int>(hand.size()));
+    hand.insert(hand.end(), filler.begin(), filler.end());
+    Deal(kNorth, kWest, hand);
+    game.DogTrumpCount = 2;
+    SCOPED_TRACE(::testing::Message() << c.spades.size() << " spades, " << c.trumps << " trumps");
+    const std::vector<Card> lead = Lead(1);
+    if (c.led == 0) {
+      EXPECT_NE(Rule(), "113");
+    } else {
+      EXPECT_EQ(lead, std::vector<Card>{Plain(kPique, c.led)});
+      EXPECT_EQ(Rule(), "113");
+    }
+    for (const Card& card : lead)
+      EXPECT_NE(card.Suit, kAtout);
+  }
+}
+
+TEST_F(LeadingRulesTest, DefenderKeepsOffTheSuitsTheTakerPlayedAndThoseTheDogWarnsAgainst) {
+  struct Case {
+    const char* name;
+    void (*set)(GameState&);
+    int avoided;  // besides the CARREAU doubleton with its Dame
+  };
+  const Case cases[] = {
+      {"nothing known", [](GameState&) {}, -1},
+      {"the taker's last lead", [](GameState& g) { g.TakerLastLedSuit = kCoeur; }, kCoeur},
+      {"the taker's first free lead", [](GameState& g) { g.TakerFirstSuit = kTrefle; }, kTrefle},
+      {"the taker's second free lead", [](GameState& g) { g.TakerSecondSuit = kPique; }, kPique},
+      {"three of the suit in the dog",
+       [](GameState& g) {
+         for (int d = 1; d <= 3; ++d)
+           g.InitialDog[d] = Plain(kCoeur, d + 10);
+       },
+       kCoeur},
+      {"three in the dog, but the suit is opened",
+       [](GameState& g) {
+         for (int d = 1; d <= 3; ++d)
+           g.InitialDog[d] = Plain(kCoeur, d + 10);
+         g.SuitOpening[kCoeur] = 0;
+       },
+       -1},
+      {"the Roi went to the taker with the dog", [](GameState& g) { g.DogKing[kTrefle] = 1; },
+       kTrefle},
+      {"the dog's Roi is played",
+       [](GameState& g) {
+         g.DogKing[kTrefle] = 1;
+         g.CardHolder[kTrefle][kKing] = kPlayed;
+       },
+       -1},
+      {"a void of the partner who led an odd trump",
+       [](GameState& g) {
+         g.HumanOddTrumpLead = kSouth;
+         g.KnownVoid[kWest][kSouth][kPique] = 1;
+       },
+       kPique},
+  };
+  const std::vector<Card> hand =
+      Join({SuitCards(kPique, {10, 9, 8}), SuitCards(kCoeur, {10, 9, 8}),
+            SuitCards(kTrefle, {10, 9, 8, 7}), SuitCards(kCarreau, {13, 8}),
+            testing::Trumps({21, 20, 19, 18, 17, 16})});
+  for (const Case& c : cases) {
+    Deal(kNorth, kWest, hand);
+    game.FirstLeadPending[kWest] = 0;
+    c.set(game);
+    std::vector<Card> expected;
+    for (const Card& card : hand) {
+      if (card.Suit != kCarreau && card.Suit != c.avoided)
+        expected.push_back(card);
+    }
+    std::sort(expected.begin(), expected.end(), [](const Card& a, const Card& b) {
+      return a.Suit < b.Suit || (a.Suit == b.Suit && a.Value > b.Value);
+    });
+    EXPECT_EQ(Lead(1), expected) << c.name;
+  }
 }
 
 }  // namespace
