@@ -114,9 +114,26 @@ TEST_F(LeadingRulesTest, TakerOpensHisLongSuitFromTheTopUntilARuffThreatensIt) {
   EXPECT_EQ(Lead(4), std::vector<Card>{Plain(kPique, kKing)});
   EXPECT_EQ(Rule(), "150");
 
-  // Below level 3 neither rule runs; the Roi of an unopened suit of middle length still goes.
+  // Below level 3 neither rule runs; the Roi of an unopened suit of five to nine cards goes.
   EXPECT_EQ(Lead(2), std::vector<Card>{Plain(kPique, kKing)});
   EXPECT_EQ(Rule(), "22");
+  Played(kEast, Plain(kPique, 2));
+  Played(kEast, Plain(kPique, 4));
+  Lead(2);
+  EXPECT_EQ(Rule(), "22");
+  Played(kEast, Plain(kPique, 7));
+  Lead(2);
+  EXPECT_EQ(Rule(), "");
+
+  // With nothing to open it from the top, the lowest goes even before any ruff.
+  game.ChosenSuitTrumped = 0;
+  for (int d : {kSouth, kNorth, kWest})
+    game.KnownNoTrump[kEast][d] = 0;
+  game.KnightFellOnKing = 1;
+  for (int v : {14, 9})
+    Played(kEast, Plain(kPique, v));
+  EXPECT_EQ(Lead(3), std::vector<Card>{Plain(kPique, kQueen)});
+  EXPECT_EQ(Rule(), "151");
 }
 
 TEST_F(LeadingRulesTest, TakerKeepsTheDameOfALongSuitForHisTrumpsOrOnceTheCavalierFell) {
@@ -190,12 +207,33 @@ TEST_F(LeadingRulesTest, DefenderPlaysWhereTheTakerCannotWinFromLevelThree) {
   for (const Card& card : Lead(2))
     EXPECT_NE(card, Plain(kPique, kKing)) << "an unopened suit's Roi is kept";
 
-  // Where the taker is void, the defender leads that suit and nothing else.
-  game.KnownVoid[kWest][kNorth][kCoeur] = 1;
-  for (std::uint32_t seed = 1; seed <= 10; ++seed) {
-    for (const Card& card : Lead(3, seed))
-      EXPECT_EQ(card.Suit, kCoeur);
+  // Where the taker is void, the defender leads that suit and nothing else, but not its Roi.
+  game.KnownVoid[kWest][kNorth][kPique] = 1;
+  for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+    for (const Card& card : Lead(3, seed)) {
+      EXPECT_EQ(card.Suit, kPique);
+      EXPECT_NE(card.Value, kKing);
+    }
   }
+
+  // With neither, he mostly keeps off trumps.
+  Deal(kNorth, kWest,
+       Join({SuitCards(kPique, {9, 8, 7}), SuitCards(kCoeur, {9, 8, 7}),
+             SuitCards(kTrefle, {10, 9, 8}), SuitCards(kCarreau, {10, 9, 8}),
+             testing::Trumps({21, 20, 19, 18, 17, 16})}));
+  game.FirstLeadPending[kWest] = 0;
+  game.KnownNoTrump[kWest][kNorth] = 1;
+  game.PetitHolder = kPlayed;
+  auto trump_leads = [this](int level) {
+    int count = 0;
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+      const std::vector<Card> lead = Lead(level, seed);
+      count += std::any_of(lead.begin(), lead.end(), IsTrump) ? 1 : 0;
+    }
+    return count;
+  };
+  EXPECT_LE(trump_leads(3), 3);
+  EXPECT_EQ(trump_leads(2), 20);
 }
 
 TEST_F(LeadingRulesTest, FirstDefenderLeadsLowInTheTakersVoidFromLevelTwo) {
