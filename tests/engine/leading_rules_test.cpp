@@ -157,6 +157,23 @@ TEST_F(LeadingRulesTest, TakerKeepsTheDameOfALongSuitForHisTrumpsOrOnceTheCavali
   }
 }
 
+TEST_F(LeadingRulesTest, TakerKeepsABareRoiUnlessOnlyHisPetitIsLeftToFear) {
+  Deal(kEast, kEast,
+       Join({SuitCards(kPique, {10, 9, 8, 7, 6}), SuitCards(kCoeur, {10, 9, 8, 7}),
+             SuitCards(kTrefle, {10, 9, 8, 7}), SuitCards(kCarreau, {14}),
+             testing::Trumps({5, 4, 3, 1})}));
+  auto offers_king = [this] {
+    const std::vector<Card> lead = Lead(1);
+    return std::find(lead.begin(), lead.end(), Plain(kCarreau, kKing)) != lead.end();
+  };
+  EXPECT_FALSE(offers_king());
+  game.KnownNoTrump[kEast][kSouth] = 1;
+  game.KnownNoTrump[kEast][kNorth] = 1;
+  EXPECT_FALSE(offers_king()) << "West may still ruff";
+  game.KnownNoTrump[kEast][kWest] = 1;
+  EXPECT_TRUE(offers_king());
+}
+
 TEST_F(LeadingRulesTest, TakerOpensHisSingletonOnHisFirstLeadAtLevelFourOnly) {
   Deal(kEast, kEast,
        Join({testing::Trumps({9, 8, 7, 6, 5, 4, 3, 2}), SuitCards(kPique, {14, 10, 8, 6, 4, 2}),
