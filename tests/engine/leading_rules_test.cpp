@@ -357,6 +357,7 @@ TEST_F(LeadingRulesTest, DefenderKeepsOffTheSuitsTheTakerPlayedAndThoseTheDogWar
        [](GameState& g) {
          g.HumanOddTrumpLead = kSouth;
          g.KnownVoid[kWest][kSouth][kPique] = 1;
+         g.TrumpGapFlag = 1;  // so he does not answer with a trump
        },
        kPique},
   };
