@@ -41,7 +41,7 @@ struct LeadingRulesTest : ::testing::Test {
   // The cards the leader may still play once the strategy has run at that level.
   std::vector<Card> Lead(int level, std::uint32_t seed = 1) {
     game.options.Level = level;
-    game.random.GeneratorState = seed;
+    game.random.GeneratorState = seed * 2654435761u;  // seeds far apart draw unlike
     game.TrickLeader = leader_;
     game.CurrentSeat = leader_;
     game.CardsInTrick = 0;
@@ -73,7 +73,7 @@ struct LeadingRulesTest : ::testing::Test {
 };
 
 const std::vector<Card> kTakerWithLongSpades =
-    Join({SuitCards(kPique, {14, 13, 12, 9, 7, 4, 2}), SuitCards(kCoeur, {10, 8, 6}),
+    Join({SuitCards(kPique, {14, 13, 12, 9, 7, 4, 1}), SuitCards(kCoeur, {10, 8, 6}),
           SuitCards(kTrefle, {9, 7, 5}), SuitCards(kCarreau, {8, 6, 4, 3, 2})});
 
 TEST_F(LeadingRulesTest, TakerWithNoTrumpLeftOutsideCashesAMasterCardAtLevelFourOnly) {
@@ -105,7 +105,7 @@ TEST_F(LeadingRulesTest, TakerOpensHisLongSuitFromTheTopUntilARuffThreatensIt) {
   EXPECT_EQ(Rule(), "150");
 
   game.ChosenSuitTrumped = 1;
-  EXPECT_EQ(Lead(3), std::vector<Card>{Plain(kPique, 2)});
+  EXPECT_EQ(Lead(3), std::vector<Card>{Plain(kPique, 1)});
   EXPECT_EQ(Rule(), "151");
 
   // Ruffed once, but nobody has a trump left to ruff again.
@@ -117,20 +117,19 @@ TEST_F(LeadingRulesTest, TakerOpensHisLongSuitFromTheTopUntilARuffThreatensIt) {
   // Below level 3 neither rule runs; the Roi of an unopened suit of five to nine cards goes.
   EXPECT_EQ(Lead(2), std::vector<Card>{Plain(kPique, kKing)});
   EXPECT_EQ(Rule(), "22");
-  Played(kEast, Plain(kPique, 2));
   Played(kEast, Plain(kPique, 4));
+  Played(kEast, Plain(kPique, 7));
   Lead(2);
   EXPECT_EQ(Rule(), "22");
-  Played(kEast, Plain(kPique, 7));
+  Played(kEast, Plain(kPique, 1));
   Lead(2);
   EXPECT_EQ(Rule(), "");
 
   // With nothing to open it from the top, the lowest goes even before any ruff.
   game.ChosenSuitTrumped = 0;
-  for (int d : {kSouth, kNorth, kWest})
-    game.KnownNoTrump[kEast][d] = 0;
+  game.KnownNoTrump[kEast][kWest] = 0;
   game.KnightFellOnKing = 1;
-  for (int v : {14, 9})
+  for (int v : {14, 12, 9})
     Played(kEast, Plain(kPique, v));
   EXPECT_EQ(Lead(3), std::vector<Card>{Plain(kPique, kQueen)});
   EXPECT_EQ(Rule(), "151");
@@ -177,8 +176,8 @@ TEST_F(LeadingRulesTest, TakerKeepsABareRoiUnlessOnlyHisPetitIsLeftToFear) {
 TEST_F(LeadingRulesTest, TakerOpensHisSingletonOnHisFirstLeadAtLevelFourOnly) {
   Deal(kEast, kEast,
        Join({testing::Trumps({9, 8, 7, 6, 5, 4, 3, 2}), SuitCards(kPique, {14, 10, 8, 6, 4, 2}),
-             SuitCards(kCoeur, {7}), SuitCards(kTrefle, {9, 5, 3})}));
-  EXPECT_EQ(Lead(4), std::vector<Card>{Plain(kCoeur, 7)});
+             SuitCards(kCoeur, {9, 5, 3}), SuitCards(kCarreau, {10})}));
+  EXPECT_EQ(Lead(4), std::vector<Card>{Plain(kCarreau, 10)});
   EXPECT_EQ(Rule(), "180");
   EXPECT_EQ(Lead(3), std::vector<Card>{Plain(kPique, kKing)});
 
@@ -187,7 +186,17 @@ TEST_F(LeadingRulesTest, TakerOpensHisSingletonOnHisFirstLeadAtLevelFourOnly) {
   std::set<int> suits;
   for (std::uint32_t seed = 1; seed <= 20; ++seed)
     suits.insert(Lead(4, seed)[0].Suit);
-  EXPECT_EQ(suits, (std::set<int>{kPique, kCoeur}));
+  EXPECT_EQ(suits, (std::set<int>{kPique, kCarreau}));
+
+  // Only on his first lead, and only under the Roi of his long suit.
+  game.InitialTrumpCount[kEast] = 8;
+  game.FirstLeadPending[kEast] = 0;
+  Lead(4);
+  EXPECT_EQ(Rule(), "150");
+  game.FirstLeadPending[kEast] = 1;
+  game.CardStatus[kEast][kPique][kKing] = kPlayed;
+  Lead(4);
+  EXPECT_EQ(Rule(), "150");
 }
 
 TEST_F(LeadingRulesTest, DefenderKeepsSmallCardsOfUnopenedSuitsWithoutTheirHonours) {
@@ -218,14 +227,16 @@ TEST_F(LeadingRulesTest, DefenderPlaysWhereTheTakerCannotWinFromLevelThree) {
        Join({SuitCards(kPique, {14, 9, 8}), SuitCards(kCoeur, {9, 8, 7, 6}),
              SuitCards(kTrefle, {10, 9, 8, 7, 6}), SuitCards(kCarreau, {10, 9, 8, 7, 6, 5})}));
   game.FirstLeadPending[kWest] = 0;
-  game.KnownNoTrump[kWest][kNorth] = 1;
+  game.OutsideTrumpCount[kWest] = 0;  // every trump has been played
   EXPECT_EQ(Lead(3), std::vector<Card>{Plain(kPique, kKing)});
   EXPECT_EQ(Rule(), "333");
   for (const Card& card : Lead(2))
     EXPECT_NE(card, Plain(kPique, kKing)) << "an unopened suit's Roi is kept";
 
-  // Where the taker is void, the defender leads that suit and nothing else, but not its Roi.
+  // Once an opened suit shows the taker void, the defender leads it and nothing else, but
+  // never its Roi.
   game.KnownVoid[kWest][kNorth][kPique] = 1;
+  game.SuitOpening[kPique] = 0;
   for (std::uint32_t seed = 1; seed <= 20; ++seed) {
     for (const Card& card : Lead(3, seed)) {
       EXPECT_EQ(card.Suit, kPique);
@@ -353,6 +364,7 @@ TEST_F(LeadingRulesTest, DefenderKeepsOffTheSuitsTheTakerPlayedAndThoseTheDogWar
          g.CardHolder[kTrefle][kKing] = kPlayed;
        },
        -1},
+      {"the bare Cavalier's suit is opened", [](GameState& g) { g.SuitOpening[kTrefle] = 0; }, -1},
       {"a void of the partner who led an odd trump",
        [](GameState& g) {
          g.HumanOddTrumpLead = kSouth;
@@ -363,16 +375,21 @@ TEST_F(LeadingRulesTest, DefenderKeepsOffTheSuitsTheTakerPlayedAndThoseTheDogWar
   };
   const std::vector<Card> hand =
       Join({SuitCards(kPique, {10, 9, 8}), SuitCards(kCoeur, {10, 9, 8}),
-            SuitCards(kTrefle, {10, 9, 8, 7}), SuitCards(kCarreau, {13, 8}),
+            SuitCards(kTrefle, {12, 10, 9, 8}), SuitCards(kCarreau, {13, 8}),
             testing::Trumps({21, 20, 19, 18, 17, 16})});
   for (const Case& c : cases) {
     Deal(kNorth, kWest, hand);
     game.FirstLeadPending[kWest] = 0;
+    game.CardHolder[kTrefle][kQueen] = kPlayed;  // so the Cavalier waits for no Dame
     c.set(game);
+    // A bare Cavalier of an unopened suit is kept too.
+    const bool knight_kept = game.SuitOpening[kTrefle] != 0;
     std::vector<Card> expected;
     for (const Card& card : hand) {
-      if (card.Suit != kCarreau && card.Suit != c.avoided)
+      if (card.Suit != kCarreau && card.Suit != c.avoided &&
+          !(knight_kept && card == Plain(kTrefle, kKnight))) {
         expected.push_back(card);
+      }
     }
     std::sort(expected.begin(), expected.end(), [](const Card& a, const Card& b) {
       return a.Suit < b.Suit || (a.Suit == b.Suit && a.Value > b.Value);
