@@ -200,6 +200,17 @@ TEST_F(LeadingRulesTest, TakerOpensHisSingletonOnHisFirstLeadAtLevelFourOnly) {
 }
 
 TEST_F(LeadingRulesTest, DefenderKeepsSmallCardsOfUnopenedSuitsWithoutTheirHonours) {
+  // Under the Roi of five cards or more of an unopened suit, though, he leads small.
+  Deal(kNorth, kWest,
+       Join({SuitCards(kPique, {14, 9, 8, 6, 3, 2}), SuitCards(kCoeur, {10, 9, 8, 7}),
+             SuitCards(kTrefle, {10, 9, 8, 7}), SuitCards(kCarreau, {10, 9, 8, 7})}));
+  game.FirstLeadPending[kWest] = 0;
+  EXPECT_EQ(Lead(1), std::vector<Card>{Plain(kPique, 2)});
+  EXPECT_EQ(Rule(), "11");
+  game.SuitOpening[kPique] = 0;
+  Lead(1);
+  EXPECT_EQ(Rule(), "");
+
   Deal(kNorth, kWest,
        Join({SuitCards(kPique, {5, 4, 3, 2}), SuitCards(kCoeur, {14, 3, 2}),
              SuitCards(kTrefle, {10, 9, 8, 7, 6}), SuitCards(kCarreau, {10, 9, 8, 7, 6, 5})}));
@@ -224,14 +235,17 @@ TEST_F(LeadingRulesTest, DefenderKeepsSmallCardsOfUnopenedSuitsWithoutTheirHonou
 
 TEST_F(LeadingRulesTest, DefenderPlaysWhereTheTakerCannotWinFromLevelThree) {
   Deal(kNorth, kWest,
-       Join({SuitCards(kPique, {14, 9, 8}), SuitCards(kCoeur, {9, 8, 7, 6}),
-             SuitCards(kTrefle, {10, 9, 8, 7, 6}), SuitCards(kCarreau, {10, 9, 8, 7, 6, 5})}));
+       Join({SuitCards(kPique, {14, 9, 8}), SuitCards(kTrefle, {10, 9, 8, 7, 6, 5}),
+             SuitCards(kCarreau, {10, 9, 8, 7, 6, 5, 4, 3, 2})}));
   game.FirstLeadPending[kWest] = 0;
   game.OutsideTrumpCount[kWest] = 0;  // every trump has been played
+  // A void of the taker's where the defender has nothing to lead leaves him his master card.
+  game.KnownVoid[kWest][kNorth][kCoeur] = 1;
   EXPECT_EQ(Lead(3), std::vector<Card>{Plain(kPique, kKing)});
   EXPECT_EQ(Rule(), "333");
   for (const Card& card : Lead(2))
     EXPECT_NE(card, Plain(kPique, kKing)) << "an unopened suit's Roi is kept";
+  game.KnownVoid[kWest][kNorth][kCoeur] = 0;
 
   // Once an opened suit shows the taker void, the defender leads it and nothing else, but
   // never its Roi.
