@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -41,7 +42,8 @@ struct LeadingRulesTest : ::testing::Test {
   // The cards the leader may still play once the strategy has run at that level.
   std::vector<Card> Lead(int level, std::uint32_t seed = 1) {
     game.options.Level = level;
-    game.random.GeneratorState = seed * 2654435761u;  // seeds far apart draw unlike
+    // Neighbouring seeds would walk the generator in step: spread them first.
+    game.random.GeneratorState = std::mt19937(seed)();
     game.TrickLeader = leader_;
     game.CurrentSeat = leader_;
     game.CardsInTrick = 0;
@@ -285,7 +287,7 @@ TEST_F(LeadingRulesTest, FirstDefenderLeadsLowInTheTakersVoidFromLevelTwo) {
   game.FirstLeadPending[kWest] = 0;
   game.KnownVoid[kWest][kNorth][kTrefle] = 1;
   int ruffs = 0;
-  for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+  for (std::uint32_t seed = 1; seed <= 50; ++seed) {
     const std::vector<Card> lead = Lead(2, seed);
     if (Rule() == "340") {
       EXPECT_EQ(lead, std::vector<Card>{Plain(kTrefle, 4)});
@@ -294,8 +296,9 @@ TEST_F(LeadingRulesTest, FirstDefenderLeadsLowInTheTakersVoidFromLevelTwo) {
     Lead(1, seed);
     EXPECT_NE(Rule(), "340");
   }
-  EXPECT_GE(ruffs, 15);
-  EXPECT_LT(ruffs, 20);
+  // Nine draws in ten, about 44 of 50.
+  EXPECT_GE(ruffs, 36);
+  EXPECT_LE(ruffs, 49);
 }
 
 // Plain cards without honours or small cards, spread evenly over COEUR, TREFLE and CARREAU.
