@@ -175,6 +175,21 @@ TEST_F(LeadingRulesTest, TakerKeepsABareRoiUnlessOnlyHisPetitIsLeftToFear) {
   EXPECT_TRUE(offers_king());
 }
 
+TEST_F(LeadingRulesTest, NobodyLeadsAnHonourUnderTheNextOneUpWhileItIsOut) {
+  Deal(kEast, kEast,
+       Join({SuitCards(kPique, {13, 12, 5, 4}), SuitCards(kCoeur, {10, 9, 8, 7, 6}),
+             SuitCards(kTrefle, {10, 9, 8, 7, 6}), SuitCards(kCarreau, {10, 9, 8, 7})}));
+  auto offers = [this](int value) {
+    const std::vector<Card> lead = Lead(1);
+    return std::find(lead.begin(), lead.end(), Plain(kPique, value)) != lead.end();
+  };
+  EXPECT_FALSE(offers(kQueen));
+  EXPECT_FALSE(offers(kKnight));
+  game.CardHolder[kPique][kKing] = kPlayed;
+  EXPECT_TRUE(offers(kQueen));
+  EXPECT_FALSE(offers(kKnight)) << "his own Dame is still out";
+}
+
 TEST_F(LeadingRulesTest, TakerOpensHisSingletonOnHisFirstLeadAtLevelFourOnly) {
   Deal(kEast, kEast,
        Join({testing::Trumps({9, 8, 7, 6, 5, 4, 3, 2}), SuitCards(kPique, {14, 10, 8, 6, 4, 2}),
