@@ -1,5 +1,6 @@
 #include "engine/strategy/rule_families.h"
 
+#include "engine/strategy/leading.h"
 #include "engine/strategy/petit_excuse_trumps.h"
 
 namespace zarvane {
@@ -7,6 +8,7 @@ namespace zarvane {
 std::span<const RuleFamily> RuleFamilies() {
   static constexpr RuleFamily kFamilies[] = {
       PetitExcuseTrumpRules,
+      LeadingRules,
   };
   return kFamilies;
 }

@@ -220,4 +220,8 @@ bool DrawBelow(Game& game, int k) {
   return RandomUpTo(game.random, 100) < k;
 }
 
+bool ChooseHeldCard(StrategyTurn& turn, int suit, int value) {
+  return Choose(turn, turn.game.CardSlot[suit][value]);
+}
+
 }  // namespace zarvane
