@@ -97,5 +97,15 @@ int WalkSuitsFrom(int start, Visit visit) {
 }
 // A choose step on a plain card the seat holds, through the slot it was dealt to.
 bool ChooseHeldCard(StrategyTurn& turn, int suit, int value);
+// The last playable slot in hand order whose card passes the test (for a suit, its lowest
+// card); -1 when none does.
+template <typename Test>
+int LastPlayableWhere(const GameState& game, int seat, Test test) {
+  for (int slot = 18; slot >= 1; --slot) {
+    if (game.Playable[seat][slot] == 1 && test(game.Hands[seat][slot]))
+      return slot;
+  }
+  return -1;
+}
 
 }  // namespace zarvane
