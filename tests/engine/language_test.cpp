@@ -31,8 +31,8 @@ struct TableOfTexts {
 const TableOfTexts kTables[] = {
     {"side panel hints", SidePanelHints(), true, 14},
     {"other windows", WindowCaptions(), false, 18},
-    {"menus", MenuCaptions(), false, 38},
-    {"button hints", ButtonHints(), true, 9},
+    {"menus", MenuCaptions(), false, 40},
+    {"button hints", ButtonHints(), true, 10},
     {"button captions", ButtonCaptions(), false, 12},
 };
 
