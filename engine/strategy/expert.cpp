@@ -16,9 +16,9 @@ namespace {
 
 // The thinking's budget, in trial deals, fixed so that a replayed deal thinks alike: every
 // card worth comparing on a first few drawn deals, then the best few on more.
-constexpr int kFirstWorlds = 6;
+constexpr int kFirstWorlds = 12;
 constexpr int kKeptCards = 3;
-constexpr int kMoreWorlds = 14;
+constexpr int kMoreWorlds = 40;
 constexpr int kProLevel = 4;
 
 // A card worth no more than the lowest: a plain card up to the 10, a trump from 2 to 20.
