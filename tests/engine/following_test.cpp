@@ -291,9 +291,10 @@ TEST(Following, OnTheTakersSmallLeadADefenderPlaysTheHigherCardOfHisLowestPair) 
   }
 }
 
-// West leads a small heart, South follows, East plays `east_card`; North, last, holds the Roi
-// and two small hearts; South holds the other hearts, so none is in the discard North knows.
-StrategyTable TakerLastToAHeart(const Card& east_card) {
+// West leads a small heart and South follows, or South leads; East plays `east_card`. North, to
+// play next, holds the Roi and two small hearts; South holds the other hearts, so none is in
+// the discard North knows.
+StrategyTable TakerAfterEastsCard(const Card& east_card, bool west_leads = true) {
   StrategyTable t(
       kNorth,
       {{kWest, SuitCards(kCoeur, {3})},
@@ -303,17 +304,22 @@ StrategyTable TakerLastToAHeart(const Card& east_card) {
                      SuitCards(kTrefle, {14, 13, 12, 11, 10, 9, 8, 7})})},
        {kNorth, Join({SuitCards(kCoeur, {14, 6, 2}), SuitCards(kPique, {11, 4, 3, 2, 1}),
                       SuitCards(kTrefle, {6, 5, 4, 3, 2, 1}), Trumps({20, 19, 18, 17})})}});
-  t.Trick(kWest, {Plain(kCoeur, 3), Plain(kCoeur, 5), east_card});
+  if (west_leads)
+    t.Trick(kWest, {Plain(kCoeur, 3), Plain(kCoeur, 5), east_card});
+  else
+    t.Trick(kSouth, {Plain(kCoeur, 5), east_card});
   return t;
 }
 
 TEST(Following, TheTakerCoversAValetOrCavalierValueWhateverItsSuit) {
   for (int value : {11, 12}) {
-    StrategyTable t = TakerLastToAHeart(Plain(kCarreau, value));
-    EXPECT_EQ(t.Decide(kNorth), Cards{Plain(kCoeur, 14)});
-    EXPECT_EQ(t.Panel(kNorth), "319");
+    for (bool west_leads : {true, false}) {
+      StrategyTable t = TakerAfterEastsCard(Plain(kCarreau, value), west_leads);
+      EXPECT_EQ(t.Decide(kNorth), Cards{Plain(kCoeur, 14)});
+      EXPECT_EQ(t.Panel(kNorth), "319");
+    }
   }
-  StrategyTable nine = TakerLastToAHeart(Plain(kCarreau, 9));
+  StrategyTable nine = TakerAfterEastsCard(Plain(kCarreau, 9));
   nine.Decide(kNorth);
   EXPECT_EQ(nine.Panel(kNorth), "1");
 
@@ -321,7 +327,7 @@ TEST(Following, TheTakerCoversAValetOrCavalierValueWhateverItsSuit) {
   // there; handed one, it reacts to the trump's value as to a Valet or a Cavalier.
   for (int value : {9, 11, 12}) {
     SCOPED_TRACE(value);
-    StrategyTable t = TakerLastToAHeart(Trump(value));
+    StrategyTable t = TakerAfterEastsCard(Trump(value));
     ComputePlayableCards(t.game, kNorth);
     t.game.RuleState.Fill(1);
     t.game.CardChosen = 0;
