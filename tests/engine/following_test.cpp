@@ -97,6 +97,12 @@ TEST(Following, ADefenderOutOfTrumpsKeepsHisHonoursWhenTheTakerStillToPlayMayRuf
   EXPECT_EQ(left.size(), 14u);
   for (const Card& card : left)
     EXPECT_LE(card.Value, 10) << card.Suit;
+
+  // Once he knows the taker has no trump either, he gives.
+  StrategyTable knows = DefenderOutOfTrumps({Plain(kPique, 13)}, Plain(kCarreau, 2));
+  knows.game.KnownVoid[kEast][kNorth][kCarreau] = 1;
+  knows.game.KnownNoTrump[kEast][kNorth] = 1;
+  EXPECT_EQ(knows.Decide(kEast), Cards{Plain(kPique, 13)});
 }
 
 // North takes and is void in hearts; his hand is North's 18 cards in full.
@@ -351,7 +357,7 @@ Cards NoTrumps(const Cards& cards) {
                                  SuitCards(kTrefle, {10, 9, 8, 7, 6, 5, 4, 3, 2})}));
 }
 
-// The first defender, out of trumps, right after the taker's lead.
+// The first defender, out of trumps, right after the taker's card.
 TEST(Following, OutOfTrumpsADefenderGivesOnTheTakersTrumpLeadButNotAnHonourHeMustFollowWith) {
   const std::vector<Position> cases = {
       {"a trump lead with as many trumps out as tricks left, some above the led one",
@@ -365,6 +371,15 @@ TEST(Following, OutOfTrumpsADefenderGivesOnTheTakersTrumpLeadButNotAnHonourHeMus
          g.TrickNumber = 12;
          g.OutsideTrumpCount[kWest] = 8;  // seven once the 5 is down
        }},
+      {"a partner's heart that the taker has covered below the master",
+       kWest,
+       {{kWest, NoTrumps(SuitCards(kCarreau, {13}))},
+        {kEast, SuitCards(kCoeur, {5})},
+        {kNorth, SuitCards(kCoeur, {9})}},
+       kEast,
+       {Plain(kCoeur, 5), Plain(kCoeur, 9)},
+       {Plain(kCarreau, 13)},
+       "203"},
       {"a heart lead when he still holds hearts",
        kWest,
        {{kWest, NoTrumps(SuitCards(kCoeur, {13, 5}))}, {kNorth, SuitCards(kCoeur, {9})}},
@@ -391,16 +406,16 @@ TEST(Following, AheadOfTheTakerADefenderKeepsTheHonoursAFirstRoundWouldCost) {
   const std::vector<Position> cases = {
       {"an unguarded Dame on the first round of a suit",
        kEast,
-       {{kEast, east}, {kSouth, SuitCards(kCarreau, {8})}},
+       {{kEast, east}, {kSouth, SuitCards(kCarreau, {6})}},
        kSouth,
-       {Plain(kCarreau, 8)},
+       {Plain(kCarreau, 6)},
        {Plain(kCarreau, 4)},
        ""},
       {"the same Dame once the suit has been played",
        kEast,
-       {{kEast, east}, {kSouth, SuitCards(kCarreau, {8})}},
+       {{kEast, east}, {kSouth, SuitCards(kCarreau, {6})}},
        kSouth,
-       {Plain(kCarreau, 8)},
+       {Plain(kCarreau, 6)},
        {},
        "",
        [](GameState& g) { g.SuitOpening[kCarreau] = 0; }},
