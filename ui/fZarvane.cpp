@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -19,6 +20,7 @@
 #include "engine/discard.h"
 #include "engine/options_flow.h"
 #include "engine/poignee.h"
+#include "engine/review.h"
 #include "engine/score_sheet.h"
 #include "engine/scores.h"
 #include "ui/card_faces.h"
@@ -43,14 +45,14 @@ constexpr DesignRect kInfo{318, 3, 472, 23};
 constexpr int kBarButtonTop = 4;
 constexpr int kBarButtonSize = 22;
 
-// The deductions panel: its title and trump line above the four suit columns, the three
-// oudlers below them.
+// The deductions panel: the four suit columns from its top, then its title, the trump line
+// and the three oudlers below them.
 constexpr DesignRect kPanelDeductions{5, 37, 140, 260};
-constexpr DesignRect kPanelInfoDeductions{5, 2, 130, 17};
-constexpr DesignRect kPanelAtoutMax{6, 21, 63, 20};
-constexpr DesignRect kPanelAtExt{72, 21, 63, 20};
+constexpr DesignRect kPanelInfoDeductions{5, 200, 130, 17};
+constexpr DesignRect kPanelAtoutMax{6, 219, 63, 20};
+constexpr DesignRect kPanelAtExt{72, 219, 63, 20};
 constexpr int kSuitImageLefts[4] = {6, 39, 72, 105};
-constexpr int kSuitImageTop = 44;
+constexpr int kSuitImageTop = 3;
 constexpr int kSuitImageSize = 30;
 constexpr DesignRect kOudlers[3] = {{6, 242, 40, 16}, {50, 242, 40, 16}, {94, 242, 41, 16}};
 
@@ -227,7 +229,7 @@ void TfrmZarvane::CreateButtonBar() {
   delta->setText(QString(QChar(0x0394)));
   delta->setFont(DesignFont(layout(), kSerif, 16, true));
 
-  NewBarButton(Control::SBVoirPliPrecedent, 150, nullptr)
+  NewBarButton(Control::SBVoirPliPrecedent, 150, &TfrmZarvane::SBVoirPliPrecedentClick)
       ->setIcon(GlyphIcon(Glyph::PreviousTrick, glyph));
   view_.Widget(Control::SBVoirPliPrecedent)->setEnabled(false);
   NewBarButton(Control::SBFondEcran, 195, &TfrmZarvane::SBFondEcranClick)
@@ -278,7 +280,8 @@ void TfrmZarvane::CreateDeductionCells() {
                              Control::ImageCarreau};
   const char* honours[4] = {"R", "D", "C", "V"};
   const int gap = CellGap(layout());
-  const QFont font = DesignFont(layout(), kSans, 12, true);
+  // Type size 12, in points like the bid bubbles' sizes.
+  const QFont font = DesignFont(layout(), kSans, PointsToDesignPixels(12), true);
   for (int suit = 1; suit <= 4; ++suit) {
     const QRect image = view_.Widget(images[suit - 1])->geometry();
     for (int c = 1; c <= 4; ++c) {
@@ -406,10 +409,11 @@ void TfrmZarvane::CreatePoigneeQuestion() {
   const Control buttons[4] = {Control::PanelPoigneeSimple, Control::PanelPoigneeDouble,
                               Control::PanelPoigneeTriple, Control::PanelPoigneeAucune};
   const char* captions[4] = {"Poignée SIMPLE", "Poignée DOUBLE", "Poignée TRIPLE", "Aucune"};
-  // Until the poignee window exists, every button declines, so that no deal ever stops here.
+  const Handler handlers[4] = {
+      &TfrmZarvane::PanelPoigneeSimpleClick, &TfrmZarvane::PanelPoigneeDoubleClick,
+      &TfrmZarvane::PanelPoigneeTripleClick, &TfrmZarvane::PanelPoigneeAucuneClick};
   for (int i = 0; i < 4; ++i) {
-    QPushButton* button = NewButton(buttons[i], panel, {6, 7 + 41 * i, 156, 34}, font,
-                                    &TfrmZarvane::PanelPoigneeAucuneClick);
+    QPushButton* button = NewButton(buttons[i], panel, {6, 7 + 41 * i, 156, 34}, font, handlers[i]);
     button->setText(QString::fromUtf8(captions[i]));
     button->setCursor(Qt::PointingHandCursor);
   }
@@ -436,8 +440,14 @@ void TfrmZarvane::CreateResultPanel() {
        {7, 80, 150, 30},
        "REJOUER LA DONNE",
        &TfrmZarvane::panelRejouerDonneClick},
-      {Control::PanelVoirMains, {160, 80, 150, 30}, "VOIR LES MAINS", nullptr},
-      {Control::PanelVoirPlis, {312, 80, 150, 30}, "VOIR LES 18 PLIS", nullptr},
+      {Control::PanelVoirMains,
+       {160, 80, 150, 30},
+       "VOIR LES MAINS",
+       &TfrmZarvane::PanelVoirMainsClick},
+      {Control::PanelVoirPlis,
+       {312, 80, 150, 30},
+       "VOIR LES 18 PLIS",
+       &TfrmZarvane::PanelVoirPlisClick},
       {Control::PanelScoreDetaille,
        {465, 80, 150, 30},
        "SCORES",
@@ -541,8 +551,8 @@ void TfrmZarvane::CreateLookMenu() {
            &TfrmZarvane::menuDeductionsClick, QKeySequence(Qt::Key_F8))
       ->setCheckable(true);
   look->addSeparator();
-  NewEntry(look, Control::menuPreviousTrick, QStringLiteral("Le pli précédent"), nullptr,
-           QKeySequence(Qt::Key_F12))
+  NewEntry(look, Control::menuPreviousTrick, QStringLiteral("Le pli précédent"),
+           &TfrmZarvane::menuPreviousTrickClick, QKeySequence(Qt::Key_F12))
       ->setEnabled(false);
 }
 
@@ -632,6 +642,18 @@ void TfrmZarvane::CentreSurface() {
                        ? (central_->width() - layout().SurfaceWidth) / 2
                        : std::min(layout().SurfaceLeft, std::max(0, central_->width() - 1));
   surface_->setGeometry(left, 0, layout().SurfaceWidth, height);
+}
+
+// Outside a dialog a push button ignores Enter and only Space presses it; the table presses
+// whichever of its buttons has the focus, so the advice button answers Enter too.
+void TfrmZarvane::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+  if (enter && button && button->isVisible() && button->isEnabled()) {
+    button->click();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void TfrmZarvane::resizeEvent(QResizeEvent* event) {
@@ -829,8 +851,29 @@ void TfrmZarvane::ButtonGardeContreClick() {
 void TfrmZarvane::evMaMainClick() {
   EvMaMainClick(game_);
 }
+void TfrmZarvane::PanelPoigneeSimpleClick() {
+  OpenPoigneeWindow(game_, 1);
+}
+void TfrmZarvane::PanelPoigneeDoubleClick() {
+  OpenPoigneeWindow(game_, 2);
+}
+void TfrmZarvane::PanelPoigneeTripleClick() {
+  OpenPoigneeWindow(game_, 3);
+}
 void TfrmZarvane::PanelPoigneeAucuneClick() {
   zarvane::PanelPoigneeAucuneClick(game_);
+}
+void TfrmZarvane::menuPreviousTrickClick() {
+  ShowPreviousTrick(game_);
+}
+void TfrmZarvane::SBVoirPliPrecedentClick() {
+  ShowPreviousTrick(game_);
+}
+void TfrmZarvane::PanelVoirMainsClick() {
+  FillHands(game_);
+}
+void TfrmZarvane::PanelVoirPlisClick() {
+  FillAllTricks(game_);
 }
 void TfrmZarvane::PanelScoreDetailleClick() {
   ShowScoreSheet(game_);

@@ -10,6 +10,7 @@
 
 #include "ui/card_faces.h"
 #include "ui/design.h"
+#include "ui/glyphs.h"
 #include "ui/widgets.h"
 
 namespace zarvane {
@@ -20,11 +21,14 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-Qt::CursorShape CursorFor(Pointer pointer) {
+QCursor CursorFor(Pointer pointer) {
   switch (pointer) {
     case Pointer::HandPoint:
       return Qt::PointingHandCursor;
-    case Pointer::NoDrop:
+    case Pointer::NoDrop: {
+      static const QCursor no_drop = NoDropCursor();
+      return no_drop;
+    }
     case Pointer::NoEntry:
       return Qt::ForbiddenCursor;
     case Pointer::HourGlass:
@@ -200,7 +204,7 @@ void QtTableView::SetColour(Control c, int index, int colour) {
 
 void QtTableView::SetFontSize(Control c, int index, int points) {
   // Points at the design's 96 pixels per inch, then scaled like every other type size.
-  const int pixels = RoundHalfEven(points * 96.0 / 72.0);
+  const int pixels = PointsToDesignPixels(points);
   const int scaled = layout_ ? ScaleFont(*layout_, pixels) : pixels;
   QObject* object = Find(c, index);
   if (auto* action = qobject_cast<QAction*>(object)) {
@@ -215,8 +219,16 @@ void QtTableView::SetFontSize(Control c, int index, int points) {
 }
 
 void QtTableView::SetFocus(Control c, int index) {
-  if (auto* widget = Widget(c, index); widget && widget->isVisible())
+  auto* widget = Widget(c, index);
+  if (!widget || !widget->isVisible())
+    return;
+  // The focus of a window is the window brought back in front, its keys working again.
+  if (widget->isWindow()) {
+    widget->raise();
+    widget->activateWindow();
+  } else {
     widget->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 void QtTableView::SetPointer(Control c, int index, Pointer p) {
@@ -229,8 +241,25 @@ void QtTableView::Place(Control c, int index, int left, int top) {
     widget->move(left, top);
 }
 
+void QtTableView::SetWidth(Control c, int index, int width) {
+  auto* widget = Widget(c, index);
+  if (!widget)
+    return;
+  // A window keeps the fixed size it was scaled to, in the new width.
+  if (widget->isWindow())
+    widget->setFixedWidth(width);
+  else
+    widget->resize(width, widget->height());
+}
+
 void QtTableView::ShowCard(Control c, int index, Card card) {
-  if (auto* image = dynamic_cast<CardImage*>(Widget(c, index)))
+  auto* image = dynamic_cast<CardImage*>(Widget(c, index));
+  if (!image)
+    return;
+  // The small images of the review windows show only the index in the face's corner.
+  if (image->fit() == CardImage::Fit::TopLeft && layout_)
+    DrawCardCorner(image, card, *layout_);
+  else
     DrawCardFace(image, card);
 }
 

@@ -30,7 +30,8 @@ class DealPathTest : public QObject {
   void cleanup() { opened_.reset(); }
 
   // South holds a GARDE hand and takes whenever nobody bids higher; he then sees the dog,
-  // picks six cards by their pointer, confirms, and the play begins.
+  // picks six cards by their pointer, confirms, and the play begins. A card that may not go
+  // to the discard wears the large barred circle, unlike a card not yet playable.
   void southTakesDiscardsAndThePlayBegins() {
     view().Action(Control::menuForceGarde)->trigger();
     QTest::mouseClick(view().Widget(Control::PanelLancement), Qt::LeftButton);
@@ -47,8 +48,10 @@ class DealPathTest : public QObject {
     for (int k = 1; k <= 24 && chosen < 6; ++k) {
       QWidget* image = view().Widget(Control::Carte3D, k);
       QVERIFY(image->isVisible());
-      if (image->cursor().shape() != Qt::PointingHandCursor)
+      if (image->cursor().shape() != Qt::PointingHandCursor) {
+        QCOMPARE(image->cursor().shape(), Qt::ForbiddenCursor);
         continue;
+      }
       const int top = image->y();
       QTest::mouseClick(image, Qt::LeftButton);
       QVERIFY(image->y() < top);  // lifted
