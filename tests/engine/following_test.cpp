@@ -254,44 +254,44 @@ TEST(Following, ARoiOrARuffGoesOnTheTrickWhereItShouldWin) {
     ExpectDecision(c);
 }
 
-// West, the first defender, holds the hearts given and trumps from the 21 down to fill his hand;
-// North, the taker, has led the heart given.
-StrategyTable AfterTakersHeartLead(const Cards& hearts, int led) {
-  StrategyTable t(kNorth, {{kWest, FilledFrom(hearts, kTrumpsFrom21)},
-                           {kNorth, SuitCards(kCoeur, {led})},
+// West, the first defender, holds the cards of the suit given and trumps from the 21 down to
+// fill his hand; North, the taker, has led the card `led` of that suit.
+StrategyTable AfterTakersLead(int suit, const Cards& cards, int led) {
+  StrategyTable t(kNorth, {{kWest, FilledFrom(cards, kTrumpsFrom21)},
+                           {kNorth, SuitCards(suit, {led})},
                            {kSouth, kSouthOudlers}});
-  t.Trick(kNorth, {Plain(kCoeur, led)});
+  t.Trick(kNorth, {Plain(suit, led)});
   return t;
 }
 
 TEST(Following, WinningAgainstTheTakerPrefersAnHonourToTheLowestWinningCard) {
-  StrategyTable with_honour = AfterTakersHeartLead(SuitCards(kCoeur, {13, 10, 2}), 9);
+  StrategyTable with_honour = AfterTakersLead(kCoeur, SuitCards(kCoeur, {13, 10, 2}), 9);
   EXPECT_EQ(with_honour.Decide(kWest), Cards{Plain(kCoeur, 13)});
   EXPECT_EQ(with_honour.Panel(kWest), "1");
-  StrategyTable without = AfterTakersHeartLead(SuitCards(kCoeur, {10, 2}), 9);
+  StrategyTable without = AfterTakersLead(kCoeur, SuitCards(kCoeur, {10, 2}), 9);
   EXPECT_EQ(without.Decide(kWest), Cards{Plain(kCoeur, 10)});
   EXPECT_EQ(without.Panel(kWest), "1");
 }
 
 TEST(Following, OnTheTakersSmallLeadADefenderPlaysTheHigherCardOfHisLowestPair) {
   struct Case {
-    std::vector<int> hearts;
+    std::vector<int> spades;
     Card played;
     const char* rule;
   };
   const std::vector<Case> cases = {
-      {{14, 13, 12, 11, 7, 3}, Plain(kCoeur, 12), "310"},
-      {{14, 13, 12, 7, 3}, Plain(kCoeur, 13), "310"},
-      {{14, 13, 7, 3}, Plain(kCoeur, 14), "310"},
+      {{14, 13, 12, 11, 7, 3}, Plain(kPique, 12), "310"},
+      {{14, 13, 12, 7, 3}, Plain(kPique, 13), "310"},
+      {{14, 13, 7, 3}, Plain(kPique, 14), "310"},
       // No pair: the Roi is kept back, so the lowest card that wins goes instead.
-      {{14, 7, 3}, Plain(kCoeur, 7), "1"},
+      {{14, 7, 3}, Plain(kPique, 7), "1"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.hearts.size());
-    Cards hearts;
-    for (int v : c.hearts)
-      hearts.push_back(Plain(kCoeur, v));
-    StrategyTable t = AfterTakersHeartLead(hearts, 5);
+    SCOPED_TRACE(c.spades.size());
+    Cards spades;
+    for (int v : c.spades)
+      spades.push_back(Plain(kPique, v));
+    StrategyTable t = AfterTakersLead(kPique, spades, 5);
     EXPECT_EQ(t.Decide(kWest), Cards{c.played});
     EXPECT_EQ(t.Panel(kWest), c.rule);
   }
@@ -380,6 +380,16 @@ TEST(Following, OutOfTrumpsADefenderGivesOnTheTakersTrumpLeadButNotAnHonourHeMus
        {Plain(kCoeur, 5), Plain(kCoeur, 9)},
        {Plain(kCarreau, 13)},
        "203"},
+      {"last to play, under the taker's winning heart",
+       kWest,
+       {{kWest, NoTrumps(SuitCards(kCarreau, {13}))},
+        {kSouth, SuitCards(kCoeur, {5})},
+        {kEast, SuitCards(kCoeur, {4})},
+        {kNorth, SuitCards(kCoeur, {9})}},
+       kSouth,
+       {Plain(kCoeur, 5), Plain(kCoeur, 4), Plain(kCoeur, 9)},
+       {Plain(kPique, 2)},
+       "2"},
       {"a heart lead when he still holds hearts",
        kWest,
        {{kWest, NoTrumps(SuitCards(kCoeur, {13, 5}))}, {kNorth, SuitCards(kCoeur, {9})}},
