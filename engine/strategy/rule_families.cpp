@@ -1,5 +1,6 @@
 #include "engine/strategy/rule_families.h"
 
+#include "engine/strategy/following.h"
 #include "engine/strategy/leading.h"
 #include "engine/strategy/petit_excuse_trumps.h"
 
@@ -9,6 +10,7 @@ std::span<const RuleFamily> RuleFamilies() {
   static constexpr RuleFamily kFamilies[] = {
       PetitExcuseTrumpRules,
       LeadingRules,
+      FollowingRules,
   };
   return kFamilies;
 }

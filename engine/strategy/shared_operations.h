@@ -85,6 +85,16 @@ int WalkSuitsStepThenTest(Game& game, Visit visit) {
   return -1;
 }
 
+// Walks over the four plain suits from the given one, cyclically, until the visit returns
+// true; gives that suit, or -1.
+template <typename Visit>
+int WalkSuitsFrom(int start, Visit visit) {
+  for (int n = 0, s = start; n < 4; ++n, s = s % 4 + 1) {
+    if (visit(s))
+      return s;
+  }
+  return -1;
+}
 // A choose step on a plain card the seat holds, through the slot it was dealt to.
 bool ChooseHeldCard(StrategyTurn& turn, int suit, int value);
 // The last playable slot in hand order whose card passes the test (for a suit, its lowest

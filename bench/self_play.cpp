@@ -1,0 +1,141 @@
+// Whole deals played headless at each level: South plays a random legal card, the three
+// computer seats play by their strategy. Prints how the contracts went and which rules decided
+// the computer's cards, to judge the strength of the computer players.
+//
+//   self_play [deals per level, default 10000] [seed, default 1]
+
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "bench/null_table_view.h"
+#include "engine/deal_flow.h"
+#include "engine/language.h"
+#include "engine/scoring.h"
+#include "tests/support/fixed_clock.h"
+#include "tests/support/play_step.h"
+
+namespace zarvane {
+namespace {
+
+// Counts, from the rule panels, the rules marked in each strategy call and the one each panel
+// ends up showing, which is the rule that decided the card.
+class RulePanelView : public TimerTrackingView {
+ public:
+  void SetText(Control control, int seat, std::string_view text) override {
+    if (control != Control::PanelRegle)
+      return;
+    if (text.empty()) {
+      // Cleared before each strategy call.
+      Settle(seat);
+      ++strategy_calls;
+      return;
+    }
+    int rule = 0;
+    std::from_chars(text.data(), text.data() + text.size(), rule);
+    ++marked[rule];
+    shown_[seat] = rule;
+  }
+
+  void Settle(int seat) {
+    if (shown_[seat] != 0)
+      ++decided[shown_[seat]];
+    shown_[seat] = 0;
+  }
+
+  std::array<long, 401> marked{};
+  std::array<long, 401> decided{};
+  long strategy_calls = 0;
+
+ private:
+  std::array<int, 5> shown_{};
+};
+
+struct LevelFigures {
+  long deals = 0;
+  std::array<long, 5> contracts{};  // by bid code
+  long made = 0;
+  long taker_score = 0;
+  long south_score = 0;
+  double seconds = 0;      // wall clock
+  double cpu_seconds = 0;  // this process alone, the figure to trust on a busy machine
+};
+
+void PlayLevel(const std::filesystem::path& folder, int level, long deals, unsigned seed,
+               LevelFigures& figures, RulePanelView& view) {
+  Game game(view, testing::SteppingClock(static_cast<int>(seed % 86'400'000)));
+  game.OptionsPath = (folder / "options98").string();
+  StartUp(game);
+  ChooseLanguage(game, 2);
+  game.options.Level = level;
+  std::mt19937 south(seed);
+  const auto start = std::chrono::steady_clock::now();
+  const std::clock_t cpu_start = std::clock();
+  for (long deal = 0; deal < deals; ++deal) {
+    NewDeal(game, 0);
+    while (testing::PlayStep(game, view, south)) {
+    }
+    const ScoreSteps steps = ComputeScoreSteps(game);
+    ++figures.deals;
+    ++figures.contracts[game.AnnouncedBid[game.Taker]];
+    figures.made += steps.made ? 1 : 0;
+    figures.taker_score += steps.taker_score;
+    figures.south_score += game.Taker == game.HumanSeat ? steps.taker_score : -steps.after_poignee;
+  }
+  figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  figures.cpu_seconds = static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
+  for (int seat = 1; seat <= 4; ++seat)
+    view.Settle(seat);
+}
+
+double Ratio(double part, long whole) {
+  return whole == 0 ? 0.0 : part / static_cast<double>(whole);
+}
+
+void Print(int level, const LevelFigures& f, const RulePanelView& view) {
+  std::printf("Level %d: %ld deals in %.2f s (%.2f s of processor), %.1f us of processor a deal\n",
+              level, f.deals, f.seconds, f.cpu_seconds, 1e6 * Ratio(f.cpu_seconds, f.deals));
+  std::printf("  contracts: PRISE %ld, GARDE %ld, GARDE SANS %ld, GARDE CONTRE %ld\n",
+              f.contracts[kPrise], f.contracts[kGarde], f.contracts[kGardeSans],
+              f.contracts[kGardeContre]);
+  std::printf("  made %.1f %%, mean taker score %.1f, mean score of South %.1f\n",
+              100 * Ratio(f.made, f.deals), Ratio(f.taker_score, f.deals),
+              Ratio(f.south_score, f.deals));
+  long decided = 0;
+  for (long n : view.decided)
+    decided += n;
+  std::printf("  strategy calls %ld, decided by a rule %.1f %%, the others drawn at random\n",
+              view.strategy_calls, 100 * Ratio(decided, view.strategy_calls));
+  std::printf("  rule  decided   marked\n");
+  for (int rule = 1; rule <= 400; ++rule) {
+    if (view.marked[rule] != 0)
+      std::printf("  %4d %8ld %8ld\n", rule, view.decided[rule], view.marked[rule]);
+  }
+}
+
+}  // namespace
+}  // namespace zarvane
+
+int main(int argc, char** argv) {
+  using namespace zarvane;
+  const long deals = argc > 1 ? std::atol(argv[1]) : 10000;
+  const unsigned seed = argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : 1;
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("zarvane-self-play-" + std::to_string(std::random_device{}()));
+  std::filesystem::create_directories(folder);
+  for (int level = 1; level <= 4; ++level) {
+    RulePanelView view;
+    LevelFigures figures;
+    PlayLevel(folder, level, deals, seed, figures, view);
+    Print(level, figures, view);
+  }
+  std::filesystem::remove_all(folder);
+  return 0;
+}
