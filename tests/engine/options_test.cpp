@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <climits>
 #include <cstdint>
@@ -14,39 +13,16 @@
 #include "engine/options_flow.h"
 #include "settings/options_file.h"
 #include "tests/support/fake_table_view.h"
+#include "tests/support/temp_folder.h"
 
 namespace zarvane {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::FakeTableView;
+using testing::TempFolder;
 using Bytes = std::vector<std::uint8_t>;
 using Names = std::vector<std::string>;
-
-// A fresh folder per test, removed with everything in it afterwards.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "zarvane-options-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-      ADD_FAILURE() << "cannot make a temporary folder";
-    path_ = pattern;
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  const fs::path& path() const { return path_; }
-  Names Contents() const {
-    Names names;
-    for (const auto& entry : fs::directory_iterator(path_))
-      names.push_back(entry.path().filename().string());
-    return names;
-  }
-
- private:
-  fs::path path_;
-};
 
 Bytes ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
