@@ -5,10 +5,12 @@
 #include <csignal>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 #include <vector>
 
+#include "engine/bidding.h"
 #include "engine/deal_flow.h"
 #include "engine/language.h"
 #include "engine/options_flow.h"
@@ -51,14 +53,31 @@ int EventNumber(std::string_view name) {
   return -1;
 }
 
+void FireTimer(Game& game, TimerId timer) {
+  switch (timer) {
+    case TimerId::TimerEnchere:
+      TimerEnchereTimer(game);
+      break;
+    case TimerId::TimerEntreCarte:
+      TimerEntreCarteTimer(game);
+      break;
+    case TimerId::TimerTransition:
+      TimerTransitionTimer(game);
+      break;
+  }
+}
+
 }  // namespace
 
 struct Soak::Program {
-  Program(const std::filesystem::path& folder, int start_milliseconds, int language)
+  Program(const std::filesystem::path& folder, int start_milliseconds, int language,
+          std::function<void()> while_a_box_is_open)
       : game(view, SteppingClock(start_milliseconds)) {
     game.OptionsPath = (folder / kOptionsFileName).string();
     StartUp(game);
     ChooseLanguage(game, language);
+    // A box runs an event loop of its own: the armed timers go on ticking while it is open.
+    view.while_a_box_is_open = std::move(while_a_box_is_open);
   }
   FakeTableView view;
   Game game;
@@ -74,7 +93,8 @@ Soak::Soak(std::uint32_t seed, std::filesystem::path folder, bool even_weights)
   // Every run starts as the very first one: no options file yet.
   std::filesystem::remove(folder_ / kOptionsFileName);
   log_ = "seed " + std::to_string(seed) + ":";
-  program_ = std::make_unique<Program>(folder_, kStartMilliseconds, 1 + draws_() % 2);
+  program_ = std::make_unique<Program>(folder_, kStartMilliseconds, 1 + draws_() % 2,
+                                       [this] { TicksWhileABoxIsOpen(); });
   ::stat(game().OptionsPath.c_str(), &file_seen_);
   running_log = &log_;
   std::signal(SIGABRT, WriteLogOnAbort);
@@ -157,9 +177,22 @@ void Soak::Restart() {
   const Options kept = game().options;
   ++restarts_;
   program_ = std::make_unique<Program>(folder_, kStartMilliseconds + 7919 * restarts_,
-                                       1 + static_cast<int>(draws_() % 2));
+                                       1 + static_cast<int>(draws_() % 2),
+                                       [this] { TicksWhileABoxIsOpen(); });
   if (!(game().options == kept))
     restart_fault_ = "the new program did not find the options and totals of the one before";
+}
+
+// Up to a few ticks of the armed timers, in any order.
+void Soak::TicksWhileABoxIsOpen() {
+  for (int n = static_cast<int>(draws_() % 4); n > 0; --n) {
+    std::vector<TimerId> armed;
+    for (const auto& [timer, interval] : view().timers)
+      armed.push_back(timer);
+    if (armed.empty())
+      return;
+    FireTimer(game(), armed[draws_() % armed.size()]);
+  }
 }
 
 std::string Soak::Check(const Options& before, int trick_before) {

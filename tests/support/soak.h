@@ -81,6 +81,7 @@ class Soak {
   std::string CheckTotals(const Options& before, int trick_before);
   std::string CheckFile();
   bool MovesOn();
+  void TicksWhileABoxIsOpen();
 
   bool even_weights_;
   std::vector<std::int64_t> fired_;
