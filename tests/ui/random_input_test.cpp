@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
@@ -68,6 +69,8 @@ class RandomInputTest : public QObject {
     for (std::int32_t total : game().options.Scores)
       sum += total;
     QCOMPARE(sum, std::int64_t{0});
+    qInfo("%d inputs, %d boxes answered, the deal at trick %d", kInputs, answered_,
+          game().TrickNumber);
     PlayOnToTheResult();
   }
 
