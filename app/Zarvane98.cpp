@@ -8,6 +8,8 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zarvane98"));
   QApplication::setApplicationDisplayName(zarvane::kWindowTitle);
+  // Lets the desktop match the windows to the menu entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.zarvane.Zarvane"));
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
   // The scale is fixed once, from the screen, before any window exists.

@@ -25,4 +25,15 @@ class NullTableView : public TableView {
   std::optional<int> ChooseColour(int) override { return std::nullopt; }
 };
 
+// The same screen, remembering only which timers are armed, so that a driver can fire them.
+class TimerTrackingView : public NullTableView {
+ public:
+  void StartTimer(TimerId t, int) override { armed_[static_cast<int>(t)] = true; }
+  void StopTimer(TimerId t) override { armed_[static_cast<int>(t)] = false; }
+  bool Armed(TimerId t) const { return armed_[static_cast<int>(t)]; }
+
+ private:
+  bool armed_[3] = {};
+};
+
 }  // namespace zarvane

@@ -9,6 +9,7 @@
 #include "engine/messages.h"
 #include "engine/play_preparation.h"
 #include "engine/scoring.h"
+#include "engine/strategy/strategy.h"
 
 namespace zarvane {
 
@@ -228,8 +229,10 @@ void ComputePlayable(Game& game, int seat) {
 
 void PlayComputerCard(Game& game, int seat) {
   const auto legal = game.Playable[seat];
-  if (CountPlayable(game, seat) >= 2)
+  if (CountPlayable(game, seat) >= 2) {
     game.view.SetText(Control::PanelRegle, seat, "");
+    ChooseComputerCard(game, seat);
+  }
   if (CountPlayable(game, seat) == 0) {
     // The strategy must never leave the seat without a card; if it does, a legal one is played.
     assert(false && "the strategy left no playable card");

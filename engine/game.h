@@ -12,6 +12,8 @@
 
 namespace zarvane {
 
+struct Bilingual;
+
 // One game: the state of the deal, the options and totals, the language, the layout, the
 // screen and the clock. No globals, so a test can build as many as it likes.
 struct Game : GameState {
@@ -33,16 +35,19 @@ struct Game : GameState {
   std::string_view AdviceWord;
   std::string_view QuitQuestion;
   std::string_view Goodbye;
-  // The help document of the chosen language, in the program's folder.
+  // The help document of the chosen language, beside the program or where it was installed.
   std::string HelpFile;
 
   // Where the program file lives, for the help documents; set by the program at start.
   std::string ProgramFolder;
   // The options file: "options" and the version text, in the current working folder.
   std::string OptionsPath{kOptionsFileName};
-  // A file that cannot be read or written is told to the player once a run, in the chosen
-  // language: a trouble met before the choice waits for it.
-  bool OptionsFileTroublePending = false;
+  // A file that exists but cannot be read may hold the player's totals: it is never replaced
+  // in that run, and the game plays on from memory.
+  bool OptionsFileLeftAlone = false;
+  // A trouble with the file is told to the player once a run, in the chosen language: a
+  // trouble met before the choice waits for it.
+  const Bilingual* OptionsFileTroublePending = nullptr;
   bool OptionsFileTroubleShown = false;
 
   // Derived from the options by ApplyOptions.

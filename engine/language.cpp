@@ -1,9 +1,9 @@
 #include "engine/language.h"
 
-#include <filesystem>
 #include <span>
 
 #include "engine/options_flow.h"
+#include "settings/help_file.h"
 #include "settings/texts.h"
 
 namespace zarvane {
@@ -52,10 +52,8 @@ void SetLanguageTexts(Game& game) {
     game.Goodbye = Pick(game.Language, kGoodbye);
   }
   view.SetText(Control::menuZarvane, 0, kZarvaneMenuCaption);
-  if (chosen) {
-    const std::filesystem::path folder(game.ProgramFolder);
-    game.HelpFile = (folder / Pick(game.Language, kHelpFileName)).string();
-  }
+  if (chosen)
+    game.HelpFile = FindHelpFile(game.ProgramFolder, Pick(game.Language, kHelpFileName));
   view.SetText(Control::frmZarvane, 0, kWindowTitle);
   if (chosen) {
     PushTexts(game, SidePanelHints(), TextKind::Hint);
@@ -75,8 +73,8 @@ void ChooseLanguage(Game& game, int language) {
   game.Language = language;
   SetLanguageTexts(game);
   ApplyOptions(game);
-  if (game.OptionsFileTroublePending)
-    ReportOptionsFileTrouble(game);
+  if (game.OptionsFileTroublePending != nullptr)
+    ReportOptionsFileTrouble(game, *game.OptionsFileTroublePending);
 }
 
 }  // namespace zarvane

@@ -55,4 +55,8 @@ int ScaleFont(const Layout& layout, int design_pixels) {
   return std::max(1, RoundHalfEven(design_pixels * layout.WindowScale));
 }
 
+int PointsToDesignPixels(int points) {
+  return RoundHalfEven(points * 96.0 / 72.0);
+}
+
 }  // namespace zarvane

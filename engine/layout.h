@@ -49,6 +49,8 @@ void ComputeLayout(Layout& layout);
 // A design rectangle, or a design type size, as ScaleWindow turns it into screen pixels.
 DesignRect ScaleRect(const Layout& layout, DesignRect design);
 int ScaleFont(const Layout& layout, int design_pixels);
+// A type size the design gives in points, in design pixels at its 96 pixels per inch.
+int PointsToDesignPixels(int points);
 
 // The design places the engine itself lays cards and frames against.
 inline constexpr int kDesignWidth = 800;

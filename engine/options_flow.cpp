@@ -1,6 +1,7 @@
 #include "engine/options_flow.h"
 
 #include <array>
+#include <filesystem>
 #include <string>
 
 #include "settings/options_file.h"
@@ -88,8 +89,10 @@ void ApplyOptions(Game& game) {
 }
 
 void WriteOptions(Game& game) {
+  if (game.OptionsFileLeftAlone)
+    return;
   if (!WriteOptionsFile(game.OptionsPath, game.options))
-    ReportOptionsFileTrouble(game);
+    ReportOptionsFileTrouble(game, kOptionsFileUnwritable);
 }
 
 void ReadOptions(Game& game) {
@@ -99,8 +102,11 @@ void ReadOptions(Game& game) {
     status = ReadOptionsFile(game.OptionsPath, game.options);
   }
   // A faulty file was mended field by field on reading; the next write repairs it on disk.
-  if (status != ReadStatus::Ok)
-    ReportOptionsFileTrouble(game);
+  // One that could not be read at all is kept from every write of this run.
+  if (status == ReadStatus::Unreadable) {
+    game.OptionsFileLeftAlone = true;
+    ReportOptionsFileTrouble(game, kOptionsFileUnreadable);
+  }
   ApplyOptions(game);
 }
 
@@ -195,18 +201,22 @@ void WindowClosed(Game& game) {
   WriteOptions(game);
 }
 
-void ReportOptionsFileTrouble(Game& game) {
+void ReportOptionsFileTrouble(Game& game, const Bilingual& trouble) {
   if (game.OptionsFileTroubleShown)
     return;
   if (!LanguageChosen(game)) {
-    game.OptionsFileTroublePending = true;
+    if (game.OptionsFileTroublePending == nullptr)
+      game.OptionsFileTroublePending = &trouble;
     return;
   }
-  game.OptionsFileTroublePending = false;
+  game.OptionsFileTroublePending = nullptr;
   game.OptionsFileTroubleShown = true;
-  std::string message(Pick(game.Language, kOptionsFileTrouble));
+  std::string message(Pick(game.Language, trouble));
   message += '\n';
-  message += game.OptionsPath;
+  // The whole path: a game started from a desktop menu runs in a folder the player never chose.
+  std::error_code error;
+  const std::filesystem::path where = std::filesystem::absolute(game.OptionsPath, error);
+  message += error ? game.OptionsPath : where.lexically_normal().string();
   game.view.Inform(message);
 }
 

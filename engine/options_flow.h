@@ -30,8 +30,8 @@ bool QuitRequested(Game& game);
 // The window closed by its frame: the totals still reach the file.
 void WindowClosed(Game& game);
 
-// Tells the player, once a run, that the options file cannot be read or written; before a
-// language is chosen the message waits, and ChooseLanguage delivers it.
-void ReportOptionsFileTrouble(Game& game);
+// Tells the player, once a run, what went wrong with the options file; before a language is
+// chosen the message waits, and ChooseLanguage delivers it.
+void ReportOptionsFileTrouble(Game& game, const Bilingual& trouble);
 
 }  // namespace zarvane

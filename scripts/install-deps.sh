@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game, its tests and its screenshots need; only what is
-# missing, so a second run is quick and changes nothing.
+# Installs the Debian packages the game, its tests, its screenshots and its package need; only
+# what is missing, so a second run is quick and changes nothing.
 set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
-  xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation)
+  qt6-translations-l10n xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation
+  desktop-file-utils appstream dpkg-dev file)
 
 missing=()
 for package in "${packages[@]}"; do

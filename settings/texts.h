@@ -115,12 +115,18 @@ inline constexpr Bilingual kSouthDefenceBroke = {"Bravo, votre Défense a fait c
 inline constexpr Bilingual kSouthDefenceBeaten = {
     "Aie, vous n'avez pas pu faire chuter le Preneur...", "OWW, you Defense was not very good..."};
 
-// Our own words: the options file could not be read or written. The game goes on with the
-// settings in memory; the file's path follows on a line of its own.
-inline constexpr Bilingual kOptionsFileTrouble = {
-    "Le fichier des options ne peut pas être lu ou enregistré. La partie continue avec les "
-    "réglages actuels, mais ils ne seront pas conservés pour la prochaine fois :",
-    "The options file cannot be read or saved. The game goes on with the current settings, "
-    "but they will not be kept for next time:"};
+// Our own words about the options file; its path follows on a line of its own. A file that
+// cannot be read is left as it is, so the totals it may hold are not lost.
+inline constexpr Bilingual kOptionsFileUnreadable = {
+    "Le fichier des options ne peut pas être lu. La partie continue avec les réglages par "
+    "défaut ; le fichier est laissé tel quel et les changements de cette partie ne seront pas "
+    "conservés :",
+    "The options file cannot be read. The game goes on with the default settings; the file is "
+    "left as it is and the changes made now will not be kept:"};
+inline constexpr Bilingual kOptionsFileUnwritable = {
+    "Le fichier des options ne peut pas être enregistré. La partie continue avec les réglages "
+    "actuels, mais ils ne seront pas conservés pour la prochaine fois :",
+    "The options file cannot be saved. The game goes on with the current settings, but they "
+    "will not be kept for next time:"};
 
 }  // namespace zarvane

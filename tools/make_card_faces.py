@@ -7,7 +7,9 @@ Usage (from the repository root):
 
 By default the files are written to assets/cards/ at the repository root:
 PIQUE1..14, COEUR1..14, TREFLE1..14, CARREAU1..14, ATOUT1..21 and
-ATOUT22 (the Excuse), each with the extension .svg.
+ATOUT22 (the Excuse), each with the extension .svg.  The court cards are
+also written with English indices (K, Q, C, J) into the en/ folder under
+the same names; the other faces are the same in both languages.
 
 The drawings use the SVG 1.2 Tiny subset understood by Qt's QSvgRenderer:
 basic shapes, paths, text, gradients declared in <defs>, transforms and
@@ -59,6 +61,16 @@ HONOURS = {
     13: ("D", "DAME"),
     14: ("R", "ROI"),
 }
+
+# As English-language tarot packs print them; the Cavalier keeps C.
+ENGLISH_HONOURS = {
+    11: ("J", "JACK"),
+    12: ("C", "KNIGHT"),
+    13: ("Q", "QUEEN"),
+    14: ("K", "KING"),
+}
+
+ENGLISH_FOLDER = "en"
 
 EXCUSE_NUMBER = 22
 
@@ -647,8 +659,8 @@ HONOUR_FIGURES = {
 }
 
 
-def honour_card(suit, value):
-    letter, name = HONOURS[value]
+def honour_card(suit, value, honours=HONOURS):
+    letter, name = honours[value]
     defs = [
         suit_symbol_def(suit),
         vertical_gradient("panel", [(0, WHITE), (1, suit.tint)]),
@@ -848,6 +860,21 @@ def all_faces():
     return faces
 
 
+def english_court_faces():
+    """Return [(file name, svg text)] for the 16 court cards in English."""
+    return [("%s%d.svg" % (suit.name, value),
+             honour_card(suit, value, ENGLISH_HONOURS))
+            for suit in SUITS for value in range(11, 15)]
+
+
+def write_faces(folder, faces):
+    os.makedirs(folder, exist_ok=True)
+    for name, svg in faces:
+        with open(os.path.join(folder, name), "w", encoding="utf-8",
+                  newline="\n") as handle:
+            handle.write(svg)
+
+
 def default_output_dir():
     repo_root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     return os.path.join(repo_root, "assets", "cards")
@@ -864,12 +891,12 @@ def main(argv=None):
     if len(faces) != 78:
         raise RuntimeError("expected 78 faces, built %d" % len(faces))
 
-    os.makedirs(args.out, exist_ok=True)
-    for name, svg in faces:
-        with open(os.path.join(args.out, name), "w", encoding="utf-8",
-                  newline="\n") as handle:
-            handle.write(svg)
-    print("wrote %d card faces to %s" % (len(faces), args.out))
+    english = english_court_faces()
+    write_faces(args.out, faces)
+    write_faces(os.path.join(args.out, ENGLISH_FOLDER), english)
+    print("wrote %d card faces to %s and %d English court cards to %s"
+          % (len(faces), args.out, len(english),
+             os.path.join(args.out, ENGLISH_FOLDER)))
     return 0
 
 

@@ -1,5 +1,6 @@
 #include "ui/card_faces.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -30,7 +31,7 @@ QSvgRenderer* CardFaceCache::Renderer(const QString& face_name) {
   auto found = renderers_.find(face_name);
   if (found != renderers_.end())
     return found->get();
-  auto renderer = std::make_shared<QSvgRenderer>(CardFaceResource(face_name));
+  auto renderer = std::make_shared<QSvgRenderer>(CardFaceResource(face_name, language_));
   if (!renderer->isValid())
     return nullptr;
   renderers_.insert(face_name, renderer);
@@ -67,12 +68,24 @@ void CardFaceCache::Clear() {
   renderers_.clear();
 }
 
+void CardFaceCache::UseLanguage(int language) {
+  if (language == language_)
+    return;
+  language_ = language;
+  Clear();
+}
+
 CardFaceCache& CardFaces() {
   static CardFaceCache cache;
   return cache;
 }
 
-QString CardFaceResource(const QString& face_name) {
+QString CardFaceResource(const QString& face_name, int language) {
+  if (language == 2) {
+    const QString english = QStringLiteral(":/cards/en/") + face_name + QStringLiteral(".svg");
+    if (QFile::exists(english))
+      return english;
+  }
   return QStringLiteral(":/cards/") + face_name + QStringLiteral(".svg");
 }
 

@@ -29,6 +29,8 @@ class CardFaceCache {
   QPixmap Face(const QString& face_name, QSize size, qreal pixel_ratio = 1.0);
   // Forgets every rendered face and parsed picture.
   void Clear();
+  // The court cards of the language: R, D, C, V in French (1), K, Q, C, J in English (2).
+  void UseLanguage(int language);
   int RenderedCount() const { return static_cast<int>(faces_.size()); }
 
  private:
@@ -36,13 +38,15 @@ class CardFaceCache {
 
   QHash<QString, QPixmap> faces_;
   QHash<QString, std::shared_ptr<QSvgRenderer>> renderers_;
+  int language_ = 1;
 };
 
 // The one cache of the program, created with the first window that draws a card.
 CardFaceCache& CardFaces();
 
-// The resource of a face: ":/cards/PIQUE14.svg".
-QString CardFaceResource(const QString& face_name);
+// The resource of a face: ":/cards/PIQUE14.svg"; in English the court cards have their own,
+// ":/cards/en/PIQUE14.svg", and the other faces are shared.
+QString CardFaceResource(const QString& face_name, int language = 1);
 QString FaceName(const Card& card);
 
 // Draws the card's face stretched over the whole image; a card with no suit clears it.

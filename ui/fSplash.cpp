@@ -10,6 +10,7 @@
 #include "ui/design.h"
 #include "ui/fZarvane.h"
 #include "ui/glyphs.h"
+#include "ui/toolkit_language.h"
 
 namespace zarvane {
 
@@ -81,6 +82,7 @@ void TfrmSplash::PanelStartEnglishClick() {
 void TfrmSplash::Choose(int language) {
   if (!game_window_)
     return;
+  UseToolkitLanguage(language);
   ChooseLanguage(game_window_->game(), language);
   game_window_->view().SyncChecks();
   hide();

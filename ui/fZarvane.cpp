@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -43,14 +44,14 @@ constexpr DesignRect kInfo{318, 3, 472, 23};
 constexpr int kBarButtonTop = 4;
 constexpr int kBarButtonSize = 22;
 
-// The deductions panel: its title and trump line above the four suit columns, the three
-// oudlers below them.
+// The deductions panel: the four suit columns from its top, then its title, the trump line
+// and the three oudlers below them.
 constexpr DesignRect kPanelDeductions{5, 37, 140, 260};
-constexpr DesignRect kPanelInfoDeductions{5, 2, 130, 17};
-constexpr DesignRect kPanelAtoutMax{6, 21, 63, 20};
-constexpr DesignRect kPanelAtExt{72, 21, 63, 20};
+constexpr DesignRect kPanelInfoDeductions{5, 200, 130, 17};
+constexpr DesignRect kPanelAtoutMax{6, 219, 63, 20};
+constexpr DesignRect kPanelAtExt{72, 219, 63, 20};
 constexpr int kSuitImageLefts[4] = {6, 39, 72, 105};
-constexpr int kSuitImageTop = 44;
+constexpr int kSuitImageTop = 3;
 constexpr int kSuitImageSize = 30;
 constexpr DesignRect kOudlers[3] = {{6, 242, 40, 16}, {50, 242, 40, 16}, {94, 242, 41, 16}};
 
@@ -278,7 +279,8 @@ void TfrmZarvane::CreateDeductionCells() {
                              Control::ImageCarreau};
   const char* honours[4] = {"R", "D", "C", "V"};
   const int gap = CellGap(layout());
-  const QFont font = DesignFont(layout(), kSans, 12, true);
+  // Type size 12, in points like the bid bubbles' sizes.
+  const QFont font = DesignFont(layout(), kSans, PointsToDesignPixels(12), true);
   for (int suit = 1; suit <= 4; ++suit) {
     const QRect image = view_.Widget(images[suit - 1])->geometry();
     for (int c = 1; c <= 4; ++c) {
@@ -632,6 +634,18 @@ void TfrmZarvane::CentreSurface() {
                        ? (central_->width() - layout().SurfaceWidth) / 2
                        : std::min(layout().SurfaceLeft, std::max(0, central_->width() - 1));
   surface_->setGeometry(left, 0, layout().SurfaceWidth, height);
+}
+
+// Outside a dialog a push button ignores Enter and only Space presses it; the table presses
+// whichever of its buttons has the focus, so the advice button answers Enter too.
+void TfrmZarvane::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+  if (enter && button && button->isVisible() && button->isEnabled()) {
+    button->click();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void TfrmZarvane::resizeEvent(QResizeEvent* event) {

@@ -252,6 +252,27 @@ QPixmap SuitSymbol(int suit, int pixels) {
   return symbol;
 }
 
+QCursor NoDropCursor() {
+  QPixmap picture(32, 32);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QPointF arrow[] = {{1, 1}, {1, 17}, {5, 13}, {8, 20}, {11, 19}, {8, 12}, {13, 12}};
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(Qt::white);
+  painter.drawPolygon(arrow, 7);
+  const QPointF centre(22, 22);
+  painter.setBrush(Qt::white);
+  painter.drawEllipse(centre, 8, 8);
+  const QColor red(204, 0, 0);
+  painter.setPen(QPen(red, 2.5));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawEllipse(centre, 6, 6);
+  painter.drawLine(centre + QPointF(-4.2, -4.2), centre + QPointF(4.2, 4.2));
+  painter.end();
+  return QCursor(picture, 1, 1);
+}
+
 QPixmap Logo(int pixels) {
   QPixmap logo(pixels, pixels);
   logo.fill(Qt::transparent);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QIcon>
 #include <QPixmap>
 
@@ -16,6 +17,10 @@ QIcon GlyphIcon(Glyph glyph, int pixels);
 void PaintSuit(QPainter& painter, int suit, const QRectF& box);
 // The symbol on a transparent square, as the deductions panel heads its columns.
 QPixmap SuitSymbol(int suit, int pixels);
+
+// The pointer over a card that cannot be played yet: the arrow with a small barred circle at
+// its side, unlike the large barred circle over a card that may not go at all.
+QCursor NoDropCursor();
 
 // The program's small logo: three cards fanned out.
 QPixmap Logo(int pixels);

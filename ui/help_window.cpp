@@ -5,6 +5,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "settings/help_file.h"
 #include "ui/design.h"
 
 namespace zarvane {
@@ -12,7 +13,7 @@ namespace zarvane {
 QString HelpFilePath(const Game& game) {
   if (!game.HelpFile.empty())
     return QString::fromStdString(game.HelpFile);
-  return QString::fromStdString(game.ProgramFolder) + QStringLiteral("/zarvanefr.hlp");
+  return QString::fromStdString(FindHelpFile(game.ProgramFolder, "zarvanefr.hlp"));
 }
 
 QString HelpUnreadableMessage(int language, const QString& file) {

@@ -10,7 +10,7 @@ class QTextBrowser;
 namespace zarvane {
 
 // The help document of the chosen language: the one the language step named, or the French
-// one beside the program before a language is chosen.
+// one, looked for in the same places, before a language is chosen.
 QString HelpFilePath(const Game& game);
 // What the player reads when the document cannot be opened, in his language.
 QString HelpUnreadableMessage(int language, const QString& file);

@@ -10,6 +10,7 @@
 
 #include "ui/card_faces.h"
 #include "ui/design.h"
+#include "ui/glyphs.h"
 #include "ui/widgets.h"
 
 namespace zarvane {
@@ -20,11 +21,14 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-Qt::CursorShape CursorFor(Pointer pointer) {
+QCursor CursorFor(Pointer pointer) {
   switch (pointer) {
     case Pointer::HandPoint:
       return Qt::PointingHandCursor;
-    case Pointer::NoDrop:
+    case Pointer::NoDrop: {
+      static const QCursor no_drop = NoDropCursor();
+      return no_drop;
+    }
     case Pointer::NoEntry:
       return Qt::ForbiddenCursor;
     case Pointer::HourGlass:
@@ -200,7 +204,7 @@ void QtTableView::SetColour(Control c, int index, int colour) {
 
 void QtTableView::SetFontSize(Control c, int index, int points) {
   // Points at the design's 96 pixels per inch, then scaled like every other type size.
-  const int pixels = RoundHalfEven(points * 96.0 / 72.0);
+  const int pixels = PointsToDesignPixels(points);
   const int scaled = layout_ ? ScaleFont(*layout_, pixels) : pixels;
   QObject* object = Find(c, index);
   if (auto* action = qobject_cast<QAction*>(object)) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <span>
 #include <string>
@@ -7,14 +9,17 @@
 
 #include "engine/language.h"
 #include "engine/options_flow.h"
+#include "settings/help_file.h"
 #include "settings/texts.h"
 #include "tests/support/fake_table_view.h"
+#include "tests/support/temp_folder.h"
 
 namespace zarvane {
 namespace {
 
 using testing::ControlState;
 using testing::FakeTableView;
+using testing::TempFolder;
 
 struct TableOfTexts {
   const char* name;
@@ -127,6 +132,35 @@ TEST(LanguageTest, AChosenLanguageFillsTheListsTheQuestionsTheHelpFileAndTheBidB
   Game here{view3};
   ChooseLanguage(here, kEnglish);
   EXPECT_EQ(here.HelpFile, "zarvaneus.hlp");
+}
+
+TEST(LanguageTest, TheHelpIsTakenBesideTheProgramFirstThenFromTheInstalledDataFolder) {
+  TempFolder prefix;
+  const std::filesystem::path bin = prefix.path() / "bin";
+  const std::filesystem::path shared = (bin / kHelpFolderFromProgram).lexically_normal();
+  std::filesystem::create_directories(bin);
+  std::filesystem::create_directories(shared);
+  std::ofstream(shared / "zarvaneus.hlp") << "<html></html>";
+  FakeTableView view;
+  Game game{view};
+  game.ProgramFolder = bin.string();
+
+  // An installed program: nothing beside it, the document in the data folder.
+  ChooseLanguage(game, kEnglish);
+  EXPECT_EQ(game.HelpFile, (shared / "zarvaneus.hlp").string());
+  // Installed in one language only: the other is named beside the program, where the message
+  // about a missing document sends the player first.
+  ChooseLanguage(game, kFrench);
+  EXPECT_EQ(game.HelpFile, (bin / "zarvanefr.hlp").string());
+  // A copy beside the program wins over the installed one.
+  std::ofstream(bin / "zarvaneus.hlp") << "<html></html>";
+  ChooseLanguage(game, kEnglish);
+  EXPECT_EQ(game.HelpFile, (bin / "zarvaneus.hlp").string());
+  // A folder under the document's name is no document.
+  std::filesystem::create_directories(bin / "zarvanefr.hlp");
+  std::ofstream(shared / "zarvanefr.hlp") << "<html></html>";
+  ChooseLanguage(game, kFrench);
+  EXPECT_EQ(game.HelpFile, (shared / "zarvanefr.hlp").string());
 }
 
 TEST(LanguageTest, BeforeTheChoiceOnlyTheTitleTheFirstMenuAndTheBidButtonsChange) {

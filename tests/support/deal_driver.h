@@ -5,15 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/bidding.h"
-#include "engine/card_play.h"
 #include "engine/deal_flow.h"
-#include "engine/discard.h"
 #include "engine/game.h"
 #include "engine/language.h"
-#include "engine/poignee.h"
 #include "tests/support/fake_table_view.h"
 #include "tests/support/fixed_clock.h"
+#include "tests/support/play_step.h"
 
 namespace zarvane::testing {
 
@@ -39,22 +36,7 @@ class DealDriver {
   DealDriver& operator=(const DealDriver&) = delete;
 
   // Fires the timer if it is armed, as the event loop would; false when it was not.
-  bool Fire(TimerId timer) {
-    if (!view.Armed(timer))
-      return false;
-    switch (timer) {
-      case TimerId::TimerEnchere:
-        TimerEnchereTimer(game);
-        break;
-      case TimerId::TimerEntreCarte:
-        TimerEntreCarteTimer(game);
-        break;
-      case TimerId::TimerTransition:
-        TimerTransitionTimer(game);
-        break;
-    }
-    return true;
-  }
+  bool Fire(TimerId timer) { return FireTimer(game, view, timer); }
 
   // The computer bids until South has the floor or the auction is over.
   void RunComputerBids() {
@@ -72,57 +54,11 @@ class DealDriver {
   void Click() { Continue(game); }
 
   // Selects the first six cards of the 24 that may go to the discard, then confirms.
-  void MakeSouthDiscard() {
-    int chosen = 0;
-    for (int k = 1; k <= 24 && chosen < 6; ++k) {
-      const Card card = *view.Get(Control::Carte3D, k).card;
-      if (card.Suit == kAtout || card.Value == kKing)
-        continue;
-      DiscardClick(game, k);
-      ++chosen;
-    }
-    PanelConfirmeEcartClick(game);
-  }
+  void MakeSouthDiscard() { MakeFirstAllowedDiscard(game); }
 
   // One move of a player who bids the advice, declines the poignee, makes the first discard
-  // allowed and plays a random legal card: a timer tick, a click or a card. False once the
-  // deal is scored and nothing is left to do.
-  bool Step(std::mt19937& choices) {
-    if (Fire(TimerId::TimerEnchere))
-      return true;
-    if (game.SouthToBid == 1) {
-      EvMaMainClick(game);
-      return true;
-    }
-    if (game.DiscardMode == 1) {
-      MakeSouthDiscard();
-      return true;
-    }
-    if (game.PoigneePending == 1) {
-      PanelPoigneeAucuneClick(game);
-      return true;
-    }
-    if (game.TrickNumber == 19 && view.Visible(Control::PanelResultat))
-      return false;
-    if (game.ContinueState != 0 || game.DogOnDisplay == 1) {
-      Click();
-      return true;
-    }
-    if (Fire(TimerId::TimerEntreCarte))
-      return true;
-    if (game.HumanMayPlay == 1 && game.CurrentSeat == game.HumanSeat) {
-      std::vector<int> legal;
-      for (int slot = 1; slot <= 18; ++slot) {
-        if (game.Playable[game.HumanSeat][slot] == 1)
-          legal.push_back(slot);
-      }
-      if (legal.empty())
-        return false;
-      PlayHumanCard(game, legal[choices() % legal.size()]);
-      return true;
-    }
-    return Fire(TimerId::TimerTransition);
-  }
+  // allowed and plays a random legal card; false once the deal is scored.
+  bool Step(std::mt19937& choices) { return PlayStep(game, view, choices); }
 
   FakeTableView view;
 

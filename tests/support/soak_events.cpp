@@ -76,8 +76,8 @@ constexpr SoakEvent kEvents[] = {
   {"PanelDecClick", 150, 4, Shown<Control::PanelDec>, [](Soak& s, int) { Continue(s.game()); }},
   {"Carte3DClick", 1500, 24, Clickable<Control::Carte3D>, [](Soak& s, int k) { Carte3DClick(s.game(), k); }},
   {"CarteChienClick", 150, 6, Shown<Control::CarteChien>, [](Soak& s, int i) { CarteChienClick(s.game(), i); }},
-  {"CarteTableClick", kAside, 4, Shown<Control::CarteTable>, [](Soak& s, int) { ToggleScores(s.game()); }},
-  {"panelScoreTotalClick", kAside, 4, Shown<Control::panelScoreTotal>, [](Soak& s, int) { ToggleScores(s.game()); }},
+  {"CarteTableClick", 30, 4, Shown<Control::CarteTable>, [](Soak& s, int) { ToggleScores(s.game()); }},
+  {"panelScoreTotalClick", 30, 4, Shown<Control::panelScoreTotal>, [](Soak& s, int) { ToggleScores(s.game()); }},
   {"PanelLancementClick", kForward, 0, Shown<Control::PanelLancement>, [](Soak& s, int) { NewDeal(s.game(), 0); }},
   {"PanelConfirmeEcartClick", kForward, 0, Shown<Control::PanelConfirmeEcart>, [](Soak& s, int) { PanelConfirmeEcartClick(s.game()); }},
   // The auction.

@@ -13,8 +13,7 @@ namespace zarvane::testing {
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "zarvane-options-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "zarvane-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr)
       ADD_FAILURE() << "cannot make a temporary folder";
     path_ = pattern;

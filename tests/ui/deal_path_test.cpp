@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "engine/controls.h"
+#include "engine/scoring.h"
 #include "tests/ui/opened_game.h"
 
 namespace zarvane {
@@ -29,7 +30,8 @@ class DealPathTest : public QObject {
   void cleanup() { opened_.reset(); }
 
   // South holds a GARDE hand and takes whenever nobody bids higher; he then sees the dog,
-  // picks six cards by their pointer, confirms, and the play begins.
+  // picks six cards by their pointer, confirms, and the play begins. A card that may not go
+  // to the discard wears the large barred circle, unlike a card not yet playable.
   void southTakesDiscardsAndThePlayBegins() {
     view().Action(Control::menuForceGarde)->trigger();
     QTest::mouseClick(view().Widget(Control::PanelLancement), Qt::LeftButton);
@@ -46,8 +48,10 @@ class DealPathTest : public QObject {
     for (int k = 1; k <= 24 && chosen < 6; ++k) {
       QWidget* image = view().Widget(Control::Carte3D, k);
       QVERIFY(image->isVisible());
-      if (image->cursor().shape() != Qt::PointingHandCursor)
+      if (image->cursor().shape() != Qt::PointingHandCursor) {
+        QCOMPARE(image->cursor().shape(), Qt::ForbiddenCursor);
         continue;
+      }
       const int top = image->y();
       QTest::mouseClick(image, Qt::LeftButton);
       QVERIFY(image->y() < top);  // lifted
@@ -92,7 +96,89 @@ class DealPathTest : public QObject {
     WaitForTheFirstTurn();
   }
 
+  // A whole deal by clicks: bids, a discard when South takes, a legal card whenever he is
+  // asked, a click after each trick; it ends on the result panel, the totals and the sheet.
+  void aWholeDealEndsOnTheResultPanelAndTheScoreSheet() {
+    view().Action(Control::menuClickObligatoire)->trigger();
+    QTest::mouseClick(view().Widget(Control::PanelLancement), Qt::LeftButton);
+    FinishTheAuction();
+    ClickTable();
+    while (game().TrickNumber == 0) {  // all four passed: the click dealt again
+      FinishTheAuction();
+      ClickTable();
+    }
+    if (view().Widget(Control::CarteChien, 1)->isVisible())
+      ClickTable();
+    if (game().DiscardMode == 1)
+      MakeTheDiscard();
+
+    QWidget* result = view().Widget(Control::PanelResultat);
+    for (int move = 0; move < 200 && !result->isVisible(); ++move) {
+      QTRY_VERIFY_WITH_TIMEOUT(!view().TimerActive(TimerId::TimerEntreCarte), 5000);
+      if (result->isVisible())
+        break;
+      if (view().Widget(Control::PanelPoignee)->isVisible()) {
+        QTest::mouseClick(view().Widget(Control::PanelPoigneeAucune), Qt::LeftButton);
+      } else if (game().ContinueState == 1) {
+        ClickTable();
+      } else {
+        QCOMPARE(Text(Control::info), QStringLiteral("A vous de jouer !"));
+        PlayALegalCard();
+      }
+    }
+    QVERIFY(result->isVisible());
+    QCOMPARE(game().TakerPoints + game().DefencePoints, 182);
+    const QString score = QString::number(TakerScore(game()));
+    QVERIFY(Text(Control::PanelTexteResultat)
+                .startsWith(QStringLiteral("Résultat du Preneur : ") + score + " points.\n"));
+    int sum = 0;
+    for (int seat = 1; seat <= 4; ++seat) {
+      QVERIFY(view().Widget(Control::panelScoreTotal, seat)->isVisible());
+      QCOMPARE(Text(Control::panelScoreTotal, seat), QString::number(game().options.Scores[seat]));
+      sum += game().options.Scores[seat];
+    }
+    QCOMPARE(sum, 0);
+    for (int seat = 1; seat <= 4; ++seat)  // the last trick stays on the table
+      QVERIFY(view().Widget(Control::CarteTable, seat)->isVisible());
+
+    QTest::mouseClick(view().Widget(Control::PanelScoreDetaille), Qt::LeftButton);
+    QWidget* sheet = view().Widget(Control::frmScoreDetaille);
+    QVERIFY(sheet->isVisible());
+    QCOMPARE(Text(Control::panelScoreFinalPreneur), score);
+    QCOMPARE(Text(Control::cardinalPreneur),
+             QString::fromUtf8(game().SeatNames[game().Taker].data()));
+    QTest::mouseClick(view().Widget(Control::panelFeuilleScore), Qt::LeftButton);
+    QVERIFY(!sheet->isVisible());
+  }
+
  private:
+  void MakeTheDiscard() {
+    int chosen = 0;
+    for (int k = 1; k <= 24 && chosen < 6; ++k) {
+      QWidget* image = view().Widget(Control::Carte3D, k);
+      if (image->cursor().shape() == Qt::PointingHandCursor) {
+        QTest::mouseClick(image, Qt::LeftButton);
+        ++chosen;
+      }
+    }
+    QTest::mouseClick(view().Widget(Control::PanelConfirmeEcart), Qt::LeftButton);
+  }
+
+  // South's first card under a hand pointer; the others show that it may not be played.
+  void PlayALegalCard() {
+    for (int k = 1; k <= 18; ++k) {
+      QWidget* image = view().Widget(Control::Carte3D, k);
+      if (image->isVisible() && image->cursor().shape() == Qt::PointingHandCursor) {
+        const int played = game().CardsInTrick;
+        QTest::mouseClick(image, Qt::LeftButton);
+        QVERIFY(!image->isVisible());
+        QVERIFY(game().CardsInTrick != played || game().ContinueState == 1);
+        return;
+      }
+    }
+    QFAIL("South was asked to play with no playable card");
+  }
+
   // Deals again until the auction gives South the contract, advising with the button.
   void PlayAuctionsUntilTheTakerIs(int seat) {
     for (int deal = 0; deal < 60; ++deal) {
@@ -141,7 +227,9 @@ class DealPathTest : public QObject {
     }
   }
 
-  QString Text(Control control) { return static_cast<QLabel*>(view().Widget(control))->text(); }
+  QString Text(Control control, int index = 0) {
+    return static_cast<QLabel*>(view().Widget(control, index))->text();
+  }
   TfrmZarvane* game_window() { return opened_->game_window(); }
   QtTableView& view() { return game_window()->view(); }
   Game& game() { return game_window()->game(); }

@@ -1,18 +1,27 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QMessageBox>
+#include <QRegularExpression>
 #include <QSet>
+#include <QTimer>
 #include <QtTest>
+#include <tuple>
 
 #include "engine/cards.h"
 #include "engine/game.h"
 #include "engine/layout.h"
 #include "tests/support/fake_table_view.h"
+#include "tests/ui/opened_game.h"
 #include "ui/card_faces.h"
 #include "ui/design.h"
 #include "ui/help_window.h"
+#include "ui/toolkit_language.h"
 #include "ui/widgets.h"
 
 namespace zarvane {
@@ -34,6 +43,16 @@ int CountInk(const QImage& image, const QRect& area) {
     for (int x = area.left(); x <= area.right(); ++x)
       ink += IsInk(image.pixel(x, y)) ? 1 : 0;
   return ink;
+}
+
+// The letter of a face's corner index: its first one-letter text.
+QChar IndexLetter(const QString& resource) {
+  QFile file(resource);
+  if (!file.open(QIODevice::ReadOnly))
+    return QChar();
+  static const QRegularExpression letter(QStringLiteral(">([A-Z])</text>"));
+  const auto match = letter.match(QString::fromUtf8(file.readAll()));
+  return match.hasMatch() ? match.captured(1).at(0) : QChar();
 }
 
 }  // namespace
@@ -113,6 +132,54 @@ class UiPartsTest : public QObject {
     }
     QFont serif(kSerif);
     QVERIFY(QFontMetrics(serif).inFont(QChar(0x0394)));
+  }
+
+  // The court cards read R, D, C, V in French and K, Q, C, J in English, switched with the
+  // language; every other face is the same in both.
+  void courtCardIndicesFollowTheLanguage() {
+    GameState cards;
+    BuildCardTable(cards);
+    const QString french = QStringLiteral("RDCV");  // king, queen, knight, jack
+    const QString english = QStringLiteral("KQCJ");
+    for (int k = 1; k <= 78; ++k) {
+      const Card& card = cards.CardTable[k];
+      const QString name = FaceName(card);
+      const bool court = card.Suit != kAtout && card.Value >= 11;
+      QCOMPARE(CardFaceResource(name, 2) != CardFaceResource(name, 1), court);
+      if (court) {
+        QCOMPARE(IndexLetter(CardFaceResource(name, 1)), french[14 - card.Value]);
+        QCOMPARE(IndexLetter(CardFaceResource(name, 2)), english[14 - card.Value]);
+      }
+    }
+    const QSize size(90, 150);
+    UseToolkitLanguage(2);
+    const QImage english_queen = CardFaces().Face(QStringLiteral("COEUR13"), size).toImage();
+    const QImage english_five = CardFaces().Face(QStringLiteral("COEUR5"), size).toImage();
+    UseToolkitLanguage(1);
+    QVERIFY(CardFaces().Face(QStringLiteral("COEUR13"), size).toImage() != english_queen);
+    QCOMPARE(CardFaces().Face(QStringLiteral("COEUR5"), size).toImage(), english_five);
+  }
+
+  // The quit question of a game opened in French answers "Oui" / "Non", in English "Yes" / "No":
+  // the toolkit's own words follow the language chosen on the opening window.
+  void questionButtonsSpeakTheChosenLanguage() {
+    for (const auto& [french, yes, no] :
+         {std::tuple{true, "&Oui", "&Non"}, std::tuple{false, "&Yes", "&No"}}) {
+      testing::OpenedGame opened;
+      QTest::mouseClick(
+          french ? opened.splash()->PanelStartFrench() : opened.splash()->PanelStartEnglish(),
+          Qt::LeftButton);
+      QStringList captions;
+      QTimer::singleShot(0, [&captions] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+          return;
+        captions << box->button(QMessageBox::Yes)->text() << box->button(QMessageBox::No)->text();
+        box->button(QMessageBox::No)->click();
+      });
+      opened.view().Action(Control::menuQuit)->trigger();
+      QCOMPARE(captions, QStringList({QString::fromUtf8(yes), QString::fromUtf8(no)}));
+    }
   }
 
   // Both help documents open as rich text; a missing one is refused without harm, and before a

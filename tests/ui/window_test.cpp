@@ -85,6 +85,30 @@ class GameWindowTest : public QObject {
       QCOMPARE(view().Widget(Control::CadrePreneur, seat)->size(), frame);
   }
 
+  // The suit symbols head the deductions panel from its top; their columns stand clear above
+  // the title and the trump line. The panel reads its type size 12 as points, as the bid
+  // bubbles read theirs: 16 design pixels, 20 on a 1024 x 768 screen.
+  void deductionsPanelCellsAndCounts() {
+    const int title_top = view().Widget(Control::PanelInfoDeductions)->y();
+    for (Control image :
+         {Control::ImagePique, Control::ImageCoeur, Control::ImageTrefle, Control::ImageCarreau}) {
+      QVERIFY(view().Widget(image)->y() <= Round(3 * game().layout.WindowScale));
+    }
+    for (int suit = 1; suit <= 4; ++suit)
+      QVERIFY(view().Widget(Control::CountLabel, suit)->geometry().bottom() < title_top);
+    QVERIFY(view().Widget(Control::PanelAtoutMax)->y() > title_top);
+
+    const int twelve_points = Round(16 * game().layout.WindowScale);
+    if (screen_.size() == QSize(1024, 768))
+      QCOMPARE(twelve_points, 20);
+    for (int suit = 1; suit <= 4; ++suit) {
+      QCOMPARE(view().Widget(Control::CountLabel, suit)->font().pixelSize(), twelve_points);
+      for (int c = 1; c <= 4; ++c)
+        QCOMPARE(view().Widget(Control::HonourCell, (suit - 1) * 4 + c)->font().pixelSize(),
+                 twelve_points);
+    }
+  }
+
   // The engine can reach every control of the game window, families in full and no more, each
   // under its component name; the other windows are reachable too.
   void everyGameWindowControlIsRegistered() {
@@ -146,7 +170,8 @@ class GameWindowTest : public QObject {
   }
 
   // F2 deals: South's 18 cards appear along the bottom, faces drawn, one card step apart from
-  // the left margin and at most two scaled pixels below the hand line; replay becomes possible.
+  // the left margin and at most two scaled pixels below the hand line, each with the no-drop
+  // pointer; replay becomes possible.
   void f2DealsSouthsHand() {
     // South gets a hand worth exactly a GARDE, so that someone always takes.
     view().Action(Control::menuForceGarde)->trigger();
@@ -162,6 +187,9 @@ class GameWindowTest : public QObject {
       QCOMPARE(card->x(), layout.HandLeft + (slot - 1) * layout.CardStep);
       QVERIFY(card->y() >= layout.HandTop);
       QVERIFY(card->y() <= layout.HandTop + Round(2 * layout.YScale));
+      // Not playable yet: the arrow with the small barred circle, not the no-entry sign.
+      QCOMPARE(card->cursor().shape(), Qt::BitmapCursor);
+      QVERIFY(!card->cursor().pixmap().isNull());
     }
     for (int k = 19; k <= 24; ++k)
       QVERIFY(!view().Widget(Control::Carte3D, k)->isVisible());
@@ -186,12 +214,14 @@ class GameWindowTest : public QObject {
     });
   }
 
-  // The auction over, a click on a control of the bar leaves the deal waiting; a click on one
-  // of South's greyed cards goes through to the table and names the taker, and a click on the
-  // free table moves the deal on again.
+  // South's turn gives the advice button the focus and the keypad Enter presses it. The auction
+  // over, a click on a control of the bar leaves the deal waiting; a click on one of South's
+  // greyed cards goes through to the table and names the taker, and a click on the free table
+  // moves the deal on again.
   void backgroundClickContinuesTheDeal() {
     QTRY_VERIFY_WITH_TIMEOUT(view().Widget(Control::BarreEnchere)->isVisible(), 5000);
-    QTest::mouseClick(Button(Control::evMaMain), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), Button(Control::evMaMain));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
     QTRY_COMPARE_WITH_TIMEOUT(game().ContinueState, 1, 5000);
     QCOMPARE(game().TrickNumber, 0);
     QCOMPARE(game().BidsMade, 4);

@@ -1,0 +1,35 @@
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+
+#include "bench/null_table_view.h"
+#include "engine/deal_flow.h"
+#include "engine/language.h"
+#include "tests/support/play_step.h"
+
+namespace zarvane {
+namespace {
+
+// One whole deal without a screen, from the new-deal command through the auction, the dog and
+// the discard, eighteen tricks and the score. South bids the advice and plays a random legal
+// card.
+void BM_WholeDeal(benchmark::State& state) {
+  TimerTrackingView view;
+  Game game(view);
+  game.OptionsPath = (std::filesystem::temp_directory_path() / "zarvane-bench-options98").string();
+  StartUp(game);
+  ChooseLanguage(game, 1);
+  game.options.AtLeastOneTaker = 1;
+  std::mt19937 choices(98);
+  for (auto _ : state) {
+    NewDeal(game, 0);
+    while (testing::PlayStep(game, view, choices)) {
+    }
+    benchmark::DoNotOptimize(game.TakerPoints);
+  }
+}
+BENCHMARK(BM_WholeDeal)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace zarvane

@@ -1,0 +1,24 @@
+#include "engine/strategy/rule_families.h"
+
+#include "engine/strategy/petit_excuse_trumps.h"
+
+namespace zarvane {
+
+std::span<const RuleFamily> RuleFamilies() {
+  static constexpr RuleFamily kFamilies[] = {
+      PetitExcuseTrumpRules,
+  };
+  return kFamilies;
+}
+
+RuleFunction FindRule(int number) {
+  for (RuleFamily family : RuleFamilies()) {
+    for (const RuleEntry& entry : family()) {
+      if (entry.number == number)
+        return entry.apply;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace zarvane

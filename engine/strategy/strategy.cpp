@@ -1,0 +1,81 @@
+#include "engine/strategy/strategy.h"
+
+#include <array>
+#include <charconv>
+#include <span>
+#include <string_view>
+
+#include "engine/strategy/rule_families.h"
+#include "engine/strategy/rule_order.h"
+#include "engine/strategy/shared_operations.h"
+
+namespace zarvane {
+
+namespace {
+
+// One rule's turn in the order: its number, its minimum level, and its function when a
+// family provides it.
+struct RuleStep {
+  int number = 0;
+  int minimum_level = 1;
+  RuleFunction apply = nullptr;
+};
+
+// The order joined with the families once, so a call only walks a short table.
+std::span<const RuleStep> RuleSteps() {
+  static const auto steps = [] {
+    std::array<RuleStep, 70> built{};
+    std::span<const int> order = RuleOrder();
+    for (std::size_t i = 0; i < built.size() && i < order.size(); ++i)
+      built[i] = RuleStep{order[i], MinimumLevel(order[i]), FindRule(order[i])};
+    return built;
+  }();
+  return steps;
+}
+
+StrategyTurn StartTurn(Game& game, int seat) {
+  StrategyTurn turn{game};
+  turn.S = seat;
+  turn.Defender1 = NextSeat(game.Taker);
+  turn.Defender2 = NextSeat(turn.Defender1);
+  turn.Defender3 = NextSeat(turn.Defender2);
+  turn.TrickPosition = TrickPositionOf(game, seat);
+  turn.WinningSlot = WinningCardSlot(game, seat);
+  game.CardChosen = 0;
+  turn.CurrentWinner = TrickWinnerSoFar(game, seat);
+  return turn;
+}
+
+void EvaluateRules(StrategyTurn& turn) {
+  Game& game = turn.game;
+  for (const RuleStep& step : RuleSteps()) {
+    if (game.options.Level < step.minimum_level)
+      game.RuleState[step.number] = 0;
+    if (step.apply == nullptr || !RuleOn(game, step.number))
+      continue;
+    turn.Rule = step.number;
+    step.apply(turn);
+  }
+}
+
+}  // namespace
+
+void ChooseComputerCard(Game& game, int seat) {
+  game.RuleState.Fill(1);
+  StrategyTurn turn = StartTurn(game, seat);
+  EvaluateRules(turn);
+  ShowMarkedRules(game, seat);
+}
+
+void ShowMarkedRules(Game& game, int seat) {
+  for (int n = 1; n <= 400; ++n) {
+    if (game.RuleState[n] != 2)
+      continue;
+    char text[4];
+    const auto end = std::to_chars(text, text + sizeof text, n).ptr;
+    game.view.SetText(Control::PanelRegle, seat, std::string_view(text, end - text));
+    game.RuleState[n] = 1;
+  }
+}
+
+}  // namespace zarvane

@@ -1,0 +1,435 @@
+#include "engine/strategy/strategy.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <utility>
+#include <vector>
+
+#include "engine/card_play.h"
+#include "engine/cards.h"
+#include "engine/deal.h"
+#include "engine/play_preparation.h"
+#include "engine/strategy/rule_order.h"
+#include "engine/strategy/shared_operations.h"
+#include "tests/support/cards.h"
+#include "tests/support/deal_builder.h"
+#include "tests/support/deal_driver.h"
+#include "tests/support/fake_table_view.h"
+#include "tests/support/fixed_clock.h"
+
+namespace zarvane {
+namespace {
+
+using testing::Excuse;
+using testing::Join;
+using testing::Plain;
+using testing::SuitCards;
+using testing::Trump;
+using testing::Trumps;
+
+// A deal arranged around a few seats, its play memory prepared, and a trick laid through the
+// play itself. The seats named get their cards; the dog gets the lowest plain cards left, and
+// the seats are then filled in seat order from the rest of the pack in table order, so the
+// trumps nobody was given end with West.
+class StrategyTable {
+ public:
+  StrategyTable(int taker, const std::vector<std::pair<int, std::vector<Card>>>& hands,
+                int level = 4) {
+    BuildCardTable(game);
+    game.Language = 1;
+    game.options.Level = level;
+    std::vector<bool> used(79, false);
+    PerSeat<int> count{};
+    for (const auto& [seat, cards] : hands) {
+      for (const Card& card : cards) {
+        used[testing::CardNumber(card)] = true;
+        game.Hands[seat][++count[seat]] = Card{card.Value, card.Suit, 1};
+      }
+    }
+    int next = 1;
+    auto take = [&] {
+      while (used[next])
+        ++next;
+      used[next] = true;
+      return game.CardTable[next];
+    };
+    for (int d = 1; d <= 6; ++d)
+      game.Dog[d] = take();
+    for (int seat = 1; seat <= 4; ++seat) {
+      while (count[seat] < 18)
+        game.Hands[seat][++count[seat]] = take();
+      for (Card& card : game.Hands[seat])
+        card.InHand = 1;
+    }
+    SortHands(game);
+    SortDog(game);
+    game.Taker = taker;
+    game.AnnouncedBid.Fill(kPasse);
+    game.AnnouncedBid[taker] = kGarde;
+    game.DogWasShown = 1;
+    game.DiscardOrigin.Fill(-1);
+    PreparePlay(game);
+    game.PetitHunt = 0;
+    game.TrickNumber = 1;
+    for (Card& card : game.TrickCards)
+      card.Suit = kNoSuit;
+  }
+
+  int SlotOf(int seat, const Card& card) const {
+    for (int slot = 1; slot <= 18; ++slot) {
+      if (SameCard(game.Hands[seat][slot], card))
+        return slot;
+    }
+    ADD_FAILURE() << "the seat does not hold the card";
+    return 1;
+  }
+
+  // Leaves the seat only the cards listed, as if it had played the others.
+  void KeepOnly(int seat, const std::vector<Card>& kept) {
+    for (Card& card : game.Hands[seat]) {
+      card.InHand = std::any_of(kept.begin(), kept.end(),
+                                [&card](const Card& k) { return SameCard(k, card); });
+    }
+  }
+
+  // The cards already in the trick, from its leader on.
+  void Trick(int leader, const std::vector<Card>& cards) {
+    game.TrickLeader = leader;
+    game.CurrentSeat = leader;
+    game.CardsInTrick = 0;
+    int seat = leader;
+    for (const Card& card : cards) {
+      ComputePlayableCards(game, seat);
+      PlaceCard(game, seat, SlotOf(seat, card));
+      seat = NextSeat(seat);
+    }
+  }
+
+  // The cards the seat's strategy leaves playable.
+  std::vector<Card> Decide(int seat) {
+    ComputePlayableCards(game, seat);
+    view.SetText(Control::PanelRegle, seat, "");
+    ChooseComputerCard(game, seat);
+    std::vector<Card> left;
+    for (int slot = 1; slot <= 18; ++slot) {
+      if (game.Playable[seat][slot] == 1)
+        left.push_back(Card{game.Hands[seat][slot].Value, game.Hands[seat][slot].Suit, 1});
+    }
+    return left;
+  }
+
+  bool Contains(const std::vector<Card>& cards, const Card& card) {
+    return std::any_of(cards.begin(), cards.end(),
+                       [&card](const Card& c) { return SameCard(c, card); });
+  }
+
+  const std::string& Panel(int seat) { return view.Text(Control::PanelRegle, seat); }
+
+  testing::FakeTableView view;
+  Game game{view, testing::SteppingClock(41'000'000)};
+};
+
+bool AnyOfSuit(const std::vector<Card>& cards, int suit) {
+  return std::any_of(cards.begin(), cards.end(), [suit](const Card& c) { return c.Suit == suit; });
+}
+
+constexpr int kRunsPerLevel = 40;
+constexpr int kDealsPerRun = 25;
+
+TEST(Strategy, APetitHolderWhoLeadsKeepsItBackWhileAnotherCardIsPlayable) {
+  {
+    // A defender leads no trump, the Petit and the Excuse included, while he has a plain card.
+    StrategyTable t(kNorth,
+                    {{kEast, Join({Trumps({9, 5, 1}), {Excuse()}, SuitCards(kCoeur, {13, 3})})}});
+    t.Trick(kEast, {});
+    const auto left = t.Decide(kEast);
+    EXPECT_FALSE(left.empty());
+    EXPECT_FALSE(AnyOfSuit(left, kAtout));
+  }
+  {
+    // With only trumps in hand, the defender still keeps the Petit back.
+    StrategyTable t(
+        kNorth, {{kEast, Trumps({18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1})}});
+    t.Trick(kEast, {});
+    const auto left = t.Decide(kEast);
+    EXPECT_FALSE(left.empty());
+    EXPECT_FALSE(t.Contains(left, Trump(1)));
+  }
+  {
+    // The taker leading keeps the Petit back but may lead his other trumps.
+    StrategyTable t(kNorth, {{kNorth, Join({Trumps({12, 7, 1}), SuitCards(kCoeur, {2})})}});
+    t.Trick(kNorth, {});
+    const auto left = t.Decide(kNorth);
+    EXPECT_FALSE(t.Contains(left, Trump(1)));
+    EXPECT_TRUE(t.Contains(left, Trump(7)));
+  }
+}
+
+TEST(Strategy, APetitHolderWithNoOtherTrumpDoesNotThrowItBeforeTheTakerPlays) {
+  // East leads a diamond ahead of the taker South; North, void, holds the Petit as his only
+  // trump with the Excuse, and has held no other: no rule gives the Petit away.
+  StrategyTable t(
+      kSouth, {{kEast, SuitCards(kCarreau, {5})},
+               {kNorth, Join({Trumps({1}),
+                              {Excuse()},
+                              SuitCards(kPique, {14}),
+                              SuitCards(kTrefle, {14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}),
+                              SuitCards(kCoeur, {14})})}});
+  t.KeepOnly(kNorth, {Trump(1), Excuse(), Plain(kPique, 14)});
+  t.Trick(kEast, {Plain(kCarreau, 5)});
+  EXPECT_EQ(t.Decide(kNorth).size(), 2u);
+  EXPECT_EQ(t.Panel(kNorth), "");
+}
+
+TEST(Strategy, UnderTheTakersTrumpLeadADefenderSavesThePetitOnlyWithManyTrumpsAbove) {
+  // North leads the 17; West cannot overtrump. With the four trumps above all out a partner
+  // may still win, so West lets the Petit go now; with one of them gone he plays low.
+  for (bool eighteen_played : {false, true}) {
+    SCOPED_TRACE(eighteen_played);
+    StrategyTable t(
+        kNorth, {{kNorth, Trumps({17})}, {kWest, Join({Trumps({5, 1}), SuitCards(kPique, {14})})}});
+    t.KeepOnly(kWest, {Trump(5), Trump(1), Plain(kPique, 14)});
+    t.Trick(kNorth, {Trump(17)});
+    if (eighteen_played)
+      t.game.TrumpHolder[18] = kPlayed;
+    const auto left = t.Decide(kWest);
+    EXPECT_EQ(left, std::vector<Card>{Trump(eighteen_played ? 5 : 1)});
+    EXPECT_EQ(t.Panel(kWest), eighteen_played ? "6" : "325");
+  }
+}
+
+TEST(Strategy, ThePetitWaitsForTheLastTrickWhenOnlyTrumpsRemainAndNoneIsOutside) {
+  // The taker North leads a heart; West and South follow; East, last to play, holds three
+  // trumps. With a trump still outside, the Petit is played at once as the trick is safe.
+  for (int played : {17, 18}) {
+    SCOPED_TRACE(played);
+    StrategyTable t(kNorth, {{kNorth, SuitCards(kCoeur, {14})},
+                             {kWest, SuitCards(kCoeur, {6})},
+                             {kSouth, SuitCards(kCoeur, {7})},
+                             {kEast, Trumps({12, 11, 10, 9, 4, 1})}});
+    t.KeepOnly(kEast, {Trump(9), Trump(4), Trump(1)});
+    t.game.TrickNumber = 16;
+    t.Trick(kNorth, {Plain(kCoeur, 14), Plain(kCoeur, 6), Plain(kCoeur, 7)});
+    t.game.TrumpCount[kEast] = 3;
+    t.game.TrumpsPlayedCount = played;
+    const auto left = t.Decide(kEast);
+    if (played == 18) {
+      EXPECT_EQ(left, std::vector<Card>{Trump(4)});
+      EXPECT_EQ(t.Panel(kEast), "6");
+    } else {
+      EXPECT_EQ(left, std::vector<Card>{Trump(1)});
+      EXPECT_EQ(t.Panel(kEast), "4");
+    }
+  }
+}
+
+TEST(Strategy, TheExcuseIsPlayedAtTrick17WhateverElseIsInHand) {
+  for (int seat : {kEast, kWest}) {
+    SCOPED_TRACE(seat);
+    StrategyTable t(kEast, {{seat, Join({Trumps({21, 1}), {Excuse()}, SuitCards(kCoeur, {14})})}});
+    t.KeepOnly(seat, {Trump(21), Excuse(), Plain(kCoeur, 14)});
+    t.game.TrickNumber = 17;
+    t.Trick(seat, {});
+    EXPECT_EQ(t.Decide(seat), std::vector<Card>{Excuse()});
+    EXPECT_EQ(t.Panel(seat), "15");
+  }
+}
+
+TEST(Strategy, TheTakerHuntsThePetitWithHisTrumpsOnlyAtTheTopLevelAndWhenHeMeansTo) {
+  const auto weak = Join({Trumps({20, 18, 16, 14, 12, 10, 8, 6, 4}), SuitCards(kCoeur, {2})});
+  const auto strong = Join({Trumps({21, 20, 19, 18, 17, 10, 8, 6, 4}), SuitCards(kCoeur, {2})});
+  struct Case {
+    std::vector<Card> hand;
+    int level;
+    int hunt;
+    std::vector<Card> expected;  // empty: no single card is chosen
+  };
+  const std::vector<Case> cases = {
+      {weak, 4, 1, {Trump(10)}},    // two thirds down nine trumps: the sixth
+      {strong, 4, 1, {Trump(21)}},  // masters enough to draw: the highest
+      {weak, 3, 1, {}},             // below the top level the rule never runs
+      {weak, 4, 0, {}},             // nor when the taker does not hunt
+      {Join({Trumps({20, 18}), SuitCards(kCoeur, {2, 3})}), 4, 1, {}},  // too few trumps
+  };
+  for (const Case& c : cases) {
+    StrategyTable t(kNorth, {{kNorth, c.hand}}, c.level);
+    t.game.PetitHunt = static_cast<std::uint8_t>(c.hunt);
+    t.Trick(kNorth, {});
+    const auto left = t.Decide(kNorth);
+    if (c.expected.empty()) {
+      EXPECT_GT(left.size(), 1u);
+      EXPECT_EQ(t.Panel(kNorth), "");
+    } else {
+      EXPECT_EQ(left, c.expected);
+      EXPECT_EQ(t.Panel(kNorth), "320");
+    }
+  }
+}
+
+TEST(Strategy, ADefendersFirstTrumpLeadShowsHisLengthAndHisPartnersReturnTrumps) {
+  const auto west = Join({Trumps({11, 4, 2}), SuitCards(kCarreau, {9})});
+  {
+    // Seven trumps: the lowest odd one, and the mark that partners answer.
+    StrategyTable t(kNorth, {{kNorth, Trumps({21})},
+                             {kSouth, Trumps({1})},
+                             {kEast, Trumps({17, 15, 13, 10, 8, 5, 3})},
+                             {kWest, west}});
+    t.Trick(kEast, {});
+    EXPECT_EQ(t.Decide(kEast), std::vector<Card>{Trump(3)});
+    EXPECT_EQ(t.Panel(kEast), "112");
+    EXPECT_EQ(t.game.HumanOddTrumpLead, kEast);
+    t.Trick(kWest, {});
+    EXPECT_EQ(t.Decide(kWest), std::vector<Card>{Trump(2)});
+    EXPECT_EQ(t.Panel(kWest), "130");
+  }
+  {
+    // Four trumps: the lowest even one up to the 12, and no mark.
+    StrategyTable t(kNorth, {{kNorth, Trumps({21})},
+                             {kSouth, Trumps({1})},
+                             {kEast, Trumps({14, 9, 7, 6})},
+                             {kWest, west}});
+    t.Trick(kEast, {});
+    EXPECT_EQ(t.Decide(kEast), std::vector<Card>{Trump(6)});
+    EXPECT_EQ(t.game.HumanOddTrumpLead, -1);
+    t.Trick(kWest, {});
+    EXPECT_NE(t.Panel(kWest), "130");
+  }
+}
+
+TEST(Strategy, AfterTheTakersExcuseLeadADefenderPlaysHighInASuitTheTakerLacks) {
+  for (int known_void : {0, 1}) {
+    StrategyTable t(kNorth, {{kNorth, {Excuse()}}, {kWest, SuitCards(kCoeur, {12, 7, 2})}});
+    t.Trick(kNorth, {Excuse()});
+    t.game.KnownVoid[kWest][kNorth][kCoeur] = known_void;
+    const auto left = t.Decide(kWest);
+    if (known_void == 1) {
+      EXPECT_EQ(left, std::vector<Card>{Plain(kCoeur, 12)});
+      EXPECT_EQ(t.Panel(kWest), "172");
+    } else {
+      EXPECT_GT(left.size(), 1u);
+    }
+  }
+}
+
+TEST(Strategy, TheLowTrumpRuleNeverPlaysThePetitOrTheExcuse) {
+  for (bool with_five : {false, true}) {
+    auto hand = Join({Trumps({1}), {Excuse()}, SuitCards(kPique, {14})});
+    if (with_five)
+      hand.push_back(Trump(5));
+    StrategyTable t(kEast, {{kEast, hand}, {kSouth, SuitCards(kCarreau, {5})}});
+    t.Trick(kSouth, {Plain(kCarreau, 5)});
+    t.game.SuitOpening[kCarreau] = 0;  // not the first diamond trick of the deal
+    const auto left = t.Decide(kEast);
+    if (with_five) {
+      EXPECT_EQ(left, std::vector<Card>{Trump(5)});
+      EXPECT_EQ(t.Panel(kEast), "6");
+    } else {
+      EXPECT_EQ(left.size(), 2u);
+      EXPECT_EQ(t.Panel(kEast), "");
+    }
+  }
+}
+
+TEST(Strategy, TwoMarkedRulesShowTheHigherNumberWhileTheCardIsTheFirstChosen) {
+  StrategyTable t(kNorth, {{kEast, Join({Trumps({9, 5}), SuitCards(kCoeur, {3})})}});
+  t.Trick(kEast, {});
+  ComputePlayableCards(t.game, kEast);
+  t.game.RuleState.Fill(1);
+  StrategyTurn turn{t.game};
+  turn.S = kEast;
+  const int five = t.SlotOf(kEast, Trump(5));
+  const int nine = t.SlotOf(kEast, Trump(9));
+  turn.Rule = 20;
+  EXPECT_TRUE(Choose(turn, five));
+  EXPECT_FALSE(Choose(turn, nine));  // a second step of the same rule falls back
+  EXPECT_EQ(t.game.CardChosen, 0);
+  ASSERT_TRUE(RuleOn(t.game, 30));
+  turn.Rule = 30;
+  EXPECT_TRUE(Choose(turn, five));  // a later rule can only mark the same card
+  ShowMarkedRules(t.game, kEast);
+  EXPECT_EQ(t.Panel(kEast), "30");
+  EXPECT_EQ(t.game.Playable[kEast][five], 1);
+  EXPECT_EQ(std::count(t.game.Playable[kEast].begin(), t.game.Playable[kEast].end(), 1), 1);
+  EXPECT_EQ(t.game.RuleState[20], 1);
+  EXPECT_EQ(t.game.RuleState[30], 1);
+}
+
+TEST(Strategy, EachLevelSwitchesOffItsRulesAndTheTopLevelRunsAllSeventy) {
+  const std::vector<int> below2 = {104, 381, 201, 340};
+  const std::vector<int> below3 = {350, 385, 383, 301, 310, 203, 333, 16, 182, 152, 150, 151};
+  const std::vector<int> below4 = {351, 318, 319, 320, 325, 180};
+  for (int level = 1; level <= 4; ++level) {
+    SCOPED_TRACE(level);
+    StrategyTable t(kNorth, {}, level);
+    t.Trick(kEast, {});
+    t.Decide(kEast);
+    int off = 0;
+    for (int n : RuleOrder()) {
+      const bool switched_off = (level < 2 && std::count(below2.begin(), below2.end(), n) > 0) ||
+                                (level < 3 && std::count(below3.begin(), below3.end(), n) > 0) ||
+                                (level < 4 && std::count(below4.begin(), below4.end(), n) > 0);
+      EXPECT_EQ(t.game.RuleState[n], switched_off ? 0 : 1) << n;
+      off += switched_off ? 1 : 0;
+    }
+    EXPECT_EQ(off, level == 1 ? 22 : level == 2 ? 18 : level == 3 ? 6 : 0);
+  }
+}
+
+// Whole deals at each level: before every computer card the strategy is run on a copy of the
+// game, which draws as the real turn will, so the card really played must be among those it
+// left, and those must be legal and never none.
+TEST(Strategy, SeededWholeDealsAtEachLevelPlayOnlyLegalCardsTheStrategyLeft) {
+  std::mt19937 choices(977);
+  for (int level = 1; level <= 4; ++level) {
+    for (int run = 0; run < kRunsPerLevel; ++run) {
+      testing::DealDriver driver(1, 7'000 * run + level);
+      Game& game = driver.game;
+      game.options.Level = level;
+      game.options.AtLeastOneTaker = 1;
+      for (int deal = 0; deal < kDealsPerRun; ++deal) {
+        SCOPED_TRACE(::testing::Message()
+                     << "level " << level << " run " << run << " deal " << deal);
+        NewDeal(game, 0);
+        bool moving = true;
+        for (int steps = 0; moving && steps < 5000; ++steps) {
+          const int seat = game.CurrentSeat;
+          const int trick = game.TrickNumber;
+          const bool computer_card = driver.view.Armed(TimerId::TimerEntreCarte) &&
+                                     !driver.view.Armed(TimerId::TimerEnchere) &&
+                                     game.ContinueState == 0 && trick >= 1 && trick <= 18 &&
+                                     seat != game.HumanSeat;
+          Game ahead = game;
+          Table<int, 1, 18> legal{};
+          int asked = 0;
+          if (computer_card) {
+            ComputePlayableCards(ahead, seat);
+            legal = ahead.Playable[seat];
+            if (std::count(legal.begin(), legal.end(), 1) >= 2) {
+              ChooseComputerCard(ahead, seat);
+              asked = 1;
+            }
+          }
+          moving = driver.Step(choices);
+          if (!computer_card)
+            continue;
+          int left = 0;
+          for (int slot = 1; slot <= 18; ++slot) {
+            left += ahead.Playable[seat][slot];
+            EXPECT_LE(ahead.Playable[seat][slot], legal[slot]) << "slot " << slot;
+          }
+          EXPECT_GE(left, 1);
+          EXPECT_EQ(ahead.Playable[seat][game.PlayedSlot[seat][trick]], 1);
+          if (asked == 1) {
+            EXPECT_EQ(game.RuleState[16], level >= 3 ? 1 : 0);
+          }
+        }
+        ASSERT_FALSE(moving) << "the deal never reached its score";
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zarvane

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix as a package would, checks every installed file,
+# validates the desktop entry and the AppStream metadata, then starts the installed game
+# offscreen from another folder with the probe plugin, which reports what the player sees.
+#   install_test.sh CMAKE BUILD_DIR PROBE_PLUGIN_DIR BINDIR DATADIR
+set -euo pipefail
+cmake=$1
+build=$2
+plugins=$3
+bindir=$4
+datadir=$5
+app_id=org.zarvane.Zarvane
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+"$cmake" --install "$build" --prefix "$prefix" >"$work/install.log"
+
+expected=(
+  "$bindir/Zarvane98"
+  "$datadir/zarvane/zarvanefr.hlp"
+  "$datadir/zarvane/zarvaneus.hlp"
+  "$datadir/applications/$app_id.desktop"
+  "$datadir/icons/hicolor/scalable/apps/$app_id.svg"
+  "$datadir/metainfo/$app_id.metainfo.xml"
+)
+installed=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
+if [ "$installed" != "$(printf '%s\n' "${expected[@]}" | sort)" ]; then
+  fail "installed files differ from the expected ones:"$'\n'"$installed"
+fi
+[ -x "$prefix/$bindir/Zarvane98" ] || fail "the program is not executable"
+
+desktop=$prefix/$datadir/applications/$app_id.desktop
+desktop-file-validate "$desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$prefix/$datadir/metainfo/$app_id.metainfo.xml" ||
+  fail "AppStream metadata"
+# The menu entry starts the installed program with the installed icon, in the Games menu.
+grep -qx "Exec=Zarvane98" "$desktop" || fail "Exec does not name the program"
+grep -qx "Icon=$app_id" "$desktop" || fail "Icon does not name the installed icon"
+grep -qx "Categories=Game;CardGame;" "$desktop" || fail "categories"
+grep -q "<svg" "$prefix/$datadir/icons/hicolor/scalable/apps/$app_id.svg" || fail "icon is no SVG"
+
+# A folder of its own, away from the program and the build, as a menu start would be.
+elsewhere=$work/elsewhere
+mkdir "$elsewhere"
+status=0
+(cd "$elsewhere" && QT_PLUGIN_PATH="$plugins" QT_QPA_GENERIC_PLUGINS=zarvaneprobe \
+  timeout 60 "$prefix/$bindir/Zarvane98") >"$work/probe.log" 2>"$work/stderr.log" || status=$?
+cat "$work/probe.log"
+[ "$status" -eq 0 ] || fail "the installed game ended with $status: $(cat "$work/stderr.log")"
+grep -qx "opening window: ZARVANE 98" "$work/probe.log" || fail "no opening window"
+title=$(sed -n 's|.*<title>\(.*\)</title>.*|\1|p' "$prefix/$datadir/zarvane/zarvanefr.hlp")
+grep -qxF "help: $title" "$work/probe.log" || fail "the French help was not shown"
+
+# The options file lands in the folder the game was started from, and nowhere in the prefix.
+[ "$(stat -c %s "$elsewhere/options98")" -eq 40 ] || fail "no 40-byte options file"
+[ -z "$(cd "$prefix" && find . -name 'options98*')" ] || fail "options file in the prefix"

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <random>
+#include <vector>
+
+#include "engine/bidding.h"
+#include "engine/card_play.h"
+#include "engine/deal_flow.h"
+#include "engine/discard.h"
+#include "engine/game.h"
+#include "engine/poignee.h"
+
+namespace zarvane::testing {
+
+// Fires the timer if the view has it armed, as the event loop would; false when it was not.
+template <typename View>
+bool FireTimer(Game& game, View& view, TimerId timer) {
+  if (!view.Armed(timer))
+    return false;
+  switch (timer) {
+    case TimerId::TimerEnchere:
+      TimerEnchereTimer(game);
+      break;
+    case TimerId::TimerEntreCarte:
+      TimerEntreCarteTimer(game);
+      break;
+    case TimerId::TimerTransition:
+      TimerTransitionTimer(game);
+      break;
+  }
+  return true;
+}
+
+// South's discard: the first six of his 24 cards that may go to it, then the confirmation.
+inline void MakeFirstAllowedDiscard(Game& game) {
+  int chosen = 0;
+  for (int k = 1; k <= 24 && chosen < 6; ++k) {
+    const int source = game.DiscardImageMap[k];
+    const Card card = source <= 18 ? game.Hands[game.HumanSeat][source] : game.Dog[source - 18];
+    if (!IsDiscardable(card))
+      continue;
+    DiscardClick(game, k);
+    ++chosen;
+  }
+  PanelConfirmeEcartClick(game);
+}
+
+// One move of a player who bids the advice, declines the poignee, makes the first discard
+// allowed and plays a random legal card: a timer tick, a click or a card. False once the deal
+// is scored and nothing is left to do.
+template <typename View>
+bool PlayStep(Game& game, View& view, std::mt19937& choices) {
+  if (FireTimer(game, view, TimerId::TimerEnchere))
+    return true;
+  if (game.SouthToBid == 1) {
+    EvMaMainClick(game);
+    return true;
+  }
+  if (game.DiscardMode == 1) {
+    MakeFirstAllowedDiscard(game);
+    return true;
+  }
+  if (game.PoigneePending == 1) {
+    PanelPoigneeAucuneClick(game);
+    return true;
+  }
+  if (game.TrickNumber == 19)
+    return false;
+  if (game.ContinueState != 0 || game.DogOnDisplay == 1) {
+    Continue(game);
+    return true;
+  }
+  if (FireTimer(game, view, TimerId::TimerEntreCarte))
+    return true;
+  if (game.HumanMayPlay == 1 && game.CurrentSeat == game.HumanSeat) {
+    std::vector<int> legal;
+    for (int slot = 1; slot <= 18; ++slot) {
+      if (game.Playable[game.HumanSeat][slot] == 1)
+        legal.push_back(slot);
+    }
+    if (legal.empty())
+      return false;
+    PlayHumanCard(game, legal[choices() % legal.size()]);
+    return true;
+  }
+  return FireTimer(game, view, TimerId::TimerTransition);
+}
+
+}  // namespace zarvane::testing
