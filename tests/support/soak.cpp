@@ -161,6 +161,7 @@ std::string Soak::Play(SoakMove move) {
   if (!event.available(*this, move.index))
     return "the last event cannot be reached at that moment";
   ++events_;
+  ended_.reset();
   ++fired_[static_cast<std::size_t>(move.event)];
   const Options before = game().options;
   const int trick_before = game().TrickNumber;
@@ -176,6 +177,8 @@ std::string Soak::Play(SoakMove move) {
 void Soak::Restart() {
   const Options kept = game().options;
   ++restarts_;
+  // Kept to the end of the event: a deal may have ended in it, while a box was open.
+  ended_ = std::move(program_);
   program_ = std::make_unique<Program>(folder_, kStartMilliseconds + 7919 * restarts_,
                                        1 + static_cast<int>(draws_() % 2),
                                        [this] { TicksWhileABoxIsOpen(); });
@@ -215,13 +218,14 @@ std::string Soak::Check(const Options& before, int trick_before) {
 // resets them; they always sum to zero.
 std::string Soak::CheckTotals(const Options& before, int trick_before) {
   const Game& now = game();
+  const Game& played = ended_ ? ended_->game : now;
   Table<std::int32_t, 1, 4> expected = before.Scores;
-  if (trick_before != 19 && now.TrickNumber == 19) {
+  if (trick_before != 19 && played.TrickNumber == 19) {
     ++deals_scored_;
-    const ScoreSteps steps = ComputeScoreSteps(now);
+    const ScoreSteps steps = ComputeScoreSteps(played);
     for (int seat = 1; seat <= 4; ++seat) {
-      if (now.ReplayedDeal == 0)
-        expected[seat] += seat == now.Taker ? steps.taker_score : -steps.after_poignee;
+      if (played.ReplayedDeal == 0)
+        expected[seat] += seat == played.Taker ? steps.taker_score : -steps.after_poignee;
     }
   }
   if (reset_answered_yes_)

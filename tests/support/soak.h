@@ -87,6 +87,7 @@ class Soak {
   std::vector<std::int64_t> fired_;
   std::filesystem::path folder_;
   std::unique_ptr<Program> program_;
+  std::unique_ptr<Program> ended_;  // the program that quit during the event under way
   std::mt19937 picks_;
   std::mt19937 draws_;
   std::string log_;
