@@ -52,6 +52,11 @@ int main(int argc, char** argv) {
     const auto result = zarvane::testing::RunSoak(seed, kEventsPerSeed, folder);
     events += result.events;
     deals += result.deals_scored;
+    if (seeds % 50 == 49) {
+      std::printf("%lld events, %lld deals so far\n", static_cast<long long>(events),
+                  static_cast<long long>(deals));
+      std::fflush(stdout);
+    }
     if (!result.failure.empty()) {
       std::fprintf(stderr, "fault: %s\nreplay with:\n%s\n", result.failure.c_str(),
                    result.log.c_str());

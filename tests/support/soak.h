@@ -94,6 +94,7 @@ class Soak {
   std::string restart_fault_;
   std::int64_t events_ = 0;
   std::int64_t deals_scored_ = 0;
+  Table<std::int32_t, 1, 4> scored_in_event_{};  // what a deal ended by the last event gave
   int restarts_ = 0;
   bool reset_answered_yes_ = false;
   struct stat file_seen_ {};
