@@ -17,6 +17,7 @@ class NullTableView : public TableView {
   void SetFocus(Control, int) override {}
   void SetPointer(Control, int, Pointer) override {}
   void Place(Control, int, int, int) override {}
+  void SetWidth(Control, int, int) override {}
   void ShowCard(Control, int, Card) override {}
   void StartTimer(TimerId, int) override {}
   void StopTimer(TimerId) override {}

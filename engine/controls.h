@@ -48,8 +48,13 @@ namespace zarvane {
   X(menuApropos) \
   /* the other windows */ \
   X(frmSplash) X(lblCompanyProduct) X(PanelStartFrench) X(PanelStartEnglish) \
-  X(frmPliPrecedent) X(frmTousPlis) X(PanelEffacer) X(PanelPasApas) X(PanelVoirTout) \
-  X(frmMains) X(PanelChien) X(PanelEcart) X(frmPoignee) X(PanelBoutonParesseux) \
+  X(frmPliPrecedent) X(cardPreviousTrick) X(ButtonOkPreviousTrick) \
+  X(frmTousPlis) X(CartePli) X(CadrePli) X(PanelEffacer) X(PanelPasApas) X(PanelVoirTout) \
+  X(PanelPlisOk) \
+  X(frmMains) X(PanelMainSud) X(PanelMainEst) X(PanelMainNord) X(PanelMainOuest) X(CarteMain) \
+  X(PanelChienAvantEcart) X(CarteAvantEcart) X(PanelChien) X(PanelChienApresEcart) \
+  X(CarteApresEcart) X(PanelEcart) X(CadreEcart) X(PanelMainsOK) \
+  X(frmPoignee) X(CartePoignee) X(PanelBoutonParesseux) X(PanelOkPoignee) \
   X(PanelAnnulerPoignee) X(frmScoreDetaille) X(panelPreneur) X(panelPoints) \
   X(panelDefContrat) X(panelDefPrimePetit) X(panelDefNbBouts) X(panelDefPrimePoignee) \
   /* the score sheet's rows */ \

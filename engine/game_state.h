@@ -147,6 +147,16 @@ struct GameState {
   int PoigneeLevel = 0;
   std::uint8_t ScoresShown = 0;
 
+  // The poignee window: which images are marked, how many, and where each image sits now,
+  // since raising one moves it from there and the screen cannot be asked.
+  Table<int, 1, 18> PoigneeSelected{};
+  int PoigneeMarked = 0;
+  Table<int, 1, 18> PoigneeImageTop{};
+
+  // The all-tricks window: the next reveal step, and the image each step shows.
+  int RevealCounter = 1;
+  Table<int, 1, 72> RevealImage{};
+
   // Dog and discard.
   Table<Card, 1, 24> MergedCards{};
   Table<int, 1, 24> KeepFlags{};

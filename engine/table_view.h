@@ -29,6 +29,9 @@ class TableView {
   virtual void SetFocus(Control c, int index) = 0;
   virtual void SetPointer(Control c, int index, Pointer p) = 0;
   virtual void Place(Control c, int index, int left, int top) = 0;
+  // A new width for a control or a window, which keeps its height: the poignee window is as
+  // wide as the trumps it shows.
+  virtual void SetWidth(Control c, int index, int width) = 0;
   virtual void ShowCard(Control c, int index, Card card) = 0;  // draws the face
   virtual void StartTimer(TimerId t, int milliseconds) = 0;    // one-shot
   virtual void StopTimer(TimerId t) = 0;

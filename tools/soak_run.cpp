@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tests/support/soak.h"
 
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
 
   const auto start = std::chrono::steady_clock::now();
   const std::clock_t cpu_start = std::clock();
+  std::vector<std::int64_t> fired(zarvane::testing::SoakEvents().size(), 0);
   std::int64_t events = 0;
   std::int64_t deals = 0;
   int seeds = 0;
@@ -52,6 +54,8 @@ int main(int argc, char** argv) {
     const auto result = zarvane::testing::RunSoak(seed, kEventsPerSeed, folder);
     events += result.events;
     deals += result.deals_scored;
+    for (std::size_t e = 0; e < fired.size(); ++e)
+      fired[e] += result.fired[e];
     if (seeds % 50 == 49) {
       std::printf("%lld events, %lld deals so far\n", static_cast<long long>(events),
                   static_cast<long long>(deals));
@@ -67,6 +71,10 @@ int main(int argc, char** argv) {
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("%d seeds, %lld events, %lld whole deals scored, no fault\n", seeds,
               static_cast<long long>(events), static_cast<long long>(deals));
+  for (std::size_t e = 0; e < fired.size(); ++e) {
+    if (fired[e] == 0)
+      std::printf("never reached: %s\n", zarvane::testing::SoakEvents()[e].name.data());
+  }
   // On a shared machine the processor time is the fairer figure.
   const double cpu = static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
   std::printf("%.1f s of wall time: %.0f events per second, %.0f deals per second\n", seconds,

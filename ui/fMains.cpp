@@ -1,11 +1,50 @@
 #include "ui/fMains.h"
 
-#include "ui/design.h"
+#include <QFrame>
 
 namespace zarvane {
 
-TfrmMains::TfrmMains(const Layout& layout, QWidget* parent) : QDialog(parent) {
-  SetUpReviewWindow(this, layout, 791, 398, QColor(0, 64, 0));
+namespace {
+
+const QColor kPanelGrey(192, 192, 192);
+const QColor kCaptionColour(255, 255, 160);
+
+constexpr Control kHandPanelControls[4] = {Control::PanelMainSud, Control::PanelMainEst,
+                                           Control::PanelMainNord, Control::PanelMainOuest};
+
+}  // namespace
+
+TfrmMains::TfrmMains(const Layout& layout, QWidget* parent)
+    : SideWindow(layout, 791, 398, QColor(0, 64, 0), parent) {
+  for (int seat = 1; seat <= 4; ++seat) {
+    QFrame* hand = NewPanel(kHandPanelControls[seat - 1], this, kHandPanels[seat - 1], kPanelGrey);
+    for (int slot = 1; slot <= 18; ++slot)
+      NewCornerImage(Control::CarteMain, 18 * (seat - 1) + slot, hand,
+                     PanelImageSpot(layout, slot));
+  }
+  NewDogPanel(Control::PanelChienAvantEcart, Control::CarteAvantEcart, Control::PanelChien,
+              QStringLiteral("LE CHIEN"));
+  NewDogPanel(Control::PanelChienApresEcart, Control::CarteApresEcart, Control::PanelEcart,
+              QStringLiteral("L'ECART"))
+      ->hide();
+  NewButton(Control::PanelMainsOK, this, {331, 174, 131, 55}, 21, QStringLiteral("OK"),
+            [this] { PanelMainsOKClick(); });
+  for (int k = 1; k <= 6; ++k)
+    NewFrame(Control::CadreEcart, k, Qt::yellow);
+}
+
+// Six small images in a row, and the caption at the panel's foot.
+QFrame* TfrmMains::NewDogPanel(Control panel, Control images, Control caption,
+                               const QString& text) {
+  QFrame* dog = NewPanel(panel, this, kDogPanel, kPanelGrey);
+  for (int d = 1; d <= 6; ++d)
+    NewCornerImage(images, d, dog, PanelImageSpot(layout(), d));
+  NewCaption(caption, dog, {4, 60, 186, 22}, kCaptionColour, 13, text);
+  return dog;
+}
+
+void TfrmMains::PanelMainsOKClick() {
+  hide();
 }
 
 }  // namespace zarvane

@@ -1,11 +1,6 @@
 #include "ui/fScoreDetaille.h"
 
 #include <QLabel>
-#include <QPushButton>
-
-#include "ui/design.h"
-#include "ui/qt_table_view.h"
-#include "ui/widgets.h"
 
 namespace zarvane {
 
@@ -39,9 +34,7 @@ DesignRect Caption(int top, int rows = 1) {
 }  // namespace
 
 TfrmScoreDetaille::TfrmScoreDetaille(const Layout& layout, QWidget* parent)
-    : QDialog(parent), layout_(layout) {
-  SetUpReviewWindow(this, layout, 727, 505, QColor(0, 64, 64));
-
+    : SideWindow(layout, 727, 505, QColor(0, 64, 64), parent) {
   NewRowPanel(Control::panelPointsRealises, Value(10), kValueColour, kValueType);
   NewRowPanel(Control::panelPoints, Caption(10), kCaptionColour, kCaptionType);
 
@@ -87,29 +80,13 @@ TfrmScoreDetaille::TfrmScoreDetaille(const Layout& layout, QWidget* parent)
   NewRowPanel(Control::panelPreneur, {480, 120, 200, 30}, kCaptionColour, kCaptionType);
   NewRowPanel(Control::cardinalPreneur, {480, 155, 200, kRowHeight}, kContractColour, kValueType);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setGeometry(Scaled(layout, {520, 400, 120, 72}));
-  ok->setFont(DesignFont(layout, kSerif, kValueType, true));
-  ok->setCursor(Qt::PointingHandCursor);
-  connect(ok, &QPushButton::clicked, this, [this] { panelFeuilleScoreClick(); });
-  controls_.emplace_back(Control::panelFeuilleScore, ok);
+  NewButton(Control::panelFeuilleScore, this, {520, 400, 120, 72}, kValueType, QStringLiteral("OK"),
+            [this] { panelFeuilleScoreClick(); });
 }
 
 QLabel* TfrmScoreDetaille::NewRowPanel(Control control, DesignRect place, const QColor& fill,
                                        int type_pixels, const QString& text) {
-  auto* panel = new QLabel(text, this);
-  panel->setGeometry(Scaled(layout_, place));
-  panel->setAlignment(Qt::AlignCenter);
-  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  panel->setFont(DesignFont(layout_, kSerif, type_pixels, true));
-  Paint(panel, fill, Qt::black);
-  controls_.emplace_back(control, panel);
-  return panel;
-}
-
-void TfrmScoreDetaille::RegisterControls(QtTableView& view) const {
-  for (const auto& [control, widget] : controls_)
-    view.Register(control, 0, widget);
+  return NewCaption(control, this, place, fill, type_pixels, text);
 }
 
 void TfrmScoreDetaille::panelFeuilleScoreClick() {

@@ -20,6 +20,7 @@
 #include "engine/discard.h"
 #include "engine/options_flow.h"
 #include "engine/poignee.h"
+#include "engine/review.h"
 #include "engine/score_sheet.h"
 #include "engine/scores.h"
 #include "ui/card_faces.h"
@@ -228,7 +229,7 @@ void TfrmZarvane::CreateButtonBar() {
   delta->setText(QString(QChar(0x0394)));
   delta->setFont(DesignFont(layout(), kSerif, 16, true));
 
-  NewBarButton(Control::SBVoirPliPrecedent, 150, nullptr)
+  NewBarButton(Control::SBVoirPliPrecedent, 150, &TfrmZarvane::SBVoirPliPrecedentClick)
       ->setIcon(GlyphIcon(Glyph::PreviousTrick, glyph));
   view_.Widget(Control::SBVoirPliPrecedent)->setEnabled(false);
   NewBarButton(Control::SBFondEcran, 195, &TfrmZarvane::SBFondEcranClick)
@@ -408,10 +409,11 @@ void TfrmZarvane::CreatePoigneeQuestion() {
   const Control buttons[4] = {Control::PanelPoigneeSimple, Control::PanelPoigneeDouble,
                               Control::PanelPoigneeTriple, Control::PanelPoigneeAucune};
   const char* captions[4] = {"Poignée SIMPLE", "Poignée DOUBLE", "Poignée TRIPLE", "Aucune"};
-  // Until the poignee window exists, every button declines, so that no deal ever stops here.
+  const Handler handlers[4] = {
+      &TfrmZarvane::PanelPoigneeSimpleClick, &TfrmZarvane::PanelPoigneeDoubleClick,
+      &TfrmZarvane::PanelPoigneeTripleClick, &TfrmZarvane::PanelPoigneeAucuneClick};
   for (int i = 0; i < 4; ++i) {
-    QPushButton* button = NewButton(buttons[i], panel, {6, 7 + 41 * i, 156, 34}, font,
-                                    &TfrmZarvane::PanelPoigneeAucuneClick);
+    QPushButton* button = NewButton(buttons[i], panel, {6, 7 + 41 * i, 156, 34}, font, handlers[i]);
     button->setText(QString::fromUtf8(captions[i]));
     button->setCursor(Qt::PointingHandCursor);
   }
@@ -438,8 +440,14 @@ void TfrmZarvane::CreateResultPanel() {
        {7, 80, 150, 30},
        "REJOUER LA DONNE",
        &TfrmZarvane::panelRejouerDonneClick},
-      {Control::PanelVoirMains, {160, 80, 150, 30}, "VOIR LES MAINS", nullptr},
-      {Control::PanelVoirPlis, {312, 80, 150, 30}, "VOIR LES 18 PLIS", nullptr},
+      {Control::PanelVoirMains,
+       {160, 80, 150, 30},
+       "VOIR LES MAINS",
+       &TfrmZarvane::PanelVoirMainsClick},
+      {Control::PanelVoirPlis,
+       {312, 80, 150, 30},
+       "VOIR LES 18 PLIS",
+       &TfrmZarvane::PanelVoirPlisClick},
       {Control::PanelScoreDetaille,
        {465, 80, 150, 30},
        "SCORES",
@@ -543,8 +551,8 @@ void TfrmZarvane::CreateLookMenu() {
            &TfrmZarvane::menuDeductionsClick, QKeySequence(Qt::Key_F8))
       ->setCheckable(true);
   look->addSeparator();
-  NewEntry(look, Control::menuPreviousTrick, QStringLiteral("Le pli précédent"), nullptr,
-           QKeySequence(Qt::Key_F12))
+  NewEntry(look, Control::menuPreviousTrick, QStringLiteral("Le pli précédent"),
+           &TfrmZarvane::menuPreviousTrickClick, QKeySequence(Qt::Key_F12))
       ->setEnabled(false);
 }
 
@@ -843,8 +851,29 @@ void TfrmZarvane::ButtonGardeContreClick() {
 void TfrmZarvane::evMaMainClick() {
   EvMaMainClick(game_);
 }
+void TfrmZarvane::PanelPoigneeSimpleClick() {
+  OpenPoigneeWindow(game_, 1);
+}
+void TfrmZarvane::PanelPoigneeDoubleClick() {
+  OpenPoigneeWindow(game_, 2);
+}
+void TfrmZarvane::PanelPoigneeTripleClick() {
+  OpenPoigneeWindow(game_, 3);
+}
 void TfrmZarvane::PanelPoigneeAucuneClick() {
   zarvane::PanelPoigneeAucuneClick(game_);
+}
+void TfrmZarvane::menuPreviousTrickClick() {
+  ShowPreviousTrick(game_);
+}
+void TfrmZarvane::SBVoirPliPrecedentClick() {
+  ShowPreviousTrick(game_);
+}
+void TfrmZarvane::PanelVoirMainsClick() {
+  FillHands(game_);
+}
+void TfrmZarvane::PanelVoirPlisClick() {
+  FillAllTricks(game_);
 }
 void TfrmZarvane::PanelScoreDetailleClick() {
   ShowScoreSheet(game_);

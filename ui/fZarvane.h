@@ -98,7 +98,14 @@ class TfrmZarvane : public QMainWindow {
   void ButtonGardeContreClick();
   void evMaMainClick();
   void PanelConfirmeEcartClick();
+  void PanelPoigneeSimpleClick();
+  void PanelPoigneeDoubleClick();
+  void PanelPoigneeTripleClick();
   void PanelPoigneeAucuneClick();
+  void menuPreviousTrickClick();
+  void SBVoirPliPrecedentClick();
+  void PanelVoirMainsClick();
+  void PanelVoirPlisClick();
   void PanelScoreDetailleClick();
 
   void TimerEnchereTimer();

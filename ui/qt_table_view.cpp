@@ -219,8 +219,16 @@ void QtTableView::SetFontSize(Control c, int index, int points) {
 }
 
 void QtTableView::SetFocus(Control c, int index) {
-  if (auto* widget = Widget(c, index); widget && widget->isVisible())
+  auto* widget = Widget(c, index);
+  if (!widget || !widget->isVisible())
+    return;
+  // The focus of a window is the window brought back in front, its keys working again.
+  if (widget->isWindow()) {
+    widget->raise();
+    widget->activateWindow();
+  } else {
     widget->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 void QtTableView::SetPointer(Control c, int index, Pointer p) {
@@ -233,8 +241,25 @@ void QtTableView::Place(Control c, int index, int left, int top) {
     widget->move(left, top);
 }
 
+void QtTableView::SetWidth(Control c, int index, int width) {
+  auto* widget = Widget(c, index);
+  if (!widget)
+    return;
+  // A window keeps the fixed size it was scaled to, in the new width.
+  if (widget->isWindow())
+    widget->setFixedWidth(width);
+  else
+    widget->resize(width, widget->height());
+}
+
 void QtTableView::ShowCard(Control c, int index, Card card) {
-  if (auto* image = dynamic_cast<CardImage*>(Widget(c, index)))
+  auto* image = dynamic_cast<CardImage*>(Widget(c, index));
+  if (!image)
+    return;
+  // The small images of the review windows show only the index in the face's corner.
+  if (image->fit() == CardImage::Fit::TopLeft && layout_)
+    DrawCardCorner(image, card, *layout_);
+  else
     DrawCardFace(image, card);
 }
 

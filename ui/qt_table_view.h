@@ -59,6 +59,7 @@ class QtTableView : public TableView {
   void SetFocus(Control c, int index) override;
   void SetPointer(Control c, int index, Pointer p) override;
   void Place(Control c, int index, int left, int top) override;
+  void SetWidth(Control c, int index, int width) override;
   void ShowCard(Control c, int index, Card card) override;
   void StartTimer(TimerId t, int milliseconds) override;
   void StopTimer(TimerId t) override;

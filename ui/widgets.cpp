@@ -59,7 +59,7 @@ class ClickFilter : public QObject {
 
 }  // namespace
 
-CardImage::CardImage(QWidget* parent) : QWidget(parent) {}
+CardImage::CardImage(QWidget* parent, Fit fit) : QWidget(parent), fit_(fit) {}
 
 void CardImage::SetFace(const QPixmap& face, Fit fit) {
   face_ = face;
@@ -85,7 +85,10 @@ void CardImage::paintEvent(QPaintEvent*) {
 }
 
 Shape::Shape(Kind kind, const QColor& colour, QWidget* parent)
-    : QWidget(parent), kind_(kind), colour_(colour) {}
+    : QWidget(parent), kind_(kind), colour_(colour) {
+  if (kind == Kind::Outline)
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
 
 void Shape::SetColour(const QColor& colour) {
   colour_ = colour;
@@ -94,6 +97,12 @@ void Shape::SetColour(const QColor& colour) {
 
 void Shape::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  if (kind_ == Kind::Outline) {
+    painter.setPen(QPen(colour_, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    return;
+  }
   painter.setPen(Qt::NoPen);
   painter.setBrush(colour_);
   if (kind_ == Kind::Ellipse) {

@@ -13,10 +13,12 @@ class CardImage : public QWidget {
  public:
   enum class Fit { Stretch, TopLeft };
 
-  explicit CardImage(QWidget* parent = nullptr);
+  explicit CardImage(QWidget* parent = nullptr, Fit fit = Fit::Stretch);
   void SetFace(const QPixmap& face, Fit fit = Fit::Stretch);
   void ClearFace();
   const QPixmap& Face() const { return face_; }
+  // How the image draws a card face.
+  Fit fit() const { return fit_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -26,10 +28,11 @@ class CardImage : public QWidget {
   Fit fit_ = Fit::Stretch;
 };
 
-// A filled ellipse (the table) or rectangle (the taker's frame).
+// A filled ellipse (the table) or rectangle (the taker's frame), or the two-pixel border of a
+// rectangle, clear inside and letting clicks through (the frames of the review windows).
 class Shape : public QWidget {
  public:
-  enum class Kind { Ellipse, Rectangle };
+  enum class Kind { Ellipse, Rectangle, Outline };
 
   Shape(Kind kind, const QColor& colour, QWidget* parent = nullptr);
   void SetColour(const QColor& colour);

@@ -36,7 +36,12 @@ std::unique_ptr<Windows> CreateWindows(const Layout& layout, const std::string& 
   view.Register(Control::lblCompanyProduct, 0, windows->frmSplash->lblCompanyProduct());
   view.Register(Control::PanelStartFrench, 0, windows->frmSplash->PanelStartFrench());
   view.Register(Control::PanelStartEnglish, 0, windows->frmSplash->PanelStartEnglish());
-  windows->frmScoreDetaille->RegisterControls(view);
+  Game& game = game_window.game();
+  windows->frmPliPrecedent->Attach(game, view);
+  windows->frmMains->Attach(game, view);
+  windows->frmPoignee->Attach(game, view);
+  windows->frmScoreDetaille->Attach(game, view);
+  windows->frmTousPlis->Attach(game, view);
   windows->frmSplash->SetGameWindow(&game_window);
   return windows;
 }

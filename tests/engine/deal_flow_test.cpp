@@ -11,15 +11,7 @@ using testing::DealDriver;
 
 // A new deal in which the computed bids are replaced before anybody speaks, South first.
 void DealWithBids(DealDriver& d, int south, int east, int north, int west) {
-  d.game.FirstPlayer = kWest;  // the next deal starts with South
-  NewDeal(d.game, 0);
-  d.game.ComputedBid[kSouth] = south;
-  d.game.ComputedBid[kEast] = east;
-  d.game.ComputedBid[kNorth] = north;
-  d.game.ComputedBid[kWest] = west;
-  // South speaks first, so his preset is recomputed from the new value.
-  d.game.AnnouncedBid[kSouth] = kNotSpoken;
-  StartBidTurn(d.game, kSouth);
+  d.DealWithBids(south, east, north, west);
 }
 
 int CountDealtBubbles(DealDriver& d) {

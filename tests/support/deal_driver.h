@@ -38,6 +38,19 @@ class DealDriver {
   // Fires the timer if it is armed, as the event loop would; false when it was not.
   bool Fire(TimerId timer) { return FireTimer(game, view, timer); }
 
+  // A new deal that South opens, the computed bids replaced before anybody speaks.
+  void DealWithBids(int south, int east, int north, int west) {
+    game.FirstPlayer = kWest;  // the next deal starts with South
+    NewDeal(game, 0);
+    game.ComputedBid[kSouth] = south;
+    game.ComputedBid[kEast] = east;
+    game.ComputedBid[kNorth] = north;
+    game.ComputedBid[kWest] = west;
+    // South speaks first, so his preset is recomputed from the new value.
+    game.AnnouncedBid[kSouth] = kNotSpoken;
+    StartBidTurn(game, kSouth);
+  }
+
   // The computer bids until South has the floor or the auction is over.
   void RunComputerBids() {
     while (Fire(TimerId::TimerEnchere)) {

@@ -24,6 +24,7 @@ struct ControlState {
   Pointer pointer = Pointer::Normal;
   int left = 0;
   int top = 0;
+  int width = 0;
   std::optional<Card> card;
 };
 
@@ -48,6 +49,7 @@ class FakeTableView : public TableView {
     At(c, index).left = left;
     At(c, index).top = top;
   }
+  void SetWidth(Control c, int index, int width) override { At(c, index).width = width; }
   void ShowCard(Control c, int index, Card card) override { At(c, index).card = card; }
   void StartTimer(TimerId t, int milliseconds) override { timers[t] = milliseconds; }
   void StopTimer(TimerId t) override { timers.erase(t); }

@@ -303,7 +303,7 @@ bool Soak::MovesOn() {
   if (g.HumanMayPlay != 1 || g.CurrentSeat != g.HumanSeat)
     return false;
   if (g.PoigneePending == 1)
-    return v.Visible(Control::PanelPoignee);
+    return v.Visible(Control::PanelPoignee) || v.Visible(Control::frmPoignee);
   for (int k = 1; k <= 18; ++k) {
     if (g.Playable[g.HumanSeat][k] == 1 && g.Hands[g.HumanSeat][k].InHand == 1 &&
         v.Visible(Control::Carte3D, k) && v.Get(Control::Carte3D, k).enabled) {

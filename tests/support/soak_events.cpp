@@ -3,6 +3,7 @@
 #include "engine/discard.h"
 #include "engine/options_flow.h"
 #include "engine/poignee.h"
+#include "engine/review.h"
 #include "engine/score_sheet.h"
 #include "engine/scores.h"
 #include "tests/support/soak.h"
@@ -12,25 +13,38 @@ namespace zarvane::testing {
 namespace {
 
 // What the player can reach: a control that is shown (and enabled, for the cards), a menu
-// entry that is enabled, a timer that is armed.
-bool Always(Soak&, int) {
-  return true;
+// entry that is enabled, a timer that is armed. The game window takes no input while the
+// poignee window is open.
+bool GameWindowOpen(Soak& soak) {
+  return soak.view().Get(Control::frmZarvane).enabled;
+}
+bool Always(Soak& soak, int) {
+  return GameWindowOpen(soak);
 }
 template <Control C>
 bool Shown(Soak& soak, int index) {
-  return soak.view().Visible(C, index);
+  return GameWindowOpen(soak) && soak.view().Visible(C, index);
 }
 template <Control C>
 bool Clickable(Soak& soak, int index) {
-  return soak.view().Visible(C, index) && soak.view().Get(C, index).enabled;
+  return Shown<C>(soak, index) && soak.view().Get(C, index).enabled;
 }
 template <Control C>
 bool EntryEnabled(Soak& soak, int) {
-  return soak.view().Get(C).enabled;
+  return GameWindowOpen(soak) && soak.view().Get(C).enabled;
 }
 template <Control Panel, Control Button>
 bool ShownIn(Soak& soak, int) {
-  return soak.view().Visible(Panel) && soak.view().Visible(Button);
+  return GameWindowOpen(soak) && soak.view().Visible(Panel) && soak.view().Visible(Button);
+}
+// A control of another window, shown with it.
+template <Control Window, Control C>
+bool InWindow(Soak& soak, int index) {
+  return soak.view().Visible(Window) && soak.view().Visible(C, index);
+}
+template <Control Window>
+bool WindowShown(Soak& soak, int) {
+  return soak.view().Visible(Window);
 }
 template <TimerId T>
 bool Armed(Soak& soak, int) {
@@ -89,10 +103,25 @@ constexpr SoakEvent kEvents[] = {
   {"evMaMainClick", 600, 0, ShownIn<Control::BarreEnchere, Control::evMaMain>, [](Soak& s, int) { EvMaMainClick(s.game()); }},
   // The poignee question.
   {"PanelPoigneeAucuneClick", kForward, 0, Shown<Control::PanelPoignee>, [](Soak& s, int) { PanelPoigneeAucuneClick(s.game()); }},
+  {"PanelPoigneeSimpleClick", 300, 0, Shown<Control::PanelPoignee>, [](Soak& s, int) { OpenPoigneeWindow(s.game(), 1); }},
+  {"PanelPoigneeDoubleClick", 300, 0, ShownIn<Control::PanelPoignee, Control::PanelPoigneeDouble>, [](Soak& s, int) { OpenPoigneeWindow(s.game(), 2); }},
+  {"PanelPoigneeTripleClick", 300, 0, ShownIn<Control::PanelPoignee, Control::PanelPoigneeTriple>, [](Soak& s, int) { OpenPoigneeWindow(s.game(), 3); }},
+  {"CartePoigneeClick", kForward, 18, InWindow<Control::frmPoignee, Control::CartePoignee>, [](Soak& s, int j) { TogglePoigneeCard(s.game(), j); }},
+  {"PanelBoutonParesseuxClick", 300, 0, WindowShown<Control::frmPoignee>, [](Soak& s, int) { PanelBoutonParesseuxClick(s.game()); }},
+  {"PanelOkPoigneeClick", kForward, 0, InWindow<Control::frmPoignee, Control::PanelOkPoignee>, [](Soak& s, int) { PanelOkPoigneeClick(s.game()); }},
+  {"PanelAnnulerPoigneeClick", 100, 0, WindowShown<Control::frmPoignee>, [](Soak& s, int) { PanelAnnulerPoigneeClick(s.game()); }},
   // The result panel.
   {"PanelPanelNewPartieClick", kForward, 0, Shown<Control::PanelResultat>, [](Soak& s, int) { NewDeal(s.game(), 0); }},
   {"panelRejouerDonneClick", 500, 0, Shown<Control::PanelResultat>, [](Soak& s, int) { ReplayDeal(s.game()); }},
   {"PanelScoreDetailleClick", 1500, 0, Shown<Control::PanelResultat>, [](Soak& s, int) { ShowScoreSheet(s.game()); }},
+  {"PanelVoirMainsClick", 1500, 0, Shown<Control::PanelResultat>, [](Soak& s, int) { FillHands(s.game()); }},
+  {"PanelVoirPlisClick", 1500, 0, Shown<Control::PanelResultat>, [](Soak& s, int) { FillAllTricks(s.game()); }},
+  // The review windows.
+  {"menuPreviousTrickClick", kAside, 0, EntryEnabled<Control::menuPreviousTrick>, [](Soak& s, int) { ShowPreviousTrick(s.game()); }},
+  {"SBVoirPliPrecedentClick", kAside, 0, EntryEnabled<Control::SBVoirPliPrecedent>, [](Soak& s, int) { ShowPreviousTrick(s.game()); }},
+  {"PanelEffacerClick", 300, 0, WindowShown<Control::frmTousPlis>, [](Soak& s, int) { PanelEffacerClick(s.game()); }},
+  {"PanelPasApasClick", 300, 0, WindowShown<Control::frmTousPlis>, [](Soak& s, int) { PanelPasApasClick(s.game()); }},
+  {"PanelVoirToutClick", 300, 0, WindowShown<Control::frmTousPlis>, [](Soak& s, int) { PanelVoirToutClick(s.game()); }},
   // The timers.
   {"TimerEnchereTimer", kForward, 0, Armed<TimerId::TimerEnchere>, [](Soak& s, int) { TimerEnchereTimer(s.game()); }},
   {"TimerEntreCarteTimer", kForward, 0, Armed<TimerId::TimerEntreCarte>, [](Soak& s, int) { TimerEntreCarteTimer(s.game()); }},
