@@ -91,15 +91,14 @@ class RandomInputTest : public QObject {
     }
   }
 
-  // Any shown, enabled control of the game window, at a random point inside it.
+  // Any shown, enabled control of the program's windows, at a random point inside it.
   void ClickAWidget(std::mt19937& random) {
     std::vector<QWidget*> shown;
     for (Control control : kAllControls) {
       for (int index = 0; index <= 24; ++index) {
         QWidget* widget =
             view().IsRegistered(control, index) ? view().Widget(control, index) : nullptr;
-        if (widget != nullptr && widget->isVisible() && widget->isEnabled() &&
-            widget->window() == game_window()) {
+        if (widget != nullptr && widget->isVisible() && widget->isEnabled()) {
           shown.push_back(widget);
         }
       }
@@ -127,7 +126,8 @@ class RandomInputTest : public QObject {
       if (entry->isEnabled() && entry->menu() == nullptr)
         entries.push_back(entry);
     }
-    if (!entries.empty())
+    // A menu cannot be opened while the poignee window keeps the game window disabled.
+    if (!entries.empty() && game_window()->isEnabled())
       entries[random() % entries.size()]->trigger();
   }
 
@@ -172,7 +172,9 @@ class RandomInputTest : public QObject {
     auto click = [this](Control control, int index = 0) {
       QTest::mouseClick(view().Widget(control, index), Qt::LeftButton);
     };
-    if (shown(Control::PanelLancement)) {
+    if (shown(Control::frmPoignee)) {
+      click(Control::PanelAnnulerPoignee);
+    } else if (shown(Control::PanelLancement)) {
       click(Control::PanelLancement);
     } else if (shown(Control::BarreEnchere)) {
       click(Control::ButtonPasse);
