@@ -69,6 +69,19 @@ TEST(HandEvaluation, TheGateComparesWithHalfTheGreatTrumpsInRealArithmetic) {
   EXPECT_EQ(ComputeBid(game, 2), kPasse);
   game.Hands[2][16] = Trump(2);
   EXPECT_NE(ComputeBid(game, 2), kPasse);
+
+  // Petit, Excuse and trumps 20, 13, 5, 4, 3 (n = 6, T = 7) and eleven small cards:
+  // 24 + 3 + 2 + 6 + 4 + 11 = 50. The 13 is a great trump: G = 2 and 6 >= 7 - 1.
+  SetHand(game, 3,
+          {Trump(20), Trump(13), Trump(5), Trump(4), Trump(3), Trump(1), Excuse(), Plain(P, 1),
+           Plain(P, 2), Plain(P, 3), Plain(P, 4), Plain(P, 5), Plain(H, 1), Plain(H, 2),
+           Plain(H, 3), Plain(C, 1), Plain(C, 2), Plain(C, 3)});
+  EXPECT_EQ(HandValue(game, 3, 6), 50);
+  EXPECT_EQ(ComputeBid(game, 3), kPrise);
+  // The 12 in its place is worth as much but is no great trump: 6 < 6.5.
+  game.Hands[3][2] = Trump(12);
+  EXPECT_EQ(HandValue(game, 3, 6), 50);
+  EXPECT_EQ(ComputeBid(game, 3), kPasse);
 }
 
 TEST(HandEvaluation, TwoBoutsWithThe21TakeAt50AndGuardAt56) {
@@ -189,6 +202,7 @@ TEST(HandEvaluation, EachRowOfTheBidTableHasItsOwnGateAndBands) {
       {"2 bouts, no 21, 83", 2, false, 7, 0, 83, kGardeSans},
       {"2 bouts, no 21, 84", 2, false, 7, 0, 84, kGardeContre},
       {"2 bouts, no 21, 76, 5 trumps", 2, false, 5, 4, 76, kGarde},
+      {"2 bouts, no 21, 76, 6 trumps", 2, false, 6, 2, 76, kGardeSans},
       {"2 bouts, no 21, 84, 6 trumps", 2, false, 6, 2, 84, kGardeSans},
       // One bout: at least 6 trumps and n >= 8 - G/2; 70, 76, 104 from 7 trumps, 114 from 8.
       {"1 bout, 5 trumps", 1, true, 5, 5, 150, kPasse},
