@@ -279,6 +279,16 @@ const std::vector<Move> kNorthTakes = {
     {kWest, Plain(kCarreau, 10)},
 };
 
+// The same hands with South as taker: West wins the first trick and is the first defender to
+// lead, with the odd trump 3; North then leads a trump that West, now without trumps, cannot
+// follow.
+const std::vector<Move> kSouthTakes = {
+    {kSouth, Plain(kCoeur, 3)},  {kEast, Plain(kCoeur, 2)}, {kNorth, Plain(kCoeur, 13)},
+    {kWest, Trump(8)},           {kWest, Trump(3)},         {kSouth, Trump(5)},
+    {kEast, Trump(9)},           {kNorth, Trump(13)},       {kNorth, Trump(14)},
+    {kWest, Plain(kCarreau, 8)},
+};
+
 TEST(CardPlay, EachCardRemembersTheLeadsTheTakersPetitCutAndTheTrumpGaps) {
   ScriptedDeal deal(kNorth, kNorthTakes);
   GameState& g = deal.game;
@@ -363,11 +373,7 @@ TEST(CardPlay, EachCardRemembersTheLeadsTheTakersPetitCutAndTheTrumpGaps) {
   EXPECT_EQ(g.TrumpGapFlag, 1) << "10 after 5: five above";
 
   // The same hands with South as taker: West is the first defender to lead, with an odd trump.
-  ScriptedDeal south_takes(kSouth, {{kSouth, Plain(kCoeur, 3)},
-                                    {kEast, Plain(kCoeur, 2)},
-                                    {kNorth, Plain(kCoeur, 13)},
-                                    {kWest, Trump(8)},
-                                    {kWest, Trump(3)}});
+  ScriptedDeal south_takes(kSouth, kSouthTakes);
   south_takes.PlayThrough(4);
   EXPECT_EQ(south_takes.game.NoDefenderLedYet, 1);
   south_takes.PlayThrough(5);
@@ -412,6 +418,7 @@ TEST(CardPlay, EveryObserverLearnsWhatEachCardAndTheReasonForItReveal) {
     for (int v = 1; v <= 14; ++v)
       EXPECT_EQ(g.MayHoldCard[o][kWest][kPique][v], 0) << "observer " << o << " value " << v;
   }
+  EXPECT_EQ(g.KnownNoTrump[kWest][kWest], 0) << "West still holds the 8";
   deal.PlayThrough(3);
   EXPECT_EQ(trumps_outside(), (std::vector<int>{11, 17, 13, 18}));
 
@@ -456,6 +463,24 @@ TEST(CardPlay, EveryObserverLearnsWhatEachCardAndTheReasonForItReveal) {
     EXPECT_EQ(g.MayHoldCard[o][kNorth][kTrefle][14], 0);
   }
   EXPECT_EQ(g.KnownNoTrump[kSouth][kNorth], 0) << "a cut shows trumps, not their absence";
+
+  // West, without trumps, has shown nothing of them yet when North leads the 14: the 21 and
+  // the Petit are still possible for him until he throws a CARREAU.
+  ScriptedDeal south_takes(kSouth, kSouthTakes);
+  GameState& t = south_takes.game;
+  south_takes.PlayThrough(9);
+  for (int o : {kEast, kNorth, kWest})
+    ASSERT_EQ(t.MayHoldTrump[o][kWest][21], -1);
+  ASSERT_EQ(t.KnownNoTrump[kSouth][kWest], 0);
+  south_takes.PlayThrough(10);
+  for (int o = 1; o <= 4; ++o) {
+    EXPECT_EQ(t.KnownNoTrump[o][kWest], 1);
+    for (int v = 1; v <= 21; ++v)
+      EXPECT_EQ(t.MayHoldTrump[o][kWest][v], 0) << "observer " << o << " trump " << v;
+    EXPECT_EQ(t.KnownVoid[o][kWest][kCarreau], 0) << "nothing is known of his CARREAU";
+  }
+  for (int o : {kSouth, kNorth, kWest})
+    EXPECT_EQ(t.MayHoldTrump[o][kWest][0], -1);
 }
 
 // What the play must hold at every moment, checked while deals are played to their score.
