@@ -600,6 +600,7 @@ TEST(CardPlay, SeededWholeDealsKeepEveryRuleOfPlayAndOfTheCount) {
         }
       }
       ASSERT_FALSE(moving) << "the deal never reached its score";
+      EXPECT_EQ(driver.view.Text(Control::info), "");
       checks.AtTheEnd();
       int total_after = 0;
       for (int seat = 1; seat <= 4; ++seat)
