@@ -429,6 +429,8 @@ void EndTrick(Game& game) {
   const bool more_tricks = game.TrickNumber < 19;
   if (more_tricks)
     Say(game, kContinuePrompt);
+  else
+    game.view.SetText(Control::info, 0, "");  // "Play !" no longer applies: the deal is over
   for (int& opening : game.SuitOpening) {
     if (opening == 2)
       opening = 0;

@@ -116,6 +116,13 @@ void AnnounceTaker(Game& game) {
     game.view.SetEnabled(Control::Carte3D, k, true);
 }
 
+// A turn of play is due: the tricks have begun, and neither the dog, the discard nor a
+// finished trick waits for a click.
+bool TurnDue(const Game& game) {
+  return game.TrickNumber >= 1 && game.TrickNumber <= 18 && game.ContinueState == 0 &&
+         game.DiscardMode == 0 && game.DogOnDisplay == 0;
+}
+
 }  // namespace
 
 void StartUp(Game& game) {
@@ -252,7 +259,8 @@ void ShowDog(Game& game) {
 
 void TimerEntreCarteTimer(Game& game) {
   game.view.StopTimer(TimerId::TimerEntreCarte);
-  if (game.TrickNumber > 18)
+  // A tick that comes when no turn is due (one left over from a replaced deal) plays nothing.
+  if (!TurnDue(game))
     return;
   ComputePlayable(game, game.CurrentSeat);
   if (game.CurrentSeat != game.HumanSeat) {

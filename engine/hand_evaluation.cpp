@@ -104,19 +104,21 @@ int ComputeBid(const GameState& game, int seat) {
     if (card.Value == 21)
       holds_21 = true;
   }
+  return TableBid(bouts, holds_21, n, g, HandValue(game, seat, n));
+}
+
+int TableBid(int bouts, bool holds_21, int n, int g, int value) {
   const BidRow row = RowFor(bouts, holds_21);
   // n >= C - G/2 in real arithmetic, kept whole by doubling both sides.
   if (n < row.minimum_trumps || 2 * n < 2 * row.c - g)
     return kPasse;
-
-  const int v = HandValue(game, seat, n);
-  if (v < row.prise_from)
+  if (value < row.prise_from)
     return kPasse;
-  if (v < row.garde_from)
+  if (value < row.garde_from)
     return kPrise;
-  if (v < row.garde_sans_band_from)
+  if (value < row.garde_sans_band_from)
     return kGarde;
-  if (v < row.garde_contre_from)
+  if (value < row.garde_contre_from)
     return n >= row.x ? kGardeSans : kGarde;
   return n >= row.y ? kGardeContre : kGardeSans;
 }

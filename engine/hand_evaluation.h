@@ -12,5 +12,8 @@ int TrumpPoints(const GameState& game, int seat);
 int HandValue(const GameState& game, int seat, int n);
 // The bid a computer player would make with the seat's 18 cards.
 int ComputeBid(const GameState& game, int seat);
+// The bid of the table for a hand with n trumps (the Excuse not counted), g of them 13 or
+// above, the bouts held and its value: PASSE when the trumps are too few for the row.
+int TableBid(int bouts, bool holds_21, int n, int g, int value);
 
 }  // namespace zarvane

@@ -193,6 +193,8 @@ bool QuitRequested(Game& game) {
   if (!game.view.Ask(game.QuitQuestion))
     return false;
   game.view.Inform(game.Goodbye);
+  // The timers tick while the boxes are open: a deal that ended meanwhile keeps its score.
+  WriteOptions(game);
   return true;
 }
 

@@ -9,10 +9,10 @@ namespace zarvane {
 namespace {
 
 bool TakerLeads(const StrategyTurn& turn) {
-  return turn.S == turn.game.Taker && turn.TrickPosition == 1;
+  return IsTaker(turn) && Leads(turn);
 }
 bool DefenderLeads(const StrategyTurn& turn) {
-  return turn.S != turn.game.Taker && turn.TrickPosition == 1;
+  return !IsTaker(turn) && Leads(turn);
 }
 
 // The defenders the taker has not yet seen run out of trumps.

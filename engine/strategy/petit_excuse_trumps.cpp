@@ -12,12 +12,6 @@ constexpr int kMustOvertrump = 2;
 const Card& LedCard(const StrategyTurn& turn) {
   return turn.game.TrickCards[turn.game.TrickLeader];
 }
-bool IsTaker(const StrategyTurn& turn) {
-  return turn.S == turn.game.Taker;
-}
-bool Leads(const StrategyTurn& turn) {
-  return turn.TrickPosition == 1;
-}
 bool HoldsPetit(const StrategyTurn& turn) {
   return turn.S == turn.game.PetitHolder;
 }

@@ -9,8 +9,8 @@ namespace zarvane {
 std::span<const RuleFamily> RuleFamilies() {
   static constexpr RuleFamily kFamilies[] = {
       PetitExcuseTrumpRules,
-      FollowingRules,
       LeadingRules,
+      FollowingRules,
   };
   return kFamilies;
 }

@@ -18,6 +18,13 @@ struct StrategyTurn {
   int Rule = 0;          // the rule being evaluated: a successful choose step marks this number
 };
 
+inline bool IsTaker(const StrategyTurn& turn) {
+  return turn.S == turn.game.Taker;
+}
+inline bool Leads(const StrategyTurn& turn) {
+  return turn.TrickPosition == 1;
+}
+
 // A rule: its conditions, then its action. The engine calls it only while the rule is on.
 using RuleFunction = void (*)(StrategyTurn&);
 

@@ -90,6 +90,26 @@ TEST_F(DeductionsTest, PlayedHonoursShowInTheirSuitColumn) {
   }
 }
 
+TEST_F(DeductionsTest, EachHonourShowsInItsOwnCellOfItsOwnColumn) {
+  // The queen in the first column and the knight in the last: a column or a cell taken
+  // from the wrong end would show another cell.
+  PlayPlain(kPique, 13);
+  PlayPlain(kCarreau, 12);
+  RefreshDeductions(game);
+  for (int s = kPique; s <= kCarreau; ++s) {
+    for (int c = 1; c <= 4; ++c) {
+      const bool shown = (s == kPique && c == 2) || (s == kCarreau && c == 3);
+      EXPECT_EQ(view.Visible(Control::HonourCell, Cell(s, c)), shown)
+          << "suit " << s << " cell " << c;
+    }
+  }
+  // A ten is no honour: no cell shows it.
+  PlayPlain(kCoeur, 10);
+  RefreshDeductions(game);
+  for (int c = 1; c <= 4; ++c)
+    EXPECT_FALSE(view.Visible(Control::HonourCell, Cell(kCoeur, c)));
+}
+
 TEST_F(DeductionsTest, CountsShowADashOnlyForASuitWithNothingOutside) {
   game.OutsideSuitCount[kSouth][kPique] = 0;
   game.OutsideSuitCount[kSouth][kCoeur] = 1;

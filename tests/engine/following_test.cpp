@@ -97,6 +97,12 @@ TEST(Following, ADefenderOutOfTrumpsKeepsHisHonoursWhenTheTakerStillToPlayMayRuf
   EXPECT_EQ(left.size(), 14u);
   for (const Card& card : left)
     EXPECT_LE(card.Value, 10) << card.Suit;
+
+  // Once he knows the taker has no trump either, he gives.
+  StrategyTable knows = DefenderOutOfTrumps({Plain(kPique, 13)}, Plain(kCarreau, 2));
+  knows.game.KnownVoid[kEast][kNorth][kCarreau] = 1;
+  knows.game.KnownNoTrump[kEast][kNorth] = 1;
+  EXPECT_EQ(knows.Decide(kEast), Cards{Plain(kPique, 13)});
 }
 
 // North takes and is void in hearts; his hand is North's 18 cards in full.
@@ -248,52 +254,53 @@ TEST(Following, ARoiOrARuffGoesOnTheTrickWhereItShouldWin) {
     ExpectDecision(c);
 }
 
-// West, the first defender, holds the hearts given and trumps from the 21 down to fill his hand;
-// North, the taker, has led the heart given.
-StrategyTable AfterTakersHeartLead(const Cards& hearts, int led) {
-  StrategyTable t(kNorth, {{kWest, FilledFrom(hearts, kTrumpsFrom21)},
-                           {kNorth, SuitCards(kCoeur, {led})},
+// West, the first defender, holds the cards of the suit given and trumps from the 21 down to
+// fill his hand; North, the taker, has led the card `led` of that suit.
+StrategyTable AfterTakersLead(int suit, const Cards& cards, int led) {
+  StrategyTable t(kNorth, {{kWest, FilledFrom(cards, kTrumpsFrom21)},
+                           {kNorth, SuitCards(suit, {led})},
                            {kSouth, kSouthOudlers}});
-  t.Trick(kNorth, {Plain(kCoeur, led)});
+  t.Trick(kNorth, {Plain(suit, led)});
   return t;
 }
 
 TEST(Following, WinningAgainstTheTakerPrefersAnHonourToTheLowestWinningCard) {
-  StrategyTable with_honour = AfterTakersHeartLead(SuitCards(kCoeur, {13, 10, 2}), 9);
+  StrategyTable with_honour = AfterTakersLead(kCoeur, SuitCards(kCoeur, {13, 10, 2}), 9);
   EXPECT_EQ(with_honour.Decide(kWest), Cards{Plain(kCoeur, 13)});
   EXPECT_EQ(with_honour.Panel(kWest), "1");
-  StrategyTable without = AfterTakersHeartLead(SuitCards(kCoeur, {10, 2}), 9);
+  StrategyTable without = AfterTakersLead(kCoeur, SuitCards(kCoeur, {10, 2}), 9);
   EXPECT_EQ(without.Decide(kWest), Cards{Plain(kCoeur, 10)});
   EXPECT_EQ(without.Panel(kWest), "1");
 }
 
 TEST(Following, OnTheTakersSmallLeadADefenderPlaysTheHigherCardOfHisLowestPair) {
   struct Case {
-    std::vector<int> hearts;
+    std::vector<int> spades;
     Card played;
     const char* rule;
   };
   const std::vector<Case> cases = {
-      {{14, 13, 12, 11, 7, 3}, Plain(kCoeur, 12), "310"},
-      {{14, 13, 12, 7, 3}, Plain(kCoeur, 13), "310"},
-      {{14, 13, 7, 3}, Plain(kCoeur, 14), "310"},
+      {{14, 13, 12, 11, 7, 3}, Plain(kPique, 12), "310"},
+      {{14, 13, 12, 7, 3}, Plain(kPique, 13), "310"},
+      {{14, 13, 7, 3}, Plain(kPique, 14), "310"},
       // No pair: the Roi is kept back, so the lowest card that wins goes instead.
-      {{14, 7, 3}, Plain(kCoeur, 7), "1"},
+      {{14, 7, 3}, Plain(kPique, 7), "1"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.hearts.size());
-    Cards hearts;
-    for (int v : c.hearts)
-      hearts.push_back(Plain(kCoeur, v));
-    StrategyTable t = AfterTakersHeartLead(hearts, 5);
+    SCOPED_TRACE(c.spades.size());
+    Cards spades;
+    for (int v : c.spades)
+      spades.push_back(Plain(kPique, v));
+    StrategyTable t = AfterTakersLead(kPique, spades, 5);
     EXPECT_EQ(t.Decide(kWest), Cards{c.played});
     EXPECT_EQ(t.Panel(kWest), c.rule);
   }
 }
 
-// West leads a small heart, South follows, East plays `east_card`; North, last, holds the Roi
-// and two small hearts; South holds the other hearts, so none is in the discard North knows.
-StrategyTable TakerLastToAHeart(const Card& east_card) {
+// West leads a small heart and South follows, or South leads; East plays `east_card`. North, to
+// play next, holds the Roi and two small hearts; South holds the other hearts, so none is in
+// the discard North knows.
+StrategyTable TakerAfterEastsCard(const Card& east_card, bool west_leads = true) {
   StrategyTable t(
       kNorth,
       {{kWest, SuitCards(kCoeur, {3})},
@@ -303,17 +310,22 @@ StrategyTable TakerLastToAHeart(const Card& east_card) {
                      SuitCards(kTrefle, {14, 13, 12, 11, 10, 9, 8, 7})})},
        {kNorth, Join({SuitCards(kCoeur, {14, 6, 2}), SuitCards(kPique, {11, 4, 3, 2, 1}),
                       SuitCards(kTrefle, {6, 5, 4, 3, 2, 1}), Trumps({20, 19, 18, 17})})}});
-  t.Trick(kWest, {Plain(kCoeur, 3), Plain(kCoeur, 5), east_card});
+  if (west_leads)
+    t.Trick(kWest, {Plain(kCoeur, 3), Plain(kCoeur, 5), east_card});
+  else
+    t.Trick(kSouth, {Plain(kCoeur, 5), east_card});
   return t;
 }
 
 TEST(Following, TheTakerCoversAValetOrCavalierValueWhateverItsSuit) {
   for (int value : {11, 12}) {
-    StrategyTable t = TakerLastToAHeart(Plain(kCarreau, value));
-    EXPECT_EQ(t.Decide(kNorth), Cards{Plain(kCoeur, 14)});
-    EXPECT_EQ(t.Panel(kNorth), "319");
+    for (bool west_leads : {true, false}) {
+      StrategyTable t = TakerAfterEastsCard(Plain(kCarreau, value), west_leads);
+      EXPECT_EQ(t.Decide(kNorth), Cards{Plain(kCoeur, 14)});
+      EXPECT_EQ(t.Panel(kNorth), "319");
+    }
   }
-  StrategyTable nine = TakerLastToAHeart(Plain(kCarreau, 9));
+  StrategyTable nine = TakerAfterEastsCard(Plain(kCarreau, 9));
   nine.Decide(kNorth);
   EXPECT_EQ(nine.Panel(kNorth), "1");
 
@@ -321,7 +333,7 @@ TEST(Following, TheTakerCoversAValetOrCavalierValueWhateverItsSuit) {
   // there; handed one, it reacts to the trump's value as to a Valet or a Cavalier.
   for (int value : {9, 11, 12}) {
     SCOPED_TRACE(value);
-    StrategyTable t = TakerLastToAHeart(Trump(value));
+    StrategyTable t = TakerAfterEastsCard(Trump(value));
     ComputePlayableCards(t.game, kNorth);
     t.game.RuleState.Fill(1);
     t.game.CardChosen = 0;
@@ -345,7 +357,7 @@ Cards NoTrumps(const Cards& cards) {
                                  SuitCards(kTrefle, {10, 9, 8, 7, 6, 5, 4, 3, 2})}));
 }
 
-// The first defender, out of trumps, right after the taker's lead.
+// The first defender, out of trumps, right after the taker's card.
 TEST(Following, OutOfTrumpsADefenderGivesOnTheTakersTrumpLeadButNotAnHonourHeMustFollowWith) {
   const std::vector<Position> cases = {
       {"a trump lead with as many trumps out as tricks left, some above the led one",
@@ -359,6 +371,25 @@ TEST(Following, OutOfTrumpsADefenderGivesOnTheTakersTrumpLeadButNotAnHonourHeMus
          g.TrickNumber = 12;
          g.OutsideTrumpCount[kWest] = 8;  // seven once the 5 is down
        }},
+      {"a partner's heart that the taker has covered below the master",
+       kWest,
+       {{kWest, NoTrumps(SuitCards(kCarreau, {13}))},
+        {kEast, SuitCards(kCoeur, {5})},
+        {kNorth, SuitCards(kCoeur, {9})}},
+       kEast,
+       {Plain(kCoeur, 5), Plain(kCoeur, 9)},
+       {Plain(kCarreau, 13)},
+       "203"},
+      {"last to play, under the taker's winning heart",
+       kWest,
+       {{kWest, NoTrumps(SuitCards(kCarreau, {13}))},
+        {kSouth, SuitCards(kCoeur, {5})},
+        {kEast, SuitCards(kCoeur, {4})},
+        {kNorth, SuitCards(kCoeur, {9})}},
+       kSouth,
+       {Plain(kCoeur, 5), Plain(kCoeur, 4), Plain(kCoeur, 9)},
+       {Plain(kPique, 2)},
+       "2"},
       {"a heart lead when he still holds hearts",
        kWest,
        {{kWest, NoTrumps(SuitCards(kCoeur, {13, 5}))}, {kNorth, SuitCards(kCoeur, {9})}},
@@ -385,16 +416,16 @@ TEST(Following, AheadOfTheTakerADefenderKeepsTheHonoursAFirstRoundWouldCost) {
   const std::vector<Position> cases = {
       {"an unguarded Dame on the first round of a suit",
        kEast,
-       {{kEast, east}, {kSouth, SuitCards(kCarreau, {8})}},
+       {{kEast, east}, {kSouth, SuitCards(kCarreau, {6})}},
        kSouth,
-       {Plain(kCarreau, 8)},
+       {Plain(kCarreau, 6)},
        {Plain(kCarreau, 4)},
        ""},
       {"the same Dame once the suit has been played",
        kEast,
-       {{kEast, east}, {kSouth, SuitCards(kCarreau, {8})}},
+       {{kEast, east}, {kSouth, SuitCards(kCarreau, {6})}},
        kSouth,
-       {Plain(kCarreau, 8)},
+       {Plain(kCarreau, 6)},
        {},
        "",
        [](GameState& g) { g.SuitOpening[kCarreau] = 0; }},

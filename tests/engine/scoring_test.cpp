@@ -159,6 +159,13 @@ TEST(Scoring, TheDogThePetitAuBoutAndTheLivePanels) {
     EXPECT_EQ(deal.game.PetitAuBout, 1);
   }
   {
+    SCOPED_TRACE("a last trick without the Petit leaves no petit au bout from an earlier deal");
+    ScoredDeal deal(kSouth, kGarde);
+    deal.game.PetitAuBout = 1;
+    deal.Count({Low(kAtout, 5), Low(kCoeur, 3), Low(kCoeur), Low(kCoeur, 4)}, kSouth, 19);
+    EXPECT_EQ(deal.game.PetitAuBout, 0);
+  }
+  {
     SCOPED_TRACE("the Petit before the last trick is no petit au bout");
     ScoredDeal deal(kSouth, kGarde);
     deal.game.PetitAuBout = 0;
@@ -253,6 +260,11 @@ TEST(ScoreSheet, EachRowShowsOneStepAndTheRowsOfAbsentBonusesAreHidden) {
   EXPECT_FALSE(v.Visible(Control::panelDefPrimePoignee));
   EXPECT_EQ(v.Text(Control::panelScoreFinalPreneur), "-228");
   EXPECT_EQ(TakerScore(deal.game), -228);
+
+  deal.game.PetitAuBout = 1;
+  FillScoreSheet(deal.game);
+  EXPECT_EQ(v.Text(Control::panelSensPrimePetit), "+");
+  EXPECT_EQ(v.Text(Control::panelScoreApresPetit), "7");
 
   deal.game.PetitAuBout = 0;
   deal.game.PoigneeLevel = 3;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "engine/cards.h"
@@ -64,13 +65,13 @@ inline std::vector<Card> Join(std::initializer_list<std::vector<Card>> parts) {
   return cards;
 }
 
-// A deal arranged by hand: the seat gets the 18 cards given, the dog the 6 given, and the
-// other seats the rest of the pack in table order. Everything is sorted and the copies kept
-// for review are taken, as after a real deal.
-inline void DealAround(GameState& game, int seat, const std::vector<Card>& hand,
-                       const std::vector<Card>& dog) {
-  if (hand.size() != 18 || dog.size() != 6)
-    throw std::invalid_argument("a hand holds 18 cards and the dog 6");
+// A deal arranged by hand: each seat named gets the 18 cards given, the dog the 6 given, and
+// the seats not named the rest of the pack in table order. Everything is sorted and the copies
+// kept for review are taken, as after a real deal.
+inline void DealSeats(GameState& game, const std::vector<std::pair<int, std::vector<Card>>>& hands,
+                      const std::vector<Card>& dog) {
+  if (dog.size() != 6)
+    throw std::invalid_argument("the dog holds 6 cards");
   BuildCardTable(game);
   std::vector<bool> used(79, false);
   auto take = [&used](const Card& card) {
@@ -81,13 +82,19 @@ inline void DealAround(GameState& game, int seat, const std::vector<Card>& hand,
     dealt.InHand = 1;
     return dealt;
   };
-  for (int slot = 1; slot <= 18; ++slot)
-    game.Hands[seat][slot] = take(hand[slot - 1]);
+  std::vector<bool> named(5, false);
+  for (const auto& [seat, hand] : hands) {
+    if (hand.size() != 18)
+      throw std::invalid_argument("a hand holds 18 cards");
+    named[seat] = true;
+    for (int slot = 1; slot <= 18; ++slot)
+      game.Hands[seat][slot] = take(hand[slot - 1]);
+  }
   for (int d = 1; d <= 6; ++d)
     game.Dog[d] = take(dog[d - 1]);
   int next = 1;
   for (int other = 1; other <= 4; ++other) {
-    if (other == seat)
+    if (named[other])
       continue;
     for (int slot = 1; slot <= 18; ++slot) {
       while (used[next])
@@ -97,6 +104,12 @@ inline void DealAround(GameState& game, int seat, const std::vector<Card>& hand,
   }
   SortHands(game);
   SortDog(game);
+}
+
+// The same for one seat.
+inline void DealAround(GameState& game, int seat, const std::vector<Card>& hand,
+                       const std::vector<Card>& dog) {
+  DealSeats(game, {{seat, hand}}, dog);
 }
 
 }  // namespace zarvane::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -52,8 +53,12 @@ class FakeTableView : public TableView {
   void ShowCard(Control c, int index, Card card) override { At(c, index).card = card; }
   void StartTimer(TimerId t, int milliseconds) override { timers[t] = milliseconds; }
   void StopTimer(TimerId t) override { timers.erase(t); }
-  void Inform(std::string_view text) override { informed.emplace_back(text); }
+  void Inform(std::string_view text) override {
+    WhileABoxIsOpen();
+    informed.emplace_back(text);
+  }
   bool Ask(std::string_view text) override {
+    WhileABoxIsOpen();
     asked.emplace_back(text);
     if (answers.empty())
       return false;
@@ -62,6 +67,7 @@ class FakeTableView : public TableView {
     return answer;
   }
   std::optional<int> ChooseColour(int current) override {
+    WhileABoxIsOpen();
     colour_dialog_preset = current;
     return colour_choice;
   }
@@ -78,8 +84,14 @@ class FakeTableView : public TableView {
   std::optional<int> colour_choice;
   std::optional<int> colour_dialog_preset;
   std::optional<std::pair<Control, int>> focus;
+  // A box runs an event loop of its own: what happens meanwhile (timer ticks) goes here.
+  std::function<void()> while_a_box_is_open;
 
  private:
+  void WhileABoxIsOpen() {
+    if (while_a_box_is_open)
+      while_a_box_is_open();
+  }
   ControlState& At(Control c, int index) { return controls_[{c, index}]; }
   std::map<std::pair<Control, int>, ControlState> controls_;
 };
