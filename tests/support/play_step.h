@@ -12,11 +12,8 @@
 
 namespace zarvane::testing {
 
-// Fires the timer if the view has it armed, as the event loop would; false when it was not.
-template <typename View>
-bool FireTimer(Game& game, View& view, TimerId timer) {
-  if (!view.Armed(timer))
-    return false;
+// The handler a timer's tick runs, armed or not (a stale tick runs it too).
+inline void RunTimerHandler(Game& game, TimerId timer) {
   switch (timer) {
     case TimerId::TimerEnchere:
       TimerEnchereTimer(game);
@@ -28,6 +25,14 @@ bool FireTimer(Game& game, View& view, TimerId timer) {
       TimerTransitionTimer(game);
       break;
   }
+}
+
+// Fires the timer if the view has it armed, as the event loop would; false when it was not.
+template <typename View>
+bool FireTimer(Game& game, View& view, TimerId timer) {
+  if (!view.Armed(timer))
+    return false;
+  RunTimerHandler(game, timer);
   return true;
 }
 

@@ -18,6 +18,7 @@
 #include "settings/options_file.h"
 #include "tests/support/deal_invariants.h"
 #include "tests/support/fixed_clock.h"
+#include "tests/support/play_step.h"
 
 namespace zarvane::testing {
 
@@ -51,20 +52,6 @@ int EventNumber(std::string_view name) {
       return static_cast<int>(k);
   }
   return -1;
-}
-
-void FireTimer(Game& game, TimerId timer) {
-  switch (timer) {
-    case TimerId::TimerEnchere:
-      TimerEnchereTimer(game);
-      break;
-    case TimerId::TimerEntreCarte:
-      TimerEntreCarteTimer(game);
-      break;
-    case TimerId::TimerTransition:
-      TimerTransitionTimer(game);
-      break;
-  }
 }
 
 }  // namespace
@@ -194,7 +181,7 @@ void Soak::TicksWhileABoxIsOpen() {
       armed.push_back(timer);
     if (armed.empty())
       return;
-    FireTimer(game(), armed[draws_() % armed.size()]);
+    RunTimerHandler(game(), armed[draws_() % armed.size()]);
   }
 }
 
