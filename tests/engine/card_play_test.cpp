@@ -199,14 +199,7 @@ class ScriptedDeal {
       card.Suit = kNoSuit;
   }
 
-  int SlotOf(int seat, const Card& card) const {
-    for (int slot = 1; slot <= 18; ++slot) {
-      if (SameCard(game.Hands[seat][slot], card))
-        return slot;
-    }
-    ADD_FAILURE() << "the seat does not hold the card";
-    return 1;
-  }
+  int SlotOf(int seat, const Card& card) const { return testing::SlotOf(game, seat, card); }
 
   // Plays the script up to move `last` (counted from 1): South clicks his card, a computer seat
   // puts down the one named; a click of South's continues after each trick.

@@ -48,6 +48,15 @@ inline bool WholePackInPlay(const GameState& game) {
   return true;
 }
 
+// The slot where the seat holds the card; a test naming a card the seat lacks is wrong.
+inline int SlotOf(const GameState& game, int seat, const Card& card) {
+  for (int slot = 1; slot <= 18; ++slot) {
+    if (SameCard(game.Hands[seat][slot], card))
+      return slot;
+  }
+  throw std::invalid_argument("the seat does not hold the card");
+}
+
 // Plain cards of one suit, and trumps, by value, to write hands as they are read.
 inline std::vector<Card> SuitCards(int suit, std::initializer_list<int> values) {
   std::vector<Card> cards;

@@ -66,14 +66,7 @@ class StrategyTable {
       card.Suit = kNoSuit;
   }
 
-  int SlotOf(int seat, const Card& card) const {
-    for (int slot = 1; slot <= 18; ++slot) {
-      if (SameCard(game.Hands[seat][slot], card))
-        return slot;
-    }
-    ADD_FAILURE() << "the seat does not hold the card";
-    return 1;
-  }
+  int SlotOf(int seat, const Card& card) const { return testing::SlotOf(game, seat, card); }
 
   // Leaves the seat only the cards listed, as if it had played the others.
   void KeepOnly(int seat, const std::vector<Card>& kept) {
