@@ -247,8 +247,10 @@ TEST(DealFlow, ANewDealAtAnyMomentStopsEveryPendingTickAndStartsAfresh) {
       d.view.StartTimer(TimerId::TimerTransition, 2000);
     }
 
-    d.game.FirstPlayer = kSouth;  // the new deal opens with a computer seat
+    d.game.FirstPlayer = kSouth;   // the new deal opens with a computer seat
+    d.game.ChosenSuitTrumped = 1;  // as a ruff of the taker's long suit leaves it
     NewDeal(d.game, 0);
+    EXPECT_EQ(d.game.ChosenSuitTrumped, 0) << phase;
     EXPECT_FALSE(d.view.Armed(TimerId::TimerEntreCarte)) << phase;
     EXPECT_FALSE(d.view.Armed(TimerId::TimerTransition)) << phase;
     EXPECT_EQ(d.game.DiscardMode, 0) << phase;
