@@ -65,9 +65,13 @@ int CardPoints(const Card& card) {
 }
 
 int TrumpPoints(const GameState& game, int seat) {
+  return TrumpPoints(game.Hands[seat]);
+}
+
+int TrumpPoints(const Hand& hand) {
   int points = 0;
   int trumps = 0;
-  for (const Card& card : game.Hands[seat]) {
+  for (const Card& card : hand) {
     if (card.Suit != kAtout)
       continue;
     points += CardPoints(card);
@@ -77,8 +81,12 @@ int TrumpPoints(const GameState& game, int seat) {
 }
 
 int HandValue(const GameState& game, int seat, int n) {
-  int value = TrumpPoints(game, seat);
-  for (const Card& card : game.Hands[seat]) {
+  return HandValue(game.Hands[seat], n);
+}
+
+int HandValue(const Hand& hand, int n) {
+  int value = TrumpPoints(hand);
+  for (const Card& card : hand) {
     if (card.Suit != kAtout)
       value += CardPoints(card);
   }
@@ -88,11 +96,15 @@ int HandValue(const GameState& game, int seat, int n) {
 }
 
 int ComputeBid(const GameState& game, int seat) {
+  return ComputeBid(game.Hands[seat]);
+}
+
+int ComputeBid(const Hand& hand) {
   int n = 0;
   int g = 0;
   int bouts = 0;
   bool holds_21 = false;
-  for (const Card& card : game.Hands[seat]) {
+  for (const Card& card : hand) {
     if (card.Suit != kAtout)
       continue;
     if (card.Value != 0)
@@ -104,7 +116,7 @@ int ComputeBid(const GameState& game, int seat) {
     if (card.Value == 21)
       holds_21 = true;
   }
-  return TableBid(bouts, holds_21, n, g, HandValue(game, seat, n));
+  return TableBid(bouts, holds_21, n, g, HandValue(hand, n));
 }
 
 int TableBid(int bouts, bool holds_21, int n, int g, int value) {

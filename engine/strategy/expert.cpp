@@ -5,6 +5,7 @@
 
 #include "engine/card_play.h"
 #include "engine/scoring.h"
+#include "engine/strategy/auction_reading.h"
 #include "engine/strategy/hidden_cards.h"
 #include "engine/strategy/rehearsal.h"
 #include "engine/strategy/sampled_world.h"
@@ -15,10 +16,12 @@ namespace zarvane {
 namespace {
 
 // The thinking's budget, in trial deals, fixed so that a replayed deal thinks alike: every
-// card worth comparing on a first few drawn deals, then the best few on more.
-constexpr int kFirstWorlds = 12;
+// card worth comparing on a first few drawn deals, then the best few on more. Each deal is the
+// likeliest of a few draws in the light of the auction.
+constexpr int kFirstWorlds = 24;
 constexpr int kKeptCards = 3;
-constexpr int kMoreWorlds = 40;
+constexpr int kMoreWorlds = 100;
+constexpr int kDrawsPerWorld = 32;
 constexpr int kProLevel = 4;
 
 // A card worth no more than the lowest: a plain card up to the 10, a trump from 2 to 20.
@@ -69,7 +72,8 @@ class Trials {
   void Play(const std::vector<int>& slots, std::vector<long>& totals, int worlds) {
     for (int w = 0; w < worlds; ++w) {
       world_.CopyFrom(base_);
-      SetUpWorld(world_.game, game_, seat_, DrawHiddenDeal(game_, seat_, thinking_));
+      SetUpWorld(world_.game, game_, seat_,
+                 DrawDealAfterAuction(game_, seat_, thinking_, kDrawsPerWorld));
       // Every card meets the same draws of the other seats in this world.
       world_.game.random.GeneratorState = static_cast<std::uint32_t>(RandomBelow(thinking_, ~0u));
       for (std::size_t c = 0; c < slots.size(); ++c) {

@@ -1,0 +1,78 @@
+#include "engine/strategy/auction_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "engine/deal_flow.h"
+#include "tests/support/deal_driver.h"
+
+namespace zarvane {
+namespace {
+
+bool TurnPending(testing::DealDriver& driver) {
+  const Game& game = driver.game;
+  return driver.view.Armed(TimerId::TimerEntreCarte) && game.ContinueState == 0 &&
+         game.TrickNumber >= 1 && game.TrickNumber <= 18;
+}
+
+// The unseen cards where they really lie.
+HiddenDeal TrueDeal(const GameState& game, int observer) {
+  HiddenDeal deal;
+  for (int seat = 1; seat <= 4; ++seat) {
+    if (seat == observer)
+      continue;
+    for (const Card& card : game.Hands[seat]) {
+      if (card.InHand == 1)
+        deal.cards[seat].push_back(card);
+    }
+  }
+  const int bid = game.AnnouncedBid[game.Taker];
+  if (!(observer == game.Taker && (bid == kPrise || bid == kGarde))) {
+    for (const Card& card : game.Dog)
+      deal.cards[kSetAsidePlace].push_back(card);
+  }
+  return deal;
+}
+
+// Every seat here bids as the computer would, so the deal as it lies is never far from the
+// auction, whoever looks and however far the play has gone; and drawing more deals brings them
+// nearer to it than a single draw.
+TEST(AuctionReading, TheRealDealAgreesWithTheAuctionAndMoreDrawsComeNearer) {
+  std::mt19937 choices(8);
+  Generator single{.GeneratorState = 77};
+  Generator several{.GeneratorState = 77};
+  long single_distance = 0;
+  long several_distance = 0;
+  int positions = 0;
+  for (int run = 0; run < 3; ++run) {
+    testing::DealDriver driver(1, 5'400'000 + 7'000 * run);
+    Game& game = driver.game;
+    game.options.AtLeastOneTaker = 1;
+    for (int deal = 0; deal < 3; ++deal) {
+      NewDeal(game, 0);
+      bool moving = true;
+      while (moving) {
+        if (TurnPending(driver)) {
+          for (int observer = 1; observer <= 4; ++observer) {
+            SCOPED_TRACE(::testing::Message() << "run " << run << " deal " << deal << " trick "
+                                              << game.TrickNumber << " observer " << observer);
+            EXPECT_EQ(AuctionDistance(game, observer, TrueDeal(game, observer)), 0);
+            single_distance +=
+                AuctionDistance(game, observer, DrawDealAfterAuction(game, observer, single, 1));
+            several_distance +=
+                AuctionDistance(game, observer, DrawDealAfterAuction(game, observer, several, 32));
+            ++positions;
+          }
+        }
+        moving = driver.Step(choices);
+      }
+    }
+  }
+  EXPECT_GT(positions, 500);
+  EXPECT_GT(single_distance, 0);
+  EXPECT_LT(2 * several_distance, single_distance);
+}
+
+}  // namespace
+}  // namespace zarvane
