@@ -10,12 +10,6 @@
 namespace zarvane {
 namespace {
 
-bool TurnPending(testing::DealDriver& driver) {
-  const Game& game = driver.game;
-  return driver.view.Armed(TimerId::TimerEntreCarte) && game.ContinueState == 0 &&
-         game.TrickNumber >= 1 && game.TrickNumber <= 18;
-}
-
 // The unseen cards where they really lie.
 HiddenDeal TrueDeal(const GameState& game, int observer) {
   HiddenDeal deal;
@@ -53,7 +47,7 @@ TEST(AuctionReading, TheRealDealAgreesWithTheAuctionAndMoreDrawsComeNearer) {
       NewDeal(game, 0);
       bool moving = true;
       while (moving) {
-        if (TurnPending(driver)) {
+        if (driver.TurnPending()) {
           for (int observer = 1; observer <= 4; ++observer) {
             SCOPED_TRACE(::testing::Message() << "run " << run << " deal " << deal << " trick "
                                               << game.TrickNumber << " observer " << observer);

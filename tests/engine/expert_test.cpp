@@ -20,13 +20,6 @@
 namespace zarvane {
 namespace {
 
-// The seat's turn is next: its card timer is armed and no trick waits on the table.
-bool TurnPending(testing::DealDriver& driver) {
-  const Game& game = driver.game;
-  return driver.view.Armed(TimerId::TimerEntreCarte) && game.ContinueState == 0 &&
-         game.TrickNumber >= 1 && game.TrickNumber <= 18;
-}
-
 bool Excluded(const GameState& game, int observer, int seat, const Card& card) {
   if (card.Suit == kAtout) {
     return game.MayHoldTrump[observer][seat][card.Value] == 0 ||
@@ -95,7 +88,7 @@ TEST(Expert, EveryDrawnDealAgreesWithWhatTheSeatKnows) {
       NewDeal(game, 0);
       bool moving = true;
       while (moving) {
-        if (TurnPending(driver)) {
+        if (driver.TurnPending()) {
           for (int observer = 1; observer <= 4; ++observer) {
             SCOPED_TRACE(::testing::Message() << "run " << run << " deal " << deal << " trick "
                                               << game.TrickNumber << " observer " << observer);
@@ -218,7 +211,7 @@ TEST(Expert, ALanguageChangeOrANewDealWhileAComputerSeatIsToPlayLeavesItsPlaySou
   Game& game = switched.game;
   int changes = 0;
   do {
-    if (TurnPending(switched) && game.CurrentSeat != game.HumanSeat &&
+    if (switched.TurnPending() && game.CurrentSeat != game.HumanSeat &&
         ((game.TrickNumber == 4 && changes == 0) || (game.TrickNumber == 12 && changes == 1))) {
       ChooseLanguage(game, game.Language == 1 ? 2 : 1);
       ++changes;
@@ -232,7 +225,7 @@ TEST(Expert, ALanguageChangeOrANewDealWhileAComputerSeatIsToPlayLeavesItsPlaySou
   NewDeal(game, 0);
   bool moving = true;
   while (moving &&
-         !(TurnPending(switched) && game.TrickNumber == 3 && game.CurrentSeat != game.HumanSeat)) {
+         !(switched.TurnPending() && game.TrickNumber == 3 && game.CurrentSeat != game.HumanSeat)) {
     moving = switched.Step(switched_choices);
   }
   ASSERT_TRUE(moving);

@@ -73,6 +73,12 @@ class DealDriver {
   // allowed and plays a random legal card; false once the deal is scored.
   bool Step(std::mt19937& choices) { return PlayStep(game, view, choices); }
 
+  // A seat's turn is next: its card timer is armed and no trick waits on the table.
+  bool TurnPending() {
+    return view.Armed(TimerId::TimerEntreCarte) && game.ContinueState == 0 &&
+           game.TrickNumber >= 1 && game.TrickNumber <= 18;
+  }
+
   FakeTableView view;
 
  private:
