@@ -68,5 +68,40 @@ TEST(AuctionReading, TheRealDealAgreesWithTheAuctionAndMoreDrawsComeNearer) {
   EXPECT_LT(2 * several_distance, single_distance);
 }
 
+// A bid one step above what its hand is worth is one step from the auction, whichever seat made
+// it, the first to speak included: each seat counts once. The taker's bid only moves within the
+// pair that decides whether the dog was his, so his 18 dealt cards stay the same.
+TEST(AuctionReading, OneBidOneStepOffItsHandCountsOneWhoeverMadeIt) {
+  std::mt19937 choices(3);
+  testing::DealDriver driver(1, 5'500'000);
+  Game& game = driver.game;
+  game.options.AtLeastOneTaker = 1;
+  int first_speaker_raised = 0;
+  int raised = 0;
+  for (int deal = 0; deal < 100; ++deal) {
+    NewDeal(game, 0);
+    while (!driver.TurnPending() && driver.Step(choices)) {
+    }
+    ASSERT_TRUE(driver.TurnPending());
+    for (int seat = 1; seat <= 4; ++seat) {
+      const int bid = game.AnnouncedBid[seat];
+      const bool taker_may_rise = bid == kPrise || bid == kGardeSans;
+      if (bid == kPasse || bid == kGardeContre || (seat == game.Taker && !taker_may_rise))
+        continue;
+      const int observer = seat == kSouth ? kNorth : kSouth;
+      GameState altered = game;
+      altered.AnnouncedBid[seat] = bid + 1;
+      SCOPED_TRACE(::testing::Message() << "deal " << deal << " seat " << seat);
+      EXPECT_EQ(AuctionDistance(altered, observer, TrueDeal(game, observer)), 1);
+      ++raised;
+      first_speaker_raised += seat == game.FirstPlayer ? 1 : 0;
+    }
+    while (driver.Step(choices)) {
+    }
+  }
+  EXPECT_GT(raised, 25);
+  EXPECT_GT(first_speaker_raised, 3);
+}
+
 }  // namespace
 }  // namespace zarvane
