@@ -5,6 +5,7 @@
 #include <random>
 
 #include "engine/deal_flow.h"
+#include "engine/hand_evaluation.h"
 #include "tests/support/deal_driver.h"
 
 namespace zarvane {
@@ -69,14 +70,16 @@ TEST(AuctionReading, TheRealDealAgreesWithTheAuctionAndMoreDrawsComeNearer) {
 }
 
 // A bid one step above what its hand is worth is one step from the auction, whichever seat made
-// it, the first to speak included: each seat counts once. The taker's bid only moves within the
-// pair that decides whether the dog was his, so his 18 dealt cards stay the same.
+// it, the first to speak included, and a hand worth nothing that bid counts too: each seat counts
+// once. The taker's bid only moves within the pair that decides whether the dog was his, so his
+// 18 dealt cards stay the same.
 TEST(AuctionReading, OneBidOneStepOffItsHandCountsOneWhoeverMadeIt) {
   std::mt19937 choices(3);
   testing::DealDriver driver(1, 5'500'000);
   Game& game = driver.game;
   game.options.AtLeastOneTaker = 1;
   int first_speaker_raised = 0;
+  int worthless_raised = 0;
   int raised = 0;
   for (int deal = 0; deal < 100; ++deal) {
     NewDeal(game, 0);
@@ -84,23 +87,25 @@ TEST(AuctionReading, OneBidOneStepOffItsHandCountsOneWhoeverMadeIt) {
     }
     ASSERT_TRUE(driver.TurnPending());
     for (int seat = 1; seat <= 4; ++seat) {
-      const int bid = game.AnnouncedBid[seat];
-      const bool taker_may_rise = bid == kPrise || bid == kGardeSans;
-      if (bid == kPasse || bid == kGardeContre || (seat == game.Taker && !taker_may_rise))
+      const int worth = ComputeBid(game.InitialHands[seat]);
+      const bool taker_may_rise = worth == kPrise || worth == kGardeSans;
+      if (worth == kGardeContre || (seat == game.Taker && !taker_may_rise))
         continue;
       const int observer = seat == kSouth ? kNorth : kSouth;
       GameState altered = game;
-      altered.AnnouncedBid[seat] = bid + 1;
+      altered.AnnouncedBid[seat] = worth + 1;
       SCOPED_TRACE(::testing::Message() << "deal " << deal << " seat " << seat);
       EXPECT_EQ(AuctionDistance(altered, observer, TrueDeal(game, observer)), 1);
       ++raised;
       first_speaker_raised += seat == game.FirstPlayer ? 1 : 0;
+      worthless_raised += worth == kPasse ? 1 : 0;
     }
     while (driver.Step(choices)) {
     }
   }
-  EXPECT_GT(raised, 25);
+  EXPECT_GT(raised, 100);
   EXPECT_GT(first_speaker_raised, 3);
+  EXPECT_GT(worthless_raised, 50);
 }
 
 }  // namespace
