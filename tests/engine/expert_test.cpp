@@ -179,6 +179,12 @@ TEST(CardAdvice, AskingLiftsAPlayableCardAndTheDealEndsAsIfNobodyHadAsked) {
         continue;
       const bool open = advised.view.Get(Control::SBConseilCarte).enabled;
       EXPECT_EQ(open, advised.view.Get(Control::menuConseilCarte).enabled);
+      // The card advised at an earlier turn went back down with South's card.
+      for (int slot = 1; slot <= 18; ++slot) {
+        if (game.Hands[game.HumanSeat][slot].InHand == 1) {
+          EXPECT_EQ(advised.view.Get(Control::Carte3D, slot).top, game.SouthCardTop[slot]);
+        }
+      }
       for (int again = 0; again < 3 && open; ++again) {
         CardAdviceClick(game);
         const int slot = game.AdvisedSlot;
