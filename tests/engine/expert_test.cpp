@@ -175,6 +175,11 @@ TEST(CardAdvice, AskingLiftsAPlayableCardAndTheDealEndsAsIfNobodyHadAsked) {
     Game& game = advised.game;
     int asked = 0;
     do {
+      if (!advised.view.Get(Control::SBConseilCarte).enabled) {
+        // The key pressed while the advice is closed lifts nothing.
+        CardAdviceClick(game);
+        EXPECT_EQ(game.AdvisedSlot, -1);
+      }
       if (!SouthToPlay(advised))
         continue;
       const bool open = advised.view.Get(Control::SBConseilCarte).enabled;
