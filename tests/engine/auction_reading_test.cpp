@@ -7,6 +7,7 @@
 #include "engine/deal_flow.h"
 #include "engine/hand_evaluation.h"
 #include "tests/support/deal_driver.h"
+#include "tests/support/every_turn.h"
 
 namespace zarvane {
 namespace {
@@ -34,36 +35,19 @@ HiddenDeal TrueDeal(const GameState& game, int observer) {
 // auction, whoever looks and however far the play has gone; and drawing more deals brings them
 // nearer to it than a single draw.
 TEST(AuctionReading, TheRealDealAgreesWithTheAuctionAndMoreDrawsComeNearer) {
-  std::mt19937 choices(8);
   Generator single{.GeneratorState = 77};
   Generator several{.GeneratorState = 77};
   long single_distance = 0;
   long several_distance = 0;
   int positions = 0;
-  for (int run = 0; run < 3; ++run) {
-    testing::DealDriver driver(1, 5'400'000 + 7'000 * run);
-    Game& game = driver.game;
-    game.options.AtLeastOneTaker = 1;
-    for (int deal = 0; deal < 3; ++deal) {
-      NewDeal(game, 0);
-      bool moving = true;
-      while (moving) {
-        if (driver.TurnPending()) {
-          for (int observer = 1; observer <= 4; ++observer) {
-            SCOPED_TRACE(::testing::Message() << "run " << run << " deal " << deal << " trick "
-                                              << game.TrickNumber << " observer " << observer);
-            EXPECT_EQ(AuctionDistance(game, observer, TrueDeal(game, observer)), 0);
-            single_distance +=
-                AuctionDistance(game, observer, DrawDealAfterAuction(game, observer, single, 1));
-            several_distance +=
-                AuctionDistance(game, observer, DrawDealAfterAuction(game, observer, several, 32));
-            ++positions;
-          }
-        }
-        moving = driver.Step(choices);
-      }
-    }
-  }
+  testing::LookAtEveryTurn(3, 3, 5'400'000, 7'000, 8, [&](const Game& game, int observer) {
+    EXPECT_EQ(AuctionDistance(game, observer, TrueDeal(game, observer)), 0);
+    single_distance +=
+        AuctionDistance(game, observer, DrawDealAfterAuction(game, observer, single, 1));
+    several_distance +=
+        AuctionDistance(game, observer, DrawDealAfterAuction(game, observer, several, 32));
+    ++positions;
+  });
   EXPECT_GT(positions, 500);
   EXPECT_GT(single_distance, 0);
   EXPECT_LT(2 * several_distance, single_distance);

@@ -15,6 +15,7 @@
 #include "engine/strategy/sampled_world.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_driver.h"
+#include "tests/support/every_turn.h"
 #include "tests/support/strategy_table.h"
 
 namespace zarvane {
@@ -77,29 +78,12 @@ void CheckDrawnDeal(const Game& game, int observer, Generator& random) {
 }
 
 TEST(Expert, EveryDrawnDealAgreesWithWhatTheSeatKnows) {
-  std::mt19937 choices(15);
   Generator random{.GeneratorState = 2026};
   int positions = 0;
-  for (int run = 0; run < 4; ++run) {
-    testing::DealDriver driver(1, 3'600'000 + 9'000 * run);
-    Game& game = driver.game;
-    game.options.AtLeastOneTaker = 1;
-    for (int deal = 0; deal < 2; ++deal) {
-      NewDeal(game, 0);
-      bool moving = true;
-      while (moving) {
-        if (driver.TurnPending()) {
-          for (int observer = 1; observer <= 4; ++observer) {
-            SCOPED_TRACE(::testing::Message() << "run " << run << " deal " << deal << " trick "
-                                              << game.TrickNumber << " observer " << observer);
-            CheckDrawnDeal(game, observer, random);
-            ++positions;
-          }
-        }
-        moving = driver.Step(choices);
-      }
-    }
-  }
+  testing::LookAtEveryTurn(4, 2, 3'600'000, 9'000, 15, [&](const Game& game, int observer) {
+    CheckDrawnDeal(game, observer, random);
+    ++positions;
+  });
   EXPECT_GT(positions, 2000);
 }
 
