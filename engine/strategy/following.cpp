@@ -325,18 +325,33 @@ int GiveHonours(const StrategyTurn& turn) {
   return 0;
 }
 
-// Throws the first honour, Roi down to Valet, found walking the suits from a drawn one; in the
-// first pass only when the drawn suit is one the taker is known void in.
-bool ThrowHonour(StrategyTurn& turn, bool first_pass) {
+// Rule 203's first pass, Roi down to Valet: only where the drawn suit is one the taker is known
+// void in, and then only the first honour of that value met walking the suits from there,
+// playable or not.
+bool ThrowHonourWhereTakerIsVoid(StrategyTurn& turn) {
   Game& game = turn.game;
   const int s = turn.S;
   for (int v : kHonoursDown) {
     const int r = RandomUpTo(game.random, 4);
-    if (first_pass && game.KnownVoid[s][game.Taker][r] != 1)
+    if (game.KnownVoid[s][game.Taker][r] != 1)
       continue;
+    const int held = WalkSuitsFrom(r, [&](int suit) { return Holds(game, s, suit, v); });
+    if (held != -1 && ChooseHeldCard(turn, held, v))
+      return true;
+  }
+  return false;
+}
+
+// Rule 203's second pass, Roi down to Valet: the first honour of each value that can be played,
+// walking the suits from a drawn one.
+bool ThrowAnyHonour(StrategyTurn& turn) {
+  Game& game = turn.game;
+  const int s = turn.S;
+  for (int v : kHonoursDown) {
+    const int r = RandomUpTo(game.random, 4);
     const int thrown = WalkSuitsFrom(r, [&](int suit) {
       // A master honour of a suit never opened stays while the taker has not shown three suits.
-      const bool kept = !first_pass && game.MasterCard[suit] == v && Holds(game, s, suit, v) &&
+      const bool kept = game.MasterCard[suit] == v && Holds(game, s, suit, v) &&
                         game.SuitOpening[suit] == 1 && TakerSuitsShown(game) < 3;
       return !kept && Holds(game, s, suit, v) && ChooseHeldCard(turn, suit, v);
     });
@@ -367,8 +382,8 @@ void Rule203ThrowOrKeepHonours(StrategyTurn& turn) {
       IsExcuse(LedCard(game)))
     return;
   if (GiveHonours(turn) == 1) {
-    if (!ThrowHonour(turn, true))
-      ThrowHonour(turn, false);
+    if (!ThrowHonourWhereTakerIsVoid(turn))
+      ThrowAnyHonour(turn);
   } else {
     KeepHonours(turn);
   }

@@ -192,6 +192,34 @@ TEST(Following, GivingWayPlaysTheLowestPlainCardAndATrumpOnlyWithoutOne) {
     ExpectDecision(c);
 }
 
+// Rule 203's first pass stops at the first suit, walking from the drawn one, where East holds
+// the honour, and tries that card alone: a Roi he cannot play there gives way to the next value,
+// not to the same value further along the walk.
+TEST(Following, OutOfTrumpsTheFirstPassTriesOnlyTheFirstHonourItsWalkMeets) {
+  const Cards honours = {Plain(kPique, 14), Plain(kCoeur, 14), Plain(kTrefle, 14),
+                         Plain(kCarreau, 14), Plain(kCarreau, 13)};
+  // Whatever the draw, the Roi de carreau goes only when the walk starts at diamonds; from any
+  // other suit the Roi met first cannot be played and the Dame de carreau goes instead.
+  int roi = 0;
+  int dame = 0;
+  for (std::uint32_t seed = 0; seed < 40; ++seed) {
+    StrategyTable t = DefenderOutOfTrumps(honours, Trump(21));
+    for (int s = kPique; s <= kCarreau; ++s)
+      t.game.KnownVoid[kEast][kNorth][s] = 1;
+    // A later round of diamonds, where no first-round rule puts an honour on.
+    t.game.SuitOpening[kCarreau] = 0;
+    t.game.random.GeneratorState = seed;
+    const Cards left = t.Decide(kEast);
+    ASSERT_EQ(left.size(), 1u) << "seed " << seed;
+    roi += SameCard(left.front(), Plain(kCarreau, 14));
+    dame += SameCard(left.front(), Plain(kCarreau, 13));
+    EXPECT_EQ(t.Panel(kEast), "203");
+  }
+  EXPECT_EQ(roi + dame, 40);
+  EXPECT_GT(roi, 0);
+  EXPECT_GT(dame, 2 * roi);
+}
+
 TEST(Following, ARoiOrARuffGoesOnTheTrickWhereItShouldWin) {
   const std::vector<Position> cases = {
       {"a defender's Dame over the taker's heart, rather than his lowest winning card",
