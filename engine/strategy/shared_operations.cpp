@@ -100,7 +100,8 @@ int TrickPositionOf(const GameState& game, int seat) {
 int TrickWinnerSoFar(const GameState& game, int seat) {
   int best = game.TrickLeader;
   int other = NextSeat(game.TrickLeader);
-  for (int n = 1; n < TrickPositionOf(game, seat); ++n, other = NextSeat(other)) {
+  // Only the seats between the leader and S: S's own empty place would beat a led Excuse.
+  for (int p = 2; p < TrickPositionOf(game, seat); ++p, other = NextSeat(other)) {
     if (Beats(game.TrickCards[other], game.TrickCards[best]))
       best = other;
   }

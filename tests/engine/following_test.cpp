@@ -220,6 +220,19 @@ TEST(Following, OutOfTrumpsTheFirstPassTriesOnlyTheFirstHonourItsWalkMeets) {
   EXPECT_GT(dame, 2 * roi);
 }
 
+// After an Excuse lead the second seat has nothing to beat but the Excuse, which any card does.
+TEST(Following, AfterAnExcuseLeadTheSecondSeatFacesOnlyTheExcuse) {
+  // The taker, out of trumps, under a defender's Excuse: no rule gives way, the draw decides.
+  StrategyTable t(kNorth,
+                  {{kNorth, NorthWithout(Join({SuitCards(kCoeur, {9, 5}), SuitCards(kTrefle, {3}),
+                                               SuitCards(kCarreau, {2})}))},
+                   {kEast, {Excuse()}},
+                   {kSouth, {Trump(1)}}});
+  t.Trick(kEast, {Excuse()});
+  EXPECT_GT(t.Decide(kNorth).size(), 1u);
+  EXPECT_EQ(t.Panel(kNorth), "");
+}
+
 TEST(Following, ARoiOrARuffGoesOnTheTrickWhereItShouldWin) {
   const std::vector<Position> cases = {
       {"a defender's Dame over the taker's heart, rather than his lowest winning card",

@@ -200,18 +200,41 @@ TEST(Strategy, ADefendersFirstTrumpLeadShowsHisLengthAndHisPartnersReturnTrumps)
   }
 }
 
-TEST(Strategy, AfterTheTakersExcuseLeadADefenderPlaysHighInASuitTheTakerLacks) {
-  for (int known_void : {0, 1}) {
-    StrategyTable t(kNorth, {{kNorth, {Excuse()}}, {kWest, SuitCards(kCoeur, {12, 7, 2})}});
+// Under the taker's Excuse the first defender is not yet winning: only the Excuse lies there.
+TEST(Strategy, AfterTheTakersExcuseLeadTheFirstDefenderPlaysToWinTheTrick) {
+  struct Case {
+    const char* name;
+    std::vector<Card> west;
+    int known_void;
+    Card played;
+    const char* rule;
+  };
+  // Full hands, so that no card of the pack's rest comes to West.
+  const std::vector<Card> small_trefles = SuitCards(kTrefle, {10, 9, 8, 7, 6, 5, 4, 3, 2});
+  const std::vector<Card> small_spades = SuitCards(kPique, {10, 9, 8, 7, 6, 5, 4, 3, 2});
+  const std::vector<Case> cases = {
+      {"high in a suit the taker lacks", SuitCards(kCoeur, {12, 7, 2}), 1, Plain(kCoeur, 12),
+       "172"},
+      {"his highest honour",
+       Join({SuitCards(kCoeur, {12, 7, 2}), SuitCards(kPique, {11, 3}), small_trefles,
+             SuitCards(kCarreau, {10, 9, 8, 7})}),
+       0, Plain(kCoeur, 12), "1"},
+      {"without an honour, his lowest trump above the Petit",
+       Join({SuitCards(kCoeur, {7, 2}), Trumps({20, 9, 4}), small_spades,
+             SuitCards(kTrefle, {10, 9, 8, 7})}),
+       0, Trump(4), "1"},
+      {"without an honour or a trump, the lowest card that wins",
+       Join({SuitCards(kCoeur, {7, 2}), small_spades, SuitCards(kTrefle, {10, 9, 8, 7, 6, 5}),
+             SuitCards(kCarreau, {1})}),
+       0, Plain(kCarreau, 1), "1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    StrategyTable t(kNorth, {{kNorth, {Excuse()}}, {kWest, c.west}, {kSouth, {Trump(1)}}});
     t.Trick(kNorth, {Excuse()});
-    t.game.KnownVoid[kWest][kNorth][kCoeur] = known_void;
-    const auto left = t.Decide(kWest);
-    if (known_void == 1) {
-      EXPECT_EQ(left, std::vector<Card>{Plain(kCoeur, 12)});
-      EXPECT_EQ(t.Panel(kWest), "172");
-    } else {
-      EXPECT_GT(left.size(), 1u);
-    }
+    t.game.KnownVoid[kWest][kNorth][kCoeur] = c.known_void;
+    EXPECT_EQ(t.Decide(kWest), std::vector<Card>{c.played});
+    EXPECT_EQ(t.Panel(kWest), c.rule);
   }
 }
 
