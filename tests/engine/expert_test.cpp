@@ -123,6 +123,18 @@ TEST(Expert, ASingleCardIsPlayedAtOnceAndLowCardsWithNothingOutsideBetweenCountO
   ASSERT_EQ(distinct.size(), 5u);
   EXPECT_TRUE(std::find(distinct.begin(), distinct.end(), t.SlotOf(kEast, Plain(kPique, 6))) !=
               distinct.end());
+
+  // A full hand at the first lead: its last card, the only diamond, is weighed too.
+  testing::StrategyTable full(
+      kNorth,
+      {{kEast,
+        testing::Join({testing::Trumps({20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5}),
+                       {Plain(kPique, 14), Plain(kCarreau, 1)}})}});
+  full.game.TrickLeader = kEast;
+  ComputePlayableCards(full.game, kEast);
+  ASSERT_EQ(full.SlotOf(kEast, Plain(kCarreau, 1)), 18);
+  const std::vector<int> first_lead = DistinctPlayableSlots(full.game, kEast);
+  EXPECT_EQ(first_lead.back(), 18);
 }
 
 // South's turn has come: his tick has run and he may click a card.
