@@ -280,16 +280,19 @@ TEST_F(LeadingRulesTest, DefenderPlaysWhereTheTakerCannotWinFromLevelThree) {
   game.FirstLeadPending[kWest] = 0;
   game.KnownNoTrump[kWest][kNorth] = 1;
   game.PetitHolder = kPlayed;
+  // Six times in a hundred the draw leaves him his trumps too.
   auto trump_leads = [this](int level) {
     int count = 0;
-    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
       const std::vector<Card> lead = Lead(level, seed);
       count += std::any_of(lead.begin(), lead.end(), IsTrump) ? 1 : 0;
     }
     return count;
   };
-  EXPECT_LE(trump_leads(3), 3);
-  EXPECT_EQ(trump_leads(2), 20);
+  const int at_level_3 = trump_leads(3);
+  EXPECT_GT(at_level_3, 2);
+  EXPECT_LE(at_level_3, 25);
+  EXPECT_EQ(trump_leads(2), 200);
 }
 
 TEST_F(LeadingRulesTest, FirstDefenderLeadsLowInTheTakersVoidFromLevelTwo) {

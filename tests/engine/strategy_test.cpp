@@ -170,6 +170,62 @@ TEST(Strategy, TheTakerHuntsThePetitWithHisTrumpsOnlyAtTheTopLevelAndWhenHeMeans
   }
 }
 
+// Once the taker has ruffed with the Petit, a defender who leads returns trumps about half the
+// time in the first eight tricks and four times in five after them.
+TEST(Strategy, AfterTheTakersPetitRuffADefenderLeadsTrumpsMoreOftenLateInTheDeal) {
+  const auto west =
+      Join({Trumps({15, 9, 6}), SuitCards(kPique, {9, 8, 7}), SuitCards(kCoeur, {9, 8, 7}),
+            SuitCards(kTrefle, {9, 8, 7, 6}), SuitCards(kCarreau, {9, 8, 7, 6, 5})});
+  auto share_of_trump_leads = [&west](int trick) {
+    constexpr int kTrials = 300;
+    int trumps_only = 0;
+    for (int trial = 1; trial <= kTrials; ++trial) {
+      StrategyTable t(kNorth, {{kWest, west}, {kSouth, {Trump(1)}}});
+      t.game.FirstLeadPending[kWest] = 0;
+      t.game.TakerPetitCut = 0;
+      t.game.TrickNumber = trick;
+      t.Trick(kWest, {});
+      t.game.random.GeneratorState = 2'654'435'761u * static_cast<std::uint32_t>(trial);
+      const auto left = t.Decide(kWest);
+      trumps_only += std::all_of(left.begin(), left.end(), IsTrump) ? 1 : 0;
+    }
+    return static_cast<double>(trumps_only) / kTrials;
+  };
+  EXPECT_NEAR(share_of_trump_leads(8), 0.49, 0.1);
+  EXPECT_NEAR(share_of_trump_leads(9), 0.79, 0.08);
+}
+
+// The taker with nine trumps and the Petit leads his sixth trump on his first lead when his
+// longest suit holds its Roi, or its Dame with its Cavalier.
+TEST(Strategy, TheTakerLeadsLongTrumpsOnlyWithTheTopOfALongSuit) {
+  struct Case {
+    const char* name;
+    std::vector<Card> hearts;
+    bool leads_trump;
+  };
+  const std::vector<Case> cases = {
+      {"the Roi", SuitCards(kCoeur, {14, 9, 8, 7, 6}), true},
+      {"the Dame and the Cavalier", SuitCards(kCoeur, {13, 12, 8, 7, 6}), true},
+      {"the Dame alone", SuitCards(kCoeur, {13, 9, 8, 7, 6}), false},
+      {"no honour", SuitCards(kCoeur, {10, 9, 8, 7, 6}), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto north = Join(
+        {Trumps({20, 19, 18, 17, 16, 15, 14, 13, 1}), c.hearts, SuitCards(kTrefle, {5, 4, 3, 2})});
+    StrategyTable t(kNorth, {{kNorth, north}});
+    ASSERT_EQ(t.game.ChosenSuit[kNorth], kCoeur);
+    t.Trick(kNorth, {});
+    const auto left = t.Decide(kNorth);
+    if (c.leads_trump) {
+      EXPECT_EQ(left, std::vector<Card>{Trump(15)});
+      EXPECT_EQ(t.Panel(kNorth), "182");
+    } else {
+      EXPECT_NE(t.Panel(kNorth), "182");
+    }
+  }
+}
+
 TEST(Strategy, ADefendersFirstTrumpLeadShowsHisLengthAndHisPartnersReturnTrumps) {
   const auto west = Join({Trumps({11, 4, 2}), SuitCards(kCarreau, {9})});
   {
