@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSet>
@@ -158,6 +159,24 @@ class UiPartsTest : public QObject {
     UseToolkitLanguage(1);
     QVERIFY(CardFaces().Face(QStringLiteral("COEUR13"), size).toImage() != english_queen);
     QCOMPARE(CardFaces().Face(QStringLiteral("COEUR5"), size).toImage(), english_five);
+
+    // The deductions panel of the game window reads the letters of the faces it sits beside.
+    for (const int language : {1, 2}) {
+      testing::OpenedGame opened;
+      QTest::mouseClick(language == 1 ? opened.splash()->PanelStartFrench()
+                                      : opened.splash()->PanelStartEnglish(),
+                        Qt::LeftButton);
+      for (int suit = kPique; suit <= kCarreau; ++suit) {
+        for (int value = 14; value >= 11; --value) {
+          const auto* cell = qobject_cast<QLabel*>(
+              opened.view().Widget(Control::HonourCell, (suit - 1) * 4 + 15 - value));
+          QVERIFY(cell);
+          const QString face = FaceName(Card{value, suit, 1});
+          QCOMPARE(cell->text(), QString(IndexLetter(CardFaceResource(face, language))));
+        }
+      }
+    }
+    UseToolkitLanguage(1);
   }
 
   // The quit question of a game opened in French answers "Oui" / "Non", in English "Yes" / "No":
