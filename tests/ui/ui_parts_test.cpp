@@ -221,6 +221,34 @@ class UiPartsTest : public QObject {
     game.HelpFile = "/opt/zarvane/zarvaneus.hlp";
     QCOMPARE(HelpFilePath(game), QStringLiteral("/opt/zarvane/zarvaneus.hlp"));
   }
+
+  // The table of keys in each help document names every key of the game window's commands,
+  // and no key the window does not have.
+  void helpKeyTablesMatchTheCommands() {
+    testing::OpenedGame opened;
+    QSet<QString> keys;
+    for (const QAction* action : opened.game_window()->findChildren<QAction*>()) {
+      const QString key = action->shortcut().toString(QKeySequence::PortableText);
+      if (!key.isEmpty())
+        keys.insert(key);
+    }
+    QVERIFY(keys.contains(QStringLiteral("F11")));
+    static const QRegularExpression cell(QStringLiteral("<td>(F[0-9]+)</td>"));
+    for (const auto& [name, anchor] :
+         {std::pair{"/zarvanefr.hlp", "touches"}, std::pair{"/zarvaneus.hlp", "keys"}}) {
+      QFile file(QStringLiteral(ZARVANE_HELP_DIR) + QString::fromLatin1(name));
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QString text = QString::fromUtf8(file.readAll());
+      const int start = text.indexOf(QStringLiteral("<a name=\"%1\">").arg(QLatin1String(anchor)));
+      QVERIFY2(start >= 0, name);
+      const QString section =
+          text.mid(start, text.indexOf(QStringLiteral("</table>"), start) - start);
+      QSet<QString> listed;
+      for (const auto& match : cell.globalMatch(section))
+        listed.insert(match.captured(1));
+      QCOMPARE(listed, keys);
+    }
+  }
 };
 
 }  // namespace zarvane
