@@ -2,13 +2,15 @@
 # Installs the build into a temporary prefix as a package would, checks every installed file,
 # validates the desktop entry and the AppStream metadata, then starts the installed game
 # offscreen from another folder with the probe plugin, which reports what the player sees.
-#   install_test.sh CMAKE BUILD_DIR PROBE_PLUGIN_DIR BINDIR DATADIR
+#   install_test.sh CMAKE BUILD_DIR PROBE_PLUGIN_DIR BINDIR DATADIR MANDIR VERSION
 set -euo pipefail
 cmake=$1
 build=$2
 plugins=$3
 bindir=$4
 datadir=$5
+mandir=$6
+version=$7
 app_id=org.zarvane.Zarvane
 
 work=$(mktemp -d)
@@ -23,6 +25,8 @@ fail() {
 
 expected=(
   "$bindir/Zarvane98"
+  "$datadir/doc/zarvane/changelog.gz"
+  "$datadir/doc/zarvane/copyright"
   "$datadir/zarvane/zarvanefr.hlp"
   "$datadir/zarvane/zarvaneus.hlp"
   "$datadir/applications/$app_id.desktop"
@@ -34,6 +38,23 @@ if [ "$installed" != "$(printf '%s\n' "${expected[@]}" | sort)" ]; then
   fail "installed files differ from the expected ones:"$'\n'"$installed"
 fi
 [ -x "$prefix/$bindir/Zarvane98" ] || fail "the program is not executable"
+
+# The changelog is the one of this version, compressed with no time stamp (bytes 4 to 7 of
+# the gzip header), so two builds of one source give the same package.
+doc=$prefix/$datadir/doc/zarvane
+gzip -t "$doc/changelog.gz" || fail "changelog.gz is no gzip file"
+[ "$(od -An -tx1 -j4 -N4 "$doc/changelog.gz" | tr -d ' ')" = 00000000 ] ||
+  fail "changelog.gz keeps a time stamp"
+logged=$(gzip -dc "$doc/changelog.gz" | dpkg-parsechangelog -l- -SVersion)
+[ "$logged" = "$version" ] || fail "the changelog's latest version is $logged, not $version"
+# The machine-readable copyright names the licence the AppStream metadata declares.
+head -n 1 "$doc/copyright" |
+  grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
+  fail "copyright is not in the machine-readable format"
+grep -A2 -x "Files: \*" "$doc/copyright" | grep -qx "License: GPL-3+" ||
+  fail "copyright does not give the program's licence"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" \
+  "$prefix/$datadir/metainfo/$app_id.metainfo.xml" || fail "AppStream project licence"
 
 desktop=$prefix/$datadir/applications/$app_id.desktop
 desktop-file-validate "$desktop" || fail "desktop entry"
