@@ -6,11 +6,6 @@ namespace zarvane {
 
 namespace {
 
-// Honour cell c (1..4: R, D, C, V) of a suit column.
-int HonourCellIndex(int suit, int c) {
-  return (suit - 1) * 4 + c;
-}
-
 std::string NumberOrDash(int value, int dash_when) {
   return value == dash_when ? std::string("-") : std::to_string(value);
 }

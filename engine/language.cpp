@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "engine/deductions.h"
 #include "engine/options_flow.h"
 #include "settings/help_file.h"
 #include "settings/texts.h"
@@ -37,6 +38,14 @@ void FillNameLists(Game& game) {
   game.AdviceWord = Pick(game.Language, kAdviceWord);
 }
 
+void NameHonourCells(Game& game) {
+  for (int suit = kPique; suit <= kCarreau; ++suit) {
+    for (int c = 1; c <= 4; ++c)
+      game.view.SetText(Control::HonourCell, HonourCellIndex(suit, c),
+                        Pick(game.Language, kHonourLetters[c - 1]));
+  }
+}
+
 constexpr Control kBidButtons[] = {Control::ButtonPasse, Control::ButtonPrise, Control::ButtonGarde,
                                    Control::ButtonGardeSans, Control::ButtonGardeContre};
 
@@ -62,6 +71,7 @@ void SetLanguageTexts(Game& game) {
     PushTexts(game, MenuCaptions(), TextKind::Caption);
     PushTexts(game, ButtonHints(), TextKind::Hint);
     PushTexts(game, ButtonCaptions(), TextKind::Caption);
+    NameHonourCells(game);
   }
   for (int bid = kPasse; bid <= kGardeContre; ++bid)
     view.SetText(kBidButtons[bid], 0, game.BidNames[bid]);

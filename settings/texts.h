@@ -57,6 +57,14 @@ inline constexpr std::array<Bilingual, 5> kLevelNames = {{
     {"Expert", "Expert"},
 }};
 inline constexpr Bilingual kAdviceWord = {"Conseil", "Advice"};
+// The deductions panel names the king, queen, knight and jack as the card faces of the
+// language do.
+inline constexpr std::array<Bilingual, 4> kHonourLetters = {{
+    {"R", "K"},
+    {"D", "Q"},
+    {"C", "C"},
+    {"V", "J"},
+}};
 // Between the advice word and the advised bid on evMaMain.
 inline constexpr std::string_view kAdviceSeparator = ": ";
 

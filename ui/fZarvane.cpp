@@ -282,14 +282,14 @@ void TfrmZarvane::CreateDeductionsPanel() {
 void TfrmZarvane::CreateDeductionCells() {
   const Control images[4] = {Control::ImagePique, Control::ImageCoeur, Control::ImageTrefle,
                              Control::ImageCarreau};
-  const char* honours[4] = {"R", "D", "C", "V"};
   const int gap = CellGap(layout());
   // Type size 12, in points like the bid bubbles' sizes.
   const QFont font = DesignFont(layout(), kSans, PointsToDesignPixels(12), true);
   for (int suit = 1; suit <= 4; ++suit) {
     const QRect image = view_.Widget(images[suit - 1])->geometry();
     for (int c = 1; c <= 4; ++c) {
-      auto* cell = new QLabel(QString::fromLatin1(honours[c - 1]), deductions_);
+      // Lettered by the language step, like the card faces.
+      auto* cell = new QLabel(deductions_);
       cell->setGeometry(image.left(), image.top() + c * (image.height() + gap), image.width(),
                         image.height());
       cell->setAlignment(Qt::AlignCenter);

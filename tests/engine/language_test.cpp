@@ -93,6 +93,23 @@ TEST(LanguageTest, TheWordingsKeepTheirAccentsAndTheirTypos) {
   EXPECT_EQ(french.Text(Control::PanelEcart), "L'ECART");
 }
 
+// The deductions panel names the honours like the card faces: R, D, C, V in the French game,
+// K, Q, C, J in the English one, in every suit column, king at the top.
+TEST(LanguageTest, TheHonourCellsReadLikeTheCourtCardsOfTheLanguage) {
+  for (const auto& [language, letters] :
+       {std::pair{kFrench, "RDCV"}, std::pair{kEnglish, "KQCJ"}}) {
+    FakeTableView view;
+    Game game{view};
+    ChooseLanguage(game, language);
+    for (int suit = 1; suit <= 4; ++suit) {
+      for (int c = 1; c <= 4; ++c)
+        EXPECT_EQ(view.Get(Control::HonourCell, (suit - 1) * 4 + c).text,
+                  std::string(1, letters[c - 1]))
+            << "language " << language << " suit " << suit << " cell " << c;
+    }
+  }
+}
+
 TEST(LanguageTest, AChosenLanguageFillsTheListsTheQuestionsTheHelpFileAndTheBidButtons) {
   FakeTableView view;
   Game game{view};

@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSet>
@@ -158,6 +159,24 @@ class UiPartsTest : public QObject {
     UseToolkitLanguage(1);
     QVERIFY(CardFaces().Face(QStringLiteral("COEUR13"), size).toImage() != english_queen);
     QCOMPARE(CardFaces().Face(QStringLiteral("COEUR5"), size).toImage(), english_five);
+
+    // The deductions panel of the game window reads the letters of the faces it sits beside.
+    for (const int language : {1, 2}) {
+      testing::OpenedGame opened;
+      QTest::mouseClick(language == 1 ? opened.splash()->PanelStartFrench()
+                                      : opened.splash()->PanelStartEnglish(),
+                        Qt::LeftButton);
+      for (int suit = kPique; suit <= kCarreau; ++suit) {
+        for (int value = 14; value >= 11; --value) {
+          const auto* cell = qobject_cast<QLabel*>(
+              opened.view().Widget(Control::HonourCell, (suit - 1) * 4 + 15 - value));
+          QVERIFY(cell);
+          const QString face = FaceName(Card{value, suit, 1});
+          QCOMPARE(cell->text(), QString(IndexLetter(CardFaceResource(face, language))));
+        }
+      }
+    }
+    UseToolkitLanguage(1);
   }
 
   // The quit question of a game opened in French answers "Oui" / "Non", in English "Yes" / "No":
@@ -201,6 +220,34 @@ class UiPartsTest : public QObject {
     QCOMPARE(HelpFilePath(game), QStringLiteral("/opt/zarvane/zarvanefr.hlp"));
     game.HelpFile = "/opt/zarvane/zarvaneus.hlp";
     QCOMPARE(HelpFilePath(game), QStringLiteral("/opt/zarvane/zarvaneus.hlp"));
+  }
+
+  // The table of keys in each help document names every key of the game window's commands,
+  // and no key the window does not have.
+  void helpKeyTablesMatchTheCommands() {
+    testing::OpenedGame opened;
+    QSet<QString> keys;
+    for (const QAction* action : opened.game_window()->findChildren<QAction*>()) {
+      const QString key = action->shortcut().toString(QKeySequence::PortableText);
+      if (!key.isEmpty())
+        keys.insert(key);
+    }
+    QVERIFY(keys.contains(QStringLiteral("F11")));
+    static const QRegularExpression cell(QStringLiteral("<td>(F[0-9]+)</td>"));
+    for (const auto& [name, anchor] :
+         {std::pair{"/zarvanefr.hlp", "touches"}, std::pair{"/zarvaneus.hlp", "keys"}}) {
+      QFile file(QStringLiteral(ZARVANE_HELP_DIR) + QString::fromLatin1(name));
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QString text = QString::fromUtf8(file.readAll());
+      const int start = text.indexOf(QStringLiteral("<a name=\"%1\">").arg(QLatin1String(anchor)));
+      QVERIFY2(start >= 0, name);
+      const QString section =
+          text.mid(start, text.indexOf(QStringLiteral("</table>"), start) - start);
+      QSet<QString> listed;
+      for (const auto& match : cell.globalMatch(section))
+        listed.insert(match.captured(1));
+      QCOMPARE(listed, keys);
+    }
   }
 };
 
