@@ -6,8 +6,6 @@
 #include <climits>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,21 +20,12 @@ namespace zarvane {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Bytes;
 using testing::FakeTableView;
+using testing::ReadFileBytes;
 using testing::TempFolder;
-using Bytes = std::vector<std::uint8_t>;
+using testing::WriteFileBytes;
 using Names = std::vector<std::string>;
-
-Bytes ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const fs::path& path, const Bytes& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-}
 
 // clang-format off
 const Bytes kDefaultFile = {
@@ -48,7 +37,7 @@ const Bytes kDefaultFile = {
 struct OptionsTest : ::testing::Test {
   OptionsTest() { game.OptionsPath = file.string(); }
 
-  Bytes FileBytes() const { return ReadBytes(file); }
+  Bytes FileBytes() const { return ReadFileBytes(file); }
   std::vector<Control> Ticked(std::initializer_list<Control> group) {
     std::vector<Control> ticked;
     for (Control c : group) {
@@ -295,7 +284,7 @@ TEST_F(OptionsTest, TheColourDialogStartsOnTheCurrentColourAndACancelStillWrites
 
 TEST_F(OptionsTest, ShortLongAndGarbledFilesAreMendedFieldByFieldAndRepairedByTheNextWrite) {
   // Ten bytes: the level, the colour and half of the force option.
-  WriteBytes(file, {1, 0, 0, 0, 0x11, 0x22, 0x33, 0, 5, 0});
+  WriteFileBytes(file, {1, 0, 0, 0, 0x11, 0x22, 0x33, 0, 5, 0});
   ReadOptions(game);
   Options expected{.Level = 1, .BackgroundColour = 0x332211};
   EXPECT_EQ(game.options, expected);
@@ -318,7 +307,7 @@ TEST_F(OptionsTest, ShortLongAndGarbledFilesAreMendedFieldByFieldAndRepairedByTh
 
   // Out of range everywhere but in the totals, which take any value.
   // clang-format off
-  WriteBytes(file, {99, 0, 0, 0,  0, 0, 0, 0x7F,  0xFF, 0xFF, 0xFF, 0xFF,  6, 0, 0, 0,  9, 0, 0, 0,
+  WriteFileBytes(file, {99, 0, 0, 0,  0, 0, 0, 0x7F,  0xFF, 0xFF, 0xFF, 0xFF,  6, 0, 0, 0,  9, 0, 0, 0,
                     2, 0xFF, 7, 3,
                     0x34, 0x12, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0x80});
   // clang-format on
@@ -333,13 +322,13 @@ TEST_F(OptionsTest, ShortLongAndGarbledFilesAreMendedFieldByFieldAndRepairedByTh
   Bytes longer = kDefaultFile;
   longer[12] = 5;
   longer.insert(longer.end(), {1, 2, 3});
-  WriteBytes(file, longer);
+  WriteFileBytes(file, longer);
   ReadOptions(game);
   EXPECT_EQ(game.CardTimerInterval, 1);
   WriteOptions(game);
   EXPECT_EQ(FileBytes(), Bytes(longer.begin(), longer.begin() + 40));
 
-  WriteBytes(file, {});
+  WriteFileBytes(file, {});
   game.options.Level = 2;
   ReadOptions(game);
   EXPECT_EQ(game.options, Options{});
@@ -410,7 +399,7 @@ void RunEveryWritingCommand(Game& game, FakeTableView& view) {
 TEST_F(OptionsTest, AnUnreadableFileIsToldOnceAndNoCommandReplacesIt) {
   Bytes kept = kDefaultFile;
   kept[24] = 0x99;  // South's total, 153
-  WriteBytes(file, kept);
+  WriteFileBytes(file, kept);
   fs::permissions(file, fs::perms::none);
   fs::permissions(folder.path(), fs::perms::all);  // the folder stays writable
   {
@@ -514,7 +503,7 @@ TEST_F(OptionsTest, QuittingWritesTheTotalsBeforeTheQuestionAndClosingTheFrameWr
   EXPECT_TRUE(quit_view.file_there_when_asked);
   EXPECT_EQ(quit_view.asked, Names{"Do you really want to quit ?"});
   EXPECT_TRUE(quit_view.informed.empty());
-  EXPECT_EQ(DecodeOptions(ReadBytes(file)).Scores[2], 75);
+  EXPECT_EQ(DecodeOptions(ReadFileBytes(file)).Scores[2], 75);
 
   fs::remove(file);
   quit_view.answers = {true};
@@ -525,7 +514,7 @@ TEST_F(OptionsTest, QuittingWritesTheTotalsBeforeTheQuestionAndClosingTheFrameWr
   quitter.options.Scores[4] = -12;
   WindowClosed(quitter);
   EXPECT_EQ(quit_view.asked.size(), 2u);
-  EXPECT_EQ(DecodeOptions(ReadBytes(file)).Scores[4], -12);
+  EXPECT_EQ(DecodeOptions(ReadFileBytes(file)).Scores[4], -12);
 }
 
 }  // namespace
