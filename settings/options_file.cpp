@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <filesystem>
 
@@ -131,7 +130,7 @@ ReadStatus ReadOptionsFile(const std::string& path, Options& options) {
 }
 
 std::optional<std::string> MoveDamagedFileAside(const std::string& path) {
-  for (int copy = 1; copy < INT_MAX; ++copy) {
+  for (int copy = 1;; ++copy) {
     const std::string aside =
         path + ".damaged" + (copy == 1 ? std::string() : "." + std::to_string(copy));
     // Not a look first and a rename after: a file that takes the name in between would be
@@ -141,7 +140,6 @@ std::optional<std::string> MoveDamagedFileAside(const std::string& path) {
     if (errno != EEXIST)
       return std::nullopt;
   }
-  return std::nullopt;
 }
 
 }  // namespace zarvane
