@@ -480,6 +480,13 @@ TEST_F(OptionsTest, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
   SetCardSpeed(game, 2);
   EXPECT_EQ(FileBytes()[12], 2);
   EXPECT_EQ(folder.Contents(), Names{"options98"});
+
+  // Bytes that could not be made to last (a device that cannot sync them) replace nothing.
+  fs::create_symlink("/dev/null", folder.path() / "options98.tmp");
+  SetCardSpeed(game, 5);
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file)));
+  EXPECT_EQ(FileBytes()[12], 2);
+  EXPECT_EQ(folder.Contents(), Names{"options98"});
 }
 
 TEST_F(OptionsTest, ResettingTheTotalsAsksFirstAndWritesZeroes) {
