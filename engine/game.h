@@ -42,12 +42,14 @@ struct Game : GameState {
   std::string ProgramFolder;
   // The options file: "options" and the version text, in the current working folder.
   std::string OptionsPath{kOptionsFileName};
-  // A file that exists but cannot be read may hold the player's totals: it is never replaced
-  // in that run, and the game plays on from memory.
+  // A file that exists but cannot be read, or a damaged one that cannot be moved aside, may
+  // hold the player's totals: it is never replaced in that run, and the game plays on from
+  // memory.
   bool OptionsFileLeftAlone = false;
-  // A trouble with the file is told to the player once a run, in the chosen language: a
-  // trouble met before the choice waits for it.
+  // A trouble with the file is told to the player once a run, in the chosen language, with
+  // the path of the file it is about: a trouble met before the choice waits for it.
   const Bilingual* OptionsFileTroublePending = nullptr;
+  std::string OptionsFileTroublePath;
   bool OptionsFileTroubleShown = false;
 
   // Derived from the options by ApplyOptions.

@@ -84,7 +84,7 @@ void ChooseLanguage(Game& game, int language) {
   SetLanguageTexts(game);
   ApplyOptions(game);
   if (game.OptionsFileTroublePending != nullptr)
-    ReportOptionsFileTrouble(game, *game.OptionsFileTroublePending);
+    ReportOptionsFileTrouble(game, *game.OptionsFileTroublePending, game.OptionsFileTroublePath);
 }
 
 }  // namespace zarvane

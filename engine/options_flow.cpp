@@ -93,20 +93,27 @@ void WriteOptions(Game& game) {
   if (game.OptionsFileLeftAlone)
     return;
   if (!WriteOptionsFile(game.OptionsPath, game.options))
-    ReportOptionsFileTrouble(game, kOptionsFileUnwritable);
+    ReportOptionsFileTrouble(game, kOptionsFileUnwritable, game.OptionsPath);
 }
 
 void ReadOptions(Game& game) {
   ReadStatus status = ReadOptionsFile(game.OptionsPath, game.options);
+  // A damaged file goes aside whole and the game starts afresh, as in an empty folder.
+  if (status == ReadStatus::Damaged) {
+    if (const auto aside = MoveDamagedFileAside(game.OptionsPath)) {
+      ReportOptionsFileTrouble(game, kOptionsFileDamaged, *aside);
+      status = ReadStatus::Missing;
+    }
+  }
   if (status == ReadStatus::Missing) {
     SetDefaultOptions(game);
     status = ReadOptionsFile(game.OptionsPath, game.options);
   }
-  // A faulty file was mended field by field on reading; the next write repairs it on disk.
-  // One that could not be read at all is kept from every write of this run.
-  if (status == ReadStatus::Unreadable) {
+  // A file that could not be read, or could not be moved aside, is kept from every write of
+  // this run.
+  if (status == ReadStatus::Unreadable || status == ReadStatus::Damaged) {
     game.OptionsFileLeftAlone = true;
-    ReportOptionsFileTrouble(game, kOptionsFileUnreadable);
+    ReportOptionsFileTrouble(game, kOptionsFileUnreadable, game.OptionsPath);
   }
   ApplyOptions(game);
 }
@@ -202,12 +209,14 @@ void WindowClosed(Game& game) {
   WriteOptions(game);
 }
 
-void ReportOptionsFileTrouble(Game& game, const Bilingual& trouble) {
+void ReportOptionsFileTrouble(Game& game, const Bilingual& trouble, const std::string& path) {
   if (game.OptionsFileTroubleShown)
     return;
   if (!LanguageChosen(game)) {
-    if (game.OptionsFileTroublePending == nullptr)
+    if (game.OptionsFileTroublePending == nullptr) {
       game.OptionsFileTroublePending = &trouble;
+      game.OptionsFileTroublePath = path;
+    }
     return;
   }
   game.OptionsFileTroublePending = nullptr;
@@ -216,8 +225,8 @@ void ReportOptionsFileTrouble(Game& game, const Bilingual& trouble) {
   message += '\n';
   // The whole path: a game started from a desktop menu runs in a folder the player never chose.
   std::error_code error;
-  const std::filesystem::path where = std::filesystem::absolute(game.OptionsPath, error);
-  message += error ? game.OptionsPath : where.lexically_normal().string();
+  const std::filesystem::path where = std::filesystem::absolute(path, error);
+  message += error ? path : where.lexically_normal().string();
   game.view.Inform(message);
 }
 

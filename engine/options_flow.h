@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "engine/game.h"
 
 namespace zarvane {
@@ -30,8 +32,8 @@ bool QuitRequested(Game& game);
 // The window closed by its frame: the totals still reach the file.
 void WindowClosed(Game& game);
 
-// Tells the player, once a run, what went wrong with the options file; before a language is
-// chosen the message waits, and ChooseLanguage delivers it.
-void ReportOptionsFileTrouble(Game& game, const Bilingual& trouble);
+// Tells the player, once a run, what went wrong with the options file, naming the file at
+// `path`; before a language is chosen the message waits, and ChooseLanguage delivers it.
+void ReportOptionsFileTrouble(Game& game, const Bilingual& trouble, const std::string& path);
 
 }  // namespace zarvane

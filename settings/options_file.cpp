@@ -1,11 +1,11 @@
 #include "settings/options_file.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <optional>
 
 namespace zarvane {
 
@@ -25,34 +25,29 @@ constexpr std::size_t kScoresAt = 24;  // South, East, North, West, four bytes e
 
 using FileBytes = std::array<std::uint8_t, kOptionsFileSize>;
 
+constexpr std::size_t ScoreAt(int seat) {
+  return kScoresAt + 4 * static_cast<std::size_t>(seat - 1);
+}
+
 void PutInt32(FileBytes& bytes, std::size_t at, std::int32_t value) {
   const auto bits = static_cast<std::uint32_t>(value);
   for (std::size_t k = 0; k < 4; ++k)
     bytes[at + k] = static_cast<std::uint8_t>(bits >> (8 * k));
 }
 
-std::optional<std::int64_t> GetInt32(std::span<const std::uint8_t> bytes, std::size_t at) {
-  if (bytes.size() < at + 4)
-    return std::nullopt;
+std::int32_t GetInt32(std::span<const std::uint8_t> bytes, std::size_t at) {
   std::uint32_t bits = 0;
   for (std::size_t k = 0; k < 4; ++k)
     bits |= static_cast<std::uint32_t>(bytes[at + k]) << (8 * k);
   return static_cast<std::int32_t>(bits);
 }
 
-std::optional<std::int64_t> GetByte(std::span<const std::uint8_t> bytes, std::size_t at) {
-  if (bytes.size() < at + 1)
-    return std::nullopt;
-  return bytes[at];
-}
-
-// The field keeps its default unless the file holds a value in range for it.
-template <typename Field>
-void Take(std::optional<std::int64_t> stored, ValueRange range, Field& field, bool& mended) {
-  if (stored && range.Contains(*stored))
-    field = static_cast<Field>(*stored);
-  else
-    mended = true;
+bool InRange(const Options& o) {
+  return kLevelRange.Contains(o.Level) && kColourRange.Contains(o.BackgroundColour) &&
+         kForceOptionRange.Contains(o.ForceOption) && kCardSpeedRange.Contains(o.CardSpeed) &&
+         kTrickWaitRange.Contains(o.TrickWait) && kFlagRange.Contains(o.BidAdvice) &&
+         kFlagRange.Contains(o.ShowDealPoints) && kFlagRange.Contains(o.ShowDeductions) &&
+         kFlagRange.Contains(o.AtLeastOneTaker);
 }
 
 }  // namespace
@@ -69,30 +64,27 @@ std::array<std::uint8_t, kOptionsFileSize> EncodeOptions(const Options& options)
   bytes[kShowDeductionsAt] = options.ShowDeductions;
   bytes[kAtLeastOneTakerAt] = options.AtLeastOneTaker;
   for (int seat = 1; seat <= 4; ++seat)
-    PutInt32(bytes, kScoresAt + 4 * static_cast<std::size_t>(seat - 1), options.Scores[seat]);
+    PutInt32(bytes, ScoreAt(seat), options.Scores[seat]);
   return bytes;
 }
 
-Options DecodeOptions(std::span<const std::uint8_t> bytes, bool* mended) {
-  const auto head = bytes.first(std::min(bytes.size(), kOptionsFileSize));
-  constexpr ValueRange kAnyTotal{INT32_MIN, INT32_MAX};
+std::optional<Options> DecodeOptions(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() != kOptionsFileSize)
+    return std::nullopt;
   Options options;
-  bool any_mended = false;
-  Take(GetInt32(head, kLevelAt), kLevelRange, options.Level, any_mended);
-  Take(GetInt32(head, kColourAt), kColourRange, options.BackgroundColour, any_mended);
-  Take(GetInt32(head, kForceOptionAt), kForceOptionRange, options.ForceOption, any_mended);
-  Take(GetInt32(head, kCardSpeedAt), kCardSpeedRange, options.CardSpeed, any_mended);
-  Take(GetInt32(head, kTrickWaitAt), kTrickWaitRange, options.TrickWait, any_mended);
-  Take(GetByte(head, kBidAdviceAt), kFlagRange, options.BidAdvice, any_mended);
-  Take(GetByte(head, kShowDealPointsAt), kFlagRange, options.ShowDealPoints, any_mended);
-  Take(GetByte(head, kShowDeductionsAt), kFlagRange, options.ShowDeductions, any_mended);
-  Take(GetByte(head, kAtLeastOneTakerAt), kFlagRange, options.AtLeastOneTaker, any_mended);
-  for (int seat = 1; seat <= 4; ++seat) {
-    const std::size_t at = kScoresAt + 4 * static_cast<std::size_t>(seat - 1);
-    Take(GetInt32(head, at), kAnyTotal, options.Scores[seat], any_mended);
-  }
-  if (mended != nullptr)
-    *mended = any_mended;
+  options.Level = GetInt32(bytes, kLevelAt);
+  options.BackgroundColour = GetInt32(bytes, kColourAt);
+  options.ForceOption = GetInt32(bytes, kForceOptionAt);
+  options.CardSpeed = GetInt32(bytes, kCardSpeedAt);
+  options.TrickWait = GetInt32(bytes, kTrickWaitAt);
+  options.BidAdvice = bytes[kBidAdviceAt];
+  options.ShowDealPoints = bytes[kShowDealPointsAt];
+  options.ShowDeductions = bytes[kShowDeductionsAt];
+  options.AtLeastOneTaker = bytes[kAtLeastOneTakerAt];
+  for (int seat = 1; seat <= 4; ++seat)
+    options.Scores[seat] = GetInt32(bytes, ScoreAt(seat));
+  if (!InRange(options))
+    return std::nullopt;
   return options;
 }
 
@@ -112,7 +104,7 @@ bool WriteOptionsFile(const std::string& path, const Options& options) {
   return false;
 }
 
-ReadStatus ReadOptionsFile(const std::string& path, Options& options, bool* mended) {
+ReadStatus ReadOptionsFile(const std::string& path, Options& options) {
   std::error_code error;
   const std::filesystem::file_type type = std::filesystem::status(path, error).type();
   if (type == std::filesystem::file_type::not_found)
@@ -123,14 +115,31 @@ ReadStatus ReadOptionsFile(const std::string& path, Options& options, bool* mend
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr)
     return ReadStatus::Unreadable;
-  FileBytes bytes{};
+  // One byte more than the file's size, to tell a longer file from a whole one.
+  std::array<std::uint8_t, kOptionsFileSize + 1> bytes{};
   const std::size_t count = std::fread(bytes.data(), 1, bytes.size(), file);
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
   if (failed)
     return ReadStatus::Unreadable;
-  options = DecodeOptions(std::span<const std::uint8_t>(bytes.data(), count), mended);
+  const auto decoded = DecodeOptions(std::span<const std::uint8_t>(bytes.data(), count));
+  if (!decoded)
+    return ReadStatus::Damaged;
+  options = *decoded;
   return ReadStatus::Ok;
+}
+
+std::optional<std::string> MoveDamagedFileAside(const std::string& path) {
+  for (int copy = 1;; ++copy) {
+    const std::string aside =
+        path + ".damaged" + (copy == 1 ? std::string() : "." + std::to_string(copy));
+    // Not a look first and a rename after: a file that takes the name in between would be
+    // replaced.
+    if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
+      return aside;
+    if (errno != EEXIST)
+      return std::nullopt;
+  }
 }
 
 }  // namespace zarvane

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,8 +17,8 @@ inline constexpr std::string_view kOptionsFileName = "options98";
 // 40 raw bytes, little-endian, no header: the layout players' files already have.
 inline constexpr std::size_t kOptionsFileSize = 40;
 
-// The values each option may hold; anything else read from a file is replaced by the
-// option's default. The totals take any value.
+// The values each option may hold; a file holding anything else is damaged. The totals take
+// any value.
 struct ValueRange {
   std::int64_t first;
   std::int64_t last;
@@ -31,17 +32,22 @@ inline constexpr ValueRange kTrickWaitRange{0, 3};
 inline constexpr ValueRange kFlagRange{0, 1};
 
 std::array<std::uint8_t, kOptionsFileSize> EncodeOptions(const Options& options);
-// Reads the first 40 bytes. A field cut off by the end of the bytes, or holding a value
-// out of its range, takes its default and *mended (when given) is set; the totals that are
-// there are kept.
-Options DecodeOptions(std::span<const std::uint8_t> bytes, bool* mended = nullptr);
+// The options and totals the bytes hold, or nothing when they are damaged: not exactly 40
+// bytes, or an option out of its range. A damaged file is taken for nothing, so that no noise
+// ever shows as a player's totals.
+std::optional<Options> DecodeOptions(std::span<const std::uint8_t> bytes);
 
 // Replaces the file whole or not at all: the bytes go to a temporary file beside it, which
 // then takes the file's name, so a crash or a full disk never leaves a cut-off file.
 bool WriteOptionsFile(const std::string& path, const Options& options);
 
-enum class ReadStatus { Ok, Missing, Unreadable };
-// Ok: *options holds the decoded file. Missing or Unreadable: *options is untouched.
-ReadStatus ReadOptionsFile(const std::string& path, Options& options, bool* mended = nullptr);
+enum class ReadStatus { Ok, Missing, Unreadable, Damaged };
+// Ok: options holds the file. Otherwise options is untouched.
+ReadStatus ReadOptionsFile(const std::string& path, Options& options);
+
+// Renames a damaged file to the first free name of "<path>.damaged", "<path>.damaged.2",
+// "<path>.damaged.3"..., so that its bytes stay for the player; never replaces a file. The new
+// path, or nothing when the file could not be moved.
+std::optional<std::string> MoveDamagedFileAside(const std::string& path);
 
 }  // namespace zarvane

@@ -132,6 +132,12 @@ inline constexpr Bilingual kOptionsFileUnreadable = {
     "conservés :",
     "The options file cannot be read. The game goes on with the default settings; the file is "
     "left as it is and the changes made now will not be kept:"};
+// A damaged file is renamed, not replaced: the player may still want what it held.
+inline constexpr Bilingual kOptionsFileDamaged = {
+    "Le fichier des options est abîmé. La partie continue avec les réglages par défaut et les "
+    "scores à 0 ; l'ancien fichier est gardé sous le nom :",
+    "The options file is damaged. The game goes on with the default settings and the scores "
+    "at 0; the old file is kept as:"};
 inline constexpr Bilingual kOptionsFileUnwritable = {
     "Le fichier des options ne peut pas être enregistré. La partie continue avec les réglages "
     "actuels, mais ils ne seront pas conservés pour la prochaine fois :",

@@ -6,8 +6,6 @@
 #include <climits>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,21 +20,12 @@ namespace zarvane {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Bytes;
 using testing::FakeTableView;
+using testing::ReadFileBytes;
 using testing::TempFolder;
-using Bytes = std::vector<std::uint8_t>;
+using testing::WriteFileBytes;
 using Names = std::vector<std::string>;
-
-Bytes ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const fs::path& path, const Bytes& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-}
 
 // clang-format off
 const Bytes kDefaultFile = {
@@ -48,7 +37,7 @@ const Bytes kDefaultFile = {
 struct OptionsTest : ::testing::Test {
   OptionsTest() { game.OptionsPath = file.string(); }
 
-  Bytes FileBytes() const { return ReadBytes(file); }
+  Bytes FileBytes() const { return ReadFileBytes(file); }
   std::vector<Control> Ticked(std::initializer_list<Control> group) {
     std::vector<Control> ticked;
     for (Control c : group) {
@@ -227,7 +216,7 @@ TEST_F(OptionsTest, TheLevelChangesOnlyBetweenDeals) {
   EXPECT_EQ(Ticked(kLevels), Controls{Control::menuExpert});
 }
 
-TEST_F(OptionsTest, ExpertIsReadBackAndALevelBeyondItFallsBackAloneKeepingTheTotals) {
+TEST_F(OptionsTest, ExpertIsReadBackAndALevelBeyondItMakesTheFileDamaged) {
   Options expert{.Level = 5, .CardSpeed = 1};
   expert.Scores[1] = 120;
   expert.Scores[3] = -40;
@@ -236,11 +225,7 @@ TEST_F(OptionsTest, ExpertIsReadBackAndALevelBeyondItFallsBackAloneKeepingTheTot
 
   // What a reader of four levels does with a 5, this reader does with a 6.
   bytes[0] = 6;
-  bool mended = false;
-  Options fallen = expert;
-  fallen.Level = Options{}.Level;
-  EXPECT_EQ(DecodeOptions(bytes, &mended), fallen);
-  EXPECT_TRUE(mended);
+  EXPECT_FALSE(DecodeOptions(bytes));
 }
 
 TEST_F(OptionsTest, EveryToggleKeepsItsTickItsPanelAndItsByteInStep) {
@@ -293,57 +278,34 @@ TEST_F(OptionsTest, TheColourDialogStartsOnTheCurrentColourAndACancelStillWrites
   EXPECT_EQ(Bytes(red.begin() + 4, red.begin() + 8), (Bytes{0xFF, 0, 0, 0}));
 }
 
-TEST_F(OptionsTest, ShortLongAndGarbledFilesAreMendedFieldByFieldAndRepairedByTheNextWrite) {
-  // Ten bytes: the level, the colour and half of the force option.
-  WriteBytes(file, {1, 0, 0, 0, 0x11, 0x22, 0x33, 0, 5, 0});
-  ReadOptions(game);
-  Options expected{.Level = 1, .BackgroundColour = 0x332211};
-  EXPECT_EQ(game.options, expected);
-  EXPECT_EQ(FileBytes().size(), 10u);  // reading alone never writes
-  SetCardSpeed(game, 4);
-  expected.CardSpeed = 4;
-  const auto repaired = EncodeOptions(expected);
-  EXPECT_EQ(FileBytes(), Bytes(repaired.begin(), repaired.end()));
-
-  // South's total is whole, East's is cut in half.
-  Bytes cut = kDefaultFile;
-  cut.resize(30);
-  cut[24] = 0xF9;
-  cut[25] = cut[26] = cut[27] = 0xFF;
-  bool mended = false;
-  const Options from_cut = DecodeOptions(cut, &mended);
-  EXPECT_TRUE(mended);
-  EXPECT_EQ(from_cut.Scores[1], -7);
-  EXPECT_EQ(from_cut.Scores[2], 0);
-
-  // Out of range everywhere but in the totals, which take any value.
-  // clang-format off
-  WriteBytes(file, {99, 0, 0, 0,  0, 0, 0, 0x7F,  0xFF, 0xFF, 0xFF, 0xFF,  6, 0, 0, 0,  9, 0, 0, 0,
-                    2, 0xFF, 7, 3,
-                    0x34, 0x12, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0x80});
-  // clang-format on
-  ReadOptions(game);
-  expected = Options{};
-  expected.Scores[1] = 0x1234;
-  expected.Scores[4] = INT32_MIN;
-  EXPECT_EQ(game.options, expected);
-  EXPECT_EQ(Ticked(kSpeeds), Controls{Control::menuNormal});
-
-  // A longer file counts for its first 40 bytes, and the next write brings it back to 40.
+// Whatever the damage, the file's bytes are kept under a new name, and the game starts as in
+// an empty folder, whatever it held in memory.
+TEST_F(OptionsTest, ShortLongAndGarbledFilesAreSetAsideWholeAndTheGameStartsAfresh) {
+  Bytes out_of_range = kDefaultFile;
+  out_of_range[16] = 4;     // a trick wait with no entry
+  out_of_range[24] = 0x34;  // beside South's total of 0x1234
+  out_of_range[25] = 0x12;
   Bytes longer = kDefaultFile;
-  longer[12] = 5;
   longer.insert(longer.end(), {1, 2, 3});
-  WriteBytes(file, longer);
-  ReadOptions(game);
-  EXPECT_EQ(game.CardTimerInterval, 1);
-  WriteOptions(game);
-  EXPECT_EQ(FileBytes(), Bytes(longer.begin(), longer.begin() + 40));
-
-  WriteBytes(file, {});
-  game.options.Level = 2;
-  ReadOptions(game);
-  EXPECT_EQ(game.options, Options{});
-  EXPECT_TRUE(view.informed.empty());
+  const std::vector<Bytes> damaged = {
+      {1, 0, 0, 0, 0x11, 0x22, 0x33, 0, 5, 0}, out_of_range, longer, {}};
+  // What the player already keeps under the first name is never replaced.
+  WriteFileBytes(folder.path() / "options98.damaged", {7});
+  for (std::size_t k = 0; k < damaged.size(); ++k) {
+    WriteFileBytes(file, damaged[k]);
+    Game starting{view};
+    starting.OptionsPath = file.string();
+    starting.options.Level = 1;
+    starting.options.Scores[1] = 99;
+    ReadOptions(starting);
+    EXPECT_EQ(starting.options, Options{});
+    EXPECT_EQ(Ticked(kSpeeds), Controls{Control::menuNormal});
+    EXPECT_EQ(FileBytes(), kDefaultFile);
+    const std::string aside = "options98.damaged." + std::to_string(k + 2);
+    EXPECT_EQ(ReadFileBytes(folder.path() / aside), damaged[k]) << aside;
+  }
+  EXPECT_EQ(ReadFileBytes(folder.path() / "options98.damaged"), Bytes{7});
+  EXPECT_EQ(folder.Contents().size(), 6u);
 }
 
 TEST_F(OptionsTest, AFileInAMissingFolderIsToldOnceInTheLanguageChosenLater) {
@@ -410,7 +372,7 @@ void RunEveryWritingCommand(Game& game, FakeTableView& view) {
 TEST_F(OptionsTest, AnUnreadableFileIsToldOnceAndNoCommandReplacesIt) {
   Bytes kept = kDefaultFile;
   kept[24] = 0x99;  // South's total, 153
-  WriteBytes(file, kept);
+  WriteFileBytes(file, kept);
   fs::permissions(file, fs::perms::none);
   fs::permissions(folder.path(), fs::perms::all);  // the folder stays writable
   {
@@ -430,6 +392,61 @@ TEST_F(OptionsTest, AnUnreadableFileIsToldOnceAndNoCommandReplacesIt) {
   fs::permissions(file, fs::perms::owner_read);
   EXPECT_EQ(FileBytes(), kept);
   EXPECT_EQ(folder.Contents(), Names{"options98"});
+}
+
+TEST_F(OptionsTest, ADamagedFileIsToldOnceInTheChosenLanguageNamingWhereItWent) {
+  Bytes noise(64);
+  for (std::size_t k = 0; k < noise.size(); ++k)
+    noise[k] = static_cast<std::uint8_t>(37 * k + 11);
+  // Named from the working folder, as the game names it; the message gives the whole path.
+  WriteFileBytes(file, noise);
+  game.OptionsPath = fs::relative(file).string();
+  ReadOptions(game);  // at start-up, before the opening window's choice
+  EXPECT_TRUE(view.informed.empty());
+  ChooseLanguage(game, 1);
+  ASSERT_EQ(view.informed.size(), 1u);
+  EXPECT_EQ(view.informed[0].rfind("Le fichier des options est abîmé.", 0), 0u);
+  EXPECT_TRUE(view.informed[0].ends_with("\n" + (folder.path() / "options98.damaged").string()));
+  RunEveryWritingCommand(game, view);
+  EXPECT_EQ(view.informed.size(), 2u);  // the goodbye only
+  EXPECT_EQ(ReadFileBytes(folder.path() / "options98.damaged"), noise);
+  const auto written = EncodeOptions(game.options);
+  EXPECT_EQ(FileBytes(), Bytes(written.begin(), written.end()));
+
+  // Read once the language is chosen, it is told at once.
+  FakeTableView later_view;
+  Game later{later_view};
+  later.OptionsPath = file.string();
+  ChooseLanguage(later, 2);
+  WriteFileBytes(file, noise);
+  ReadOptions(later);
+  ASSERT_EQ(later_view.informed.size(), 1u);
+  EXPECT_EQ(later_view.informed[0].rfind("The options file is damaged.", 0), 0u);
+  EXPECT_TRUE(
+      later_view.informed[0].ends_with("\n" + (folder.path() / "options98.damaged.2").string()));
+}
+
+// A damaged file that the file system will not rename is kept like an unreadable one, even
+// though a new file could be written beside it. A name too long to take the suffix stands for
+// any refused rename.
+TEST_F(OptionsTest, ADamagedFileThatCannotBeMovedAsideIsNeverReplaced) {
+  const fs::path long_name = folder.path() / ("options98" + std::string(241, 'x'));
+  const Bytes cut(kDefaultFile.begin(), kDefaultFile.begin() + 30);
+  WriteFileBytes(long_name, cut);
+  game.OptionsPath = long_name.string();
+  ReadOptions(game);
+  ChooseLanguage(game, 2);
+  ASSERT_EQ(view.informed.size(), 1u);
+  EXPECT_EQ(view.informed[0].rfind("The options file cannot be read.", 0), 0u);
+  EXPECT_EQ(game.options, Options{});
+  RunEveryWritingCommand(game, view);
+  EXPECT_EQ(view.informed.size(), 2u);  // the goodbye only
+  EXPECT_EQ(ReadFileBytes(long_name), cut);
+  EXPECT_EQ(folder.Contents(), Names{long_name.filename().string()});
+
+  // The same name takes a write when nothing is wrong with it.
+  fs::remove(long_name);
+  EXPECT_TRUE(WriteOptionsFile(long_name.string(), Options{}));
 }
 
 TEST_F(OptionsTest, AFolderUnderTheFileNameIsToldOnceAndNothingIsLeftBehind) {
@@ -461,6 +478,13 @@ TEST_F(OptionsTest, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
 
   fs::remove(folder.path() / "options98.tmp");
   SetCardSpeed(game, 2);
+  EXPECT_EQ(FileBytes()[12], 2);
+  EXPECT_EQ(folder.Contents(), Names{"options98"});
+
+  // Bytes that could not be made to last (a device that cannot sync them) replace nothing.
+  fs::create_symlink("/dev/null", folder.path() / "options98.tmp");
+  SetCardSpeed(game, 5);
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file)));
   EXPECT_EQ(FileBytes()[12], 2);
   EXPECT_EQ(folder.Contents(), Names{"options98"});
 }
@@ -514,7 +538,7 @@ TEST_F(OptionsTest, QuittingWritesTheTotalsBeforeTheQuestionAndClosingTheFrameWr
   EXPECT_TRUE(quit_view.file_there_when_asked);
   EXPECT_EQ(quit_view.asked, Names{"Do you really want to quit ?"});
   EXPECT_TRUE(quit_view.informed.empty());
-  EXPECT_EQ(DecodeOptions(ReadBytes(file)).Scores[2], 75);
+  EXPECT_EQ(DecodeOptions(ReadFileBytes(file)).value().Scores[2], 75);
 
   fs::remove(file);
   quit_view.answers = {true};
@@ -525,7 +549,7 @@ TEST_F(OptionsTest, QuittingWritesTheTotalsBeforeTheQuestionAndClosingTheFrameWr
   quitter.options.Scores[4] = -12;
   WindowClosed(quitter);
   EXPECT_EQ(quit_view.asked.size(), 2u);
-  EXPECT_EQ(DecodeOptions(ReadBytes(file)).Scores[4], -12);
+  EXPECT_EQ(DecodeOptions(ReadFileBytes(file)).value().Scores[4], -12);
 }
 
 }  // namespace
