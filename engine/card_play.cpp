@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <string>
 
 #include "engine/card_advice.h"
 #include "engine/deal_flow.h"
@@ -236,7 +237,7 @@ int ComputerCardSlot(Game& game, int seat) {
     if (game.options.Level == kExpertLevel)
       ChooseExpertCard(game, seat);
     else
-      ChooseComputerCard(game, seat);
+      ShowMarkedRules(game, seat, ChooseComputerCard(game, seat));
   }
   if (CountPlayable(game, seat) == 0) {
     // The strategy must never leave the seat without a card; if it does, a legal one is played.
@@ -244,6 +245,13 @@ int ComputerCardSlot(Game& game, int seat) {
     game.Playable[seat] = legal;
   }
   return DrawPlayableSlot(game, seat);
+}
+
+void ShowMarkedRules(Game& game, int seat, const MarkedRules& marked) {
+  for (int i = 0; i < marked.count; ++i) {
+    game.view.SetText(Control::PanelRegle, seat,
+                      std::to_string(marked.numbers[static_cast<std::size_t>(i)]));
+  }
 }
 
 void PlayComputerCard(Game& game, int seat) {

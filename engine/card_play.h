@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/game.h"
+#include "engine/strategy/strategy.h"
 
 namespace zarvane {
 
@@ -18,6 +19,8 @@ void ComputePlayable(Game& game, int seat);
 // The card a computer seat plays: its strategy narrows the legal cards, then a draw picks
 // among them. Plays nothing.
 int ComputerCardSlot(Game& game, int seat);
+// Each rule that chose writes its number on the seat's rule panel in turn.
+void ShowMarkedRules(Game& game, int seat, const MarkedRules& marked);
 // A computer seat's turn: the card above goes on the table.
 void PlayComputerCard(Game& game, int seat);
 // A click on South's card image k (1..24).

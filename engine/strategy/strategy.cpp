@@ -1,9 +1,7 @@
 #include "engine/strategy/strategy.h"
 
 #include <array>
-#include <charconv>
 #include <span>
-#include <string_view>
 
 #include "engine/strategy/rule_families.h"
 #include "engine/strategy/rule_order.h"
@@ -60,22 +58,23 @@ void EvaluateRules(StrategyTurn& turn) {
 
 }  // namespace
 
-void ChooseComputerCard(Game& game, int seat) {
+MarkedRules ChooseComputerCard(Game& game, int seat) {
   game.RuleState.Fill(1);
   StrategyTurn turn = StartTurn(game, seat);
   EvaluateRules(turn);
-  ShowMarkedRules(game, seat);
+  return TakeMarkedRules(game);
 }
 
-void ShowMarkedRules(Game& game, int seat) {
+MarkedRules TakeMarkedRules(Game& game) {
+  MarkedRules marked;
   for (int n = 1; n <= 400; ++n) {
     if (game.RuleState[n] != 2)
       continue;
-    char text[4];
-    const auto end = std::to_chars(text, text + sizeof text, n).ptr;
-    game.view.SetText(Control::PanelRegle, seat, std::string_view(text, end - text));
+    if (marked.count < static_cast<int>(marked.numbers.size()))
+      marked.numbers[static_cast<std::size_t>(marked.count++)] = n;
     game.RuleState[n] = 1;
   }
+  return marked;
 }
 
 }  // namespace zarvane

@@ -1,15 +1,23 @@
 #pragma once
 
+#include <array>
+
 #include "engine/game.h"
 
 namespace zarvane {
 
-// Narrows the computer seat's playable cards by the numbered rules, in their fixed order,
-// and writes the number of the rule that chose into the seat's rule panel.
-void ChooseComputerCard(Game& game, int seat);
+// The numbers of the rules that chose in one call, in increasing order. Shown one after the
+// other on the seat's rule panel, they leave the highest there.
+struct MarkedRules {
+  std::array<int, 70> numbers{};
+  int count = 0;
+};
 
-// The last step of a call: every rule marked as having chosen writes its number into the
-// seat's rule panel in increasing order, so the highest stays, and is unmarked.
-void ShowMarkedRules(Game& game, int seat);
+// Narrows the computer seat's playable cards by the numbered rules, in their fixed order, and
+// returns the rules that chose.
+MarkedRules ChooseComputerCard(Game& game, int seat);
+
+// The last step of a call: the rules marked as having chosen, each unmarked.
+MarkedRules TakeMarkedRules(Game& game);
 
 }  // namespace zarvane

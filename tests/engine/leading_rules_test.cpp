@@ -49,7 +49,7 @@ struct LeadingRulesTest : ::testing::Test {
     game.CardsInTrick = 0;
     ComputePlayableCards(game, leader_);
     view.SetText(Control::PanelRegle, leader_, "");
-    ChooseComputerCard(game, leader_);
+    ShowMarkedRules(game, leader_, ChooseComputerCard(game, leader_));
     std::vector<Card> cards;
     for (int slot = 1; slot <= 18; ++slot) {
       if (game.Playable[leader_][slot] == 1)

@@ -93,7 +93,7 @@ class StrategyTable {
   std::vector<Card> Decide(int seat) {
     ComputePlayableCards(game, seat);
     view.SetText(Control::PanelRegle, seat, "");
-    ChooseComputerCard(game, seat);
+    ShowMarkedRules(game, seat, ChooseComputerCard(game, seat));
     std::vector<Card> left;
     for (int slot = 1; slot <= 18; ++slot) {
       if (game.Playable[seat][slot] == 1)
