@@ -369,6 +369,13 @@ TEST(Following, TheTakerCoversAValetOrCavalierValueWhateverItsSuit) {
   StrategyTable nine = TakerAfterEastsCard(Plain(kCarreau, 9));
   nine.Decide(kNorth);
   EXPECT_EQ(nine.Panel(kNorth), "1");
+  // Only while more than five hearts are outside his hand.
+  for (int outside : {6, 5}) {
+    StrategyTable t = TakerAfterEastsCard(Plain(kCarreau, 11));
+    t.game.OutsideSuitCount[kNorth][kCoeur] = outside;
+    t.Decide(kNorth);
+    EXPECT_EQ(t.Panel(kNorth) == "319", outside == 6) << outside << " hearts outside";
+  }
 
   // A trump wins the trick, so in play the taker then holds no winning card and the rule stops
   // there; handed one, it reacts to the trump's value as to a Valet or a Cavalier.

@@ -201,13 +201,16 @@ TEST(Strategy, TheTakerLeadsLongTrumpsOnlyWithTheTopOfALongSuit) {
   struct Case {
     const char* name;
     std::vector<Card> hearts;
+    int bouts_won;
     bool leads_trump;
   };
   const std::vector<Case> cases = {
-      {"the Roi", SuitCards(kCoeur, {14, 9, 8, 7, 6}), true},
-      {"the Dame and the Cavalier", SuitCards(kCoeur, {13, 12, 8, 7, 6}), true},
-      {"the Dame alone", SuitCards(kCoeur, {13, 9, 8, 7, 6}), false},
-      {"no honour", SuitCards(kCoeur, {10, 9, 8, 7, 6}), false},
+      {"the Roi", SuitCards(kCoeur, {14, 9, 8, 7, 6}), 0, true},
+      {"the Dame and the Cavalier", SuitCards(kCoeur, {13, 12, 8, 7, 6}), 0, true},
+      {"the Dame alone", SuitCards(kCoeur, {13, 9, 8, 7, 6}), 0, false},
+      {"no honour", SuitCards(kCoeur, {10, 9, 8, 7, 6}), 0, false},
+      {"the Roi, one bout won", SuitCards(kCoeur, {14, 9, 8, 7, 6}), 1, true},
+      {"the Roi, two bouts won", SuitCards(kCoeur, {14, 9, 8, 7, 6}), 2, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -215,6 +218,7 @@ TEST(Strategy, TheTakerLeadsLongTrumpsOnlyWithTheTopOfALongSuit) {
         {Trumps({20, 19, 18, 17, 16, 15, 14, 13, 1}), c.hearts, SuitCards(kTrefle, {5, 4, 3, 2})});
     StrategyTable t(kNorth, {{kNorth, north}});
     ASSERT_EQ(t.game.ChosenSuit[kNorth], kCoeur);
+    t.game.TakerBouts = c.bouts_won;
     t.Trick(kNorth, {});
     const auto left = t.Decide(kNorth);
     if (c.leads_trump) {
@@ -292,6 +296,19 @@ TEST(Strategy, AfterTheTakersExcuseLeadTheFirstDefenderPlaysToWinTheTrick) {
     EXPECT_EQ(t.Decide(kWest), std::vector<Card>{c.played});
     EXPECT_EQ(t.Panel(kWest), c.rule);
   }
+
+  // Under a plain lead, free to play anything, he does not answer in the taker's void (at the
+  // second level, where no rule throws his honours instead).
+  StrategyTable t(kNorth,
+                  {{kNorth, {Plain(kPique, 5)}},
+                   {kWest, Join({SuitCards(kCoeur, {12, 7, 2}), small_trefles,
+                                 SuitCards(kCarreau, {10, 9, 8, 7, 6, 5})})},
+                   {kSouth, {Trump(1)}}},
+                  2);
+  t.Trick(kNorth, {Plain(kPique, 5)});
+  t.game.KnownVoid[kWest][kNorth][kCoeur] = 1;
+  t.Decide(kWest);
+  EXPECT_NE(t.Panel(kWest), "172");
 }
 
 TEST(Strategy, TheLowTrumpRuleNeverPlaysThePetitOrTheExcuse) {
