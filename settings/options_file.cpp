@@ -131,8 +131,11 @@ ReadStatus ReadOptionsFile(const std::string& path, Options& options) {
 
 std::optional<std::string> MoveDamagedFileAside(const std::string& path) {
   for (int copy = 1;; ++copy) {
-    const std::string aside =
-        path + ".damaged" + (copy == 1 ? std::string() : "." + std::to_string(copy));
+    std::string aside = path + ".damaged";
+    if (copy > 1) {
+      aside += '.';
+      aside += std::to_string(copy);
+    }
     // Not a look first and a rename after: a file that takes the name in between would be
     // replaced.
     if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
