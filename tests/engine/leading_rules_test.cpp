@@ -314,6 +314,20 @@ TEST_F(LeadingRulesTest, FirstDefenderLeadsLowInTheTakersVoidFromLevelTwo) {
   // Nine draws in ten, about 44 of 50.
   EXPECT_GE(ruffs, 36);
   EXPECT_LE(ruffs, 49);
+
+  // The last defender before the taker does it less often: seven draws in ten.
+  Deal(kNorth, kEast,
+       Join({SuitCards(kPique, {10, 9, 8}), SuitCards(kCoeur, {9, 8, 7, 6}),
+             SuitCards(kTrefle, {12, 9, 4}), SuitCards(kCarreau, {10, 9, 8, 7, 6, 5, 4, 3})}));
+  game.FirstLeadPending[kEast] = 0;
+  game.KnownVoid[kEast][kNorth][kTrefle] = 1;
+  int last_ruffs = 0;
+  for (std::uint32_t seed = 1; seed <= 100; ++seed) {
+    Lead(2, seed);
+    last_ruffs += Rule() == "340" ? 1 : 0;
+  }
+  EXPECT_GE(last_ruffs, 55);
+  EXPECT_LE(last_ruffs, 83);
 }
 
 // Plain cards without honours or small cards, spread evenly over COEUR, TREFLE and CARREAU.
