@@ -296,11 +296,15 @@ TEST_F(LeadingRulesTest, DefenderPlaysWhereTheTakerCannotWinFromLevelThree) {
 }
 
 TEST_F(LeadingRulesTest, FirstDefenderLeadsLowInTheTakersVoidFromLevelTwo) {
-  Deal(kNorth, kWest,
-       Join({SuitCards(kPique, {10, 9, 8}), SuitCards(kCoeur, {9, 8, 7, 6}),
-             SuitCards(kTrefle, {12, 9, 4}), SuitCards(kCarreau, {10, 9, 8, 7, 6, 5, 4, 3})}));
-  game.FirstLeadPending[kWest] = 0;
-  game.KnownVoid[kWest][kNorth][kTrefle] = 1;
+  // The defender leads, knowing North void in clubs.
+  auto deal_to = [this](int defender) {
+    Deal(kNorth, defender,
+         Join({SuitCards(kPique, {10, 9, 8}), SuitCards(kCoeur, {9, 8, 7, 6}),
+               SuitCards(kTrefle, {12, 9, 4}), SuitCards(kCarreau, {10, 9, 8, 7, 6, 5, 4, 3})}));
+    game.FirstLeadPending[defender] = 0;
+    game.KnownVoid[defender][kNorth][kTrefle] = 1;
+  };
+  deal_to(kWest);
   int ruffs = 0;
   for (std::uint32_t seed = 1; seed <= 50; ++seed) {
     const std::vector<Card> lead = Lead(2, seed);
@@ -316,11 +320,7 @@ TEST_F(LeadingRulesTest, FirstDefenderLeadsLowInTheTakersVoidFromLevelTwo) {
   EXPECT_LE(ruffs, 49);
 
   // The last defender before the taker does it less often: seven draws in ten.
-  Deal(kNorth, kEast,
-       Join({SuitCards(kPique, {10, 9, 8}), SuitCards(kCoeur, {9, 8, 7, 6}),
-             SuitCards(kTrefle, {12, 9, 4}), SuitCards(kCarreau, {10, 9, 8, 7, 6, 5, 4, 3})}));
-  game.FirstLeadPending[kEast] = 0;
-  game.KnownVoid[kEast][kNorth][kTrefle] = 1;
+  deal_to(kEast);
   int last_ruffs = 0;
   for (std::uint32_t seed = 1; seed <= 100; ++seed) {
     Lead(2, seed);
