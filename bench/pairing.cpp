@@ -40,8 +40,8 @@ bool PairingStep(Game& game, TimerTrackingView& view, const Pairing& pairing,
   if (view.Armed(TimerId::TimerEntreCarte) && game.TrickNumber <= 18)
     game.options.Level = LevelOf(game, pairing, game.CurrentSeat);
   // South's turn has come once its tick has run and no trick waits on the table.
-  if (game.HumanMayPlay == 1 && game.CurrentSeat == game.HumanSeat && game.ContinueState == 0 &&
-      game.PoigneePending == 0 && game.TrickNumber <= 18 && !view.Armed(TimerId::TimerEntreCarte)) {
+  if (game.DealPhase == Phase::SouthPlays && game.CurrentSeat == game.HumanSeat &&
+      game.TrickNumber <= 18 && !view.Armed(TimerId::TimerEntreCarte)) {
     game.options.Level = LevelOf(game, pairing, game.HumanSeat);
     PlayHumanCard(game, ComputerCardSlot(game, game.HumanSeat));
     return true;

@@ -18,11 +18,11 @@ void ShowBidBubble(Game& game, int seat, int bid) {
 
 void EndAuction(Game& game) {
   Say(game, kContinuePrompt);
-  game.ContinueState = 1;
+  game.DealPhase = Phase::AuctionOver;
 }
 
 void OfferBidsToSouth(Game& game) {
-  game.SouthToBid = 1;
+  game.DealPhase = Phase::SouthBids;
   for (Control button : kBidButtons)
     game.view.SetVisible(button, 0, true);
   for (int code = kPrise; code <= kGardeContre; ++code) {
@@ -77,13 +77,13 @@ void TimerEnchereTimer(Game& game) {
 }
 
 void SouthBid(Game& game, int code) {
-  if (game.SouthToBid == 0 || code < kPasse || code > kGardeContre)
+  if (game.DealPhase != Phase::SouthBids || code < kPasse || code > kGardeContre)
     return;
   if (code != kPasse && game.HighestBid >= code) {
     Say(game, kBetterBidPrompt);
     return;
   }
-  game.SouthToBid = 0;
+  game.DealPhase = Phase::Bidding;
   game.view.SetVisible(Control::BarreEnchere, 0, false);
   ShowBidBubble(game, kSouth, code);
   game.AnnouncedBid[kSouth] = code;

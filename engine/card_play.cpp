@@ -261,18 +261,17 @@ void PlayComputerCard(Game& game, int seat) {
 }
 
 void PlayHumanCard(Game& game, int k) {
-  if (game.ContinueState == 1) {
+  if (WaitsForClick(game.DealPhase)) {
     Continue(game);
     return;
   }
-  if (game.DiscardMode == 1) {
+  if (game.DealPhase == Phase::Discard) {
     DiscardClick(game, k);
     return;
   }
   const int south = game.HumanSeat;
-  if (game.HumanMayPlay != 1 || k < 1 || k > 18 || game.CurrentSeat != south ||
-      game.ContinueState != 0 || game.PoigneePending != 0 || game.Playable[south][k] != 1 ||
-      game.Hands[south][k].InHand != 1) {
+  if (game.DealPhase != Phase::SouthPlays || k < 1 || k > 18 || game.CurrentSeat != south ||
+      game.Playable[south][k] != 1 || game.Hands[south][k].InHand != 1) {
     return;
   }
   PlaceCard(game, south, k);
@@ -307,6 +306,7 @@ void PlaceCard(Game& game, int seat, int slot) {
     return;
   }
   game.CurrentSeat = NextSeat(game.CurrentSeat);
+  game.DealPhase = Phase::Playing;
   game.view.StartTimer(TimerId::TimerEntreCarte, game.CardTimerInterval);
 }
 
@@ -432,7 +432,7 @@ void EndTrick(Game& game) {
   }
   game.CardsInTrick = 0;
   game.HighestTrumpInTrick = 0;
-  game.ContinueState = 1;
+  game.DealPhase = Phase::TrickShown;
   CountTrick(game);
   const bool more_tricks = game.TrickNumber < 19;
   if (more_tricks)
@@ -445,7 +445,6 @@ void EndTrick(Game& game) {
   }
   if (more_tricks)
     RefreshAfterTrick(game);
-  game.TrickOnDisplay = 1;
   if (game.AutoContinue == 1 && more_tricks)
     game.view.StartTimer(TimerId::TimerTransition, game.TransitionTimerInterval);
 }

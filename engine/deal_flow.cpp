@@ -64,21 +64,15 @@ void ClearTheTable(Game& game) {
 void ResetDealState(Game& game) {
   game.ChosenSuitTrumped = 0;
   game.PoigneeLevel = 0;
-  game.PoigneePending = 0;
+  game.DealPhase = Phase::Bidding;
   game.Taker = 0;
   game.HighestBid = 0;
   game.AnnouncedBid.Fill(kNotSpoken);
   game.PendingBidder = 0;
-  game.SouthToBid = 0;
-  game.HumanMayPlay = 0;
-  game.DogOnDisplay = 0;
-  game.TrickOnDisplay = 0;
   game.TakerBouts = 0;
   game.DefenceBouts = 0;
   for (Card& card : game.TrickCards)
     card.Suit = kNoSuit;
-  game.ContinueState = 0;
-  game.DiscardMode = 0;
   game.HighestTrumpInTrick = 0;
   game.TakerPlayedSuit.Fill(0);
   game.TakerPoints = 0;
@@ -119,8 +113,9 @@ void AnnounceTaker(Game& game) {
 // A turn of play is due: the tricks have begun, and neither the dog, the discard nor a
 // finished trick waits for a click.
 bool TurnDue(const Game& game) {
-  return game.TrickNumber >= 1 && game.TrickNumber <= 18 && game.ContinueState == 0 &&
-         game.DiscardMode == 0 && game.DogOnDisplay == 0;
+  return game.TrickNumber >= 1 && game.TrickNumber <= 18 &&
+         (game.DealPhase == Phase::Playing || game.DealPhase == Phase::SouthPlays ||
+          game.DealPhase == Phase::Poignee);
 }
 
 }  // namespace
@@ -134,8 +129,7 @@ void StartUp(Game& game) {
   game.view.SetEnabled(Control::menuGameAgain, 0, false);
   game.view.SetEnabled(Control::SBGameAgain, 0, false);
   game.ReplayedDeal = 0;
-  game.HumanMayPlay = 0;
-  game.DogOnDisplay = 0;
+  game.DealPhase = Phase::Opening;
   game.ScoresShown = 0;
   game.RuleState.Fill(1);
   for (Card& card : game.TrickCards)
@@ -187,8 +181,7 @@ void ReplayDeal(Game& game) {
 
 void Continue(Game& game) {
   game.view.StopTimer(TimerId::TimerTransition);
-  if (game.TrickOnDisplay == 1) {
-    game.TrickOnDisplay = 0;
+  if (game.DealPhase == Phase::TrickShown) {
     // After the last trick its four cards stay on the table.
     if (game.TrickNumber != 19) {
       for (int seat = 1; seat <= 4; ++seat)
@@ -197,9 +190,9 @@ void Continue(Game& game) {
     for (Card& card : game.TrickCards)
       card.Suit = kNoSuit;
   }
-  if (game.ContinueState == 1 && game.DiscardMode == 0) {
-    game.ContinueState = 0;
+  if (WaitsForClick(game.DealPhase)) {
     if (game.TrickNumber != 0) {
+      game.DealPhase = game.TrickNumber == 19 ? Phase::DealOver : Phase::Playing;
       game.view.SetText(Control::info, 0, "");
       ShowTableAndTakerFrame(game);
       game.view.StartTimer(TimerId::TimerEntreCarte, game.CardTimerInterval);
@@ -213,13 +206,10 @@ void Continue(Game& game) {
       AnnounceTaker(game);
       ShowDog(game);
     }
-  }
-  if (game.DogOnDisplay == 1 && game.ContinueState == 2) {
+  } else if (game.DealPhase == Phase::DogShown) {
     ShowTableAndTakerFrame(game);
     BeginDiscard(game);
   }
-  if (game.DogOnDisplay == 1 && game.ContinueState == 0)
-    game.ContinueState = 2;
 }
 
 int FindTaker(Game& game) {
@@ -237,7 +227,7 @@ void ShowDog(Game& game) {
   game.DiscardOrigin.Fill(-1);
   if (game.AnnouncedBid[game.Taker] > kGarde) {
     PreparePlay(game);
-    game.ContinueState = 1;
+    game.DealPhase = Phase::PlayReady;
     return;
   }
   game.DogWasShown = 1;
@@ -251,8 +241,7 @@ void ShowDog(Game& game) {
     game.view.SetVisible(Control::CarteChien, i, true);
   }
   Say(game, kDogShownPrompt);
-  game.DogOnDisplay = 1;
-  game.ContinueState = 0;
+  game.DealPhase = Phase::DogShown;
   for (int k = 1; k <= 18; ++k)
     game.view.SetPointer(Control::Carte3D, k, Pointer::NoDrop);
 }
@@ -264,12 +253,12 @@ void TimerEntreCarteTimer(Game& game) {
     return;
   ComputePlayable(game, game.CurrentSeat);
   if (game.CurrentSeat != game.HumanSeat) {
-    game.HumanMayPlay = 0;
+    game.DealPhase = Phase::Playing;
     PlayComputerCard(game, game.CurrentSeat);
     return;
   }
   Say(game, kPlayPrompt);
-  game.HumanMayPlay = 1;
+  game.DealPhase = Phase::SouthPlays;
   int playable = 0;
   for (int flag : game.Playable[game.HumanSeat])
     playable += flag;
@@ -290,7 +279,7 @@ void Carte3DClick(Game& game, int k) {
 }
 
 void CarteChienClick(Game& game, int i) {
-  if (i < 1 || i > 6 || game.DogOnDisplay == 0 || game.DiscardMode != 0)
+  if (i < 1 || i > 6 || game.DealPhase != Phase::DogShown)
     return;
   BeginDiscard(game);
 }

@@ -240,16 +240,14 @@ Table<Card, 1, 24> MergeWithDog(const GameState& game, int taker) {
 }
 
 void BeginDiscard(Game& game) {
-  game.DogOnDisplay = 0;
   for (int i = 1; i <= 6; ++i)
     game.view.SetVisible(Control::CarteChien, i, false);
   if (game.Taker == game.HumanSeat) {
-    game.ContinueState = 0;
-    game.DiscardMode = 1;
+    game.DealPhase = Phase::Discard;
     StartHumanDiscard(game);
   } else {
     ComputerDiscard(game);
-    game.ContinueState = 1;
+    game.DealPhase = Phase::PlayReady;
     Continue(game);
   }
 }
@@ -327,7 +325,7 @@ void PanelConfirmeEcartClick(Game& game) {
 void ConfirmDiscard(Game& game) {
   // Only South's six selected cards make a discard; the panel is never shown otherwise, and
   // the count stays at six once a discard is made.
-  if (game.DiscardMode != 1 || game.DiscardCount != 6)
+  if (game.DealPhase != Phase::Discard || game.DiscardCount != 6)
     return;
   for (int k = 1; k <= 24; ++k)
     game.view.SetVisible(Control::Carte3D, k, false);
@@ -351,8 +349,7 @@ void ConfirmDiscard(Game& game) {
   FillDiscardOrigin(game);
   PreparePlay(game);
   LayOutSouthHand(game);
-  game.DiscardMode = 0;
-  game.ContinueState = 1;
+  game.DealPhase = Phase::PlayReady;
   Continue(game);
 }
 

@@ -79,6 +79,27 @@ using PerValue = Table<T, 1, 14>;  // plain cards
 template <typename T>
 using PerTrump = Table<T, 0, 21>;  // trumps 1..21 and the Excuse as 0
 
+// Where the deal stands: what a click, a key or a timer's tick may do next.
+enum class Phase {
+  Opening,      // no deal yet
+  Bidding,      // the computer seats speak, one bid timer after another
+  SouthBids,    // South has the floor: the bid bar is up
+  AuctionOver,  // the four bids stay on the table until a click
+  DogShown,     // the dog lies face up until a click
+  Discard,      // South picks his six cards
+  PlayReady,    // no dog to show or the discard made: a click starts the play
+  Playing,      // a computer seat's turn, or a card on its way to the table
+  SouthPlays,   // South is to play and may click a card
+  Poignee,      // South's first card waits on the poignee question or window
+  TrickShown,   // a finished trick stays on the table until a click
+  DealOver,     // the last trick is done and scored
+};
+
+// The phases in which the table waits for a click anywhere to go on.
+inline bool WaitsForClick(Phase phase) {
+  return phase == Phase::AuctionOver || phase == Phase::PlayReady || phase == Phase::TrickShown;
+}
+
 struct PlayReasonEntry {
   std::int32_t Code = -1;
   std::int32_t Arg1 = -1;
@@ -107,8 +128,6 @@ struct GameState {
   int HighestBid = 0;
   int BidsMade = 0;
   int PendingBidder = 0;
-  // 1 while South has the floor, so a bid button pressed at any other moment does nothing.
-  std::uint8_t SouthToBid = 0;
 
   // Deal state.
   int FirstPlayer = 3;
@@ -134,14 +153,8 @@ struct GameState {
   // 1 while the card advice commands are enabled: South is to play and has a choice.
   std::uint8_t CardAdviceOpen = 0;
 
-  // The click-to-continue machine.
-  int ContinueState = 0;
-  int DiscardMode = 0;
+  Phase DealPhase = Phase::Opening;
   std::uint8_t DogWasShown = 0;
-  std::uint8_t DogOnDisplay = 0;
-  std::uint8_t TrickOnDisplay = 0;
-  std::uint8_t HumanMayPlay = 0;
-  std::uint8_t PoigneePending = 0;
 
   // Scoring.
   int TakerPoints = 0;  // half points

@@ -8,7 +8,7 @@ namespace {
 
 // True while the poignee window is open: a level was chosen and not yet confirmed or dropped.
 bool WindowOpen(const Game& game) {
-  return game.PoigneePending == 1 && game.PoigneeLevel > 0;
+  return game.DealPhase == Phase::Poignee && game.PoigneeLevel > 0;
 }
 
 // Image j stands three units right of the one before it.
@@ -55,12 +55,10 @@ int SouthTrumpSuitCount(const GameState& game) {
 }
 
 void OfferPoignee(Game& game) {
-  game.PoigneePending = 1;
   const int trumps = SouthTrumpSuitCount(game);
-  if (trumps < PoigneeRequired(1)) {
-    game.PoigneePending = 0;
+  if (trumps < PoigneeRequired(1))
     return;
-  }
+  game.DealPhase = Phase::Poignee;
   game.view.SetVisible(Control::PanelPoigneeDouble, 0, false);
   game.view.SetVisible(Control::PanelPoigneeTriple, 0, false);
   if (trumps >= PoigneeRequired(2))
@@ -71,14 +69,15 @@ void OfferPoignee(Game& game) {
 }
 
 void PanelPoigneeAucuneClick(Game& game) {
-  game.PoigneePending = 0;
+  if (game.DealPhase == Phase::Poignee)
+    game.DealPhase = Phase::SouthPlays;
   game.view.SetVisible(Control::PanelPoignee, 0, false);
 }
 
 void OpenPoigneeWindow(Game& game, int level) {
   const int trumps = SouthTrumpSuitCount(game);
   // Only from the question, and only a level the hand can show.
-  if (game.PoigneePending != 1 || WindowOpen(game) || PoigneeRequired(level) == 0 ||
+  if (game.DealPhase != Phase::Poignee || WindowOpen(game) || PoigneeRequired(level) == 0 ||
       trumps < PoigneeRequired(level)) {
     return;
   }
@@ -155,7 +154,7 @@ void PanelAnnulerPoigneeClick(Game& game) {
 }
 
 void ClosePoigneeWindow(Game& game) {
-  game.PoigneePending = 0;
+  game.DealPhase = Phase::SouthPlays;
   game.view.SetVisible(Control::frmPoignee, 0, false);
   game.view.SetEnabled(Control::frmZarvane, 0, true);
   for (int k = 1; k <= 18; ++k) {

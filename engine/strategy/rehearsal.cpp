@@ -22,7 +22,7 @@ void Rehearsal::CopyFrom(const Rehearsal& other) {
 
 void PlayToTheEnd(Game& game) {
   while (game.TrickNumber <= 18) {
-    if (game.ContinueState == 1) {
+    if (game.DealPhase == Phase::TrickShown) {
       Continue(game);
       continue;
     }

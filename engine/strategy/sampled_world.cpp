@@ -64,8 +64,7 @@ void RewindToStartOfPlay(GameState& world, const GameState& real) {
   world.HighestTrumpInTrick = 0;
   for (Card& card : world.TrickCards)
     card.Suit = kNoSuit;
-  world.ContinueState = 0;
-  world.TrickOnDisplay = 0;
+  world.DealPhase = Phase::Playing;
   world.TrickLeader = FirstLeader(real);
   world.CurrentSeat = world.TrickLeader;
 }
@@ -79,7 +78,7 @@ void ReplayCourse(Game& world, const GameState& real) {
       ComputePlayableCards(world, seat);
       PlaceCard(world, seat, real.PlayedSlot[seat][trick]);
     }
-    if (world.ContinueState == 1)
+    if (world.DealPhase == Phase::TrickShown)
       Continue(world);
   }
 }

@@ -52,7 +52,7 @@ TEST(Auction, SouthSeesOnlyTheBidsAboveTheHighestAndTheAdviceThatBeatsIt) {
   EXPECT_EQ(d.game.HighestBid, kGardeSans);
   EXPECT_FALSE(d.view.Visible(Control::BarreEnchere));
   EXPECT_EQ(d.view.Text(Control::PanelDec, kSouth), "GARDE SANS");
-  EXPECT_EQ(d.game.ContinueState, 1);
+  EXPECT_EQ(d.game.DealPhase, Phase::AuctionOver);
   EXPECT_EQ(d.view.Text(Control::info), "Cliquez n'importe où pour continuer à jouer... !");
 }
 
@@ -104,7 +104,7 @@ TEST(Auction, SpeakingFirstSouthSeesAllFiveButtonsAndAPassLetsTheOthersSpeak) {
   EXPECT_EQ(d.view.Text(Control::PanelDec, kNorth), "GARDE SANS");
   EXPECT_EQ(d.view.Text(Control::PanelDec, kWest), "GARDE CONTRE");
   EXPECT_EQ(d.game.HighestBid, kGardeContre);
-  EXPECT_EQ(d.game.ContinueState, 1);
+  EXPECT_EQ(d.game.DealPhase, Phase::AuctionOver);
 }
 
 TEST(Auction, WithTheAdviceOffTheAdviceButtonIsHiddenGetsNoFocusButItsCaptionMovesOn) {

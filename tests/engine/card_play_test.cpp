@@ -206,16 +206,17 @@ class ScriptedDeal {
   void PlayThrough(int last) {
     while (played_ < last) {
       const Move& move = script_[static_cast<std::size_t>(played_)];
-      if (game.ContinueState == 1) {
+      if (WaitsForClick(game.DealPhase)) {
         PlayHumanCard(game, 1);
-        ASSERT_EQ(game.ContinueState, 0) << "a click on the hand continues after a trick";
+        ASSERT_FALSE(WaitsForClick(game.DealPhase))
+            << "a click on the hand continues after a trick";
       }
       ASSERT_EQ(game.CurrentSeat, move.seat) << "move " << played_ + 1;
       ComputePlayable(game, move.seat);
       const int slot = SlotOf(move.seat, move.card);
       ASSERT_EQ(game.Playable[move.seat][slot], 1) << "move " << played_ + 1 << " is not legal";
       if (move.seat == kSouth) {
-        game.HumanMayPlay = 1;
+        game.DealPhase = Phase::SouthPlays;
         PlayHumanCard(game, slot);
       } else {
         PlaceCard(game, move.seat, slot);
@@ -306,12 +307,10 @@ TEST(CardPlay, EachCardRemembersTheLeadsTheTakersPetitCutAndTheTrumpGaps) {
   EXPECT_EQ(g.TrumpGapFlag, 0) << "trumps on a plain lead leave no gap";
 
   // The trick is on display: a click on South's 15 only continues, it does not play the card.
-  ASSERT_EQ(g.ContinueState, 1);
-  g.HumanMayPlay = 1;
+  ASSERT_EQ(g.DealPhase, Phase::TrickShown);
   const int fifteen = deal.SlotOf(kSouth, Trump(15));
   PlayHumanCard(deal.game, fifteen);
-  EXPECT_EQ(g.ContinueState, 0);
-  EXPECT_EQ(g.TrickOnDisplay, 0);
+  EXPECT_EQ(g.DealPhase, Phase::Playing);
   EXPECT_EQ(g.TrickCards[kNorth].Suit, kNoSuit);
   EXPECT_EQ(g.Hands[kSouth][fifteen].InHand, 1);
   EXPECT_TRUE(deal.view.Armed(TimerId::TimerEntreCarte));
@@ -576,8 +575,8 @@ TEST(CardPlay, SeededWholeDealsKeepEveryRuleOfPlayAndOfTheCount) {
       bool moving = true;
       while (moving && steps++ < 5000) {
         const bool card_turn = driver.view.Armed(TimerId::TimerEntreCarte) &&
-                               driver.game.ContinueState == 0 && driver.game.TrickNumber >= 1 &&
-                               driver.game.TrickNumber <= 18 &&
+                               !WaitsForClick(driver.game.DealPhase) &&
+                               driver.game.TrickNumber >= 1 && driver.game.TrickNumber <= 18 &&
                                !driver.view.Armed(TimerId::TimerEnchere);
         const bool computer_turn = card_turn && driver.game.CurrentSeat != driver.game.HumanSeat;
         if (computer_turn)
@@ -586,7 +585,8 @@ TEST(CardPlay, SeededWholeDealsKeepEveryRuleOfPlayAndOfTheCount) {
         moving = driver.Step(choices);
         if (computer_turn)
           checks.AfterTurn();
-        if (driver.game.TrickNumber == trick + 1 && trick >= 1 && driver.game.TrickOnDisplay == 1)
+        if (driver.game.TrickNumber == trick + 1 && trick >= 1 &&
+            driver.game.DealPhase == Phase::TrickShown)
           checks.AfterTrick();
         if (driver.game.TrickNumber == 2 && trick == 1) {
           EXPECT_TRUE(driver.view.Get(Control::menuPreviousTrick).enabled);

@@ -72,7 +72,7 @@ TEST(DealFlow, WhenAllFourPassTheNextClickDealsAgainWithTheNextFirstSpeaker) {
   DealWithBids(d, 0, 0, 0, 0);
   d.SouthBids(kPasse);
   EXPECT_EQ(d.game.BidsMade, 4);
-  EXPECT_EQ(d.game.ContinueState, 1);
+  EXPECT_EQ(d.game.DealPhase, Phase::AuctionOver);
   EXPECT_EQ(d.view.Text(Control::info), "Cliquez n'importe où pour continuer à jouer... !");
   d.Click();
   EXPECT_EQ(d.game.FirstPlayer, kEast);
@@ -90,13 +90,12 @@ TEST(DealFlow, GuardWithoutOrAgainstNeverShowsTheDogAndTheNextClickStartsThePlay
     EXPECT_EQ(d.game.Taker, kSouth);
     EXPECT_EQ(d.game.TrickNumber, 1);
     EXPECT_EQ(d.game.DogWasShown, 0);
-    EXPECT_EQ(d.game.DogOnDisplay, 0);
+    EXPECT_EQ(d.game.DealPhase, Phase::PlayReady);
     for (int i = 1; i <= 6; ++i) {
       EXPECT_FALSE(d.view.Visible(Control::CarteChien, i));
       EXPECT_EQ(d.game.DiscardOrigin[i], -1);
       EXPECT_TRUE(SameCard(d.game.Dog[i], d.game.InitialDog[i]));
     }
-    EXPECT_EQ(d.game.ContinueState, 1);
     EXPECT_EQ(d.view.Text(Control::PanelPreneur), "SUD");
     EXPECT_EQ(d.view.Text(Control::PanelEnchere), d.game.BidNames[bid]);
     EXPECT_EQ(d.view.Get(Control::PanelPreneur).colour, 0xF3D79C);
@@ -115,7 +114,7 @@ TEST(DealFlow, SouthTakesTheDogMakesTheDiscardAndIsToldToPlay) {
   d.SouthBids(kPrise);
   d.Click();
   EXPECT_EQ(d.game.DogWasShown, 1);
-  EXPECT_EQ(d.game.ContinueState, 2);
+  EXPECT_EQ(d.game.DealPhase, Phase::DogShown);
   EXPECT_EQ(d.view.Text(Control::info),
             "Et voici le Chien ! A présent, cliquez pour continuer à jouer...");
   const DesignRect south_card = ScaleRect(d.game.layout, kCarteTable[0]);
@@ -132,16 +131,15 @@ TEST(DealFlow, SouthTakesTheDogMakesTheDiscardAndIsToldToPlay) {
   }
 
   d.Click();
-  EXPECT_EQ(d.game.DiscardMode, 1);
-  EXPECT_EQ(d.game.ContinueState, 0);
+  EXPECT_EQ(d.game.DealPhase, Phase::Discard);
   for (int i = 1; i <= 6; ++i)
     EXPECT_FALSE(d.view.Visible(Control::CarteChien, i));
   // A click elsewhere does nothing while the discard is being chosen.
   d.Click();
-  EXPECT_EQ(d.game.DiscardMode, 1);
+  EXPECT_EQ(d.game.DealPhase, Phase::Discard);
 
   d.MakeSouthDiscard();
-  EXPECT_EQ(d.game.DiscardMode, 0);
+  EXPECT_EQ(d.game.DealPhase, Phase::Playing);
   ASSERT_TRUE(d.view.Armed(TimerId::TimerEntreCarte));
   for (const Card& card : d.game.Dog)
     EXPECT_TRUE(IsDiscardable(card));
@@ -149,7 +147,7 @@ TEST(DealFlow, SouthTakesTheDogMakesTheDiscardAndIsToldToPlay) {
   d.game.CurrentSeat = kSouth;
   d.Fire(TimerId::TimerEntreCarte);
   EXPECT_EQ(d.view.Text(Control::info), "A vous de jouer !");
-  EXPECT_EQ(d.game.HumanMayPlay, 1);
+  EXPECT_EQ(d.game.DealPhase, Phase::SouthPlays);
 }
 
 TEST(DealFlow, AComputerTakerDiscardsAtOnceAndThePlayStarts) {
@@ -163,9 +161,8 @@ TEST(DealFlow, AComputerTakerDiscardsAtOnceAndThePlayStarts) {
             "Here is the Dog ! And now, please click anywhere to go on playing...");
   // A click on a dog card hands the dog over too.
   CarteChienClick(d.game, 3);
-  EXPECT_EQ(d.game.DogOnDisplay, 0);
   EXPECT_TRUE(d.view.Armed(TimerId::TimerEntreCarte));
-  EXPECT_EQ(d.game.ContinueState, 0);
+  EXPECT_EQ(d.game.DealPhase, Phase::Playing);
   for (const Card& card : d.game.Dog)
     EXPECT_TRUE(IsDiscardable(card));
 }
@@ -182,7 +179,7 @@ TEST(DealFlow, SouthsFirstTurnOffersThePoigneeWithTenTrumpsOrMore) {
   d.game.Hands[kSouth][16] = Card{0, kAtout, 1};
   d.game.CurrentSeat = kSouth;
   d.Fire(TimerId::TimerEntreCarte);
-  EXPECT_EQ(d.game.PoigneePending, 1);
+  EXPECT_EQ(d.game.DealPhase, Phase::Poignee);
   EXPECT_TRUE(d.view.Visible(Control::PanelPoignee));
   EXPECT_TRUE(d.view.Visible(Control::PanelPoigneeDouble));
   EXPECT_TRUE(d.view.Visible(Control::PanelPoigneeTriple));
@@ -197,7 +194,7 @@ TEST(DealFlow, SouthsFirstTurnOffersThePoigneeWithTenTrumpsOrMore) {
   }
   d.game.CurrentSeat = kSouth;
   d.Fire(TimerId::TimerEntreCarte);
-  EXPECT_EQ(d.game.PoigneePending, 0);
+  EXPECT_EQ(d.game.DealPhase, Phase::SouthPlays);
   EXPECT_FALSE(d.view.Visible(Control::PanelPoignee));
 }
 
@@ -206,18 +203,18 @@ void ExpectAWholeAuction(DealDriver& d) {
   EXPECT_EQ(d.game.BidsMade, 0);
   EXPECT_EQ(d.game.TrickNumber, 0);
   EXPECT_EQ(CountDealtBubbles(d), 0);
-  for (int guard = 0; guard < 8 && d.game.ContinueState == 0; ++guard) {
+  for (int guard = 0; guard < 8 && !WaitsForClick(d.game.DealPhase); ++guard) {
     d.RunComputerBids();
     if (d.view.Visible(Control::BarreEnchere))
       SouthBid(d.game, kPasse);
   }
   EXPECT_EQ(d.game.BidsMade, 4);
   EXPECT_EQ(CountDealtBubbles(d), 4);
-  EXPECT_EQ(d.game.ContinueState, 1);
+  EXPECT_EQ(d.game.DealPhase, Phase::AuctionOver);
 }
 
 TEST(DealFlow, ANewDealAtAnyMomentStopsEveryPendingTickAndStartsAfresh) {
-  enum Phase {
+  enum Moment {
     kComputerBidPending,
     kSouthToBid,
     kAuctionOver,
@@ -242,8 +239,7 @@ TEST(DealFlow, ANewDealAtAnyMomentStopsEveryPendingTickAndStartsAfresh) {
     if (phase >= kPlaying)
       d.MakeSouthDiscard();
     if (phase == kTrickOnDisplay) {
-      d.game.TrickOnDisplay = 1;
-      d.game.ContinueState = 1;
+      d.game.DealPhase = Phase::TrickShown;
       d.view.StartTimer(TimerId::TimerTransition, 2000);
     }
 
@@ -253,8 +249,7 @@ TEST(DealFlow, ANewDealAtAnyMomentStopsEveryPendingTickAndStartsAfresh) {
     EXPECT_EQ(d.game.ChosenSuitTrumped, 0) << phase;
     EXPECT_FALSE(d.view.Armed(TimerId::TimerEntreCarte)) << phase;
     EXPECT_FALSE(d.view.Armed(TimerId::TimerTransition)) << phase;
-    EXPECT_EQ(d.game.DiscardMode, 0) << phase;
-    EXPECT_EQ(d.game.DogOnDisplay, 0) << phase;
+    EXPECT_EQ(d.game.DealPhase, Phase::Bidding) << phase;
     EXPECT_FALSE(d.view.Visible(Control::PanelConfirmeEcart)) << phase;
     for (int k = 1; k <= 24; ++k) {
       EXPECT_EQ(d.view.Visible(Control::Carte3D, k), k <= 18) << phase;

@@ -304,14 +304,13 @@ TEST_F(DiscardTest, SeededComputerDiscardsKeepEveryRule) {
 TEST_F(DiscardTest, AComputerTakerDiscardsAtOnce) {
   DealUntilAccepted(game);
   Contract(kWest, kGarde);
-  game.DogOnDisplay = 1;
+  game.DealPhase = Phase::DogShown;
   for (int i = 1; i <= 6; ++i)
     view.SetVisible(Control::CarteChien, i, true);
 
   BeginDiscard(game);
 
-  EXPECT_EQ(game.DogOnDisplay, 0);
-  EXPECT_EQ(game.DiscardMode, 0);
+  EXPECT_EQ(game.DealPhase, Phase::Playing);
   for (int i = 1; i <= 6; ++i)
     EXPECT_FALSE(view.Visible(Control::CarteChien, i));
   for (const Card& card : game.Dog)
@@ -329,8 +328,7 @@ struct HumanDiscardTest : DiscardTest {
                              SuitCards(kCarreau, {11, 4, 1}), Trumps({7}), SuitCards(kPique, {10}),
                              SuitCards(kCoeur, {14}), SuitCards(kTrefle, {9}),
                              SuitCards(kCarreau, {13, 2})}));
-    game.DogOnDisplay = 1;
-    game.ContinueState = 2;
+    game.DealPhase = Phase::DogShown;
   }
 
   int Top(int k) { return view.Get(Control::Carte3D, k).top; }
@@ -342,9 +340,7 @@ TEST_F(HumanDiscardTest, SouthSeesHisTwentyFourCardsInOneRow) {
   Generator jitter = game.random;
   BeginDiscard(game);
 
-  EXPECT_EQ(game.DogOnDisplay, 0);
-  EXPECT_EQ(game.DiscardMode, 1);
-  EXPECT_EQ(game.ContinueState, 0);
+  EXPECT_EQ(game.DealPhase, Phase::Discard);
   EXPECT_EQ(view.Text(Control::info), "Cliquez sur 6 cartes pour constituer l'écart");
   const auto merged = MergeWithDog(game, kSouth);
   std::set<int> sources;
@@ -413,7 +409,7 @@ TEST_F(HumanDiscardTest, ConfirmingWritesTheDiscardAndSouthsSortedHand) {
   PanelConfirmeEcartClick(game);
 
   EXPECT_FALSE(PanelShown());
-  EXPECT_EQ(game.DiscardMode, 0);
+  EXPECT_EQ(game.DealPhase, Phase::Playing);
   const auto chosen =
       Join({SuitCards(kPique, {12, 10, 9, 3}), SuitCards(kCoeur, {8}), SuitCards(kCarreau, {2})});
   for (int k = 1; k <= 6; ++k)

@@ -140,9 +140,9 @@ TEST(Expert, ASingleCardIsPlayedAtOnceAndLowCardsWithNothingOutsideBetweenCountO
 // South's turn has come: his tick has run and he may click a card.
 bool SouthToPlay(testing::DealDriver& driver) {
   const Game& game = driver.game;
-  return game.HumanMayPlay == 1 && game.CurrentSeat == game.HumanSeat &&
-         !driver.view.Armed(TimerId::TimerEntreCarte) && game.ContinueState == 0 &&
-         game.PoigneePending == 0 && game.TrickNumber >= 1 && game.TrickNumber <= 18;
+  return game.DealPhase == Phase::SouthPlays && game.CurrentSeat == game.HumanSeat &&
+         !driver.view.Armed(TimerId::TimerEntreCarte) && !WaitsForClick(game.DealPhase) &&
+         game.DealPhase != Phase::Poignee && game.TrickNumber >= 1 && game.TrickNumber <= 18;
 }
 
 void ExpectSameCourse(const Game& a, const Game& b) {

@@ -95,7 +95,7 @@ TEST(Poignee, NineTrumpsAndTheExcuseMakeASimpleThatReachesTheScore) {
   EXPECT_TRUE(d.view.Get(Control::frmZarvane).enabled);
   for (int k = 1; k <= 18; ++k)
     EXPECT_TRUE(d.view.Visible(Control::Carte3D, k));
-  EXPECT_EQ(d.game.PoigneePending, 0);
+  EXPECT_EQ(d.game.DealPhase, Phase::SouthPlays);
 
   PlayToTheEnd(d);
   EXPECT_EQ(d.game.PoigneeLevel, 1);

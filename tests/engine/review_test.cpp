@@ -33,7 +33,7 @@ std::vector<PlayedCard> PlayAndLog(DealDriver& d) {
         log.push_back({seat, now});
     }
     before = d.game.TrickCards;
-    if (!first_trick_checked && d.game.TrickNumber == 2 && d.game.TrickOnDisplay == 1) {
+    if (!first_trick_checked && d.game.TrickNumber == 2 && d.game.DealPhase == Phase::TrickShown) {
       first_trick_checked = true;
       ShowPreviousTrick(d.game);
       for (int seat = 1; seat <= 4; ++seat)

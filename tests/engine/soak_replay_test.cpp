@@ -32,9 +32,9 @@ TEST(SoakReplay, ACardTickWhileTheDogIsShownPlaysNothing) {
   driver.game.options.ForceOption = 3;  // South's hand is worth PRISE
   NewDeal(driver.game, 0);
   std::mt19937 choices(1);
-  while (driver.game.DogOnDisplay == 0 && driver.game.DiscardMode == 0)
+  while (driver.game.DealPhase != Phase::DogShown && driver.game.DealPhase != Phase::Discard)
     ASSERT_TRUE(driver.Step(choices));
-  ASSERT_EQ(driver.game.DogOnDisplay, 1);
+  ASSERT_EQ(driver.game.DealPhase, Phase::DogShown);
   TimerEntreCarteTimer(driver.game);
   EXPECT_EQ(driver.game.CardsInTrick, 0);
   for (int seat = 1; seat <= 4; ++seat)

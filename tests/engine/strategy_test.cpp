@@ -396,7 +396,7 @@ TEST(Strategy, SeededWholeDealsAtEachLevelPlayOnlyLegalCardsTheStrategyLeft) {
           const int trick = game.TrickNumber;
           const bool computer_card = driver.view.Armed(TimerId::TimerEntreCarte) &&
                                      !driver.view.Armed(TimerId::TimerEnchere) &&
-                                     game.ContinueState == 0 && trick >= 1 && trick <= 18 &&
+                                     !WaitsForClick(game.DealPhase) && trick >= 1 && trick <= 18 &&
                                      seat != game.HumanSeat;
           Game ahead = game;
           Table<int, 1, 18> legal{};

@@ -75,7 +75,7 @@ class DealDriver {
 
   // A seat's turn is next: its card timer is armed and no trick waits on the table.
   bool TurnPending() {
-    return view.Armed(TimerId::TimerEntreCarte) && game.ContinueState == 0 &&
+    return view.Armed(TimerId::TimerEntreCarte) && !WaitsForClick(game.DealPhase) &&
            game.TrickNumber >= 1 && game.TrickNumber <= 18;
   }
 

@@ -19,7 +19,7 @@ bool ValidCard(const Card& card) {
 // The seat has put a card on the table in the trick under way.
 bool PlayedInThisTrick(const GameState& game, int seat) {
   const int position = (seat - game.TrickLeader + 4) % 4;
-  return game.TrickOnDisplay == 0 && position < game.CardsInTrick;
+  return game.DealPhase != Phase::TrickShown && position < game.CardsInTrick;
 }
 
 int CompletedTricks(const GameState& game) {
@@ -61,7 +61,7 @@ void CheckHandsAndTable(const GameState& game, std::vector<std::string>& faults)
                        " cards, the tricks say " + std::to_string(played));
     }
     const bool on_table = game.TrickCards[seat].Suit != kNoSuit;
-    const bool expected = game.TrickOnDisplay == 1 || PlayedInThisTrick(game, seat);
+    const bool expected = game.DealPhase == Phase::TrickShown || PlayedInThisTrick(game, seat);
     if (on_table != expected)
       faults.push_back("the table card of seat " + std::to_string(seat) + " does not match");
   }

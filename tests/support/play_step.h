@@ -57,27 +57,27 @@ template <typename View>
 bool PlayStep(Game& game, View& view, std::mt19937& choices) {
   if (FireTimer(game, view, TimerId::TimerEnchere))
     return true;
-  if (game.SouthToBid == 1) {
+  if (game.DealPhase == Phase::SouthBids) {
     EvMaMainClick(game);
     return true;
   }
-  if (game.DiscardMode == 1) {
+  if (game.DealPhase == Phase::Discard) {
     MakeFirstAllowedDiscard(game);
     return true;
   }
-  if (game.PoigneePending == 1) {
+  if (game.DealPhase == Phase::Poignee) {
     PanelPoigneeAucuneClick(game);
     return true;
   }
   if (game.TrickNumber == 19)
     return false;
-  if (game.ContinueState != 0 || game.DogOnDisplay == 1) {
+  if (WaitsForClick(game.DealPhase) || game.DealPhase == Phase::DogShown) {
     Continue(game);
     return true;
   }
   if (FireTimer(game, view, TimerId::TimerEntreCarte))
     return true;
-  if (game.HumanMayPlay == 1 && game.CurrentSeat == game.HumanSeat) {
+  if (game.DealPhase == Phase::SouthPlays && game.CurrentSeat == game.HumanSeat) {
     std::vector<int> legal;
     for (int slot = 1; slot <= 18; ++slot) {
       if (game.Playable[game.HumanSeat][slot] == 1)

@@ -268,17 +268,16 @@ bool Soak::MovesOn() {
   FakeTableView& v = view();
   if (g.SavedDeck[1] == 0)
     return v.Visible(Control::PanelLancement);
-  if (g.TrickNumber == 19 && g.TrickOnDisplay == 0)
+  if (g.TrickNumber == 19 && g.DealPhase != Phase::TrickShown)
     return v.Visible(Control::PanelResultat);
-  const bool background_continues =
-      (g.ContinueState == 1 && g.DiscardMode == 0) || g.DogOnDisplay == 1 || g.TrickOnDisplay == 1;
+  const bool background_continues = WaitsForClick(g.DealPhase) || g.DealPhase == Phase::DogShown;
   if (background_continues)
     return true;
-  if (g.SouthToBid == 1)
+  if (g.DealPhase == Phase::SouthBids)
     return v.Visible(Control::BarreEnchere) && v.Visible(Control::ButtonPasse);
   if (g.PendingBidder != 0)
     return v.Armed(TimerId::TimerEnchere);
-  if (g.DiscardMode == 1) {
+  if (g.DealPhase == Phase::Discard) {
     for (int k = 1; k <= 24; ++k) {
       if (!v.Visible(Control::Carte3D, k) || !v.Get(Control::Carte3D, k).enabled)
         return false;
@@ -287,9 +286,9 @@ bool Soak::MovesOn() {
   }
   if (v.Armed(TimerId::TimerEntreCarte))
     return true;
-  if (g.HumanMayPlay != 1 || g.CurrentSeat != g.HumanSeat)
+  if (g.DealPhase != Phase::SouthPlays || g.CurrentSeat != g.HumanSeat)
     return false;
-  if (g.PoigneePending == 1)
+  if (g.DealPhase == Phase::Poignee)
     return v.Visible(Control::PanelPoignee) || v.Visible(Control::frmPoignee);
   for (int k = 1; k <= 18; ++k) {
     if (g.Playable[g.HumanSeat][k] == 1 && g.Hands[g.HumanSeat][k].InHand == 1 &&

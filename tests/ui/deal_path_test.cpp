@@ -109,7 +109,7 @@ class DealPathTest : public QObject {
     }
     if (view().Widget(Control::CarteChien, 1)->isVisible())
       ClickTable();
-    if (game().DiscardMode == 1)
+    if (game().DealPhase == Phase::Discard)
       MakeTheDiscard();
 
     QWidget* result = view().Widget(Control::PanelResultat);
@@ -119,7 +119,7 @@ class DealPathTest : public QObject {
         break;
       if (view().Widget(Control::PanelPoignee)->isVisible()) {
         QTest::mouseClick(view().Widget(Control::PanelPoigneeAucune), Qt::LeftButton);
-      } else if (game().ContinueState == 1) {
+      } else if (WaitsForClick(game().DealPhase)) {
         ClickTable();
       } else {
         QCOMPARE(Text(Control::info), QStringLiteral("A vous de jouer !"));
@@ -172,7 +172,7 @@ class DealPathTest : public QObject {
         const int played = game().CardsInTrick;
         QTest::mouseClick(image, Qt::LeftButton);
         QVERIFY(!image->isVisible());
-        QVERIFY(game().CardsInTrick != played || game().ContinueState == 1);
+        QVERIFY(game().CardsInTrick != played || WaitsForClick(game().DealPhase));
         return;
       }
     }
@@ -194,11 +194,11 @@ class DealPathTest : public QObject {
   // Computer bids come on the bid timer; South follows the advice.
   void FinishTheAuction() {
     QTRY_VERIFY_WITH_TIMEOUT(
-        game().ContinueState == 1 || view().Widget(Control::BarreEnchere)->isVisible(), 5000);
+        WaitsForClick(game().DealPhase) || view().Widget(Control::BarreEnchere)->isVisible(), 5000);
     if (view().Widget(Control::BarreEnchere)->isVisible()) {
       QTest::mouseClick(view().Widget(Control::evMaMain), Qt::LeftButton);
     }
-    QTRY_COMPARE_WITH_TIMEOUT(game().ContinueState, 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(game().DealPhase, Phase::AuctionOver, 5000);
     QCOMPARE(game().BidsMade, 4);
     QCOMPARE(Text(Control::info),
              QStringLiteral("Cliquez n'importe où pour continuer à jouer... !"));
@@ -221,9 +221,9 @@ class DealPathTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!view().TimerActive(TimerId::TimerEntreCarte), 5000);
     if (game().CurrentSeat == kSouth) {
       QCOMPARE(Text(Control::info), QStringLiteral("A vous de jouer !"));
-      QCOMPARE(int{game().HumanMayPlay}, 1);
+      QCOMPARE(game().DealPhase, Phase::SouthPlays);
     } else {
-      QCOMPARE(int{game().HumanMayPlay}, 0);
+      QCOMPARE(game().DealPhase, Phase::Playing);
     }
   }
 

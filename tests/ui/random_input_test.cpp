@@ -182,13 +182,13 @@ class RandomInputTest : public QObject {
       click(Control::PanelPoigneeAucune);
     } else if (shown(Control::PanelConfirmeEcart)) {
       click(Control::PanelConfirmeEcart);
-    } else if (game().DiscardMode == 1) {
+    } else if (game().DealPhase == Phase::Discard) {
       ClickTheFirstCardWith(Qt::PointingHandCursor, 24);
-    } else if (game().ContinueState != 0 || game().DogOnDisplay == 1) {
+    } else if (WaitsForClick(game().DealPhase) || game().DealPhase == Phase::DogShown) {
       QWidget* surface = game_window()->surface();
       QTest::mouseClick(surface, Qt::LeftButton, {},
                         QPoint(surface->width() - 5, 5 * surface->height() / 6));
-    } else if (game().HumanMayPlay == 1 && game().CurrentSeat == kSouth) {
+    } else if (game().DealPhase == Phase::SouthPlays && game().CurrentSeat == kSouth) {
       ClickTheFirstCardWith(Qt::PointingHandCursor, 18);
     }
   }
@@ -197,8 +197,9 @@ class RandomInputTest : public QObject {
     for (int k = 1; k <= last; ++k) {
       QWidget* card = view().Widget(Control::Carte3D, k);
       if (card->isVisible() && card->cursor().shape() == shape &&
-          (game().DiscardMode == 1 ? game().DiscardSelected[game().DiscardImageMap[k]] == 0
-                                   : game().Playable[kSouth][k] == 1)) {
+          (game().DealPhase == Phase::Discard
+               ? game().DiscardSelected[game().DiscardImageMap[k]] == 0
+               : game().Playable[kSouth][k] == 1)) {
         QTest::mouseClick(card, Qt::LeftButton);
         return;
       }

@@ -69,7 +69,8 @@ class WholeDealTest : public QObject {
     for (int moves = 0; moves < 2000; ++moves) {
       if (Visible(Control::PanelPoignee))
         return true;
-      if (game().TrickNumber == 1 && game().CurrentSeat == kSouth && game().HumanMayPlay == 1)
+      if (game().TrickNumber == 1 && game().CurrentSeat == kSouth &&
+          game().DealPhase == Phase::SouthPlays)
         return false;
       if (!Move())
         QTest::qWait(1);
@@ -117,7 +118,7 @@ class WholeDealTest : public QObject {
         Click(Control::ButtonPasse);
       return true;
     }
-    if (game().DiscardMode == 1) {
+    if (game().DealPhase == Phase::Discard) {
       MakeTheDiscard();
       return true;
     }
@@ -125,18 +126,19 @@ class WholeDealTest : public QObject {
       Click(Control::PanelPoigneeAucune);
       return true;
     }
-    if (game().CurrentSeat == kSouth && game().HumanMayPlay == 1 && game().ContinueState == 0 &&
-        game().CardsInTrick < 4 && game().TrickOnDisplay == 0 &&
+    if (game().CurrentSeat == kSouth && game().DealPhase == Phase::SouthPlays &&
+        game().CardsInTrick < 4 && game().DealPhase != Phase::TrickShown &&
         !view().TimerActive(TimerId::TimerEntreCarte)) {
       PlayALegalCard();
       return true;
     }
-    if (game().ContinueState != 0 || game().DogOnDisplay == 1) {
-      if (game().DogOnDisplay == 1 && !shot_dog_) {
+    if (WaitsForClick(game().DealPhase) || game().DealPhase == Phase::DogShown) {
+      if (game().DealPhase == Phase::DogShown && !shot_dog_) {
         shot_dog_ = true;
         Shoot("03-dog");
       }
-      if (game().TrickOnDisplay == 1 && game().TrickNumber == 2 && !checked_first_trick_) {
+      if (game().DealPhase == Phase::TrickShown && game().TrickNumber == 2 &&
+          !checked_first_trick_) {
         checked_first_trick_ = true;
         CheckThePreviousTrick(1);
       }

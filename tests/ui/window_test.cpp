@@ -222,7 +222,7 @@ class GameWindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(view().Widget(Control::BarreEnchere)->isVisible(), 5000);
     QCOMPARE(QApplication::focusWidget(), Button(Control::evMaMain));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-    QTRY_COMPARE_WITH_TIMEOUT(game().ContinueState, 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(game().DealPhase, Phase::AuctionOver, 5000);
     QCOMPARE(game().TrickNumber, 0);
     QCOMPARE(game().BidsMade, 4);
 
@@ -235,14 +235,13 @@ class GameWindowTest : public QObject {
     QTest::mouseClick(greyed, Qt::LeftButton);
     QCOMPARE(game().TrickNumber, 1);
     QVERIFY(game().Taker >= 1);
-    QVERIFY(game().ContinueState != 0);
+    QVERIFY(game().DealPhase == Phase::DogShown || game().DealPhase == Phase::PlayReady);
 
     QWidget* surface = game_window()->surface();
     const QPoint free_table(surface->width() - 5, Round(300 * game().layout.WindowScale));
     QCOMPARE(surface->childAt(free_table), nullptr);
     QTest::mouseClick(surface, Qt::LeftButton, {}, free_table);
-    QCOMPARE(game().ContinueState, 0);
-    QCOMPARE(game().DogOnDisplay, 0);
+    QVERIFY(game().DealPhase == Phase::Discard || game().DealPhase == Phase::Playing);
   }
 
   // Once the taker is known the level cannot change: the refusal is told in a box, and the
