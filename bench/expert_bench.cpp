@@ -13,7 +13,6 @@
 #include "engine/deal_flow.h"
 #include "engine/language.h"
 #include "engine/strategy/expert.h"
-#include "engine/strategy/rehearsal.h"
 #include "tests/support/fixed_clock.h"
 #include "tests/support/play_step.h"
 
@@ -24,9 +23,9 @@ constexpr int kDeals = 12;
 
 // Every computer turn with two or more playable cards met in a few seeded deals, as the
 // Expert level would find it.
-const std::vector<std::unique_ptr<Rehearsal>>& Positions() {
+const std::vector<std::unique_ptr<Core>>& Positions() {
   static const auto positions = [] {
-    std::vector<std::unique_ptr<Rehearsal>> found;
+    std::vector<std::unique_ptr<Core>> found;
     TimerTrackingView view;
     Game game(view, testing::SteppingClock(43'200'000));
     game.OptionsPath = (std::filesystem::temp_directory_path() / "zarvane-expert-bench").string();
@@ -41,9 +40,9 @@ const std::vector<std::unique_ptr<Rehearsal>>& Positions() {
             game.TrickNumber > 18) {
           continue;
         }
-        auto position = std::make_unique<Rehearsal>(game);
-        ComputePlayableCards(position->game, game.CurrentSeat);
-        const auto& flags = position->game.Playable[game.CurrentSeat];
+        auto position = std::make_unique<Core>(game);
+        ComputePlayableCards(*position, game.CurrentSeat);
+        const auto& flags = position->Playable[game.CurrentSeat];
         if (std::count(flags.begin(), flags.end(), 1) >= 2)
           found.push_back(std::move(position));
       } while (testing::PlayStep(game, view, south));
@@ -59,14 +58,14 @@ const std::vector<std::unique_ptr<Rehearsal>>& Positions() {
 void BM_ExpertDecision(benchmark::State& state) {
   static std::size_t next = 0;
   const auto& positions = Positions();
-  const Rehearsal& position = *positions[next++ % positions.size()];
-  Rehearsal decision(position.game);
+  const Core& position = *positions[next++ % positions.size()];
+  Core decision = position;
   for (auto _ : state) {
     state.PauseTiming();
-    decision.CopyFrom(position);
+    decision = position;
     state.ResumeTiming();
-    ChooseExpertCard(decision.game, decision.game.CurrentSeat);
-    benchmark::DoNotOptimize(decision.game.Playable);
+    ChooseExpertCard(decision, decision.CurrentSeat);
+    benchmark::DoNotOptimize(decision.Playable);
   }
 }
 

@@ -22,8 +22,8 @@ int RandomUpTo(Generator& generator, int n) {
   return static_cast<int>(RandomBelow(generator, static_cast<std::uint32_t>(n))) + 1;
 }
 
-void ReseedFromClock(Generator& generator) {
-  const TimeOfDay t = generator.clock();
+void ReseedFromClock(Generator& generator, const Clock& clock) {
+  const TimeOfDay t = clock();
   generator.GeneratorState = static_cast<std::uint32_t>(
       ((t.hours * 60 + t.minutes) * 60 + t.seconds) * 1000 + t.milliseconds);
 }

@@ -18,9 +18,9 @@ TimeOfDay UtcTimeOfDay();
 
 // The 32-bit linear congruential generator behind every random choice of the game: the
 // shuffle, the computer's choices and the small offsets of the cards on the table.
+// A plain value, so a trial deal copies it with the rest of the state.
 struct Generator {
   std::uint32_t GeneratorState = 0;
-  Clock clock = UtcTimeOfDay;
 };
 
 // 0..n-1: the high half of GeneratorState x n once the state has moved on.
@@ -28,6 +28,6 @@ std::uint32_t RandomBelow(Generator& generator, std::uint32_t n);
 // 1..n.
 int RandomUpTo(Generator& generator, int n);
 // The state becomes the milliseconds elapsed since midnight.
-void ReseedFromClock(Generator& generator);
+void ReseedFromClock(Generator& generator, const Clock& clock);
 
 }  // namespace zarvane

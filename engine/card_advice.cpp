@@ -1,7 +1,6 @@
 #include "engine/card_advice.h"
 
 #include "engine/card_play.h"
-#include "engine/strategy/rehearsal.h"
 
 namespace zarvane {
 
@@ -19,8 +18,9 @@ void CardAdviceClick(Game& game) {
     return;
   // The computer's choice is made on a copy, with a copy of the game's generator, so the deal
   // goes on exactly as if nobody had asked.
-  Rehearsal copy(game);
-  const int slot = ComputerCardSlot(copy.game, game.HumanSeat);
+  Core copy = game;
+  MarkedRules unused;
+  const int slot = ComputerCardSlot(copy, game.HumanSeat, unused);
   if (slot < 1)
     return;
   LowerAdvisedCard(game);

@@ -115,7 +115,7 @@ int CountPlayable(const GameState& game, int seat) {
 }
 
 // Draws slots until one is flagged, as the strategy's final pick does.
-int DrawPlayableSlot(Game& game, int seat) {
+int DrawPlayableSlot(Core& game, int seat) {
   for (int draw = 0; draw < 10000; ++draw) {
     const int slot = RandomUpTo(game.random, 18);
     if (game.Playable[seat][slot] == 1)
@@ -230,14 +230,13 @@ void ComputePlayable(Game& game, int seat) {
   }
 }
 
-int ComputerCardSlot(Game& game, int seat) {
+int ComputerCardSlot(Core& game, int seat, MarkedRules& marked) {
   const auto legal = game.Playable[seat];
   if (CountPlayable(game, seat) >= 2) {
-    game.view.SetText(Control::PanelRegle, seat, "");
     if (game.options.Level == kExpertLevel)
       ChooseExpertCard(game, seat);
     else
-      ShowMarkedRules(game, seat, ChooseComputerCard(game, seat));
+      marked = ChooseComputerCard(game, seat);
   }
   if (CountPlayable(game, seat) == 0) {
     // The strategy must never leave the seat without a card; if it does, a legal one is played.
@@ -245,6 +244,16 @@ int ComputerCardSlot(Game& game, int seat) {
     game.Playable[seat] = legal;
   }
   return DrawPlayableSlot(game, seat);
+}
+
+int ComputerCardSlot(Game& game, int seat) {
+  // The panel is cleared before the thinking, so a long one shows an empty panel.
+  if (CountPlayable(game, seat) >= 2)
+    game.view.SetText(Control::PanelRegle, seat, "");
+  MarkedRules marked;
+  const int slot = ComputerCardSlot(static_cast<Core&>(game), seat, marked);
+  ShowMarkedRules(game, seat, marked);
+  return slot;
 }
 
 void ShowMarkedRules(Game& game, int seat, const MarkedRules& marked) {
@@ -277,17 +286,10 @@ void PlayHumanCard(Game& game, int k) {
   PlaceCard(game, south, k);
 }
 
-void PlaceCard(Game& game, int seat, int slot) {
-  if (seat == game.HumanSeat) {
-    EnableCardAdvice(game, false);
-    LowerAdvisedCard(game);
-  }
+void PlaceCard(Core& game, int seat, int slot) {
   RecordPlayedCard(game, seat, slot);
   Card& card = game.Hands[seat][slot];
   card.InHand = 0;
-  if (seat == game.HumanSeat)
-    game.view.SetVisible(Control::Carte3D, slot, false);
-  ShowTableCard(game, seat, slot);
   game.TrickCards[seat] = Card{card.Value, card.Suit, 0};
   if (FreeLead(game)) {
     game.LedSuit = card.Suit;
@@ -301,16 +303,36 @@ void PlaceCard(Game& game, int seat, int slot) {
       game.HighestTrumpInTrick = card.Value;
   }
   ++game.CardsInTrick;
+  if (game.CardsInTrick < 4) {
+    game.CurrentSeat = NextSeat(game.CurrentSeat);
+    game.DealPhase = Phase::Playing;
+  }
+}
+
+void PlayCard(Core& game, int seat, int slot) {
+  PlaceCard(game, seat, slot);
+  if (game.CardsInTrick == 4)
+    EndTrick(game);
+}
+
+void PlaceCard(Game& game, int seat, int slot) {
+  if (seat == game.HumanSeat) {
+    EnableCardAdvice(game, false);
+    LowerAdvisedCard(game);
+  }
+  PlaceCard(static_cast<Core&>(game), seat, slot);
+  RefreshDeductions(game);
+  if (seat == game.HumanSeat)
+    game.view.SetVisible(Control::Carte3D, slot, false);
+  ShowTableCard(game, seat, slot);
   if (game.CardsInTrick == 4) {
     EndTrick(game);
     return;
   }
-  game.CurrentSeat = NextSeat(game.CurrentSeat);
-  game.DealPhase = Phase::Playing;
   game.view.StartTimer(TimerId::TimerEntreCarte, game.CardTimerInterval);
 }
 
-void RecordPlayedCard(Game& game, int seat, int slot) {
+void RecordPlayedCard(GameState& game, int seat, int slot) {
   const Card card = game.Hands[seat][slot];
   const int s = card.Suit;
   const int v = card.Value;
@@ -385,7 +407,6 @@ void RecordPlayedCard(Game& game, int seat, int slot) {
         --game.OutsideTrumpCount[other];
     }
   }
-  RefreshDeductions(game);
 }
 
 void RecordInferences(GameState& game, int seat, int slot, int suit, int value) {
@@ -420,31 +441,44 @@ void ShowTableCard(Game& game, int seat, int slot) {
   game.view.ShowCard(Control::CarteTable, seat, game.Hands[seat][slot]);
 }
 
-void EndTrick(Game& game) {
+void EndTrick(Core& game) {
   game.PetitInTrick = 0;
   const int winner = TrickWinner(game);
   game.TrickLeader = winner;
   game.CurrentSeat = winner;
   ++game.TrickNumber;
-  if (game.TrickNumber == 2) {
-    game.view.SetEnabled(Control::menuPreviousTrick, 0, true);
-    game.view.SetEnabled(Control::SBVoirPliPrecedent, 0, true);
-  }
   game.CardsInTrick = 0;
   game.HighestTrumpInTrick = 0;
   game.DealPhase = Phase::TrickShown;
   CountTrick(game);
+  for (int& opening : game.SuitOpening) {
+    if (opening == 2)
+      opening = 0;
+  }
+  if (game.TrickNumber < 19)
+    RefreshAfterTrick(game);
+}
+
+void ClearTrick(GameState& game) {
+  for (Card& card : game.TrickCards)
+    card.Suit = kNoSuit;
+  game.DealPhase = game.TrickNumber == 19 ? Phase::DealOver : Phase::Playing;
+}
+
+void EndTrick(Game& game) {
+  EndTrick(static_cast<Core&>(game));
+  if (game.TrickNumber == 2) {
+    game.view.SetEnabled(Control::menuPreviousTrick, 0, true);
+    game.view.SetEnabled(Control::SBVoirPliPrecedent, 0, true);
+  }
+  ShowTrickCount(game);
   const bool more_tricks = game.TrickNumber < 19;
   if (more_tricks)
     Say(game, kContinuePrompt);
   else
     game.view.SetText(Control::info, 0, "");  // "Play !" no longer applies: the deal is over
-  for (int& opening : game.SuitOpening) {
-    if (opening == 2)
-      opening = 0;
-  }
   if (more_tricks)
-    RefreshAfterTrick(game);
+    RefreshDeductions(game);
   if (game.AutoContinue == 1 && more_tricks)
     game.view.StartTimer(TimerId::TimerTransition, game.TransitionTimerInterval);
 }

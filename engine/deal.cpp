@@ -142,7 +142,7 @@ bool AcceptDealtCards(Game& game) {
 }
 
 bool DealOnce(Game& game) {
-  ReseedFromClock(game.random);
+  ReseedFromClock(game.random, game.clock);
   Shuffle(game);
   if (game.ReplayedDeal == 1) {
     game.Deck = game.SavedDeck;

@@ -110,6 +110,13 @@ void AnnounceTaker(Game& game) {
     game.view.SetEnabled(Control::Carte3D, k, true);
 }
 
+// The click after a trick, the dog or the discard: the table again, and the next turn soon.
+void GoOnPlaying(Game& game) {
+  game.view.SetText(Control::info, 0, "");
+  ShowTableAndTakerFrame(game);
+  game.view.StartTimer(TimerId::TimerEntreCarte, game.CardTimerInterval);
+}
+
 // A turn of play is due: the tricks have begun, and neither the dog, the discard nor a
 // finished trick waits for a click.
 bool TurnDue(const Game& game) {
@@ -181,22 +188,21 @@ void ReplayDeal(Game& game) {
 
 void Continue(Game& game) {
   game.view.StopTimer(TimerId::TimerTransition);
-  if (game.DealPhase == Phase::TrickShown) {
-    // After the last trick its four cards stay on the table.
-    if (game.TrickNumber != 19) {
-      for (int seat = 1; seat <= 4; ++seat)
-        game.view.SetVisible(Control::CarteTable, seat, false);
-    }
-    for (Card& card : game.TrickCards)
-      card.Suit = kNoSuit;
-  }
-  if (WaitsForClick(game.DealPhase)) {
-    if (game.TrickNumber != 0) {
-      game.DealPhase = game.TrickNumber == 19 ? Phase::DealOver : Phase::Playing;
-      game.view.SetText(Control::info, 0, "");
-      ShowTableAndTakerFrame(game);
-      game.view.StartTimer(TimerId::TimerEntreCarte, game.CardTimerInterval);
-    } else {
+  switch (game.DealPhase) {
+    case Phase::TrickShown:
+      // After the last trick its four cards stay on the table.
+      if (game.TrickNumber != 19) {
+        for (int seat = 1; seat <= 4; ++seat)
+          game.view.SetVisible(Control::CarteTable, seat, false);
+      }
+      ClearTrick(game);
+      GoOnPlaying(game);
+      break;
+    case Phase::PlayReady:
+      game.DealPhase = Phase::Playing;
+      GoOnPlaying(game);
+      break;
+    case Phase::AuctionOver:
       game.TrickNumber = 1;
       game.Taker = FindTaker(game);
       if (game.AnnouncedBid[game.Taker] == kPasse) {
@@ -205,10 +211,13 @@ void Continue(Game& game) {
       }
       AnnounceTaker(game);
       ShowDog(game);
-    }
-  } else if (game.DealPhase == Phase::DogShown) {
-    ShowTableAndTakerFrame(game);
-    BeginDiscard(game);
+      break;
+    case Phase::DogShown:
+      ShowTableAndTakerFrame(game);
+      BeginDiscard(game);
+      break;
+    default:
+      break;
   }
 }
 
@@ -227,6 +236,7 @@ void ShowDog(Game& game) {
   game.DiscardOrigin.Fill(-1);
   if (game.AnnouncedBid[game.Taker] > kGarde) {
     PreparePlay(game);
+    RefreshDeductions(game);
     game.DealPhase = Phase::PlayReady;
     return;
   }

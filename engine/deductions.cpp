@@ -48,7 +48,7 @@ void RefreshDeductions(Game& game) {
     view.SetText(Control::CountLabel, suit, NumberOrDash(game.OutsideSuitCount[south][suit], 0));
 }
 
-void RefreshAfterTrick(Game& game) {
+void RefreshAfterTrick(GameState& game) {
   for (int suit = kPique; suit <= kCarreau; ++suit) {
     game.MasterCard[suit] = -1;
     for (int v = 14; v >= 1; --v) {
@@ -60,7 +60,6 @@ void RefreshAfterTrick(Game& game) {
   }
   for (int seat = 1; seat <= 4; ++seat)
     game.TopTrump[seat] = TopTrumpFor(game, seat);
-  RefreshDeductions(game);
 }
 
 int TopTrumpFor(const GameState& game, int seat) {

@@ -1,6 +1,7 @@
 #include "engine/discard.h"
 
 #include "engine/deal_flow.h"
+#include "engine/deductions.h"
 #include "engine/hand_layout.h"
 #include "engine/messages.h"
 #include "engine/play_preparation.h"
@@ -271,6 +272,7 @@ void ComputerDiscard(Game& game) {
   WriteBackComputerDiscard(game);
   FillDiscardOrigin(game);
   PreparePlay(game);
+  RefreshDeductions(game);
 }
 
 void StartHumanDiscard(Game& game) {
@@ -348,6 +350,7 @@ void ConfirmDiscard(Game& game) {
 
   FillDiscardOrigin(game);
   PreparePlay(game);
+  RefreshDeductions(game);
   LayOutSouthHand(game);
   game.DealPhase = Phase::PlayReady;
   Continue(game);

@@ -3,8 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/random.h"
-#include "engine/game_state.h"
+#include "engine/core.h"
 #include "engine/layout.h"
 #include "engine/table_view.h"
 #include "settings/options.h"
@@ -14,16 +13,14 @@ namespace zarvane {
 
 struct Bilingual;
 
-// One game: the state of the deal, the options and totals, the language, the layout, the
-// screen and the clock. No globals, so a test can build as many as it likes.
-struct Game : GameState {
-  explicit Game(TableView& table_view, Clock clock = UtcTimeOfDay) : view(table_view) {
-    random.clock = std::move(clock);
-  }
+// One game: the rules' state, the language, the layout, the screen and the clock. No globals, so a test can build as many as it likes.
+struct Game : Core {
+  explicit Game(TableView& table_view, Clock time_of_day = UtcTimeOfDay)
+      : view(table_view), clock(std::move(time_of_day)) {}
 
   TableView& view;
-  Generator random;
-  Options options;
+  // Reseeds the generator before every deal attempt.
+  Clock clock;
   Layout layout;
 
   // 0 until the player chooses on the opening window, then 1 French or 2 English.

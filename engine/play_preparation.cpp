@@ -131,7 +131,7 @@ void CountSuits(GameState& game) {
 }
 
 // The longest plain suit; a tie goes to the first met from a random suit on.
-void ChooseSuits(Game& game) {
+void ChooseSuits(Core& game) {
   for (int seat = 1; seat <= 4; ++seat) {
     int suit = RandomUpTo(game.random, 4);
     int best = -1;
@@ -310,7 +310,7 @@ bool PlacedFor(int status, int observer) {
 
 }  // namespace
 
-void PreparePlay(Game& game) {
+void PreparePlay(Core& game) {
   ResetPlayMemory(game);
   FindPetitAndExcuse(game);
   game.TrumpsPlayedCount = 0;
@@ -332,10 +332,9 @@ void PreparePlay(Game& game) {
   for (int seat = 1; seat <= 4; ++seat)
     game.TopTrump[seat] = TopTrumpFor(game, seat);
   DeduceCardLocations(game);
-  RefreshDeductions(game);
 }
 
-void InitCardKnowledge(Game& game) {
+void InitCardKnowledge(Core& game) {
   for (int i = 1; i <= 4; ++i) {
     for (auto& suit : game.CardStatus[i])
       suit.Fill(-1);

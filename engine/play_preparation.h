@@ -1,13 +1,13 @@
 #pragma once
 
-#include "engine/game.h"
+#include "engine/core.h"
 
 namespace zarvane {
 
 // Sets up the play memory once per deal, on the final hands, before the first trick.
-void PreparePlay(Game& game);
+void PreparePlay(Core& game);
 // Each seat's first view of where every card is.
-void InitCardKnowledge(Game& game);
+void InitCardKnowledge(Core& game);
 // The deductions run at the start of play and after every card.
 void DeduceCardLocations(GameState& game);
 

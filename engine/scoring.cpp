@@ -116,7 +116,7 @@ int TakerRoundedPoints(const GameState& game) {
   return RoundHalfEven(game.TakerPoints / 2.0);
 }
 
-void CountTrick(Game& game) {
+void CountTrick(Core& game) {
   const bool taker_won = TakerSide(game, game.TrickLeader);
   const bool last_trick = game.TrickNumber == kLastTrickDone;
   int trick_points = 0;
@@ -131,19 +131,24 @@ void CountTrick(Game& game) {
     ExcuseChangesCamp(game, excuse_seat, taker_won);
   if (last_trick)
     CountDog(game);
-  game.view.SetText(Control::nPointsAttaque, 0, std::to_string(game.TakerPoints / 2));
-  game.view.SetText(Control::nPointsDefense, 0, std::to_string(game.DefencePoints / 2));
   CountTrickBouts(game, excuse_seat, taker_won);
   if (last_trick)
     NotePetitAuBout(game, taker_won);
-  game.view.SetText(Control::nBoutsPreneur, 0, std::to_string(game.TakerBouts));
-  game.view.SetText(Control::nBoutsDefense, 0, std::to_string(game.DefenceBouts));
-  if (game.TakerBouts + game.DefenceBouts == 3) {
+  if (game.TakerBouts + game.DefenceBouts == 3)
     game.PointsNeeded = PointsNeededFor(game.TakerBouts);
-    game.view.SetText(Control::nContrat, 0, std::to_string(game.PointsNeeded));
-  }
   if (last_trick)
     ScoreDeal(game);
+}
+
+void ShowTrickCount(Game& game) {
+  game.view.SetText(Control::nPointsAttaque, 0, std::to_string(game.TakerPoints / 2));
+  game.view.SetText(Control::nPointsDefense, 0, std::to_string(game.DefencePoints / 2));
+  game.view.SetText(Control::nBoutsPreneur, 0, std::to_string(game.TakerBouts));
+  game.view.SetText(Control::nBoutsDefense, 0, std::to_string(game.DefenceBouts));
+  if (game.TakerBouts + game.DefenceBouts == 3)
+    game.view.SetText(Control::nContrat, 0, std::to_string(game.PointsNeeded));
+  if (game.TrickNumber == kLastTrickDone)
+    ShowDealScore(game);
 }
 
 ScoreSteps ComputeScoreSteps(const GameState& game) {
@@ -170,16 +175,21 @@ int TakerScore(const GameState& game) {
   return ComputeScoreSteps(game).taker_score;
 }
 
-void ScoreDeal(Game& game) {
+void ScoreDeal(Core& game) {
+  // A replayed deal is shown but never counted.
+  if (game.ReplayedDeal == 1)
+    return;
+  const ScoreSteps steps = ComputeScoreSteps(game);
+  for (int seat = 1; seat <= 4; ++seat)
+    game.options.Scores[seat] += seat == game.Taker ? steps.taker_score : -steps.after_poignee;
+}
+
+void ShowDealScore(Game& game) {
   const ScoreSteps steps = ComputeScoreSteps(game);
   const int taker_score = steps.taker_score;
   const int per_defender = steps.after_poignee;
-  if (game.ReplayedDeal == 1) {
+  if (game.ReplayedDeal == 1)
     game.view.Inform(Text(game, kReplayedDealNotice));
-  } else {
-    for (int seat = 1; seat <= 4; ++seat)
-      game.options.Scores[seat] += seat == game.Taker ? taker_score : -per_defender;
-  }
   const int south_change = game.Taker == game.HumanSeat ? taker_score : -per_defender;
   const std::string text = std::string(Text(game, kResultPrefix)) + std::to_string(taker_score) +
                            std::string(kResultPointsSuffix) + "\n" +

@@ -30,10 +30,14 @@ ScoreSteps ComputeScoreSteps(const GameState& game);
 
 // Counts the finished trick for the side that won it, with the Excuse's exchange; after the
 // eighteenth trick counts the dog and scores the deal.
-void CountTrick(Game& game);
+void CountTrick(Core& game);
+// The points and bouts panels after a trick; after the last one the deal's result too.
+void ShowTrickCount(Game& game);
 // The taker's result of the deal: three times what each defender pays or receives.
 int TakerScore(const GameState& game);
-// Adds the result to the totals (not for a replayed deal) and shows the result panel.
-void ScoreDeal(Game& game);
+// Adds the result to the totals, unless the deal was replayed.
+void ScoreDeal(Core& game);
+// The result panel, and the notice that a replayed deal was not counted.
+void ShowDealScore(Game& game);
 
 }  // namespace zarvane

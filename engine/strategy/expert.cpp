@@ -45,7 +45,7 @@ bool SamePlay(const GameState& game, int seat, const Card& a, const Card& b) {
                                std::max(a.Value, b.Value));
 }
 
-Generator ThinkingGenerator(const Game& game, int seat) {
+Generator ThinkingGenerator(const Core& game, int seat) {
   Generator thinking;
   thinking.GeneratorState = game.random.GeneratorState ^
                             static_cast<std::uint32_t>(seat * 0x9E3779B9u) ^
@@ -56,7 +56,7 @@ Generator ThinkingGenerator(const Game& game, int seat) {
 // Trial deals of the cards the seat cannot see, each played to the end once per card.
 class Trials {
  public:
-  Trials(const Game& game, int seat)
+  Trials(const Core& game, int seat)
       : game_(game),
         seat_(seat),
         sign_(seat == game.Taker ? 1 : -1),
@@ -64,36 +64,37 @@ class Trials {
         base_(game),
         world_(game),
         trial_(game) {
-    base_.game.options.Level = kProLevel;
+    base_.options.Level = kProLevel;
   }
 
   // Adds to each card's total the taker's score, seen from the seat's side, of that many new
   // drawn deals.
   void Play(const std::vector<int>& slots, std::vector<long>& totals, int worlds) {
     for (int w = 0; w < worlds; ++w) {
-      world_.CopyFrom(base_);
-      SetUpWorld(world_.game, game_, seat_,
+      world_ = base_;
+      SetUpWorld(world_, game_, seat_,
                  DrawDealAfterAuction(game_, seat_, thinking_, kDrawsPerWorld));
       // Every card meets the same draws of the other seats in this world.
-      world_.game.random.GeneratorState = static_cast<std::uint32_t>(RandomBelow(thinking_, ~0u));
+      world_.random.GeneratorState = static_cast<std::uint32_t>(RandomBelow(thinking_, ~0u));
       for (std::size_t c = 0; c < slots.size(); ++c) {
-        trial_.CopyFrom(world_);
-        ComputePlayableCards(trial_.game, seat_);
-        PlaceCard(trial_.game, seat_, slots[c]);
-        PlayToTheEnd(trial_.game);
-        totals[c] += sign_ * TakerScore(trial_.game);
+        trial_ = world_;
+        ComputePlayableCards(trial_, seat_);
+        PlayCard(trial_, seat_, slots[c]);
+        PlayToTheEnd(trial_);
+        totals[c] += sign_ * TakerScore(trial_);
       }
     }
   }
 
  private:
-  const Game& game_;
+  const Core& game_;
   int seat_;
   int sign_;
   Generator thinking_;
-  Rehearsal base_;
-  Rehearsal world_;
-  Rehearsal trial_;
+  // Plain copies of the rules' state: the real game's, the drawn deal's, one card's trial.
+  Core base_;
+  Core world_;
+  Core trial_;
 };
 
 // The cards with the best totals, at most `count`, in slot order.
@@ -112,7 +113,7 @@ std::vector<int> BestSlots(const std::vector<int>& slots, const std::vector<long
   return best;
 }
 
-int BestSlot(const Game& game, int seat, const std::vector<int>& slots) {
+int BestSlot(const Core& game, int seat, const std::vector<int>& slots) {
   Trials trials(game, seat);
   std::vector<long> totals(slots.size(), 0);
   trials.Play(slots, totals, kFirstWorlds);
@@ -141,7 +142,7 @@ std::vector<int> DistinctPlayableSlots(const GameState& game, int seat) {
   return distinct;
 }
 
-void ChooseExpertCard(Game& game, int seat) {
+void ChooseExpertCard(Core& game, int seat) {
   const std::vector<int> slots = DistinctPlayableSlots(game, seat);
   if (slots.size() <= 1) {
     if (!slots.empty())

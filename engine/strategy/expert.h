@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/game.h"
+#include "engine/core.h"
 
 namespace zarvane {
 
@@ -11,7 +11,7 @@ namespace zarvane {
 // "Pro" rules at every seat, and keeps the card whose deals end best for its side on average.
 // Narrows the seat's playable cards to that card. Its draws come from a generator of its own,
 // seeded from the game's, so the game's own draws are left as they were.
-void ChooseExpertCard(Game& game, int seat);
+void ChooseExpertCard(Core& game, int seat);
 
 // The seat's playable slots that play differently: of two low cards of one suit with nothing
 // outside the seat's hand between them, worth the same, only the first stands for both.

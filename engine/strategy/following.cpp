@@ -27,7 +27,7 @@ bool TakerStillToPlay(const StrategyTurn& turn) {
 
 // A choose step of a rule that marks itself only once all its steps have run.
 void ChooseUnmarked(StrategyTurn& turn, int suit, int value) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   game.CardChosen = ChooseSlot(game, turn.S, game.CardSlot[suit][value]) ? 1 : 0;
 }
 
@@ -49,7 +49,7 @@ void GiveWay(StrategyTurn& turn) {
 }
 
 void Rule385KeepMasterHonour(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   const int p = turn.TrickPosition;
   if (turn.S == game.Taker || (p != 3 && p != 4) || game.TrickLeader != game.Taker ||
       turn.WinningSlot != 100 || !DrawBelow(game, 90))
@@ -74,7 +74,7 @@ int LowestBeatingTakerCard(const GameState& game, int seat) {
 }
 
 void Rule381BeatTheTaker(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   const int p = turn.TrickPosition;
   const int ls = LedCard(game).Suit;
   if (ls == kAtout || TakerStillToPlay(turn) || turn.S == game.Taker)
@@ -92,7 +92,7 @@ void Rule381BeatTheTaker(StrategyTurn& turn) {
 }
 
 void Rule383RuffAheadOfTaker(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   const int s = turn.S;
   const int p = turn.TrickPosition;
   const int ls = LedCard(game).Suit;
@@ -105,7 +105,7 @@ void Rule383RuffAheadOfTaker(StrategyTurn& turn) {
 }
 
 void Rule301HonourOnTakersHonour(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   const int s = turn.S;
   const Card& taker = TakerCard(game);
   const int ls = LedCard(game).Suit;
@@ -142,7 +142,7 @@ int TakerSuitsShown(const GameState& game) {
 }
 
 void Rule318KeepLastSuitHonours(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   if (turn.S == game.Taker || !TakerStillToPlay(turn))
     return;
   int played_out = 0;
@@ -164,7 +164,7 @@ bool IsJackOrKnight(int value) {
 }
 
 void Rule319TakerCoversJackOrKnight(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   const int t = game.Taker;
   const int p = turn.TrickPosition;
   const Card& led = LedCard(game);
@@ -187,7 +187,7 @@ bool IsTakersOpeningSuit(const GameState& game, int suit) {
 }
 
 void Rule310CoverTakersSmallLead(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   const int s = turn.S;
   const Card& led = LedCard(game);
   const int ls = led.Suit;
@@ -209,7 +209,7 @@ void Rule310CoverTakersSmallLead(StrategyTurn& turn) {
 }
 
 void Rule315QueenOnFirstRound(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   if (!DrawBelow(game, 80) || !FirstRoundAheadOfTaker(turn))
     return;
   const Card& led = LedCard(game);
@@ -219,7 +219,7 @@ void Rule315QueenOnFirstRound(StrategyTurn& turn) {
 }
 
 void Rule316KingOnFirstRound(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   if (!FirstRoundAheadOfTaker(turn))
     return;
   const int ls = LedCard(game).Suit;
@@ -230,7 +230,7 @@ void Rule316KingOnFirstRound(StrategyTurn& turn) {
 }
 
 void Rule317KeepUnguardedQueen(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   const Card& led = LedCard(game);
   if (FirstRoundAheadOfTaker(turn) && led.Value > 5 && Holds(game, turn.S, led.Suit, kQueen) &&
       !Holds(game, turn.S, led.Suit, kKing))
@@ -329,7 +329,7 @@ int GiveHonours(const StrategyTurn& turn) {
 // void in, and then only the first honour of that value met walking the suits from there,
 // playable or not.
 bool ThrowHonourWhereTakerIsVoid(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   const int s = turn.S;
   for (int v : kHonoursDown) {
     const int r = RandomUpTo(game.random, 4);
@@ -345,7 +345,7 @@ bool ThrowHonourWhereTakerIsVoid(StrategyTurn& turn) {
 // Rule 203's second pass, Roi down to Valet: the first honour of each value that can be played,
 // walking the suits from a drawn one.
 bool ThrowAnyHonour(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   const int s = turn.S;
   for (int v : kHonoursDown) {
     const int r = RandomUpTo(game.random, 4);
@@ -363,7 +363,7 @@ bool ThrowAnyHonour(StrategyTurn& turn) {
 
 // Keeps every honour the seat can spare, the drawn suit first and moving on at each value.
 void KeepHonours(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   int r = RandomUpTo(game.random, 4);
   for (int v : kHonoursDown) {
     for (int i = 1; i <= 4; ++i) {
@@ -376,7 +376,7 @@ void KeepHonours(StrategyTurn& turn) {
 }
 
 void Rule203ThrowOrKeepHonours(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   const int s = turn.S;
   if (s == game.Taker || turn.TrickPosition <= 1 || game.KnownNoTrump[s][s] != 1 ||
       IsExcuse(LedCard(game)))
@@ -390,7 +390,7 @@ void Rule203ThrowOrKeepHonours(StrategyTurn& turn) {
 }
 
 void Rule160TakerRuffsHigh(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   const int t = game.Taker;
   if (!DrawBelow(game, 40) || turn.S != t || turn.TrickPosition != 2 ||
       (game.KnownNoTrump[t][turn.Defender1] != 0 && game.KnownNoTrump[t][turn.Defender2] != 0))
@@ -406,7 +406,7 @@ void Rule160TakerRuffsHigh(StrategyTurn& turn) {
 }
 
 void Rule13TakerPlaysGuardedKing(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   const int t = game.Taker;
   const int p = turn.TrickPosition;
   const int ls = LedCard(game).Suit;
@@ -422,7 +422,7 @@ void Rule13TakerPlaysGuardedKing(StrategyTurn& turn) {
 }
 
 void Rule101KeepHonoursTakerCanRuff(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   const int s = turn.S;
   const int t = game.Taker;
   if (s == t || !TakerStillToPlay(turn) || game.KnownNoTrump[s][t] != 0)
@@ -456,7 +456,7 @@ void Rule3GiveWay(StrategyTurn& turn) {
 }
 
 void Rule1WinTheTrick(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   const int s = turn.S;
   const int p = turn.TrickPosition;
   if (turn.WinningSlot == -1 || turn.WinningSlot == 100)

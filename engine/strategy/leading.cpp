@@ -41,7 +41,7 @@ int DogCardsOfSuit(const GameState& game, int suit) {
 
 // Visits all four suits from a random one, the drawn suit first.
 template <typename Visit>
-void EverySuitTestThenStep(Game& game, Visit visit) {
+void EverySuitTestThenStep(Core& game, Visit visit) {
   WalkSuitsTestThenStep(game, [&visit](int s) {
     visit(s);
     return false;
@@ -49,7 +49,7 @@ void EverySuitTestThenStep(Game& game, Visit visit) {
 }
 // Visits all four suits from a random one, the suit after the drawn one first.
 template <typename Visit>
-void EverySuitStepThenTest(Game& game, Visit visit) {
+void EverySuitStepThenTest(Core& game, Visit visit) {
   WalkSuitsStepThenTest(game, [&visit](int s) {
     visit(s);
     return false;
@@ -106,7 +106,7 @@ void Rule351TakerCashesMasterCard(StrategyTurn& turn) {
 // On his first lead, a taker with trumps to spare and a long suit under its Roi leads his
 // singleton, to ruff that suit early.
 void Rule180TakerOpensSingleton(StrategyTurn& turn) {
-  Game& g = turn.game;
+  Core& g = turn.game;
   const int t = turn.S;
   if (!TakerLeads(turn) || g.FirstLeadPending[t] != 1)
     return;
@@ -250,7 +250,7 @@ void Rule11DefenderUnderleadsHonours(StrategyTurn& turn) {
 // A defender leads a suit the taker is void in, to make him ruff: the first defender most
 // often, the last least.
 void Rule340DefenderMakesTakerRuff(StrategyTurn& turn) {
-  Game& g = turn.game;
+  Core& g = turn.game;
   const int s = turn.S;
   if (turn.TrickPosition != 1)
     return;
@@ -273,7 +273,7 @@ void Rule340DefenderMakesTakerRuff(StrategyTurn& turn) {
 // Once the taker cannot ruff any more, or nobody else can, a defender plays where the taker
 // is void, else cashes a master card, else mostly keeps off trumps.
 void Rule333DefenderPlaysWhereTakerCannotWin(StrategyTurn& turn) {
-  Game& g = turn.game;
+  Core& g = turn.game;
   const int s = turn.S;
   if (!DefenderLeads(turn) || (g.OutsideTrumpCount[s] != 0 && g.KnownNoTrump[s][g.Taker] != 1))
     return;
@@ -313,7 +313,7 @@ void Rule5DefenderAvoidsTakersSuits(StrategyTurn& turn) {
 
 // The suits where the defender who led an odd trump is void are his to ruff, not to open.
 void Rule18DefenderSparesPartnersVoids(StrategyTurn& turn) {
-  Game& g = turn.game;
+  Core& g = turn.game;
   const int partner = g.HumanOddTrumpLead;
   if (!DefenderLeads(turn) || partner == -1)
     return;
@@ -325,7 +325,7 @@ void Rule18DefenderSparesPartnersVoids(StrategyTurn& turn) {
 
 // An unopened suit with three or more cards in the dog is short in the other hands.
 void Rule386DefenderAvoidsSuitRichInDog(StrategyTurn& turn) {
-  Game& g = turn.game;
+  Core& g = turn.game;
   if (!DefenderLeads(turn))
     return;
   EverySuitStepThenTest(g, [&](int s) {
@@ -336,7 +336,7 @@ void Rule386DefenderAvoidsSuitRichInDog(StrategyTurn& turn) {
 
 // A doubleton with its Roi or Dame is not opened: the honour would fall.
 void Rule384DefenderAvoidsGuardedDoubleton(StrategyTurn& turn) {
-  Game& g = turn.game;
+  Core& g = turn.game;
   if (!DefenderLeads(turn))
     return;
   EverySuitStepThenTest(g, [&](int s) {
@@ -347,7 +347,7 @@ void Rule384DefenderAvoidsGuardedDoubleton(StrategyTurn& turn) {
 
 // The taker took the Roi shown in the dog: that suit is his.
 void Rule330DefenderAvoidsDogKingSuit(StrategyTurn& turn) {
-  Game& g = turn.game;
+  Core& g = turn.game;
   if (!DefenderLeads(turn))
     return;
   EverySuitStepThenTest(g, [&](int s) {
@@ -357,7 +357,7 @@ void Rule330DefenderAvoidsDogKingSuit(StrategyTurn& turn) {
 }
 
 void Rule300DefenderKeepsHonoursOfUnplayedSuits(StrategyTurn& turn) {
-  Game& g = turn.game;
+  Core& g = turn.game;
   if (!DefenderLeads(turn))
     return;
   EverySuitTestThenStep(g, [&](int s) {
@@ -368,7 +368,7 @@ void Rule300DefenderKeepsHonoursOfUnplayedSuits(StrategyTurn& turn) {
 
 // The taker would ruff them.
 void Rule116DefenderKeepsHonoursOfTakersVoids(StrategyTurn& turn) {
-  Game& g = turn.game;
+  Core& g = turn.game;
   if (!DefenderLeads(turn))
     return;
   EverySuitTestThenStep(g, [&](int s) {
@@ -381,7 +381,7 @@ void Rule116DefenderKeepsHonoursOfTakersVoids(StrategyTurn& turn) {
 // are steered away from only while another card can be led: a hand of such small cards keeps
 // them all, rather than being narrowed down to whichever 5 the walk met last.
 void Rule114DefenderKeepsSmallCards(StrategyTurn& turn) {
-  Game& g = turn.game;
+  Core& g = turn.game;
   if (!DefenderLeads(turn))
     return;
   PerSuit<bool> spared{};
@@ -404,7 +404,7 @@ void Rule114DefenderKeepsSmallCards(StrategyTurn& turn) {
 
 // An honour led under a higher one still out only feeds it.
 void AvoidHonourUnderLiveHonour(StrategyTurn& turn, int value) {
-  Game& g = turn.game;
+  Core& g = turn.game;
   if (turn.TrickPosition != 1)
     return;
   EverySuitTestThenStep(g, [&](int s) {
@@ -423,7 +423,7 @@ void Rule120KnightWaitsForQueen(StrategyTurn& turn) {
 
 // A bare Cavalier of an unopened suit would fall to the Dame.
 void Rule115KnightWaitsWithoutQueen(StrategyTurn& turn) {
-  Game& g = turn.game;
+  Core& g = turn.game;
   if (turn.TrickPosition != 1)
     return;
   EverySuitTestThenStep(g, [&](int s) {

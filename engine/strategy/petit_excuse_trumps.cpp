@@ -306,7 +306,7 @@ void Rule370DefenderKeepsExcuseBeforeTaker(StrategyTurn& turn) {
 
 // The taker leads the Excuse: the defender leads in a suit where the taker is known void.
 void Rule172AnswerTakersExcuseLead(StrategyTurn& turn) {
-  Game& g = turn.game;
+  Core& g = turn.game;
   if (g.TrickLeader != g.Taker || !IsExcuse(LedCard(turn)))
     return;
   const int suit =

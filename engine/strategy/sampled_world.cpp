@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "engine/card_play.h"
-#include "engine/deal_flow.h"
 #include "engine/play_preparation.h"
 
 namespace zarvane {
@@ -70,22 +69,22 @@ void RewindToStartOfPlay(GameState& world, const GameState& real) {
 }
 
 // Every card played so far, in the order it was played.
-void ReplayCourse(Game& world, const GameState& real) {
+void ReplayCourse(Core& world, const GameState& real) {
   for (int trick = 1; trick <= real.TrickNumber && trick <= 18; ++trick) {
     const int cards = trick < real.TrickNumber ? 4 : real.CardsInTrick;
     int seat = real.TrickLeaders[trick];
     for (int i = 0; i < cards; ++i, seat = NextSeat(seat)) {
       ComputePlayableCards(world, seat);
-      PlaceCard(world, seat, real.PlayedSlot[seat][trick]);
+      PlayCard(world, seat, real.PlayedSlot[seat][trick]);
     }
     if (world.DealPhase == Phase::TrickShown)
-      Continue(world);
+      ClearTrick(world);
   }
 }
 
 }  // namespace
 
-void SetUpWorld(Game& world, const Game& real, int observer, const HiddenDeal& deal) {
+void SetUpWorld(Core& world, const Core& real, int observer, const HiddenDeal& deal) {
   for (int seat = 1; seat <= 4; ++seat) {
     if (seat != observer)
       GiveCards(world, seat, deal.cards[seat]);

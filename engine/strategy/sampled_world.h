@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/game.h"
+#include "engine/core.h"
 #include "engine/strategy/hidden_cards.h"
 
 namespace zarvane {
@@ -9,6 +9,6 @@ namespace zarvane {
 // deal puts them, then the play memory is built again from the start of play and the deal's
 // course so far is played again card by card, so that every seat knows in that world what it
 // would know had the cards lain so. The observer's own view comes out as in the real game.
-void SetUpWorld(Game& world, const Game& real, int observer, const HiddenDeal& deal);
+void SetUpWorld(Core& world, const Core& real, int observer, const HiddenDeal& deal);
 
 }  // namespace zarvane

@@ -217,7 +217,7 @@ int FirstPlayableTrump(const GameState& game, int seat) {
   return FirstPlayableWhere(game, seat, IsTrump);
 }
 
-bool DrawBelow(Game& game, int k) {
+bool DrawBelow(Core& game, int k) {
   return RandomUpTo(game.random, 100) < k;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/random.h"
-#include "engine/game.h"
+#include "engine/core.h"
 #include "engine/strategy/turn.h"
 
 namespace zarvane {
@@ -60,13 +60,13 @@ int FirstPlayableWhere(const GameState& game, int seat, Test test) {
 int FirstPlayableTrump(const GameState& game, int seat);
 
 // A draw below k: k-1 chances in 100.
-bool DrawBelow(Game& game, int k);
+bool DrawBelow(Core& game, int k);
 
 // Walks over the four plain suits from a random one, cyclically, until the visit returns
 // true; gives that suit, or -1. Testing first looks at the drawn suit, stepping first starts
 // with the suit after it.
 template <typename Visit>
-int WalkSuitsTestThenStep(Game& game, Visit visit) {
+int WalkSuitsTestThenStep(Core& game, Visit visit) {
   int s = RandomUpTo(game.random, 4);
   for (int n = 0; n < 4; ++n, s = s % 4 + 1) {
     if (visit(s))
@@ -75,7 +75,7 @@ int WalkSuitsTestThenStep(Game& game, Visit visit) {
   return -1;
 }
 template <typename Visit>
-int WalkSuitsStepThenTest(Game& game, Visit visit) {
+int WalkSuitsStepThenTest(Core& game, Visit visit) {
   int s = RandomUpTo(game.random, 4);
   for (int n = 0; n < 4; ++n) {
     s = s % 4 + 1;

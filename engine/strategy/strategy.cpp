@@ -31,7 +31,7 @@ std::span<const RuleStep> RuleSteps() {
   return steps;
 }
 
-StrategyTurn StartTurn(Game& game, int seat) {
+StrategyTurn StartTurn(Core& game, int seat) {
   StrategyTurn turn{game};
   turn.S = seat;
   turn.Defender1 = NextSeat(game.Taker);
@@ -45,7 +45,7 @@ StrategyTurn StartTurn(Game& game, int seat) {
 }
 
 void EvaluateRules(StrategyTurn& turn) {
-  Game& game = turn.game;
+  Core& game = turn.game;
   for (const RuleStep& step : RuleSteps()) {
     if (game.options.Level < step.minimum_level)
       game.RuleState[step.number] = 0;
@@ -58,14 +58,14 @@ void EvaluateRules(StrategyTurn& turn) {
 
 }  // namespace
 
-MarkedRules ChooseComputerCard(Game& game, int seat) {
+MarkedRules ChooseComputerCard(Core& game, int seat) {
   game.RuleState.Fill(1);
   StrategyTurn turn = StartTurn(game, seat);
   EvaluateRules(turn);
   return TakeMarkedRules(game);
 }
 
-MarkedRules TakeMarkedRules(Game& game) {
+MarkedRules TakeMarkedRules(Core& game) {
   MarkedRules marked;
   for (int n = 1; n <= 400; ++n) {
     if (game.RuleState[n] != 2)

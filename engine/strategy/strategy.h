@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/game.h"
+#include "engine/core.h"
 
 namespace zarvane {
 
@@ -15,9 +15,9 @@ struct MarkedRules {
 
 // Narrows the computer seat's playable cards by the numbered rules, in their fixed order, and
 // returns the rules that chose.
-MarkedRules ChooseComputerCard(Game& game, int seat);
+MarkedRules ChooseComputerCard(Core& game, int seat);
 
 // The last step of a call: the rules marked as having chosen, each unmarked.
-MarkedRules TakeMarkedRules(Game& game);
+MarkedRules TakeMarkedRules(Core& game);
 
 }  // namespace zarvane

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "engine/game.h"
+#include "engine/core.h"
 
 namespace zarvane {
 
 // What every rule of one strategy call reads besides the game: who decides, who defends in
 // which order, where the seat sits in the trick and who is winning it so far.
 struct StrategyTurn {
-  Game& game;
+  Core& game;
   int S = 0;          // the seat deciding
   int Defender1 = 0;  // the seats after the taker in play order; Defender3 plays just before him
   int Defender2 = 0;

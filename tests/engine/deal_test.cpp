@@ -233,7 +233,7 @@ TEST_F(DealTest, AReplayAfterTheOptionsChangedStillEndsWithTheSameCards) {
 }
 
 TEST_F(DealTest, SuccessiveAttemptsDifferEvenWithinOneMillisecond) {
-  game.random.clock = testing::FixedClock({10, 0, 0, 0});
+  game.clock = testing::FixedClock({10, 0, 0, 0});
   DealOnce(game);
   const auto first = game.DealOrder;
   DealOnce(game);

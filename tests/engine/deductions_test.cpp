@@ -32,6 +32,7 @@ struct DeductionsTest : ::testing::Test {
     game.DogWasShown = 0;
     ResetDeductionsPanel(game);
     PreparePlay(game);
+    RefreshDeductions(game);
   }
 
   int SouthTrumps() {
@@ -128,6 +129,7 @@ TEST_F(DeductionsTest, TheTopTrumpChangesOnlyAtTheEndOfTheTrick) {
   EXPECT_EQ(view.Text(Control::PanelAtoutMax), "21");
 
   RefreshAfterTrick(game);
+  RefreshDeductions(game);
   EXPECT_EQ(view.Text(Control::PanelAtoutMax), "20");
   for (int seat = 1; seat <= 4; ++seat)
     EXPECT_EQ(game.TopTrump[seat], 20);
@@ -135,6 +137,7 @@ TEST_F(DeductionsTest, TheTopTrumpChangesOnlyAtTheEndOfTheTrick) {
   for (int v = 1; v <= 20; ++v)
     PlayTrump(v);
   RefreshAfterTrick(game);
+  RefreshDeductions(game);
   EXPECT_EQ(view.Text(Control::PanelAtoutMax), "-");
   EXPECT_EQ(game.TopTrump[kSouth], -1);
 }
@@ -186,6 +189,7 @@ TEST_F(DeductionsTest, ANewDealEmptiesThePanel) {
   game.PetitHolder = kPlayed;
   game.ExcuseHolder = kPlayed;
   RefreshAfterTrick(game);
+  RefreshDeductions(game);
   ASSERT_TRUE(view.Visible(Control::HonourCell, Cell(kCarreau, 3)));
 
   ResetDeductionsPanel(game);

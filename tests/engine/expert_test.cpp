@@ -61,9 +61,9 @@ void CheckDrawnDeal(const Game& game, int observer, Generator& random) {
               1);
   }
 
-  Rehearsal world(game);
-  SetUpWorld(world.game, game, observer, deal);
-  const Game& w = world.game;
+  Core world = game;
+  SetUpWorld(world, game, observer, deal);
+  const Core& w = world;
   EXPECT_EQ(w.CardStatus[observer], game.CardStatus[observer]);
   EXPECT_EQ(w.TrumpStatus[observer], game.TrumpStatus[observer]);
   EXPECT_EQ(w.MayHoldCard[observer], game.MayHoldCard[observer]);

@@ -6,6 +6,7 @@
 #include "engine/cards.h"
 #include "engine/deal.h"
 #include "engine/discard.h"
+#include "engine/deductions.h"
 #include "engine/play_preparation.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
@@ -334,6 +335,7 @@ TEST_F(PreparePlayTest, StartValuesFollowTheHandsOfSeededDeals) {
     }
     for (int s = kPique; s <= kCarreau; ++s)
       EXPECT_EQ(game.MasterCard[s], 14);
+    RefreshDeductions(game);
     EXPECT_EQ(view.Text(Control::PanelAtoutMax), "21");
   }
   EXPECT_TRUE(tie_seen);
@@ -369,6 +371,7 @@ TEST_F(PreparePlayTest, NothingOfTheLastDealSurvives) {
     EXPECT_EQ(game.MasterCard[o], 14);
     EXPECT_EQ(game.TakerLedSuitOrder[o], -1);
   }
+  RefreshDeductions(game);
   EXPECT_EQ(view.Text(Control::PanelAtoutMax), "21");
   EXPECT_EQ(game.TakerLastLedSuit, -1);
   EXPECT_EQ(game.TrumpPlayed, (Table<int, 1, 21>{}));

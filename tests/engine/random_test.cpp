@@ -41,12 +41,10 @@ TEST(Generator, RandomUpToStaysWithinOneToNAndReachesBothEnds) {
 
 TEST(Generator, ReseedingTakesTheMillisecondsSinceMidnight) {
   Generator generator;
-  generator.clock = testing::FixedClock({12, 34, 56, 789});
-  ReseedFromClock(generator);
+  ReseedFromClock(generator, testing::FixedClock({12, 34, 56, 789}));
   EXPECT_EQ(generator.GeneratorState, ((12u * 60 + 34) * 60 + 56) * 1000 + 789);
 
-  generator.clock = testing::FixedClock({23, 59, 59, 999});
-  ReseedFromClock(generator);
+  ReseedFromClock(generator, testing::FixedClock({23, 59, 59, 999}));
   EXPECT_EQ(generator.GeneratorState, 86'399'999u);
 }
 

@@ -41,6 +41,7 @@ class ScoredDeal {
     game.TrickLeader = winner;
     game.TrickNumber = trick_number;
     CountTrick(game);
+    ShowTrickCount(game);
   }
 
   testing::FakeTableView view;
@@ -207,6 +208,7 @@ TEST(Scoring, TheDealChangesTheTotalsAndTellsSouthHowItWent) {
     deal.game.PointsNeeded = 41;
     const int score = TakerScore(deal.game);
     ScoreDeal(deal.game);
+    ShowDealScore(deal.game);
     EXPECT_EQ(deal.view.Text(Control::PanelTexteResultat),
               "Résultat du Preneur : " + std::to_string(score) + " points.\n" + c.line);
     EXPECT_TRUE(deal.view.Visible(Control::PanelResultat));
@@ -225,6 +227,7 @@ TEST(Scoring, TheDealChangesTheTotalsAndTellsSouthHowItWent) {
     deal.game.TakerPoints = 96;
     deal.game.PointsNeeded = 41;
     ScoreDeal(deal.game);
+    ShowDealScore(deal.game);
     ASSERT_EQ(deal.view.informed.size(), 1u);
     EXPECT_EQ(deal.view.informed[0],
               "Les points n'ont pas été comptabilisés dans les scores globaux car cette donne a "
