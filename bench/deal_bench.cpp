@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/null_table_view.h"
-#include "engine/cards.h"
-#include "engine/deal.h"
+#include "core/cards.h"
+#include "core/deal.h"
 
 namespace zarvane {
 namespace {
@@ -19,7 +19,7 @@ void BM_DealOnce(benchmark::State& state) {
   NullTableView view;
   Game game = NewGame(view);
   for (auto _ : state)
-    benchmark::DoNotOptimize(DealOnce(game));
+    benchmark::DoNotOptimize(DealOnce(game, game.clock));
 }
 BENCHMARK(BM_DealOnce);
 
@@ -30,7 +30,7 @@ void BM_DealLoop(benchmark::State& state) {
   game.options.ForceOption = static_cast<int>(state.range(0));
   game.options.AtLeastOneTaker = static_cast<std::uint8_t>(state.range(1));
   for (auto _ : state) {
-    DealUntilAccepted(game);
+    DealUntilAccepted(game, game.clock);
     benchmark::DoNotOptimize(game.Hands);
   }
 }

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "bench/null_table_view.h"
+#include "core/strategy/expert.h"
 #include "engine/card_play.h"
 #include "engine/deal_flow.h"
 #include "engine/language.h"
-#include "engine/strategy/expert.h"
 #include "tests/support/fixed_clock.h"
 #include "tests/support/play_step.h"
 

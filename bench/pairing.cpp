@@ -11,10 +11,10 @@
 #include <thread>
 
 #include "bench/null_table_view.h"
+#include "core/scoring.h"
 #include "engine/card_play.h"
 #include "engine/deal_flow.h"
 #include "engine/language.h"
-#include "engine/scoring.h"
 #include "tests/support/fixed_clock.h"
 #include "tests/support/play_step.h"
 

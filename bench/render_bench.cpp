@@ -5,8 +5,8 @@
 #include <QWindow>
 #include <vector>
 
-#include "engine/cards.h"
-#include "engine/game_state.h"
+#include "core/cards.h"
+#include "core/game_state.h"
 #include "engine/layout.h"
 #include "ui/card_faces.h"
 #include "ui/widgets.h"

@@ -24,9 +24,9 @@
 
 #include "bench/null_table_view.h"
 #include "bench/pairing.h"
+#include "core/scoring.h"
 #include "engine/deal_flow.h"
 #include "engine/language.h"
-#include "engine/scoring.h"
 #include "tests/support/fixed_clock.h"
 #include "tests/support/play_step.h"
 

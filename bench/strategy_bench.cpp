@@ -1,11 +1,11 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/null_table_view.h"
+#include "core/cards.h"
+#include "core/deal.h"
+#include "core/play_preparation.h"
+#include "core/strategy/strategy.h"
 #include "engine/card_play.h"
-#include "engine/cards.h"
-#include "engine/deal.h"
-#include "engine/play_preparation.h"
-#include "engine/strategy/strategy.h"
 
 namespace zarvane {
 namespace {
@@ -17,7 +17,7 @@ Game FirstTrickGame(NullTableView& view) {
   BuildCardTable(game);
   for (int k = 1; k <= 78; ++k)
     game.DealOrder[k] = k;
-  DealUntilAccepted(game);
+  DealUntilAccepted(game, game.clock);
   game.Taker = kNorth;
   game.AnnouncedBid.Fill(kPasse);
   game.AnnouncedBid[kNorth] = kGarde;

@@ -1,25 +1,14 @@
 #pragma once
 
+#include "core/card_play.h"
 #include "engine/game.h"
-#include "engine/strategy/strategy.h"
 
 namespace zarvane {
 
-// True when the challenger takes the trick from the best card so far: a higher card of the
-// same suit, a trump on a plain card, or any card on the Excuse, which never wins.
-bool Beats(const Card& challenger, const Card& best);
-// The seat whose card wins the four cards on the table.
-int TrickWinner(const GameState& game);
-
-// The seat's legal cards and the reason each is legal, on the state alone.
-void ComputePlayableCards(GameState& game, int seat);
-// The same, and South's pointers: a hand over each card he may play.
+// The seat's legal cards, and South's pointers: a hand over each card he may play.
 void ComputePlayable(Game& game, int seat);
 
-// The card a computer seat plays: its strategy narrows the legal cards, then a draw picks
-// among them; the rules that chose are added to `marked`. Plays nothing.
-int ComputerCardSlot(Core& game, int seat, MarkedRules& marked);
-// The same, with the rules that chose shown on the seat's rule panel.
+// The card a computer seat plays, with the rules that chose shown on its rule panel.
 int ComputerCardSlot(Game& game, int seat);
 // Each rule that chose writes its number on the seat's rule panel in turn.
 void ShowMarkedRules(Game& game, int seat, const MarkedRules& marked);
@@ -27,24 +16,10 @@ void ShowMarkedRules(Game& game, int seat, const MarkedRules& marked);
 void PlayComputerCard(Game& game, int seat);
 // A click on South's card image k (1..24).
 void PlayHumanCard(Game& game, int k);
-// The seat's card joins the trick and the play memory; the turn passes unless it was the
-// fourth card.
-void PlaceCard(Core& game, int seat, int slot);
-// The same, then the trick ended at the fourth card: what a trial deal plays.
-void PlayCard(Core& game, int seat, int slot);
-// The card on the table too, and the next turn's timer or the trick's end.
+// The card placed, shown on the table, then the next turn's timer or the trick's end.
 void PlaceCard(Game& game, int seat, int slot);
-
-// The play memory's updates for a card about to be played, before it leaves the hand.
-void RecordPlayedCard(GameState& game, int seat, int slot);
-// What every observer learns from the reason the card was legal.
-void RecordInferences(GameState& game, int seat, int slot, int suit, int value);
 void ShowTableCard(Game& game, int seat, int slot);
-// Decides the trick, counts it and gets the next one ready; the cards stay in the trick.
-void EndTrick(Core& game);
-// The four cards leave the trick once seen: play goes on, or the deal is over.
-void ClearTrick(GameState& game);
-// The same, with the panels and the pause after the trick.
+// The trick ended, with the panels and the pause after it.
 void EndTrick(Game& game);
 
 }  // namespace zarvane

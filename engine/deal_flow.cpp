@@ -1,17 +1,17 @@
 #include "engine/deal_flow.h"
 
+#include "core/cards.h"
+#include "core/deal.h"
+#include "core/play_preparation.h"
 #include "engine/bidding.h"
 #include "engine/card_advice.h"
 #include "engine/card_play.h"
-#include "engine/cards.h"
-#include "engine/deal.h"
-#include "engine/deductions.h"
+#include "engine/deductions_panel.h"
 #include "engine/discard.h"
 #include "engine/hand_layout.h"
 #include "engine/language.h"
 #include "engine/messages.h"
 #include "engine/options_flow.h"
-#include "engine/play_preparation.h"
 #include "engine/poignee.h"
 #include "engine/scores.h"
 
@@ -167,7 +167,7 @@ void NewDeal(Game& game, int replay) {
   game.TrickLeader = game.FirstPlayer;
   game.CurrentSeat = game.FirstPlayer;
   game.CardsInTrick = 0;
-  DealUntilAccepted(game);
+  DealUntilAccepted(game, game.clock);
   LayOutSouthHand(game);
   game.view.SetEnabled(Control::menuGameAgain, 0, true);
   game.view.SetEnabled(Control::SBGameAgain, 0, true);

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/core.h"
+#include "core/core.h"
 #include "engine/layout.h"
 #include "engine/table_view.h"
 #include "settings/options.h"
@@ -13,7 +13,8 @@ namespace zarvane {
 
 struct Bilingual;
 
-// One game: the rules' state, the language, the layout, the screen and the clock. No globals, so a test can build as many as it likes.
+// One game: the rules' state, the language, the layout, the screen and the clock. No globals, so a
+// test can build as many as it likes.
 struct Game : Core {
   explicit Game(TableView& table_view, Clock time_of_day = UtcTimeOfDay)
       : view(table_view), clock(std::move(time_of_day)) {}

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "engine/deductions.h"
+#include "engine/deductions_panel.h"
 #include "engine/options_flow.h"
 #include "settings/help_file.h"
 #include "settings/texts.h"

@@ -5,10 +5,6 @@
 
 namespace zarvane {
 
-int RoundHalfEven(double value) {
-  return static_cast<int>(std::nearbyint(value));
-}
-
 Layout ScaleForScreen(int screen_width, int screen_height, int pixels_per_inch) {
   Layout layout;
   const double scale = std::min(static_cast<double>(screen_width) / kDesignWidth,

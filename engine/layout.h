@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/rounding.h"
+
 namespace zarvane {
 
 // A rectangle of the 800 x 600 design surface.
@@ -37,9 +39,6 @@ struct Layout {
   int CornerWidth = 30;
   int CornerHeight = 50;
 };
-
-// Halves go to the even neighbour, in layout as in scoring.
-int RoundHalfEven(double value);
 
 // The scale of a screen of the given size and pixels per inch.
 Layout ScaleForScreen(int screen_width, int screen_height, int pixels_per_inch);

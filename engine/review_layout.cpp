@@ -1,6 +1,6 @@
 #include "engine/review_layout.h"
 
-#include "engine/game_state.h"
+#include "core/game_state.h"
 
 namespace zarvane {
 

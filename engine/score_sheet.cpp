@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "engine/scoring.h"
+#include "core/scoring.h"
 
 namespace zarvane {
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string_view>
 
+#include "core/game_state.h"
 #include "engine/controls.h"
-#include "engine/game_state.h"
 
 namespace zarvane {
 

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "engine/cards.h"
+#include "core/cards.h"
 #include "ui/widgets.h"
 
 namespace zarvane {

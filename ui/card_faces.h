@@ -6,7 +6,7 @@
 #include <QString>
 #include <memory>
 
-#include "engine/game_state.h"
+#include "core/game_state.h"
 #include "engine/layout.h"
 
 class QSvgRenderer;

@@ -1,11 +1,11 @@
-#include "engine/strategy/auction_reading.h"
+#include "core/strategy/auction_reading.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
+#include "core/hand_evaluation.h"
 #include "engine/deal_flow.h"
-#include "engine/hand_evaluation.h"
 #include "tests/support/deal_driver.h"
 #include "tests/support/every_turn.h"
 

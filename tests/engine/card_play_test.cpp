@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/cards.h"
-#include "engine/play_preparation.h"
+#include "core/cards.h"
+#include "core/play_preparation.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
 #include "tests/support/deal_driver.h"

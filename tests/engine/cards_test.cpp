@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/cards.h"
+#include "core/cards.h"
 
 namespace zarvane {
 namespace {

@@ -4,9 +4,10 @@
 #include <set>
 #include <vector>
 
-#include "engine/cards.h"
-#include "engine/deal.h"
-#include "engine/hand_evaluation.h"
+#include "core/cards.h"
+#include "core/deal.h"
+#include "core/hand_evaluation.h"
+#include "engine/game.h"
 #include "tests/support/cards.h"
 #include "tests/support/fake_table_view.h"
 #include "tests/support/fixed_clock.h"
@@ -71,7 +72,7 @@ TEST_F(DealTest, AnUnshuffledDeckGoesInPacketsOfThreeWithOneCardToTheDogAtEachPa
   for (int k = 1; k <= 78; ++k)
     game.SavedDeck[k] = k;
   game.ReplayedDeal = 1;
-  ASSERT_TRUE(DealOnce(game));
+  ASSERT_TRUE(DealOnce(game, game.clock));
 
   const std::vector<int> south = {1,  2,  3,  14, 15, 16, 27, 28, 29,
                                   40, 41, 42, 53, 54, 55, 66, 67, 68};
@@ -128,7 +129,7 @@ TEST_F(DealTest, ADealInWhichASeatCouldNotDiscardSixCardsIsRefused) {
 
 TEST_F(DealTest, EveryAcceptedDealHoldsTheWholePackWithNeitherPetitSecNorImpossibleDiscard) {
   for (int deal = 0; deal < 300; ++deal) {
-    DealUntilAccepted(game);
+    DealUntilAccepted(game, game.clock);
     ExpectWholePack();
     int dog_discardable = 0;
     for (const Card& card : game.Dog)
@@ -154,7 +155,7 @@ TEST_F(DealTest, TheHandStrengthOptionGivesSouthExactlyTheChosenBid) {
     game.options.ForceOption = force;
     const int target = force == 1 ? kPasse : force - 2;
     for (int deal = 0; deal < 60; ++deal) {
-      DealUntilAccepted(game);
+      DealUntilAccepted(game, game.clock);
       ASSERT_EQ(game.ComputedBid[kSouth], target) << "force " << force;
       ASSERT_EQ(ComputeBid(game, kSouth), target) << "force " << force;
       ExpectWholePack();
@@ -185,7 +186,7 @@ TEST_F(DealTest, AStrongerHandDoesNotSatisfyAWeakerTargetAndNoSeatMeansRefusal) 
 TEST_F(DealTest, WithAtLeastOneTakerSomeSeatAlwaysBids) {
   game.options.AtLeastOneTaker = 1;
   for (int deal = 0; deal < 200; ++deal) {
-    DealUntilAccepted(game);
+    DealUntilAccepted(game, game.clock);
     const int best = *std::max_element(game.ComputedBid.begin(), game.ComputedBid.end());
     ASSERT_GT(best, kPasse);
   }
@@ -193,15 +194,15 @@ TEST_F(DealTest, WithAtLeastOneTakerSomeSeatAlwaysBids) {
 
 TEST_F(DealTest, AReplayDealsTheSameHandsDogBidsAndExchangeOfSouthsHand) {
   game.options.ForceOption = 5;
-  DealUntilAccepted(game);
-  DealUntilAccepted(game);
+  DealUntilAccepted(game, game.clock);
+  DealUntilAccepted(game, game.clock);
   const auto hands = game.Hands;
   const auto dog = game.Dog;
   const auto bids = game.ComputedBid;
   const auto initial = game.InitialHands;
 
   game.ReplayedDeal = 1;
-  DealUntilAccepted(game);
+  DealUntilAccepted(game, game.clock);
   EXPECT_EQ(game.Hands, hands);
   EXPECT_EQ(game.Dog, dog);
   EXPECT_EQ(game.ComputedBid, bids);
@@ -210,7 +211,7 @@ TEST_F(DealTest, AReplayDealsTheSameHandsDogBidsAndExchangeOfSouthsHand) {
 }
 
 TEST_F(DealTest, AReplayAfterTheOptionsChangedStillEndsWithTheSameCards) {
-  DealUntilAccepted(game);
+  DealUntilAccepted(game, game.clock);
   std::multiset<int> before;
   for (int seat = 1; seat <= 4; ++seat) {
     for (const Card& card : game.Hands[seat])
@@ -222,7 +223,7 @@ TEST_F(DealTest, AReplayAfterTheOptionsChangedStillEndsWithTheSameCards) {
   game.options.ForceOption = 6;
   game.options.AtLeastOneTaker = 1;
   game.ReplayedDeal = 1;
-  DealUntilAccepted(game);
+  DealUntilAccepted(game, game.clock);
   std::multiset<int> after;
   for (int seat = 1; seat <= 4; ++seat) {
     for (const Card& card : game.Hands[seat])
@@ -234,9 +235,9 @@ TEST_F(DealTest, AReplayAfterTheOptionsChangedStillEndsWithTheSameCards) {
 
 TEST_F(DealTest, SuccessiveAttemptsDifferEvenWithinOneMillisecond) {
   game.clock = testing::FixedClock({10, 0, 0, 0});
-  DealOnce(game);
+  DealOnce(game, game.clock);
   const auto first = game.DealOrder;
-  DealOnce(game);
+  DealOnce(game, game.clock);
   EXPECT_NE(game.DealOrder, first);
 }
 

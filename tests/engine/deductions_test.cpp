@@ -2,10 +2,11 @@
 
 #include <string>
 
-#include "engine/cards.h"
-#include "engine/deal.h"
-#include "engine/deductions.h"
-#include "engine/play_preparation.h"
+#include "core/cards.h"
+#include "core/deal.h"
+#include "core/deductions.h"
+#include "core/play_preparation.h"
+#include "engine/deductions_panel.h"
 #include "tests/support/fake_table_view.h"
 #include "tests/support/fixed_clock.h"
 
@@ -25,7 +26,7 @@ struct DeductionsTest : ::testing::Test {
     for (int k = 1; k <= 78; ++k)
       game.DealOrder[k] = k;
     game.Language = 1;
-    DealUntilAccepted(game);
+    DealUntilAccepted(game, game.clock);
     game.Taker = kNorth;
     game.AnnouncedBid.Fill(kPasse);
     game.AnnouncedBid[kNorth] = kGardeContre;

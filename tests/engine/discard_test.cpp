@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "engine/deal.h"
+#include "core/deal.h"
 #include "engine/discard.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
@@ -109,7 +109,7 @@ TEST_F(DiscardTest, MergingPutsTheDogIntoTheHandInHandOrder) {
   EXPECT_TRUE(SameCard(merged[5], testing::Excuse()));
 
   for (int n = 0; n < 40; ++n) {
-    DealUntilAccepted(game);
+    DealUntilAccepted(game, game.clock);
     const auto seeded = MergeWithDog(game, n % 4 + 1);
     EXPECT_TRUE(InHandOrder(seeded));
     EXPECT_EQ(Numbers(seeded), Numbers(HandAndDog(n % 4 + 1)));
@@ -270,7 +270,7 @@ TEST_F(DiscardTest, LoneHonoursGoToTheDiscardAtTheirOdds) {
 
 TEST_F(DiscardTest, SeededComputerDiscardsKeepEveryRule) {
   for (int n = 0; n < 300; ++n) {
-    DealUntilAccepted(game);
+    DealUntilAccepted(game, game.clock);
     const int taker = n % 4 + 1;
     Contract(taker, n % 2 == 0 ? kPrise : kGarde);
     const auto before = Numbers(HandAndDog(taker));
@@ -302,7 +302,7 @@ TEST_F(DiscardTest, SeededComputerDiscardsKeepEveryRule) {
 }
 
 TEST_F(DiscardTest, AComputerTakerDiscardsAtOnce) {
-  DealUntilAccepted(game);
+  DealUntilAccepted(game, game.clock);
   Contract(kWest, kGarde);
   game.DealPhase = Phase::DogShown;
   for (int i = 1; i <= 6; ++i)

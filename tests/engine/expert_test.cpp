@@ -1,4 +1,4 @@
-#include "engine/strategy/expert.h"
+#include "core/strategy/expert.h"
 
 #include <gtest/gtest.h>
 
@@ -6,13 +6,13 @@
 #include <random>
 #include <vector>
 
+#include "core/strategy/hidden_cards.h"
+#include "core/strategy/rehearsal.h"
+#include "core/strategy/sampled_world.h"
 #include "engine/card_advice.h"
 #include "engine/card_play.h"
 #include "engine/deal_flow.h"
 #include "engine/language.h"
-#include "engine/strategy/hidden_cards.h"
-#include "engine/strategy/rehearsal.h"
-#include "engine/strategy/sampled_world.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_driver.h"
 #include "tests/support/every_turn.h"

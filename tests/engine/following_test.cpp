@@ -1,4 +1,4 @@
-#include "engine/strategy/following.h"
+#include "core/strategy/following.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/strategy/rule_families.h"
-#include "engine/strategy/shared_operations.h"
+#include "core/strategy/rule_families.h"
+#include "core/strategy/shared_operations.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
 #include "tests/support/strategy_table.h"

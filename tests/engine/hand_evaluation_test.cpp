@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/hand_evaluation.h"
+#include "core/hand_evaluation.h"
 #include "tests/support/cards.h"
 
 namespace zarvane {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "core/play_preparation.h"
+#include "core/strategy/strategy.h"
 #include "engine/card_play.h"
-#include "engine/play_preparation.h"
-#include "engine/strategy/strategy.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
 #include "tests/support/fake_table_view.h"

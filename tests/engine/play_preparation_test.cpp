@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/cards.h"
-#include "engine/deal.h"
+#include "core/cards.h"
+#include "core/deal.h"
+#include "core/play_preparation.h"
+#include "engine/deductions_panel.h"
 #include "engine/discard.h"
-#include "engine/deductions.h"
-#include "engine/play_preparation.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
 #include "tests/support/fake_table_view.h"
@@ -150,7 +150,7 @@ TEST_F(PriseTest, AKeptDogCardGoesToTheTakerOnceTheDefenderKnowsTheDiscard) {
 
 TEST_F(PreparePlayTest, NobodyKnowsAnUntouchedDog) {
   for (int n = 0; n < 20; ++n) {
-    DealUntilAccepted(game);
+    DealUntilAccepted(game, game.clock);
     Contract(n % 4 + 1, n % 2 == 0 ? kGardeContre : kGardeSans);
     const Table<Card, 1, 6> dealt_dog = game.Dog;
 
@@ -233,7 +233,7 @@ TEST_F(PreparePlayTest, EachSeatKnowsItsOwnVoidsAndLackOfTrumps) {
 }
 
 TEST_F(PreparePlayTest, TheLastPossibleHolderIsDeducedAndACardNobodyCanHoldIsSetAside) {
-  DealUntilAccepted(game);
+  DealUntilAccepted(game, game.clock);
   Contract(kNorth, kGardeContre);
   PreparePlay(game);
   // Two plain cards of the untouched dog, unknown to South.
@@ -283,7 +283,7 @@ int FirstLongestFrom(const GameState& game, int seat, int start) {
 TEST_F(PreparePlayTest, StartValuesFollowTheHandsOfSeededDeals) {
   bool tie_seen = false;
   for (int n = 0; n < 60; ++n) {
-    DealUntilAccepted(game);
+    DealUntilAccepted(game, game.clock);
     Contract(n % 4 + 1, n % 3 == 0 ? kGardeContre : kPrise);
     // After a computer discard the preparation runs once more from a known state, to
     // follow its draws.
@@ -342,7 +342,7 @@ TEST_F(PreparePlayTest, StartValuesFollowTheHandsOfSeededDeals) {
 }
 
 TEST_F(PreparePlayTest, NothingOfTheLastDealSurvives) {
-  DealUntilAccepted(game);
+  DealUntilAccepted(game, game.clock);
   Contract(kWest, kGardeContre);
   // What the end of a deal leaves behind: every card played in every view, and the rest.
   for (int o = 1; o <= 4; ++o) {

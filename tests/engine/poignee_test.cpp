@@ -5,9 +5,9 @@
 #include <random>
 #include <vector>
 
+#include "core/scoring.h"
 #include "engine/hand_layout.h"
 #include "engine/score_sheet.h"
-#include "engine/scoring.h"
 #include "tests/support/deal_builder.h"
 #include "tests/support/deal_driver.h"
 

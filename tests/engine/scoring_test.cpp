@@ -1,10 +1,11 @@
-#include "engine/scoring.h"
+#include "core/scoring.h"
+#include "engine/result_panel.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "engine/cards.h"
+#include "core/cards.h"
 #include "engine/language.h"
 #include "engine/score_sheet.h"
 #include "settings/texts.h"

@@ -1,4 +1,4 @@
-#include "engine/strategy/strategy.h"
+#include "core/strategy/strategy.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "core/cards.h"
+#include "core/deal.h"
+#include "core/play_preparation.h"
+#include "core/strategy/rule_order.h"
+#include "core/strategy/shared_operations.h"
 #include "engine/card_play.h"
-#include "engine/cards.h"
-#include "engine/deal.h"
-#include "engine/play_preparation.h"
-#include "engine/strategy/rule_order.h"
-#include "engine/strategy/shared_operations.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
 #include "tests/support/deal_driver.h"

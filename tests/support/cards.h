@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "engine/game_state.h"
+#include "core/game_state.h"
 
 namespace zarvane::testing {
 

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "engine/cards.h"
-#include "engine/deal.h"
-#include "engine/game_state.h"
+#include "core/cards.h"
+#include "core/deal.h"
+#include "core/game_state.h"
 
 namespace zarvane::testing {
 

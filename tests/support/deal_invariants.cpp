@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "engine/cards.h"
+#include "core/cards.h"
 #include "tests/support/deal_builder.h"
 
 namespace zarvane::testing {

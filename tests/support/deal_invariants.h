@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/game_state.h"
+#include "core/game_state.h"
 
 namespace zarvane::testing {
 

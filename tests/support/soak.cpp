@@ -10,11 +10,11 @@
 #include <sstream>
 #include <vector>
 
+#include "core/scoring.h"
 #include "engine/bidding.h"
 #include "engine/deal_flow.h"
 #include "engine/language.h"
 #include "engine/options_flow.h"
-#include "engine/scoring.h"
 #include "settings/options_file.h"
 #include "tests/support/deal_invariants.h"
 #include "tests/support/fixed_clock.h"

@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "core/cards.h"
+#include "core/deal.h"
+#include "core/play_preparation.h"
+#include "core/strategy/strategy.h"
 #include "engine/card_play.h"
-#include "engine/cards.h"
-#include "engine/deal.h"
-#include "engine/play_preparation.h"
-#include "engine/strategy/strategy.h"
 #include "tests/support/deal_builder.h"
 #include "tests/support/fake_table_view.h"
 #include "tests/support/fixed_clock.h"

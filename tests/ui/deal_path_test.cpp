@@ -7,8 +7,8 @@
 #include <QtTest>
 #include <memory>
 
+#include "core/scoring.h"
 #include "engine/controls.h"
-#include "engine/scoring.h"
 #include "tests/ui/opened_game.h"
 
 namespace zarvane {
@@ -221,7 +221,8 @@ class DealPathTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!view().TimerActive(TimerId::TimerEntreCarte), 5000);
     if (game().CurrentSeat == kSouth) {
       QCOMPARE(Text(Control::info), QStringLiteral("A vous de jouer !"));
-      QCOMPARE(game().DealPhase, Phase::SouthPlays);
+      // With ten trumps the poignee question comes before his first card.
+      QVERIFY(game().DealPhase == Phase::SouthPlays || game().DealPhase == Phase::Poignee);
     } else {
       QCOMPARE(game().DealPhase, Phase::Playing);
     }

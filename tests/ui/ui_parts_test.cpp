@@ -14,7 +14,7 @@
 #include <QtTest>
 #include <tuple>
 
-#include "engine/cards.h"
+#include "core/cards.h"
 #include "engine/game.h"
 #include "engine/layout.h"
 #include "tests/support/fake_table_view.h"

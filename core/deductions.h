@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/game_state.h"
+
+namespace zarvane {
+
+// Recomputes the master cards and every seat's top trump.
+void RefreshAfterTrick(GameState& game);
+// The highest trump the seat has not seen played; -1 when all are gone.
+int TopTrumpFor(const GameState& game, int seat);
+
+}  // namespace zarvane

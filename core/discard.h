@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/core.h"
+
+namespace zarvane {
+
+// Cards that neither discard may take.
+bool MustKeep(const Card& card);
+
+// The merged cards and, for each, where it came from: 1..18 the taker's slot, 19..24 the dog.
+struct Merge {
+  Table<Card, 1, 24> cards{};
+  Table<int, 1, 24> source{};
+};
+// The taker's 18 cards and the 6 dog cards in hand order, with where each came from.
+Merge MergeHandAndDog(const GameState& game, int taker);
+// The same, the cards only.
+Table<Card, 1, 24> MergeWithDog(const GameState& game, int taker);
+
+// A computer taker's discard, drawn in its ten steps; ends with the preparation for play.
+void ComputerDiscard(Core& game);
+// Where each discarded card was right after the deal, for the hands window.
+void FillDiscardOrigin(GameState& game);
+
+}  // namespace zarvane

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/core.h"
+
+namespace zarvane {
+
+// Sets up the play memory once per deal, on the final hands, before the first trick.
+void PreparePlay(Core& game);
+// Each seat's first view of where every card is.
+void InitCardKnowledge(Core& game);
+// The deductions run at the start of play and after every card.
+void DeduceCardLocations(GameState& game);
+
+}  // namespace zarvane

@@ -1,0 +1,79 @@
+#include "core/strategy/auction_reading.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "core/hand_evaluation.h"
+
+namespace zarvane {
+
+namespace {
+
+void RemoveCard(std::vector<Card>& cards, const Card& card) {
+  const auto found =
+      std::find_if(cards.begin(), cards.end(), [&](const Card& c) { return SameCard(c, card); });
+  if (found != cards.end())
+    cards.erase(found);
+}
+
+// The seat's 18 cards as dealt in the drawn deal: those it played and those drawn for it; the
+// taker after a shown dog also had his drawn discard but not the dog.
+std::vector<Card> DealtHand(const GameState& game, const HiddenDeal& deal, int seat) {
+  std::vector<Card> cards = deal.cards[seat];
+  for (const Card& card : game.Hands[seat]) {
+    if (card.InHand == 0)
+      cards.push_back(card);
+  }
+  const int bid = game.AnnouncedBid[game.Taker];
+  if (seat == game.Taker && (bid == kPrise || bid == kGarde)) {
+    const auto& discard = deal.cards[kSetAsidePlace];
+    cards.insert(cards.end(), discard.begin(), discard.end());
+    for (const Card& card : game.InitialDog)
+      RemoveCard(cards, card);
+  }
+  return cards;
+}
+
+// The bid a computer player would have made with those cards; -1 when they are not a hand.
+int BidFor(const std::vector<Card>& cards) {
+  if (cards.size() != Hand::kSize)
+    return -1;
+  Hand hand;
+  std::copy(cards.begin(), cards.end(), hand.begin());
+  return ComputeBid(hand);
+}
+
+}  // namespace
+
+int AuctionDistance(const GameState& game, int observer, const HiddenDeal& deal) {
+  int distance = 0;
+  int highest = kPasse;
+  int seat = game.FirstPlayer;
+  for (int turn = 0; turn < 4; ++turn, seat = NextSeat(seat)) {
+    const int announced = game.AnnouncedBid[seat];
+    const int computed = seat == observer ? -1 : BidFor(DealtHand(game, deal, seat));
+    if (computed >= 0) {
+      distance +=
+          announced > kPasse ? std::abs(computed - announced) : std::max(0, computed - highest);
+    }
+    highest = std::max(highest, announced);
+  }
+  return distance;
+}
+
+HiddenDeal DrawDealAfterAuction(const GameState& game, int observer, Generator& random, int draws) {
+  HiddenDeal best = DrawHiddenDeal(game, observer, random);
+  int best_distance = AuctionDistance(game, observer, best);
+  for (int draw = 1; draw < draws && best_distance > 0; ++draw) {
+    HiddenDeal deal = DrawHiddenDeal(game, observer, random);
+    const int distance = AuctionDistance(game, observer, deal);
+    if (distance < best_distance) {
+      best = std::move(deal);
+      best_distance = distance;
+    }
+  }
+  return best;
+}
+
+}  // namespace zarvane

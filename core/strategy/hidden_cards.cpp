@@ -1,0 +1,219 @@
+#include "core/strategy/hidden_cards.h"
+
+#include <array>
+#include <cassert>
+#include <utility>
+
+namespace zarvane {
+
+namespace {
+
+constexpr int kPlaces = 5;  // the set-aside cards and the four seats
+constexpr int kMasks = 1 << kPlaces;
+
+using Rooms = std::array<int, kPlaces>;
+using MaskCounts = std::array<int, kMasks>;
+
+bool KnowsSetAside(const GameState& game, int observer) {
+  const int bid = game.AnnouncedBid[game.Taker];
+  return observer == game.Taker && (bid == kPrise || bid == kGarde);
+}
+
+bool HeldBy(const GameState& game, int seat, const Card& card) {
+  for (const Card& held : game.Hands[seat]) {
+    if (held.InHand == 1 && SameCard(held, card))
+      return true;
+  }
+  return false;
+}
+
+int StatusOf(const GameState& game, int observer, const Card& card) {
+  return card.Suit == kAtout ? game.TrumpStatus[observer][card.Value]
+                             : game.CardStatus[observer][card.Suit][card.Value];
+}
+
+bool Excluded(const GameState& game, int observer, int seat, const Card& card) {
+  if (card.Suit == kAtout) {
+    return game.MayHoldTrump[observer][seat][card.Value] == 0 ||
+           (IsTrump(card) && game.KnownNoTrump[observer][seat] == 1);
+  }
+  return game.MayHoldCard[observer][seat][card.Suit][card.Value] == 0 ||
+         game.KnownVoid[observer][seat][card.Suit] == 1;
+}
+
+using Voids = PerSeat<PerSuit<std::uint8_t>>;
+
+// A seat that did not follow a plain suit led, and played no Excuse, has none of it left. The
+// play memory records this only when the seat had to trump first in the trick or could not
+// trump, but everybody at the table saw it, and a deal that gave the seat the suit could not
+// have been played as it was.
+Voids ShownVoids(const GameState& game) {
+  Voids voids{};
+  for (int trick = 1; trick <= game.TrickNumber && trick <= 18; ++trick) {
+    const int cards = trick < game.TrickNumber ? 4 : game.CardsInTrick;
+    int led = kNoSuit;
+    for (int i = 0, seat = game.TrickLeaders[trick]; i < cards; ++i, seat = NextSeat(seat)) {
+      const Card& card = game.Hands[seat][game.PlayedSlot[seat][trick]];
+      if (IsExcuse(card))
+        continue;
+      if (led == kNoSuit)
+        led = card.Suit;
+      else if (led != kAtout && card.Suit != led)
+        voids[seat][led] = 1;
+    }
+  }
+  return voids;
+}
+
+// True when, in the observer's view, the card may lie at the place: the observer has not
+// excluded that seat for it, nor found the seat void in its suit or out of trumps; the
+// set-aside cards take it only when the observer does not know them and a discard could hold
+// it.
+bool MayLieAt(const GameState& game, const Voids& voids, int observer, const Card& card,
+              int place) {
+  if (place == observer)
+    return false;
+  if (place != kSetAsidePlace) {
+    return !Excluded(game, observer, place, card) &&
+           !(card.Suit != kAtout && voids[place][card.Suit] == 1);
+  }
+  if (KnowsSetAside(game, observer))
+    return false;
+  const int bid = game.AnnouncedBid[game.Taker];
+  // After a shown dog the set-aside cards are the taker's discard, which holds no trump, no
+  // Excuse and no king; the untouched dog of the higher contracts may hold anything.
+  return !(bid == kPrise || bid == kGarde) || IsDiscardable(card);
+}
+
+// The places the card may lie at. `trust_placements` also holds to the observer's conclusions
+// of where a card is; they are left aside only when no deal could agree with them, as when a
+// defender concluded the taker holds a card of the shown dog that went to the discard.
+int PlacesFor(const GameState& game, const Voids& voids, int observer, const Card& card,
+              bool trust_placements) {
+  const int status = StatusOf(game, observer, card);
+  int mask = 0;
+  for (int place = 0; place < kPlaces; ++place) {
+    if (!MayLieAt(game, voids, observer, card, place))
+      continue;
+    if (trust_placements && status != -1 && status != place &&
+        !(place == kSetAsidePlace && status == kSetAside)) {
+      continue;
+    }
+    mask |= 1 << place;
+  }
+  return mask;
+}
+
+// Every group of places has room for the cards that can only go there, so the cards still to
+// place can all be placed.
+bool Placeable(const MaskCounts& counts, const Rooms& rooms) {
+  MaskCounts within = counts;
+  for (int bit = 0; bit < kPlaces; ++bit) {
+    for (int mask = 0; mask < kMasks; ++mask) {
+      if ((mask & (1 << bit)) != 0)
+        within[mask] += within[mask ^ (1 << bit)];
+    }
+  }
+  for (int group = 0; group < kMasks; ++group) {
+    int room = 0;
+    for (int place = 0; place < kPlaces; ++place) {
+      if ((group & (1 << place)) != 0)
+        room += rooms[place];
+    }
+    if (within[group] > room)
+      return false;
+  }
+  return true;
+}
+
+MaskCounts CountMasks(const std::vector<int>& masks) {
+  MaskCounts counts{};
+  for (int mask : masks)
+    ++counts[mask];
+  return counts;
+}
+
+// One place for the card, drawn in proportion to the room left, among the places that keep
+// the remaining cards placeable.
+int DrawPlace(int mask, const MaskCounts& counts, Rooms& rooms, Generator& random) {
+  std::array<int, kPlaces> weights{};
+  int total = 0;
+  for (int place = 0; place < kPlaces; ++place) {
+    if ((mask & (1 << place)) == 0 || rooms[place] == 0)
+      continue;
+    --rooms[place];
+    if (Placeable(counts, rooms)) {
+      weights[place] = rooms[place] + 1;
+      total += weights[place];
+    }
+    ++rooms[place];
+  }
+  assert(total > 0);
+  int pick = static_cast<int>(RandomBelow(random, static_cast<std::uint32_t>(total)));
+  for (int place = 0; place < kPlaces; ++place) {
+    if (pick < weights[place])
+      return place;
+    pick -= weights[place];
+  }
+  return -1;
+}
+
+}  // namespace
+
+std::vector<Card> UnseenCards(const GameState& game, int observer) {
+  std::vector<Card> unseen;
+  for (const Card& card : game.CardTable) {
+    if (!HeldBy(game, observer, card) && StatusOf(game, observer, card) != kPlayed)
+      unseen.push_back(Card{card.Value, card.Suit, 1});
+  }
+  return unseen;
+}
+
+Table<int, 0, 4> UnseenCounts(const GameState& game, int observer) {
+  Table<int, 0, 4> counts{};
+  counts[kSetAsidePlace] = KnowsSetAside(game, observer) ? 0 : 6;
+  for (int seat = 1; seat <= 4; ++seat) {
+    if (seat == observer)
+      continue;
+    for (const Card& card : game.Hands[seat])
+      counts[seat] += card.InHand;
+  }
+  return counts;
+}
+
+HiddenDeal DrawHiddenDeal(const GameState& game, int observer, Generator& random) {
+  std::vector<Card> unseen = UnseenCards(game, observer);
+  for (std::size_t i = unseen.size(); i > 1; --i) {
+    const auto j = RandomBelow(random, static_cast<std::uint32_t>(i));
+    std::swap(unseen[i - 1], unseen[j]);
+  }
+  const Table<int, 0, 4> counts = UnseenCounts(game, observer);
+  Rooms rooms{};
+  for (int place = 0; place < kPlaces; ++place)
+    rooms[place] = counts[place];
+
+  const Voids voids = ShownVoids(game);
+  std::vector<int> masks;
+  for (const Card& card : unseen)
+    masks.push_back(PlacesFor(game, voids, observer, card, true));
+  MaskCounts mask_counts = CountMasks(masks);
+  if (!Placeable(mask_counts, rooms)) {
+    masks.clear();
+    for (const Card& card : unseen)
+      masks.push_back(PlacesFor(game, voids, observer, card, false));
+    mask_counts = CountMasks(masks);
+  }
+
+  HiddenDeal deal;
+  for (std::size_t i = 0; i < unseen.size(); ++i) {
+    --mask_counts[masks[i]];
+    const int place = DrawPlace(masks[i], mask_counts, rooms, random);
+    if (place < 0)
+      break;
+    --rooms[place];
+    deal.cards[place].push_back(unseen[i]);
+  }
+  return deal;
+}
+
+}  // namespace zarvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <vector>
+
+#include "common/random.h"
+#include "core/game_state.h"
+
+namespace zarvane {
+
+// Where the cards an observer cannot see may lie: the three other seats, and the six cards
+// set aside while the observer does not know them. Place 0 is the set-aside cards.
+inline constexpr int kSetAsidePlace = 0;
+
+// One way the unseen cards could lie: for each place, the cards it receives.
+struct HiddenDeal {
+  Table<std::vector<Card>, 0, 4> cards{};
+};
+
+// The cards the observer cannot see: neither in its hand, nor played, nor its own discard.
+std::vector<Card> UnseenCards(const GameState& game, int observer);
+
+// How many unseen cards each place holds: the cards a seat has not played yet, and the six
+// set-aside cards while the observer does not know them.
+Table<int, 0, 4> UnseenCounts(const GameState& game, int observer);
+
+// Draws a deal of the unseen cards that agrees with everything the observer knows: no card goes
+// to a seat the observer has excluded for it, found void in its suit or out of trumps, or seen
+// play another suit on that one; none to a place the observer has put another card's place
+// at; the set-aside cards only while the observer does not know them, and then no trump, Excuse
+// or king after a shown dog. Each card is placed at random among the places that can still
+// take it and leave the rest placeable.
+HiddenDeal DrawHiddenDeal(const GameState& game, int observer, Generator& random);
+
+}  // namespace zarvane

@@ -1,0 +1,22 @@
+#include "core/strategy/rehearsal.h"
+
+#include "core/card_play.h"
+
+namespace zarvane {
+
+void PlayToTheEnd(Core& game) {
+  while (game.TrickNumber <= 18) {
+    if (game.DealPhase == Phase::TrickShown) {
+      ClearTrick(game);
+      continue;
+    }
+    const int seat = game.CurrentSeat;
+    ComputePlayableCards(game, seat);
+    MarkedRules unused;
+    const int slot = ComputerCardSlot(game, seat, unused);
+    if (slot != -1)
+      PlayCard(game, seat, slot);
+  }
+}
+
+}  // namespace zarvane

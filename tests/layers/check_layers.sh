@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Includes point one way, from the windows down to the rules: a folder may include its own
+# files and those of the folders below it, never one above, and nothing below the windows
+# sees Qt. Prints every include that breaks this and fails if there is one.
+set -euo pipefail
+cd "${1:-$(dirname "$0")/../..}"
+
+# Each folder, and the folders above it that it must not include.
+declare -A above=(
+  [common]="settings core engine ui app"
+  [settings]="core engine ui app"
+  [core]="engine ui app"
+  [engine]="ui app"
+)
+
+faults=0
+for folder in "${!above[@]}"; do
+  for upper in ${above[$folder]}; do
+    if grep -rnE "^#include [<\"]${upper}/" "$folder" --include='*.h' --include='*.cpp'; then
+      faults=1
+    fi
+  done
+  if grep -rnE '^#include <Q' "$folder" --include='*.h' --include='*.cpp'; then
+    faults=1
+  fi
+done
+exit $faults
