@@ -20,6 +20,12 @@ class Table {
   constexpr const T& operator[](int i) const { return items_[Offset(i)]; }
 
   constexpr void Fill(const T& value) { items_.fill(value); }
+  // A table with every item set to the value.
+  static constexpr Table Filled(const T& value) {
+    Table table;
+    table.Fill(value);
+    return table;
+  }
 
   constexpr auto begin() { return items_.begin(); }
   constexpr auto end() { return items_.end(); }

@@ -26,19 +26,19 @@ bool Held(const Card& card) {
 }
 
 // The trick is open to any card: nothing on the table yet, or only the Excuse.
-bool FreeLead(const GameState& game) {
+bool FreeLead(const Core& game) {
   return game.CardsInTrick == 0 ||
          (game.CardsInTrick == 1 && IsExcuse(game.TrickCards[game.TrickLeader]));
 }
 
-void MakePlayable(GameState& game, int seat, int slot, int code) {
+void MakePlayable(Core& game, int seat, int slot, int code) {
   game.Playable[seat][slot] = 1;
   game.PlayReason[seat][slot].Code = code;
 }
 
 // Flags every held card that passes the test, with the reason given; true if any did.
 template <typename Test>
-bool MakePlayableWhere(GameState& game, int seat, int code, Test test) {
+bool MakePlayableWhere(Core& game, int seat, int code, Test test) {
   bool any = false;
   for (int slot = 1; slot <= 18; ++slot) {
     const Card& card = game.Hands[seat][slot];
@@ -51,7 +51,7 @@ bool MakePlayableWhere(GameState& game, int seat, int code, Test test) {
 }
 
 // The seat holds trumps and must play one: above `to_beat` when it can, any trump otherwise.
-void RestrictToTrumpsAbove(GameState& game, int seat, int to_beat) {
+void RestrictToTrumpsAbove(Core& game, int seat, int to_beat) {
   const Hand& hand = game.Hands[seat];
   const bool can_beat = std::any_of(hand.begin(), hand.end(), [to_beat](const Card& card) {
     return Held(card) && IsTrump(card) && card.Value > to_beat;
@@ -74,7 +74,7 @@ void RestrictToTrumpsAbove(GameState& game, int seat, int to_beat) {
   }
 }
 
-void ComputePlainSuitLead(GameState& game, int seat) {
+void ComputePlainSuitLead(Core& game, int seat) {
   const int led = game.LedSuit;
   if (MakePlayableWhere(game, seat, kFollows, [led](const Card& c) { return c.Suit == led; }))
     return;
@@ -95,7 +95,7 @@ void ComputePlainSuitLead(GameState& game, int seat) {
   }
 }
 
-void ComputeTrumpLead(GameState& game, int seat) {
+void ComputeTrumpLead(Core& game, int seat) {
   if (MakePlayableWhere(game, seat, kFollows, IsTrump)) {
     RestrictToTrumpsAbove(game, seat, std::max(game.LedValue, game.HighestTrumpInTrick));
     return;
@@ -113,12 +113,12 @@ int DrawPlayableSlot(Core& game, int seat) {
   return -1;
 }
 
-bool IsLeader(const GameState& game, int seat) {
+bool IsLeader(const Core& game, int seat) {
   return seat == game.TrickLeader;
 }
 
 // A trump following a trump lead close below, or well above, the card before it.
-void NoteTrumpGap(GameState& game, int seat, const Card& card) {
+void NoteTrumpGap(Core& game, int seat, const Card& card) {
   if (IsLeader(game, seat) || !IsTrump(game.TrickCards[game.TrickLeader]) || !IsTrump(card))
     return;
   const Card& before = game.TrickCards[PrevSeat(seat)];
@@ -130,7 +130,7 @@ void NoteTrumpGap(GameState& game, int seat, const Card& card) {
     game.TrumpGapFlag = 1;
 }
 
-void NoteTakerLead(GameState& game, int seat, int s) {
+void NoteTakerLead(Core& game, int seat, int s) {
   if (seat != game.Taker || !IsLeader(game, seat))
     return;
   game.TakerLastLedSuit = s;
@@ -142,7 +142,7 @@ void NoteTakerLead(GameState& game, int seat, int s) {
   game.TakerLedSuitOrder[game.TakerLedSuitCount] = s;
 }
 
-void NoteCardOutOfHands(GameState& game, int seat, const Card& card) {
+void NoteCardOutOfHands(Core& game, int seat, const Card& card) {
   if (IsTrump(card)) {
     for (int other = 1; other <= 4; ++other)
       game.OutsideTrump[other][card.Value] = 0;
@@ -156,7 +156,7 @@ void NoteCardOutOfHands(GameState& game, int seat, const Card& card) {
   }
 }
 
-void NoteFirstLead(GameState& game, int seat, const Card& card) {
+void NoteFirstLead(Core& game, int seat, const Card& card) {
   if (IsLeader(game, seat) && game.FirstLeadPending[seat] == 1) {
     game.FirstLeadPending[seat] = 0;
     if (seat == game.HumanSeat && seat != game.Taker && IsTrump(card) && card.Value % 2 == 1)
@@ -168,19 +168,19 @@ void NoteFirstLead(GameState& game, int seat, const Card& card) {
   }
 }
 
-void MarkVoidForAll(GameState& game, int seat, int suit) {
+void MarkVoidForAll(Core& game, int seat, int suit) {
   for (int observer = 1; observer <= 4; ++observer)
     game.KnownVoid[observer][seat][suit] = 1;
 }
 
-void MarkNoTrumpForAll(GameState& game, int seat) {
+void MarkNoTrumpForAll(Core& game, int seat) {
   for (int observer = 1; observer <= 4; ++observer)
     game.KnownNoTrump[observer][seat] = 1;
 }
 
 }  // namespace
 
-int CountPlayable(const GameState& game, int seat) {
+int CountPlayable(const Core& game, int seat) {
   const auto& flags = game.Playable[seat];
   return static_cast<int>(std::count(flags.begin(), flags.end(), 1));
 }
@@ -190,7 +190,7 @@ bool Beats(const Card& challenger, const Card& best) {
          (IsTrump(challenger) && best.Suit != kAtout) || IsExcuse(best);
 }
 
-int TrickWinner(const GameState& game) {
+int TrickWinner(const Core& game) {
   int winner = game.TrickLeader;
   for (int seat = NextSeat(game.TrickLeader), i = 1; i <= 3; seat = NextSeat(seat), ++i) {
     if (Beats(game.TrickCards[seat], game.TrickCards[winner]))
@@ -199,7 +199,7 @@ int TrickWinner(const GameState& game) {
   return winner;
 }
 
-void ComputePlayableCards(GameState& game, int seat) {
+void ComputePlayableCards(Core& game, int seat) {
   game.Playable[seat].Fill(0);
   for (auto& reasons : game.PlayReason) {
     for (PlayReasonEntry& reason : reasons)
@@ -259,7 +259,7 @@ void PlayCard(Core& game, int seat, int slot) {
     EndTrick(game);
 }
 
-void RecordPlayedCard(GameState& game, int seat, int slot) {
+void RecordPlayedCard(Core& game, int seat, int slot) {
   const Card card = game.Hands[seat][slot];
   const int s = card.Suit;
   const int v = card.Value;
@@ -336,7 +336,7 @@ void RecordPlayedCard(GameState& game, int seat, int slot) {
   }
 }
 
-void RecordInferences(GameState& game, int seat, int slot, int suit, int value) {
+void RecordInferences(Core& game, int seat, int slot, int suit, int value) {
   const PlayReasonEntry reason = game.PlayReason[seat][slot];
   for (int observer = 1; observer <= 4; ++observer) {
     for (int holder = 1; holder <= 4; ++holder) {
@@ -381,7 +381,7 @@ void EndTrick(Core& game) {
     RefreshAfterTrick(game);
 }
 
-void ClearTrick(GameState& game) {
+void ClearTrick(Core& game) {
   for (Card& card : game.TrickCards)
     card.Suit = kNoSuit;
   game.DealPhase = game.TrickNumber == 19 ? Phase::DealOver : Phase::Playing;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/core.h"
+#include "core/game_state.h"
 #include "core/strategy/strategy.h"
 
 namespace zarvane {
@@ -9,12 +9,12 @@ namespace zarvane {
 // same suit, a trump on a plain card, or any card on the Excuse, which never wins.
 bool Beats(const Card& challenger, const Card& best);
 // The seat whose card wins the four cards on the table.
-int TrickWinner(const GameState& game);
+int TrickWinner(const Core& game);
 
 // The seat's legal cards and the reason each is legal.
-void ComputePlayableCards(GameState& game, int seat);
+void ComputePlayableCards(Core& game, int seat);
 // How many of the seat's cards are flagged playable.
-int CountPlayable(const GameState& game, int seat);
+int CountPlayable(const Core& game, int seat);
 
 // The card a computer seat plays: its strategy narrows the legal cards, then a draw picks
 // among them; the rules that chose are added to `marked`. Plays nothing.
@@ -27,13 +27,13 @@ void PlaceCard(Core& game, int seat, int slot);
 void PlayCard(Core& game, int seat, int slot);
 
 // The play memory's updates for a card about to be played, before it leaves the hand.
-void RecordPlayedCard(GameState& game, int seat, int slot);
+void RecordPlayedCard(Core& game, int seat, int slot);
 // What every observer learns from the reason the card was legal.
-void RecordInferences(GameState& game, int seat, int slot, int suit, int value);
+void RecordInferences(Core& game, int seat, int slot, int suit, int value);
 
 // Decides the trick, counts it and gets the next one ready; the cards stay in the trick.
 void EndTrick(Core& game);
 // The four cards leave the trick once seen: play goes on, or the deal is over.
-void ClearTrick(GameState& game);
+void ClearTrick(Core& game);
 
 }  // namespace zarvane

@@ -13,14 +13,7 @@ constexpr std::array<std::string_view, 5> kSuitNames = {"ATOUT", "PIQUE", "COEUR
 }  // namespace
 
 void BuildCardTable(GameState& game) {
-  for (int suit = kPique; suit <= kCarreau; ++suit) {
-    for (int value = 1; value <= 14; ++value) {
-      game.CardTable[(suit - 1) * 14 + value] = Card{value, suit, 0};
-    }
-  }
-  for (int value = 0; value <= 21; ++value) {
-    game.CardTable[57 + value] = Card{value, kAtout, 0};
-  }
+  game.CardTable = kPack;
 }
 
 int CardHalfPoints(const Card& card) {

@@ -6,7 +6,21 @@
 
 namespace zarvane {
 
-// Spades, hearts, clubs and diamonds 1..14, then the Excuse, then trumps 1..21.
+// The 78 cards in their fixed order: spades, hearts, clubs and diamonds 1..14, then the
+// Excuse, then trumps 1..21.
+constexpr Table<Card, 1, 78> MakePack() {
+  Table<Card, 1, 78> pack{};
+  for (int suit = kPique; suit <= kCarreau; ++suit) {
+    for (int value = 1; value <= 14; ++value)
+      pack[(suit - 1) * 14 + value] = Card{value, suit, 0};
+  }
+  for (int value = 0; value <= 21; ++value)
+    pack[57 + value] = Card{value, kAtout, 0};
+  return pack;
+}
+inline constexpr Table<Card, 1, 78> kPack = MakePack();
+
+// The game's copy of the pack.
 void BuildCardTable(GameState& game);
 
 // The count of a card in half points; the pack totals 182.

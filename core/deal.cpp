@@ -8,7 +8,7 @@ namespace zarvane {
 
 namespace {
 
-void Shuffle(Core& game) {
+void Shuffle(GameState& game) {
   const int exchanges = RandomUpTo(game.random, 100) + 1313;
   for (int n = 0; n < exchanges; ++n) {
     const int i = RandomUpTo(game.random, 78);
@@ -19,7 +19,7 @@ void Shuffle(Core& game) {
 
 // Six passes of 13: three cards to each seat in turn, then one to the dog. DealOrder is
 // rewritten in destination order, South's 18 first and the dog's 6 last.
-void DealDeck(Core& game) {
+void DealDeck(GameState& game) {
   int south_east_north_west[4] = {0, 18, 36, 54};
   int dog = 72;
   for (int pass = 1; pass <= 6; ++pass) {
@@ -33,7 +33,7 @@ void DealDeck(Core& game) {
   }
 }
 
-void FillHandsFromDealOrder(Core& game) {
+void FillHandsFromDealOrder(GameState& game) {
   for (int k = 1; k <= 78; ++k) {
     Card card = game.CardTable[game.DealOrder[k]];
     card.InHand = 1;
@@ -48,7 +48,7 @@ void FillHandsFromDealOrder(Core& game) {
     game.Dog[d] = game.DealtCards[72 + d];
 }
 
-bool HasPetitSec(const Core& game, int seat) {
+bool HasPetitSec(const GameState& game, int seat) {
   int trumps = 0;
   const Card* only = nullptr;
   for (const Card& card : game.Hands[seat]) {
@@ -67,7 +67,7 @@ int CountDiscardable(const auto& cards) {
   return count;
 }
 
-bool SomeSeatCannotDiscard(const Core& game) {
+bool SomeSeatCannotDiscard(const GameState& game) {
   const int in_dog = CountDiscardable(game.Dog);
   for (int seat = 1; seat <= 4; ++seat) {
     if (in_dog + CountDiscardable(game.Hands[seat]) < 6)
@@ -85,7 +85,7 @@ int TargetBidForSouth(int force_option) {
 }
 
 // Gives South a hand of exactly the chosen strength; false when no seat holds one.
-bool BendToForceOption(Core& game) {
+bool BendToForceOption(GameState& game) {
   const int target = TargetBidForSouth(game.options.ForceOption);
   if (target == kNotSpoken || game.ComputedBid[kSouth] == target)
     return true;
@@ -98,7 +98,7 @@ bool BendToForceOption(Core& game) {
   return false;
 }
 
-bool EverySeatPasses(const Core& game) {
+bool EverySeatPasses(const GameState& game) {
   for (int bid : game.ComputedBid) {
     if (bid != kPasse)
       return false;
@@ -126,7 +126,7 @@ void SortCards(Cards& cards) {
 
 }  // namespace
 
-bool AcceptDealtCards(Core& game) {
+bool AcceptDealtCards(GameState& game) {
   bool accepted = true;
   for (int seat = 1; seat <= 4 && accepted; ++seat)
     accepted = !HasPetitSec(game, seat);
@@ -141,7 +141,7 @@ bool AcceptDealtCards(Core& game) {
   return accepted;
 }
 
-bool DealOnce(Core& game, const Clock& clock) {
+bool DealOnce(GameState& game, const Clock& clock) {
   ReseedFromClock(game.random, clock);
   Shuffle(game);
   if (game.ReplayedDeal == 1) {
@@ -184,7 +184,7 @@ void SortDog(GameState& game) {
   }
 }
 
-void DealUntilAccepted(Core& game, const Clock& clock) {
+void DealUntilAccepted(GameState& game, const Clock& clock) {
   while (!DealOnce(game, clock)) {
   }
   SortHands(game);

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "core/core.h"
+#include "core/game_state.h"
 
 namespace zarvane {
 
 // One attempt: the generator reseeded from the clock, a shuffle, deal in packets of three, compute
 // every seat's bid and bend the deal to South's chosen strength. False when the attempt is refused.
-bool DealOnce(Core& game, const Clock& clock);
+bool DealOnce(GameState& game, const Clock& clock);
 // The judgement of an attempt on the cards now in the hands and the dog: a petit sec or a
 // seat that could not discard refuses it; every seat's bid is computed; South's hand is
 // exchanged for one of the chosen strength when a seat has it; with AtLeastOneTaker a deal
 // that everybody would pass is refused.
-bool AcceptDealtCards(Core& game);
+bool AcceptDealtCards(GameState& game);
 // Exchanges the 18 cards of two seats and their computed bids.
 void SwapSeats(GameState& game, int a, int b);
 // Trumps 21 down to the Excuse, then each plain suit from the king down.
@@ -19,6 +19,6 @@ void SortHands(GameState& game);
 void SortDog(GameState& game);
 // Attempts until one is accepted, then sorts the hands and the dog. The clock reseeds the
 // generator before every attempt.
-void DealUntilAccepted(Core& game, const Clock& clock);
+void DealUntilAccepted(GameState& game, const Clock& clock);
 
 }  // namespace zarvane

@@ -2,7 +2,7 @@
 
 namespace zarvane {
 
-void RefreshAfterTrick(GameState& game) {
+void RefreshAfterTrick(Core& game) {
   for (int suit = kPique; suit <= kCarreau; ++suit) {
     game.MasterCard[suit] = -1;
     for (int v = 14; v >= 1; --v) {
@@ -16,7 +16,7 @@ void RefreshAfterTrick(GameState& game) {
     game.TopTrump[seat] = TopTrumpFor(game, seat);
 }
 
-int TopTrumpFor(const GameState& game, int seat) {
+int TopTrumpFor(const Core& game, int seat) {
   for (int v = 21; v >= 1; --v) {
     if (game.TrumpStatus[seat][v] != kPlayed)
       return v;

@@ -81,7 +81,7 @@ struct ShortAndLong {
   int long_suit = -1;
 };
 
-ShortAndLong ChooseShortAndLongSuits(Core& game) {
+ShortAndLong ChooseShortAndLongSuits(GameState& game) {
   ShortAndLong chosen;
   int smallest = 100;
   int largest = -100;
@@ -120,7 +120,7 @@ bool StrongEnoughForSecondVoid(const GameState& game) {
   return (trumps >= 8 && bouts >= 2) || trumps >= 9;
 }
 
-void VoidSecondSuit(Core& game, int short_suit) {
+void VoidSecondSuit(GameState& game, int short_suit) {
   int suit = RandomUpTo(game.random, 4);
   int second = -1;
   for (int n = 0; n < 4 && second == -1; ++n) {
@@ -141,7 +141,7 @@ void VoidSecondSuit(Core& game, int short_suit) {
 
 // A lone honour is easily caught, so it goes to the discard where its points are safe. The
 // draw is made as soon as a rule matches, whether or not the card is still to be had.
-void DiscardLoneHonour(Core& game, int suit) {
+void DiscardLoneHonour(GameState& game, int suit) {
   const SuitView view = LookAtSuit(game, suit);
   if (view.queen && !view.king && !view.knight && !view.jack) {
     const bool has_excuse = [&game] {
@@ -162,7 +162,7 @@ void DiscardLoneHonour(Core& game, int suit) {
   }
 }
 
-void DiscardLoneHonours(Core& game) {
+void DiscardLoneHonours(GameState& game) {
   int suit = RandomUpTo(game.random, 4);
   for (int n = 0; n < 4 && game.DiscardCount < 6; ++n) {
     suit = NextSuit(suit);
@@ -171,7 +171,7 @@ void DiscardLoneHonours(Core& game) {
 }
 
 // One sweep downwards from a random position; what it leaves, the last fill takes.
-void RandomFill(Core& game, int long_suit) {
+void RandomFill(GameState& game, int long_suit) {
   int position = RandomUpTo(game.random, 24);
   for (int n = 0; n < 24 && game.DiscardCount < 6; ++n) {
     const Card& card = game.MergedCards[position];
@@ -209,7 +209,7 @@ void WriteBackComputerDiscard(GameState& game) {
 Table<Card, 1, 24> MergeWithDog(const GameState& game, int taker) {
   return MergeHandAndDog(game, taker).cards;
 }
-void ComputerDiscard(Core& game) {
+void ComputerDiscard(GameState& game) {
   game.MergedCards = MergeWithDog(game, game.Taker);
   game.KeepFlags.Fill(1);
   game.DiscardCount = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/core.h"
+#include "core/game_state.h"
 
 namespace zarvane {
 
@@ -18,7 +18,7 @@ Merge MergeHandAndDog(const GameState& game, int taker);
 Table<Card, 1, 24> MergeWithDog(const GameState& game, int taker);
 
 // A computer taker's discard, drawn in its ten steps; ends with the preparation for play.
-void ComputerDiscard(Core& game);
+void ComputerDiscard(GameState& game);
 // Where each discarded card was right after the deal, for the hands window.
 void FillDiscardOrigin(GameState& game);
 

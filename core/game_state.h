@@ -2,7 +2,9 @@
 
 #include <cstdint>
 
+#include "common/random.h"
 #include "common/table.h"
+#include "settings/options.h"
 
 namespace zarvane {
 
@@ -106,33 +108,21 @@ struct PlayReasonEntry {
   std::int32_t Arg2 = -1;
 };
 
-// The cards, the deal and everything a deal in progress remembers. One plain record: the
-// flow, the rules and the strategy read and write it directly.
-struct GameState {
-  // The 78 cards in their fixed order, built once.
-  Table<Card, 1, 78> CardTable{};
-
-  // The deal.
-  Table<int, 1, 78> Deck{};
-  Table<int, 1, 78> DealOrder{};
-  Table<Card, 1, 78> DealtCards{};
-  Table<int, 1, 78> SavedDeck{};
+// The auction's outcome and the cards as they lie: fresh at every deal.
+struct DealState {
   PerSeat<Hand> Hands{};
-  Table<Card, 1, 6> Dog{};
-  PerSeat<Hand> InitialHands{};
+  Table<Card, 1, 6> Dog{};  // the dog, then the discard
   Table<Card, 1, 6> InitialDog{};
-
-  // Bids.
-  PerSeat<int> ComputedBid{};
-  PerSeat<int> AnnouncedBid{};
+  PerSeat<int> AnnouncedBid = PerSeat<int>::Filled(kNotSpoken);
   int HighestBid = 0;
-  int BidsMade = 0;
-  int PendingBidder = 0;
-
-  // Deal state.
-  int FirstPlayer = 3;
-  int ReplayedDeal = 0;
   int Taker = 0;
+  int PoigneeLevel = 0;
+  std::uint8_t DogWasShown = 0;
+};
+
+// The trick in progress, where the deal stands, and the record of the tricks played.
+struct TrickState {
+  Phase DealPhase = Phase::Opening;
   int TrickNumber = 0;
   PerSeat<Card> TrickCards{};
   int TrickLeader = 1;
@@ -141,52 +131,26 @@ struct GameState {
   int LedSuit = kNoSuit;
   int LedValue = 0;
   int HighestTrumpInTrick = 0;
+  std::uint8_t PetitInTrick = 0;
   PerSeat<Table<int, 1, 18>> Playable{};
   PerSeat<Table<PlayReasonEntry, 1, 18>> PlayReason{};
   PerSeat<Table<int, 1, 18>> PlayedSlot{};  // [seat][trick]
   Table<int, 1, 18> TrickLeaders{};
-  int HumanSeat = kSouth;
-  // Where each of South's cards sits when not lifted, and the card the advice lifted (-1
-  // none); the screen cannot be asked.
-  Table<int, 1, 18> SouthCardTop{};
-  int AdvisedSlot = -1;
-  // 1 while the card advice commands are enabled: South is to play and has a choice.
-  std::uint8_t CardAdviceOpen = 0;
+};
 
-  Phase DealPhase = Phase::Opening;
-  std::uint8_t DogWasShown = 0;
-
-  // Scoring.
-  int TakerPoints = 0;  // half points
+// The points and bouts won so far, in half points.
+struct ScoreState {
+  int TakerPoints = 0;
   int DefencePoints = 0;
   int TakerBouts = 0;
   int DefenceBouts = 0;
   int PointsNeeded = 0;
   int PetitAuBout = 0;
-  int PoigneeLevel = 0;
-  std::uint8_t ScoresShown = 0;
+};
 
-  // The poignee window: which images are marked, how many, and where each image sits now,
-  // since raising one moves it from there and the screen cannot be asked.
-  Table<int, 1, 18> PoigneeSelected{};
-  int PoigneeMarked = 0;
-  Table<int, 1, 18> PoigneeImageTop{};
-
-  // The all-tricks window: the next reveal step, and the image each step shows.
-  int RevealCounter = 1;
-  Table<int, 1, 72> RevealImage{};
-
-  // Dog and discard.
-  Table<Card, 1, 24> MergedCards{};
-  Table<int, 1, 24> KeepFlags{};
-  int DiscardCount = 0;
-  Table<int, 1, 24> DiscardImageMap{};
-  Table<int, 1, 24> DiscardSelected{};
-  Table<int, 1, 6> DiscardOrigin{};
-  // Where each image of South's discard row sits when not lifted; the screen cannot be asked.
-  Table<int, 1, 24> DiscardImageTop{};
-
-  // The play memory: what each observer knows of where each card is.
+// The play memory: what each observer knows of where each card is. Built again by
+// PreparePlay at the start of every deal's play.
+struct PlayMemory {
   PerSeat<PerSuit<PerValue<int>>> CardStatus{};            // [observer][suit][value]
   PerSeat<PerTrump<int>> TrumpStatus{};                    // [observer][value]
   PerSeat<PerSeat<PerSuit<PerValue<int>>>> MayHoldCard{};  // [observer][holder][suit][value]
@@ -212,7 +176,6 @@ struct GameState {
   int ExcuseHolder = -1;
   int ExcuseSlot = -1;
   int ExcusePlayed = 0;
-  std::uint8_t PetitInTrick = 0;
   std::uint8_t TrumpGapFlag = 0;
   PerSuit<std::uint8_t> TakerPlayedSuit{};
   int TakerLastLedSuit = 0;
@@ -226,9 +189,11 @@ struct GameState {
   int ChosenSuitTrumped = 0;
   int HumanOddTrumpLead = -1;
   int TakerPetitCut = -1;
+};
 
-  // The strategy's memory.
-  Table<int, 1, 400> RuleState{};
+// The strategy's own memory. The rules' switches last the whole run.
+struct StrategyMemory {
+  Table<int, 1, 400> RuleState = Table<int, 1, 400>::Filled(1);
   std::uint8_t CardChosen = 0;
   Table<int, 2, 21> TrumpHolder{};
   Table<int, 2, 21> TrumpSlot{};
@@ -245,6 +210,43 @@ struct GameState {
   PerSuit<int> TakerBareKing{};
   std::uint8_t PetitHunt = 0;
 };
+
+// Everything the rules and the strategy read and write once the deal is made: the part of the
+// game a trial deal copies. No screen, no clock and no file.
+struct Core : DealState, TrickState, ScoreState, PlayMemory, StrategyMemory {
+  // What carries from deal to deal.
+  int FirstPlayer = kNorth;
+  int HumanSeat = kSouth;
+  int ReplayedDeal = 0;
+  Generator random;
+  Options options;  // the level and the running totals among them
+};
+
+// What making the deal and the computer's discard need besides: the pack, the shuffle, the
+// computed bids, the hands as dealt. Never copied into a trial deal.
+struct DealMaking {
+  // The 78 cards in their fixed order, built once.
+  Table<Card, 1, 78> CardTable{};
+  Table<int, 1, 78> Deck{};
+  Table<int, 1, 78> DealOrder{};
+  Table<Card, 1, 78> DealtCards{};
+  Table<int, 1, 78> SavedDeck{};
+  PerSeat<Hand> InitialHands{};
+  PerSeat<int> ComputedBid{};
+  Table<Card, 1, 24> MergedCards{};
+  Table<int, 1, 24> KeepFlags{};
+  int DiscardCount = 0;
+  Table<int, 1, 6> DiscardOrigin{};
+};
+
+// The rules' whole state.
+struct GameState : Core, DealMaking {};
+
+// A part of the state back to its fresh value, as `Renew<TrickState>(game)`.
+template <typename Part>
+void Renew(Part& part) {
+  part = Part{};
+}
 
 inline int NextSeat(int seat) {
   return seat == 4 ? 1 : seat + 1;

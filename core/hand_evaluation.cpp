@@ -64,7 +64,7 @@ int CardPoints(const Card& card) {
   }
 }
 
-int TrumpPoints(const GameState& game, int seat) {
+int TrumpPoints(const Core& game, int seat) {
   return TrumpPoints(game.Hands[seat]);
 }
 
@@ -80,7 +80,7 @@ int TrumpPoints(const Hand& hand) {
   return points + TrumpLengthBonus(trumps);
 }
 
-int HandValue(const GameState& game, int seat, int n) {
+int HandValue(const Core& game, int seat, int n) {
   return HandValue(game.Hands[seat], n);
 }
 
@@ -95,7 +95,7 @@ int HandValue(const Hand& hand, int n) {
   return value;
 }
 
-int ComputeBid(const GameState& game, int seat) {
+int ComputeBid(const Core& game, int seat) {
   return ComputeBid(game.Hands[seat]);
 }
 

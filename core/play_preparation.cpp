@@ -6,12 +6,12 @@ namespace zarvane {
 
 namespace {
 
-bool ShownDogContract(const GameState& game) {
+bool ShownDogContract(const Core& game) {
   const int bid = game.AnnouncedBid[game.Taker];
   return bid == kPrise || bid == kGarde;
 }
 
-void ResetPlayMemory(GameState& game) {
+void ResetPlayMemory(Core& game) {
   game.TrumpGapFlag = 0;
   game.MasterCard.Fill(14);
   game.KnightFellOnKing = 0;
@@ -29,6 +29,8 @@ void ResetPlayMemory(GameState& game) {
   game.TakerSecondSuit = -1;
   game.TakerLedSuit.Fill(0);
   game.TakerLedSuitCount = 0;
+  game.TakerPlayedSuit.Fill(0);
+  game.ChosenSuitTrumped = 0;
   game.TakerLedSuitOrder.Fill(-1);
   game.TrumpPlayed.Fill(0);
   game.ExcusePlayed = 0;
@@ -38,7 +40,7 @@ void ResetPlayMemory(GameState& game) {
   game.TakerLastLedSuit = -1;
 }
 
-void FindPetitAndExcuse(GameState& game) {
+void FindPetitAndExcuse(Core& game) {
   game.PetitHolder = -1;
   game.PetitSlot = -1;
   game.ExcuseHolder = -1;
@@ -57,12 +59,12 @@ void FindPetitAndExcuse(GameState& game) {
   }
 }
 
-void ClearPlayReasons(GameState& game) {
+void ClearPlayReasons(Core& game) {
   for (auto& reasons : game.PlayReason)
     reasons.Fill(PlayReasonEntry{-1, -1, -1});
 }
 
-void MarkCardsOutside(GameState& game) {
+void MarkCardsOutside(Core& game) {
   for (int seat = 1; seat <= 4; ++seat) {
     game.OutsideTrump[seat].Fill(1);
     for (const Card& card : game.Hands[seat]) {
@@ -80,7 +82,7 @@ void MarkCardsOutside(GameState& game) {
   }
 }
 
-void CountDogTrumps(GameState& game) {
+void CountDogTrumps(Core& game) {
   if (game.DogWasShown != 1) {
     game.DogTrumpCount = -1;
     return;
@@ -90,7 +92,7 @@ void CountDogTrumps(GameState& game) {
     game.DogTrumpCount += IsTrump(card) ? 1 : 0;
 }
 
-void CountTrumps(GameState& game) {
+void CountTrumps(Core& game) {
   for (int seat = 1; seat <= 4; ++seat) {
     int trumps = 0;
     for (const Card& card : game.Hands[seat])
@@ -101,14 +103,14 @@ void CountTrumps(GameState& game) {
   }
 }
 
-int CardsOfSuit(const GameState& game, int seat, int suit) {
+int CardsOfSuit(const Core& game, int seat, int suit) {
   int count = 0;
   for (const Card& card : game.Hands[seat])
     count += card.Suit == suit ? 1 : 0;
   return count;
 }
 
-void MarkOwnVoids(GameState& game) {
+void MarkOwnVoids(Core& game) {
   for (auto& seats : game.KnownVoid) {
     for (auto& suits : seats)
       suits.Fill(0);
@@ -121,7 +123,7 @@ void MarkOwnVoids(GameState& game) {
   }
 }
 
-void CountSuits(GameState& game) {
+void CountSuits(Core& game) {
   for (int seat = 1; seat <= 4; ++seat) {
     for (int suit = kPique; suit <= kCarreau; ++suit) {
       game.SuitCount[seat][suit] = CardsOfSuit(game, seat, suit);
@@ -147,7 +149,7 @@ void ChooseSuits(Core& game) {
   }
 }
 
-void MarkOwnTrumplessness(GameState& game) {
+void MarkOwnTrumplessness(Core& game) {
   for (auto& seats : game.KnownNoTrump)
     seats.Fill(0);
   for (int seat = 1; seat <= 4; ++seat) {
@@ -156,7 +158,7 @@ void MarkOwnTrumplessness(GameState& game) {
   }
 }
 
-void FindTakerBareKings(GameState& game) {
+void FindTakerBareKings(Core& game) {
   for (int suit = kPique; suit <= kCarreau; ++suit) {
     bool king = false;
     for (const Card& card : game.Hands[game.Taker])
@@ -165,7 +167,7 @@ void FindTakerBareKings(GameState& game) {
   }
 }
 
-void PlaceCard(GameState& game, const Card& card, int holder, int slot) {
+void PlaceCard(Core& game, const Card& card, int holder, int slot) {
   if (IsTrump(card) && card.Value >= 2) {
     game.TrumpHolder[card.Value] = holder;
     game.TrumpSlot[card.Value] = slot;
@@ -175,7 +177,7 @@ void PlaceCard(GameState& game, const Card& card, int holder, int slot) {
   }
 }
 
-void FillHolders(GameState& game) {
+void FillHolders(Core& game) {
   for (int seat = 1; seat <= 4; ++seat) {
     for (int slot = 1; slot <= 18; ++slot)
       PlaceCard(game, game.Hands[seat][slot], seat, slot);
@@ -185,7 +187,7 @@ void FillHolders(GameState& game) {
     PlaceCard(game, card, 0, -1);
 }
 
-void FindDogKings(GameState& game) {
+void FindDogKings(Core& game) {
   game.DogKing.Fill(0);
   if (game.DogWasShown != 1)
     return;
@@ -195,7 +197,7 @@ void FindDogKings(GameState& game) {
   }
 }
 
-void CountOutsideSuits(GameState& game) {
+void CountOutsideSuits(Core& game) {
   for (int seat = 1; seat <= 4; ++seat) {
     for (int suit = kPique; suit <= kCarreau; ++suit)
       game.OutsideSuitCount[seat][suit] = 14 - game.SuitCount[seat][suit];
@@ -218,7 +220,7 @@ int HonourPoints(int value) {
 }
 
 // A strong computer taker without the Petit plays his trumps to bring it down.
-void DecidePetitHunt(GameState& game) {
+void DecidePetitHunt(Core& game) {
   game.PetitHunt = 0;
   const int taker = game.Taker;
   const int trumps = game.TrumpCount[taker];
@@ -257,7 +259,7 @@ void DecidePetitHunt(GameState& game) {
   game.PetitHunt = strength > 10 && support ? 1 : 0;
 }
 
-void KnowOwnCards(GameState& game) {
+void KnowOwnCards(Core& game) {
   for (int i = 1; i <= 4; ++i) {
     for (const Card& card : game.Hands[i]) {
       for (int j = 1; j <= 4; ++j) {
@@ -276,7 +278,7 @@ void KnowOwnCards(GameState& game) {
   }
 }
 
-void KnowDogAndDiscard(GameState& game) {
+void KnowDogAndDiscard(Core& game) {
   const int taker = game.Taker;
   game.DiscardKnown[taker] = 1;
   for (const Card& card : game.Dog) {
@@ -350,7 +352,7 @@ void InitCardKnowledge(Core& game) {
     KnowDogAndDiscard(game);
 }
 
-void DeduceCardLocations(GameState& game) {
+void DeduceCardLocations(Core& game) {
   for (int o = 1; o <= 4; ++o) {
     if (game.DiscardKnown[o] != 0)
       continue;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/core.h"
+#include "core/game_state.h"
 
 namespace zarvane {
 
@@ -9,6 +9,6 @@ void PreparePlay(Core& game);
 // Each seat's first view of where every card is.
 void InitCardKnowledge(Core& game);
 // The deductions run at the start of play and after every card.
-void DeduceCardLocations(GameState& game);
+void DeduceCardLocations(Core& game);
 
 }  // namespace zarvane

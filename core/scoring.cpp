@@ -12,17 +12,17 @@ namespace {
 // What the Excuse's side keeps when it gives a low card for it: 4 of its 4.5 points.
 constexpr int kExcuseExchange = 8;
 
-bool TakerSide(const GameState& game, int seat) {
+bool TakerSide(const Core& game, int seat) {
   return seat == game.Taker;
 }
 
-void MoveHalfPoints(GameState& game, bool to_taker, int half_points) {
+void MoveHalfPoints(Core& game, bool to_taker, int half_points) {
   const int signed_points = to_taker ? half_points : -half_points;
   game.TakerPoints += signed_points;
   game.DefencePoints -= signed_points;
 }
 
-int ExcuseSeat(const GameState& game) {
+int ExcuseSeat(const Core& game) {
   for (int seat = 1; seat <= 4; ++seat) {
     if (IsExcuse(game.TrickCards[seat]))
       return seat;
@@ -32,7 +32,7 @@ int ExcuseSeat(const GameState& game) {
 
 // Its player keeps the Excuse and gives a low card instead, unless the defence played it and
 // won the trick itself.
-void ExchangeExcuse(GameState& game, int excuse_seat, bool taker_won) {
+void ExchangeExcuse(Core& game, int excuse_seat, bool taker_won) {
   if (TakerSide(game, excuse_seat))
     MoveHalfPoints(game, true, kExcuseExchange);
   else if (taker_won)
@@ -41,7 +41,7 @@ void ExchangeExcuse(GameState& game, int excuse_seat, bool taker_won) {
 
 // In the last trick the Excuse goes with the trick instead. A defender's Excuse in a trick
 // another defender won never left the defence, so nothing moves then.
-void ExcuseChangesCamp(GameState& game, int excuse_seat, bool taker_won) {
+void ExcuseChangesCamp(Core& game, int excuse_seat, bool taker_won) {
   if (TakerSide(game, excuse_seat)) {
     MoveHalfPoints(game, false, kExcuseExchange);
     --game.TakerBouts;
@@ -53,7 +53,7 @@ void ExcuseChangesCamp(GameState& game, int excuse_seat, bool taker_won) {
   }
 }
 
-void CountDog(GameState& game) {
+void CountDog(Core& game) {
   const int bid = game.AnnouncedBid[game.Taker];
   for (const Card& card : game.Dog) {
     const int bout = IsOudler(card) ? 1 : 0;
@@ -68,7 +68,7 @@ void CountDog(GameState& game) {
   }
 }
 
-void CountTrickBouts(GameState& game, int excuse_seat, bool taker_won) {
+void CountTrickBouts(Core& game, int excuse_seat, bool taker_won) {
   for (const Card& card : game.TrickCards) {
     if (IsPetit(card) || (IsTrump(card) && card.Value == 21))
       ++(taker_won ? game.TakerBouts : game.DefenceBouts);
@@ -77,7 +77,7 @@ void CountTrickBouts(GameState& game, int excuse_seat, bool taker_won) {
     ++(TakerSide(game, excuse_seat) ? game.TakerBouts : game.DefenceBouts);
 }
 
-void NotePetitAuBout(GameState& game, bool taker_won) {
+void NotePetitAuBout(Core& game, bool taker_won) {
   game.PetitAuBout = 0;
   for (const Card& card : game.TrickCards) {
     if (IsPetit(card))
@@ -102,7 +102,7 @@ int PoigneeBonus(int level) {
   return level > 0 ? 10 * level + 10 : 0;
 }
 
-int TakerRoundedPoints(const GameState& game) {
+int TakerRoundedPoints(const Core& game) {
   return RoundHalfEven(game.TakerPoints / 2.0);
 }
 
@@ -130,7 +130,7 @@ void CountTrick(Core& game) {
     ScoreDeal(game);
 }
 
-ScoreSteps ComputeScoreSteps(const GameState& game) {
+ScoreSteps ComputeScoreSteps(const Core& game) {
   ScoreSteps steps;
   steps.points = TakerRoundedPoints(game);
   steps.margin = steps.points - game.PointsNeeded;
@@ -150,7 +150,7 @@ ScoreSteps ComputeScoreSteps(const GameState& game) {
   return steps;
 }
 
-int TakerScore(const GameState& game) {
+int TakerScore(const Core& game) {
   return ComputeScoreSteps(game).taker_score;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/core.h"
+#include "core/game_state.h"
 
 namespace zarvane {
 
@@ -14,7 +14,7 @@ int PointsNeededFor(int bouts);
 // A declared poignee's bonus: 20, 30 or 40; 0 with none.
 int PoigneeBonus(int level);
 // The taker's card points, halved and rounded with exact halves to the even neighbour.
-int TakerRoundedPoints(const GameState& game);
+int TakerRoundedPoints(const Core& game);
 
 // The taker's result, step by step, in the order the score sheet shows it.
 struct ScoreSteps {
@@ -29,13 +29,13 @@ struct ScoreSteps {
   int after_poignee = 0;  // what each defender pays or receives
   int taker_score = 0;    // three times that
 };
-ScoreSteps ComputeScoreSteps(const GameState& game);
+ScoreSteps ComputeScoreSteps(const Core& game);
 
 // Counts the finished trick for the side that won it, with the Excuse's exchange; after the
 // eighteenth trick counts the dog and scores the deal.
 void CountTrick(Core& game);
 // The taker's result of the deal: three times what each defender pays or receives.
-int TakerScore(const GameState& game);
+int TakerScore(const Core& game);
 // Adds the result to the totals, unless the deal was replayed.
 void ScoreDeal(Core& game);
 

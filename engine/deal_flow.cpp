@@ -61,22 +61,15 @@ void ClearTheTable(Game& game) {
   }
 }
 
+// Nothing of the last deal's cards, auction, tricks or points goes on into the new one.
 void ResetDealState(Game& game) {
-  game.ChosenSuitTrumped = 0;
-  game.PoigneeLevel = 0;
+  Renew<DealState>(game);
+  Renew<TrickState>(game);
+  Renew<ScoreState>(game);
+  Renew<PlayMemory>(game);
   game.DealPhase = Phase::Bidding;
-  game.Taker = 0;
-  game.HighestBid = 0;
-  game.AnnouncedBid.Fill(kNotSpoken);
+  game.BidsMade = 0;
   game.PendingBidder = 0;
-  game.TakerBouts = 0;
-  game.DefenceBouts = 0;
-  for (Card& card : game.TrickCards)
-    card.Suit = kNoSuit;
-  game.HighestTrumpInTrick = 0;
-  game.TakerPlayedSuit.Fill(0);
-  game.TakerPoints = 0;
-  game.DefencePoints = 0;
   for (Control panel :
        {Control::nPointsAttaque, Control::nPointsDefense, Control::nBoutsPreneur,
         Control::nBoutsDefense, Control::PanelEnchere, Control::nContrat, Control::PanelPreneur}) {
@@ -154,7 +147,6 @@ void NewDeal(Game& game, int replay) {
   // A tick armed for the deal being replaced must never act on the new one.
   StopAllTimers(game);
   game.ReplayedDeal = replay;
-  game.DogWasShown = 0;
   game.ScoresShown = 1;
   ToggleScores(game);
   HideReviewWindows(game);
@@ -166,14 +158,10 @@ void NewDeal(Game& game, int replay) {
     game.FirstPlayer = NextSeat(game.FirstPlayer);
   game.TrickLeader = game.FirstPlayer;
   game.CurrentSeat = game.FirstPlayer;
-  game.CardsInTrick = 0;
   DealUntilAccepted(game, game.clock);
   LayOutSouthHand(game);
   game.view.SetEnabled(Control::menuGameAgain, 0, true);
   game.view.SetEnabled(Control::SBGameAgain, 0, true);
-  game.TrickNumber = 0;
-  game.BidsMade = 0;
-  game.PetitInTrick = 0;
   game.view.SetPointer(Control::frmZarvane, 0, Pointer::Normal);
   StartBidTurn(game, game.FirstPlayer);
 }

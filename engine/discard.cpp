@@ -15,7 +15,7 @@ int ImageLeft(const Game& game, int k) {
 }
 
 // The card image k shows while South discards.
-Card DiscardImageCard(const GameState& game, int k) {
+Card DiscardImageCard(const Game& game, int k) {
   const int source = game.DiscardImageMap[k];
   return source <= 18 ? game.Hands[game.HumanSeat][source] : game.Dog[source - 18];
 }

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/core.h"
+#include "core/game_state.h"
 #include "engine/layout.h"
 #include "engine/table_view.h"
 #include "settings/options.h"
@@ -15,7 +15,7 @@ struct Bilingual;
 
 // One game: the rules' state, the language, the layout, the screen and the clock. No globals, so a
 // test can build as many as it likes.
-struct Game : Core {
+struct Game : GameState {
   explicit Game(TableView& table_view, Clock time_of_day = UtcTimeOfDay)
       : view(table_view), clock(std::move(time_of_day)) {}
 
@@ -23,6 +23,31 @@ struct Game : Core {
   // Reseeds the generator before every deal attempt.
   Clock clock;
   Layout layout;
+
+  // The auction's progress: the bids made, and the computer seat whose bid is on its timer.
+  int BidsMade = 0;
+  int PendingBidder = 0;
+  // South's discard: which card image k shows (1..18 his slot, 19..24 the dog) and which
+  // sources he picked.
+  Table<int, 1, 24> DiscardImageMap{};
+  Table<int, 1, 24> DiscardSelected{};
+  // The poignee window: which images are marked and how many.
+  Table<int, 1, 18> PoigneeSelected{};
+  int PoigneeMarked = 0;
+
+  // Where images stand and what is on display, since the screen cannot be asked: each of
+  // South's cards when not lifted and the card the advice lifted (-1 none), the poignee
+  // window's images, South's discard row, the all-tricks window's next step and the image
+  // each step shows.
+  Table<int, 1, 18> SouthCardTop{};
+  int AdvisedSlot = -1;
+  // 1 while the card advice commands are enabled: South is to play and has a choice.
+  std::uint8_t CardAdviceOpen = 0;
+  std::uint8_t ScoresShown = 0;
+  Table<int, 1, 18> PoigneeImageTop{};
+  Table<int, 1, 24> DiscardImageTop{};
+  int RevealCounter = 1;
+  Table<int, 1, 72> RevealImage{};
 
   // 0 until the player chooses on the opening window, then 1 French or 2 English.
   int Language = 0;

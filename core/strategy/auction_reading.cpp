@@ -19,7 +19,7 @@ void RemoveCard(std::vector<Card>& cards, const Card& card) {
 
 // The seat's 18 cards as dealt in the drawn deal: those it played and those drawn for it; the
 // taker after a shown dog also had his drawn discard but not the dog.
-std::vector<Card> DealtHand(const GameState& game, const HiddenDeal& deal, int seat) {
+std::vector<Card> DealtHand(const Core& game, const HiddenDeal& deal, int seat) {
   std::vector<Card> cards = deal.cards[seat];
   for (const Card& card : game.Hands[seat]) {
     if (card.InHand == 0)
@@ -46,7 +46,7 @@ int BidFor(const std::vector<Card>& cards) {
 
 }  // namespace
 
-int AuctionDistance(const GameState& game, int observer, const HiddenDeal& deal) {
+int AuctionDistance(const Core& game, int observer, const HiddenDeal& deal) {
   int distance = 0;
   int highest = kPasse;
   int seat = game.FirstPlayer;
@@ -62,7 +62,7 @@ int AuctionDistance(const GameState& game, int observer, const HiddenDeal& deal)
   return distance;
 }
 
-HiddenDeal DrawDealAfterAuction(const GameState& game, int observer, Generator& random, int draws) {
+HiddenDeal DrawDealAfterAuction(const Core& game, int observer, Generator& random, int draws) {
   HiddenDeal best = DrawHiddenDeal(game, observer, random);
   int best_distance = AuctionDistance(game, observer, best);
   for (int draw = 1; draw < draws && best_distance > 0; ++draw) {

@@ -10,11 +10,11 @@ namespace zarvane {
 // see would have bid as it did with the 18 cards the deal gives it, more the further a hand is
 // from its bid. A seat that bid should have had that bid's hand; one that passed, none better
 // than the highest bid before it.
-int AuctionDistance(const GameState& game, int observer, const HiddenDeal& deal);
+int AuctionDistance(const Core& game, int observer, const HiddenDeal& deal);
 
 // The likeliest of a few deals drawn by `DrawHiddenDeal`: the first that agrees with the
 // auction, else the nearest. The auction says most of what the defence knows of the taker's
 // hand, which the cards alone do not.
-HiddenDeal DrawDealAfterAuction(const GameState& game, int observer, Generator& random, int draws);
+HiddenDeal DrawDealAfterAuction(const Core& game, int observer, Generator& random, int draws);
 
 }  // namespace zarvane

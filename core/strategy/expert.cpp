@@ -30,7 +30,7 @@ bool LowCard(const Card& card) {
 }
 
 // Cards of that suit strictly between the two values that are neither played nor the seat's.
-bool NothingOutsideBetween(const GameState& game, int seat, int suit, int low, int high) {
+bool NothingOutsideBetween(const Core& game, int seat, int suit, int low, int high) {
   for (int v = low + 1; v < high; ++v) {
     const int status = suit == kAtout ? game.TrumpStatus[seat][v] : game.CardStatus[seat][suit][v];
     if (status != kPlayed && status != seat)
@@ -39,7 +39,7 @@ bool NothingOutsideBetween(const GameState& game, int seat, int suit, int low, i
   return true;
 }
 
-bool SamePlay(const GameState& game, int seat, const Card& a, const Card& b) {
+bool SamePlay(const Core& game, int seat, const Card& a, const Card& b) {
   return a.Suit == b.Suit && LowCard(a) && LowCard(b) &&
          NothingOutsideBetween(game, seat, a.Suit, std::min(a.Value, b.Value),
                                std::max(a.Value, b.Value));
@@ -127,7 +127,7 @@ int BestSlot(const Core& game, int seat, const std::vector<int>& slots) {
 
 }  // namespace
 
-std::vector<int> DistinctPlayableSlots(const GameState& game, int seat) {
+std::vector<int> DistinctPlayableSlots(const Core& game, int seat) {
   std::vector<int> distinct;
   for (int slot = 1; slot <= 18; ++slot) {
     if (game.Playable[seat][slot] != 1)

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/core.h"
+#include "core/game_state.h"
 
 namespace zarvane {
 
@@ -15,6 +15,6 @@ void ChooseExpertCard(Core& game, int seat);
 
 // The seat's playable slots that play differently: of two low cards of one suit with nothing
 // outside the seat's hand between them, worth the same, only the first stands for both.
-std::vector<int> DistinctPlayableSlots(const GameState& game, int seat);
+std::vector<int> DistinctPlayableSlots(const Core& game, int seat);
 
 }  // namespace zarvane

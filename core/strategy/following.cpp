@@ -8,16 +8,16 @@ namespace {
 
 constexpr int kHonoursDown[] = {kKing, kQueen, kKnight, kJack};
 
-const Card& LedCard(const GameState& game) {
+const Card& LedCard(const Core& game) {
   return game.TrickCards[game.TrickLeader];
 }
 
-const Card& TakerCard(const GameState& game) {
+const Card& TakerCard(const Core& game) {
   return game.TrickCards[game.Taker];
 }
 
 // The tricks still to play, this one included.
-int TricksLeft(const GameState& game) {
+int TricksLeft(const Core& game) {
   return 19 - game.TrickNumber;
 }
 
@@ -33,7 +33,7 @@ void ChooseUnmarked(StrategyTurn& turn, int suit, int value) {
 
 // The first round of a plain suit led by a defender, with the taker still to play after S.
 bool FirstRoundAheadOfTaker(const StrategyTurn& turn) {
-  const GameState& game = turn.game;
+  const Core& game = turn.game;
   const int ls = LedCard(game).Suit;
   return turn.S != game.Taker && game.TrickLeader != game.Taker && turn.TrickPosition != 1 &&
          TakerStillToPlay(turn) && ls > 0 && game.SuitOpening[ls] == 2;
@@ -63,7 +63,7 @@ void Rule385KeepMasterHonour(StrategyTurn& turn) {
 }
 
 // The lowest card of the taker's suit that beats his card, scanning from the end.
-int LowestBeatingTakerCard(const GameState& game, int seat) {
+int LowestBeatingTakerCard(const Core& game, int seat) {
   const Card& taker = TakerCard(game);
   for (int slot = 18; slot >= 1; --slot) {
     const Card& card = game.Hands[seat][slot];
@@ -134,7 +134,7 @@ void Rule301HonourOnTakersHonour(StrategyTurn& turn) {
 }
 
 // The plain suits the taker has played a card of.
-int TakerSuitsShown(const GameState& game) {
+int TakerSuitsShown(const Core& game) {
   int count = 0;
   for (int s = kPique; s <= kCarreau; ++s)
     count += game.TakerPlayedSuit[s] == 1 ? 1 : 0;
@@ -182,7 +182,7 @@ void Rule319TakerCoversJackOrKnight(StrategyTurn& turn) {
     ChooseHeldCard(turn, led.Suit, kQueen);
 }
 
-bool IsTakersOpeningSuit(const GameState& game, int suit) {
+bool IsTakersOpeningSuit(const Core& game, int suit) {
   return game.TakerLedSuitOrder[1] == suit || game.TakerLedSuitOrder[2] == suit;
 }
 
@@ -239,7 +239,7 @@ void Rule317KeepUnguardedQueen(StrategyTurn& turn) {
 
 // Rule 203, test 1: a partner's card in the trick is the highest trump left.
 bool PartnerPlayedTopTrump(const StrategyTurn& turn) {
-  const GameState& game = turn.game;
+  const Core& game = turn.game;
   for (int d : {turn.Defender1, turn.Defender2, turn.Defender3}) {
     const Card& card = game.TrickCards[d];
     if (IsTrump(card) && card.Value == game.TopTrump[turn.S])
@@ -249,7 +249,7 @@ bool PartnerPlayedTopTrump(const StrategyTurn& turn) {
 }
 
 // Rule 203, test 4: some trump above the one the taker led is still out.
-bool TrumpAboveStillOut(const GameState& game, int led_value) {
+bool TrumpAboveStillOut(const Core& game, int led_value) {
   for (int v = led_value + 1; v <= 21; ++v) {
     if (game.TrumpHolder[v] != kPlayed)
       return true;
@@ -259,7 +259,7 @@ bool TrumpAboveStillOut(const GameState& game, int led_value) {
 
 // Rule 203, test 5, once the taker has played and S is not last: its sub-tests in order.
 int GiveAfterTaker(const StrategyTurn& turn) {
-  const GameState& game = turn.game;
+  const Core& game = turn.game;
   const int s = turn.S;
   const Card& led = LedCard(game);
   const int ls = led.Suit;
@@ -304,7 +304,7 @@ int GiveAfterTaker(const StrategyTurn& turn) {
 // Rule 203's decision: 1 to throw honours on the trick, 0 to keep them. The first test that
 // decides settles it.
 int GiveHonours(const StrategyTurn& turn) {
-  const GameState& game = turn.game;
+  const Core& game = turn.game;
   const int s = turn.S;
   const int t = game.Taker;
   const int p = turn.TrickPosition;

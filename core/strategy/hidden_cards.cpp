@@ -4,6 +4,8 @@
 #include <cassert>
 #include <utility>
 
+#include "core/cards.h"
+
 namespace zarvane {
 
 namespace {
@@ -14,12 +16,12 @@ constexpr int kMasks = 1 << kPlaces;
 using Rooms = std::array<int, kPlaces>;
 using MaskCounts = std::array<int, kMasks>;
 
-bool KnowsSetAside(const GameState& game, int observer) {
+bool KnowsSetAside(const Core& game, int observer) {
   const int bid = game.AnnouncedBid[game.Taker];
   return observer == game.Taker && (bid == kPrise || bid == kGarde);
 }
 
-bool HeldBy(const GameState& game, int seat, const Card& card) {
+bool HeldBy(const Core& game, int seat, const Card& card) {
   for (const Card& held : game.Hands[seat]) {
     if (held.InHand == 1 && SameCard(held, card))
       return true;
@@ -27,12 +29,12 @@ bool HeldBy(const GameState& game, int seat, const Card& card) {
   return false;
 }
 
-int StatusOf(const GameState& game, int observer, const Card& card) {
+int StatusOf(const Core& game, int observer, const Card& card) {
   return card.Suit == kAtout ? game.TrumpStatus[observer][card.Value]
                              : game.CardStatus[observer][card.Suit][card.Value];
 }
 
-bool Excluded(const GameState& game, int observer, int seat, const Card& card) {
+bool Excluded(const Core& game, int observer, int seat, const Card& card) {
   if (card.Suit == kAtout) {
     return game.MayHoldTrump[observer][seat][card.Value] == 0 ||
            (IsTrump(card) && game.KnownNoTrump[observer][seat] == 1);
@@ -47,7 +49,7 @@ using Voids = PerSeat<PerSuit<std::uint8_t>>;
 // play memory records this only when the seat had to trump first in the trick or could not
 // trump, but everybody at the table saw it, and a deal that gave the seat the suit could not
 // have been played as it was.
-Voids ShownVoids(const GameState& game) {
+Voids ShownVoids(const Core& game) {
   Voids voids{};
   for (int trick = 1; trick <= game.TrickNumber && trick <= 18; ++trick) {
     const int cards = trick < game.TrickNumber ? 4 : game.CardsInTrick;
@@ -69,8 +71,7 @@ Voids ShownVoids(const GameState& game) {
 // excluded that seat for it, nor found the seat void in its suit or out of trumps; the
 // set-aside cards take it only when the observer does not know them and a discard could hold
 // it.
-bool MayLieAt(const GameState& game, const Voids& voids, int observer, const Card& card,
-              int place) {
+bool MayLieAt(const Core& game, const Voids& voids, int observer, const Card& card, int place) {
   if (place == observer)
     return false;
   if (place != kSetAsidePlace) {
@@ -88,7 +89,7 @@ bool MayLieAt(const GameState& game, const Voids& voids, int observer, const Car
 // The places the card may lie at. `trust_placements` also holds to the observer's conclusions
 // of where a card is; they are left aside only when no deal could agree with them, as when a
 // defender concluded the taker holds a card of the shown dog that went to the discard.
-int PlacesFor(const GameState& game, const Voids& voids, int observer, const Card& card,
+int PlacesFor(const Core& game, const Voids& voids, int observer, const Card& card,
               bool trust_placements) {
   const int status = StatusOf(game, observer, card);
   int mask = 0;
@@ -160,16 +161,16 @@ int DrawPlace(int mask, const MaskCounts& counts, Rooms& rooms, Generator& rando
 
 }  // namespace
 
-std::vector<Card> UnseenCards(const GameState& game, int observer) {
+std::vector<Card> UnseenCards(const Core& game, int observer) {
   std::vector<Card> unseen;
-  for (const Card& card : game.CardTable) {
+  for (const Card& card : kPack) {
     if (!HeldBy(game, observer, card) && StatusOf(game, observer, card) != kPlayed)
       unseen.push_back(Card{card.Value, card.Suit, 1});
   }
   return unseen;
 }
 
-Table<int, 0, 4> UnseenCounts(const GameState& game, int observer) {
+Table<int, 0, 4> UnseenCounts(const Core& game, int observer) {
   Table<int, 0, 4> counts{};
   counts[kSetAsidePlace] = KnowsSetAside(game, observer) ? 0 : 6;
   for (int seat = 1; seat <= 4; ++seat) {
@@ -181,7 +182,7 @@ Table<int, 0, 4> UnseenCounts(const GameState& game, int observer) {
   return counts;
 }
 
-HiddenDeal DrawHiddenDeal(const GameState& game, int observer, Generator& random) {
+HiddenDeal DrawHiddenDeal(const Core& game, int observer, Generator& random) {
   std::vector<Card> unseen = UnseenCards(game, observer);
   for (std::size_t i = unseen.size(); i > 1; --i) {
     const auto j = RandomBelow(random, static_cast<std::uint32_t>(i));

@@ -17,11 +17,11 @@ struct HiddenDeal {
 };
 
 // The cards the observer cannot see: neither in its hand, nor played, nor its own discard.
-std::vector<Card> UnseenCards(const GameState& game, int observer);
+std::vector<Card> UnseenCards(const Core& game, int observer);
 
 // How many unseen cards each place holds: the cards a seat has not played yet, and the six
 // set-aside cards while the observer does not know them.
-Table<int, 0, 4> UnseenCounts(const GameState& game, int observer);
+Table<int, 0, 4> UnseenCounts(const Core& game, int observer);
 
 // Draws a deal of the unseen cards that agrees with everything the observer knows: no card goes
 // to a seat the observer has excluded for it, found void in its suit or out of trumps, or seen
@@ -29,6 +29,6 @@ Table<int, 0, 4> UnseenCounts(const GameState& game, int observer);
 // at; the set-aside cards only while the observer does not know them, and then no trump, Excuse
 // or king after a shown dog. Each card is placed at random among the places that can still
 // take it and leave the rest placeable.
-HiddenDeal DrawHiddenDeal(const GameState& game, int observer, Generator& random);
+HiddenDeal DrawHiddenDeal(const Core& game, int observer, Generator& random);
 
 }  // namespace zarvane

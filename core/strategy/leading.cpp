@@ -25,14 +25,14 @@ int DefendersWhoMayHoldTrumps(const StrategyTurn& turn) {
 }
 
 // Cards of the suit that the seat still holds, by the holder table.
-int CardsHeld(const GameState& game, int seat, int suit) {
+int CardsHeld(const Core& game, int seat, int suit) {
   int count = 0;
   for (int v = 1; v <= 14; ++v)
     count += Holds(game, seat, suit, v) ? 1 : 0;
   return count;
 }
 
-int DogCardsOfSuit(const GameState& game, int suit) {
+int DogCardsOfSuit(const Core& game, int suit) {
   int count = 0;
   for (const Card& card : game.InitialDog)
     count += card.Suit == suit ? 1 : 0;
@@ -58,13 +58,13 @@ void EverySuitStepThenTest(Core& game, Visit visit) {
 
 // The seat's first playable card of the suit, in hand order, whose value passes the test.
 template <typename ValueTest>
-int FirstOfSuit(const GameState& game, int seat, int suit, ValueTest test) {
+int FirstOfSuit(const Core& game, int seat, int suit, ValueTest test) {
   return FirstPlayableWhere(game, seat,
                             [&](const Card& c) { return c.Suit == suit && test(c.Value); });
 }
 // The same from the end of the hand: the lowest such card.
 template <typename ValueTest>
-int LastOfSuit(const GameState& game, int seat, int suit, ValueTest test) {
+int LastOfSuit(const Core& game, int seat, int suit, ValueTest test) {
   return LastPlayableWhere(game, seat,
                            [&](const Card& c) { return c.Suit == suit && test(c.Value); });
 }
@@ -84,7 +84,7 @@ void ChooseFound(StrategyTurn& turn, int slot) {
 // Walks the suits, stepping first, to one whose highest card left is in the seat's hand, and
 // leads it; false when no suit has one.
 bool LeadMasterCard(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   const int suit = WalkSuitsStepThenTest(turn.game, [&](int s) {
     const int master = g.MasterCard[s];
     return master >= 1 && Holds(g, turn.S, s, master);
@@ -137,7 +137,7 @@ bool TakerLeadsWithLongSuit(const StrategyTurn& turn) {
 }
 
 void Rule152TakerHoldsTrumpControl(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   if (TakerLeadsWithLongSuit(turn) && g.TrumpCount[turn.S] >= g.UnplacedTrumpCount[turn.S]) {
     // No test on the honours of the long suit is made here, so rules 150 and 151 stay on.
   }
@@ -145,7 +145,7 @@ void Rule152TakerHoldsTrumpControl(StrategyTurn& turn) {
 
 // The Dame of a long suit is kept back when the suit is so long, for the taker's trumps,
 // that a defender is likely to ruff it, and once the Cavalier has fallen on the Roi.
-bool KeepsLongSuitQueen(const GameState& game, int taker, int length) {
+bool KeepsLongSuitQueen(const Core& game, int taker, int length) {
   const int trumps = game.InitialTrumpCount[taker];
   return length > 8 || (length == 8 && trumps > 6) || (length == 7 && trumps > 7) ||
          (length == 6 && trumps > 9) || game.KnightFellOnKing == 1;
@@ -153,7 +153,7 @@ bool KeepsLongSuitQueen(const GameState& game, int taker, int length) {
 
 // While nobody has ruffed his long suit, or nobody can, the taker opens it from the top.
 void Rule150TakerLeadsLongSuitFromTop(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   if (!TakerLeadsWithLongSuit(turn) ||
       (g.ChosenSuitTrumped != 0 && DefendersWhoMayHoldTrumps(turn) != 0)) {
     return;
@@ -169,7 +169,7 @@ void Rule150TakerLeadsLongSuitFromTop(StrategyTurn& turn) {
 // Once his long suit has been ruffed, or while a defender may still ruff it, the taker
 // gives up its small cards first.
 void Rule151TakerLeadsLongSuitFromBottom(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   if (!TakerLeadsWithLongSuit(turn) ||
       (g.ChosenSuitTrumped != 1 && DefendersWhoMayHoldTrumps(turn) == 0)) {
     return;
@@ -182,7 +182,7 @@ void Rule151TakerLeadsLongSuitFromBottom(StrategyTurn& turn) {
 void Rule22TakerCashesKing(StrategyTurn& turn) {
   if (!TakerLeads(turn))
     return;
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   const int suit = WalkSuitsTestThenStep(turn.game, [&](int s) {
     const int held = CardsHeld(g, turn.S, s);
     return g.SuitOpening[s] != 0 && Holds(g, turn.S, s, kKing) && held >= 5 && held <= 9;
@@ -193,7 +193,7 @@ void Rule22TakerCashesKing(StrategyTurn& turn) {
 
 // A bare Roi waits to be played on a defender's lead, unless only the Petit is left to fear.
 void Rule19TakerKeepsBareKing(StrategyTurn& turn) {
-  GameState& g = turn.game;
+  Core& g = turn.game;
   if (!TakerLeads(turn) || (g.PetitHolder == turn.S && DefendersWhoMayHoldTrumps(turn) == 0))
     return;
   for (int suit = kPique; suit <= kCarreau; ++suit) {
@@ -206,7 +206,7 @@ void Rule19TakerKeepsBareKing(StrategyTurn& turn) {
 
 // A defender's first lead, after a dog rich in trumps: his long suit, by its honours.
 void Rule113DefenderOpensLongSuit(StrategyTurn& turn) {
-  GameState& g = turn.game;
+  Core& g = turn.game;
   const int s = turn.S;
   if (!DefenderLeads(turn) || g.FirstLeadPending[s] != 1 || g.HumanOddTrumpLead != -1 ||
       g.DogTrumpCount <= 1) {
@@ -238,7 +238,7 @@ void Rule113DefenderOpensLongSuit(StrategyTurn& turn) {
 void Rule11DefenderUnderleadsHonours(StrategyTurn& turn) {
   if (!DefenderLeads(turn))
     return;
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   int slot = -1;
   WalkSuitsTestThenStep(turn.game, [&](int s) {
     slot = g.SuitOpening[s] != 0 ? LowCardUnderHonours(g, turn.S, s) : -1;
@@ -302,7 +302,7 @@ void Rule204DefenderAvoidsTakersLastSuit(StrategyTurn& turn) {
 }
 
 void Rule5DefenderAvoidsTakersSuits(StrategyTurn& turn) {
-  GameState& g = turn.game;
+  Core& g = turn.game;
   if (!DefenderLeads(turn))
     return;
   if (g.TakerFirstSuit != -1)

@@ -53,7 +53,7 @@ void AvoidExcuse(StrategyTurn& turn) {
 
 // The slot of the n-th trump of the hand in hand order from the first, played or not, among
 // those of at least the value given; -1 when there is none.
-int NthTrumpSlot(const GameState& game, int seat, int n, int lowest) {
+int NthTrumpSlot(const Core& game, int seat, int n, int lowest) {
   for (int slot = 1; slot <= 18; ++slot) {
     const Card& card = game.Hands[seat][slot];
     if (IsTrump(card) && card.Value >= lowest && --n == 0)
@@ -76,7 +76,7 @@ void Rule191DefenderWithPetitLeadsNoTrump(StrategyTurn& turn) {
 
 // Every trump not in the seat's hand is gone and it holds nothing but trumps.
 void Rule21KeepPetitForLastTrick(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   if (g.TrumpCount[turn.S] + g.TrumpsPlayedCount == 21 &&
       19 - g.TrickNumber == g.TrumpCount[turn.S] && HoldsPetit(turn)) {
     AvoidPetit(turn);
@@ -104,7 +104,7 @@ void Rule4PlayPetitWhenSafe(StrategyTurn& turn) {
 }
 
 void Rule7PetitUnderPartnersTopTrump(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   const int top = g.TopTrump[turn.S];
   auto played_top = [&](int seat) {
     return IsTrump(g.TrickCards[seat]) && g.TrickCards[seat].Value == top;
@@ -116,7 +116,7 @@ void Rule7PetitUnderPartnersTopTrump(StrategyTurn& turn) {
 }
 
 void Rule118TakerRuffsFirstRoundWithPetit(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   if (!IsTaker(turn) || Leads(turn) || !HoldsPetit(turn) || g.InitialTrumpCount[g.Taker] > 8)
     return;
   const int led = LedCard(turn).Suit;
@@ -127,7 +127,7 @@ void Rule118TakerRuffsFirstRoundWithPetit(StrategyTurn& turn) {
 }
 
 // Trumps above the value that are still to be played.
-int TrumpsOutAbove(const GameState& game, int value) {
+int TrumpsOutAbove(const Core& game, int value) {
   int count = 0;
   for (int t = value + 1; t <= 21; ++t) {
     if (game.TrumpHolder[t] != kPlayed)
@@ -138,7 +138,7 @@ int TrumpsOutAbove(const GameState& game, int value) {
 
 // Under the taker's low trump lead, with a partner after him who may still overtrump.
 void Rule325SavePetitUnderTakersTrumpLead(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   const int p = turn.TrickPosition;
   if (IsTaker(turn) || (p != 2 && p != 3) || !HoldsPetit(turn) || g.TrickLeader != g.Taker)
     return;
@@ -153,7 +153,7 @@ void Rule325SavePetitUnderTakersTrumpLead(StrategyTurn& turn) {
 }
 
 void Rule181ShortPetitHolderPlaysHighTrump(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   if (!HoldsPetit(turn) || IsTaker(turn) || Leads(turn) || g.InitialTrumpCount[turn.S] >= 7 ||
       g.TrumpCount[turn.S] <= 1) {
     return;
@@ -170,7 +170,7 @@ void Rule181ShortPetitHolderPlaysHighTrump(StrategyTurn& turn) {
 // Aims at the hand's first trump whatever became of it: once played or not playable, the
 // step does nothing.
 void Rule252PetitHolderPlaysFirstTrump(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   if (!IsTaker(turn) && HoldsPetit(turn) &&
       (g.TrickLeader != g.Taker || g.InitialTrumpCount[turn.S] < 6)) {
     Choose(turn, NthTrumpSlot(g, turn.S, 1, 2));
@@ -180,7 +180,7 @@ void Rule252PetitHolderPlaysFirstTrump(StrategyTurn& turn) {
 // Drawing out the Petit
 
 void Rule103TakerCatchesPetitWithTopTrump(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   const int p = turn.TrickPosition;
   if (!IsTaker(turn) || (p != 2 && p != 3))
     return;
@@ -199,7 +199,7 @@ void Rule201DefenderLeadsTopTrump(StrategyTurn& turn) {
 
 // The only trump neither in the seat's hand nor played can only be the Petit.
 void Rule104LeadTrumpAtLastPetit(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   if (Leads(turn) && g.TrumpCount[turn.S] + g.TrumpsPlayedCount == 20 && !HoldsPetit(turn) &&
       PetitStillOut(turn) && (IsTaker(turn) || g.KnownNoTrump[turn.S][g.Taker] != 1)) {
     ChooseHighestTrump(turn);
@@ -207,7 +207,7 @@ void Rule104LeadTrumpAtLastPetit(StrategyTurn& turn) {
 }
 
 void Rule350TakerLeadsMasterTrumps(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   if (!IsTaker(turn) || !Leads(turn))
     return;
   const int run = MasterTrumpRun(g, g.Taker);
@@ -217,7 +217,7 @@ void Rule350TakerLeadsMasterTrumps(StrategyTurn& turn) {
 }
 
 // Enough master trumps to draw the trumps left outside.
-bool StrongInTrumps(const GameState& game, int taker) {
+bool StrongInTrumps(const Core& game, int taker) {
   const int top = game.TopTrump[taker];
   if (top <= 1 || game.TrumpHolder[top] != taker)
     return false;
@@ -228,7 +228,7 @@ bool StrongInTrumps(const GameState& game, int taker) {
 }
 
 // The playable card at which the count of playable cards from slot 1 reaches the target.
-int NthPlayableSlot(const GameState& game, int seat, int target) {
+int NthPlayableSlot(const Core& game, int seat, int target) {
   int count = 0;
   for (int slot = 1; slot <= 18; ++slot) {
     if (game.Playable[seat][slot] == 1 && ++count == target)
@@ -237,7 +237,7 @@ int NthPlayableSlot(const GameState& game, int seat, int target) {
   return -1;
 }
 
-int CountPlayableTrumps(const GameState& game, int seat) {
+int CountPlayableTrumps(const Core& game, int seat) {
   int count = 0;
   for (int slot = 1; slot <= 18; ++slot) {
     if (game.Playable[seat][slot] == 1 && IsTrump(game.Hands[seat][slot]))
@@ -247,7 +247,7 @@ int CountPlayableTrumps(const GameState& game, int seat) {
 }
 
 void Rule320TakerLeadsTrumpsToHuntPetit(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   const int taker = g.Taker;
   if (g.PetitHunt != 1 || !IsTaker(turn) || !Leads(turn) || !PetitStillOut(turn))
     return;
@@ -268,7 +268,7 @@ void Rule320TakerLeadsTrumpsToHuntPetit(StrategyTurn& turn) {
 }
 
 void Rule16DefenderLeadsTrumpAfterPetitRuff(StrategyTurn& turn) {
-  GameState& g = turn.game;
+  Core& g = turn.game;
   if (IsTaker(turn) || !Leads(turn) || g.TakerPetitCut != 0)
     return;
   if (!((g.TrickNumber <= 8 && DrawBelow(turn.game, 50)) ||
@@ -323,7 +323,7 @@ void Rule9KeepExcuseOnLead(StrategyTurn& turn) {
 }
 
 void Rule10TakerExcuseOnTrumpLead(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   if (HoldsExcuse(turn) && IsTaker(turn) && !Leads(turn) &&
       (HoldsPetit(turn) || g.PetitHolder == kPlayed) && LedCard(turn).Suit == kAtout) {
     ChooseExcuse(turn);
@@ -341,7 +341,7 @@ void Rule190ExcuseOnLostTrick(StrategyTurn& turn) {
 
 // A defender's first trump lead tells his length: odd when long, even when short.
 void Rule112FirstTrumpLeadByLength(StrategyTurn& turn) {
-  GameState& g = turn.game;
+  Core& g = turn.game;
   if (IsTaker(turn) || !Leads(turn) || g.FirstLeadPending[turn.S] != 1 ||
       g.HumanOddTrumpLead != -1 || g.TrumpGapFlag != 0 || g.DogTrumpCount == -1 ||
       g.DogTrumpCount > 1) {
@@ -362,7 +362,7 @@ void Rule112FirstTrumpLeadByLength(StrategyTurn& turn) {
 }
 
 void Rule130ReturnPartnersTrumpLead(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   if (!IsTaker(turn) && Leads(turn) && g.HumanOddTrumpLead != -1 && !HoldsPetit(turn) &&
       g.TrumpGapFlag == 0) {
     Choose(turn, LowestTrump(g, turn.S));
@@ -384,7 +384,7 @@ void Rule332SeldomLeadTrumpWithoutTopTrump(StrategyTurn& turn) {
 // The taker's long trump lead
 
 // A long suit with its top honours, for a taker with many trumps and the Petit.
-bool TakerHasLongChosenSuit(const GameState& g) {
+bool TakerHasLongChosenSuit(const Core& g) {
   const int taker = g.Taker;
   const int suit = g.ChosenSuit[taker];
   int length = 0;
@@ -399,7 +399,7 @@ bool TakerHasLongChosenSuit(const GameState& g) {
 
 // Not tied to leading: when following, the sixth trump is rarely playable and nothing happens.
 void Rule182TakerLeadsLongTrumps(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   if (!IsTaker(turn) || g.InitialTrumpCount[g.Taker] <= 8 || g.TakerBouts > 1 ||
       g.FirstLeadPending[g.Taker] != 1 || !HoldsPetit(turn)) {
     return;
@@ -412,7 +412,7 @@ void Rule182TakerLeadsLongTrumps(StrategyTurn& turn) {
 
 // Partners led trumps ahead of the taker: the last defender overtrumps with his highest.
 void Rule14OvertrumpPartnersTrumpLead(StrategyTurn& turn) {
-  const GameState& g = turn.game;
+  const Core& g = turn.game;
   const int p = turn.TrickPosition;
   if (turn.S != turn.Defender3 ||
       !((p == 2 && g.TrickLeader == turn.Defender2) ||

@@ -17,7 +17,7 @@ bool HandOrder(const Card& a, const Card& b) {
 
 // The seat's cards still in hand become the drawn ones, in hand order; the cards it played
 // keep their slots, so the record of the tricks still points at them.
-void GiveCards(GameState& world, int seat, std::vector<Card> cards) {
+void GiveCards(Core& world, int seat, std::vector<Card> cards) {
   std::sort(cards.begin(), cards.end(), HandOrder);
   auto next = cards.begin();
   for (Card& card : world.Hands[seat]) {
@@ -26,7 +26,7 @@ void GiveCards(GameState& world, int seat, std::vector<Card> cards) {
   }
 }
 
-void GiveSetAside(GameState& world, std::vector<Card> cards) {
+void GiveSetAside(Core& world, std::vector<Card> cards) {
   if (cards.size() != 6)
     return;
   std::sort(cards.begin(), cards.end(), HandOrder);
@@ -40,36 +40,27 @@ void GiveSetAside(GameState& world, std::vector<Card> cards) {
   }
 }
 
-int FirstLeader(const GameState& real) {
+int FirstLeader(const Core& real) {
   const bool started = real.TrickNumber > 1 || real.CardsInTrick > 0;
   return started ? real.TrickLeaders[1] : real.TrickLeader;
 }
 
 // Back to the moment the first card is led, with every card in hand again.
-void RewindToStartOfPlay(GameState& world, const GameState& real) {
+void RewindToStartOfPlay(Core& world, const Core& real) {
   for (auto& hand : world.Hands) {
     for (Card& card : hand)
       card.InHand = 1;
   }
-  world.TakerPlayedSuit.Fill(0);
-  world.ChosenSuitTrumped = 0;
-  world.TakerPoints = 0;
-  world.DefencePoints = 0;
-  world.TakerBouts = 0;
-  world.DefenceBouts = 0;
-  world.PetitInTrick = 0;
-  world.TrickNumber = 1;
-  world.CardsInTrick = 0;
-  world.HighestTrumpInTrick = 0;
-  for (Card& card : world.TrickCards)
-    card.Suit = kNoSuit;
+  Renew<TrickState>(world);
+  Renew<ScoreState>(world);
   world.DealPhase = Phase::Playing;
+  world.TrickNumber = 1;
   world.TrickLeader = FirstLeader(real);
   world.CurrentSeat = world.TrickLeader;
 }
 
 // Every card played so far, in the order it was played.
-void ReplayCourse(Core& world, const GameState& real) {
+void ReplayCourse(Core& world, const Core& real) {
   for (int trick = 1; trick <= real.TrickNumber && trick <= 18; ++trick) {
     const int cards = trick < real.TrickNumber ? 4 : real.CardsInTrick;
     int seat = real.TrickLeaders[trick];

@@ -6,7 +6,7 @@ namespace zarvane {
 
 namespace {
 
-bool IsPlayable(const GameState& game, int seat, int slot) {
+bool IsPlayable(const Core& game, int seat, int slot) {
   return game.Playable[seat][slot] == 1;
 }
 
@@ -16,7 +16,7 @@ bool IsPlainSuit(int suit) {
 
 // The playable slot whose card the test ranks first; ties go to the first in hand order.
 template <typename Test, typename Better>
-int BestPlayableWhere(const GameState& game, int seat, Test test, Better better) {
+int BestPlayableWhere(const Core& game, int seat, Test test, Better better) {
   int best = -1;
   for (int slot = 1; slot <= 18; ++slot) {
     const Card& card = game.Hands[seat][slot];
@@ -32,13 +32,13 @@ bool LowerValue(const Card& a, const Card& b) {
   return a.Value < b.Value;
 }
 
-int LowestTrumpWhere(const GameState& game, int seat, bool (*test)(int value)) {
+int LowestTrumpWhere(const Core& game, int seat, bool (*test)(int value)) {
   return BestPlayableWhere(
       game, seat, [test](const Card& c) { return IsTrump(c) && test(c.Value); }, LowerValue);
 }
 
 template <typename Test>
-int CountPlayableWhere(const GameState& game, int seat, Test test) {
+int CountPlayableWhere(const Core& game, int seat, Test test) {
   int count = 0;
   for (int slot = 1; slot <= 18; ++slot) {
     if (IsPlayable(game, seat, slot) && test(game.Hands[seat][slot]))
@@ -49,11 +49,11 @@ int CountPlayableWhere(const GameState& game, int seat, Test test) {
 
 }  // namespace
 
-bool RuleOn(const GameState& game, int n) {
+bool RuleOn(const Core& game, int n) {
   return game.RuleState[n] == 1 && game.CardChosen == 0;
 }
 
-bool ChooseSlot(GameState& game, int seat, int slot) {
+bool ChooseSlot(Core& game, int seat, int slot) {
   if (slot < 1 || slot > 18 || !IsPlayable(game, seat, slot))
     return false;
   game.Playable[seat].Fill(0);
@@ -69,7 +69,7 @@ bool Choose(StrategyTurn& turn, int slot) {
   return chosen;
 }
 
-void AvoidSuit(GameState& game, int seat, int suit) {
+void AvoidSuit(Core& game, int seat, int suit) {
   if (CountPlayableWhere(game, seat, [suit](const Card& c) { return c.Suit != suit; }) == 0)
     return;
   for (int slot = 1; slot <= 18; ++slot) {
@@ -78,7 +78,7 @@ void AvoidSuit(GameState& game, int seat, int suit) {
   }
 }
 
-void AvoidCard(GameState& game, int seat, int suit, int value) {
+void AvoidCard(Core& game, int seat, int suit, int value) {
   const Card card{value, suit, 0};
   if (CountPlayableWhere(game, seat, [&card](const Card& c) { return !SameCard(c, card); }) == 0)
     return;
@@ -92,12 +92,12 @@ bool PlaysAfter(int s, int x, int p) {
   return x != s && (p == 1 || (p == 2 && x != PrevSeat(s)) || (p == 3 && x == NextSeat(s)));
 }
 
-int TrickPositionOf(const GameState& game, int seat) {
+int TrickPositionOf(const Core& game, int seat) {
   const int p = seat - game.TrickLeader + 1;
   return p < 1 ? p + 4 : p;
 }
 
-int TrickWinnerSoFar(const GameState& game, int seat) {
+int TrickWinnerSoFar(const Core& game, int seat) {
   int best = game.TrickLeader;
   int other = NextSeat(game.TrickLeader);
   // Only the seats between the leader and S: S's own empty place would beat a led Excuse.
@@ -108,7 +108,7 @@ int TrickWinnerSoFar(const GameState& game, int seat) {
   return best;
 }
 
-int WinningCardSlot(const GameState& game, int seat) {
+int WinningCardSlot(const Core& game, int seat) {
   const int winner = TrickWinnerSoFar(game, seat);
   if (seat != game.Taker && winner != game.Taker)
     return 100;
@@ -123,30 +123,30 @@ int WinningCardSlot(const GameState& game, int seat) {
   return -1;
 }
 
-int LowestPlainCard(const GameState& game, int seat) {
+int LowestPlainCard(const Core& game, int seat) {
   return BestPlayableWhere(
       game, seat, [](const Card& c) { return IsPlainSuit(c.Suit); }, LowerValue);
 }
 
-int LowestTrump(const GameState& game, int seat) {
+int LowestTrump(const Core& game, int seat) {
   return LowestTrumpWhere(game, seat, [](int v) { return v > 1; });
 }
 
-int LowestOddTrump(const GameState& game, int seat) {
+int LowestOddTrump(const Core& game, int seat) {
   return LowestTrumpWhere(game, seat, [](int v) { return v >= 3 && v % 2 == 1; });
 }
 
-int LowestEvenTrump(const GameState& game, int seat) {
+int LowestEvenTrump(const Core& game, int seat) {
   return LowestTrumpWhere(game, seat, [](int v) { return v % 2 == 0; });
 }
 
-int HighestHonour(const GameState& game, int seat) {
+int HighestHonour(const Core& game, int seat) {
   return BestPlayableWhere(
       game, seat, [](const Card& c) { return IsPlainSuit(c.Suit) && c.Value > 10; },
       [](const Card& a, const Card& b) { return a.Value > b.Value; });
 }
 
-int GuardedKing(const GameState& game, int seat, int suit) {
+int GuardedKing(const Core& game, int seat, int suit) {
   const int king = FirstPlayableWhere(
       game, seat, [suit](const Card& c) { return c.Suit == suit && c.Value == kKing; });
   if (king == -1)
@@ -156,7 +156,7 @@ int GuardedKing(const GameState& game, int seat, int suit) {
   return below >= 2 ? king : -1;
 }
 
-int LowCardUnderHonours(const GameState& game, int seat, int suit) {
+int LowCardUnderHonours(const Core& game, int seat, int suit) {
   const bool honour = CountPlayableWhere(game, seat, [suit](const Card& c) {
                         return c.Suit == suit && (c.Value == kQueen || c.Value == kKing);
                       }) > 0;
@@ -171,7 +171,7 @@ int LowCardUnderHonours(const GameState& game, int seat, int suit) {
   return -1;
 }
 
-int SuitLength(const GameState& game, int seat, int suit) {
+int SuitLength(const Core& game, int seat, int suit) {
   int count = 0;
   for (const Card& card : game.Hands[seat]) {
     if (card.Suit == suit)
@@ -180,7 +180,7 @@ int SuitLength(const GameState& game, int seat, int suit) {
   return count;
 }
 
-int MasterTrumpRun(const GameState& game, int seat) {
+int MasterTrumpRun(const Core& game, int seat) {
   if (game.TopTrump[seat] == -1)
     return 0;
   int run = 0;
@@ -194,7 +194,7 @@ int MasterTrumpRun(const GameState& game, int seat) {
   return run;
 }
 
-bool AdjacentHonourHeld(const GameState& game, int seat, int suit, int v) {
+bool AdjacentHonourHeld(const Core& game, int seat, int suit, int v) {
   switch (v) {
     case kJack:
       return Holds(game, seat, suit, kKnight);
@@ -209,11 +209,11 @@ bool AdjacentHonourHeld(const GameState& game, int seat, int suit, int v) {
   }
 }
 
-bool Holds(const GameState& game, int seat, int suit, int value) {
+bool Holds(const Core& game, int seat, int suit, int value) {
   return game.CardHolder[suit][value] == seat;
 }
 
-int FirstPlayableTrump(const GameState& game, int seat) {
+int FirstPlayableTrump(const Core& game, int seat) {
   return FirstPlayableWhere(game, seat, IsTrump);
 }
 

@@ -1,55 +1,55 @@
 #pragma once
 
 #include "common/random.h"
-#include "core/core.h"
+#include "core/game_state.h"
 #include "core/strategy/turn.h"
 
 namespace zarvane {
 
 // The rule may act: it is switched on and no rule has chosen a card yet in this call.
-bool RuleOn(const GameState& game, int n);
+bool RuleOn(const Core& game, int n);
 
 // Leaves only that slot playable when it is playable; otherwise changes nothing.
-bool ChooseSlot(GameState& game, int seat, int slot);
+bool ChooseSlot(Core& game, int seat, int slot);
 // A choose step: CardChosen follows ChooseSlot, and the rule is marked when it succeeds.
 bool Choose(StrategyTurn& turn, int slot);
 // Takes the seat's cards of the suit out of play, unless they are all it could play. Suit 0
 // covers the trumps and the Excuse.
-void AvoidSuit(GameState& game, int seat, int suit);
+void AvoidSuit(Core& game, int seat, int suit);
 // Takes the card out of play, unless it is all the seat could play.
-void AvoidCard(GameState& game, int seat, int suit, int value);
+void AvoidCard(Core& game, int seat, int suit, int value);
 
 // X still has to play in this trick after S, who sits at position p.
 bool PlaysAfter(int s, int x, int p);
 // The seat S sits at in the trick being played: 1 when S leads.
-int TrickPositionOf(const GameState& game, int seat);
+int TrickPositionOf(const Core& game, int seat);
 // Whose card is best among those played before the seat's turn; the leader when it leads.
-int TrickWinnerSoFar(const GameState& game, int seat);
+int TrickWinnerSoFar(const Core& game, int seat);
 // The seat's lowest-ranked card that takes the trick from the taker, or from a winning
 // defender when the seat is the taker; -1 when none does, 100 when the taker is not involved.
-int WinningCardSlot(const GameState& game, int seat);
+int WinningCardSlot(const Core& game, int seat);
 
 // Slots of the seat's playable cards, -1 when there is none.
-int LowestPlainCard(const GameState& game, int seat);
-int LowestTrump(const GameState& game, int seat);      // never the Petit or the Excuse
-int LowestOddTrump(const GameState& game, int seat);   // 3 or more
-int LowestEvenTrump(const GameState& game, int seat);  // 2 or more
-int HighestHonour(const GameState& game, int seat);    // a plain card above the 10
-int GuardedKing(const GameState& game, int seat, int suit);
-int LowCardUnderHonours(const GameState& game, int seat, int suit);
+int LowestPlainCard(const Core& game, int seat);
+int LowestTrump(const Core& game, int seat);      // never the Petit or the Excuse
+int LowestOddTrump(const Core& game, int seat);   // 3 or more
+int LowestEvenTrump(const Core& game, int seat);  // 2 or more
+int HighestHonour(const Core& game, int seat);    // a plain card above the 10
+int GuardedKing(const Core& game, int seat, int suit);
+int LowCardUnderHonours(const Core& game, int seat, int suit);
 
 // Cards of the suit among the seat's 18 slots, played or not.
-int SuitLength(const GameState& game, int seat, int suit);
+int SuitLength(const Core& game, int seat, int suit);
 // The seat's unbroken run of trumps from the highest left, skipping those played.
-int MasterTrumpRun(const GameState& game, int seat);
+int MasterTrumpRun(const Core& game, int seat);
 // The seat holds a plain card next to the honour v of the suit.
-bool AdjacentHonourHeld(const GameState& game, int seat, int suit, int v);
+bool AdjacentHonourHeld(const Core& game, int seat, int suit, int v);
 // The seat held the plain card at the start of play and has not played it.
-bool Holds(const GameState& game, int seat, int suit, int value);
+bool Holds(const Core& game, int seat, int suit, int value);
 
 // The first playable slot in hand order whose card passes the test; -1 when none does.
 template <typename Test>
-int FirstPlayableWhere(const GameState& game, int seat, Test test) {
+int FirstPlayableWhere(const Core& game, int seat, Test test) {
   for (int slot = 1; slot <= 18; ++slot) {
     if (game.Playable[seat][slot] == 1 && test(game.Hands[seat][slot]))
       return slot;
@@ -57,7 +57,7 @@ int FirstPlayableWhere(const GameState& game, int seat, Test test) {
   return -1;
 }
 // The seat's highest playable trump, the Excuse left aside.
-int FirstPlayableTrump(const GameState& game, int seat);
+int FirstPlayableTrump(const Core& game, int seat);
 
 // A draw below k: k-1 chances in 100.
 bool DrawBelow(Core& game, int k);
@@ -100,7 +100,7 @@ bool ChooseHeldCard(StrategyTurn& turn, int suit, int value);
 // The last playable slot in hand order whose card passes the test (for a suit, its lowest
 // card); -1 when none does.
 template <typename Test>
-int LastPlayableWhere(const GameState& game, int seat, Test test) {
+int LastPlayableWhere(const Core& game, int seat, Test test) {
   for (int slot = 18; slot >= 1; --slot) {
     if (game.Playable[seat][slot] == 1 && test(game.Hands[seat][slot]))
       return slot;

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/core.h"
+#include "core/game_state.h"
 
 namespace zarvane {
 
