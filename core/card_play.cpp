@@ -242,8 +242,8 @@ void PlaceCard(Core& game, int seat, int slot) {
   if (game.CardsInTrick != 0 && IsTrump(card)) {
     const Card& lead = game.TrickCards[game.TrickLeader];
     if (lead.Suit != kAtout)
-      game.HighestTrumpInTrick = std::max(game.HighestTrumpInTrick, card.Value);
-    else if (std::max(lead.Value, game.HighestTrumpInTrick) < card.Value)
+      game.HighestTrumpInTrick = std::max<int>(game.HighestTrumpInTrick, card.Value);
+    else if (std::max<int>(lead.Value, game.HighestTrumpInTrick) < card.Value)
       game.HighestTrumpInTrick = card.Value;
   }
   ++game.CardsInTrick;
@@ -373,7 +373,7 @@ void EndTrick(Core& game) {
   game.HighestTrumpInTrick = 0;
   game.DealPhase = Phase::TrickShown;
   CountTrick(game);
-  for (int& opening : game.SuitOpening) {
+  for (auto& opening : game.SuitOpening) {
     if (opening == 2)
       opening = 0;
   }

@@ -40,10 +40,17 @@ inline constexpr int kPlayed = 10;
 // A play-memory status: the card is set aside in the dog or the discard.
 inline constexpr int kSetAside = 5;
 
+// Three bytes, so that a trial deal's copy of the state stays small.
 struct Card {
-  std::int32_t Value = 0;  // 1..14 in a plain suit, 1..21 in trumps, 0 the Excuse
-  std::int32_t Suit = kNoSuit;
+  std::int8_t Value = 0;  // 1..14 in a plain suit, 1..21 in trumps, 0 the Excuse
+  std::int8_t Suit = kNoSuit;
   std::uint8_t InHand = 0;
+
+  constexpr Card() = default;
+  constexpr Card(int value, int suit, int in_hand = 0)
+      : Value(static_cast<std::int8_t>(value)),
+        Suit(static_cast<std::int8_t>(suit)),
+        InHand(static_cast<std::uint8_t>(in_hand)) {}
 
   friend bool operator==(const Card&, const Card&) = default;
 };
@@ -103,9 +110,9 @@ inline bool WaitsForClick(Phase phase) {
 }
 
 struct PlayReasonEntry {
-  std::int32_t Code = -1;
-  std::int32_t Arg1 = -1;
-  std::int32_t Arg2 = -1;
+  std::int8_t Code = -1;
+  std::int8_t Arg1 = -1;
+  std::int8_t Arg2 = -1;
 };
 
 // The auction's outcome and the cards as they lie: fresh at every deal.
@@ -113,7 +120,7 @@ struct DealState {
   PerSeat<Hand> Hands{};
   Table<Card, 1, 6> Dog{};  // the dog, then the discard
   Table<Card, 1, 6> InitialDog{};
-  PerSeat<int> AnnouncedBid = PerSeat<int>::Filled(kNotSpoken);
+  PerSeat<std::int8_t> AnnouncedBid = PerSeat<std::int8_t>::Filled(kNotSpoken);
   int HighestBid = 0;
   int Taker = 0;
   int PoigneeLevel = 0;
@@ -132,10 +139,10 @@ struct TrickState {
   int LedValue = 0;
   int HighestTrumpInTrick = 0;
   std::uint8_t PetitInTrick = 0;
-  PerSeat<Table<int, 1, 18>> Playable{};
+  PerSeat<Table<std::int8_t, 1, 18>> Playable{};
   PerSeat<Table<PlayReasonEntry, 1, 18>> PlayReason{};
-  PerSeat<Table<int, 1, 18>> PlayedSlot{};  // [seat][trick]
-  Table<int, 1, 18> TrickLeaders{};
+  PerSeat<Table<std::int8_t, 1, 18>> PlayedSlot{};  // [seat][trick]
+  Table<std::int8_t, 1, 18> TrickLeaders{};
 };
 
 // The points and bouts won so far, in half points.
@@ -151,26 +158,27 @@ struct ScoreState {
 // The play memory: what each observer knows of where each card is. Built again by
 // PreparePlay at the start of every deal's play.
 struct PlayMemory {
-  PerSeat<PerSuit<PerValue<int>>> CardStatus{};            // [observer][suit][value]
-  PerSeat<PerTrump<int>> TrumpStatus{};                    // [observer][value]
-  PerSeat<PerSeat<PerSuit<PerValue<int>>>> MayHoldCard{};  // [observer][holder][suit][value]
-  PerSeat<PerSeat<PerTrump<int>>> MayHoldTrump{};          // [observer][holder][value]
-  PerSeat<int> DiscardKnown{};                             // [observer]
-  PerSeat<PerSuit<PerValue<int>>> OutsideCard{};
-  PerSeat<Table<int, 1, 21>> OutsideTrump{};
-  PerSeat<PerSuit<int>> OutsideSuitCount{};
-  PerSeat<int> OutsideTrumpCount{};
-  PerSeat<PerSuit<int>> SuitCount{};
-  PerSeat<int> TrumpCount{};
-  PerSeat<PerSeat<PerSuit<int>>> KnownVoid{};  // [observer][seat][suit]
-  PerSeat<PerSeat<int>> KnownNoTrump{};        // [observer][seat]
-  Table<int, 1, 21> TrumpPlayed{};
-  PerSuit<PerValue<int>> SuitCardPlayed{};
+  PerSeat<PerSuit<PerValue<std::int8_t>>> CardStatus{};  // [observer][suit][value]
+  PerSeat<PerTrump<std::int8_t>> TrumpStatus{};          // [observer][value]
+  PerSeat<PerSeat<PerSuit<PerValue<std::int8_t>>>>
+      MayHoldCard{};                                       // [observer][holder][suit][value]
+  PerSeat<PerSeat<PerTrump<std::int8_t>>> MayHoldTrump{};  // [observer][holder][value]
+  PerSeat<std::int8_t> DiscardKnown{};                     // [observer]
+  PerSeat<PerSuit<PerValue<std::int8_t>>> OutsideCard{};
+  PerSeat<Table<std::int8_t, 1, 21>> OutsideTrump{};
+  PerSeat<PerSuit<std::int8_t>> OutsideSuitCount{};
+  PerSeat<std::int8_t> OutsideTrumpCount{};
+  PerSeat<PerSuit<std::int8_t>> SuitCount{};
+  PerSeat<std::int8_t> TrumpCount{};
+  PerSeat<PerSeat<PerSuit<std::int8_t>>> KnownVoid{};  // [observer][seat][suit]
+  PerSeat<PerSeat<std::int8_t>> KnownNoTrump{};        // [observer][seat]
+  Table<std::int8_t, 1, 21> TrumpPlayed{};
+  PerSuit<PerValue<std::int8_t>> SuitCardPlayed{};
   int TrumpsPlayedCount = 0;
-  PerSeat<int> NoTrumpPlayedYet{};
-  PerSeat<int> FirstLeadPending{};
+  PerSeat<std::int8_t> NoTrumpPlayedYet{};
+  PerSeat<std::int8_t> FirstLeadPending{};
   int NoDefenderLedYet = 1;
-  PerSuit<int> SuitOpening{};
+  PerSuit<std::int8_t> SuitOpening{};
   int PetitHolder = -1;
   int PetitSlot = -1;
   int ExcuseHolder = -1;
@@ -181,10 +189,10 @@ struct PlayMemory {
   int TakerLastLedSuit = 0;
   PerSuit<std::uint8_t> TakerLedSuit{};
   int TakerLedSuitCount = 0;
-  Table<int, 1, 4> TakerLedSuitOrder{};
+  Table<std::int8_t, 1, 4> TakerLedSuitOrder{};
   int TakerFirstSuit = -1;
   int TakerSecondSuit = -1;
-  PerSeat<int> ChosenSuit{};
+  PerSeat<std::int8_t> ChosenSuit{};
   int KnightFellOnKing = 0;
   int ChosenSuitTrumped = 0;
   int HumanOddTrumpLead = -1;
@@ -193,21 +201,21 @@ struct PlayMemory {
 
 // The strategy's own memory. The rules' switches last the whole run.
 struct StrategyMemory {
-  Table<int, 1, 400> RuleState = Table<int, 1, 400>::Filled(1);
+  Table<std::int8_t, 1, 400> RuleState = Table<std::int8_t, 1, 400>::Filled(1);
   std::uint8_t CardChosen = 0;
-  Table<int, 2, 21> TrumpHolder{};
-  Table<int, 2, 21> TrumpSlot{};
-  PerSuit<PerValue<int>> CardHolder{};
-  PerSuit<PerValue<int>> CardSlot{};
-  PerSuit<int> MasterCard{};
-  PerSeat<int> TopTrump{};
-  PerSeat<int> UnplacedTrumpCount{};
-  PerSeat<PerSuit<int>> UnplacedSuitCount{};
-  PerSeat<int> InitialTrumpCount{};
-  PerSeat<PerSuit<int>> InitialSuitCount{};
+  Table<std::int8_t, 2, 21> TrumpHolder{};
+  Table<std::int8_t, 2, 21> TrumpSlot{};
+  PerSuit<PerValue<std::int8_t>> CardHolder{};
+  PerSuit<PerValue<std::int8_t>> CardSlot{};
+  PerSuit<std::int8_t> MasterCard{};
+  PerSeat<std::int8_t> TopTrump{};
+  PerSeat<std::int8_t> UnplacedTrumpCount{};
+  PerSeat<PerSuit<std::int8_t>> UnplacedSuitCount{};
+  PerSeat<std::int8_t> InitialTrumpCount{};
+  PerSeat<PerSuit<std::int8_t>> InitialSuitCount{};
   int DogTrumpCount = -1;
   PerSuit<std::uint8_t> DogKing{};
-  PerSuit<int> TakerBareKing{};
+  PerSuit<std::int8_t> TakerBareKing{};
   std::uint8_t PetitHunt = 0;
 };
 

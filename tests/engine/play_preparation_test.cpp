@@ -294,7 +294,7 @@ TEST_F(PreparePlayTest, StartValuesFollowTheHandsOfSeededDeals) {
 
     for (int seat = 1; seat <= 4; ++seat) {
       int counts[5] = {0, 0, 0, 0, 0};
-      Table<int, 1, 21> outside_trumps{};
+      Table<std::int8_t, 1, 21> outside_trumps{};
       outside_trumps.Fill(1);
       for (int slot = 1; slot <= 18; ++slot) {
         const Card& card = game.Hands[seat][slot];
@@ -374,7 +374,7 @@ TEST_F(PreparePlayTest, NothingOfTheLastDealSurvives) {
   RefreshDeductions(game);
   EXPECT_EQ(view.Text(Control::PanelAtoutMax), "21");
   EXPECT_EQ(game.TakerLastLedSuit, -1);
-  EXPECT_EQ(game.TrumpPlayed, (Table<int, 1, 21>{}));
+  EXPECT_EQ(game.TrumpPlayed, (Table<std::int8_t, 1, 21>{}));
   EXPECT_EQ(game.TakerPetitCut, -1);
   EXPECT_EQ(game.PlayReason[kNorth][5].Code, -1);
   EXPECT_EQ(game.PlayReason[kNorth][5].Arg1, -1);

@@ -399,7 +399,7 @@ TEST(Strategy, SeededWholeDealsAtEachLevelPlayOnlyLegalCardsTheStrategyLeft) {
                                      !WaitsForClick(game.DealPhase) && trick >= 1 && trick <= 18 &&
                                      seat != game.HumanSeat;
           Game ahead = game;
-          Table<int, 1, 18> legal{};
+          Table<std::int8_t, 1, 18> legal{};
           int asked = 0;
           if (computer_card) {
             ComputePlayableCards(ahead, seat);
