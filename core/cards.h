@@ -20,6 +20,11 @@ constexpr Table<Card, 1, 78> MakePack() {
 }
 inline constexpr Table<Card, 1, 78> kPack = MakePack();
 
+// A card's place in the pack, 1..78.
+constexpr int CardNumber(const Card& card) {
+  return card.Suit == kAtout ? 57 + card.Value : (card.Suit - 1) * 14 + card.Value;
+}
+
 // The game's copy of the pack.
 void BuildCardTable(GameState& game);
 

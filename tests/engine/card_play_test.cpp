@@ -502,7 +502,7 @@ class WholeDealChecks {
     std::vector<Card> trick;
     for (int seat = 1; seat <= 4; ++seat) {
       ASSERT_NE(d_.game.TrickCards[seat].Suit, kNoSuit);
-      cards_.insert(testing::CardNumber(d_.game.TrickCards[seat]));
+      cards_.insert(CardNumber(d_.game.TrickCards[seat]));
     }
     EXPECT_EQ(d_.game.TrickLeader, ExpectedWinner());
     EXPECT_EQ(d_.game.CurrentSeat, d_.game.TrickLeader);
@@ -511,7 +511,7 @@ class WholeDealChecks {
 
   void AtTheEnd() {
     for (const Card& card : d_.game.Dog)
-      cards_.insert(testing::CardNumber(card));
+      cards_.insert(CardNumber(card));
     EXPECT_EQ(tricks_, 18);
     EXPECT_EQ(cards_.size(), 78u);
     EXPECT_EQ(d_.game.TakerPoints + d_.game.DefencePoints, 182);

@@ -15,7 +15,6 @@
 namespace zarvane {
 namespace {
 
-using testing::CardNumber;
 using testing::InHandOrder;
 using testing::Join;
 using testing::Plain;

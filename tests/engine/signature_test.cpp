@@ -2,7 +2,10 @@
 
 #include <cstdint>
 #include <random>
+#include <string>
+#include <vector>
 
+#include "core/consistency.h"
 #include "engine/deal_flow.h"
 #include "tests/support/deal_driver.h"
 #include "tests/support/running_hash.h"
@@ -21,8 +24,11 @@ std::uint64_t CourseOfDeals(int level, int deals) {
   testing::RunningHash course;
   for (int deal = 1; deal <= deals; ++deal) {
     NewDeal(game, 0);
-    while (driver.Step(choices))
+    while (driver.Step(choices)) {
       course.Add(game.random.GeneratorState);
+      const std::vector<std::string> faults = StateFaults(game);
+      EXPECT_TRUE(faults.empty()) << "level " << level << ", deal " << deal << ": " << faults[0];
+    }
     for (int seat = 1; seat <= 4; ++seat) {
       for (int trick = 1; trick <= 18; ++trick)
         course.Add(game.PlayedSlot[seat][trick]);

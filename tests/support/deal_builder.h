@@ -13,11 +13,6 @@
 namespace zarvane::testing {
 
 // The card's number in the card table: the plain suits 1..56, the Excuse 57, trumps 58..78.
-inline int CardNumber(const Card& card) {
-  if (card.Suit == kAtout)
-    return 57 + card.Value;
-  return (card.Suit - 1) * 14 + card.Value;
-}
 
 // Trumps 21 down to the Excuse, then each plain suit from the king down.
 template <typename Cards>

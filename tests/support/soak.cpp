@@ -10,13 +10,13 @@
 #include <sstream>
 #include <vector>
 
+#include "core/consistency.h"
 #include "core/scoring.h"
 #include "engine/bidding.h"
 #include "engine/deal_flow.h"
 #include "engine/language.h"
 #include "engine/options_flow.h"
 #include "settings/options_file.h"
-#include "tests/support/deal_invariants.h"
 #include "tests/support/fixed_clock.h"
 #include "tests/support/play_step.h"
 
@@ -189,7 +189,7 @@ std::string Soak::Check(const Options& before, int trick_before) {
   if (!restart_fault_.empty())
     return restart_fault_;
   if (game().SavedDeck[1] != 0) {
-    const std::vector<std::string> faults = DealFaults(game());
+    const std::vector<std::string> faults = StateFaults(game());
     if (!faults.empty())
       return faults.front();
   }

@@ -9,8 +9,8 @@
 #include <random>
 #include <vector>
 
+#include "core/consistency.h"
 #include "engine/controls.h"
-#include "tests/support/deal_invariants.h"
 #include "tests/ui/opened_game.h"
 
 namespace zarvane {
@@ -62,7 +62,7 @@ class RandomInputTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() == nullptr, 2000);
     QVERIFY2(answered_ > 0, "no box was ever opened");
     if (game().SavedDeck[1] != 0) {
-      const std::vector<std::string> faults = testing::DealFaults(game());
+      const std::vector<std::string> faults = StateFaults(game());
       QVERIFY2(faults.empty(), faults.empty() ? "" : faults.front().c_str());
     }
     std::int64_t sum = 0;

@@ -1,12 +1,12 @@
-#include "tests/support/deal_invariants.h"
+#include "core/consistency.h"
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "core/cards.h"
-#include "tests/support/deal_builder.h"
 
-namespace zarvane::testing {
+namespace zarvane {
 
 namespace {
 
@@ -17,16 +17,16 @@ bool ValidCard(const Card& card) {
 }
 
 // The seat has put a card on the table in the trick under way.
-bool PlayedInThisTrick(const GameState& game, int seat) {
+bool PlayedInThisTrick(const Core& game, int seat) {
   const int position = (seat - game.TrickLeader + 4) % 4;
   return game.DealPhase != Phase::TrickShown && position < game.CardsInTrick;
 }
 
-int CompletedTricks(const GameState& game) {
+int CompletedTricks(const Core& game) {
   return std::clamp(game.TrickNumber - 1, 0, 18);
 }
 
-void CheckPack(const GameState& game, std::vector<std::string>& faults) {
+void CheckPack(const Core& game, std::vector<std::string>& faults) {
   std::array<int, 79> seen{};
   auto note = [&](const Card& card, const std::string& where) {
     if (!ValidCard(card)) {
@@ -48,7 +48,7 @@ void CheckPack(const GameState& game, std::vector<std::string>& faults) {
   }
 }
 
-void CheckHandsAndTable(const GameState& game, std::vector<std::string>& faults) {
+void CheckHandsAndTable(const Core& game, std::vector<std::string>& faults) {
   if (game.CardsInTrick < 0 || game.CardsInTrick > 3)
     faults.push_back("CardsInTrick is " + std::to_string(game.CardsInTrick));
   for (int seat = 1; seat <= 4; ++seat) {
@@ -69,7 +69,7 @@ void CheckHandsAndTable(const GameState& game, std::vector<std::string>& faults)
 
 // The points and bouts counted so far are those of the finished tricks, with the dog once
 // the deal is over; the Excuse's exchange only moves points from one side to the other.
-void CheckCount(const GameState& game, std::vector<std::string>& faults) {
+void CheckCount(const Core& game, std::vector<std::string>& faults) {
   int half_points = 0;
   int bouts = 0;
   for (int seat = 1; seat <= 4; ++seat) {
@@ -102,7 +102,7 @@ void CheckCount(const GameState& game, std::vector<std::string>& faults) {
 
 }  // namespace
 
-std::vector<std::string> DealFaults(const GameState& game) {
+std::vector<std::string> StateFaults(const Core& game) {
   std::vector<std::string> faults;
   if (game.TrickNumber < 0 || game.TrickNumber > 19)
     faults.push_back("TrickNumber is " + std::to_string(game.TrickNumber));
@@ -114,4 +114,4 @@ std::vector<std::string> DealFaults(const GameState& game) {
   return faults;
 }
 
-}  // namespace zarvane::testing
+}  // namespace zarvane
