@@ -94,24 +94,26 @@ TEST(Expert, ASingleCardIsPlayedAtOnceAndLowCardsWithNothingOutsideBetweenCountO
   testing::StrategyTable t(
       kNorth, {{kEast, east}, {kWest, {Plain(kCoeur, 9)}}, {kSouth, {Plain(kCoeur, 10)}}});
   t.KeepOnly(kEast, east);
-  Game& game = t.game;
+  GameState& game = t.game;
 
   // East must follow the hearts with his only one: Expert plays it as Pro does, with the same
   // draws, and thinks about nothing.
   t.Trick(kWest, {Plain(kCoeur, 9), Plain(kCoeur, 10)});
   ComputePlayableCards(game, kEast);
-  Game expert = game;
+  GameState expert = game;
   expert.options.Level = kExpertLevel;
-  Game pro = game;
-  PlayComputerCard(expert, kEast);
-  PlayComputerCard(pro, kEast);
+  GameState pro = game;
+  for (GameState* seat_game : {&expert, &pro}) {
+    MarkedRules marked;
+    PlaceCard(*seat_game, kEast, ComputerCardSlot(*seat_game, kEast, marked));
+  }
   EXPECT_EQ(expert.TrickCards[kEast], (Card{5, kCoeur, 0}));
   EXPECT_EQ(pro.TrickCards[kEast], expert.TrickCards[kEast]);
   EXPECT_EQ(expert.random.GeneratorState, pro.random.GeneratorState);
 
   // Leading: the spade 6 and 3 differ while the 4 and the 5 may be out there; the Dame never
   // stands for a low card, nor a trump for a spade.
-  Game lead = game;
+  GameState lead = game;
   lead.CardsInTrick = 0;
   lead.TrickLeader = kEast;
   ComputePlayableCards(lead, kEast);

@@ -11,6 +11,7 @@ declare -A above=(
   [settings]="core engine ui app"
   [core]="engine ui app"
   [engine]="ui app"
+  [tests/core]="engine ui app"
 )
 
 faults=0
@@ -24,4 +25,9 @@ for folder in "${!above[@]}"; do
     faults=1
   fi
 done
+# The rules' tests stay off the screen, through the test support as well.
+if grep -rnE '^#include "tests/support/(fake_table_view|deal_driver|play_step|soak|every_turn)\.h"' \
+  tests/core; then
+  faults=1
+fi
 exit $faults

@@ -7,14 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "core/card_play.h"
 #include "core/cards.h"
 #include "core/deal.h"
 #include "core/play_preparation.h"
 #include "core/strategy/strategy.h"
-#include "engine/card_play.h"
 #include "tests/support/deal_builder.h"
-#include "tests/support/fake_table_view.h"
-#include "tests/support/fixed_clock.h"
 
 namespace zarvane::testing {
 
@@ -27,7 +25,6 @@ class StrategyTable {
   StrategyTable(int taker, const std::vector<std::pair<int, std::vector<Card>>>& hands,
                 int level = 4) {
     BuildCardTable(game);
-    game.Language = 1;
     game.options.Level = level;
     std::vector<bool> used(79, false);
     PerSeat<int> count{};
@@ -84,7 +81,7 @@ class StrategyTable {
     int seat = leader;
     for (const Card& card : cards) {
       ComputePlayableCards(game, seat);
-      PlaceCard(game, seat, SlotOf(seat, card));
+      PlayCard(game, seat, SlotOf(seat, card));
       seat = NextSeat(seat);
     }
   }
@@ -92,8 +89,11 @@ class StrategyTable {
   // The cards the seat's strategy leaves playable.
   std::vector<Card> Decide(int seat) {
     ComputePlayableCards(game, seat);
-    view.SetText(Control::PanelRegle, seat, "");
-    ShowMarkedRules(game, seat, ChooseComputerCard(game, seat));
+    const MarkedRules marked = ChooseComputerCard(game, seat);
+    // The rule panel shows each rule that chose in turn, the last one staying.
+    panel_[seat] = marked.count == 0
+                       ? ""
+                       : std::to_string(marked.numbers[static_cast<std::size_t>(marked.count - 1)]);
     std::vector<Card> left;
     for (int slot = 1; slot <= 18; ++slot) {
       if (game.Playable[seat][slot] == 1)
@@ -107,10 +107,13 @@ class StrategyTable {
                        [&card](const Card& c) { return SameCard(c, card); });
   }
 
-  const std::string& Panel(int seat) { return view.Text(Control::PanelRegle, seat); }
+  // The number of the rule that chose the seat's last card, as its rule panel shows it.
+  const std::string& Panel(int seat) { return panel_[seat]; }
 
-  FakeTableView view;
-  Game game{view, SteppingClock(41'000'000)};
+  GameState game;
+
+ private:
+  PerSeat<std::string> panel_{};
 };
 
 }  // namespace zarvane::testing

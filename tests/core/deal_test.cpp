@@ -7,16 +7,13 @@
 #include "core/cards.h"
 #include "core/deal.h"
 #include "core/hand_evaluation.h"
-#include "engine/game.h"
 #include "tests/support/cards.h"
-#include "tests/support/fake_table_view.h"
 #include "tests/support/fixed_clock.h"
 
 namespace zarvane {
 namespace {
 
 using testing::Excuse;
-using testing::FakeTableView;
 using testing::Plain;
 using testing::SetDog;
 using testing::SetHand;
@@ -63,8 +60,8 @@ struct DealTest : ::testing::Test {
     EXPECT_EQ(seen, pack);
   }
 
-  FakeTableView view;
-  Game game{view, SteppingClock(45'296'789)};
+  GameState game;
+  Clock clock = SteppingClock(45'296'789);
 };
 
 TEST_F(DealTest, AnUnshuffledDeckGoesInPacketsOfThreeWithOneCardToTheDogAtEachPass) {
@@ -72,7 +69,7 @@ TEST_F(DealTest, AnUnshuffledDeckGoesInPacketsOfThreeWithOneCardToTheDogAtEachPa
   for (int k = 1; k <= 78; ++k)
     game.SavedDeck[k] = k;
   game.ReplayedDeal = 1;
-  ASSERT_TRUE(DealOnce(game, game.clock));
+  ASSERT_TRUE(DealOnce(game, clock));
 
   const std::vector<int> south = {1,  2,  3,  14, 15, 16, 27, 28, 29,
                                   40, 41, 42, 53, 54, 55, 66, 67, 68};
@@ -129,7 +126,7 @@ TEST_F(DealTest, ADealInWhichASeatCouldNotDiscardSixCardsIsRefused) {
 
 TEST_F(DealTest, EveryAcceptedDealHoldsTheWholePackWithNeitherPetitSecNorImpossibleDiscard) {
   for (int deal = 0; deal < 300; ++deal) {
-    DealUntilAccepted(game, game.clock);
+    DealUntilAccepted(game, clock);
     ExpectWholePack();
     int dog_discardable = 0;
     for (const Card& card : game.Dog)
@@ -155,7 +152,7 @@ TEST_F(DealTest, TheHandStrengthOptionGivesSouthExactlyTheChosenBid) {
     game.options.ForceOption = force;
     const int target = force == 1 ? kPasse : force - 2;
     for (int deal = 0; deal < 60; ++deal) {
-      DealUntilAccepted(game, game.clock);
+      DealUntilAccepted(game, clock);
       ASSERT_EQ(game.ComputedBid[kSouth], target) << "force " << force;
       ASSERT_EQ(ComputeBid(game, kSouth), target) << "force " << force;
       ExpectWholePack();
@@ -186,7 +183,7 @@ TEST_F(DealTest, AStrongerHandDoesNotSatisfyAWeakerTargetAndNoSeatMeansRefusal) 
 TEST_F(DealTest, WithAtLeastOneTakerSomeSeatAlwaysBids) {
   game.options.AtLeastOneTaker = 1;
   for (int deal = 0; deal < 200; ++deal) {
-    DealUntilAccepted(game, game.clock);
+    DealUntilAccepted(game, clock);
     const int best = *std::max_element(game.ComputedBid.begin(), game.ComputedBid.end());
     ASSERT_GT(best, kPasse);
   }
@@ -194,15 +191,15 @@ TEST_F(DealTest, WithAtLeastOneTakerSomeSeatAlwaysBids) {
 
 TEST_F(DealTest, AReplayDealsTheSameHandsDogBidsAndExchangeOfSouthsHand) {
   game.options.ForceOption = 5;
-  DealUntilAccepted(game, game.clock);
-  DealUntilAccepted(game, game.clock);
+  DealUntilAccepted(game, clock);
+  DealUntilAccepted(game, clock);
   const auto hands = game.Hands;
   const auto dog = game.Dog;
   const auto bids = game.ComputedBid;
   const auto initial = game.InitialHands;
 
   game.ReplayedDeal = 1;
-  DealUntilAccepted(game, game.clock);
+  DealUntilAccepted(game, clock);
   EXPECT_EQ(game.Hands, hands);
   EXPECT_EQ(game.Dog, dog);
   EXPECT_EQ(game.ComputedBid, bids);
@@ -211,7 +208,7 @@ TEST_F(DealTest, AReplayDealsTheSameHandsDogBidsAndExchangeOfSouthsHand) {
 }
 
 TEST_F(DealTest, AReplayAfterTheOptionsChangedStillEndsWithTheSameCards) {
-  DealUntilAccepted(game, game.clock);
+  DealUntilAccepted(game, clock);
   std::multiset<int> before;
   for (int seat = 1; seat <= 4; ++seat) {
     for (const Card& card : game.Hands[seat])
@@ -223,7 +220,7 @@ TEST_F(DealTest, AReplayAfterTheOptionsChangedStillEndsWithTheSameCards) {
   game.options.ForceOption = 6;
   game.options.AtLeastOneTaker = 1;
   game.ReplayedDeal = 1;
-  DealUntilAccepted(game, game.clock);
+  DealUntilAccepted(game, clock);
   std::multiset<int> after;
   for (int seat = 1; seat <= 4; ++seat) {
     for (const Card& card : game.Hands[seat])
@@ -234,10 +231,10 @@ TEST_F(DealTest, AReplayAfterTheOptionsChangedStillEndsWithTheSameCards) {
 }
 
 TEST_F(DealTest, SuccessiveAttemptsDifferEvenWithinOneMillisecond) {
-  game.clock = testing::FixedClock({10, 0, 0, 0});
-  DealOnce(game, game.clock);
+  clock = testing::FixedClock({10, 0, 0, 0});
+  DealOnce(game, clock);
   const auto first = game.DealOrder;
-  DealOnce(game, game.clock);
+  DealOnce(game, clock);
   EXPECT_NE(game.DealOrder, first);
 }
 
