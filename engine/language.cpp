@@ -3,7 +3,6 @@
 #include <span>
 
 #include "engine/deductions_panel.h"
-#include "engine/options_flow.h"
 #include "settings/help_file.h"
 #include "settings/texts.h"
 
@@ -75,16 +74,6 @@ void SetLanguageTexts(Game& game) {
   }
   for (int bid = kPasse; bid <= kGardeContre; ++bid)
     view.SetText(kBidButtons[bid], 0, game.BidNames[bid]);
-}
-
-void ChooseLanguage(Game& game, int language) {
-  if (language != kFrench && language != kEnglish)
-    return;
-  game.Language = language;
-  SetLanguageTexts(game);
-  ApplyOptions(game);
-  if (game.OptionsFileTroublePending != nullptr)
-    ReportOptionsFileTrouble(game, *game.OptionsFileTroublePending, game.OptionsFileTroublePath);
 }
 
 }  // namespace zarvane

@@ -5,11 +5,11 @@
 
 #include "core/game_state.h"
 #include "engine/controls.h"
+#include "flow/presenter.h"
 
 namespace zarvane {
 
 enum class Pointer { Normal, HandPoint, NoDrop, NoEntry, HourGlass };
-enum class TimerId { TimerEnchere, TimerEntreCarte, TimerTransition };
 
 // The engine's one door to the screen. Controls are addressed by name and index (index 0
 // for a single control, 1.. for a family), so the same flow drives the Qt windows and the

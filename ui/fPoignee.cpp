@@ -3,7 +3,8 @@
 #include <QCloseEvent>
 #include <QPushButton>
 
-#include "engine/poignee.h"
+#include "engine/game.h"
+#include "flow/poignee.h"
 
 namespace zarvane {
 

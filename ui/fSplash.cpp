@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "engine/language.h"
+#include "flow/options_flow.h"
 #include "ui/design.h"
 #include "ui/fZarvane.h"
 #include "ui/glyphs.h"

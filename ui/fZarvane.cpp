@@ -15,15 +15,15 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/bidding.h"
-#include "engine/card_advice.h"
-#include "engine/deal_flow.h"
-#include "engine/discard.h"
-#include "engine/options_flow.h"
-#include "engine/poignee.h"
 #include "engine/review.h"
 #include "engine/score_sheet.h"
 #include "engine/scores.h"
+#include "flow/bidding.h"
+#include "flow/card_advice.h"
+#include "flow/deal_flow.h"
+#include "flow/discard.h"
+#include "flow/options_flow.h"
+#include "flow/poignee.h"
 #include "ui/card_faces.h"
 #include "ui/design.h"
 #include "ui/glyphs.h"

@@ -5,6 +5,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "engine/game.h"
 #include "settings/help_file.h"
 #include "ui/design.h"
 

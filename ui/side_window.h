@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/controls.h"
+#include "engine/game.h"
 #include "engine/layout.h"
 #include "engine/review_layout.h"
 #include "ui/widgets.h"

@@ -1,4 +1,5 @@
 #include "ui/windows.h"
+#include "engine/game.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -5,7 +5,8 @@
 #include <random>
 
 #include "core/hand_evaluation.h"
-#include "engine/deal_flow.h"
+#include "engine/game.h"
+#include "flow/deal_flow.h"
 #include "tests/support/deal_driver.h"
 #include "tests/support/every_turn.h"
 

@@ -1,4 +1,4 @@
-#include "engine/card_play.h"
+#include "flow/card_play.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 
 #include "core/cards.h"
 #include "core/play_preparation.h"
+#include "engine/game.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
 #include "tests/support/deal_driver.h"

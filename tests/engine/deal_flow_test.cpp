@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/bidding.h"
-#include "engine/deal_flow.h"
+#include "flow/bidding.h"
+#include "flow/deal_flow.h"
 #include "tests/support/deal_driver.h"
 
 namespace zarvane {

@@ -7,6 +7,7 @@
 #include "core/deductions.h"
 #include "core/play_preparation.h"
 #include "engine/deductions_panel.h"
+#include "engine/game.h"
 #include "tests/support/fake_table_view.h"
 #include "tests/support/fixed_clock.h"
 

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "core/deal.h"
-#include "engine/discard.h"
+#include "engine/game.h"
+#include "flow/discard.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
 #include "tests/support/fake_table_view.h"

@@ -7,8 +7,9 @@
 #include <string>
 #include <tuple>
 
+#include "engine/game.h"
 #include "engine/language.h"
-#include "engine/options_flow.h"
+#include "flow/options_flow.h"
 #include "settings/help_file.h"
 #include "settings/texts.h"
 #include "tests/support/fake_table_view.h"

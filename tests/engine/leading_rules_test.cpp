@@ -6,13 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "core/card_play.h"
 #include "core/play_preparation.h"
 #include "core/strategy/strategy.h"
-#include "engine/card_play.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
-#include "tests/support/fake_table_view.h"
-#include "tests/support/fixed_clock.h"
 
 namespace zarvane {
 namespace {
@@ -25,7 +23,6 @@ using testing::SuitCards;
 // the play memory is that of a "GARDE" whose dog held the cards given.
 struct LeadingRulesTest : ::testing::Test {
   void Deal(int taker, int leader, const std::vector<Card>& hand) {
-    game.Language = 1;
     testing::DealAround(game, leader, hand,
                         Join({SuitCards(kPique, {11}), SuitCards(kCoeur, {12, 11}),
                               SuitCards(kTrefle, {13, 11}), SuitCards(kCarreau, {12})}));
@@ -48,8 +45,11 @@ struct LeadingRulesTest : ::testing::Test {
     game.CurrentSeat = leader_;
     game.CardsInTrick = 0;
     ComputePlayableCards(game, leader_);
-    view.SetText(Control::PanelRegle, leader_, "");
-    ShowMarkedRules(game, leader_, ChooseComputerCard(game, leader_));
+    const MarkedRules marked = ChooseComputerCard(game, leader_);
+    // The rule panel shows each rule that chose in turn, the last one staying.
+    rule_ = marked.count == 0
+                ? ""
+                : std::to_string(marked.numbers[static_cast<std::size_t>(marked.count - 1)]);
     std::vector<Card> cards;
     for (int slot = 1; slot <= 18; ++slot) {
       if (game.Playable[leader_][slot] == 1)
@@ -57,7 +57,7 @@ struct LeadingRulesTest : ::testing::Test {
     }
     return cards;
   }
-  std::string Rule() { return view.Text(Control::PanelRegle, leader_); }
+  std::string Rule() { return rule_; }
 
   // The card leaves the hand as if played in an earlier trick.
   void Played(int seat, const Card& card) {
@@ -69,9 +69,9 @@ struct LeadingRulesTest : ::testing::Test {
     --game.SuitCount[seat][card.Suit];
   }
 
-  testing::FakeTableView view;
-  Game game{view, testing::SteppingClock(30'000'000)};
+  GameState game;
   int leader_ = 0;
+  std::string rule_;
 };
 
 const std::vector<Card> kTakerWithLongSpades =

@@ -9,7 +9,8 @@
 #include <random>
 #include <thread>
 
-#include "engine/options_flow.h"
+#include "engine/game.h"
+#include "flow/options_flow.h"
 #include "settings/options_file.h"
 #include "tests/support/fake_table_view.h"
 #include "tests/support/temp_folder.h"

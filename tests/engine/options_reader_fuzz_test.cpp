@@ -9,8 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "engine/game.h"
 #include "engine/language.h"
-#include "engine/options_flow.h"
+#include "flow/options_flow.h"
 #include "settings/options_file.h"
 #include "settings/texts.h"
 #include "tests/support/fake_table_view.h"

@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/game.h"
 #include "engine/language.h"
-#include "engine/options_flow.h"
+#include "flow/options_flow.h"
 #include "settings/options_file.h"
 #include "tests/support/fake_table_view.h"
 #include "tests/support/temp_folder.h"
@@ -230,7 +231,7 @@ TEST_F(OptionsTest, ExpertIsReadBackAndALevelBeyondItMakesTheFileDamaged) {
 
 TEST_F(OptionsTest, EveryToggleKeepsItsTickItsPanelAndItsByteInStep) {
   struct Toggle {
-    void (*flip)(Game&);
+    void (*flip)(Flow&);
     std::uint8_t Options::*flag;
     Control tick;
     std::optional<Control> shown;

@@ -1,4 +1,4 @@
-#include "engine/poignee.h"
+#include "flow/poignee.h"
 
 #include <gtest/gtest.h>
 

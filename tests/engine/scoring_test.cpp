@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/cards.h"
+#include "engine/game.h"
 #include "engine/language.h"
 #include "engine/score_sheet.h"
 #include "settings/texts.h"

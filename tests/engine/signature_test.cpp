@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "core/consistency.h"
-#include "engine/deal_flow.h"
+#include "engine/game.h"
+#include "flow/deal_flow.h"
 #include "tests/support/deal_driver.h"
 #include "tests/support/running_hash.h"
 

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/deal_flow.h"
-#include "engine/options_flow.h"
+#include "engine/game.h"
+#include "flow/deal_flow.h"
+#include "flow/options_flow.h"
 #include "settings/options_file.h"
 #include "tests/support/deal_driver.h"
 #include "tests/support/soak.h"

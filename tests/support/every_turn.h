@@ -4,7 +4,8 @@
 
 #include <random>
 
-#include "engine/deal_flow.h"
+#include "engine/game.h"
+#include "flow/deal_flow.h"
 #include "tests/support/deal_driver.h"
 
 namespace zarvane::testing {

@@ -3,12 +3,12 @@
 #include <random>
 #include <vector>
 
-#include "engine/bidding.h"
-#include "engine/card_play.h"
-#include "engine/deal_flow.h"
-#include "engine/discard.h"
 #include "engine/game.h"
-#include "engine/poignee.h"
+#include "flow/bidding.h"
+#include "flow/card_play.h"
+#include "flow/deal_flow.h"
+#include "flow/discard.h"
+#include "flow/poignee.h"
 
 namespace zarvane::testing {
 

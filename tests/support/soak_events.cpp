@@ -1,11 +1,11 @@
-#include "engine/bidding.h"
-#include "engine/deal_flow.h"
-#include "engine/discard.h"
-#include "engine/options_flow.h"
-#include "engine/poignee.h"
 #include "engine/review.h"
 #include "engine/score_sheet.h"
 #include "engine/scores.h"
+#include "flow/bidding.h"
+#include "flow/deal_flow.h"
+#include "flow/discard.h"
+#include "flow/options_flow.h"
+#include "flow/poignee.h"
 #include "tests/support/soak.h"
 
 namespace zarvane::testing {

@@ -242,3 +242,4 @@ class DealPathTest : public QObject {
 
 QTEST_MAIN(zarvane::DealPathTest)
 #include "deal_path_test.moc"
+#include "engine/game.h"

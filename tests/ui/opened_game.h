@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "engine/game.h"
 #include "ui/windows.h"
 
 namespace zarvane::testing {

@@ -144,4 +144,5 @@ class OptionsMenuTest : public QObject {
 }  // namespace zarvane
 
 QTEST_MAIN(zarvane::OptionsMenuTest)
+#include "engine/game.h"
 #include "options_menu_test.moc"

@@ -219,4 +219,5 @@ class RandomInputTest : public QObject {
 }  // namespace zarvane
 
 QTEST_MAIN(zarvane::RandomInputTest)
+#include "engine/game.h"
 #include "random_input_test.moc"

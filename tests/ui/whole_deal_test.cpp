@@ -319,4 +319,5 @@ class WholeDealTest : public QObject {
 }  // namespace zarvane
 
 QTEST_MAIN(zarvane::WholeDealTest)
+#include "engine/game.h"
 #include "whole_deal_test.moc"

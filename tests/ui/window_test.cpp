@@ -304,4 +304,5 @@ class GameWindowTest : public QObject {
 }  // namespace zarvane
 
 QTEST_MAIN(zarvane::GameWindowTest)
+#include "engine/game.h"
 #include "window_test.moc"

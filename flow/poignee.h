@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/game.h"
+#include "flow/flow.h"
 
 namespace zarvane {
 
@@ -11,18 +11,18 @@ int SouthTrumpSuitCount(const GameState& game);
 
 // South's first card of the deal: the poignee question when he holds ten trumps or more (the
 // Excuse counts).
-void OfferPoignee(Game& game);
+void OfferPoignee(Flow& game);
 // "Aucune": no poignee; South plays on.
-void PanelPoigneeAucuneClick(Game& game);
+void PanelPoigneeAucuneClick(Flow& game);
 // A level button: South's trumps laid out in the poignee window, the game window put aside.
-void OpenPoigneeWindow(Game& game, int level);
+void OpenPoigneeWindow(Flow& game, int level);
 // A click on image j of the poignee window: marks or unmarks that trump.
-void TogglePoigneeCard(Game& game, int j);
+void TogglePoigneeCard(Flow& game, int j);
 // The lazy button: the first images, the highest trumps, make up the poignee.
-void PanelBoutonParesseuxClick(Game& game);
-void PanelOkPoigneeClick(Game& game);
-void PanelAnnulerPoigneeClick(Game& game);
+void PanelBoutonParesseuxClick(Flow& game);
+void PanelOkPoigneeClick(Flow& game);
+void PanelAnnulerPoigneeClick(Flow& game);
 // Back to the game window, where South plays his first card.
-void ClosePoigneeWindow(Game& game);
+void ClosePoigneeWindow(Flow& game);
 
 }  // namespace zarvane

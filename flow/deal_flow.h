@@ -1,27 +1,27 @@
 #pragma once
 
-#include "engine/game.h"
+#include "flow/flow.h"
 
 namespace zarvane {
 
 // The game window's start values: the card table, the options, the first speaker.
-void StartUp(Game& game);
+void StartUp(Flow& game);
 // The new-deal command; replay 1 deals the previous deal again.
-void NewDeal(Game& game, int replay);
+void NewDeal(Flow& game, int replay);
 // "Redémarrer la partie", "REJOUER LA DONNE" and the replay button.
-void ReplayDeal(Game& game);
+void ReplayDeal(Flow& game);
 // One step of the click-to-continue machine: a click on the background, the table, a bid
 // bubble, or the tick of the transition timer.
-void Continue(Game& game);
+void Continue(Flow& game);
 // The seat of the highest bid; sets HighestBid.
-int FindTaker(Game& game);
+int FindTaker(Flow& game);
 // Turns the dog face up for PRISE and GARDE, or prepares the play without it.
-void ShowDog(Game& game);
-void TimerEntreCarteTimer(Game& game);
-void TimerTransitionTimer(Game& game);
+void ShowDog(Flow& game);
+void TimerEntreCarteTimer(Flow& game);
+void TimerTransitionTimer(Flow& game);
 // A click on South's card image k (1..24).
-void Carte3DClick(Game& game, int k);
+void Carte3DClick(Flow& game, int k);
 // A click on dog image i (1..6) on the table.
-void CarteChienClick(Game& game, int i);
+void CarteChienClick(Flow& game, int i);
 
 }  // namespace zarvane

@@ -1,0 +1,78 @@
+#include "flow/bidding.h"
+
+#include "settings/texts.h"
+
+namespace zarvane {
+
+namespace {
+
+void EndAuction(Flow& game) {
+  game.presenter->Say(kContinuePrompt);
+  game.DealPhase = Phase::AuctionOver;
+}
+
+void OfferBidsToSouth(Flow& game) {
+  game.DealPhase = Phase::SouthBids;
+  game.presenter->OfferBids();
+}
+
+// After a seat has spoken: the next seat, or the end of the auction at the fourth bid.
+void NextBidder(Flow& game, int seat) {
+  ++game.BidsMade;
+  if (game.BidsMade >= 4) {
+    EndAuction(game);
+  } else {
+    StartBidTurn(game, NextSeat(seat));
+  }
+}
+
+}  // namespace
+
+void StartBidTurn(Flow& game, int seat) {
+  game.AnnouncedBid[seat] = game.ComputedBid[seat];
+  if (game.AnnouncedBid[seat] <= game.HighestBid) {
+    game.AnnouncedBid[seat] = kPasse;
+  } else if (seat != kSouth) {
+    game.HighestBid = game.AnnouncedBid[seat];
+  }
+  if (seat == kSouth) {
+    OfferBidsToSouth(game);
+    return;
+  }
+  game.PendingBidder = seat;
+  game.presenter->StartTimer(TimerId::TimerEnchere, 10);
+}
+
+void TimerEnchereTimer(Flow& game) {
+  game.presenter->StopTimer(TimerId::TimerEnchere);
+  const int seat = game.PendingBidder;
+  // A tick with nobody pending belongs to no auction: the one that armed it was replaced.
+  if (seat < kEast || seat > kWest)
+    return;
+  game.PendingBidder = 0;
+  game.presenter->ShowBid(seat, game.AnnouncedBid[seat]);
+  NextBidder(game, seat);
+}
+
+void SouthBid(Flow& game, int code) {
+  if (game.DealPhase != Phase::SouthBids || code < kPasse || code > kGardeContre)
+    return;
+  if (code != kPasse && game.HighestBid >= code) {
+    game.presenter->Say(kBetterBidPrompt);
+    return;
+  }
+  game.DealPhase = Phase::Bidding;
+  game.presenter->HideBids();
+  game.presenter->ShowBid(kSouth, code);
+  game.AnnouncedBid[kSouth] = code;
+  if (code != kPasse)
+    game.HighestBid = code;
+  // East always follows South.
+  NextBidder(game, kSouth);
+}
+
+void EvMaMainClick(Flow& game) {
+  SouthBid(game, game.AnnouncedBid[kSouth]);
+}
+
+}  // namespace zarvane

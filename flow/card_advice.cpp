@@ -1,0 +1,25 @@
+#include "flow/card_advice.h"
+
+#include "core/card_play.h"
+
+namespace zarvane {
+
+void CardAdviceClick(Flow& game) {
+  if (game.CardAdviceOpen == 0)
+    return;
+  // The computer's choice is made on a copy, with a copy of the game's generator, so the deal
+  // goes on exactly as if nobody had asked.
+  Core copy = game;
+  MarkedRules unused;
+  const int slot = ComputerCardSlot(copy, game.HumanSeat, unused);
+  if (slot < 1)
+    return;
+  game.presenter->LiftAdvisedCard(slot);
+}
+
+void EnableCardAdvice(Flow& game, bool enabled) {
+  game.CardAdviceOpen = enabled ? 1 : 0;
+  game.presenter->EnableCardAdvice(enabled);
+}
+
+}  // namespace zarvane

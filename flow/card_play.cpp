@@ -1,0 +1,69 @@
+#include "flow/card_play.h"
+
+#include "flow/card_advice.h"
+#include "flow/deal_flow.h"
+#include "flow/discard.h"
+
+namespace zarvane {
+
+void ComputePlayable(Flow& game, int seat) {
+  ComputePlayableCards(game, seat);
+  if (seat == game.HumanSeat)
+    game.presenter->ShowPlayable();
+}
+
+int ComputerCardSlot(Flow& game, int seat) {
+  // The panel is cleared before the thinking, so a long one shows an empty panel.
+  if (CountPlayable(game, seat) >= 2)
+    game.presenter->ClearRulePanel(seat);
+  MarkedRules marked;
+  const int slot = ComputerCardSlot(static_cast<Core&>(game), seat, marked);
+  game.presenter->ShowMarkedRules(seat, marked);
+  return slot;
+}
+
+void PlayComputerCard(Flow& game, int seat) {
+  const int slot = ComputerCardSlot(game, seat);
+  if (slot != -1)
+    PlaceCard(game, seat, slot);
+}
+
+void PlayHumanCard(Flow& game, int k) {
+  if (WaitsForClick(game.DealPhase)) {
+    Continue(game);
+    return;
+  }
+  if (game.DealPhase == Phase::Discard) {
+    DiscardClick(game, k);
+    return;
+  }
+  const int south = game.HumanSeat;
+  if (game.DealPhase != Phase::SouthPlays || k < 1 || k > 18 || game.CurrentSeat != south ||
+      game.Playable[south][k] != 1 || game.Hands[south][k].InHand != 1) {
+    return;
+  }
+  PlaceCard(game, south, k);
+}
+
+void PlaceCard(Flow& game, int seat, int slot) {
+  if (seat == game.HumanSeat) {
+    EnableCardAdvice(game, false);
+    game.presenter->LowerAdvisedCard();
+  }
+  PlaceCard(static_cast<Core&>(game), seat, slot);
+  game.presenter->ShowCardPlayed(seat, slot);
+  if (game.CardsInTrick == 4) {
+    EndTrick(game);
+    return;
+  }
+  game.presenter->StartTimer(TimerId::TimerEntreCarte, game.CardTimerInterval);
+}
+
+void EndTrick(Flow& game) {
+  EndTrick(static_cast<Core&>(game));
+  game.presenter->ShowTrickEnd();
+  if (game.AutoContinue == 1 && game.TrickNumber < 19)
+    game.presenter->StartTimer(TimerId::TimerTransition, game.TransitionTimerInterval);
+}
+
+}  // namespace zarvane

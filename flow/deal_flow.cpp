@@ -1,0 +1,187 @@
+#include "flow/deal_flow.h"
+
+#include "core/cards.h"
+#include "core/deal.h"
+#include "core/play_preparation.h"
+#include "flow/bidding.h"
+#include "flow/card_advice.h"
+#include "flow/card_play.h"
+#include "flow/discard.h"
+#include "flow/options_flow.h"
+#include "flow/poignee.h"
+
+#include "settings/texts.h"
+
+namespace zarvane {
+
+namespace {
+
+void StopAllTimers(Flow& game) {
+  game.presenter->StopTimer(TimerId::TimerEnchere);
+  game.presenter->StopTimer(TimerId::TimerEntreCarte);
+  game.presenter->StopTimer(TimerId::TimerTransition);
+}
+
+// Nothing of the last deal's cards, auction, tricks or points goes on into the new one.
+void ResetDealState(Flow& game) {
+  Renew<DealState>(game);
+  Renew<TrickState>(game);
+  Renew<ScoreState>(game);
+  Renew<PlayMemory>(game);
+  game.DealPhase = Phase::Bidding;
+  game.BidsMade = 0;
+  game.PendingBidder = 0;
+}
+
+// The click after a trick, the dog or the discard: the table again, and the next turn soon.
+void GoOnPlaying(Flow& game) {
+  game.presenter->ResumePlay();
+  game.presenter->StartTimer(TimerId::TimerEntreCarte, game.CardTimerInterval);
+}
+
+// A turn of play is due: the tricks have begun, and neither the dog, the discard nor a
+// finished trick waits for a click.
+bool TurnDue(const Flow& game) {
+  return game.TrickNumber >= 1 && game.TrickNumber <= 18 &&
+         (game.DealPhase == Phase::Playing || game.DealPhase == Phase::SouthPlays ||
+          game.DealPhase == Phase::Poignee);
+}
+
+}  // namespace
+
+void StartUp(Flow& game) {
+  ReadOptions(game);
+  game.presenter->ShowLanguageTexts();
+  ApplyOptions(game);
+  game.presenter->EnablePreviousTrick(false);
+  EnableCardAdvice(game, false);
+  game.presenter->EnableReplay(false);
+  game.ReplayedDeal = 0;
+  game.DealPhase = Phase::Opening;
+  game.RuleState.Fill(1);
+  for (Card& card : game.TrickCards)
+    card.Suit = kNoSuit;
+  game.HumanSeat = kSouth;
+  game.FirstPlayer = kNorth;
+  BuildCardTable(game);
+  for (int k = 1; k <= 78; ++k)
+    game.DealOrder[k] = k;
+  ApplyOptions(game);
+  game.presenter->ShowOpening();
+}
+
+void NewDeal(Flow& game, int replay) {
+  // A tick armed for the deal being replaced must never act on the new one.
+  StopAllTimers(game);
+  game.ReplayedDeal = replay;
+  game.CardAdviceOpen = 0;
+  game.presenter->ClearForNewDeal();
+  ResetDealState(game);
+  if (replay == 0)
+    game.FirstPlayer = NextSeat(game.FirstPlayer);
+  game.TrickLeader = game.FirstPlayer;
+  game.CurrentSeat = game.FirstPlayer;
+  DealUntilAccepted(game, game.clock);
+  game.presenter->ShowDealtHand();
+  StartBidTurn(game, game.FirstPlayer);
+}
+
+void ReplayDeal(Flow& game) {
+  // Before the first deal no deck is saved: there is nothing to replay.
+  if (game.SavedDeck[1] == 0)
+    return;
+  game.ReplayedDeal = 1;
+  NewDeal(game, 1);
+}
+
+void Continue(Flow& game) {
+  game.presenter->StopTimer(TimerId::TimerTransition);
+  switch (game.DealPhase) {
+    case Phase::TrickShown:
+      game.presenter->ClearTrickCards();
+      ClearTrick(game);
+      GoOnPlaying(game);
+      break;
+    case Phase::PlayReady:
+      game.DealPhase = Phase::Playing;
+      GoOnPlaying(game);
+      break;
+    case Phase::AuctionOver:
+      game.TrickNumber = 1;
+      game.Taker = FindTaker(game);
+      if (game.AnnouncedBid[game.Taker] == kPasse) {
+        NewDeal(game, 0);
+        return;
+      }
+      game.presenter->AnnounceTaker();
+      ShowDog(game);
+      break;
+    case Phase::DogShown:
+      game.presenter->ShowTableAndTakerFrame();
+      BeginDiscard(game);
+      break;
+    default:
+      break;
+  }
+}
+
+int FindTaker(Flow& game) {
+  int best = game.FirstPlayer;
+  for (int seat = NextSeat(best), n = 0; n < 3; seat = NextSeat(seat), ++n) {
+    if (game.AnnouncedBid[seat] > game.AnnouncedBid[best])
+      best = seat;
+  }
+  game.HighestBid = game.AnnouncedBid[best];
+  game.presenter->ShowHighestBid();
+  return best;
+}
+
+void ShowDog(Flow& game) {
+  game.DiscardOrigin.Fill(-1);
+  if (game.AnnouncedBid[game.Taker] > kGarde) {
+    PreparePlay(game);
+    game.presenter->ShowDeductions();
+    game.DealPhase = Phase::PlayReady;
+    return;
+  }
+  game.DogWasShown = 1;
+  game.presenter->ShowDog();
+  game.DealPhase = Phase::DogShown;
+}
+
+void TimerEntreCarteTimer(Flow& game) {
+  game.presenter->StopTimer(TimerId::TimerEntreCarte);
+  // A tick that comes when no turn is due (one left over from a replaced deal) plays nothing.
+  if (!TurnDue(game))
+    return;
+  ComputePlayable(game, game.CurrentSeat);
+  if (game.CurrentSeat != game.HumanSeat) {
+    game.DealPhase = Phase::Playing;
+    PlayComputerCard(game, game.CurrentSeat);
+    return;
+  }
+  game.presenter->Say(kPlayPrompt);
+  game.DealPhase = Phase::SouthPlays;
+  EnableCardAdvice(game, CountPlayable(game, game.HumanSeat) >= 2);
+  if (game.TrickNumber == 1)
+    OfferPoignee(game);
+}
+
+void TimerTransitionTimer(Flow& game) {
+  game.presenter->StopTimer(TimerId::TimerTransition);
+  Continue(game);
+}
+
+void Carte3DClick(Flow& game, int k) {
+  if (k < 1 || k > 24)
+    return;
+  PlayHumanCard(game, k);
+}
+
+void CarteChienClick(Flow& game, int i) {
+  if (i < 1 || i > 6 || game.DealPhase != Phase::DogShown)
+    return;
+  BeginDiscard(game);
+}
+
+}  // namespace zarvane

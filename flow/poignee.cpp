@@ -1,0 +1,116 @@
+#include "flow/poignee.h"
+
+#include "settings/texts.h"
+
+namespace zarvane {
+
+namespace {
+
+// True while the poignee window is open: a level was chosen and not yet confirmed or dropped.
+bool WindowOpen(const Flow& game) {
+  return game.DealPhase == Phase::Poignee && game.PoigneeLevel > 0;
+}
+
+void Mark(Flow& game, int j) {
+  game.PoigneeSelected[j] = 1;
+  game.presenter->RaisePoigneeImage(j, true);
+}
+
+}  // namespace
+
+int PoigneeRequired(int level) {
+  switch (level) {
+    case 1:
+      return 10;
+    case 2:
+      return 13;
+    case 3:
+      return 15;
+    default:
+      return 0;
+  }
+}
+
+int SouthTrumpSuitCount(const GameState& game) {
+  int trumps = 0;
+  for (const Card& card : game.Hands[game.HumanSeat])
+    trumps += card.Suit == kAtout ? 1 : 0;
+  return trumps;
+}
+
+void OfferPoignee(Flow& game) {
+  const int trumps = SouthTrumpSuitCount(game);
+  if (trumps < PoigneeRequired(1))
+    return;
+  game.DealPhase = Phase::Poignee;
+  game.presenter->OfferPoignee(trumps);
+}
+
+void PanelPoigneeAucuneClick(Flow& game) {
+  if (game.DealPhase == Phase::Poignee)
+    game.DealPhase = Phase::SouthPlays;
+  game.presenter->HidePoigneeQuestion();
+}
+
+void OpenPoigneeWindow(Flow& game, int level) {
+  const int trumps = SouthTrumpSuitCount(game);
+  // Only from the question, and only a level the hand can show.
+  if (game.DealPhase != Phase::Poignee || WindowOpen(game) || PoigneeRequired(level) == 0 ||
+      trumps < PoigneeRequired(level)) {
+    return;
+  }
+  game.PoigneeLevel = level;
+  game.PoigneeMarked = 0;
+  game.PoigneeSelected.Fill(0);
+  game.presenter->OpenPoigneeWindow(trumps);
+}
+
+void TogglePoigneeCard(Flow& game, int j) {
+  if (!WindowOpen(game) || j < 1 || j > SouthTrumpSuitCount(game))
+    return;
+  const int required = PoigneeRequired(game.PoigneeLevel);
+  // The Excuse only completes a poignee the trumps cannot make alone.
+  if (IsExcuse(game.Hands[game.HumanSeat][j]) && j != required) {
+    game.presenter->Tell(kExcuseRefusal);
+  } else if (game.PoigneeSelected[j] == 0) {
+    Mark(game, j);
+    ++game.PoigneeMarked;
+  } else {
+    game.PoigneeSelected[j] = 0;
+    game.presenter->RaisePoigneeImage(j, false);
+    --game.PoigneeMarked;
+  }
+  game.presenter->ShowPoigneeComplete(game.PoigneeMarked == required);
+}
+
+void PanelBoutonParesseuxClick(Flow& game) {
+  if (!WindowOpen(game))
+    return;
+  const int required = PoigneeRequired(game.PoigneeLevel);
+  game.PoigneeMarked = required;
+  for (int j = 1; j <= required; ++j) {
+    if (game.PoigneeSelected[j] == 0)
+      Mark(game, j);
+  }
+  game.presenter->ShowPoigneeOk();
+}
+
+void PanelOkPoigneeClick(Flow& game) {
+  if (!WindowOpen(game) || game.PoigneeMarked != PoigneeRequired(game.PoigneeLevel))
+    return;
+  ClosePoigneeWindow(game);
+}
+
+void PanelAnnulerPoigneeClick(Flow& game) {
+  if (!WindowOpen(game))
+    return;
+  game.PoigneeLevel = 0;
+  ClosePoigneeWindow(game);
+}
+
+void ClosePoigneeWindow(Flow& game) {
+  game.DealPhase = Phase::SouthPlays;
+  game.presenter->ClosePoigneeWindow();
+}
+
+}  // namespace zarvane
