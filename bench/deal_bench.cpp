@@ -3,7 +3,7 @@
 #include "bench/null_table_view.h"
 #include "core/cards.h"
 #include "core/deal.h"
-#include "engine/game.h"
+#include "table/game.h"
 
 namespace zarvane {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/null_table_view.h"
+#include "table/null_table_view.h"
 
 namespace zarvane {
 

@@ -12,11 +12,11 @@
 
 #include "bench/null_table_view.h"
 #include "core/scoring.h"
-#include "engine/game.h"
-#include "engine/language.h"
 #include "flow/card_play.h"
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
+#include "table/game.h"
+#include "table/language.h"
 #include "tests/support/fixed_clock.h"
 #include "tests/support/play_step.h"
 

@@ -7,7 +7,7 @@
 
 #include "core/cards.h"
 #include "core/game_state.h"
-#include "engine/layout.h"
+#include "table/layout.h"
 #include "ui/card_faces.h"
 #include "ui/widgets.h"
 

@@ -5,8 +5,8 @@
 #include "core/deal.h"
 #include "core/play_preparation.h"
 #include "core/strategy/strategy.h"
-#include "engine/game.h"
 #include "flow/card_play.h"
+#include "table/game.h"
 
 namespace zarvane {
 namespace {

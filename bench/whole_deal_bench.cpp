@@ -4,10 +4,10 @@
 #include <random>
 
 #include "bench/null_table_view.h"
-#include "engine/game.h"
-#include "engine/language.h"
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
+#include "table/game.h"
+#include "table/language.h"
 #include "tests/support/play_step.h"
 
 namespace zarvane {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game as the play command does, builds everything and runs
-# every test through ctest, then runs the engine tests again in an address and
+# every test through ctest, then runs the Qt-free tests again in an address and
 # undefined-behaviour sanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/.."

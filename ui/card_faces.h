@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "core/game_state.h"
-#include "engine/layout.h"
+#include "table/layout.h"
 
 class QSvgRenderer;
 

@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QString>
 
-#include "engine/layout.h"
+#include "table/layout.h"
 
 class QWidget;
 

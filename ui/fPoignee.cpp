@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 #include <QPushButton>
 
-#include "engine/game.h"
 #include "flow/poignee.h"
+#include "table/game.h"
 
 namespace zarvane {
 

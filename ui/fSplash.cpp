@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "engine/language.h"
 #include "flow/options_flow.h"
+#include "table/language.h"
 #include "ui/design.h"
 #include "ui/fZarvane.h"
 #include "ui/glyphs.h"

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "engine/layout.h"
+#include "table/layout.h"
 
 class QLabel;
 class QPushButton;

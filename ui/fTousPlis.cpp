@@ -1,6 +1,6 @@
 #include "ui/fTousPlis.h"
 
-#include "engine/review.h"
+#include "table/review.h"
 
 namespace zarvane {
 

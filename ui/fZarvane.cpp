@@ -15,15 +15,15 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/review.h"
-#include "engine/score_sheet.h"
-#include "engine/scores.h"
 #include "flow/bidding.h"
 #include "flow/card_advice.h"
 #include "flow/deal_flow.h"
 #include "flow/discard.h"
 #include "flow/options_flow.h"
 #include "flow/poignee.h"
+#include "table/review.h"
+#include "table/score_sheet.h"
+#include "table/scores.h"
 #include "ui/card_faces.h"
 #include "ui/design.h"
 #include "ui/glyphs.h"

@@ -6,7 +6,7 @@
 #include <QString>
 #include <string>
 
-#include "engine/game.h"
+#include "table/game.h"
 #include "ui/qt_table_view.h"
 
 class QAction;

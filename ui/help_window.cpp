@@ -5,8 +5,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "engine/game.h"
 #include "settings/help_file.h"
+#include "table/game.h"
 #include "ui/design.h"
 
 namespace zarvane {

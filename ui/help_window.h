@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "engine/game.h"
+#include "table/game.h"
 
 class QTextBrowser;
 

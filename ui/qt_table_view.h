@@ -7,8 +7,8 @@
 #include <map>
 #include <utility>
 
-#include "engine/layout.h"
-#include "engine/table_view.h"
+#include "table/layout.h"
+#include "table/table_view.h"
 
 class QAction;
 class QObject;

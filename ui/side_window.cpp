@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <utility>
 
-#include "engine/game.h"
+#include "table/game.h"
 #include "ui/design.h"
 #include "ui/qt_table_view.h"
 

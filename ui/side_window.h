@@ -5,10 +5,10 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/controls.h"
-#include "engine/game.h"
-#include "engine/layout.h"
-#include "engine/review_layout.h"
+#include "table/controls.h"
+#include "table/game.h"
+#include "table/layout.h"
+#include "table/review_layout.h"
 #include "ui/widgets.h"
 
 class QFrame;

@@ -1,5 +1,5 @@
 #include "ui/windows.h"
-#include "engine/game.h"
+#include "table/game.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/layout.h"
+#include "table/layout.h"
 #include "ui/fMains.h"
 #include "ui/fPliPrecedent.h"
 #include "ui/fPoignee.h"

@@ -7,11 +7,12 @@ cd "${1:-$(dirname "$0")/../..}"
 
 # Each folder, and the folders above it that it must not include.
 declare -A above=(
-  [common]="settings core engine ui app"
-  [settings]="core engine ui app"
-  [core]="engine ui app"
-  [engine]="ui app"
-  [tests/core]="engine ui app"
+  [common]="settings core flow table ui app"
+  [settings]="core flow table ui app"
+  [core]="flow table ui app"
+  [flow]="table ui app"
+  [table]="ui app"
+  [tests/core]="flow table ui app"
 )
 
 faults=0

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/game.h"
-#include "engine/language.h"
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
+#include "table/game.h"
+#include "table/language.h"
 #include "tests/support/fake_table_view.h"
 #include "tests/support/fixed_clock.h"
 #include "tests/support/play_step.h"

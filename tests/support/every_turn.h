@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "engine/game.h"
 #include "flow/deal_flow.h"
+#include "table/game.h"
 #include "tests/support/deal_driver.h"
 
 namespace zarvane::testing {

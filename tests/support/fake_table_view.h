@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/table_view.h"
+#include "table/table_view.h"
 #include "tests/support/running_hash.h"
 
 namespace zarvane::testing {

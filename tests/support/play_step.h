@@ -3,12 +3,12 @@
 #include <random>
 #include <vector>
 
-#include "engine/game.h"
 #include "flow/bidding.h"
 #include "flow/card_play.h"
 #include "flow/deal_flow.h"
 #include "flow/discard.h"
 #include "flow/poignee.h"
+#include "table/game.h"
 
 namespace zarvane::testing {
 

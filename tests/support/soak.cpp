@@ -12,12 +12,12 @@
 
 #include "core/consistency.h"
 #include "core/scoring.h"
-#include "engine/game.h"
-#include "engine/language.h"
 #include "flow/bidding.h"
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
 #include "settings/options_file.h"
+#include "table/game.h"
+#include "table/language.h"
 #include "tests/support/fixed_clock.h"
 #include "tests/support/play_step.h"
 

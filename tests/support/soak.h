@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/game.h"
+#include "table/game.h"
 #include "tests/support/fake_table_view.h"
 
 namespace zarvane::testing {

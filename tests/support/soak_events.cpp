@@ -1,11 +1,11 @@
-#include "engine/review.h"
-#include "engine/score_sheet.h"
-#include "engine/scores.h"
 #include "flow/bidding.h"
 #include "flow/deal_flow.h"
 #include "flow/discard.h"
 #include "flow/options_flow.h"
 #include "flow/poignee.h"
+#include "table/review.h"
+#include "table/score_sheet.h"
+#include "table/scores.h"
 #include "tests/support/soak.h"
 
 namespace zarvane::testing {

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "core/scoring.h"
-#include "engine/controls.h"
+#include "table/controls.h"
 #include "tests/ui/opened_game.h"
 
 namespace zarvane {
@@ -242,4 +242,4 @@ class DealPathTest : public QObject {
 
 QTEST_MAIN(zarvane::DealPathTest)
 #include "deal_path_test.moc"
-#include "engine/game.h"
+#include "table/game.h"

@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "engine/game.h"
+#include "table/game.h"
 #include "ui/windows.h"
 
 namespace zarvane::testing {

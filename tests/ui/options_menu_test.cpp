@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/controls.h"
+#include "table/controls.h"
 #include "tests/ui/opened_game.h"
 
 namespace zarvane {
@@ -144,5 +144,5 @@ class OptionsMenuTest : public QObject {
 }  // namespace zarvane
 
 QTEST_MAIN(zarvane::OptionsMenuTest)
-#include "engine/game.h"
 #include "options_menu_test.moc"
+#include "table/game.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/consistency.h"
-#include "engine/controls.h"
+#include "table/controls.h"
 #include "tests/ui/opened_game.h"
 
 namespace zarvane {
@@ -219,5 +219,5 @@ class RandomInputTest : public QObject {
 }  // namespace zarvane
 
 QTEST_MAIN(zarvane::RandomInputTest)
-#include "engine/game.h"
 #include "random_input_test.moc"
+#include "table/game.h"

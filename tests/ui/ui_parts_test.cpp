@@ -15,8 +15,8 @@
 #include <tuple>
 
 #include "core/cards.h"
-#include "engine/game.h"
-#include "engine/layout.h"
+#include "table/game.h"
+#include "table/layout.h"
 #include "tests/support/fake_table_view.h"
 #include "tests/ui/opened_game.h"
 #include "ui/card_faces.h"

@@ -9,8 +9,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "engine/controls.h"
 #include "settings/options_file.h"
+#include "table/controls.h"
 #include "tests/ui/opened_game.h"
 #include "ui/card_faces.h"
 #include "ui/widgets.h"
@@ -319,5 +319,5 @@ class WholeDealTest : public QObject {
 }  // namespace zarvane
 
 QTEST_MAIN(zarvane::WholeDealTest)
-#include "engine/game.h"
+#include "table/game.h"
 #include "whole_deal_test.moc"

@@ -16,7 +16,7 @@
 #include <map>
 #include <memory>
 
-#include "engine/controls.h"
+#include "table/controls.h"
 #include "tests/ui/opened_game.h"
 #include "ui/card_faces.h"
 #include "ui/widgets.h"
@@ -304,5 +304,5 @@ class GameWindowTest : public QObject {
 }  // namespace zarvane
 
 QTEST_MAIN(zarvane::GameWindowTest)
-#include "engine/game.h"
+#include "table/game.h"
 #include "window_test.moc"

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "flow/flow.h"
+#include "table/layout.h"
+#include "table/table_presenter.h"
+#include "table/table_view.h"
+
+namespace zarvane {
+
+// What the table remembers of its own: the layout, the texts of the chosen language, and
+// where images stand and what is on display, since the screen cannot be asked.
+struct TableState {
+  Layout layout;
+
+  // Filled by the language step.
+  PerSeat<std::string_view> SeatNames{};
+  Table<std::string_view, 0, 4> BidNames{};
+  Table<std::string_view, 1, kExpertLevel> LevelNames{};
+  std::string_view AdviceWord;
+  std::string_view QuitQuestion;
+  std::string_view Goodbye;
+  // The help document of the chosen language, beside the program or where it was installed.
+  std::string HelpFile;
+  // Where the program file lives, for the help documents; set by the program at start.
+  std::string ProgramFolder;
+
+  // Each of South's cards when not lifted, and the card the advice lifted (-1 none).
+  Table<int, 1, 18> SouthCardTop{};
+  int AdvisedSlot = -1;
+  std::uint8_t ScoresShown = 0;
+  // The poignee window's images and South's discard row, each where it sits when not lifted.
+  Table<int, 1, 18> PoigneeImageTop{};
+  Table<int, 1, 24> DiscardImageTop{};
+  // The all-tricks window: the next reveal step, and the image each step shows.
+  int RevealCounter = 1;
+  Table<int, 1, 72> RevealImage{};
+};
+
+// One game on one screen: the flow over the rules' state, and the table that presents it. No
+// globals, so a test can build as many as it likes.
+struct Game : Flow, TableState {
+  explicit Game(TableView& table_view, Clock time_of_day = UtcTimeOfDay)
+      : Flow(std::move(time_of_day)), view(table_view), table_presenter_(*this) {
+    presenter = &table_presenter_;
+  }
+  // A copy presents itself, on the same screen.
+  Game(const Game& other)
+      : Flow(other), TableState(other), view(other.view), table_presenter_(*this) {
+    presenter = &table_presenter_;
+  }
+  Game& operator=(const Game&) = delete;
+
+  TableView& view;
+
+ private:
+  TablePresenter table_presenter_;
+};
+
+}  // namespace zarvane

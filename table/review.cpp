@@ -1,0 +1,146 @@
+#include "table/review.h"
+
+#include "table/review_layout.h"
+
+namespace zarvane {
+
+namespace {
+
+constexpr int kGreen = 0x00FF00;
+constexpr int kBlue = 0xFF0000;  // red in the low byte, blue in the high one
+
+int TrickImage(int trick, int seat) {
+  return 4 * (trick - 1) + seat;
+}
+
+Card PlayedCard(const GameState& game, int seat, int trick) {
+  return game.Hands[seat][game.PlayedSlot[seat][trick]];
+}
+
+void ShowEveryTrick(Game& game, bool shown) {
+  for (int image = 1; image <= 72; ++image)
+    game.view.SetVisible(Control::CartePli, image, shown);
+  for (int trick = 1; trick <= 18; ++trick)
+    game.view.SetVisible(Control::CadrePli, trick, shown);
+}
+
+Spot Shifted(Spot panel, Spot inside) {
+  return {panel.left + inside.left, panel.top + inside.top};
+}
+
+// The dog panel and the discard panel around the taker's hand panel.
+struct DogPlaces {
+  Spot dog;
+  Spot discard;
+};
+
+DogPlaces DogPanelsAround(const Layout& layout, int taker) {
+  const DesignRect hand = ScaleRect(layout, kHandPanels[taker - 1]);
+  const DesignRect dog = ScaleRect(layout, kDogPanel);
+  const int g = RoundHalfEven(5 * layout.XScale);
+  if (taker == kSouth || taker == kNorth) {
+    const int top = hand.top + RoundHalfEven((hand.height - dog.height) / 2.0);
+    return {{hand.left - g - dog.width, top}, {hand.left + hand.width + g, top}};
+  }
+  const int left = taker == kEast ? hand.left + hand.width - dog.width : hand.left;
+  return {{left, hand.top - g - dog.height}, {left, hand.top + hand.height + g}};
+}
+
+// Yellow frame k around the place where discarded card k was dealt: the taker's hand or the
+// dog.
+void FrameDiscardOrigin(Game& game, int k, Spot dog_panel) {
+  const Layout& layout = game.layout;
+  const int origin = game.DiscardOrigin[k];
+  Spot image;
+  if (origin > 18) {
+    image = Shifted(dog_panel, PanelImageSpot(layout, origin - 18));
+  } else {
+    const DesignRect hand = ScaleRect(layout, kHandPanels[game.Taker - 1]);
+    image = Shifted({hand.left, hand.top}, PanelImageSpot(layout, origin));
+  }
+  const Spot frame = FrameSpot(layout, image);
+  game.view.Place(Control::CadreEcart, k, frame.left, frame.top);
+}
+
+}  // namespace
+
+void ShowPreviousTrick(Game& game) {
+  const int trick = game.TrickNumber - 1;
+  if (trick < 1 || trick > 18)
+    return;
+  for (int seat = 1; seat <= 4; ++seat)
+    game.view.ShowCard(Control::cardPreviousTrick, seat, PlayedCard(game, seat, trick));
+  game.view.SetVisible(Control::frmPliPrecedent, 0, true);
+}
+
+void FillAllTricks(Game& game) {
+  game.RevealCounter = 1;
+  for (int trick = 1; trick <= 18; ++trick) {
+    int seat = game.TrickLeaders[trick];
+    for (int k = 1; k <= 4; ++k, seat = NextSeat(seat))
+      game.RevealImage[4 * (trick - 1) + k] = TrickImage(trick, seat);
+  }
+  for (int trick = 1; trick <= 18; ++trick) {
+    const int leader = game.TrickLeaders[trick];
+    const Spot frame = FrameSpot(game.layout, TrickImageSpot(game.layout, trick, leader));
+    game.view.Place(Control::CadrePli, trick, frame.left, frame.top);
+    game.view.SetColour(Control::CadrePli, trick, leader == game.Taker ? kGreen : kBlue);
+    for (int seat = 1; seat <= 4; ++seat) {
+      game.view.ShowCard(Control::CartePli, TrickImage(trick, seat), PlayedCard(game, seat, trick));
+    }
+  }
+  ShowEveryTrick(game, true);
+  game.view.SetVisible(Control::frmTousPlis, 0, true);
+}
+
+void PanelEffacerClick(Game& game) {
+  ShowEveryTrick(game, false);
+  game.RevealCounter = 1;
+}
+
+void PanelPasApasClick(Game& game) {
+  if (game.RevealCounter == 1)
+    ShowEveryTrick(game, false);
+  if (game.RevealCounter > 72)
+    return;
+  game.view.SetVisible(Control::CartePli, game.RevealImage[game.RevealCounter], true);
+  game.view.SetVisible(Control::CadrePli, (game.RevealCounter + 3) / 4, true);
+  ++game.RevealCounter;
+}
+
+void PanelVoirToutClick(Game& game) {
+  ShowEveryTrick(game, true);
+  game.RevealCounter = 72;
+}
+
+void FillHands(Game& game) {
+  if (game.Taker < kSouth || game.Taker > kWest)
+    return;
+  TableView& view = game.view;
+  for (int k = 1; k <= 6; ++k)
+    view.SetVisible(Control::CadreEcart, k, false);
+  const DogPlaces places = DogPanelsAround(game.layout, game.Taker);
+  view.Place(Control::PanelChienAvantEcart, 0, places.dog.left, places.dog.top);
+  view.Place(Control::PanelChienApresEcart, 0, places.discard.left, places.discard.top);
+
+  for (int seat = 1; seat <= 4; ++seat) {
+    for (int slot = 1; slot <= 18; ++slot)
+      view.ShowCard(Control::CarteMain, 18 * (seat - 1) + slot, game.InitialHands[seat][slot]);
+  }
+  for (int d = 1; d <= 6; ++d)
+    view.ShowCard(Control::CarteAvantEcart, d, game.InitialDog[d]);
+
+  view.SetVisible(Control::PanelChienApresEcart, 0, false);
+  if (game.HighestBid == kPrise || game.HighestBid == kGarde) {
+    for (int d = 1; d <= 6; ++d)
+      view.ShowCard(Control::CarteApresEcart, d, game.Dog[d]);
+    view.SetVisible(Control::PanelChienApresEcart, 0, true);
+    for (int k = 1; k <= 6; ++k) {
+      FrameDiscardOrigin(game, k, places.dog);
+      view.SetVisible(Control::CadreEcart, k, true);
+    }
+  }
+  view.SetVisible(Control::frmMains, 0, true);
+}
+
+}  // namespace zarvane

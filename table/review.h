@@ -1,0 +1,27 @@
+#pragma once
+
+#include "table/game.h"
+
+namespace zarvane {
+
+// The review windows only read the deal. Each is filled every time it opens, then shown in the
+// middle of the screen beside the game, which stays playable.
+
+// The four cards of the last trick completed.
+void ShowPreviousTrick(Game& game);
+
+// The eighteen tricks at once, every trick's leader framed: green for the taker, blue for a
+// defender.
+void FillAllTricks(Game& game);
+// "Effacer tout": an empty window; "Pas à pas" starts again from the first card.
+void PanelEffacerClick(Game& game);
+// "Pas à pas": the next card in the order it was played, with its trick's frame.
+void PanelPasApasClick(Game& game);
+// "Voir tout": every card and frame.
+void PanelVoirToutClick(Game& game);
+
+// The four hands as dealt and the dog beside the taker's hand; after a PRISE or a GARDE also
+// the discard, and the six discarded cards framed in yellow where they were dealt.
+void FillHands(Game& game);
+
+}  // namespace zarvane

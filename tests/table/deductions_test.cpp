@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/cards.h"
+#include "core/deal.h"
+#include "core/deductions.h"
+#include "core/play_preparation.h"
+#include "table/deductions_panel.h"
+#include "table/game.h"
+#include "tests/support/fake_table_view.h"
+#include "tests/support/fixed_clock.h"
+
+namespace zarvane {
+namespace {
+
+using testing::FakeTableView;
+using testing::SteppingClock;
+
+int Cell(int suit, int c) {
+  return (suit - 1) * 4 + c;
+}
+
+struct DeductionsTest : ::testing::Test {
+  DeductionsTest() {
+    BuildCardTable(game);
+    for (int k = 1; k <= 78; ++k)
+      game.DealOrder[k] = k;
+    game.Language = 1;
+    DealUntilAccepted(game, game.clock);
+    game.Taker = kNorth;
+    game.AnnouncedBid.Fill(kPasse);
+    game.AnnouncedBid[kNorth] = kGardeContre;
+    game.DogWasShown = 0;
+    ResetDeductionsPanel(game);
+    PreparePlay(game);
+    RefreshDeductions(game);
+  }
+
+  int SouthTrumps() {
+    int trumps = 0;
+    for (const Card& card : game.Hands[kSouth])
+      trumps += IsTrump(card) ? 1 : 0;
+    return trumps;
+  }
+
+  // A card leaves play in every seat's view, as the bookkeeping of a played card does.
+  void PlayTrump(int value) {
+    for (int o = 1; o <= 4; ++o)
+      game.TrumpStatus[o][value] = kPlayed;
+    if (value >= 2)
+      game.TrumpHolder[value] = kPlayed;
+  }
+  void PlayPlain(int suit, int value) {
+    for (int o = 1; o <= 4; ++o)
+      game.CardStatus[o][suit][value] = kPlayed;
+    game.CardHolder[suit][value] = kPlayed;
+  }
+
+  FakeTableView view;
+  Game game{view, SteppingClock(50'000'000)};
+};
+
+TEST_F(DeductionsTest, ThePanelIsFilledWhenThePlayStarts) {
+  EXPECT_EQ(view.Text(Control::PanelAtoutMax), "21");
+  EXPECT_EQ(view.Text(Control::PanelAtExt), std::to_string(21 - SouthTrumps()));
+  for (int s = kPique; s <= kCarreau; ++s) {
+    int held = 0;
+    for (const Card& card : game.Hands[kSouth])
+      held += card.Suit == s ? 1 : 0;
+    EXPECT_EQ(view.Text(Control::CountLabel, s), std::to_string(14 - held));
+    for (int c = 1; c <= 4; ++c)
+      EXPECT_FALSE(view.Visible(Control::HonourCell, Cell(s, c)));
+  }
+  EXPECT_FALSE(view.Visible(Control::Panel21));
+  EXPECT_FALSE(view.Visible(Control::PanelPetit));
+  EXPECT_FALSE(view.Visible(Control::PanelExcuse));
+}
+
+TEST_F(DeductionsTest, PlayedHonoursShowInTheirSuitColumn) {
+  PlayPlain(kCoeur, 14);
+  PlayPlain(kCoeur, 11);
+  // A card gone in another seat's view only does not show on South's panel.
+  game.CardStatus[kEast][kPique][13] = kPlayed;
+  RefreshDeductions(game);
+  EXPECT_TRUE(view.Visible(Control::HonourCell, Cell(kCoeur, 1)));
+  EXPECT_FALSE(view.Visible(Control::HonourCell, Cell(kCoeur, 2)));
+  EXPECT_FALSE(view.Visible(Control::HonourCell, Cell(kCoeur, 3)));
+  EXPECT_TRUE(view.Visible(Control::HonourCell, Cell(kCoeur, 4)));
+  for (int s : {kPique, kTrefle, kCarreau}) {
+    for (int c = 1; c <= 4; ++c)
+      EXPECT_FALSE(view.Visible(Control::HonourCell, Cell(s, c)));
+  }
+}
+
+TEST_F(DeductionsTest, EachHonourShowsInItsOwnCellOfItsOwnColumn) {
+  // The queen in the first column and the knight in the last: a column or a cell taken
+  // from the wrong end would show another cell.
+  PlayPlain(kPique, 13);
+  PlayPlain(kCarreau, 12);
+  RefreshDeductions(game);
+  for (int s = kPique; s <= kCarreau; ++s) {
+    for (int c = 1; c <= 4; ++c) {
+      const bool shown = (s == kPique && c == 2) || (s == kCarreau && c == 3);
+      EXPECT_EQ(view.Visible(Control::HonourCell, Cell(s, c)), shown)
+          << "suit " << s << " cell " << c;
+    }
+  }
+  // A ten is no honour: no cell shows it.
+  PlayPlain(kCoeur, 10);
+  RefreshDeductions(game);
+  for (int c = 1; c <= 4; ++c)
+    EXPECT_FALSE(view.Visible(Control::HonourCell, Cell(kCoeur, c)));
+}
+
+TEST_F(DeductionsTest, CountsShowADashOnlyForASuitWithNothingOutside) {
+  game.OutsideSuitCount[kSouth][kPique] = 0;
+  game.OutsideSuitCount[kSouth][kCoeur] = 1;
+  game.OutsideTrumpCount[kSouth] = 0;
+  RefreshDeductions(game);
+  EXPECT_EQ(view.Text(Control::CountLabel, kPique), "-");
+  EXPECT_EQ(view.Text(Control::CountLabel, kCoeur), "1");
+  // South holds every trump still out of play: the count is 0, not a dash.
+  EXPECT_EQ(view.Text(Control::PanelAtExt), "0");
+}
+
+TEST_F(DeductionsTest, TheTopTrumpChangesOnlyAtTheEndOfTheTrick) {
+  PlayTrump(21);
+  RefreshDeductions(game);
+  EXPECT_TRUE(view.Visible(Control::Panel21));
+  EXPECT_EQ(view.Text(Control::PanelAtoutMax), "21");
+
+  RefreshAfterTrick(game);
+  RefreshDeductions(game);
+  EXPECT_EQ(view.Text(Control::PanelAtoutMax), "20");
+  for (int seat = 1; seat <= 4; ++seat)
+    EXPECT_EQ(game.TopTrump[seat], 20);
+
+  for (int v = 1; v <= 20; ++v)
+    PlayTrump(v);
+  RefreshAfterTrick(game);
+  RefreshDeductions(game);
+  EXPECT_EQ(view.Text(Control::PanelAtoutMax), "-");
+  EXPECT_EQ(game.TopTrump[kSouth], -1);
+}
+
+TEST_F(DeductionsTest, EachSeatHasItsOwnTopTrump) {
+  game.TrumpStatus[kEast][21] = kPlayed;
+  game.TrumpStatus[kEast][20] = kPlayed;
+  game.TrumpStatus[kWest][21] = kPlayed;
+  // A trump the seat holds itself is not played: it still counts.
+  game.TrumpStatus[kNorth][21] = kNorth;
+  EXPECT_EQ(TopTrumpFor(game, kEast), 19);
+  EXPECT_EQ(TopTrumpFor(game, kWest), 20);
+  EXPECT_EQ(TopTrumpFor(game, kNorth), 21);
+  EXPECT_EQ(TopTrumpFor(game, kSouth), 21);
+  // The Excuse is no trump for this purpose.
+  for (int v = 1; v <= 21; ++v)
+    game.TrumpStatus[kSouth][v] = kPlayed;
+  game.TrumpStatus[kSouth][0] = -1;
+  EXPECT_EQ(TopTrumpFor(game, kSouth), -1);
+}
+
+TEST_F(DeductionsTest, MasterCardsFollowSouthsView) {
+  PlayPlain(kCoeur, 14);
+  PlayPlain(kCoeur, 13);
+  for (int v = 1; v <= 14; ++v)
+    PlayPlain(kPique, v);
+  game.CardStatus[kEast][kTrefle][14] = kPlayed;
+  RefreshAfterTrick(game);
+  EXPECT_EQ(game.MasterCard[kCoeur], 12);
+  EXPECT_EQ(game.MasterCard[kPique], -1);
+  EXPECT_EQ(game.MasterCard[kTrefle], 14);
+  EXPECT_EQ(game.MasterCard[kCarreau], 14);
+}
+
+TEST_F(DeductionsTest, TheOudlerPanelsShowOnceTheirCardIsPlayed) {
+  game.PetitHolder = kPlayed;
+  RefreshDeductions(game);
+  EXPECT_TRUE(view.Visible(Control::PanelPetit));
+  EXPECT_FALSE(view.Visible(Control::PanelExcuse));
+  EXPECT_FALSE(view.Visible(Control::Panel21));
+  game.ExcuseHolder = kPlayed;
+  RefreshDeductions(game);
+  EXPECT_TRUE(view.Visible(Control::PanelExcuse));
+}
+
+TEST_F(DeductionsTest, ANewDealEmptiesThePanel) {
+  PlayTrump(21);
+  PlayPlain(kCarreau, 12);
+  game.PetitHolder = kPlayed;
+  game.ExcuseHolder = kPlayed;
+  RefreshAfterTrick(game);
+  RefreshDeductions(game);
+  ASSERT_TRUE(view.Visible(Control::HonourCell, Cell(kCarreau, 3)));
+
+  ResetDeductionsPanel(game);
+
+  EXPECT_EQ(view.Text(Control::PanelAtoutMax), "");
+  EXPECT_EQ(view.Text(Control::PanelAtExt), "");
+  EXPECT_FALSE(view.Visible(Control::Panel21));
+  EXPECT_FALSE(view.Visible(Control::PanelPetit));
+  EXPECT_FALSE(view.Visible(Control::PanelExcuse));
+  for (int s = kPique; s <= kCarreau; ++s) {
+    EXPECT_EQ(view.Text(Control::CountLabel, s), "");
+    for (int c = 1; c <= 4; ++c)
+      EXPECT_FALSE(view.Visible(Control::HonourCell, Cell(s, c)));
+  }
+}
+
+}  // namespace
+}  // namespace zarvane
