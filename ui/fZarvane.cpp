@@ -133,6 +133,7 @@ void TfrmZarvane::ScaleWindow() {
   OnBackgroundClick(central_, surface_, [this] { Run(&TfrmZarvane::FormClick); });
   OnBackgroundClick(surface_, surface_, [this] { Run(&TfrmZarvane::FormClick); });
 
+  CreateCommands();
   // Created from the bottom of the pile to the top: the table under the cards, the bubbles
   // and the result above them.
   CreateButtonBar();
@@ -179,14 +180,14 @@ QPushButton* TfrmZarvane::NewButton(Control control, QWidget* parent, DesignRect
   return button;
 }
 
-QToolButton* TfrmZarvane::NewBarButton(Control control, int left, Handler handler) {
-  auto* button = new QToolButton(bar_);
+QToolButton* TfrmZarvane::NewBarButton(Control control, int left, QAction* command,
+                                       const QIcon& icon) {
+  auto* button = new CommandButton(command, icon, bar_);
   button->setGeometry(Scaled(layout(), {left, kBarButtonTop, kBarButtonSize, kBarButtonSize}));
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
   button->setIconSize(button->size() - QSize(6, 6));
   view_.Register(control, 0, button);
-  connect(button, &QToolButton::clicked, this, [this, handler] { Run(handler); });
   return button;
 }
 
@@ -202,44 +203,36 @@ CardImage* TfrmZarvane::NewCardImage(Control control, int index, FamilyHandler h
 void TfrmZarvane::CreateButtonBar() {
   bar_ = NewContainer(Control::PanelHaut, surface_, kPanelHaut, kBarBlue);
   const int glyph = ScaleFont(layout(), 16);
-  NewBarButton(Control::SBNewGame, 3, &TfrmZarvane::SBNewGameClick)
-      ->setIcon(GlyphIcon(Glyph::NewDeal, glyph));
-  NewBarButton(Control::SBGameAgain, 27, &TfrmZarvane::SBGameAgainClick)
-      ->setIcon(GlyphIcon(Glyph::Replay, glyph));
-  view_.Widget(Control::SBGameAgain)->setEnabled(false);
+  // Each button runs the command of a menu entry: the two can never disagree.
+  const auto with_icon = [this, glyph](Control control, int left, Control command, Glyph icon) {
+    NewBarButton(control, left, view_.Action(command), GlyphIcon(icon, glyph));
+  };
+  // A button without an icon shows its command's icon text, which no menu shows.
+  const auto with_text = [this](Control control, int left, Control command, const QString& text,
+                                const QFont& font) {
+    view_.Action(command)->setIconText(text);
+    NewBarButton(control, left, view_.Action(command), QIcon())->setFont(font);
+  };
 
-  QToolButton* zero = NewBarButton(Control::SBInitScores, 50, &TfrmZarvane::SBInitScoresClick);
-  zero->setText(QStringLiteral("0"));
-  zero->setFont(DesignFont(layout(), kSans, 14, true));
-
-  QToolButton* quit = NewBarButton(Control::SBQuitter, 73, &TfrmZarvane::SBQuitterClick);
-  quit->setText(QStringLiteral("Q"));
+  with_icon(Control::SBNewGame, 3, Control::menuNewGame, Glyph::NewDeal);
+  with_icon(Control::SBGameAgain, 27, Control::menuGameAgain, Glyph::Replay);
+  with_text(Control::SBInitScores, 50, Control::menuInitScores, QStringLiteral("0"),
+            DesignFont(layout(), kSans, 14, true));
   QFont comic = DesignFont(layout(), QStringLiteral("Comic Sans MS"), 15, true);
   comic.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans"), kSans});
-  quit->setFont(comic);
-
-  QToolButton* scores =
-      NewBarButton(Control::SBVoirScoresGlobaux, 102, &TfrmZarvane::SBVoirScoresGlobauxClick);
-  scores->setCheckable(true);
-  scores->setIcon(GlyphIcon(Glyph::Scores, glyph));
-
+  with_text(Control::SBQuitter, 73, Control::menuQuit, QStringLiteral("Q"), comic);
+  with_icon(Control::SBVoirScoresGlobaux, 102, Control::menuScoresGlobaux, Glyph::Scores);
   // The "D" of the Symbol face reads as a capital delta.
-  QToolButton* delta =
-      NewBarButton(Control::SBVoirDeductions, 125, &TfrmZarvane::SBVoirDeductionsClick);
-  delta->setCheckable(true);
-  delta->setText(QString(QChar(0x0394)));
-  delta->setFont(DesignFont(layout(), kSerif, 16, true));
+  with_text(Control::SBVoirDeductions, 125, Control::menuDeductions, QString(QChar(0x0394)),
+            DesignFont(layout(), kSerif, 16, true));
+  with_icon(Control::SBVoirPliPrecedent, 150, Control::menuPreviousTrick, Glyph::PreviousTrick);
+  with_icon(Control::SBConseilCarte, 172, Control::menuConseilCarte, Glyph::CardAdvice);
 
-  NewBarButton(Control::SBVoirPliPrecedent, 150, &TfrmZarvane::SBVoirPliPrecedentClick)
-      ->setIcon(GlyphIcon(Glyph::PreviousTrick, glyph));
-  view_.Widget(Control::SBVoirPliPrecedent)->setEnabled(false);
-  NewBarButton(Control::SBConseilCarte, 172, &TfrmZarvane::SBConseilCarteClick)
-      ->setIcon(GlyphIcon(Glyph::CardAdvice, glyph));
-  view_.Widget(Control::SBConseilCarte)->setEnabled(false);
-  NewBarButton(Control::SBFondEcran, 195, &TfrmZarvane::SBFondEcranClick)
-      ->setIcon(GlyphIcon(Glyph::Colour, glyph));
-  NewBarButton(Control::SBAide, 238, &TfrmZarvane::SBAideClick)
-      ->setIcon(GlyphIcon(Glyph::Help, glyph));
+  // The background colour has no menu entry: its command lives on the bar alone.
+  auto* colour = new QAction(this);
+  connect(colour, &QAction::triggered, this, [this] { Run(&TfrmZarvane::SBFondEcranClick); });
+  NewBarButton(Control::SBFondEcran, 195, colour, GlyphIcon(Glyph::Colour, glyph));
+  with_icon(Control::SBAide, 238, Control::menuSommaire, Glyph::Help);
 
   QLabel* info = NewPanel(Control::info, 0, bar_, kInfo, QColor(132, 213, 217),
                           DesignFont(layout(), kSerif, 16, true), QColor(0, 64, 0));
@@ -475,13 +468,20 @@ void TfrmZarvane::CreateResultPanel() {
   }
 }
 
-QAction* TfrmZarvane::NewEntry(QMenu* menu, Control control, const QString& caption,
-                               Handler handler, const QKeySequence& key) {
-  QAction* action = menu->addAction(caption);
+QAction* TfrmZarvane::NewCommand(Control control, const QString& caption, Handler handler,
+                                 const QKeySequence& key) {
+  auto* action = new QAction(caption, this);
   action->setShortcut(key);
   view_.Register(control, 0, action);
   if (handler)
     connect(action, &QAction::triggered, this, [this, handler] { Run(handler); });
+  return action;
+}
+
+QAction* TfrmZarvane::NewEntry(QMenu* menu, Control control, const QString& caption,
+                               Handler handler, const QKeySequence& key) {
+  QAction* action = NewCommand(control, caption, handler, key);
+  menu->addAction(action);
   return action;
 }
 
@@ -511,19 +511,41 @@ void TfrmZarvane::MakeRadioGroup(std::initializer_list<QAction*> entries) {
   }
 }
 
+// The commands of both the menus and the tool bar, made once for both.
+void TfrmZarvane::CreateCommands() {
+  NewCommand(Control::menuNewGame, QStringLiteral("&Nouvelle partie"),
+             &TfrmZarvane::menuNewGameClick, QKeySequence(Qt::Key_F2));
+  NewCommand(Control::menuGameAgain, QStringLiteral("Redémarrer la partie"),
+             &TfrmZarvane::menuGameAgainClick, QKeySequence(Qt::Key_F3))
+      ->setEnabled(false);
+  NewCommand(Control::menuInitScores, QStringLiteral("&Initialiser les scores"),
+             &TfrmZarvane::menuInitScoresClick, QKeySequence(Qt::Key_F4));
+  NewCommand(Control::menuQuit, QStringLiteral("&Quitter"), &TfrmZarvane::menuQuitClick,
+             QKeySequence(Qt::Key_F9));
+  NewCommand(Control::menuScoresGlobaux, QStringLiteral("Les scores globaux"),
+             &TfrmZarvane::menuScoresGlobauxClick, QKeySequence(Qt::Key_F5))
+      ->setCheckable(true);
+  NewCommand(Control::menuDeductions, QStringLiteral("Les déductions"),
+             &TfrmZarvane::menuDeductionsClick, QKeySequence(Qt::Key_F8))
+      ->setCheckable(true);
+  NewCommand(Control::menuPreviousTrick, QStringLiteral("Le pli précédent"),
+             &TfrmZarvane::menuPreviousTrickClick, QKeySequence(Qt::Key_F12))
+      ->setEnabled(false);
+  NewCommand(Control::menuConseilCarte, QStringLiteral("Conseil"),
+             &TfrmZarvane::menuConseilCarteClick, QKeySequence(Qt::Key_F11))
+      ->setEnabled(false);
+  NewCommand(Control::menuSommaire, QStringLiteral("Sommaire"), &TfrmZarvane::menuSommaireClick,
+             QKeySequence(Qt::Key_F1));
+}
+
 void TfrmZarvane::CreateGameMenu() {
   QMenu* game = NewMenu(nullptr, Control::menuZarvane, QStringLiteral("&Zarvane"));
-  NewEntry(game, Control::menuNewGame, QStringLiteral("&Nouvelle partie"),
-           &TfrmZarvane::menuNewGameClick, QKeySequence(Qt::Key_F2));
-  NewEntry(game, Control::menuGameAgain, QStringLiteral("Redémarrer la partie"),
-           &TfrmZarvane::menuGameAgainClick, QKeySequence(Qt::Key_F3))
-      ->setEnabled(false);
+  game->addAction(view_.Action(Control::menuNewGame));
+  game->addAction(view_.Action(Control::menuGameAgain));
   game->addSeparator();
-  NewEntry(game, Control::menuInitScores, QStringLiteral("&Initialiser les scores"),
-           &TfrmZarvane::menuInitScoresClick, QKeySequence(Qt::Key_F4));
+  game->addAction(view_.Action(Control::menuInitScores));
   game->addSeparator();
-  NewEntry(game, Control::menuQuit, QStringLiteral("&Quitter"), &TfrmZarvane::menuQuitClick,
-           QKeySequence(Qt::Key_F9));
+  game->addAction(view_.Action(Control::menuQuit));
 }
 
 void TfrmZarvane::CreateLevelMenu() {
@@ -542,9 +564,7 @@ void TfrmZarvane::CreateLevelMenu() {
 
 void TfrmZarvane::CreateLookMenu() {
   QMenu* look = NewMenu(nullptr, Control::menuVoir, QStringLiteral("&Voir"));
-  NewEntry(look, Control::menuScoresGlobaux, QStringLiteral("Les scores globaux"),
-           &TfrmZarvane::menuScoresGlobauxClick, QKeySequence(Qt::Key_F5))
-      ->setCheckable(true);
+  look->addAction(view_.Action(Control::menuScoresGlobaux));
   NewEntry(look, Control::menuConseilEnch, QStringLiteral("Le conseil d'enchère"),
            &TfrmZarvane::menuConseilEnchClick, QKeySequence(Qt::Key_F6))
       ->setCheckable(true);
@@ -552,16 +572,10 @@ void TfrmZarvane::CreateLookMenu() {
            QStringLiteral("Les points de la partie en cours"),
            &TfrmZarvane::menuPointsPartieEnCoursClick, QKeySequence(Qt::Key_F7))
       ->setCheckable(true);
-  NewEntry(look, Control::menuDeductions, QStringLiteral("Les déductions"),
-           &TfrmZarvane::menuDeductionsClick, QKeySequence(Qt::Key_F8))
-      ->setCheckable(true);
+  look->addAction(view_.Action(Control::menuDeductions));
   look->addSeparator();
-  NewEntry(look, Control::menuPreviousTrick, QStringLiteral("Le pli précédent"),
-           &TfrmZarvane::menuPreviousTrickClick, QKeySequence(Qt::Key_F12))
-      ->setEnabled(false);
-  NewEntry(look, Control::menuConseilCarte, QStringLiteral("Conseil"),
-           &TfrmZarvane::menuConseilCarteClick, QKeySequence(Qt::Key_F11))
-      ->setEnabled(false);
+  look->addAction(view_.Action(Control::menuPreviousTrick));
+  look->addAction(view_.Action(Control::menuConseilCarte));
 }
 
 void TfrmZarvane::CreateForceMenu() {
@@ -616,8 +630,7 @@ void TfrmZarvane::CreateSpeedMenus() {
 
 void TfrmZarvane::CreateHelpMenu() {
   QMenu* help = NewMenu(nullptr, Control::menuAide, QStringLiteral("&Aide"));
-  NewEntry(help, Control::menuSommaire, QStringLiteral("Sommaire"), &TfrmZarvane::menuSommaireClick,
-           QKeySequence(Qt::Key_F1));
+  help->addAction(view_.Action(Control::menuSommaire));
   NewEntry(help, Control::menuApropos, QStringLiteral("A propos"), &TfrmZarvane::menuAproposClick,
            QKeySequence());
 }
@@ -714,9 +727,6 @@ void TfrmZarvane::panelScoreTotalClick(int) {
 void TfrmZarvane::menuNewGameClick() {
   NewDeal(game_, 0);
 }
-void TfrmZarvane::SBNewGameClick() {
-  NewDeal(game_, 0);
-}
 void TfrmZarvane::PanelLancementClick() {
   NewDeal(game_, 0);
 }
@@ -726,16 +736,10 @@ void TfrmZarvane::PanelPanelNewPartieClick() {
 void TfrmZarvane::menuGameAgainClick() {
   ReplayDeal(game_);
 }
-void TfrmZarvane::SBGameAgainClick() {
-  ReplayDeal(game_);
-}
 void TfrmZarvane::panelRejouerDonneClick() {
   ReplayDeal(game_);
 }
 void TfrmZarvane::menuInitScoresClick() {
-  ResetScores(game_);
-}
-void TfrmZarvane::SBInitScoresClick() {
   ResetScores(game_);
 }
 void TfrmZarvane::menuQuitClick() {
@@ -744,14 +748,8 @@ void TfrmZarvane::menuQuitClick() {
     QCoreApplication::quit();
   }
 }
-void TfrmZarvane::SBQuitterClick() {
-  menuQuitClick();
-}
 
 void TfrmZarvane::menuScoresGlobauxClick() {
-  ToggleScores(game_);
-}
-void TfrmZarvane::SBVoirScoresGlobauxClick() {
   ToggleScores(game_);
 }
 void TfrmZarvane::menuConseilEnchClick() {
@@ -761,9 +759,6 @@ void TfrmZarvane::menuPointsPartieEnCoursClick() {
   ToggleDealPoints(game_);
 }
 void TfrmZarvane::menuDeductionsClick() {
-  ToggleDeductions(game_);
-}
-void TfrmZarvane::SBVoirDeductionsClick() {
   ToggleDeductions(game_);
 }
 void TfrmZarvane::SBFondEcranClick() {
@@ -837,12 +832,6 @@ void TfrmZarvane::menuCinqSecondesClick() {
 void TfrmZarvane::menuSommaireClick() {
   ShowHelp();
 }
-void TfrmZarvane::SBAideClick() {
-  ShowHelp();
-}
-void TfrmZarvane::SBConseilCarteClick() {
-  CardAdviceClick(game_);
-}
 void TfrmZarvane::menuConseilCarteClick() {
   CardAdviceClick(game_);
 }
@@ -881,9 +870,6 @@ void TfrmZarvane::PanelPoigneeAucuneClick() {
   zarvane::PanelPoigneeAucuneClick(game_);
 }
 void TfrmZarvane::menuPreviousTrickClick() {
-  ShowPreviousTrick(game_);
-}
-void TfrmZarvane::SBVoirPliPrecedentClick() {
   ShowPreviousTrick(game_);
 }
 void TfrmZarvane::PanelVoirMainsClick() {

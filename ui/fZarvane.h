@@ -12,6 +12,7 @@
 class QAction;
 class QActionGroup;
 class QFrame;
+class QIcon;
 class QKeySequence;
 class QLabel;
 class QMenu;
@@ -47,23 +48,17 @@ class TfrmZarvane : public QMainWindow {
   void panelScoreTotalClick(int seat);
 
   void menuNewGameClick();
-  void SBNewGameClick();
   void PanelLancementClick();
   void PanelPanelNewPartieClick();
   void menuGameAgainClick();
-  void SBGameAgainClick();
   void panelRejouerDonneClick();
   void menuInitScoresClick();
-  void SBInitScoresClick();
   void menuQuitClick();
-  void SBQuitterClick();
 
   void menuScoresGlobauxClick();
-  void SBVoirScoresGlobauxClick();
   void menuConseilEnchClick();
   void menuPointsPartieEnCoursClick();
   void menuDeductionsClick();
-  void SBVoirDeductionsClick();
   void SBFondEcranClick();
 
   void menuDebutantClick();
@@ -89,8 +84,6 @@ class TfrmZarvane : public QMainWindow {
   void menuCinqSecondesClick();
 
   void menuSommaireClick();
-  void SBAideClick();
-  void SBConseilCarteClick();
   void menuAproposClick();
 
   void ButtonPasseClick();
@@ -106,7 +99,6 @@ class TfrmZarvane : public QMainWindow {
   void PanelPoigneeAucuneClick();
   void menuPreviousTrickClick();
   void menuConseilCarteClick();
-  void SBVoirPliPrecedentClick();
   void PanelVoirMainsClick();
   void PanelVoirPlisClick();
   void PanelScoreDetailleClick();
@@ -130,6 +122,7 @@ class TfrmZarvane : public QMainWindow {
 
   const Layout& layout() const { return game_.layout; }
   void ScaleWindow();
+  void CreateCommands();
   void CreateButtonBar();
   void CreateDeductionsPanel();
   void CreateSidePanels();
@@ -160,8 +153,10 @@ class TfrmZarvane : public QMainWindow {
                    const QColor& fill, const QFont& font, const QColor& text = Qt::black);
   QPushButton* NewButton(Control control, QWidget* parent, DesignRect place, const QFont& font,
                          Handler handler);
-  QToolButton* NewBarButton(Control control, int left, Handler handler);
+  QToolButton* NewBarButton(Control control, int left, QAction* command, const QIcon& icon);
   CardImage* NewCardImage(Control control, int index, FamilyHandler handler);
+  QAction* NewCommand(Control control, const QString& caption, Handler handler,
+                      const QKeySequence& key);
   QAction* NewEntry(QMenu* menu, Control control, const QString& caption, Handler handler,
                     const QKeySequence& key);
   QMenu* NewMenu(QMenu* parent_menu, Control control, const QString& caption);

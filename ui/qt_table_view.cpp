@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QToolButton>
 #include <QWidget>
 
 #include "ui/card_faces.h"
@@ -39,7 +40,20 @@ QCursor CursorFor(Pointer pointer) {
   return Qt::ArrowCursor;
 }
 
+// A tool button that follows a command copies the command's state back at each of its
+// changes, so that state is set on the command, where its menu entry sees it too.
+QAction* FollowedCommand(QObject* object) {
+  auto* button = qobject_cast<QToolButton*>(object);
+  return button ? button->defaultAction() : nullptr;
+}
+
+QObject* StateHolder(QObject* object) {
+  QAction* command = FollowedCommand(object);
+  return command ? command : object;
+}
+
 bool IsCheckable(QObject* object) {
+  object = StateHolder(object);
   if (auto* action = qobject_cast<QAction*>(object))
     return action->isCheckable();
   if (auto* button = qobject_cast<QAbstractButton*>(object))
@@ -48,6 +62,7 @@ bool IsCheckable(QObject* object) {
 }
 
 void ApplyChecked(QObject* object, bool checked) {
+  object = StateHolder(object);
   if (auto* action = qobject_cast<QAction*>(object))
     action->setChecked(checked);
   else if (auto* button = qobject_cast<QAbstractButton*>(object))
@@ -148,7 +163,7 @@ void QtTableView::SetVisible(Control c, int index, bool visible) {
 }
 
 void QtTableView::SetEnabled(Control c, int index, bool enabled) {
-  QObject* object = Find(c, index);
+  QObject* object = StateHolder(Find(c, index));
   if (auto* action = qobject_cast<QAction*>(object))
     action->setEnabled(enabled);
   else if (auto* widget = qobject_cast<QWidget*>(object))
@@ -164,7 +179,10 @@ void QtTableView::SetChecked(Control c, int index, bool checked) {
 void QtTableView::SetText(Control c, int index, std::string_view utf8) {
   const QString text = FromUtf8(utf8);
   QObject* object = Find(c, index);
-  if (auto* action = qobject_cast<QAction*>(object)) {
+  // A button's caption is its command's icon text; the command's text is its menu entry's.
+  if (QAction* command = FollowedCommand(object)) {
+    command->setIconText(text);
+  } else if (auto* action = qobject_cast<QAction*>(object)) {
     action->setText(text);
   } else if (auto* label = qobject_cast<QLabel*>(object)) {
     label->setText(text);
@@ -178,7 +196,7 @@ void QtTableView::SetText(Control c, int index, std::string_view utf8) {
 }
 
 void QtTableView::SetHint(Control c, int index, std::string_view utf8) {
-  QObject* object = Find(c, index);
+  QObject* object = StateHolder(Find(c, index));
   if (auto* action = qobject_cast<QAction*>(object))
     action->setToolTip(FromUtf8(utf8));
   else if (auto* widget = qobject_cast<QWidget*>(object))

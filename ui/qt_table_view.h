@@ -21,7 +21,8 @@ namespace zarvane {
 QString ControlObjectName(Control control, int index);
 
 // The engine's screen, carried out on Qt widgets and menu actions looked up by control name
-// and number.
+// and number. A tool bar button that follows a menu command keeps its own name, but its
+// enabled state, tick, hint and caption are the command's.
 class QtTableView : public TableView {
  public:
   QtTableView();

@@ -1,5 +1,7 @@
 #include "ui/widgets.h"
 
+#include <QAction>
+#include <QActionEvent>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -111,6 +113,19 @@ void Shape::paintEvent(QPaintEvent*) {
   } else {
     painter.drawRect(rect());
   }
+}
+
+CommandButton::CommandButton(QAction* command, const QIcon& icon, QWidget* parent)
+    : QToolButton(parent), icon_(icon) {
+  setDefaultAction(command);
+  setIcon(icon_);
+}
+
+// Each change of the command copies all of it to the button again, the icon with the rest.
+void CommandButton::actionEvent(QActionEvent* event) {
+  QToolButton::actionEvent(event);
+  if (event->action() == defaultAction())
+    setIcon(icon_);
 }
 
 void OnClick(QWidget* widget, std::function<void()> action, ClickMoment moment) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QPixmap>
+#include <QToolButton>
 #include <QWidget>
 #include <functional>
 
@@ -44,6 +46,20 @@ class Shape : public QWidget {
  private:
   Kind kind_;
   QColor colour_;
+};
+
+// A tool bar button that runs a command of the menus: it takes the command's enabled state,
+// tick, hint and caption, as any button with a default action, but keeps an icon of its own,
+// since a command with an icon widens every menu it sits in.
+class CommandButton : public QToolButton {
+ public:
+  CommandButton(QAction* command, const QIcon& icon, QWidget* parent = nullptr);
+
+ protected:
+  void actionEvent(QActionEvent* event) override;
+
+ private:
+  QIcon icon_;
 };
 
 // A left click on the widget (press and release inside it), or already the press for the
