@@ -6,7 +6,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "engine/controls.h"
+#include "table/controls.h"
 #include "tests/ui/opened_game.h"
 
 namespace zarvane {
