@@ -16,6 +16,14 @@
 
 namespace zarvane::testing {
 
+// What a seat's rule panel shows once the rules that chose have written their numbers on it
+// in turn: the last one, or nothing.
+inline std::string RulePanelText(const MarkedRules& marked) {
+  if (marked.count == 0)
+    return "";
+  return std::to_string(marked.numbers[static_cast<std::size_t>(marked.count - 1)]);
+}
+
 // A deal arranged around a few seats, its play memory prepared, and a trick laid through the
 // play itself. The seats named get their cards; the dog gets the lowest plain cards left, and
 // the seats are then filled in seat order from the rest of the pack in table order, so the
@@ -89,11 +97,7 @@ class StrategyTable {
   // The cards the seat's strategy leaves playable.
   std::vector<Card> Decide(int seat) {
     ComputePlayableCards(game, seat);
-    const MarkedRules marked = ChooseComputerCard(game, seat);
-    // The rule panel shows each rule that chose in turn, the last one staying.
-    panel_[seat] = marked.count == 0
-                       ? ""
-                       : std::to_string(marked.numbers[static_cast<std::size_t>(marked.count - 1)]);
+    panel_[seat] = RulePanelText(ChooseComputerCard(game, seat));
     std::vector<Card> left;
     for (int slot = 1; slot <= 18; ++slot) {
       if (game.Playable[seat][slot] == 1)

@@ -11,6 +11,7 @@
 #include "core/strategy/strategy.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
+#include "tests/support/strategy_table.h"
 
 namespace zarvane {
 namespace {
@@ -45,11 +46,7 @@ struct LeadingRulesTest : ::testing::Test {
     game.CurrentSeat = leader_;
     game.CardsInTrick = 0;
     ComputePlayableCards(game, leader_);
-    const MarkedRules marked = ChooseComputerCard(game, leader_);
-    // The rule panel shows each rule that chose in turn, the last one staying.
-    rule_ = marked.count == 0
-                ? ""
-                : std::to_string(marked.numbers[static_cast<std::size_t>(marked.count - 1)]);
+    rule_ = testing::RulePanelText(ChooseComputerCard(game, leader_));
     std::vector<Card> cards;
     for (int slot = 1; slot <= 18; ++slot) {
       if (game.Playable[leader_][slot] == 1)
