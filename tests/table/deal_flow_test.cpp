@@ -67,6 +67,20 @@ TEST(DealFlow, AReplayKeepsTheFirstSpeakerAndTheCardsAndTheNextDealMovesOn) {
   EXPECT_EQ(d.game.FirstPlayer, NextSeat(first));
 }
 
+// A copy of a game (the tests and the benchmarks make them) draws its own table: its hand's
+// random offsets come from its own generator and land in its own bookkeeping.
+TEST(DealFlow, ACopiedGameDrawsWithItsOwnGeneratorAndBookkeeping) {
+  DealDriver d;
+  NewDeal(d.game, 0);
+  const Game before = d.game;
+  Game copy = d.game;
+  NewDeal(copy, 0);
+  EXPECT_EQ(d.game.random.GeneratorState, before.random.GeneratorState);
+  EXPECT_EQ(d.game.SouthCardTop, before.SouthCardTop);
+  EXPECT_NE(copy.random.GeneratorState, before.random.GeneratorState);
+  EXPECT_NE(copy.presenter, d.game.presenter);
+}
+
 TEST(DealFlow, WhenAllFourPassTheNextClickDealsAgainWithTheNextFirstSpeaker) {
   DealDriver d;
   DealWithBids(d, 0, 0, 0, 0);
