@@ -1,12 +1,10 @@
 #include "core/card_play.h"
 
 #include <algorithm>
-#include <cassert>
 
 #include "core/deductions.h"
 #include "core/play_preparation.h"
 #include "core/scoring.h"
-#include "core/strategy/expert.h"
 
 namespace zarvane {
 
@@ -101,16 +99,6 @@ void ComputeTrumpLead(Core& game, int seat) {
     return;
   }
   MakePlayableWhere(game, seat, kNoTrumpOnTrumpLead, [](const Card&) { return true; });
-}
-
-// Draws slots until one is flagged, as the strategy's final pick does.
-int DrawPlayableSlot(Core& game, int seat) {
-  for (int draw = 0; draw < 10000; ++draw) {
-    const int slot = RandomUpTo(game.random, 18);
-    if (game.Playable[seat][slot] == 1)
-      return slot;
-  }
-  return -1;
 }
 
 bool IsLeader(const Core& game, int seat) {
@@ -212,22 +200,6 @@ void ComputePlayableCards(Core& game, int seat) {
   else
     ComputeTrumpLead(game, seat);
   MakePlayableWhere(game, seat, kFollows, IsExcuse);
-}
-
-int ComputerCardSlot(Core& game, int seat, MarkedRules& marked) {
-  const auto legal = game.Playable[seat];
-  if (CountPlayable(game, seat) >= 2) {
-    if (game.options.Level == kExpertLevel)
-      ChooseExpertCard(game, seat);
-    else
-      marked = ChooseComputerCard(game, seat);
-  }
-  if (CountPlayable(game, seat) == 0) {
-    // The strategy must never leave the seat without a card; if it does, a legal one is played.
-    assert(false && "the strategy left no playable card");
-    game.Playable[seat] = legal;
-  }
-  return DrawPlayableSlot(game, seat);
 }
 
 void PlaceCard(Core& game, int seat, int slot) {

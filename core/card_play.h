@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/game_state.h"
-#include "core/strategy/strategy.h"
 
 namespace zarvane {
 
@@ -15,10 +14,6 @@ int TrickWinner(const Core& game);
 void ComputePlayableCards(Core& game, int seat);
 // How many of the seat's cards are flagged playable.
 int CountPlayable(const Core& game, int seat);
-
-// The card a computer seat plays: its strategy narrows the legal cards, then a draw picks
-// among them; the rules that chose are added to `marked`. Plays nothing.
-int ComputerCardSlot(Core& game, int seat, MarkedRules& marked);
 
 // The seat's card joins the trick and the play memory; the turn passes unless it was the
 // fourth card.

@@ -1,6 +1,7 @@
 #include "flow/card_advice.h"
 
 #include "core/card_play.h"
+#include "core/strategy/computer_card.h"
 
 namespace zarvane {
 

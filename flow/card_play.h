@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/card_play.h"
+#include "core/strategy/computer_card.h"
 #include "flow/flow.h"
 
 namespace zarvane {

@@ -1,6 +1,7 @@
 #include "core/strategy/rehearsal.h"
 
 #include "core/card_play.h"
+#include "core/strategy/computer_card.h"
 
 namespace zarvane {
 

@@ -26,6 +26,11 @@ for folder in "${!above[@]}"; do
     faults=1
   fi
 done
+# Inside the core the strategy uses the rules, never the other way round.
+if grep -nE '^#include "core/strategy/' core/*.h core/*.cpp; then
+  faults=1
+fi
+
 # The rules' tests stay off the screen, through the test support as well.
 if grep -rnE '^#include "tests/support/(fake_table_view|deal_driver|play_step|soak|every_turn)\.h"' \
   tests/core; then

@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "core/strategy/computer_card.h"
 #include "core/strategy/hidden_cards.h"
 #include "core/strategy/rehearsal.h"
 #include "core/strategy/sampled_world.h"

@@ -1,0 +1,40 @@
+#include "core/strategy/computer_card.h"
+
+#include <cassert>
+
+#include "core/card_play.h"
+#include "core/strategy/expert.h"
+
+namespace zarvane {
+
+namespace {
+
+// Draws slots until one is flagged, as the strategy's final pick does.
+int DrawPlayableSlot(Core& game, int seat) {
+  for (int draw = 0; draw < 10000; ++draw) {
+    const int slot = RandomUpTo(game.random, 18);
+    if (game.Playable[seat][slot] == 1)
+      return slot;
+  }
+  return -1;
+}
+
+}  // namespace
+
+int ComputerCardSlot(Core& game, int seat, MarkedRules& marked) {
+  const auto legal = game.Playable[seat];
+  if (CountPlayable(game, seat) >= 2) {
+    if (game.options.Level == kExpertLevel)
+      ChooseExpertCard(game, seat);
+    else
+      marked = ChooseComputerCard(game, seat);
+  }
+  if (CountPlayable(game, seat) == 0) {
+    // The strategy must never leave the seat without a card; if it does, a legal one is played.
+    assert(false && "the strategy left no playable card");
+    game.Playable[seat] = legal;
+  }
+  return DrawPlayableSlot(game, seat);
+}
+
+}  // namespace zarvane

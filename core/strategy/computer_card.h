@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/game_state.h"
+#include "core/strategy/strategy.h"
+
+namespace zarvane {
+
+// The card a computer seat plays: its strategy narrows the legal cards, then a draw picks
+// among them; the rules that chose are added to `marked`. Plays nothing.
+int ComputerCardSlot(Core& game, int seat, MarkedRules& marked);
+
+}  // namespace zarvane
