@@ -145,7 +145,7 @@ struct TrickState {
   Table<std::int8_t, 1, 18> TrickLeaders{};
 };
 
-// The points and bouts won so far, in half points.
+// The points won so far, in half points, and the bouts.
 struct ScoreState {
   int TakerPoints = 0;
   int DefencePoints = 0;
