@@ -287,10 +287,11 @@ bool Soak::MovesOn() {
   }
   if (v.Armed(TimerId::TimerEntreCarte))
     return true;
-  if (g.DealPhase != Phase::SouthPlays || g.CurrentSeat != g.HumanSeat)
-    return false;
+  // The poignee question comes before South's first card: he answers it, then plays.
   if (g.DealPhase == Phase::Poignee)
     return v.Visible(Control::PanelPoignee) || v.Visible(Control::frmPoignee);
+  if (g.DealPhase != Phase::SouthPlays || g.CurrentSeat != g.HumanSeat)
+    return false;
   for (int k = 1; k <= 18; ++k) {
     if (g.Playable[g.HumanSeat][k] == 1 && g.Hands[g.HumanSeat][k].InHand == 1 &&
         v.Visible(Control::Carte3D, k) && v.Get(Control::Carte3D, k).enabled) {
