@@ -172,6 +172,12 @@ TEST_F(DeductionsTest, MasterCardsFollowSouthsView) {
   EXPECT_EQ(game.MasterCard[kPique], -1);
   EXPECT_EQ(game.MasterCard[kTrefle], 14);
   EXPECT_EQ(game.MasterCard[kCarreau], 14);
+
+  // With every diamond down to the 2 played, the lone 1 is the master.
+  for (int v = 2; v <= 14; ++v)
+    PlayPlain(kCarreau, v);
+  RefreshAfterTrick(game);
+  EXPECT_EQ(game.MasterCard[kCarreau], 1);
 }
 
 TEST_F(DeductionsTest, TheOudlerPanelsShowOnceTheirCardIsPlayed) {
