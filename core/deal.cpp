@@ -191,4 +191,24 @@ void DealUntilAccepted(GameState& game, const Clock& clock) {
   SortDog(game);
 }
 
+DealtDeal DealAsDealt(const GameState& game) {
+  DealtDeal deal;
+  deal.Hands = game.InitialHands;
+  deal.Dog = game.InitialDog;
+  deal.FirstPlayer = game.FirstPlayer;
+  return deal;
+}
+
+void DealGivenHands(GameState& game, const DealtDeal& deal) {
+  for (int seat = 1; seat <= 4; ++seat) {
+    for (int slot = 1; slot <= 18; ++slot)
+      game.Hands[seat][slot] = Card{deal.Hands[seat][slot].Value, deal.Hands[seat][slot].Suit, 1};
+    game.ComputedBid[seat] = ComputeBid(game, seat);
+  }
+  for (int d = 1; d <= 6; ++d)
+    game.Dog[d] = Card{deal.Dog[d].Value, deal.Dog[d].Suit, 1};
+  SortHands(game);
+  SortDog(game);
+}
+
 }  // namespace zarvane

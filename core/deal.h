@@ -4,6 +4,14 @@
 
 namespace zarvane {
 
+// A deal as it was dealt: the four hands and the dog, in no particular order within each, and
+// the seat that speaks and leads first.
+struct DealtDeal {
+  PerSeat<Hand> Hands{};
+  Table<Card, 1, 6> Dog{};
+  int FirstPlayer = kSouth;
+};
+
 // One attempt: the generator reseeded from the clock, a shuffle, deal in packets of three, compute
 // every seat's bid and bend the deal to South's chosen strength. False when the attempt is refused.
 bool DealOnce(GameState& game, const Clock& clock);
@@ -20,5 +28,10 @@ void SortDog(GameState& game);
 // Attempts until one is accepted, then sorts the hands and the dog. The clock reseeds the
 // generator before every attempt.
 void DealUntilAccepted(GameState& game, const Clock& clock);
+// The deal in progress as dealt (after any exchange made for South's hand strength).
+DealtDeal DealAsDealt(const GameState& game);
+// Deals exactly these hands and this dog, whatever the options: no test refuses them and South's
+// hand is not exchanged. The bids are computed and the cards sorted as after any deal.
+void DealGivenHands(GameState& game, const DealtDeal& deal);
 
 }  // namespace zarvane

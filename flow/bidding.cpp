@@ -1,4 +1,5 @@
 #include "flow/bidding.h"
+#include "flow/moves.h"
 
 #include "settings/texts.h"
 
@@ -44,6 +45,7 @@ void StartBidTurn(Flow& game, int seat) {
 }
 
 void TimerEnchereTimer(Flow& game) {
+  MoveScope move(game, Move{MoveKind::BidTick});
   game.presenter->StopTimer(TimerId::TimerEnchere);
   const int seat = game.PendingBidder;
   // A tick with nobody pending belongs to no auction: the one that armed it was replaced.
@@ -55,6 +57,7 @@ void TimerEnchereTimer(Flow& game) {
 }
 
 void SouthBid(Flow& game, int code) {
+  MoveScope move(game, Move{MoveKind::SouthBid, code});
   if (game.DealPhase != Phase::SouthBids || code < kPasse || code > kGardeContre)
     return;
   if (code != kPasse && game.HighestBid >= code) {
@@ -72,6 +75,7 @@ void SouthBid(Flow& game, int code) {
 }
 
 void EvMaMainClick(Flow& game) {
+  MoveScope move(game, Move{MoveKind::BidAdvice});
   SouthBid(game, game.AnnouncedBid[kSouth]);
 }
 

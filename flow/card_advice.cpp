@@ -1,4 +1,5 @@
 #include "flow/card_advice.h"
+#include "flow/moves.h"
 
 #include "core/card_play.h"
 #include "core/strategy/computer_card.h"
@@ -6,6 +7,7 @@
 namespace zarvane {
 
 void CardAdviceClick(Flow& game) {
+  MoveScope move(game, Move{MoveKind::CardAdvice});
   if (game.CardAdviceOpen == 0)
     return;
   // The computer's choice is made on a copy, with a copy of the game's generator, so the deal

@@ -3,6 +3,7 @@
 #include "flow/card_advice.h"
 #include "flow/deal_flow.h"
 #include "flow/discard.h"
+#include "flow/moves.h"
 
 namespace zarvane {
 
@@ -29,6 +30,7 @@ void PlayComputerCard(Flow& game, int seat) {
 }
 
 void PlayHumanCard(Flow& game, int k) {
+  MoveScope move(game, Move{MoveKind::HandCard, k});
   if (WaitsForClick(game.DealPhase)) {
     Continue(game);
     return;

@@ -7,6 +7,7 @@
 #include "flow/card_advice.h"
 #include "flow/card_play.h"
 #include "flow/discard.h"
+#include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "flow/poignee.h"
 
@@ -70,31 +71,65 @@ void StartUp(Flow& game) {
   game.presenter->ShowOpening();
 }
 
-void NewDeal(Flow& game, int replay) {
+void ClearTableForDeal(Flow& game, int replay) {
   // A tick armed for the deal being replaced must never act on the new one.
   StopAllTimers(game);
   game.ReplayedDeal = replay;
   game.CardAdviceOpen = 0;
   game.presenter->ClearForNewDeal();
   ResetDealState(game);
-  if (replay == 0)
-    game.FirstPlayer = NextSeat(game.FirstPlayer);
-  game.TrickLeader = game.FirstPlayer;
-  game.CurrentSeat = game.FirstPlayer;
-  DealUntilAccepted(game, game.clock);
+}
+
+void SeatFirstPlayer(Flow& game, int seat) {
+  game.FirstPlayer = seat;
+  game.TrickLeader = seat;
+  game.CurrentSeat = seat;
+}
+
+// The record of the deal starts once the cards are dealt, before the hand is laid out.
+void OpenAuction(Flow& game) {
+  OpenDealRecord(game);
   game.presenter->ShowDealtHand();
   StartBidTurn(game, game.FirstPlayer);
 }
 
+void NewDeal(Flow& game, int replay) {
+  MoveScope move(game, std::nullopt);
+  // A replay of a deal given by its code deals that code's hands again.
+  const bool from_code = replay == 1 && game.DealFromCode;
+  const DealtDeal previous = DealAsDealt(game);
+  ClearTableForDeal(game, replay);
+  SeatFirstPlayer(game, replay == 0 ? NextSeat(game.FirstPlayer) : game.FirstPlayer);
+  if (from_code) {
+    ReseedFromClock(game.random, game.clock);
+    DealGivenHands(game, previous);
+  } else {
+    DealUntilAccepted(game, game.clock);
+    game.DealFromCode = false;
+  }
+  OpenAuction(game);
+}
+
+void PlayDealFromCode(Flow& game, const DealtDeal& deal) {
+  MoveScope move(game, std::nullopt);
+  ClearTableForDeal(game, 0);
+  SeatFirstPlayer(game, deal.FirstPlayer);
+  ReseedFromClock(game.random, game.clock);
+  DealGivenHands(game, deal);
+  game.DealFromCode = true;
+  OpenAuction(game);
+}
+
 void ReplayDeal(Flow& game) {
   // Before the first deal no deck is saved: there is nothing to replay.
-  if (game.SavedDeck[1] == 0)
+  if (game.SavedDeck[1] == 0 && !game.DealFromCode)
     return;
   game.ReplayedDeal = 1;
   NewDeal(game, 1);
 }
 
 void Continue(Flow& game) {
+  MoveScope move(game, Move{MoveKind::Continue});
   game.presenter->StopTimer(TimerId::TimerTransition);
   switch (game.DealPhase) {
     case Phase::TrickShown:
@@ -150,6 +185,7 @@ void ShowDog(Flow& game) {
 }
 
 void TimerEntreCarteTimer(Flow& game) {
+  MoveScope move(game, Move{MoveKind::CardTick});
   game.presenter->StopTimer(TimerId::TimerEntreCarte);
   // A tick that comes when no turn is due (one left over from a replaced deal) plays nothing.
   if (!TurnDue(game))
@@ -168,6 +204,7 @@ void TimerEntreCarteTimer(Flow& game) {
 }
 
 void TimerTransitionTimer(Flow& game) {
+  MoveScope move(game, Move{MoveKind::TransitionTick});
   game.presenter->StopTimer(TimerId::TimerTransition);
   Continue(game);
 }
@@ -179,6 +216,7 @@ void Carte3DClick(Flow& game, int k) {
 }
 
 void CarteChienClick(Flow& game, int i) {
+  MoveScope move(game, Move{MoveKind::DogCard, i});
   if (i < 1 || i > 6 || game.DealPhase != Phase::DogShown)
     return;
   BeginDiscard(game);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/deal.h"
 #include "flow/flow.h"
 
 namespace zarvane {
@@ -8,6 +9,13 @@ namespace zarvane {
 void StartUp(Flow& game);
 // The new-deal command; replay 1 deals the previous deal again.
 void NewDeal(Flow& game, int replay);
+// Deals exactly the deal a code gives, whatever the options; it counts like any other.
+void PlayDealFromCode(Flow& game, const DealtDeal& deal);
+// The steps every deal starts with: the table and the deal state cleared, the first player
+// seated, and once the cards are dealt, the record opened, the hand shown, the auction begun.
+void ClearTableForDeal(Flow& game, int replay);
+void SeatFirstPlayer(Flow& game, int seat);
+void OpenAuction(Flow& game);
 // "Redémarrer la partie", "REJOUER LA DONNE" and the replay button.
 void ReplayDeal(Flow& game);
 // One step of the click-to-continue machine: a click on the background, the table, a bid

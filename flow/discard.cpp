@@ -2,6 +2,7 @@
 
 #include "core/play_preparation.h"
 #include "flow/deal_flow.h"
+#include "flow/moves.h"
 
 namespace zarvane {
 
@@ -33,6 +34,9 @@ void StartHumanDiscard(Flow& game) {
 }
 
 void DiscardClick(Flow& game, int k) {
+  MoveScope move(game, Move{MoveKind::DiscardCard, k});
+  if (game.DealPhase != Phase::Discard || k < 1 || k > 24)
+    return;
   const int source = game.DiscardImageMap[k];
   if (MustKeep(DiscardImageCard(game, k))) {
     if (game.DiscardCount == 6)
@@ -54,6 +58,7 @@ void DiscardClick(Flow& game, int k) {
 }
 
 void PanelConfirmeEcartClick(Flow& game) {
+  MoveScope move(game, Move{MoveKind::ConfirmDiscard});
   game.presenter->ShowDiscardConfirmation(false);
   ConfirmDiscard(game);
 }

@@ -4,6 +4,7 @@
 
 #include "common/random.h"
 #include "core/game_state.h"
+#include "flow/deal_record.h"
 #include "flow/presenter.h"
 #include "settings/options_file.h"
 
@@ -49,6 +50,18 @@ struct Flow : GameState {
   std::string OptionsFileTroublePath;
   bool OptionsFileTroubleShown = false;
 
+  // The deal in progress as dealt and every move since. Saved after each move to ResumePath,
+  // beside the options file, so that a deal survives quitting; no path, nothing saved.
+  DealRecord Record;
+  std::string ResumePath;
+  // Handlers running within the move being made: only the outermost one is recorded.
+  int MoveDepth = 0;
+  // True while a saved deal is played again: nothing is saved until it stands where it was.
+  bool Replaying = false;
+  // The resume file could not be written: told once a run.
+  bool ResumeTroubleShown = false;
+  // The deal was given by its code: its replays deal the same hands, whatever the options.
+  bool DealFromCode = false;
   // The pacing, derived from the options by ApplyOptions.
   int AutoContinue = 1;
   int CardTimerInterval = 200;

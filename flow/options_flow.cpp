@@ -1,4 +1,6 @@
 #include "flow/options_flow.h"
+#include "flow/interrupted_deal.h"
+#include "flow/moves.h"
 
 #include <array>
 #include <string>
@@ -80,6 +82,8 @@ void SetLevel(Flow& game, int level) {
     ApplyOptions(game);
     return;
   }
+  // A level chosen during the auction plays the deal: the record keeps it.
+  MoveScope move(game, Move{MoveKind::Level, level});
   game.options.Level = level;
   Commit(game);
 }
@@ -178,6 +182,7 @@ void ChooseLanguage(Flow& game, int language) {
   ApplyOptions(game);
   if (game.OptionsFileTroublePending != nullptr)
     ReportOptionsFileTrouble(game, *game.OptionsFileTroublePending, game.OptionsFileTroublePath);
+  OfferInterruptedDeal(game);
 }
 
 }  // namespace zarvane

@@ -1,4 +1,5 @@
 #include "flow/poignee.h"
+#include "flow/moves.h"
 
 #include "settings/texts.h"
 
@@ -47,12 +48,14 @@ void OfferPoignee(Flow& game) {
 }
 
 void PanelPoigneeAucuneClick(Flow& game) {
+  MoveScope move(game, Move{MoveKind::NoPoignee});
   if (game.DealPhase == Phase::Poignee)
     game.DealPhase = Phase::SouthPlays;
   game.presenter->HidePoigneeQuestion();
 }
 
 void OpenPoigneeWindow(Flow& game, int level) {
+  MoveScope move(game, Move{MoveKind::PoigneeLevel, level});
   const int trumps = SouthTrumpSuitCount(game);
   // Only from the question, and only a level the hand can show.
   if (game.DealPhase != Phase::Poignee || WindowOpen(game) || PoigneeRequired(level) == 0 ||
@@ -66,11 +69,13 @@ void OpenPoigneeWindow(Flow& game, int level) {
 }
 
 void TogglePoigneeCard(Flow& game, int j) {
+  MoveScope move(game, Move{MoveKind::PoigneeCard, j});
   if (!WindowOpen(game) || j < 1 || j > SouthTrumpSuitCount(game))
     return;
   const int required = PoigneeRequired(game.PoigneeLevel);
   // The Excuse only completes a poignee the trumps cannot make alone.
   if (IsExcuse(game.Hands[game.HumanSeat][j]) && j != required) {
+    ForgetMove(game);
     game.presenter->Tell(kExcuseRefusal);
   } else if (game.PoigneeSelected[j] == 0) {
     Mark(game, j);
@@ -84,6 +89,7 @@ void TogglePoigneeCard(Flow& game, int j) {
 }
 
 void PanelBoutonParesseuxClick(Flow& game) {
+  MoveScope move(game, Move{MoveKind::LazyPoignee});
   if (!WindowOpen(game))
     return;
   const int required = PoigneeRequired(game.PoigneeLevel);
@@ -96,12 +102,14 @@ void PanelBoutonParesseuxClick(Flow& game) {
 }
 
 void PanelOkPoigneeClick(Flow& game) {
+  MoveScope move(game, Move{MoveKind::PoigneeOk});
   if (!WindowOpen(game) || game.PoigneeMarked != PoigneeRequired(game.PoigneeLevel))
     return;
   ClosePoigneeWindow(game);
 }
 
 void PanelAnnulerPoigneeClick(Flow& game) {
+  MoveScope move(game, Move{MoveKind::PoigneeCancel});
   if (!WindowOpen(game))
     return;
   game.PoigneeLevel = 0;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "settings/file_safety.h"
 #include "settings/options.h"
 
 namespace zarvane {
@@ -37,17 +38,10 @@ std::array<std::uint8_t, kOptionsFileSize> EncodeOptions(const Options& options)
 // ever shows as a player's totals.
 std::optional<Options> DecodeOptions(std::span<const std::uint8_t> bytes);
 
-// Replaces the file whole or not at all: the bytes go to a temporary file beside it, which
-// then takes the file's name, so a crash or a full disk never leaves a cut-off file.
+// Replaces the file whole or not at all.
 bool WriteOptionsFile(const std::string& path, const Options& options);
 
-enum class ReadStatus { Ok, Missing, Unreadable, Damaged };
 // Ok: options holds the file. Otherwise options is untouched.
 ReadStatus ReadOptionsFile(const std::string& path, Options& options);
-
-// Renames a damaged file to the first free name of "<path>.damaged", "<path>.damaged.2",
-// "<path>.damaged.3"..., so that its bytes stay for the player; never replaces a file. The new
-// path, or nothing when the file could not be moved.
-std::optional<std::string> MoveDamagedFileAside(const std::string& path);
 
 }  // namespace zarvane

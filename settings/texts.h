@@ -144,4 +144,22 @@ inline constexpr Bilingual kOptionsFileUnwritable = {
     "The options file cannot be saved. The game goes on with the current settings, but they "
     "will not be kept for next time:"};
 
+// The deal in progress, kept in a file of its own so that it survives quitting.
+inline constexpr Bilingual kResumeQuestion = {"Reprendre la donne interrompue ?",
+                                              "Resume the interrupted deal?"};
+inline constexpr Bilingual kSavedDealDamaged = {
+    "La donne interrompue ne peut pas être reprise : son fichier est abîmé. Une nouvelle donne "
+    "vous attend ; l'ancien fichier est gardé sous le nom :",
+    "The interrupted deal cannot be resumed: its file is damaged. A new deal awaits you; the old "
+    "file is kept as:"};
+inline constexpr Bilingual kSavedDealUnreadable = {
+    "La donne interrompue ne peut pas être lue. Une nouvelle donne vous attend ; le fichier est "
+    "laissé tel quel :",
+    "The interrupted deal cannot be read. A new deal awaits you; the file is left as it is:"};
+inline constexpr Bilingual kSavedDealUnwritable = {
+    "La donne en cours ne peut pas être enregistrée : si le jeu est fermé, elle ne pourra pas "
+    "être reprise. Le fichier :",
+    "The deal in progress cannot be saved: if the game is closed, it cannot be resumed. The "
+    "file:"};
+
 }  // namespace zarvane

@@ -19,6 +19,7 @@
 #include "flow/card_advice.h"
 #include "flow/deal_flow.h"
 #include "flow/discard.h"
+#include "flow/interrupted_deal.h"
 #include "flow/options_flow.h"
 #include "flow/poignee.h"
 #include "table/review.h"
@@ -108,6 +109,7 @@ TfrmZarvane::TfrmZarvane(const Layout& layout, std::string program_folder, QWidg
   setWindowTitle(kWindowTitle);
   ComputeLayout(game_.layout);
   SizeCardImages();
+  game_.ResumePath = ResumePathBeside(game_.OptionsPath);
   StartUp(game_);
   view_.SyncChecks();
   if (const QScreen* on = screen())

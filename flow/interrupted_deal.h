@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "flow/flow.h"
+#include "flow/saved_deal_file.h"
+
+namespace zarvane {
+
+// The deal in progress lives in this file beside the options file until it is scored.
+inline constexpr std::string_view kResumeFileName = "donne98.json";
+std::string ResumePathBeside(const std::string& options_path);
+
+// After every move: the deal in progress saved whole, or its file removed once it is scored.
+void KeepDealRecord(Flow& game);
+
+// After the language choice: a deal left in progress when the program last stopped is offered
+// again. Yes puts the table back as it was; No removes the file. A file that is not a whole
+// saved deal of this program is refused and moved aside.
+void OfferInterruptedDeal(Flow& game);
+
+// Deals the saved deal again and replays its moves; false, with the table cleared and nothing
+// of that deal kept, when the moves do not end where the deal was saved.
+bool ResumeDeal(Flow& game, const SavedDeal& saved);
+
+}  // namespace zarvane
