@@ -47,7 +47,7 @@ std::string ResumePathBeside(const std::string& options_path) {
 void KeepDealRecord(Flow& game) {
   if (game.Replaying || game.ResumePath.empty() || !game.Record.Open)
     return;
-  if (game.DealPhase == Phase::DealOver) {
+  if (game.TrickNumber == 19) {
     game.Record.Open = false;
     RemoveSavedDeal(game);
     return;
@@ -89,12 +89,12 @@ bool ResumeDeal(Flow& game, const SavedDeal& saved) {
   DealAgain(game, record);
   // A deal saved by this program is never scored: a file whose moves score it is not one.
   for (const Move& move : record.Moves) {
-    if (game.DealPhase == Phase::DealOver)
+    if (game.TrickNumber == 19)
       break;
     ReplayMove(game, move);
   }
   game.Replaying = false;
-  if (game.DealPhase != Phase::DealOver && CheckOf(game) == saved.check &&
+  if (game.TrickNumber != 19 && CheckOf(game) == saved.check &&
       game.Record.Moves == record.Moves) {
     return true;
   }

@@ -51,16 +51,21 @@ FileBytes ReadSmallFile(const std::string& path, std::size_t limit) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr)
     return {ReadStatus::Unreadable, {}};
-  // One byte more than the limit, to tell a longer file from one that fits.
-  std::string bytes(limit + 1, '\0');
-  const std::size_t count = std::fread(bytes.data(), 1, bytes.size(), file);
-  const bool failed = std::ferror(file) != 0;
+  std::string bytes;
+  char buffer[4096];
+  bool failed = false;
+  while (!failed && bytes.size() <= limit) {
+    const std::size_t count = std::fread(buffer, 1, sizeof buffer, file);
+    bytes.append(buffer, count);
+    failed = std::ferror(file) != 0;
+    if (count < sizeof buffer)
+      break;
+  }
   std::fclose(file);
   if (failed)
     return {ReadStatus::Unreadable, {}};
-  if (count > limit)
+  if (bytes.size() > limit)
     return {ReadStatus::Damaged, {}};
-  bytes.resize(count);
   return {ReadStatus::Ok, std::move(bytes)};
 }
 

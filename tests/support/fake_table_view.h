@@ -27,6 +27,7 @@ struct ControlState {
   int top = 0;
   int width = 0;
   std::optional<Card> card;
+  friend bool operator==(const ControlState&, const ControlState&) = default;
 };
 
 // A screen that remembers: the latest state of every control, the armed timers and the
@@ -116,6 +117,11 @@ class FakeTableView : public TableView {
   bool Visible(Control c, int index = 0) { return At(c, index).visible; }
   const std::string& Text(Control c, int index = 0) { return At(c, index).text; }
   bool Armed(TimerId t) const { return timers.contains(t); }
+  // Every control shows the same, and the same timers are armed; a control never set counts
+  // as one in its first state.
+  bool ShowsTheSameAs(const FakeTableView& other) const {
+    return timers == other.timers && Covers(other) && other.Covers(*this);
+  }
 
   std::map<TimerId, int> timers;
   std::vector<std::string> informed;
@@ -161,6 +167,14 @@ class FakeTableView : public TableView {
       while_a_box_is_open();
   }
   ControlState& At(Control c, int index) { return controls_[{c, index}]; }
+  bool Covers(const FakeTableView& other) const {
+    for (const auto& [control, state] : controls_) {
+      const auto found = other.controls_.find(control);
+      if (state != (found == other.controls_.end() ? ControlState{} : found->second))
+        return false;
+    }
+    return true;
+  }
   std::map<std::pair<Control, int>, ControlState> controls_;
 };
 
