@@ -48,6 +48,9 @@ struct Flow : GameState {
   const Bilingual* OptionsFileTroublePending = nullptr;
   std::string OptionsFileTroublePath;
   bool OptionsFileTroubleShown = false;
+  // The history of the scores, beside the options file: a line it could not take is told
+  // once a run.
+  bool HistoryTroubleShown = false;
 
   // The pacing, derived from the options by ApplyOptions.
   int AutoContinue = 1;
