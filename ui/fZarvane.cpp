@@ -21,11 +21,14 @@
 #include "flow/discard.h"
 #include "flow/options_flow.h"
 #include "flow/poignee.h"
+#include "settings/score_history.h"
+#include "table/history_words.h"
 #include "table/review.h"
 #include "table/score_sheet.h"
 #include "table/scores.h"
 #include "ui/card_faces.h"
 #include "ui/design.h"
+#include "ui/fHistorique.h"
 #include "ui/glyphs.h"
 #include "ui/help_window.h"
 #include "ui/widgets.h"
@@ -576,6 +579,17 @@ void TfrmZarvane::CreateLookMenu() {
   look->addSeparator();
   look->addAction(view_.Action(Control::menuPreviousTrick));
   look->addAction(view_.Action(Control::menuConseilCarte));
+  look->addSeparator();
+  QAction* history =
+      NewEntry(look, Control::menuHistorique, QStringLiteral("&Historique"),
+               &TfrmZarvane::menuHistoriqueClick, QKeySequence(Qt::CTRL | Qt::Key_H));
+  // The entry stays off the language step, whose every caption is part of the recorded course
+  // of a game: it takes the language's caption as the menu opens.
+  connect(look, &QMenu::aboutToShow, this, [this, history] {
+    const std::string_view caption = HistoryWordsIn(game_.Language).menu_entry;
+    if (!caption.empty())
+      history->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+  });
 }
 
 void TfrmZarvane::CreateForceMenu() {
@@ -872,6 +886,9 @@ void TfrmZarvane::PanelPoigneeAucuneClick() {
 void TfrmZarvane::menuPreviousTrickClick() {
   ShowPreviousTrick(game_);
 }
+void TfrmZarvane::menuHistoriqueClick() {
+  ShowHistory();
+}
 void TfrmZarvane::PanelVoirMainsClick() {
   FillHands(game_);
 }
@@ -909,6 +926,17 @@ void TfrmZarvane::ShowHelp() {
   help_->show();
   help_->raise();
   help_->activateWindow();
+}
+
+void TfrmZarvane::ShowHistory() {
+  if (!history_) {
+    history_ = new TfrmHistorique(layout(), this);
+    connect(history_, &QDialog::finished, this, [this] { activateWindow(); });
+  }
+  history_->Fill(ReadScoreHistory(HistoryPathBeside(game_.OptionsPath)), game_.Language);
+  history_->show();
+  history_->raise();
+  history_->activateWindow();
 }
 
 void TfrmZarvane::ShowAbout() {
