@@ -20,8 +20,10 @@ namespace zarvane {
 namespace {
 
 const QColor kChartBackground(0, 64, 64);
-constexpr DesignRect kWindowSize{0, 0, 700, 500};
+constexpr DesignRect kWindowSize{0, 0, 720, 560};
 constexpr int kTypePixels = 12;
+constexpr int kLeastDeals = 10;
+constexpr int kLeastTotal = 100;
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -76,16 +78,24 @@ TfrmHistorique::TfrmHistorique(const Layout& layout, QWidget* parent)
   table_->setColumnCount(static_cast<int>(HistoryWords{}.columns.size()));
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::NoSelection);
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  table_->horizontalHeader()->setDefaultAlignment(
-      Qt::Alignment(QFlag(Qt::AlignCenter | Qt::TextWordWrap)));
-  table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->setFocusPolicy(Qt::NoFocus);
+  table_->setAlternatingRowColors(true);
+  table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The column titles take two lines and every row shows: the chart takes what is left.
+  const int line = fontMetrics().lineSpacing();
+  QHeaderView* titles = table_->horizontalHeader();
+  titles->setSectionResizeMode(QHeaderView::Stretch);
+  titles->setDefaultAlignment(Qt::Alignment(QFlag(Qt::AlignCenter | Qt::TextWordWrap)));
+  titles->setFixedHeight(2 * line + line / 2);
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setDefaultSectionSize(line + line / 3);
 
   connect(close_, &QPushButton::clicked, this, &QDialog::close);
   auto* column = new QVBoxLayout(this);
-  column->addWidget(view, 3);
+  column->addWidget(view, 1);
   column->addWidget(counts_);
-  column->addWidget(table_, 2);
+  column->addWidget(table_);
   column->addWidget(close_, 0, Qt::AlignRight);
 }
 
@@ -114,12 +124,14 @@ void TfrmHistorique::FillChart(const ScoreHistory& history, const HistoryWords& 
     line->setName(FromUtf8(words.seats[static_cast<std::size_t>(seat - 1)]));
     line->replace(curve);
   }
-  QAbstractAxis* deals = chart_->axes(Qt::Horizontal).front();
+  auto* deals = static_cast<QValueAxis*>(chart_->axes(Qt::Horizontal).front());
   auto* totals = static_cast<QValueAxis*>(chart_->axes(Qt::Vertical).front());
   deals->setTitleText(FromUtf8(words.deal_axis));
   totals->setTitleText(FromUtf8(words.total_axis));
-  deals->setRange(0, std::max(1, points.empty() ? 0 : points.back().deal));
-  totals->setRange(lowest, std::max(highest, lowest + 1));
+  // Whole numbers on both axes, even for a history of a deal or none.
+  deals->setRange(0, std::max(kLeastDeals, points.empty() ? 0 : points.back().deal));
+  totals->setRange(std::min(lowest, -kLeastTotal), std::max(highest, kLeastTotal));
+  deals->applyNiceNumbers();
   totals->applyNiceNumbers();
 }
 
@@ -144,9 +156,14 @@ void TfrmHistorique::FillTable(const ScoreHistory& history, const HistoryWords& 
     int column = 0;
     for (int count : counts)
       table_->setItem(row, column++, Cell(QString::number(count)));
-    table_->setItem(row, column, Cell(numbers.toString(tally.SouthMeanPerDeal(), 'f', 1)));
+    // No mean without a deal.
+    table_->setItem(
+        row, column,
+        Cell(tally.deals == 0 ? QString() : numbers.toString(tally.SouthMeanPerDeal(), 'f', 1)));
     ++row;
   }
+  table_->setFixedHeight(table_->horizontalHeader()->height() + table_->verticalHeader()->length() +
+                         2 * table_->frameWidth());
 }
 
 }  // namespace zarvane

@@ -934,6 +934,7 @@ void TfrmZarvane::ShowHistory() {
     connect(history_, &QDialog::finished, this, [this] { activateWindow(); });
   }
   history_->Fill(ReadScoreHistory(HistoryPathBeside(game_.OptionsPath)), game_.Language);
+  CentreOnScreen(history_);
   history_->show();
   history_->raise();
   history_->activateWindow();
