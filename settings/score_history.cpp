@@ -32,13 +32,18 @@ class LineReader {
     return word;
   }
 
-  // "key=value" with a whole number from first to last.
-  std::optional<int> Field(std::string_view key, std::int64_t first, std::int64_t last) {
+  // The value of the next word, "key=value".
+  std::optional<std::string_view> Value(std::string_view key) {
     const auto word = Word();
-    if (!word || !word->starts_with(key) || word->size() <= key.size() ||
-        (*word)[key.size()] != '=')
+    if (!word || !word->starts_with(key) || !word->substr(key.size()).starts_with('='))
       return std::nullopt;
-    const auto value = Number(word->substr(key.size() + 1));
+    return word->substr(key.size() + 1);
+  }
+
+  // A value that is a whole number from first to last.
+  std::optional<int> Field(std::string_view key, std::int64_t first, std::int64_t last) {
+    const auto text = Value(key);
+    const auto value = text ? Number(*text) : std::nullopt;
     if (!value || *value < first || *value > last)
       return std::nullopt;
     return value;
@@ -74,14 +79,16 @@ bool IsDate(std::string_view text) {
 std::optional<Table<std::int32_t, 1, 4>> Totals(std::string_view text) {
   Table<std::int32_t, 1, 4> totals{};
   for (int seat = 1; seat <= 4; ++seat) {
+    const bool last = seat == 4;
     const std::size_t comma = text.find(',');
-    if ((seat < 4) == (comma == std::string_view::npos))
+    if (last != (comma == std::string_view::npos))
       return std::nullopt;
     const auto total = LineReader::Number(text.substr(0, comma));
     if (!total)
       return std::nullopt;
     totals[seat] = *total;
-    text = seat < 4 ? text.substr(comma + 1) : std::string_view();
+    if (!last)
+      text.remove_prefix(comma + 1);
   }
   return totals;
 }
@@ -96,13 +103,12 @@ std::optional<DealRecord> ParseDeal(LineReader& reader, std::string_view date) {
   const auto made = reader.Field("made", 0, 1);
   const auto score =
       reader.Field("score", std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-  const auto totals_word = reader.Word();
-  if (!level || !taker || !bid || !poignee || !made || !score || !totals_word ||
-      !totals_word->starts_with("totals=") || !reader.AtEnd())
+  const auto totals_text = reader.Value("totals");
+  if (!level || !taker || !bid || !poignee || !made || !score || !totals_text || !reader.AtEnd())
     return std::nullopt;
-  const auto totals = Totals(totals_word->substr(7));
+  const auto totals = Totals(*totals_text);
   // A deal's score is never 0, and it is above 0 exactly when the contract is made.
-  if (!totals || (*made == 1) != (*score > 0))
+  if (!totals || *score == 0 || (*made == 1) != (*score > 0))
     return std::nullopt;
   deal.level = *level;
   deal.taker = *taker;

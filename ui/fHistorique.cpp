@@ -46,7 +46,17 @@ TfrmHistorique::TfrmHistorique(const Layout& layout, QWidget* parent)
   setModal(false);
   resize(Scaled(layout, kWindowSize).size());
   setFont(DesignFont(layout, kSans, kTypePixels));
+  connect(close_, &QPushButton::clicked, this, &QDialog::close);
+  auto* column = new QVBoxLayout(this);
+  column->addWidget(NewChartView(), 1);
+  column->addWidget(counts_);
+  SetUpTable();
+  column->addWidget(table_);
+  column->addWidget(close_, 0, Qt::AlignRight);
+}
 
+// The four seats' curves over two axes, the deals and the totals.
+QChartView* TfrmHistorique::NewChartView() {
   // Ten thousand deals draw at once: no animation, one replace per series.
   chart_->setAnimationOptions(QChart::NoAnimation);
   chart_->setTheme(QChart::ChartThemeDark);
@@ -55,9 +65,8 @@ TfrmHistorique::TfrmHistorique(const Layout& layout, QWidget* parent)
   chart_->legend()->setFont(font());
   auto* deals = new QValueAxis;
   auto* totals = new QValueAxis;
-  deals->setLabelFormat(QStringLiteral("%d"));
-  totals->setLabelFormat(QStringLiteral("%d"));
   for (QValueAxis* axis : {deals, totals}) {
+    axis->setLabelFormat(QStringLiteral("%d"));
     axis->setLabelsFont(font());
     axis->setTitleFont(font());
   }
@@ -74,7 +83,12 @@ TfrmHistorique::TfrmHistorique(const Layout& layout, QWidget* parent)
   }
   auto* view = new QChartView(chart_, this);
   view->setRenderHint(QPainter::Antialiasing);
+  return view;
+}
 
+// A table to read, not to edit; the column titles take two lines and every row shows, so the
+// chart takes what is left.
+void TfrmHistorique::SetUpTable() {
   table_->setColumnCount(static_cast<int>(HistoryWords{}.columns.size()));
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -82,7 +96,6 @@ TfrmHistorique::TfrmHistorique(const Layout& layout, QWidget* parent)
   table_->setAlternatingRowColors(true);
   table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  // The column titles take two lines and every row shows: the chart takes what is left.
   const int line = fontMetrics().lineSpacing();
   QHeaderView* titles = table_->horizontalHeader();
   titles->setSectionResizeMode(QHeaderView::Stretch);
@@ -90,13 +103,6 @@ TfrmHistorique::TfrmHistorique(const Layout& layout, QWidget* parent)
   titles->setFixedHeight(2 * line + line / 2);
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table_->verticalHeader()->setDefaultSectionSize(line + line / 3);
-
-  connect(close_, &QPushButton::clicked, this, &QDialog::close);
-  auto* column = new QVBoxLayout(this);
-  column->addWidget(view, 1);
-  column->addWidget(counts_);
-  column->addWidget(table_);
-  column->addWidget(close_, 0, Qt::AlignRight);
 }
 
 void TfrmHistorique::Fill(const ScoreHistory& history, int language) {

@@ -6,6 +6,7 @@
 #include "table/layout.h"
 
 class QChart;
+class QChartView;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -28,6 +29,8 @@ class TfrmHistorique : public QDialog {
   QLabel* counts() const { return counts_; }
 
  private:
+  QChartView* NewChartView();
+  void SetUpTable();
   void FillChart(const ScoreHistory& history, const HistoryWords& words);
   void FillTable(const ScoreHistory& history, const HistoryWords& words, int language);
 

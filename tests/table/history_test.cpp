@@ -17,7 +17,7 @@
 namespace zarvane {
 namespace {
 
-constexpr char kDate[] = "2026-12-08T14:03:22";
+constexpr char kDate[] = "2029-12-19T19:59:09";
 
 DealRecord Deal(int level, int taker, int bid, int per_defender,
                 std::array<std::int32_t, 4> totals = {}) {
@@ -76,6 +76,7 @@ TEST(ScoreHistory, DamagedLinesAreSkippedAndCounted) {
       "deal 2026-12-08T14:03:22 level=4 taker=2 bid=5 poignee=0 made=1 score=90 totals=1,2,3,4",
       "deal 2026-12-08T14:03:22 level=4 taker=2 bid=1 poignee=4 made=1 score=90 totals=1,2,3,4",
       "deal 2026-12-08T14:03:22 level=4 taker=2 bid=1 poignee=0 made=1 score=-90 totals=1,2,3,4",
+      "deal 2026-12-08T14:03:22 level=4 taker=2 bid=1 poignee=0 made=0 score=0 totals=1,2,3,4",
       "deal 2026-12-08T14:03:22 level=4 taker=2 bid=1 poignee=0 made=1 score=9x totals=1,2,3,4",
       "deal 2026-12-08T14:03:22 level=4 taker=2 bid=1 poignee=0 made=1 score=90 totals=1,2,3",
       "deal 2026-12-08T14:03:22 level=4 taker=2 bid=1 poignee=0 made=1 score=90 totals=1,2,3,4,5",
