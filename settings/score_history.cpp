@@ -173,11 +173,12 @@ bool AppendHistoryLine(const std::string& path, const std::string& line) {
   std::FILE* file = std::fopen(path.c_str(), "a+b");
   if (file == nullptr)
     return false;
-  // Whatever the position, a file opened to append writes at its end.
   const bool cut_short = std::fseek(file, -1, SEEK_END) == 0 && std::fgetc(file) != '\n';
   const std::string text = (cut_short ? "\n" : "") + line + '\n';
-  bool written =
-      std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
+  // A read is followed by a write only after a seek; the write goes to the end anyway.
+  bool written = std::fseek(file, 0, SEEK_END) == 0 &&
+                 std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
+                 std::fflush(file) == 0;
   written = std::fclose(file) == 0 && written;
   return written;
 }

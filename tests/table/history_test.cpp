@@ -162,6 +162,7 @@ TEST(HistorySummary, TalliesByBidAndLevelFromSouthsChair) {
   EXPECT_EQ(summary.by_bid[3].deals, 0);
   EXPECT_EQ(summary.by_level[4].deals, 2);
   EXPECT_EQ(summary.by_level[2].computer_made, 1);
+  EXPECT_DOUBLE_EQ(summary.by_level[2].SouthMeanPerDeal(), -60.0);
 
   const std::vector<TotalsPoint> points = RunningTotals(history);
   ASSERT_EQ(points.size(), 4u);
