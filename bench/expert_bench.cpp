@@ -30,7 +30,10 @@ const std::vector<std::unique_ptr<Core>>& Positions() {
     std::vector<std::unique_ptr<Core>> found;
     TimerTrackingView view;
     Game game(view, testing::SteppingClock(43'200'000));
-    game.OptionsPath = (std::filesystem::temp_directory_path() / "zarvane-expert-bench").string();
+    // A folder of its own: the options file and the history of the deals go there.
+    const auto folder = std::filesystem::temp_directory_path() / "zarvane-expert-bench";
+    std::filesystem::create_directories(folder);
+    game.OptionsPath = (folder / "options98").string();
     StartUp(game);
     ChooseLanguage(game, 2);
     game.options.AtLeastOneTaker = 1;
@@ -49,7 +52,7 @@ const std::vector<std::unique_ptr<Core>>& Positions() {
           found.push_back(std::move(position));
       } while (testing::PlayStep(game, view, south));
     }
-    std::filesystem::remove(game.OptionsPath);
+    std::filesystem::remove_all(folder);
     return found;
   }();
   return positions;

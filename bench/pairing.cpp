@@ -56,9 +56,11 @@ bool PairingStep(Game& game, TimerTrackingView& view, const Pairing& pairing,
 std::vector<DealOutcome> PlayPairing(const Pairing& pairing, int deals, unsigned batch_seed) {
   TimerTrackingView view;
   Game game(view, testing::SteppingClock(static_cast<int>(batch_seed % 86'400'000u)));
-  const auto options = std::filesystem::temp_directory_path() /
-                       ("zarvane-pairing-" + std::to_string(std::random_device{}()));
-  game.OptionsPath = options.string();
+  // A folder of its own per batch: the options file and the history of the deals go there.
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("zarvane-pairing-" + std::to_string(std::random_device{}()));
+  std::filesystem::create_directories(folder);
+  game.OptionsPath = (folder / "options98").string();
   StartUp(game);
   ChooseLanguage(game, 2);
   std::mt19937 unused(batch_seed);
@@ -70,7 +72,7 @@ std::vector<DealOutcome> PlayPairing(const Pairing& pairing, int deals, unsigned
     const ScoreSteps steps = ComputeScoreSteps(game);
     outcomes.push_back({Fingerprint(game), steps.made ? 1 : 0, steps.taker_score});
   }
-  std::filesystem::remove(options);
+  std::filesystem::remove_all(folder);
   return outcomes;
 }
 

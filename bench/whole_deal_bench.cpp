@@ -19,7 +19,10 @@ namespace {
 void BM_WholeDeal(benchmark::State& state) {
   TimerTrackingView view;
   Game game(view);
-  game.OptionsPath = (std::filesystem::temp_directory_path() / "zarvane-bench-options98").string();
+  // A folder of its own: the options file and the history of every deal played go there.
+  const auto folder = std::filesystem::temp_directory_path() / "zarvane-whole-deal-bench";
+  std::filesystem::create_directories(folder);
+  game.OptionsPath = (folder / "options98").string();
   StartUp(game);
   ChooseLanguage(game, 1);
   game.options.AtLeastOneTaker = 1;
@@ -30,6 +33,7 @@ void BM_WholeDeal(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(game.TakerPoints);
   }
+  std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_WholeDeal)->Unit(benchmark::kMicrosecond);
 

@@ -1,9 +1,11 @@
 #include "flow/card_play.h"
 
+#include "core/scoring.h"
 #include "flow/card_advice.h"
 #include "flow/deal_flow.h"
 #include "flow/discard.h"
 #include "flow/moves.h"
+#include "flow/history.h"
 
 namespace zarvane {
 
@@ -64,6 +66,8 @@ void PlaceCard(Flow& game, int seat, int slot) {
 void EndTrick(Flow& game) {
   EndTrick(static_cast<Core&>(game));
   game.presenter->ShowTrickEnd();
+  if (game.TrickNumber == kLastTrickDone)
+    RecordScoredDeal(game);
   if (game.AutoContinue == 1 && game.TrickNumber < 19)
     game.presenter->StartTimer(TimerId::TimerTransition, game.TransitionTimerInterval);
 }

@@ -49,6 +49,9 @@ struct Flow : GameState {
   const Bilingual* OptionsFileTroublePending = nullptr;
   std::string OptionsFileTroublePath;
   bool OptionsFileTroubleShown = false;
+  // The history of the scores, beside the options file: a line it could not take is told
+  // once a run.
+  bool HistoryTroubleShown = false;
 
   // The deal in progress as dealt and every move since. Saved after each move to ResumePath,
   // beside the options file, so that a deal survives quitting; no path, nothing saved.

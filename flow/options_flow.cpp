@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "flow/history.h"
 #include "settings/options_file.h"
 #include "settings/texts.h"
 
@@ -142,6 +143,7 @@ void ResetScores(Flow& game) {
   game.options.Scores.Fill(0);
   game.presenter->ShowTotalsReset();
   WriteOptions(game);
+  RecordNewSeries(game);
 }
 
 bool QuitRequested(Flow& game) {

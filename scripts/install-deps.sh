@@ -3,7 +3,7 @@
 # what is missing, so a second run is quick and changes nothing.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev qt6-charts-dev nlohmann-json3-dev
+packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev nlohmann-json3-dev
   qt6-translations-l10n xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream dpkg-dev file)
 

@@ -162,4 +162,33 @@ inline constexpr Bilingual kSavedDealUnwritable = {
     "The deal in progress cannot be saved: if the game is closed, it cannot be resumed. The "
     "file:"};
 
+// The history of the scores: its file's trouble, told once a run, the path on a line of its
+// own; the game never waits on it.
+inline constexpr Bilingual kHistoryFileUnwritable = {
+    "L'historique des scores ne peut pas être enregistré. La partie continue, mais les donnes "
+    "jouées maintenant n'y figureront pas :",
+    "The history of the scores cannot be saved. The game goes on, but the deals played now "
+    "will not be in it:"};
+
+// The history window, its menu entry and its table.
+inline constexpr Bilingual kHistoryMenuCaption = {"&Historique", "&History"};
+inline constexpr Bilingual kHistoryTitle = {"Historique des scores", "History of the scores"};
+inline constexpr Bilingual kHistoryDealAxis = {"Donnes", "Deals"};
+inline constexpr Bilingual kHistoryTotalAxis = {"Scores globaux", "Global scores"};
+inline constexpr Bilingual kHistoryAllDeals = {"Toutes les donnes", "All deals"};
+inline constexpr Bilingual kHistoryLevelRow = {"Niveau ", "Level "};
+inline constexpr std::array<Bilingual, 6> kHistoryColumns = {{
+    {"Donnes", "Deals"},
+    {"Prises par Sud", "Taken by South"},
+    {"Réussies par Sud", "Made by South"},
+    {"Prises par l'ordinateur", "Taken by the computer"},
+    {"Réussies par l'ordinateur", "Made by the computer"},
+    {"Moyenne de Sud par donne", "South's mean per deal"},
+}};
+inline constexpr Bilingual kHistoryDealCount = {"Donnes comptées : ", "Deals counted: "};
+inline constexpr Bilingual kHistorySeriesCount = {"Séries : ", "Series: "};
+inline constexpr Bilingual kHistoryDamagedCount = {"Lignes abîmées ignorées : ",
+                                                   "Damaged lines skipped: "};
+inline constexpr Bilingual kHistoryClose = {"Fermer", "Close"};
+
 }  // namespace zarvane

@@ -64,7 +64,9 @@ namespace zarvane {
   X(panelSigneGain) X(panelConstContrat) X(panelEgal3) X(panelScoreTmp) X(panelX) \
   X(panelCoefficientEnchere) X(panelEgal4) X(panelScoreApresEnchere) X(panelSensPoignee) \
   X(panelValeurPoignee) X(panelEgal5) X(panelScoreApresPoignee) X(panelX3) \
-  X(panelScoreFinalPreneur) X(panelNbBouts) X(cardinalPreneur) X(panelFeuilleScore)
+  X(panelScoreFinalPreneur) X(panelNbBouts) X(cardinalPreneur) X(panelFeuilleScore) \
+  /* the history of the scores, last so that no control above changes its number */ \
+  X(menuHistorique)
 // clang-format on
 
 enum class Control {

@@ -22,11 +22,14 @@
 #include "flow/interrupted_deal.h"
 #include "flow/options_flow.h"
 #include "flow/poignee.h"
+#include "settings/score_history.h"
+#include "table/history_words.h"
 #include "table/review.h"
 #include "table/score_sheet.h"
 #include "table/scores.h"
 #include "ui/card_faces.h"
 #include "ui/design.h"
+#include "ui/fHistorique.h"
 #include "ui/glyphs.h"
 #include "ui/help_window.h"
 #include "ui/widgets.h"
@@ -578,6 +581,17 @@ void TfrmZarvane::CreateLookMenu() {
   look->addSeparator();
   look->addAction(view_.Action(Control::menuPreviousTrick));
   look->addAction(view_.Action(Control::menuConseilCarte));
+  look->addSeparator();
+  QAction* history =
+      NewEntry(look, Control::menuHistorique, QStringLiteral("&Historique"),
+               &TfrmZarvane::menuHistoriqueClick, QKeySequence(Qt::CTRL | Qt::Key_H));
+  // The entry stays off the language step, whose every caption is part of the recorded course
+  // of a game: it takes the language's caption as the menu opens.
+  connect(look, &QMenu::aboutToShow, this, [this, history] {
+    const std::string_view caption = HistoryWordsIn(game_.Language).menu_entry;
+    if (!caption.empty())
+      history->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+  });
 }
 
 void TfrmZarvane::CreateForceMenu() {
@@ -874,6 +888,9 @@ void TfrmZarvane::PanelPoigneeAucuneClick() {
 void TfrmZarvane::menuPreviousTrickClick() {
   ShowPreviousTrick(game_);
 }
+void TfrmZarvane::menuHistoriqueClick() {
+  ShowHistory();
+}
 void TfrmZarvane::PanelVoirMainsClick() {
   FillHands(game_);
 }
@@ -911,6 +928,18 @@ void TfrmZarvane::ShowHelp() {
   help_->show();
   help_->raise();
   help_->activateWindow();
+}
+
+void TfrmZarvane::ShowHistory() {
+  if (!history_) {
+    history_ = new TfrmHistorique(layout(), this);
+    connect(history_, &QDialog::finished, this, [this] { activateWindow(); });
+  }
+  history_->Fill(ReadScoreHistory(HistoryPathBeside(game_.OptionsPath)), game_.Language);
+  CentreOnScreen(history_);
+  history_->show();
+  history_->raise();
+  history_->activateWindow();
 }
 
 void TfrmZarvane::ShowAbout() {

@@ -23,6 +23,7 @@ namespace zarvane {
 
 class CardImage;
 class HelpWindow;
+class TfrmHistorique;
 
 // The game window: the table, South's hand, the button bar, the side panels and the menus.
 // It owns the game and the screen the engine draws on; every click and timer tick is handed
@@ -98,6 +99,7 @@ class TfrmZarvane : public QMainWindow {
   void PanelPoigneeTripleClick();
   void PanelPoigneeAucuneClick();
   void menuPreviousTrickClick();
+  void menuHistoriqueClick();
   void menuConseilCarteClick();
   void PanelVoirMainsClick();
   void PanelVoirPlisClick();
@@ -110,6 +112,8 @@ class TfrmZarvane : public QMainWindow {
   // The help document of the chosen language in a window of its own.
   void ShowHelp();
   void ShowAbout();
+  // The history of the scores, read afresh from its file each time it opens.
+  void ShowHistory();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -168,6 +172,7 @@ class TfrmZarvane : public QMainWindow {
   QFrame* bar_ = nullptr;
   QFrame* deductions_ = nullptr;
   HelpWindow* help_ = nullptr;
+  TfrmHistorique* history_ = nullptr;
   bool quitting_ = false;
 };
 
