@@ -65,8 +65,9 @@ namespace zarvane {
   X(panelCoefficientEnchere) X(panelEgal4) X(panelScoreApresEnchere) X(panelSensPoignee) \
   X(panelValeurPoignee) X(panelEgal5) X(panelScoreApresPoignee) X(panelX3) \
   X(panelScoreFinalPreneur) X(panelNbBouts) X(cardinalPreneur) X(panelFeuilleScore) \
-  /* the history of the scores, last so that no control above changes its number */ \
-  X(menuHistorique)
+  /* added since, last so that no control above changes its number: the history of the \
+     scores, the deal's code in the four-hands window, and playing a deal by its code */ \
+  X(menuHistorique) X(PanelCodeDonne) X(PanelCopierCode) X(menuJouerDonne)
 // clang-format on
 
 enum class Control {

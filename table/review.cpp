@@ -1,5 +1,8 @@
 #include "table/review.h"
 
+#include "core/deal_code.h"
+#include "settings/texts.h"
+#include "table/messages.h"
 #include "table/review_layout.h"
 
 namespace zarvane {
@@ -130,6 +133,8 @@ void FillHands(Game& game) {
   for (int d = 1; d <= 6; ++d)
     view.ShowCard(Control::CarteAvantEcart, d, game.InitialDog[d]);
 
+  view.SetText(Control::PanelCodeDonne, 0, EncodeDealCode(DealAsDealt(game)));
+  view.SetText(Control::PanelCopierCode, 0, Text(game, kCopyCaption));
   view.SetVisible(Control::PanelChienApresEcart, 0, false);
   if (game.HighestBid == kPrise || game.HighestBid == kGarde) {
     for (int d = 1; d <= 6; ++d)

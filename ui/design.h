@@ -17,6 +17,7 @@ inline const QString kWindowTitle = QStringLiteral("ZARVANE 98");
 // Metric-compatible stand-ins for the faces the windows were designed with.
 inline const QString kSerif = QStringLiteral("Liberation Serif");  // Times New Roman
 inline const QString kSans = QStringLiteral("Liberation Sans");    // MS Sans Serif
+inline const QString kMono = QStringLiteral("Liberation Mono");    // for the deal codes
 
 // South, East, North, West.
 QColor SeatColour(int seat);

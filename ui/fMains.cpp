@@ -1,6 +1,11 @@
 #include "ui/fMains.h"
 
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+
+#include "ui/design.h"
 
 namespace zarvane {
 
@@ -31,6 +36,21 @@ TfrmMains::TfrmMains(const Layout& layout, QWidget* parent)
             [this] { PanelMainsOKClick(); });
   for (int k = 1; k <= 6; ++k)
     NewFrame(Control::CadreEcart, k, Qt::yellow);
+  NewDealCode();
+}
+
+// The deal's code, which a player may send to a friend, above the OK button and between the
+// hands, where no dog panel ever goes.
+void TfrmMains::NewDealCode() {
+  code_ = NewCaption(Control::PanelCodeDonne, this, {296, 118, 197, 24}, kCaptionColour, 11);
+  code_->setFont(DesignFont(layout(), kMono, 11, true));
+  code_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  NewButton(Control::PanelCopierCode, this, {346, 146, 97, 24}, 13, QStringLiteral("Copier"),
+            [this] { PanelCopierCodeClick(); });
+}
+
+void TfrmMains::PanelCopierCodeClick() {
+  QGuiApplication::clipboard()->setText(code_->text());
 }
 
 // Six small images in a row, and the caption at the panel's foot.

@@ -2,6 +2,8 @@
 
 #include "ui/side_window.h"
 
+class QLabel;
+
 namespace zarvane {
 
 // The four hands as dealt, with the dog and the discard.
@@ -10,9 +12,15 @@ class TfrmMains : public SideWindow {
   explicit TfrmMains(const Layout& layout, QWidget* parent = nullptr);
 
   void PanelMainsOKClick();
+  // Puts the deal's code on the clipboard.
+  void PanelCopierCodeClick();
 
  private:
+  void NewDealCode();
+
   QFrame* NewDogPanel(Control panel, Control images, Control caption, const QString& text);
+
+  QLabel* code_ = nullptr;
 };
 
 }  // namespace zarvane

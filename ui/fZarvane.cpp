@@ -23,6 +23,7 @@
 #include "flow/options_flow.h"
 #include "flow/poignee.h"
 #include "settings/score_history.h"
+#include "table/deal_code_words.h"
 #include "table/history_words.h"
 #include "table/review.h"
 #include "table/score_sheet.h"
@@ -32,6 +33,7 @@
 #include "ui/fHistorique.h"
 #include "ui/glyphs.h"
 #include "ui/help_window.h"
+#include "ui/play_code_dialog.h"
 #include "ui/widgets.h"
 
 namespace zarvane {
@@ -547,6 +549,15 @@ void TfrmZarvane::CreateGameMenu() {
   QMenu* game = NewMenu(nullptr, Control::menuZarvane, QStringLiteral("&Zarvane"));
   game->addAction(view_.Action(Control::menuNewGame));
   game->addAction(view_.Action(Control::menuGameAgain));
+  QAction* by_code =
+      NewEntry(game, Control::menuJouerDonne, QStringLiteral("&Jouer une donne..."),
+               &TfrmZarvane::menuJouerDonneClick, QKeySequence(Qt::CTRL | Qt::Key_D));
+  // Off the language step, like the history's entry: its caption comes as the menu opens.
+  connect(game, &QMenu::aboutToShow, this, [this, by_code] {
+    const std::string_view caption = DealCodeWordsIn(game_.Language).menu_entry;
+    if (!caption.empty())
+      by_code->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+  });
   game->addSeparator();
   game->addAction(view_.Action(Control::menuInitScores));
   game->addSeparator();
@@ -888,6 +899,12 @@ void TfrmZarvane::PanelPoigneeAucuneClick() {
 void TfrmZarvane::menuPreviousTrickClick() {
   ShowPreviousTrick(game_);
 }
+void TfrmZarvane::menuJouerDonneClick() {
+  PlayCodeDialog dialog(game_.Language, this);
+  if (dialog.exec() == QDialog::Accepted && dialog.deal())
+    PlayDealFromCode(game_, *dialog.deal());
+}
+
 void TfrmZarvane::menuHistoriqueClick() {
   ShowHistory();
 }

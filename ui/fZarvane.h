@@ -100,6 +100,7 @@ class TfrmZarvane : public QMainWindow {
   void PanelPoigneeAucuneClick();
   void menuPreviousTrickClick();
   void menuHistoriqueClick();
+  void menuJouerDonneClick();
   void menuConseilCarteClick();
   void PanelVoirMainsClick();
   void PanelVoirPlisClick();

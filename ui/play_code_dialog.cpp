@@ -1,0 +1,54 @@
+#include "ui/play_code_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "table/deal_code_words.h"
+#include "ui/design.h"
+
+namespace zarvane {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+PlayCodeDialog::PlayCodeDialog(int language, QWidget* parent)
+    : QDialog(parent), language_(language), field_(new QLineEdit), reason_(new QLabel) {
+  setWindowTitle(kWindowTitle);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(FromUtf8(DealCodeWordsIn(language).prompt)));
+  QFont fixed(kMono);
+  fixed.setPointSize(11);
+  field_->setFont(fixed);
+  field_->setMaxLength(64);
+  field_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(kDealCodeLength + 4, 'W')));
+  layout->addWidget(field_);
+  reason_->setStyleSheet(QStringLiteral("color: #a00000"));
+  reason_->setWordWrap(true);
+  layout->addWidget(reason_);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  layout->addWidget(buttons);
+  connect(buttons, &QDialogButtonBox::accepted, this, &PlayCodeDialog::Check);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  // A new try clears the last refusal.
+  connect(field_, &QLineEdit::textEdited, reason_, &QLabel::clear);
+}
+
+void PlayCodeDialog::Check() {
+  const DecodedDealCode decoded = DecodeDealCode(field_->text().toStdString());
+  if (!decoded.deal) {
+    reason_->setText(FromUtf8(CodeFaultWords(language_, decoded.fault)));
+    field_->setFocus();
+    return;
+  }
+  deal_ = decoded.deal;
+  accept();
+}
+
+}  // namespace zarvane
