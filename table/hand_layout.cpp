@@ -77,4 +77,17 @@ void PlacePoigneeImage(Game& game, int j, bool raised) {
                   PoigneeImageTop(game, j) - lift);
 }
 
+// Behind the taker's trick card, five scaled pixels out to the left and the top.
+void PlaceTakerFrame(Game& game) {
+  const DesignRect card = ScaleRect(game.layout, kCarteTable[game.Taker - 1]);
+  game.view.Place(Control::CadrePreneur, game.Taker,
+                  card.left - RoundHalfEven(5 * game.layout.XScale),
+                  card.top - RoundHalfEven(5 * game.layout.YScale));
+}
+
+int PoigneeWindowWidth(const Layout& layout, int trumps) {
+  const int u = layout.PoigneeStep;
+  return 2 * u + 3 * u * (trumps - 1) + layout.CardWidth;
+}
+
 }  // namespace zarvane

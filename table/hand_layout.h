@@ -23,5 +23,8 @@ int PoigneeImageTop(const Game& game, int j);
 void PlaceSouthCard(Game& game, int slot, int lift);
 void PlaceDiscardImage(Game& game, int k, bool lifted);
 void PlacePoigneeImage(Game& game, int j, bool raised);
+void PlaceTakerFrame(Game& game);
+// The poignee window is as wide as the trumps it shows.
+int PoigneeWindowWidth(const Layout& layout, int trumps);
 
 }  // namespace zarvane

@@ -34,7 +34,7 @@ void TablePresenter::OpenPoigneeWindow(int trumps) {
   view.SetEnabled(Control::frmZarvane, 0, false);
 
   const int u = layout.PoigneeStep;
-  view.SetWidth(Control::frmPoignee, 0, 2 * u + 3 * u * (trumps - 1) + layout.CardWidth);
+  view.SetWidth(Control::frmPoignee, 0, PoigneeWindowWidth(layout, trumps));
   for (int j = 1; j <= 18; ++j)
     view.SetVisible(Control::CartePoignee, j, false);
   game.PoigneeDropUnit = u;

@@ -11,9 +11,7 @@ namespace zarvane {
 TfrmPoignee::TfrmPoignee(const Layout& layout, QWidget* parent)
     : SideWindow(layout, 620, 250, QColor(0, 128, 128), parent) {
   for (int j = 1; j <= 18; ++j) {
-    CardImage* image =
-        NewCardImage(Control::CartePoignee, j, this,
-                     QRect(0, 0, layout.CardWidth, layout.CardHeight), CardImage::Fit::Stretch);
+    CardImage* image = NewCardImage(Control::CartePoignee, j, this);
     image->setCursor(Qt::PointingHandCursor);
     image->hide();
     OnClick(image, [this, j] { CartePoigneeClick(j); });

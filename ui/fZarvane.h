@@ -3,10 +3,15 @@
 #include <initializer_list>
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "table/game.h"
+#include "ui/design.h"
+#include "ui/glyphs.h"
 #include "ui/qt_table_view.h"
 
 class QAction;
@@ -22,7 +27,9 @@ class QToolButton;
 namespace zarvane {
 
 class CardImage;
+class CommandButton;
 class HelpWindow;
+class SideWindow;
 
 // The game window: the table, South's hand, the button bar, the side panels and the menus.
 // It owns the game and the screen the engine draws on; every click and timer tick is handed
@@ -112,6 +119,7 @@ class TfrmZarvane : public QMainWindow {
   void ShowAbout();
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -141,7 +149,9 @@ class TfrmZarvane : public QMainWindow {
   void MakeRadioGroup(std::initializer_list<QAction*> entries);
   void CreateTimers();
   void CreateDeductionCells();
-  void SizeCardImages();
+  void PlaceDeductionCells();
+  void ScaleDrawnParts();
+  void FitLayoutToWindow();
   void CentreSurface();
 
   // Runs a handler, then puts back any tick Qt flipped on its own: the engine sets them all.
@@ -150,10 +160,10 @@ class TfrmZarvane : public QMainWindow {
 
   QFrame* NewContainer(Control control, QWidget* parent, DesignRect place, const QColor& fill);
   QLabel* NewPanel(Control control, int index, QWidget* parent, DesignRect place,
-                   const QColor& fill, const QFont& font, const QColor& text = Qt::black);
-  QPushButton* NewButton(Control control, QWidget* parent, DesignRect place, const QFont& font,
+                   const QColor& fill, const DesignType& type, const QColor& text = Qt::black);
+  QPushButton* NewButton(Control control, QWidget* parent, DesignRect place, const DesignType& type,
                          Handler handler);
-  QToolButton* NewBarButton(Control control, int left, QAction* command, const QIcon& icon);
+  CommandButton* NewBarButton(Control control, int left, QAction* command, const QIcon& icon);
   CardImage* NewCardImage(Control control, int index, FamilyHandler handler);
   QAction* NewCommand(Control control, const QString& caption, Handler handler,
                       const QKeySequence& key);
@@ -168,6 +178,9 @@ class TfrmZarvane : public QMainWindow {
   QFrame* bar_ = nullptr;
   QFrame* deductions_ = nullptr;
   HelpWindow* help_ = nullptr;
+  // The bar's pictures, drawn again at each new scale.
+  std::vector<std::pair<CommandButton*, Glyph>> glyph_buttons_;
+  std::vector<QPointer<SideWindow>> side_windows_;
   bool quitting_ = false;
 };
 

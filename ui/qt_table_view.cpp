@@ -223,16 +223,13 @@ void QtTableView::SetColour(Control c, int index, int colour) {
 void QtTableView::SetFontSize(Control c, int index, int points) {
   // Points at the design's 96 pixels per inch, then scaled like every other type size.
   const int pixels = PointsToDesignPixels(points);
-  const int scaled = layout_ ? ScaleFont(*layout_, pixels) : pixels;
   QObject* object = Find(c, index);
   if (auto* action = qobject_cast<QAction*>(object)) {
     QFont font = action->font();
-    font.setPixelSize(scaled);
+    font.setPixelSize(layout_ ? ScaleFont(*layout_, pixels) : pixels);
     action->setFont(font);
-  } else if (auto* widget = qobject_cast<QWidget*>(object)) {
-    QFont font = widget->font();
-    font.setPixelSize(scaled);
-    widget->setFont(font);
+  } else if (auto* widget = qobject_cast<QWidget*>(object); widget && layout_) {
+    SetDesignFontPixels(widget, *layout_, pixels);
   }
 }
 

@@ -63,14 +63,16 @@ class ClickFilter : public QObject {
 
 CardImage::CardImage(QWidget* parent, Fit fit) : QWidget(parent), fit_(fit) {}
 
-void CardImage::SetFace(const QPixmap& face, Fit fit) {
+void CardImage::SetFace(const QPixmap& face, Fit fit, Card card) {
   face_ = face;
   fit_ = fit;
+  card_ = card;
   update();
 }
 
 void CardImage::ClearFace() {
   face_ = QPixmap();
+  card_.reset();
   update();
 }
 
@@ -118,6 +120,11 @@ void Shape::paintEvent(QPaintEvent*) {
 CommandButton::CommandButton(QAction* command, const QIcon& icon, QWidget* parent)
     : QToolButton(parent), icon_(icon) {
   setDefaultAction(command);
+  setIcon(icon_);
+}
+
+void CommandButton::SetIcon(const QIcon& icon) {
+  icon_ = icon;
   setIcon(icon_);
 }
 

@@ -6,6 +6,9 @@
 #include <QToolButton>
 #include <QWidget>
 #include <functional>
+#include <optional>
+
+#include "core/game_state.h"
 
 namespace zarvane {
 
@@ -16,9 +19,11 @@ class CardImage : public QWidget {
   enum class Fit { Stretch, TopLeft };
 
   explicit CardImage(QWidget* parent = nullptr, Fit fit = Fit::Stretch);
-  void SetFace(const QPixmap& face, Fit fit = Fit::Stretch);
+  // The face of the card, kept with it so that a new size draws it again.
+  void SetFace(const QPixmap& face, Fit fit, Card card);
   void ClearFace();
   const QPixmap& Face() const { return face_; }
+  std::optional<Card> ShownCard() const { return card_; }
   // How the image draws a card face.
   Fit fit() const { return fit_; }
 
@@ -28,6 +33,7 @@ class CardImage : public QWidget {
  private:
   QPixmap face_;
   Fit fit_ = Fit::Stretch;
+  std::optional<Card> card_;
 };
 
 // A filled ellipse (the table) or rectangle (the taker's frame), or the two-pixel border of a
@@ -54,6 +60,7 @@ class Shape : public QWidget {
 class CommandButton : public QToolButton {
  public:
   CommandButton(QAction* command, const QIcon& icon, QWidget* parent = nullptr);
+  void SetIcon(const QIcon& icon);
 
  protected:
   void actionEvent(QActionEvent* event) override;
