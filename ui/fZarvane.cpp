@@ -100,11 +100,13 @@ TfrmZarvane::TfrmZarvane(const Layout& layout, std::string program_folder, QWidg
   game_.layout = layout;
   game_.ProgramFolder = std::move(program_folder);
   view_.SetLayout(&game_.layout);
+  view_.SetLanguage(&game_.Language);
   view_.SetDialogParent(this);
   view_.Register(Control::frmZarvane, 0, this);
 
   ScaleWindow();
   CreateTimers();
+  CreateKeys();
   // The faces are rendered into the one cache the first time a card is shown.
   CardFaces();
   CreateDeductionCells();
@@ -709,18 +711,6 @@ void TfrmZarvane::CentreSurface() {
                        ? (central_->width() - layout().SurfaceWidth) / 2
                        : std::min(layout().SurfaceLeft, std::max(0, central_->width() - 1));
   surface_->setGeometry(left, 0, layout().SurfaceWidth, height);
-}
-
-// Outside a dialog a push button ignores Enter and only Space presses it; the table presses
-// whichever of its buttons has the focus, so the advice button answers Enter too.
-void TfrmZarvane::keyPressEvent(QKeyEvent* event) {
-  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  auto* button = qobject_cast<QAbstractButton*>(focusWidget());
-  if (enter && button && button->isVisible() && button->isEnabled()) {
-    button->click();
-    return;
-  }
-  QMainWindow::keyPressEvent(event);
 }
 
 void TfrmZarvane::resizeEvent(QResizeEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -114,6 +115,12 @@ class TfrmZarvane : public QMainWindow {
   void TimerEntreCarteTimer();
   void TimerTransitionTimer();
 
+  // The keys: Left and Right move the highlight, Space presses, Enter presses or accepts.
+  void LeftKey();
+  void RightKey();
+  void SpaceKey();
+  void EnterKey();
+
   // The help document of the chosen language in a window of its own.
   void ShowHelp();
   void ShowAbout();
@@ -121,7 +128,6 @@ class TfrmZarvane : public QMainWindow {
  protected:
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -148,6 +154,9 @@ class TfrmZarvane : public QMainWindow {
   void CreateHelpMenu();
   void MakeRadioGroup(std::initializer_list<QAction*> entries);
   void CreateTimers();
+  void CreateKeys();
+  QList<QWidget*> KeyStops() const;
+  void MoveHighlight(int step);
   void CreateDeductionCells();
   void PlaceDeductionCells();
   void ScaleDrawnParts();

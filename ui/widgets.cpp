@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <utility>
 
 namespace zarvane {
@@ -85,6 +86,13 @@ void CardImage::paintEvent(QPaintEvent*) {
     painter.drawPixmap(rect(), face_);
   } else {
     painter.drawPixmap(0, 0, face_);
+  }
+  // The keyboard's highlight: a thick gold border around the card.
+  if (hasFocus()) {
+    const int pen = std::max(3, width() / 25);
+    painter.setPen(QPen(QColor(255, 200, 0), pen));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(pen / 2.0, pen / 2.0, -pen / 2.0, -pen / 2.0));
   }
 }
 
