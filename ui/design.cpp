@@ -129,7 +129,11 @@ void PlaceRestoredWindow(QWidget* window) {
   const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
                          frame.right() - client.right(), frame.bottom() - client.bottom());
   const QSize room = free.marginsRemoved(margins).size();
-  const QSize size = (room * 0.9).expandedTo(window->minimumSize()).boundedTo(room);
+  // The size it had before, when that fits; else most of the free area (a window opened
+  // maximised was never given a smaller size of its own).
+  QSize size = client.size();
+  if (size.width() > room.width() || size.height() > room.height())
+    size = (room * 0.9).expandedTo(window->minimumSize()).boundedTo(room);
   QRect placed(QPoint(0, 0), size.grownBy(margins));
   placed.moveCenter(free.center());
   // The title bar stays on the screen, even when the window cannot shrink to fit it.

@@ -57,8 +57,8 @@ void SetUpReviewWindow(QWidget* window, const Layout& layout, int design_width, 
 // Opens a window maximised; with no window manager to honour the request (a bare X server)
 // it is given the whole screen by hand.
 void ShowMaximised(QWidget* window);
-// A window back from maximised: most of the screen's free area, in its middle, with its frame
-// and title bar inside that area.
+// A window back from maximised: in the middle of the screen's free area, its frame and title
+// bar inside that area, at the size it had if that fits, else at most of the area.
 void PlaceRestoredWindow(QWidget* window);
 // Puts a top-level window in the middle of its screen.
 void CentreOnScreen(QWidget* window);

@@ -133,6 +133,7 @@ void TfrmZarvane::ScaleWindow() {
   SetDesignFont(this, layout(), {kSans, 11});
   central_ = new QWidget(this);
   setCentralWidget(central_);
+  central_->installEventFilter(this);
   view_.SetBackgroundWidget(central_);
   Paint(central_, FromColourValue(game_.options.BackgroundColour));
   surface_ = new QWidget(central_);
@@ -713,10 +714,14 @@ void TfrmZarvane::CentreSurface() {
   surface_->setGeometry(left, 0, layout().SurfaceWidth, height);
 }
 
-void TfrmZarvane::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  FitLayoutToWindow();
-  CentreSurface();
+// The area under the menu bar takes its new size after the window's own resize event: the
+// table is fitted to it then.
+bool TfrmZarvane::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == central_ && event->type() == QEvent::Resize) {
+    FitLayoutToWindow();
+    CentreSurface();
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 // Restored from maximised, the window would come back as large as the screen, its title bar
