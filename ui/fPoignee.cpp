@@ -34,6 +34,7 @@ TfrmPoignee::TfrmPoignee(const Layout& layout, QWidget* parent)
 }
 
 void TfrmPoignee::CreateKeys() {
+  new KeyHighlight(this);
   const auto key = [this](std::initializer_list<QKeySequence> keys, std::function<void()> step) {
     auto* action = new QAction(this);
     action->setShortcuts(QList<QKeySequence>(keys));
@@ -115,9 +116,11 @@ void TfrmPoignee::closeEvent(QCloseEvent* event) {
   event->ignore();
 }
 
+// The highlight starts on the lazy button: Enter then makes the poignee at once.
 void TfrmPoignee::showEvent(QShowEvent* event) {
   SideWindow::showEvent(event);
   activateWindow();
+  buttons_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace zarvane

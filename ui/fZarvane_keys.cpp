@@ -5,6 +5,7 @@
 
 #include "table/key_stops.h"
 #include "ui/fZarvane.h"
+#include "ui/widgets.h"
 
 namespace zarvane {
 
@@ -26,6 +27,7 @@ constexpr Control kStartStops[] = {Control::PanelLancement};
 // The arrows, Space and Enter, for the whole window; each press ends in a handler the mouse
 // runs too.
 void TfrmZarvane::CreateKeys() {
+  new KeyHighlight(this);
   const auto key = [this](std::initializer_list<QKeySequence> keys, Handler handler) {
     auto* action = new QAction(this);
     action->setShortcuts(QList<QKeySequence>(keys));

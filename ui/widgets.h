@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QIcon>
 #include <QPixmap>
+#include <QPointer>
 #include <QToolButton>
 #include <QWidget>
 #include <functional>
@@ -67,6 +68,25 @@ class CommandButton : public QToolButton {
 
  private:
   QIcon icon_;
+};
+
+// The keyboard's highlight: a gold frame over whichever control of the window has the focus,
+// above its neighbours, so that a card half covered by the next one shows whole.
+class KeyHighlight : public QWidget {
+ public:
+  explicit KeyHighlight(QWidget* window);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void Follow(QWidget* focused);
+  void Cover();
+  int Thickness() const;
+
+  QWidget* window_;
+  QPointer<QWidget> target_;
 };
 
 // A left click on the widget (press and release inside it), or already the press for the

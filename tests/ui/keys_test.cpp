@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "flow/discard.h"
+#include "flow/poignee.h"
 #include "settings/card_names.h"
 #include "table/controls.h"
 #include "tests/ui/opened_game.h"
@@ -75,6 +76,38 @@ class KeysTest : public QObject {
     QCOMPARE(window()->focusWidget(), view().Widget(Control::panelRejouerDonne));
     Key(Qt::Key_Left);
     QCOMPARE(window()->focusWidget(), view().Widget(Control::PanelPanelNewPartie));
+  }
+
+  // The poignee window answers the same keys: it opens on the lazy button, a trump is marked
+  // with Space, the arrows go round, and Enter accepts the complete poignee.
+  void thePoigneeWindowByKeys() {
+    Hand& hand = game().Hands[kSouth];
+    for (int slot = 1; slot <= 18; ++slot)
+      hand[slot] = slot <= 10 ? Card(22 - slot, kAtout, 1) : Card(slot - 10, kPique, 1);
+    game().DealPhase = Phase::Poignee;
+    OpenPoigneeWindow(game(), 1);
+    QWidget* poignee = view().Widget(Control::frmPoignee);
+    QVERIFY(poignee->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(poignee));
+
+    QCOMPARE(poignee->focusWidget(), view().Widget(Control::PanelBoutonParesseux));
+    QTest::keyClick(poignee, Qt::Key_Right);  // OK is hidden: the cancel button
+    QTest::keyClick(poignee, Qt::Key_Right);  // round to the first trump
+    QCOMPARE(poignee->focusWidget(), view().Widget(Control::CartePoignee, 1));
+    QCOMPARE(poignee->focusWidget()->accessibleName(), QStringLiteral("Atout 21"));
+    QTest::keyClick(poignee, Qt::Key_Space);
+    QCOMPARE(game().PoigneeSelected[1], 1);
+    QTest::keyClick(poignee, Qt::Key_Return);  // not complete: Enter marks like Space
+    QCOMPARE(game().PoigneeSelected[1], 0);
+    QTest::keyClick(poignee, Qt::Key_Left);  // round to the last stop: the cancel button
+    QTest::keyClick(poignee, Qt::Key_Left);
+    QCOMPARE(poignee->focusWidget(), view().Widget(Control::PanelBoutonParesseux));
+    QTest::keyClick(poignee, Qt::Key_Space);
+    QCOMPARE(game().PoigneeMarked, 10);
+    QTest::keyClick(poignee, Qt::Key_Return);
+    QVERIFY(!poignee->isVisible());
+    QCOMPARE(game().PoigneeLevel, 1);
+    QCOMPARE(game().DealPhase, Phase::SouthPlays);
   }
 
  private:
