@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -285,7 +284,8 @@ void TfrmZarvane::CreateDeductionsPanel() {
   }
 }
 
-// Under each suit symbol the four honours, king to jack, then the count of the suit still out.
+// Under each suit symbol the four honours, king to jack, then the count of the suit still out;
+// ScaleDrawnParts places them.
 void TfrmZarvane::CreateDeductionCells() {
   // Type size 12, in points like the bid bubbles' sizes.
   const DesignType font{kSans, PointsToDesignPixels(12), true};
@@ -307,7 +307,6 @@ void TfrmZarvane::CreateDeductionCells() {
     Paint(count, QColor(133, 228, 159), Qt::black);
     view_.Register(Control::CountLabel, suit, count);
   }
-  PlaceDeductionCells();
 }
 
 // The symbols drawn at their size, and the cells stacked from the scaled symbol so the gaps
