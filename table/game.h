@@ -27,13 +27,19 @@ struct TableState {
   // Where the program file lives, for the help documents; set by the program at start.
   std::string ProgramFolder;
 
-  // Each of South's cards when not lifted, and the card the advice lifted (-1 none).
-  Table<int, 1, 18> SouthCardTop{};
+  // The random offsets the cards were laid with, kept as drawn so that a new layout puts
+  // them back in place without drawing again: South's cards 0 to 2 design pixels below the
+  // hand line, the dog 1 to 3 below the table's middle, the discard row 1 to 3 screen pixels
+  // above the hand line (not scaled), and the poignee window's images a quarter of a draw of
+  // 1 to PoigneeDropUnit, counted in units of that size.
+  Table<int, 1, 18> SouthCardDrop{};
+  Table<int, 1, 6> DogCardDrop{};
+  Table<int, 1, 24> DiscardImageRise{};
+  Table<int, 1, 18> PoigneeImageDrop{};
+  int PoigneeDropUnit = 1;
+  // The card the advice lifted (-1 none).
   int AdvisedSlot = -1;
   std::uint8_t ScoresShown = 0;
-  // The poignee window's images and South's discard row, each where it sits when not lifted.
-  Table<int, 1, 18> PoigneeImageTop{};
-  Table<int, 1, 24> DiscardImageTop{};
   // The all-tricks window: the next reveal step, and the image each step shows.
   int RevealCounter = 1;
   Table<int, 1, 72> RevealImage{};

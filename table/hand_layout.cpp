@@ -1,15 +1,15 @@
 #include "table/hand_layout.h"
 
+#include <algorithm>
+
 namespace zarvane {
 
 void LayOutSouthHand(Game& game) {
   for (int i = 1; i <= 6; ++i)
     game.view.SetVisible(Control::CarteChien, i, false);
   for (int i = 1; i <= 18; ++i) {
-    const int r = static_cast<int>(RandomBelow(game.random, 3));
-    game.SouthCardTop[i] = game.layout.HandTop + RoundHalfEven(r * game.layout.YScale);
-    game.view.Place(Control::Carte3D, i, game.layout.HandLeft + (i - 1) * game.layout.CardStep,
-                    game.SouthCardTop[i]);
+    game.SouthCardDrop[i] = static_cast<int>(RandomBelow(game.random, 3));
+    PlaceSouthCard(game, i, 0);
     game.view.SetPointer(Control::Carte3D, i, Pointer::NoDrop);
   }
   for (int i = 1; i <= 18; ++i) {
@@ -20,6 +20,74 @@ void LayOutSouthHand(Game& game) {
 
 void DrawSouthCard(Game& game, int slot) {
   game.view.ShowCard(Control::Carte3D, slot, game.Hands[game.HumanSeat][slot]);
+}
+
+int SouthCardLeft(const Layout& layout, int slot) {
+  return layout.HandLeft + (slot - 1) * layout.CardStep;
+}
+
+int SouthCardTop(const Game& game, int slot) {
+  return game.layout.HandTop + RoundHalfEven(game.SouthCardDrop[slot] * game.layout.YScale);
+}
+
+int DiscardImageLeft(const Layout& layout, int k) {
+  return layout.HandLeft + (k - 1) * layout.DiscardStep;
+}
+
+int DiscardImageTop(const Game& game, int k) {
+  return game.layout.HandTop - game.DiscardImageRise[k];
+}
+
+int DogCardLeft(const Layout& layout, int i) {
+  return (i - 1) * layout.CardStep + layout.DogLeft;
+}
+
+int DogCardTop(const Game& game, int i) {
+  return game.layout.TableCentreY + RoundHalfEven(game.DogCardDrop[i] * game.layout.YScale);
+}
+
+// Poignee image j stands three units right of the one before it.
+int PoigneeImageLeft(const Layout& layout, int j) {
+  return 3 * layout.PoigneeStep * (j - 1) + layout.PoigneeStep;
+}
+
+// The drop was drawn in whole pixels of the unit of its day; in another unit it keeps its
+// share of the unit (the product first, so that the unit it was drawn in gives it back exactly).
+int PoigneeImageTop(const Game& game, int j) {
+  const int u = game.layout.PoigneeStep;
+  const double drop =
+      static_cast<double>(game.PoigneeImageDrop[j]) * u / std::max(1, game.PoigneeDropUnit);
+  return 2 * u + RoundHalfEven(0.25 * drop);
+}
+
+void PlaceSouthCard(Game& game, int slot, int lift) {
+  game.view.Place(Control::Carte3D, slot, SouthCardLeft(game.layout, slot),
+                  SouthCardTop(game, slot) - lift);
+}
+
+void PlaceDiscardImage(Game& game, int k, bool lifted) {
+  const int lift = lifted ? game.layout.SelectLift : 0;
+  game.view.Place(Control::Carte3D, k, DiscardImageLeft(game.layout, k),
+                  DiscardImageTop(game, k) - lift);
+}
+
+void PlacePoigneeImage(Game& game, int j, bool raised) {
+  const int lift = raised ? game.layout.PoigneeStep : 0;
+  game.view.Place(Control::CartePoignee, j, PoigneeImageLeft(game.layout, j),
+                  PoigneeImageTop(game, j) - lift);
+}
+
+// Behind the taker's trick card, five scaled pixels out to the left and the top.
+void PlaceTakerFrame(Game& game) {
+  const DesignRect card = ScaleRect(game.layout, kCarteTable[game.Taker - 1]);
+  game.view.Place(Control::CadrePreneur, game.Taker,
+                  card.left - RoundHalfEven(5 * game.layout.XScale),
+                  card.top - RoundHalfEven(5 * game.layout.YScale));
+}
+
+int PoigneeWindowWidth(const Layout& layout, int trumps) {
+  const int u = layout.PoigneeStep;
+  return 2 * u + 3 * u * (trumps - 1) + layout.CardWidth;
 }
 
 }  // namespace zarvane

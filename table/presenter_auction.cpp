@@ -3,6 +3,7 @@
 #include <string>
 
 #include "table/game.h"
+#include "table/hand_layout.h"
 #include "table/messages.h"
 
 namespace zarvane {
@@ -54,10 +55,7 @@ void TablePresenter::AnnounceTaker() {
   Game& game = game_;
   for (int seat = 1; seat <= 4; ++seat)
     game.view.SetVisible(Control::PanelDec, seat, false);
-  const DesignRect card = ScaleRect(game.layout, kCarteTable[game.Taker - 1]);
-  game.view.Place(Control::CadrePreneur, game.Taker,
-                  card.left - RoundHalfEven(5 * game.layout.XScale),
-                  card.top - RoundHalfEven(5 * game.layout.YScale));
+  PlaceTakerFrame(game);
   const int colour = kSeatColours[game.Taker];
   for (Control panel : {Control::nPointsAttaque, Control::nBoutsPreneur, Control::nContrat,
                         Control::PanelEnchere, Control::PanelPreneur}) {

@@ -9,26 +9,11 @@
 
 namespace zarvane {
 
-namespace {
-
-int DiscardImageLeft(const Game& game, int k) {
-  return game.layout.HandLeft + (k - 1) * game.layout.DiscardStep;
-}
-
-void PlaceDiscardImage(Game& game, int k, bool lifted) {
-  const int lift = lifted ? game.layout.SelectLift : 0;
-  game.view.Place(Control::Carte3D, k, DiscardImageLeft(game, k), game.DiscardImageTop[k] - lift);
-}
-
-}  // namespace
-
 void TablePresenter::ShowDog() {
   Game& game = game_;
   for (int i = 1; i <= 6; ++i) {
-    const int top =
-        game.layout.TableCentreY + RoundHalfEven(RandomUpTo(game.random, 3) * game.layout.YScale);
-    game.view.Place(Control::CarteChien, i, (i - 1) * game.layout.CardStep + game.layout.DogLeft,
-                    top);
+    game.DogCardDrop[i] = RandomUpTo(game.random, 3);
+    game.view.Place(Control::CarteChien, i, DogCardLeft(game.layout, i), DogCardTop(game, i));
     game.view.SetPointer(Control::CarteChien, i, Pointer::Normal);
     game.view.ShowCard(Control::CarteChien, i, game.Dog[i]);
     game.view.SetVisible(Control::CarteChien, i, true);
@@ -51,7 +36,7 @@ void TablePresenter::ShowTableAndTakerFrame() {
 void TablePresenter::ShowDiscardRow() {
   Game& game = game_;
   for (int k = 1; k <= 24; ++k) {
-    game.DiscardImageTop[k] = game.layout.HandTop - RandomUpTo(game.random, 3);
+    game.DiscardImageRise[k] = RandomUpTo(game.random, 3);
     PlaceDiscardImage(game, k, false);
     game.view.SetPointer(Control::Carte3D, k, Pointer::HandPoint);
     game.view.SetVisible(Control::Carte3D, k, false);

@@ -4,19 +4,11 @@
 
 #include "table/deductions_panel.h"
 #include "table/game.h"
+#include "table/hand_layout.h"
 #include "table/messages.h"
 #include "table/result_panel.h"
 
 namespace zarvane {
-
-namespace {
-
-void PlaceSouthCard(Game& game, int slot, int lift) {
-  game.view.Place(Control::Carte3D, slot, game.layout.HandLeft + (slot - 1) * game.layout.CardStep,
-                  game.SouthCardTop[slot] - lift);
-}
-
-}  // namespace
 
 void TablePresenter::ShowPlayable() {
   const int seat = game_.HumanSeat;

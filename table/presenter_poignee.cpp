@@ -2,17 +2,9 @@
 
 #include "flow/poignee.h"
 #include "table/game.h"
+#include "table/hand_layout.h"
 
 namespace zarvane {
-
-namespace {
-
-// Poignee image j stands three units right of the one before it.
-int PoigneeImageLeft(const Layout& layout, int j) {
-  return 3 * layout.PoigneeStep * (j - 1) + layout.PoigneeStep;
-}
-
-}  // namespace
 
 void TablePresenter::OfferPoignee(int trumps) {
   TableView& view = game_.view;
@@ -42,13 +34,14 @@ void TablePresenter::OpenPoigneeWindow(int trumps) {
   view.SetEnabled(Control::frmZarvane, 0, false);
 
   const int u = layout.PoigneeStep;
-  view.SetWidth(Control::frmPoignee, 0, 2 * u + 3 * u * (trumps - 1) + layout.CardWidth);
+  view.SetWidth(Control::frmPoignee, 0, PoigneeWindowWidth(layout, trumps));
   for (int j = 1; j <= 18; ++j)
     view.SetVisible(Control::CartePoignee, j, false);
+  game.PoigneeDropUnit = u;
   for (int j = 1; j <= trumps; ++j) {
     // Each card drops a little, at random, as if laid down by hand.
-    game.PoigneeImageTop[j] = 2 * u + RoundHalfEven(0.25 * RandomUpTo(game.random, u));
-    view.Place(Control::CartePoignee, j, PoigneeImageLeft(layout, j), game.PoigneeImageTop[j]);
+    game.PoigneeImageDrop[j] = RandomUpTo(game.random, u);
+    PlacePoigneeImage(game, j, false);
     view.SetVisible(Control::CartePoignee, j, true);
   }
   for (int j = 1; j <= trumps; ++j)
@@ -58,10 +51,7 @@ void TablePresenter::OpenPoigneeWindow(int trumps) {
 }
 
 void TablePresenter::RaisePoigneeImage(int j, bool raised) {
-  Game& game = game_;
-  game.PoigneeImageTop[j] -= raised ? game.layout.PoigneeStep : -game.layout.PoigneeStep;
-  game.view.Place(Control::CartePoignee, j, PoigneeImageLeft(game.layout, j),
-                  game.PoigneeImageTop[j]);
+  PlacePoigneeImage(game_, j, raised);
 }
 
 void TablePresenter::ShowPoigneeComplete(bool complete) {

@@ -67,6 +67,22 @@ void FrameDiscardOrigin(Game& game, int k, Spot dog_panel) {
 
 }  // namespace
 
+void PlaceTrickFrame(Game& game, int trick) {
+  const Spot frame =
+      FrameSpot(game.layout, TrickImageSpot(game.layout, trick, game.TrickLeaders[trick]));
+  game.view.Place(Control::CadrePli, trick, frame.left, frame.top);
+}
+
+void PlaceDogPanels(Game& game) {
+  const DogPlaces places = DogPanelsAround(game.layout, game.Taker);
+  game.view.Place(Control::PanelChienAvantEcart, 0, places.dog.left, places.dog.top);
+  game.view.Place(Control::PanelChienApresEcart, 0, places.discard.left, places.discard.top);
+}
+
+void PlaceDiscardFrame(Game& game, int k) {
+  FrameDiscardOrigin(game, k, DogPanelsAround(game.layout, game.Taker).dog);
+}
+
 void ShowPreviousTrick(Game& game) {
   const int trick = game.TrickNumber - 1;
   if (trick < 1 || trick > 18)
@@ -85,8 +101,7 @@ void FillAllTricks(Game& game) {
   }
   for (int trick = 1; trick <= 18; ++trick) {
     const int leader = game.TrickLeaders[trick];
-    const Spot frame = FrameSpot(game.layout, TrickImageSpot(game.layout, trick, leader));
-    game.view.Place(Control::CadrePli, trick, frame.left, frame.top);
+    PlaceTrickFrame(game, trick);
     game.view.SetColour(Control::CadrePli, trick, leader == game.Taker ? kGreen : kBlue);
     for (int seat = 1; seat <= 4; ++seat) {
       game.view.ShowCard(Control::CartePli, TrickImage(trick, seat), PlayedCard(game, seat, trick));
@@ -122,9 +137,7 @@ void FillHands(Game& game) {
   TableView& view = game.view;
   for (int k = 1; k <= 6; ++k)
     view.SetVisible(Control::CadreEcart, k, false);
-  const DogPlaces places = DogPanelsAround(game.layout, game.Taker);
-  view.Place(Control::PanelChienAvantEcart, 0, places.dog.left, places.dog.top);
-  view.Place(Control::PanelChienApresEcart, 0, places.discard.left, places.discard.top);
+  PlaceDogPanels(game);
 
   for (int seat = 1; seat <= 4; ++seat) {
     for (int slot = 1; slot <= 18; ++slot)
@@ -141,7 +154,7 @@ void FillHands(Game& game) {
       view.ShowCard(Control::CarteApresEcart, d, game.Dog[d]);
     view.SetVisible(Control::PanelChienApresEcart, 0, true);
     for (int k = 1; k <= 6; ++k) {
-      FrameDiscardOrigin(game, k, places.dog);
+      PlaceDiscardFrame(game, k);
       view.SetVisible(Control::CadreEcart, k, true);
     }
   }

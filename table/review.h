@@ -24,4 +24,10 @@ void PanelVoirToutClick(Game& game);
 // the discard, and the six discarded cards framed in yellow where they were dealt.
 void FillHands(Game& game);
 
+// Where the frames and the dog panels of the two windows above stand, by the current layout;
+// the dog panels and the discard frames need the taker.
+void PlaceTrickFrame(Game& game, int trick);
+void PlaceDogPanels(Game& game);
+void PlaceDiscardFrame(Game& game, int k);
+
 }  // namespace zarvane

@@ -100,7 +100,7 @@ void DrawCardFace(CardImage* image, const Card& card) {
   }
   image->SetFace(CardFaces().Face(FaceName(card), DeviceSize(image, image->size()),
                                   image->devicePixelRatioF()),
-                 CardImage::Fit::Stretch);
+                 CardImage::Fit::Stretch, card);
 }
 
 void DrawCardCorner(CardImage* image, const Card& card, const Layout& layout) {
@@ -111,7 +111,21 @@ void DrawCardCorner(CardImage* image, const Card& card, const Layout& layout) {
   image->SetFace(CardFaces().Face(FaceName(card),
                                   DeviceSize(image, QSize(layout.CardWidth, layout.CardHeight)),
                                   image->devicePixelRatioF()),
-                 CardImage::Fit::TopLeft);
+                 CardImage::Fit::TopLeft, card);
+}
+
+void RedrawCardFaces(QWidget* window, const Layout& layout) {
+  // The card images carry no meta-object of their own: findChildren cannot tell them apart.
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    auto* image = dynamic_cast<CardImage*>(widget);
+    const std::optional<Card> card = image ? image->ShownCard() : std::nullopt;
+    if (!card)
+      continue;
+    if (image->fit() == CardImage::Fit::TopLeft)
+      DrawCardCorner(image, *card, layout);
+    else
+      DrawCardFace(image, *card);
+  }
 }
 
 }  // namespace zarvane

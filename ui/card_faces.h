@@ -10,6 +10,7 @@
 #include "table/layout.h"
 
 class QSvgRenderer;
+class QWidget;
 
 namespace zarvane {
 
@@ -54,5 +55,7 @@ void DrawCardFace(CardImage* image, const Card& card);
 // Draws the face as rendered at the card size of the layout, from its top-left corner, so a
 // small image shows only the index (value and suit).
 void DrawCardCorner(CardImage* image, const Card& card, const Layout& layout);
+// Draws again, at their present size, the faces every card image of the window shows.
+void RedrawCardFaces(QWidget* window, const Layout& layout);
 
 }  // namespace zarvane

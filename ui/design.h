@@ -30,6 +30,22 @@ int ToColourValue(const QColor& colour);
 QRect Scaled(const Layout& layout, DesignRect design);
 QFont DesignFont(const Layout& layout, const QString& family, int design_pixels, bool bold = false);
 
+// A type face at its size in design pixels.
+struct DesignType {
+  QString family;
+  int pixels = 11;
+  bool bold = false;
+};
+
+// A control's place and type size on the design surface, remembered with it so that Rescale
+// can scale it again when its window takes another size.
+void SetDesignGeometry(QWidget* widget, const Layout& layout, DesignRect place);
+void SetDesignFont(QWidget* widget, const Layout& layout, const DesignType& type);
+// Another type size for the same face, as the bid bubbles change theirs.
+void SetDesignFontPixels(QWidget* widget, const Layout& layout, int design_pixels);
+// Scales again the window and every control in it that remembers its design place or size.
+void Rescale(QWidget* window, const Layout& layout);
+
 // Fills the widget's background with the colour; text in the given colour when valid.
 void Paint(QWidget* widget, const QColor& background, const QColor& text = QColor());
 
@@ -42,6 +58,9 @@ void SetUpReviewWindow(QWidget* window, const Layout& layout, int design_width, 
 // Opens a window maximised; with no window manager to honour the request (a bare X server)
 // it is given the whole screen by hand.
 void ShowMaximised(QWidget* window);
+// A window back from maximised: in the middle of the screen's free area, its frame and title
+// bar inside that area, at the size it had if that fits, else at most of the area.
+void PlaceRestoredWindow(QWidget* window);
 // Puts a top-level window in the middle of its screen.
 void CentreOnScreen(QWidget* window);
 

@@ -25,7 +25,7 @@ TfrmMains::TfrmMains(const Layout& layout, QWidget* parent)
     QFrame* hand = NewPanel(kHandPanelControls[seat - 1], this, kHandPanels[seat - 1], kPanelGrey);
     for (int slot = 1; slot <= 18; ++slot)
       NewCornerImage(Control::CarteMain, 18 * (seat - 1) + slot, hand,
-                     PanelImageSpot(layout, slot));
+                     [slot](const Layout& scale) { return PanelImageSpot(scale, slot); });
   }
   NewDogPanel(Control::PanelChienAvantEcart, Control::CarteAvantEcart, Control::PanelChien,
               QStringLiteral("LE CHIEN"));
@@ -58,7 +58,7 @@ QFrame* TfrmMains::NewDogPanel(Control panel, Control images, Control caption,
                                const QString& text) {
   QFrame* dog = NewPanel(panel, this, kDogPanel, kPanelGrey);
   for (int d = 1; d <= 6; ++d)
-    NewCornerImage(images, d, dog, PanelImageSpot(layout(), d));
+    NewCornerImage(images, d, dog, [d](const Layout& scale) { return PanelImageSpot(scale, d); });
   NewCaption(caption, dog, {4, 60, 186, 22}, kCaptionColour, 13, text);
   return dog;
 }

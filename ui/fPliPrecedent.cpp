@@ -7,8 +7,7 @@ namespace zarvane {
 TfrmPliPrecedent::TfrmPliPrecedent(const Layout& layout, QWidget* parent)
     : SideWindow(layout, 414, 403, QColor(0, 128, 192), parent) {
   for (int seat = 1; seat <= 4; ++seat) {
-    NewCardImage(Control::cardPreviousTrick, seat, this,
-                 Scaled(layout, kPreviousTrickCards[seat - 1]), CardImage::Fit::Stretch);
+    NewCardImage(Control::cardPreviousTrick, seat, this, kPreviousTrickCards[seat - 1]);
   }
   NewButton(Control::ButtonOkPreviousTrick, this, {61, 357, 289, 35}, 16, QStringLiteral("OK"),
             [this] { ButtonOkPreviousTrickClick(); });

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QList>
+#include <array>
+
 #include "ui/side_window.h"
 
 namespace zarvane {
@@ -21,6 +24,20 @@ class TfrmPoignee : public SideWindow {
  protected:
   // Nor does its frame.
   void closeEvent(QCloseEvent* event) override;
+  // Opened, it takes the keys: the game window waits behind it.
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // As on the table: Left and Right move the highlight over the trumps and the buttons, Space
+  // presses, Enter presses or accepts a complete poignee.
+  void CreateKeys();
+  QList<QWidget*> KeyStops() const;
+  void MoveHighlight(int step);
+  void SpaceKey();
+  void EnterKey();
+
+  std::array<CardImage*, 18> images_{};
+  std::array<QPushButton*, 3> buttons_{};  // lazy, OK, cancel
 };
 
 }  // namespace zarvane

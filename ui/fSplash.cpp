@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -69,6 +70,7 @@ TfrmSplash::TfrmSplash(const Layout& layout, QWidget* parent)
   connect(french_, &QPushButton::clicked, this, &TfrmSplash::PanelStartFrenchClick);
   connect(english_, &QPushButton::clicked, this, &TfrmSplash::PanelStartEnglishClick);
   french_->setDefault(true);
+  french_->setFocus();
   CentreOnScreen(this);
 }
 
@@ -90,6 +92,23 @@ void TfrmSplash::Choose(int language) {
   ShowMaximised(game_window_);
   game_window_->raise();
   game_window_->activateWindow();
+}
+
+void TfrmSplash::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Left:
+      french_->setFocus();
+      return;
+    case Qt::Key_Right:
+      english_->setFocus();
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      (english_->hasFocus() ? english_ : french_)->click();
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
 }
 
 void TfrmSplash::closeEvent(QCloseEvent* event) {

@@ -29,6 +29,8 @@ class TfrmSplash : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Left and Right go from one language to the other; Enter, like Space, chooses.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Choose(int language);

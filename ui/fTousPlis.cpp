@@ -8,8 +8,9 @@ TfrmTousPlis::TfrmTousPlis(const Layout& layout, QWidget* parent)
     : SideWindow(layout, 712, 450, QColor(108, 108, 108), parent) {
   for (int trick = 1; trick <= 18; ++trick) {
     for (int seat = 1; seat <= 4; ++seat) {
-      NewCornerImage(Control::CartePli, 4 * (trick - 1) + seat, this,
-                     TrickImageSpot(layout, trick, seat));
+      NewCornerImage(
+          Control::CartePli, 4 * (trick - 1) + seat, this,
+          [trick, seat](const Layout& scale) { return TrickImageSpot(scale, trick, seat); });
     }
   }
   // Over the images, so that a frame's border is never hidden by a card.

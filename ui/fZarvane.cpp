@@ -5,12 +5,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <utility>
@@ -25,6 +25,7 @@
 #include "settings/score_history.h"
 #include "table/deal_code_words.h"
 #include "table/history_words.h"
+#include "table/relayout.h"
 #include "table/review.h"
 #include "table/score_sheet.h"
 #include "table/scores.h"
@@ -34,6 +35,7 @@
 #include "ui/glyphs.h"
 #include "ui/help_window.h"
 #include "ui/play_code_dialog.h"
+#include "ui/side_window.h"
 #include "ui/widgets.h"
 
 namespace zarvane {
@@ -103,17 +105,20 @@ TfrmZarvane::TfrmZarvane(const Layout& layout, std::string program_folder, QWidg
   game_.layout = layout;
   game_.ProgramFolder = std::move(program_folder);
   view_.SetLayout(&game_.layout);
+  view_.SetLanguage(&game_.Language);
   view_.SetDialogParent(this);
   view_.Register(Control::frmZarvane, 0, this);
 
   ScaleWindow();
   CreateTimers();
+  CreateKeys();
   // The faces are rendered into the one cache the first time a card is shown.
   CardFaces();
   CreateDeductionCells();
   setWindowTitle(kWindowTitle);
   ComputeLayout(game_.layout);
-  SizeCardImages();
+  ScaleDrawnParts();
+  setMinimumSize(kDesignWidth, kDesignHeight);
   game_.ResumePath = ResumePathBeside(game_.OptionsPath);
   StartUp(game_);
   view_.SyncChecks();
@@ -126,12 +131,15 @@ TfrmZarvane::~TfrmZarvane() = default;
 
 void TfrmZarvane::RegisterWindow(Control control, QWidget* window) {
   view_.Register(control, 0, window);
+  if (auto* side = dynamic_cast<SideWindow*>(window))
+    side_windows_.push_back(side);
 }
 
 void TfrmZarvane::ScaleWindow() {
-  setFont(DesignFont(layout(), kSans, 11));
+  SetDesignFont(this, layout(), {kSans, 11});
   central_ = new QWidget(this);
   setCentralWidget(central_);
+  central_->installEventFilter(this);
   view_.SetBackgroundWidget(central_);
   Paint(central_, FromColourValue(game_.options.BackgroundColour));
   surface_ = new QWidget(central_);
@@ -157,7 +165,7 @@ void TfrmZarvane::ScaleWindow() {
 QFrame* TfrmZarvane::NewContainer(Control control, QWidget* parent, DesignRect place,
                                   const QColor& fill) {
   auto* frame = new QFrame(parent);
-  frame->setGeometry(Scaled(layout(), place));
+  SetDesignGeometry(frame, layout(), place);
   frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Paint(frame, fill);
   view_.Register(control, 0, frame);
@@ -165,32 +173,32 @@ QFrame* TfrmZarvane::NewContainer(Control control, QWidget* parent, DesignRect p
 }
 
 QLabel* TfrmZarvane::NewPanel(Control control, int index, QWidget* parent, DesignRect place,
-                              const QColor& fill, const QFont& font, const QColor& text) {
+                              const QColor& fill, const DesignType& type, const QColor& text) {
   auto* panel = new QLabel(parent);
-  panel->setGeometry(Scaled(layout(), place));
+  SetDesignGeometry(panel, layout(), place);
   panel->setAlignment(Qt::AlignCenter);
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  panel->setFont(font);
+  SetDesignFont(panel, layout(), type);
   Paint(panel, fill, text);
   view_.Register(control, index, panel);
   return panel;
 }
 
 QPushButton* TfrmZarvane::NewButton(Control control, QWidget* parent, DesignRect place,
-                                    const QFont& font, Handler handler) {
+                                    const DesignType& type, Handler handler) {
   auto* button = new QPushButton(parent);
-  button->setGeometry(Scaled(layout(), place));
-  button->setFont(font);
+  SetDesignGeometry(button, layout(), place);
+  SetDesignFont(button, layout(), type);
   view_.Register(control, 0, button);
   if (handler)
     connect(button, &QPushButton::clicked, this, [this, handler] { Run(handler); });
   return button;
 }
 
-QToolButton* TfrmZarvane::NewBarButton(Control control, int left, QAction* command,
-                                       const QIcon& icon) {
+CommandButton* TfrmZarvane::NewBarButton(Control control, int left, QAction* command,
+                                         const QIcon& icon) {
   auto* button = new CommandButton(command, icon, bar_);
-  button->setGeometry(Scaled(layout(), {left, kBarButtonTop, kBarButtonSize, kBarButtonSize}));
+  SetDesignGeometry(button, layout(), {left, kBarButtonTop, kBarButtonSize, kBarButtonSize});
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
   button->setIconSize(button->size() - QSize(6, 6));
@@ -212,46 +220,53 @@ void TfrmZarvane::CreateButtonBar() {
   const int glyph = ScaleFont(layout(), 16);
   // Each button runs the command of a menu entry: the two can never disagree.
   const auto with_icon = [this, glyph](Control control, int left, Control command, Glyph icon) {
-    NewBarButton(control, left, view_.Action(command), GlyphIcon(icon, glyph));
+    glyph_buttons_.emplace_back(
+        NewBarButton(control, left, view_.Action(command), GlyphIcon(icon, glyph)), icon);
   };
   // A button without an icon shows its command's icon text, which no menu shows.
   const auto with_text = [this](Control control, int left, Control command, const QString& text,
-                                const QFont& font) {
+                                const DesignType& type) {
     view_.Action(command)->setIconText(text);
-    NewBarButton(control, left, view_.Action(command), QIcon())->setFont(font);
+    CommandButton* button = NewBarButton(control, left, view_.Action(command), QIcon());
+    SetDesignFont(button, layout(), type);
+    return button;
   };
 
   with_icon(Control::SBNewGame, 3, Control::menuNewGame, Glyph::NewDeal);
   with_icon(Control::SBGameAgain, 27, Control::menuGameAgain, Glyph::Replay);
   with_text(Control::SBInitScores, 50, Control::menuInitScores, QStringLiteral("0"),
-            DesignFont(layout(), kSans, 14, true));
-  QFont comic = DesignFont(layout(), QStringLiteral("Comic Sans MS"), 15, true);
+            DesignType{kSans, 14, true});
+  CommandButton* quit = with_text(Control::SBQuitter, 73, Control::menuQuit, QStringLiteral("Q"),
+                                  {QStringLiteral("Comic Sans MS"), 15, true});
+  QFont comic = quit->font();
   comic.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans"), kSans});
-  with_text(Control::SBQuitter, 73, Control::menuQuit, QStringLiteral("Q"), comic);
+  quit->setFont(comic);
   with_icon(Control::SBVoirScoresGlobaux, 102, Control::menuScoresGlobaux, Glyph::Scores);
   // The "D" of the Symbol face reads as a capital delta.
   with_text(Control::SBVoirDeductions, 125, Control::menuDeductions, QString(QChar(0x0394)),
-            DesignFont(layout(), kSerif, 16, true));
+            DesignType{kSerif, 16, true});
   with_icon(Control::SBVoirPliPrecedent, 150, Control::menuPreviousTrick, Glyph::PreviousTrick);
   with_icon(Control::SBConseilCarte, 172, Control::menuConseilCarte, Glyph::CardAdvice);
 
   // The background colour has no menu entry: its command lives on the bar alone.
   auto* colour = new QAction(this);
   connect(colour, &QAction::triggered, this, [this] { Run(&TfrmZarvane::SBFondEcranClick); });
-  NewBarButton(Control::SBFondEcran, 195, colour, GlyphIcon(Glyph::Colour, glyph));
+  glyph_buttons_.emplace_back(
+      NewBarButton(Control::SBFondEcran, 195, colour, GlyphIcon(Glyph::Colour, glyph)),
+      Glyph::Colour);
   with_icon(Control::SBAide, 238, Control::menuSommaire, Glyph::Help);
 
   QLabel* info = NewPanel(Control::info, 0, bar_, kInfo, QColor(132, 213, 217),
-                          DesignFont(layout(), kSerif, 16, true), QColor(0, 64, 0));
+                          DesignType{kSerif, 16, true}, QColor(0, 64, 0));
   info->setFrameStyle(QFrame::NoFrame);
   info->setWordWrap(true);
 }
 
 void TfrmZarvane::CreateDeductionsPanel() {
   deductions_ = NewContainer(Control::PanelDeductions, surface_, kPanelDeductions, kPanelGreen);
-  const QFont small = DesignFont(layout(), kSans, 11, true);
+  const DesignType small{kSans, 11, true};
   QLabel* title = NewPanel(Control::PanelInfoDeductions, 0, deductions_, kPanelInfoDeductions,
-                           kPanelGreen, DesignFont(layout(), kSerif, 14, true), Qt::white);
+                           kPanelGreen, DesignType{kSerif, 14, true}, Qt::white);
   title->setFrameStyle(QFrame::NoFrame);
   title->setText(QStringLiteral("Déductions"));
   NewPanel(Control::PanelAtoutMax, 0, deductions_, kPanelAtoutMax, kSilver, small);
@@ -261,10 +276,9 @@ void TfrmZarvane::CreateDeductionsPanel() {
                              Control::ImageCarreau};
   for (int suit = 1; suit <= 4; ++suit) {
     auto* image = new QLabel(deductions_);
-    image->setGeometry(Scaled(
-        layout(), {kSuitImageLefts[suit - 1], kSuitImageTop, kSuitImageSize, kSuitImageSize}));
+    SetDesignGeometry(image, layout(),
+                      {kSuitImageLefts[suit - 1], kSuitImageTop, kSuitImageSize, kSuitImageSize});
     image->setAlignment(Qt::AlignCenter);
-    image->setPixmap(SuitSymbol(suit, std::min(image->width(), image->height())));
     view_.Register(images[suit - 1], 0, image);
   }
 
@@ -278,60 +292,68 @@ void TfrmZarvane::CreateDeductionsPanel() {
 }
 
 // Under each suit symbol the four honours, king to jack, then the count of the suit still out;
-// stacked from the scaled image so the gaps stay even at any scale.
+// ScaleDrawnParts places them.
 void TfrmZarvane::CreateDeductionCells() {
-  const Control images[4] = {Control::ImagePique, Control::ImageCoeur, Control::ImageTrefle,
-                             Control::ImageCarreau};
-  const int gap = CellGap(layout());
   // Type size 12, in points like the bid bubbles' sizes.
-  const QFont font = DesignFont(layout(), kSans, PointsToDesignPixels(12), true);
+  const DesignType font{kSans, PointsToDesignPixels(12), true};
   for (int suit = 1; suit <= 4; ++suit) {
-    const QRect image = view_.Widget(images[suit - 1])->geometry();
     for (int c = 1; c <= 4; ++c) {
       // Lettered by the language step, like the card faces.
       auto* cell = new QLabel(deductions_);
-      cell->setGeometry(image.left(), image.top() + c * (image.height() + gap), image.width(),
-                        image.height());
       cell->setAlignment(Qt::AlignCenter);
       cell->setFrameStyle(QFrame::Panel | QFrame::Raised);
-      cell->setFont(font);
+      SetDesignFont(cell, layout(), font);
       Paint(cell, kSilver, Qt::black);
       cell->hide();
       view_.Register(Control::HonourCell, (suit - 1) * 4 + c, cell);
     }
     auto* count = new QLabel(deductions_);
-    count->setGeometry(image.left(),
-                       image.top() + 4 * (image.height() + gap) + image.height() + gap,
-                       image.width(), image.height());
     count->setAlignment(Qt::AlignCenter);
     count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    count->setFont(font);
+    SetDesignFont(count, layout(), font);
     Paint(count, QColor(133, 228, 159), Qt::black);
     view_.Register(Control::CountLabel, suit, count);
   }
 }
 
+// The symbols drawn at their size, and the cells stacked from the scaled symbol so the gaps
+// stay even at any scale.
+void TfrmZarvane::PlaceDeductionCells() {
+  const Control images[4] = {Control::ImagePique, Control::ImageCoeur, Control::ImageTrefle,
+                             Control::ImageCarreau};
+  const int gap = CellGap(layout());
+  for (int suit = 1; suit <= 4; ++suit) {
+    auto* symbol = static_cast<QLabel*>(view_.Widget(images[suit - 1]));
+    symbol->setPixmap(SuitSymbol(suit, std::min(symbol->width(), symbol->height())));
+    const QRect image = symbol->geometry();
+    for (int c = 1; c <= 5; ++c) {
+      QWidget* cell = c <= 4 ? view_.Widget(Control::HonourCell, (suit - 1) * 4 + c)
+                             : view_.Widget(Control::CountLabel, suit);
+      cell->setGeometry(image.left(), image.top() + c * (image.height() + gap), image.width(),
+                        image.height());
+    }
+  }
+}
+
 void TfrmZarvane::CreateSidePanels() {
-  NewPanel(Control::PanelNiveau, 0, surface_, kPanelNiveau, kSilver,
-           DesignFont(layout(), kSerif, 13, true));
-  const QFont taker = DesignFont(layout(), kSans, 11, true);
+  NewPanel(Control::PanelNiveau, 0, surface_, kPanelNiveau, kSilver, DesignType{kSerif, 13, true});
+  const DesignType taker{kSans, 11, true};
   NewPanel(Control::PanelPreneur, 0, surface_, kPanelPreneur, kTakerBlue, taker)->hide();
   NewPanel(Control::PanelEnchere, 0, surface_, kPanelEnchere, kTakerBlue, taker)->hide();
 
   QFrame* scores = NewContainer(Control::PanneauScores, surface_, kPanneauScores, kPanelGreen);
-  const QFont points = DesignFont(layout(), kSerif, 19);
-  const QFont bouts = DesignFont(layout(), kSans, 11, true);
+  const DesignType points{kSerif, 19};
+  const DesignType bouts{kSans, 11, true};
   NewPanel(Control::nPointsAttaque, 0, scores, kPointsAttaque, kSilver, points);
   NewPanel(Control::nBoutsPreneur, 0, scores, kBoutsPreneur, kSilver, bouts);
-  NewPanel(Control::nContrat, 0, scores, kContrat, QColor(136, 247, 186),
-           DesignFont(layout(), kSerif, 27));
+  NewPanel(Control::nContrat, 0, scores, kContrat, QColor(136, 247, 186), DesignType{kSerif, 27});
   NewPanel(Control::nBoutsDefense, 0, scores, kBoutsDefense, kSilver, bouts);
   NewPanel(Control::nPointsDefense, 0, scores, kPointsDefense, kSilver, points);
 }
 
 void TfrmZarvane::CreateTable() {
   auto* table = new Shape(Shape::Kind::Ellipse, kTableGreen, surface_);
-  table->setGeometry(Scaled(layout(), kTableRonde));
+  SetDesignGeometry(table, layout(), kTableRonde);
   table->hide();
   view_.Register(Control::TableRonde, 0, table);
   OnClick(
@@ -347,33 +369,31 @@ void TfrmZarvane::CreateTable() {
   }
   for (int seat = 1; seat <= 4; ++seat) {
     CardImage* card = NewCardImage(Control::CarteTable, seat, &TfrmZarvane::CarteTableClick);
-    card->move(Scaled(layout(), kCarteTable[seat - 1]).topLeft());
+    SetDesignGeometry(card, layout(), kCarteTable[seat - 1]);
   }
   for (int i = 1; i <= 6; ++i) {
     CardImage* dog = NewCardImage(Control::CarteChien, i, &TfrmZarvane::CarteChienClick);
     dog->move(layout().DogLeft + (i - 1) * layout().CardStep, layout().TableCentreY);
   }
 
-  const QFont total = DesignFont(layout(), kSerif, 21);
+  const DesignType total{kSerif, 21};
   for (int seat = 1; seat <= 4; ++seat) {
     QLabel* panel = NewPanel(Control::panelScoreTotal, seat, surface_, kPanelScoreTotal[seat - 1],
                              SeatColour(seat), total);
     panel->hide();
     OnClick(panel, [this, seat] { Run(&TfrmZarvane::panelScoreTotalClick, seat); });
   }
-  const QFont bubble = DesignFont(layout(), kSerif, 13);
+  const DesignType bubble{kSerif, 13};
   for (int seat = 1; seat <= 4; ++seat) {
     QLabel* panel =
         NewPanel(Control::PanelDec, seat, surface_, kPanelDec[seat - 1], SeatColour(seat), bubble);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setLineWidth(std::max(1, RoundHalfEven(5 * layout().WindowScale)));
     panel->hide();
     OnClick(panel, [this, seat] { Run(&TfrmZarvane::PanelDecClick, seat); });
   }
 
-  QPushButton* start =
-      NewButton(Control::PanelLancement, surface_, kPanelLancement,
-                DesignFont(layout(), kSerif, 21), &TfrmZarvane::PanelLancementClick);
+  QPushButton* start = NewButton(Control::PanelLancement, surface_, kPanelLancement,
+                                 DesignType{kSerif, 21}, &TfrmZarvane::PanelLancementClick);
   start->setText(QStringLiteral("Cliquez ici pour commencer à jouer !"));
   start->setCursor(Qt::PointingHandCursor);
 }
@@ -381,7 +401,7 @@ void TfrmZarvane::CreateTable() {
 void TfrmZarvane::CreateBidding() {
   QFrame* bar = NewContainer(Control::BarreEnchere, surface_, kBarreEnchere, kBidBarBlue);
   bar->hide();
-  const QFont font = DesignFont(layout(), kSans, 11, true);
+  const DesignType font{kSans, 11, true};
   const Control buttons[5] = {Control::ButtonPasse, Control::ButtonPrise, Control::ButtonGarde,
                               Control::ButtonGardeSans, Control::ButtonGardeContre};
   const Handler handlers[5] = {&TfrmZarvane::ButtonPasseClick, &TfrmZarvane::ButtonPriseClick,
@@ -393,7 +413,7 @@ void TfrmZarvane::CreateBidding() {
 
   QPushButton* confirm =
       NewButton(Control::PanelConfirmeEcart, surface_, kPanelConfirmeEcart,
-                DesignFont(layout(), kSerif, 13, true), &TfrmZarvane::PanelConfirmeEcartClick);
+                DesignType{kSerif, 13, true}, &TfrmZarvane::PanelConfirmeEcartClick);
   confirm->setText(QStringLiteral("Accepter cet écart"));
   confirm->setCursor(Qt::PointingHandCursor);
   confirm->hide();
@@ -409,7 +429,7 @@ void TfrmZarvane::CreateHandAndDog() {
 void TfrmZarvane::CreatePoigneeQuestion() {
   QFrame* panel = NewContainer(Control::PanelPoignee, surface_, kPanelPoignee, QColor(0, 128, 128));
   panel->hide();
-  const QFont font = DesignFont(layout(), kSerif, 13, true);
+  const DesignType font{kSerif, 13, true};
   const Control buttons[4] = {Control::PanelPoigneeSimple, Control::PanelPoigneeDouble,
                               Control::PanelPoigneeTriple, Control::PanelPoigneeAucune};
   const char* captions[4] = {"Poignée SIMPLE", "Poignée DOUBLE", "Poignée TRIPLE", "Aucune"};
@@ -427,12 +447,11 @@ void TfrmZarvane::CreateResultPanel() {
   QFrame* result = NewContainer(Control::PanelResultat, surface_, kPanelResultat, kBidBarBlue);
   Paint(result, kBidBarBlue, Qt::yellow);
   result->hide();
-  QLabel* text =
-      NewPanel(Control::PanelTexteResultat, 0, result, kPanelTexteResultat, QColor(186, 218, 228),
-               DesignFont(layout(), kSerif, 27), QColor(0, 64, 128));
+  QLabel* text = NewPanel(Control::PanelTexteResultat, 0, result, kPanelTexteResultat,
+                          QColor(186, 218, 228), DesignType{kSerif, 27}, QColor(0, 64, 128));
   text->setWordWrap(true);
 
-  const QFont font = DesignFont(layout(), kSerif, 13, true);
+  const DesignType font{kSerif, 13, true};
   struct ResultButton {
     Control control;
     DesignRect place;
@@ -464,13 +483,13 @@ void TfrmZarvane::CreateResultPanel() {
   }
   QPushButton* again =
       NewButton(Control::PanelPanelNewPartie, result, {618, 80, 166, 30},
-                DesignFont(layout(), kSerif, 16, true), &TfrmZarvane::PanelPanelNewPartieClick);
+                DesignType{kSerif, 16, true}, &TfrmZarvane::PanelPanelNewPartieClick);
   again->setText(QStringLiteral("NOUVELLE DONNE"));
   again->setCursor(Qt::PointingHandCursor);
 
   for (int seat = 1; seat <= 4; ++seat) {
     QLabel* rule = NewPanel(Control::PanelRegle, seat, surface_, kPanelRegle[seat - 1], kSilver,
-                            DesignFont(layout(), kSans, 11));
+                            DesignType{kSans, 11});
     rule->hide();
   }
 }
@@ -494,13 +513,13 @@ QAction* TfrmZarvane::NewEntry(QMenu* menu, Control control, const QString& capt
 
 QMenu* TfrmZarvane::NewMenu(QMenu* parent_menu, Control control, const QString& caption) {
   QMenu* menu = parent_menu ? parent_menu->addMenu(caption) : menuBar()->addMenu(caption);
-  menu->setFont(menuBar()->font());
+  SetDesignFont(menu, layout(), {kSans, 12});
   view_.Register(control, 0, menu->menuAction());
   return menu;
 }
 
 void TfrmZarvane::CreateMenus() {
-  menuBar()->setFont(DesignFont(layout(), kSans, 12));
+  SetDesignFont(menuBar(), layout(), {kSans, 12});
   CreateGameMenu();
   CreateLevelMenu();
   CreateLookMenu();
@@ -668,7 +687,9 @@ void TfrmZarvane::CreateTimers() {
   view_.OnTimer(TimerId::TimerTransition, [this] { Run(&TfrmZarvane::TimerTransitionTimer); });
 }
 
-void TfrmZarvane::SizeCardImages() {
+// What the design does not give as a rectangle: the card images and the taker's frames at the
+// card size, the bubbles' bevel, the deductions' cells and the bar's pictures.
+void TfrmZarvane::ScaleDrawnParts() {
   const QSize card(layout().CardWidth, layout().CardHeight);
   for (int k = 1; k <= 24; ++k)
     view_.Widget(Control::Carte3D, k)->resize(card);
@@ -677,8 +698,35 @@ void TfrmZarvane::SizeCardImages() {
   for (int seat = 1; seat <= 4; ++seat) {
     view_.Widget(Control::CarteTable, seat)->resize(card);
     view_.Widget(Control::CadrePreneur, seat)->resize(layout().FrameWidth, layout().FrameHeight);
+    static_cast<QFrame*>(view_.Widget(Control::PanelDec, seat))
+        ->setLineWidth(std::max(1, RoundHalfEven(5 * layout().WindowScale)));
+  }
+  PlaceDeductionCells();
+  const int glyph = ScaleFont(layout(), 16);
+  for (const auto& [button, picture] : glyph_buttons_) {
+    button->SetIcon(GlyphIcon(picture, glyph));
+    button->setIconSize(button->size() - QSize(6, 6));
   }
   CentreSurface();
+}
+
+// The table follows the window: a new size scales the whole design to it, in its proportions,
+// and the side windows with it. Only the places and sizes change: the deal does not move.
+void TfrmZarvane::FitLayoutToWindow() {
+  const QScreen* on = screen();
+  const int pixels_per_inch = on ? qRound(on->logicalDotsPerInch()) : 96;
+  const Layout fitted = ScaleForScreen(width(), height(), pixels_per_inch);
+  if (fitted.XScale == layout().XScale && fitted.WindowScale == layout().WindowScale)
+    return;
+  // The side windows first: the game then sets the width of the poignee window by its trumps.
+  for (const QPointer<SideWindow>& window : side_windows_) {
+    if (window)
+      window->Relayout(fitted);
+  }
+  ChangeLayout(game_, fitted);
+  Rescale(this, layout());
+  ScaleDrawnParts();
+  RedrawCardFaces(this, layout());
 }
 
 // The design keeps its proportions: the surface stands in the middle of the window, as tall as
@@ -692,21 +740,26 @@ void TfrmZarvane::CentreSurface() {
   surface_->setGeometry(left, 0, layout().SurfaceWidth, height);
 }
 
-// Outside a dialog a push button ignores Enter and only Space presses it; the table presses
-// whichever of its buttons has the focus, so the advice button answers Enter too.
-void TfrmZarvane::keyPressEvent(QKeyEvent* event) {
-  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  auto* button = qobject_cast<QAbstractButton*>(focusWidget());
-  if (enter && button && button->isVisible() && button->isEnabled()) {
-    button->click();
-    return;
+// The area under the menu bar takes its new size after the window's own resize event: the
+// table is fitted to it then.
+bool TfrmZarvane::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == central_ && event->type() == QEvent::Resize) {
+    FitLayoutToWindow();
+    CentreSurface();
   }
-  QMainWindow::keyPressEvent(event);
+  return QMainWindow::eventFilter(watched, event);
 }
 
-void TfrmZarvane::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  CentreSurface();
+// Restored from maximised, the window would come back as large as the screen, its title bar
+// out of reach; it is placed once the window system has restored it.
+void TfrmZarvane::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange)
+    return;
+  const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+  const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized;
+  if ((change->oldState() & Qt::WindowMaximized) && !(windowState() & large))
+    QTimer::singleShot(0, this, [this] { PlaceRestoredWindow(this); });
 }
 
 void TfrmZarvane::closeEvent(QCloseEvent* event) {

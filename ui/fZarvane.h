@@ -2,11 +2,17 @@
 
 #include <initializer_list>
 
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "table/game.h"
+#include "ui/design.h"
+#include "ui/glyphs.h"
 #include "ui/qt_table_view.h"
 
 class QAction;
@@ -22,8 +28,10 @@ class QToolButton;
 namespace zarvane {
 
 class CardImage;
+class CommandButton;
 class HelpWindow;
 class TfrmHistorique;
+class SideWindow;
 
 // The game window: the table, South's hand, the button bar, the side panels and the menus.
 // It owns the game and the screen the engine draws on; every click and timer tick is handed
@@ -110,6 +118,12 @@ class TfrmZarvane : public QMainWindow {
   void TimerEntreCarteTimer();
   void TimerTransitionTimer();
 
+  // The keys: Left and Right move the highlight, Space presses, Enter presses or accepts.
+  void LeftKey();
+  void RightKey();
+  void SpaceKey();
+  void EnterKey();
+
   // The help document of the chosen language in a window of its own.
   void ShowHelp();
   void ShowAbout();
@@ -117,9 +131,9 @@ class TfrmZarvane : public QMainWindow {
   void ShowHistory();
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   using Handler = void (TfrmZarvane::*)();
@@ -145,8 +159,13 @@ class TfrmZarvane : public QMainWindow {
   void CreateHelpMenu();
   void MakeRadioGroup(std::initializer_list<QAction*> entries);
   void CreateTimers();
+  void CreateKeys();
+  QList<QWidget*> KeyStops() const;
+  void MoveHighlight(int step);
   void CreateDeductionCells();
-  void SizeCardImages();
+  void PlaceDeductionCells();
+  void ScaleDrawnParts();
+  void FitLayoutToWindow();
   void CentreSurface();
 
   // Runs a handler, then puts back any tick Qt flipped on its own: the engine sets them all.
@@ -155,10 +174,10 @@ class TfrmZarvane : public QMainWindow {
 
   QFrame* NewContainer(Control control, QWidget* parent, DesignRect place, const QColor& fill);
   QLabel* NewPanel(Control control, int index, QWidget* parent, DesignRect place,
-                   const QColor& fill, const QFont& font, const QColor& text = Qt::black);
-  QPushButton* NewButton(Control control, QWidget* parent, DesignRect place, const QFont& font,
+                   const QColor& fill, const DesignType& type, const QColor& text = Qt::black);
+  QPushButton* NewButton(Control control, QWidget* parent, DesignRect place, const DesignType& type,
                          Handler handler);
-  QToolButton* NewBarButton(Control control, int left, QAction* command, const QIcon& icon);
+  CommandButton* NewBarButton(Control control, int left, QAction* command, const QIcon& icon);
   CardImage* NewCardImage(Control control, int index, FamilyHandler handler);
   QAction* NewCommand(Control control, const QString& caption, Handler handler,
                       const QKeySequence& key);
@@ -174,6 +193,9 @@ class TfrmZarvane : public QMainWindow {
   QFrame* deductions_ = nullptr;
   HelpWindow* help_ = nullptr;
   TfrmHistorique* history_ = nullptr;
+  // The bar's pictures, drawn again at each new scale.
+  std::vector<std::pair<CommandButton*, Glyph>> glyph_buttons_;
+  std::vector<QPointer<SideWindow>> side_windows_;
   bool quitting_ = false;
 };
 

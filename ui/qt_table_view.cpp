@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include "settings/card_names.h"
 #include "ui/card_faces.h"
 #include "ui/design.h"
 #include "ui/glyphs.h"
@@ -186,8 +187,10 @@ void QtTableView::SetText(Control c, int index, std::string_view utf8) {
     action->setText(text);
   } else if (auto* label = qobject_cast<QLabel*>(object)) {
     label->setText(text);
+    label->setAccessibleName(text);  // a screen reader reads each new message
   } else if (auto* button = qobject_cast<QAbstractButton*>(object)) {
     button->setText(text);
+    button->setAccessibleName(text);
   } else if (auto* box = qobject_cast<QGroupBox*>(object)) {
     box->setTitle(text);
   } else if (auto* widget = qobject_cast<QWidget*>(object); widget && widget->isWindow()) {
@@ -196,11 +199,18 @@ void QtTableView::SetText(Control c, int index, std::string_view utf8) {
 }
 
 void QtTableView::SetHint(Control c, int index, std::string_view utf8) {
+  const QString hint = FromUtf8(utf8);
   QObject* object = StateHolder(Find(c, index));
   if (auto* action = qobject_cast<QAction*>(object))
-    action->setToolTip(FromUtf8(utf8));
+    action->setToolTip(hint);
   else if (auto* widget = qobject_cast<QWidget*>(object))
-    widget->setToolTip(FromUtf8(utf8));
+    widget->setToolTip(hint);
+  // A bar button shows a picture or a sign: its hint names it; a panel's hint says what its
+  // value is.
+  if (auto* tool = qobject_cast<QToolButton*>(Find(c, index)))
+    tool->setAccessibleName(hint);
+  else if (auto* widget = Widget(c, index))
+    widget->setAccessibleDescription(hint);
 }
 
 void QtTableView::SetColour(Control c, int index, int colour) {
@@ -223,16 +233,13 @@ void QtTableView::SetColour(Control c, int index, int colour) {
 void QtTableView::SetFontSize(Control c, int index, int points) {
   // Points at the design's 96 pixels per inch, then scaled like every other type size.
   const int pixels = PointsToDesignPixels(points);
-  const int scaled = layout_ ? ScaleFont(*layout_, pixels) : pixels;
   QObject* object = Find(c, index);
   if (auto* action = qobject_cast<QAction*>(object)) {
     QFont font = action->font();
-    font.setPixelSize(scaled);
+    font.setPixelSize(layout_ ? ScaleFont(*layout_, pixels) : pixels);
     action->setFont(font);
-  } else if (auto* widget = qobject_cast<QWidget*>(object)) {
-    QFont font = widget->font();
-    font.setPixelSize(scaled);
-    widget->setFont(font);
+  } else if (auto* widget = qobject_cast<QWidget*>(object); widget && layout_) {
+    SetDesignFontPixels(widget, *layout_, pixels);
   }
 }
 
@@ -279,6 +286,8 @@ void QtTableView::ShowCard(Control c, int index, Card card) {
     DrawCardCorner(image, card, *layout_);
   else
     DrawCardFace(image, card);
+  image->setAccessibleName(
+      QString::fromStdString(CardName(language_ ? *language_ : 0, card.Value, card.Suit)));
 }
 
 void QtTableView::StartTimer(TimerId t, int milliseconds) {

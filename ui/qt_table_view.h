@@ -32,6 +32,8 @@ class QtTableView : public TableView {
 
   // Font sizes arrive in points and are scaled like the window.
   void SetLayout(const Layout* layout) { layout_ = layout; }
+  // The chosen language, in which the card images are named for a screen reader.
+  void SetLanguage(const int* language) { language_ = language; }
   // Where "the window's colour" goes (the area behind the table), and the window that owns
   // the message boxes.
   void SetBackgroundWidget(QWidget* widget) { background_ = widget; }
@@ -78,6 +80,7 @@ class QtTableView : public TableView {
   std::map<Key, bool> checked_;
   std::array<QTimer, 3> timers_;
   const Layout* layout_ = nullptr;
+  const int* language_ = nullptr;
   QPointer<QWidget> background_;
   QPointer<QWidget> dialog_parent_;
 };

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "table/game.h"
+#include "ui/card_faces.h"
 #include "ui/design.h"
 #include "ui/qt_table_view.h"
 
@@ -13,8 +14,25 @@ namespace zarvane {
 
 SideWindow::SideWindow(const Layout& layout, int design_width, int design_height,
                        const QColor& background, QWidget* parent)
-    : QDialog(parent), layout_(layout) {
+    : QDialog(parent), layout_(layout), design_width_(design_width), design_height_(design_height) {
   SetUpReviewWindow(this, layout, design_width, design_height, background);
+}
+
+void SideWindow::Relayout(const Layout& layout) {
+  layout_ = layout;
+  setFixedSize(Scaled(layout_, {0, 0, design_width_, design_height_}).size());
+  Rescale(this, layout_);
+  for (CardImage* image : card_sized_)
+    image->resize(layout_.CardWidth, layout_.CardHeight);
+  for (const auto& [image, spot] : corners_) {
+    const Spot at = spot(layout_);
+    image->setGeometry(at.left, at.top, layout_.CornerWidth, layout_.CornerHeight);
+  }
+  for (Shape* frame : frames_)
+    frame->resize(FrameWidth(layout_), FrameHeight(layout_));
+  RedrawCardFaces(this, layout_);
+  if (isVisible())
+    CentreOnScreen(this);
 }
 
 void SideWindow::Attach(Game& game, QtTableView& view) {
@@ -35,7 +53,7 @@ void SideWindow::Add(Control control, int index, QWidget* widget) {
 QFrame* SideWindow::NewPanel(Control control, QWidget* parent, DesignRect place,
                              const QColor& fill) {
   auto* panel = new QFrame(parent);
-  panel->setGeometry(Scaled(layout_, place));
+  SetDesignGeometry(panel, layout_, place);
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Paint(panel, fill);
   Add(control, 0, panel);
@@ -45,10 +63,10 @@ QFrame* SideWindow::NewPanel(Control control, QWidget* parent, DesignRect place,
 QLabel* SideWindow::NewCaption(Control control, QWidget* parent, DesignRect place,
                                const QColor& fill, int type_pixels, const QString& text) {
   auto* caption = new QLabel(text, parent);
-  caption->setGeometry(Scaled(layout_, place));
+  SetDesignGeometry(caption, layout_, place);
   caption->setAlignment(Qt::AlignCenter);
   caption->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  caption->setFont(DesignFont(layout_, kSerif, type_pixels, true));
+  SetDesignFont(caption, layout_, {kSerif, type_pixels, true});
   Paint(caption, fill, Qt::black);
   Add(control, 0, caption);
   return caption;
@@ -58,8 +76,8 @@ QPushButton* SideWindow::NewButton(Control control, QWidget* parent, DesignRect 
                                    int type_pixels, const QString& caption,
                                    std::function<void()> click) {
   auto* button = new QPushButton(caption, parent);
-  button->setGeometry(Scaled(layout_, place));
-  button->setFont(DesignFont(layout_, kSerif, type_pixels, true));
+  SetDesignGeometry(button, layout_, place);
+  SetDesignFont(button, layout_, {kSerif, type_pixels, true});
   button->setCursor(Qt::PointingHandCursor);
   button->setAutoDefault(false);
   connect(button, &QPushButton::clicked, this, std::move(click));
@@ -67,24 +85,36 @@ QPushButton* SideWindow::NewButton(Control control, QWidget* parent, DesignRect 
   return button;
 }
 
-CardImage* SideWindow::NewCardImage(Control control, int index, QWidget* parent, QRect place,
-                                    CardImage::Fit fit) {
-  auto* image = new CardImage(parent, fit);
-  image->setGeometry(place);
+CardImage* SideWindow::NewCardImage(Control control, int index, QWidget* parent, DesignRect place) {
+  auto* image = new CardImage(parent);
+  SetDesignGeometry(image, layout_, place);
   Add(control, index, image);
   return image;
 }
 
-CardImage* SideWindow::NewCornerImage(Control control, int index, QWidget* parent, Spot spot) {
-  return NewCardImage(control, index, parent,
-                      QRect(spot.left, spot.top, layout_.CornerWidth, layout_.CornerHeight),
-                      CardImage::Fit::TopLeft);
+CardImage* SideWindow::NewCardImage(Control control, int index, QWidget* parent) {
+  auto* image = new CardImage(parent);
+  image->resize(layout_.CardWidth, layout_.CardHeight);
+  card_sized_.push_back(image);
+  Add(control, index, image);
+  return image;
+}
+
+CardImage* SideWindow::NewCornerImage(Control control, int index, QWidget* parent,
+                                      std::function<Spot(const Layout&)> spot) {
+  auto* image = new CardImage(parent, CardImage::Fit::TopLeft);
+  const Spot at = spot(layout_);
+  image->setGeometry(at.left, at.top, layout_.CornerWidth, layout_.CornerHeight);
+  corners_.emplace_back(image, std::move(spot));
+  Add(control, index, image);
+  return image;
 }
 
 Shape* SideWindow::NewFrame(Control control, int index, const QColor& colour) {
   auto* frame = new Shape(Shape::Kind::Outline, colour, this);
   frame->resize(FrameWidth(layout_), FrameHeight(layout_));
   frame->hide();
+  frames_.push_back(frame);
   Add(control, index, frame);
   return frame;
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <functional>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "table/controls.h"
@@ -27,6 +28,8 @@ class SideWindow : public QDialog {
  public:
   // Registers the window's controls with the game's screen; the buttons act on this game.
   void Attach(Game& game, QtTableView& view);
+  // The game window took another scale: the window, its controls and its cards follow it.
+  void Relayout(const Layout& layout);
 
  protected:
   SideWindow(const Layout& layout, int design_width, int design_height, const QColor& background,
@@ -42,17 +45,25 @@ class SideWindow : public QDialog {
                      int type_pixels, const QString& text = QString());
   QPushButton* NewButton(Control control, QWidget* parent, DesignRect place, int type_pixels,
                          const QString& caption, std::function<void()> click);
-  CardImage* NewCardImage(Control control, int index, QWidget* parent, QRect place,
-                          CardImage::Fit fit);
+  // A card image at a design place, or at the card size of the layout where the game places it.
+  CardImage* NewCardImage(Control control, int index, QWidget* parent, DesignRect place);
+  CardImage* NewCardImage(Control control, int index, QWidget* parent);
   // A small image of a review window at a place the engine computes: the corner of a face.
-  CardImage* NewCornerImage(Control control, int index, QWidget* parent, Spot spot);
+  CardImage* NewCornerImage(Control control, int index, QWidget* parent,
+                            std::function<Spot(const Layout&)> spot);
   // A two-pixel frame around a small image, hidden until the game places it.
   Shape* NewFrame(Control control, int index, const QColor& colour);
 
  private:
   Layout layout_;
+  int design_width_;
+  int design_height_;
   Game* game_ = nullptr;
   std::vector<std::tuple<Control, int, QWidget*>> controls_;
+  // What the design does not place by rectangle, placed again at each new scale.
+  std::vector<CardImage*> card_sized_;
+  std::vector<std::pair<CardImage*, std::function<Spot(const Layout&)>>> corners_;
+  std::vector<Shape*> frames_;
 };
 
 }  // namespace zarvane

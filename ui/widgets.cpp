@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QActionEvent>
+#include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <utility>
 
 namespace zarvane {
@@ -63,14 +65,16 @@ class ClickFilter : public QObject {
 
 CardImage::CardImage(QWidget* parent, Fit fit) : QWidget(parent), fit_(fit) {}
 
-void CardImage::SetFace(const QPixmap& face, Fit fit) {
+void CardImage::SetFace(const QPixmap& face, Fit fit, Card card) {
   face_ = face;
   fit_ = fit;
+  card_ = card;
   update();
 }
 
 void CardImage::ClearFace() {
   face_ = QPixmap();
+  card_.reset();
   update();
 }
 
@@ -121,11 +125,76 @@ CommandButton::CommandButton(QAction* command, const QIcon& icon, QWidget* paren
   setIcon(icon_);
 }
 
+void CommandButton::SetIcon(const QIcon& icon) {
+  icon_ = icon;
+  setIcon(icon_);
+}
+
 // Each change of the command copies all of it to the button again, the icon with the rest.
 void CommandButton::actionEvent(QActionEvent* event) {
   QToolButton::actionEvent(event);
   if (event->action() == defaultAction())
     setIcon(icon_);
+}
+
+KeyHighlight::KeyHighlight(QWidget* window) : QWidget(window), window_(window) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  hide();
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    Follow(now && now != window_ && now->window() == window_ ? now : nullptr);
+  });
+}
+
+void KeyHighlight::Follow(QWidget* focused) {
+  if (target_)
+    target_->removeEventFilter(this);
+  target_ = focused;
+  if (!target_) {
+    hide();
+    return;
+  }
+  setParent(target_->parentWidget());
+  target_->installEventFilter(this);
+  Cover();
+}
+
+void KeyHighlight::Cover() {
+  if (!target_ || !target_->isVisible()) {
+    hide();
+    return;
+  }
+  const int margin = Thickness() / 2;
+  setGeometry(target_->geometry().adjusted(-margin, -margin, margin, margin));
+  show();
+  raise();
+}
+
+int KeyHighlight::Thickness() const {
+  return target_ ? std::max(3, std::min(target_->width(), target_->height()) / 25) : 3;
+}
+
+bool KeyHighlight::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == target_) {
+    switch (event->type()) {
+      case QEvent::Move:
+      case QEvent::Resize:
+      case QEvent::Show:
+      case QEvent::Hide:
+        Cover();
+        break;
+      default:
+        break;
+    }
+  }
+  return false;
+}
+
+void KeyHighlight::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const int pen = Thickness();
+  painter.setPen(QPen(QColor(255, 200, 0), pen));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(rect()).adjusted(pen / 2.0, pen / 2.0, -pen / 2.0, -pen / 2.0));
 }
 
 void OnClick(QWidget* widget, std::function<void()> action, ClickMoment moment) {

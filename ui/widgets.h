@@ -3,9 +3,13 @@
 #include <QColor>
 #include <QIcon>
 #include <QPixmap>
+#include <QPointer>
 #include <QToolButton>
 #include <QWidget>
 #include <functional>
+#include <optional>
+
+#include "core/game_state.h"
 
 namespace zarvane {
 
@@ -16,9 +20,11 @@ class CardImage : public QWidget {
   enum class Fit { Stretch, TopLeft };
 
   explicit CardImage(QWidget* parent = nullptr, Fit fit = Fit::Stretch);
-  void SetFace(const QPixmap& face, Fit fit = Fit::Stretch);
+  // The face of the card, kept with it so that a new size draws it again.
+  void SetFace(const QPixmap& face, Fit fit, Card card);
   void ClearFace();
   const QPixmap& Face() const { return face_; }
+  std::optional<Card> ShownCard() const { return card_; }
   // How the image draws a card face.
   Fit fit() const { return fit_; }
 
@@ -28,6 +34,7 @@ class CardImage : public QWidget {
  private:
   QPixmap face_;
   Fit fit_ = Fit::Stretch;
+  std::optional<Card> card_;
 };
 
 // A filled ellipse (the table) or rectangle (the taker's frame), or the two-pixel border of a
@@ -54,12 +61,32 @@ class Shape : public QWidget {
 class CommandButton : public QToolButton {
  public:
   CommandButton(QAction* command, const QIcon& icon, QWidget* parent = nullptr);
+  void SetIcon(const QIcon& icon);
 
  protected:
   void actionEvent(QActionEvent* event) override;
 
  private:
   QIcon icon_;
+};
+
+// The keyboard's highlight: a gold frame over whichever control of the window has the focus,
+// above its neighbours, so that a card half covered by the next one shows whole.
+class KeyHighlight : public QWidget {
+ public:
+  explicit KeyHighlight(QWidget* window);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void Follow(QWidget* focused);
+  void Cover();
+  int Thickness() const;
+
+  QWidget* window_;
+  QPointer<QWidget> target_;
 };
 
 // A left click on the widget (press and release inside it), or already the press for the

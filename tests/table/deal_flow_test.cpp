@@ -76,7 +76,7 @@ TEST(DealFlow, ACopiedGameDrawsWithItsOwnGeneratorAndBookkeeping) {
   Game copy = d.game;
   NewDeal(copy, 0);
   EXPECT_EQ(d.game.random.GeneratorState, before.random.GeneratorState);
-  EXPECT_EQ(d.game.SouthCardTop, before.SouthCardTop);
+  EXPECT_EQ(d.game.SouthCardDrop, before.SouthCardDrop);
   EXPECT_NE(copy.random.GeneratorState, before.random.GeneratorState);
   EXPECT_NE(copy.presenter, d.game.presenter);
 }

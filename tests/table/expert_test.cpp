@@ -15,6 +15,7 @@
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
 #include "table/game.h"
+#include "table/hand_layout.h"
 #include "table/language.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_driver.h"
@@ -193,7 +194,7 @@ TEST(CardAdvice, AskingLiftsAPlayableCardAndTheDealEndsAsIfNobodyHadAsked) {
         // The card advised at an earlier turn went back down with South's card.
         for (int slot = 1; slot <= 18; ++slot) {
           if (game.Hands[game.HumanSeat][slot].InHand == 1) {
-            EXPECT_EQ(advised.view.Get(Control::Carte3D, slot).top, game.SouthCardTop[slot]);
+            EXPECT_EQ(advised.view.Get(Control::Carte3D, slot).top, SouthCardTop(game, slot));
           }
         }
         for (int again = 0; again < 3 && open; ++again) {
@@ -202,7 +203,7 @@ TEST(CardAdvice, AskingLiftsAPlayableCardAndTheDealEndsAsIfNobodyHadAsked) {
           ASSERT_GE(slot, 1);
           EXPECT_EQ(game.Playable[game.HumanSeat][slot], 1);
           EXPECT_EQ(advised.view.Get(Control::Carte3D, slot).top,
-                    game.SouthCardTop[slot] - game.layout.SelectLift);
+                    SouthCardTop(game, slot) - game.layout.SelectLift);
           ++asked;
           first_card_advised += slot == 1 ? 1 : 0;
         }

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "flow/options_flow.h"
+#include "settings/card_names.h"
 #include "settings/help_file.h"
 #include "settings/texts.h"
 #include "table/game.h"
@@ -229,6 +230,21 @@ TEST(LanguageTest, ChoosingALanguageRenamesTheLevelAtOnce) {
   EXPECT_EQ(view.Text(Control::PanelNiveau), "Beginner");
   EXPECT_EQ(view.Get(Control::PanelNiveau).hint, "Game Level");
   EXPECT_TRUE(view.Get(Control::menuDebutant).checked);
+}
+
+// What a screen reader says of a card: the court cards by name, the suits in each language,
+// the trumps by number.
+TEST(Language, CardsAreNamedInTheChosenLanguage) {
+  EXPECT_EQ(CardName(kFrench, kKing, kCoeur), "Roi de coeur");
+  EXPECT_EQ(CardName(kEnglish, kKing, kCoeur), "King of hearts");
+  EXPECT_EQ(CardName(kFrench, kJack, kTrefle), "Valet de trèfle");
+  EXPECT_EQ(CardName(kEnglish, kKnight, kPique), "Knight of spades");
+  EXPECT_EQ(CardName(kFrench, 1, kCarreau), "As de carreau");
+  EXPECT_EQ(CardName(kEnglish, 7, kCarreau), "7 of diamonds");
+  EXPECT_EQ(CardName(kFrench, 21, kAtout), "Atout 21");
+  EXPECT_EQ(CardName(kEnglish, 0, kAtout), "Fool");
+  EXPECT_EQ(CardName(0, kKing, kCoeur), "");
+  EXPECT_EQ(CardName(kFrench, 5, kNoSuit), "");
 }
 
 }  // namespace

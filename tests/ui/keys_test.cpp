@@ -1,0 +1,194 @@
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "flow/discard.h"
+#include "flow/poignee.h"
+#include "settings/card_names.h"
+#include "table/controls.h"
+#include "tests/ui/opened_game.h"
+
+namespace zarvane {
+
+// A whole deal played from the keyboard alone, as a player who cannot use the mouse would,
+// with what a screen reader would say checked on the way.
+class KeysTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    opened_ = std::make_unique<testing::OpenedGame>();
+    QVERIFY(opened_->Ready());
+    opened_->splash()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(opened_->splash()));
+    QTest::keyClick(opened_->splash(), Qt::Key_Return);  // "Version française" is the default
+    QVERIFY(window()->isVisible());
+    window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window()));
+    view().Action(Control::menuInstantane)->trigger();
+    view().Action(Control::menuClickObligatoire)->trigger();
+    view().Action(Control::menuForceGarde)->trigger();
+  }
+
+  void cleanup() { opened_.reset(); }
+
+  // South takes with the dog shown, picks six cards and confirms with the arrows, Space and
+  // Enter, plays every card he is asked for, goes on after each trick, and the deal is scored.
+  void aWholeDealByKeysWithSouthTaking() {
+    TakeWithTheDogShown();
+    QCOMPARE(Name(Control::info), Text(Control::info));
+    Key(Qt::Key_Space);  // the dog goes to South
+    QCOMPARE(game().DealPhase, Phase::Discard);
+    PickSixCards();
+    Key(Qt::Key_Return);
+    QVERIFY(game().DealPhase != Phase::Discard);  // the play begins at once
+    for (const Card& card : game().Dog)
+      QVERIFY(IsDiscardable(card));
+
+    QWidget* result = view().Widget(Control::PanelResultat);
+    for (int move = 0; move < 200 && !result->isVisible(); ++move) {
+      QTRY_VERIFY_WITH_TIMEOUT(!view().TimerActive(TimerId::TimerEntreCarte), 5000);
+      if (result->isVisible())
+        break;
+      if (view().Widget(Control::PanelPoignee)->isVisible()) {
+        Key(Qt::Key_Left);  // the last answer: none
+        QCOMPARE(window()->focusWidget(), view().Widget(Control::PanelPoigneeAucune));
+        Key(Qt::Key_Return);
+      } else if (game().DealPhase == Phase::SouthPlays) {
+        PlayByKeys();
+      } else {
+        Key(Qt::Key_Space);
+      }
+    }
+    QVERIFY(result->isVisible());
+    QCOMPARE(game().Taker, kSouth);
+    QCOMPARE(game().TakerPoints + game().DefencePoints, 182);
+    int sum = 0;
+    for (int seat = 1; seat <= 4; ++seat)
+      sum += game().options.Scores[seat];
+    QCOMPARE(sum, 0);
+    QVERIFY(game().options.Scores[kSouth] != 0);
+
+    // The result panel's buttons take the arrows too.
+    Key(Qt::Key_Right);
+    QCOMPARE(window()->focusWidget(), view().Widget(Control::panelRejouerDonne));
+    Key(Qt::Key_Left);
+    QCOMPARE(window()->focusWidget(), view().Widget(Control::PanelPanelNewPartie));
+  }
+
+  // The poignee window answers the same keys: it opens on the lazy button, a trump is marked
+  // with Space, the arrows go round, and Enter accepts the complete poignee.
+  void thePoigneeWindowByKeys() {
+    Hand& hand = game().Hands[kSouth];
+    for (int slot = 1; slot <= 18; ++slot)
+      hand[slot] = slot <= 10 ? Card(22 - slot, kAtout, 1) : Card(slot - 10, kPique, 1);
+    game().DealPhase = Phase::Poignee;
+    OpenPoigneeWindow(game(), 1);
+    QWidget* poignee = view().Widget(Control::frmPoignee);
+    QVERIFY(poignee->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(poignee));
+
+    QCOMPARE(poignee->focusWidget(), view().Widget(Control::PanelBoutonParesseux));
+    QTest::keyClick(poignee, Qt::Key_Right);  // OK is hidden: the cancel button
+    QTest::keyClick(poignee, Qt::Key_Right);  // round to the first trump
+    QCOMPARE(poignee->focusWidget(), view().Widget(Control::CartePoignee, 1));
+    QCOMPARE(poignee->focusWidget()->accessibleName(), QStringLiteral("Atout 21"));
+    QTest::keyClick(poignee, Qt::Key_Space);
+    QCOMPARE(game().PoigneeSelected[1], 1);
+    QTest::keyClick(poignee, Qt::Key_Return);  // not complete: Enter marks like Space
+    QCOMPARE(game().PoigneeSelected[1], 0);
+    QTest::keyClick(poignee, Qt::Key_Left);  // round to the last stop: the cancel button
+    QTest::keyClick(poignee, Qt::Key_Left);
+    QCOMPARE(poignee->focusWidget(), view().Widget(Control::PanelBoutonParesseux));
+    QTest::keyClick(poignee, Qt::Key_Space);
+    QCOMPARE(game().PoigneeMarked, 10);
+    QTest::keyClick(poignee, Qt::Key_Return);
+    QVERIFY(!poignee->isVisible());
+    QCOMPARE(game().PoigneeLevel, 1);
+    QCOMPARE(game().DealPhase, Phase::SouthPlays);
+  }
+
+ private:
+  void Key(Qt::Key key) { QTest::keyClick(window(), key); }
+
+  // F2 deals; the arrows reach the bid buttons, Enter follows the advice; Space goes on.
+  void TakeWithTheDogShown() {
+    for (int deal = 0; deal < 60; ++deal) {
+      Key(Qt::Key_F2);
+      QTRY_VERIFY_WITH_TIMEOUT(game().DealPhase == Phase::AuctionOver ||
+                                   view().Widget(Control::BarreEnchere)->isVisible(),
+                               5000);
+      if (view().Widget(Control::BarreEnchere)->isVisible()) {
+        QCOMPARE(Name(Control::ButtonPasse), QStringLiteral("PASSE"));
+        QCOMPARE(window()->focusWidget(), view().Widget(Control::evMaMain));
+        Key(Qt::Key_Right);
+        QCOMPARE(window()->focusWidget(), view().Widget(Control::ButtonPasse));
+        Key(Qt::Key_Left);
+        QCOMPARE(window()->focusWidget(), view().Widget(Control::evMaMain));
+        Key(Qt::Key_Return);
+      }
+      QTRY_COMPARE_WITH_TIMEOUT(game().DealPhase, Phase::AuctionOver, 5000);
+      Key(Qt::Key_Space);
+      if (game().DealPhase == Phase::DogShown && game().Taker == kSouth)
+        return;
+    }
+    QFAIL("South never took with the dog shown");
+  }
+
+  // The highlight stops only on the cards that may go; Space lifts the highlighted one.
+  void PickSixCards() {
+    for (int chosen = 0; chosen < 6; ++chosen) {
+      Key(Qt::Key_Right);
+      const int k = FocusedCard();
+      QVERIFY(k >= 1);
+      QVERIFY(!MustKeep(DiscardImageCard(game(), k)));
+      const int top = view().Widget(Control::Carte3D, k)->y();
+      Key(Qt::Key_Space);
+      QVERIFY(view().Widget(Control::Carte3D, k)->y() < top);
+    }
+    QCOMPARE(game().DiscardCount, 6);
+    QVERIFY(view().Widget(Control::PanelConfirmeEcart)->isVisible());
+  }
+
+  // Every stop of the highlight is a card South may play, named in French; Enter plays it.
+  void PlayByKeys() {
+    int playable = 0;
+    for (int slot = 1; slot <= 18; ++slot)
+      playable += game().Playable[kSouth][slot] == 1 && game().Hands[kSouth][slot].InHand == 1;
+    for (int step = 0; step < playable; ++step) {
+      Key(Qt::Key_Right);
+      const int slot = FocusedCard();
+      QVERIFY(slot >= 1 && slot <= 18);
+      QCOMPARE(game().Playable[kSouth][slot], 1);
+      const Card card = game().Hands[kSouth][slot];
+      QCOMPARE(view().Widget(Control::Carte3D, slot)->accessibleName(),
+               QString::fromStdString(CardName(game().Language, card.Value, card.Suit)));
+    }
+    const int slot = FocusedCard();
+    Key(Qt::Key_Return);
+    QCOMPARE(game().Hands[kSouth][slot].InHand, 0);
+  }
+
+  int FocusedCard() {
+    for (int k = 1; k <= 24; ++k) {
+      if (view().Widget(Control::Carte3D, k) == window()->focusWidget())
+        return k;
+    }
+    return -1;
+  }
+
+  QString Text(Control control) { return static_cast<QLabel*>(view().Widget(control))->text(); }
+  QString Name(Control control) { return view().Widget(control)->accessibleName(); }
+  TfrmZarvane* window() { return opened_->game_window(); }
+  QtTableView& view() { return window()->view(); }
+  Game& game() { return window()->game(); }
+
+  std::unique_ptr<testing::OpenedGame> opened_;
+};
+
+}  // namespace zarvane
+
+QTEST_MAIN(zarvane::KeysTest)
+#include "keys_test.moc"
