@@ -11,6 +11,7 @@
 
 #include "settings/options_file.h"
 #include "table/controls.h"
+#include "tests/ui/clicks.h"
 #include "tests/ui/opened_game.h"
 #include "ui/card_faces.h"
 #include "ui/widgets.h"
@@ -149,15 +150,7 @@ class WholeDealTest : public QObject {
   }
 
   void MakeTheDiscard() {
-    int chosen = 0;
-    for (int k = 1; k <= 24 && chosen < 6; ++k) {
-      QWidget* image = view().Widget(Control::Carte3D, k);
-      if (image->isVisible() && image->cursor().shape() == Qt::PointingHandCursor) {
-        QTest::mouseClick(image, Qt::LeftButton);
-        ++chosen;
-      }
-    }
-    QCOMPARE(chosen, 6);
+    QCOMPARE(clicks().ClickPointedCards(24, 6), 6);
     Shoot("04-discard");
     Click(Control::PanelConfirmeEcart);
   }
@@ -281,18 +274,10 @@ class WholeDealTest : public QObject {
     QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(folder).filePath(name + ".png"));
   }
 
-  void Click(Control control, int index = 0) {
-    QWidget* widget = view().Widget(control, index);
-    QVERIFY(widget && widget->isVisible());
-    QTest::mouseClick(widget, Qt::LeftButton);
-  }
+  void Click(Control control, int index = 0) { QVERIFY(clicks().Click(control, index)); }
 
   // A click on the free background at the right of the table.
-  void ClickTable() {
-    QWidget* surface = window()->surface();
-    const QPoint free(surface->width() - 5, static_cast<int>(300 * game().layout.WindowScale));
-    QTest::mouseClick(surface, Qt::LeftButton, {}, free);
-  }
+  void ClickTable() { clicks().ClickTable(); }
 
   bool Visible(Control control) { return view().Widget(control)->isVisible(); }
   QString Text(Control control, int index = 0) {
@@ -305,6 +290,7 @@ class WholeDealTest : public QObject {
     return static_cast<CardImage*>(view().Widget(control, index));
   }
   TfrmZarvane* window() { return opened_->game_window(); }
+  testing::Clicks clicks() { return testing::Clicks(window()); }
   QtTableView& view() { return window()->view(); }
   Game& game() { return window()->game(); }
 

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "core/deal_code.h"
+#include "flow/deal_flow.h"
+#include "flow/options_flow.h"
+#include "table/review.h"
+#include "tests/support/deal_driver.h"
+
+namespace zarvane {
+namespace {
+
+using testing::DealDriver;
+
+// A deal sent by its code is dealt card for card at the other end, whatever hand strength and
+// taker options are chosen there; it counts, its replay deals it again and does not count, and
+// the four-hands window shows the code it came from.
+TEST(DealByCode, ACodeDealsItsDealWhateverTheOptionsAndItsReplayDealsItAgain) {
+  for (int force = 1; force <= 6; ++force) {
+    SCOPED_TRACE(::testing::Message() << "force " << force);
+    DealDriver sender(1, 48'000'000 + force);
+    SetForceOption(sender.game, force);
+    NewDeal(sender.game, 0);
+    const DealtDeal sent = DealAsDealt(sender.game);
+    const std::string code = EncodeDealCode(sent);
+
+    DealDriver receiver(2, 49'000'000);
+    SetForceOption(receiver.game, force % 6 + 1);
+    ToggleAtLeastOneTaker(receiver.game);
+    const auto decoded = DecodeDealCode(code);
+    ASSERT_TRUE(decoded.deal.has_value());
+    PlayDealFromCode(receiver.game, *decoded.deal);
+    const auto expect_the_sent_deal = [&] {
+      EXPECT_EQ(receiver.game.InitialHands, sender.game.InitialHands);
+      EXPECT_EQ(receiver.game.InitialDog, sender.game.InitialDog);
+      EXPECT_EQ(receiver.game.FirstPlayer, sender.game.FirstPlayer);
+      EXPECT_EQ(receiver.game.ComputedBid, sender.game.ComputedBid);
+      EXPECT_EQ(
+          receiver.game.DealPhase == Phase::SouthBids || receiver.game.DealPhase == Phase::Bidding,
+          true);
+    };
+    expect_the_sent_deal();
+    EXPECT_EQ(receiver.game.ReplayedDeal, 0);
+    receiver.game.Taker = kSouth;
+    FillHands(receiver.game);
+    EXPECT_EQ(receiver.view.Text(Control::PanelCodeDonne), code);
+    EXPECT_EQ(receiver.view.Text(Control::PanelCopierCode), "Copy");
+
+    ReplayDeal(receiver.game);
+    expect_the_sent_deal();
+    EXPECT_EQ(receiver.game.ReplayedDeal, 1);
+    NewDeal(receiver.game, 0);
+    EXPECT_FALSE(receiver.game.DealFromCode);
+  }
+}
+
+}  // namespace
+}  // namespace zarvane
