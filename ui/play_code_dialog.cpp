@@ -31,6 +31,8 @@ PlayCodeDialog::PlayCodeDialog(int language, QWidget* parent)
   layout->addWidget(field_);
   reason_->setStyleSheet(QStringLiteral("color: #a00000"));
   reason_->setWordWrap(true);
+  // Room for two lines from the start, so that a refusal does not have to grow the box.
+  reason_->setMinimumHeight(2 * reason_->fontMetrics().lineSpacing() + 4);
   layout->addWidget(reason_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   layout->addWidget(buttons);

@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QDialogButtonBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSet>
@@ -15,6 +17,7 @@
 #include <tuple>
 
 #include "core/cards.h"
+#include "core/deal_code.h"
 #include "table/game.h"
 #include "table/layout.h"
 #include "tests/support/fake_table_view.h"
@@ -22,6 +25,7 @@
 #include "ui/card_faces.h"
 #include "ui/design.h"
 #include "ui/help_window.h"
+#include "ui/play_code_dialog.h"
 #include "ui/toolkit_language.h"
 #include "ui/widgets.h"
 
@@ -62,6 +66,34 @@ class UiPartsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // OK on a mistyped code keeps the box open and says why, in the chosen language; on a good
+  // one it closes the box with the deal.
+  void playDealDialogRefusesABadCodeAndSaysWhy() {
+    DealtDeal deal;
+    for (int card = 1; card <= 78; ++card) {
+      if (card <= 72)
+        deal.Hands[1 + (card - 1) / 18][1 + (card - 1) % 18] = kPack[card];
+      else
+        deal.Dog[card - 72] = kPack[card];
+    }
+    const QString code = QString::fromStdString(EncodeDealCode(deal));
+    PlayCodeDialog dialog(2);
+    dialog.show();
+    auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    QString slip = code;
+    slip[3] = slip[3] == QLatin1Char('B') ? QLatin1Char('C') : QLatin1Char('B');
+    dialog.field()->setText(slip);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!dialog.deal().has_value());
+    QVERIFY(dialog.reason()->text().startsWith(QStringLiteral("This code has a typing slip")));
+    dialog.field()->setText(QStringLiteral(" ") + code);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(dialog.result(), int{QDialog::Accepted});
+    QVERIFY(dialog.deal().has_value());
+    QCOMPARE(QString::fromStdString(EncodeDealCode(*dialog.deal())), code);
+  }
+
   // Every one of the 78 faces exists, renders at the card size of a 1024 x 768 screen, fills
   // its card, carries its index in the top-left corner and differs from every other face.
   void everyFaceRendersWithItsIndex() {
