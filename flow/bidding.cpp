@@ -1,6 +1,6 @@
 #include "flow/bidding.h"
-#include "flow/moves.h"
 
+#include "flow/moves.h"
 #include "settings/texts.h"
 
 namespace zarvane {

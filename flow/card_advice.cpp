@@ -1,8 +1,8 @@
 #include "flow/card_advice.h"
-#include "flow/moves.h"
 
 #include "core/card_play.h"
 #include "core/strategy/computer_card.h"
+#include "flow/moves.h"
 
 namespace zarvane {
 

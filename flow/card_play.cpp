@@ -4,8 +4,8 @@
 #include "flow/card_advice.h"
 #include "flow/deal_flow.h"
 #include "flow/discard.h"
-#include "flow/moves.h"
 #include "flow/history.h"
+#include "flow/moves.h"
 
 namespace zarvane {
 

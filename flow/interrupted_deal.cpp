@@ -94,8 +94,7 @@ bool ResumeDeal(Flow& game, const SavedDeal& saved) {
     ReplayMove(game, move);
   }
   game.Replaying = false;
-  if (game.TrickNumber != 19 && CheckOf(game) == saved.check &&
-      game.Record.Moves == record.Moves) {
+  if (game.TrickNumber != 19 && CheckOf(game) == saved.check && game.Record.Moves == record.Moves) {
     return true;
   }
   // Not the deal that was saved: nothing of it stays on the table, in the options or the totals.

@@ -1,11 +1,11 @@
 #include "flow/options_flow.h"
-#include "flow/interrupted_deal.h"
-#include "flow/moves.h"
 
 #include <array>
 #include <string>
 
 #include "flow/history.h"
+#include "flow/interrupted_deal.h"
+#include "flow/moves.h"
 #include "settings/options_file.h"
 #include "settings/texts.h"
 

@@ -1,6 +1,6 @@
 #include "flow/poignee.h"
-#include "flow/moves.h"
 
+#include "flow/moves.h"
 #include "settings/texts.h"
 
 namespace zarvane {

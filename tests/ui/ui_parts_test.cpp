@@ -2,10 +2,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QDialogButtonBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
