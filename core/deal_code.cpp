@@ -196,13 +196,11 @@ DecodedDealCode DecodeDealCode(std::string_view text) {
       number.Subtract(ways);
     }
     remaining.Fill(place);
-    Card dealt = kPack[card];
-    dealt.InHand = 1;
     const int at = ++filled[static_cast<std::size_t>(place)];
     if (place == kDogPlace)
-      deal.Dog[at] = dealt;
+      deal.Dog[at] = kPack[card];
     else
-      deal.Hands[place][at] = dealt;
+      deal.Hands[place][at] = kPack[card];
   }
   return {deal, CodeFault::None};
 }

@@ -20,37 +20,11 @@ constexpr int kFormat = 1;
 // A player's deal never comes near these; they keep a foreign file from costing much.
 constexpr std::size_t kMostMoves = 20'000;
 constexpr int kLargestArgument = 1000;
-constexpr int kDeepestNesting = 4;
 
 constexpr std::array<std::string_view, kMoveKinds> kMoveNames = {
     "BidTick",     "SouthBid",    "BidAdvice",   "Continue",       "CardTick",  "TransitionTick",
     "HandCard",    "DogCard",     "DiscardCard", "ConfirmDiscard", "NoPoignee", "PoigneeLevel",
     "PoigneeCard", "LazyPoignee", "PoigneeOk",   "PoigneeCancel",  "Level",     "CardAdvice"};
-
-// The parser's own nesting limit is the stack; a file of ours nests three deep.
-bool NestsTooDeep(std::string_view text) {
-  int depth = 0;
-  bool in_string = false;
-  bool escaped = false;
-  for (const char c : text) {
-    if (in_string) {
-      if (escaped)
-        escaped = false;
-      else if (c == '\\')
-        escaped = true;
-      else if (c == '"')
-        in_string = false;
-    } else if (c == '"') {
-      in_string = true;
-    } else if (c == '[' || c == '{') {
-      if (++depth > kDeepestNesting)
-        return true;
-    } else if (c == ']' || c == '}') {
-      --depth;
-    }
-  }
-  return false;
-}
 
 std::optional<std::int64_t> IntegerIn(const Json& value, std::int64_t first, std::int64_t last) {
   std::int64_t number = 0;
@@ -175,7 +149,7 @@ std::string EncodeSavedDeal(const SavedDeal& saved) {
 }
 
 std::optional<SavedDeal> DecodeSavedDeal(std::string_view text) {
-  if (text.size() > kSavedDealLimit || NestsTooDeep(text))
+  if (text.size() > kSavedDealLimit)
     return std::nullopt;
   const Json file = Json::parse(text, nullptr, /*allow_exceptions=*/false);
   if (file.is_discarded() || !file.is_object())
