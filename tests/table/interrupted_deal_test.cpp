@@ -191,10 +191,10 @@ TEST(InterruptedDeal, OfferedAfterTheLanguageChoiceNoForgetsItYesResumesIt) {
     while (driver.game.TrickNumber < trick && driver.Step(choices)) {
     }
   };
-  play_to_trick(straight, 3);
+  play_to_trick(straight, 2);
   const std::string saved = SavedText(straight.game);
   const std::mt19937 choices_then = choices;
-  play_to_trick(straight, 5);
+  play_to_trick(straight, 3);
 
   for (const bool yes : {false, true}) {
     DealDriver next(0, 45'000'000);
@@ -209,10 +209,10 @@ TEST(InterruptedDeal, OfferedAfterTheLanguageChoiceNoForgetsItYesResumesIt) {
       EXPECT_FALSE(std::filesystem::exists(next.game.ResumePath));
       continue;
     }
-    EXPECT_EQ(next.game.TrickNumber, 3);
+    EXPECT_EQ(next.game.TrickNumber, 2);
     EXPECT_EQ(next.game.options.Level, kExpertLevel);
     choices = choices_then;
-    play_to_trick(next, 5);
+    play_to_trick(next, 3);
     EXPECT_TRUE(EndingOf(next.game) == EndingOf(straight.game));
   }
 }
