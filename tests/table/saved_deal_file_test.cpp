@@ -130,5 +130,20 @@ TEST(SavedDealFile, AGarbledFileIsRefusedAndKeptAsideByteForByte) {
   EXPECT_GT(refused, 100);
 }
 
+// A deal that cannot be saved is told once, not at every move, and the game plays on.
+TEST(SavedDealFile, ASaveThatFailsIsToldOnceAndTheDealGoesOn) {
+  DealDriver driver(2, 46'500'000);
+  driver.game.ResumePath = (std::filesystem::path(driver.game.OptionsPath).parent_path() /
+                            "no such folder" / kResumeFileName)
+                               .string();
+  NewDeal(driver.game, 0);
+  std::mt19937 choices(9);
+  while (driver.Step(choices)) {
+  }
+  EXPECT_EQ(driver.game.TrickNumber, 19);
+  ASSERT_EQ(driver.view.informed.size(), 1u);
+  EXPECT_NE(driver.view.informed[0].find(kSavedDealUnwritable.english), std::string::npos);
+}
+
 }  // namespace
 }  // namespace zarvane
