@@ -23,9 +23,10 @@ constexpr int kLargestArgument = 1000;
 constexpr int kDeepestNesting = 4;
 
 constexpr std::array<std::string_view, kMoveKinds> kMoveNames = {
-    "BidTick",     "SouthBid",    "BidAdvice",   "Continue",       "CardTick",  "TransitionTick",
-    "HandCard",    "DogCard",     "DiscardCard", "ConfirmDiscard", "NoPoignee", "PoigneeLevel",
-    "PoigneeCard", "LazyPoignee", "PoigneeOk",   "PoigneeCancel",  "Level",     "CardAdvice"};
+    "BidTick",        "SouthBid",     "BidAdvice",   "Continue",    "CardTick",
+    "TransitionTick", "HandCard",     "DogCard",     "DiscardCard", "ConfirmDiscard",
+    "NoPoignee",      "PoigneeLevel", "PoigneeCard", "LazyPoignee", "PoigneeOk",
+    "PoigneeCancel",  "Level",        "CardAdvice",  "ExpertCard"};
 
 // The parser's own nesting limit is the stack; a file of ours nests three deep.
 bool NestsTooDeep(std::string_view text) {
@@ -134,7 +135,7 @@ std::optional<DealCheck> CheckFrom(const Json& object) {
   if (after == object.end() || !after->is_object())
     return std::nullopt;
   const auto generator = Field(*after, "generator", 0, 0xFFFF'FFFF);
-  const auto phase = Field(*after, "phase", 0, static_cast<int>(Phase::DealOver));
+  const auto phase = Field(*after, "phase", 0, static_cast<int>(Phase::Thinking));
   const auto trick = Field(*after, "trick", 0, 19);
   const auto cards = Field(*after, "cards_in_trick", 0, 4);
   if (!generator || !phase || !trick || !cards)
