@@ -112,7 +112,8 @@ class Trials {
                 Core& trial) const {
     Generator draws = TrialGenerator(seed_, index);
     world = *base_;
-    SetUpWorld(world, game_, seat_, DrawDealAfterAuction(game_, seat_, draws, kDrawsPerWorld));
+    if (!thinking_.sees_every_hand)
+      SetUpWorld(world, game_, seat_, DrawDealAfterAuction(game_, seat_, draws, kDrawsPerWorld));
     // Every card meets the same draws of the other seats in this deal.
     world.random.GeneratorState = static_cast<std::uint32_t>(RandomBelow(draws, ~0u));
     for (std::size_t c = 0; c < slots.size(); ++c) {

@@ -12,6 +12,9 @@ namespace zarvane {
 struct Thinking {
   int threads = 2;
   const std::atomic<bool>* cancel = nullptr;
+  // For measuring only, never in the game: the true deal in place of every drawn one, the
+  // most the look-ahead could get from reading the other hands.
+  bool sees_every_hand = false;
 };
 
 // The Expert level looks ahead: it draws deals of the cards the seat cannot see that agree
