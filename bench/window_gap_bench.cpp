@@ -19,7 +19,7 @@
 
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
-#include "tests/support/play_step.h"
+#include "tests/support/south_moves.h"
 #include "ui/windows.h"
 
 namespace zarvane {
@@ -45,29 +45,6 @@ Settings ReadSettings(int argc, char** argv) {
       settings.on_the_spot = true;
   }
   return settings;
-}
-
-// South's move, if one is due, as a player who bids the advice, declines the poignee, makes
-// the first discard allowed and plays his first legal card; the computer seats and the card
-// timers play by themselves.
-void SouthMoves(Game& game, const QtTableView& view) {
-  if (game.DealPhase == Phase::SouthBids) {
-    EvMaMainClick(game);
-  } else if (game.DealPhase == Phase::Discard) {
-    testing::MakeFirstAllowedDiscard(game);
-  } else if (game.DealPhase == Phase::Poignee) {
-    PanelPoigneeAucuneClick(game);
-  } else if (WaitsForClick(game.DealPhase) || game.DealPhase == Phase::DogShown) {
-    Continue(game);
-  } else if (game.DealPhase == Phase::SouthPlays && game.CurrentSeat == game.HumanSeat &&
-             !view.TimerActive(TimerId::TimerEntreCarte)) {
-    for (int slot = 1; slot <= 18; ++slot) {
-      if (game.Playable[game.HumanSeat][slot] == 1) {
-        PlayHumanCard(game, slot);
-        break;
-      }
-    }
-  }
 }
 
 double Percentile(std::vector<double> values, double p) {
@@ -110,7 +87,7 @@ int main(int argc, char** argv) {
       gaps.push_back(static_cast<double>(now - last) / 1e6);
     last = now;
     if (game.DealPhase != Phase::Opening && game.TrickNumber < settings.tricks) {
-      SouthMoves(game, window.view());
+      testing::SouthMoves(game, window.view().TimerActive(TimerId::TimerEntreCarte));
       return;
     }
     if (deals == settings.deals) {
