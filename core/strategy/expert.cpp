@@ -12,7 +12,6 @@
 #include "core/strategy/hidden_cards.h"
 #include "core/strategy/rehearsal.h"
 #include "core/strategy/sampled_world.h"
-#include "core/strategy/shared_operations.h"
 
 namespace zarvane {
 
@@ -185,10 +184,6 @@ int ExpertCardSlot(const Core& game, int seat, const Thinking& thinking) {
   if (slots.size() <= 1)
     return slots.empty() ? -1 : slots.front();
   return BestSlot(game, seat, slots, thinking);
-}
-
-void ChooseExpertCard(Core& game, int seat) {
-  ChooseSlot(game, seat, ExpertCardSlot(game, seat));
 }
 
 }  // namespace zarvane

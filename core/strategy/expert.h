@@ -25,9 +25,6 @@ struct Thinking {
 // The slot of that card, or -1 when the thinking was stopped.
 int ExpertCardSlot(const Core& game, int seat, const Thinking& thinking = {});
 
-// Narrows the seat's playable cards to the Expert's card.
-void ChooseExpertCard(Core& game, int seat);
-
 // The seat's playable slots that play differently: of two low cards of one suit with nothing
 // outside the seat's hand between them, worth the same, only the first stands for both.
 std::vector<int> DistinctPlayableSlots(const Core& game, int seat);
