@@ -12,6 +12,8 @@
 
 #include "bench/null_table_view.h"
 #include "core/scoring.h"
+#include "core/strategy/computer_card.h"
+#include "core/strategy/expert.h"
 #include "flow/card_play.h"
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
@@ -28,6 +30,35 @@ int LevelOf(const Game& game, const Pairing& pairing, int seat) {
   return seat == game.Taker ? pairing.taker_level : pairing.defence_level;
 }
 
+constexpr Thinking kSeeingEveryHand{.sees_every_hand = true};
+
+// Thinks on the spot as the Expert does, with the true deal in place of the drawn ones.
+class SeeingThinker : public CardThinker {
+ public:
+  explicit SeeingThinker(Flow& game) : game_(game) {}
+  void Think(const Core& position, int seat, std::uint32_t ticket) override {
+    ExpertCardChosen(game_, ticket, ExpertCardSlot(position, seat, kSeeingEveryHand));
+  }
+  void Cancel() override {}
+
+ private:
+  Flow& game_;
+};
+
+// The seat plays at its side's level: the one that sees every hand thinks as the Expert.
+void TakeLevel(Game& game, SeeingThinker& seeing, int level) {
+  game.options.Level = std::min(level, kExpertLevel);
+  game.thinker = level == kSeesEveryHand ? &seeing : nullptr;
+}
+
+// South's card, chosen as a computer seat's at his side's level.
+int SouthCardSlot(Game& game, int level) {
+  if (level != kSeesEveryHand)
+    return ComputerCardSlot(game, game.HumanSeat);
+  return ExpertChosenSlot(game, game.HumanSeat,
+                          ExpertCardSlot(game, game.HumanSeat, kSeeingEveryHand));
+}
+
 unsigned Fingerprint(const Game& game) {
   unsigned hash = 2166136261u;
   for (int card : game.SavedDeck)
@@ -37,15 +68,16 @@ unsigned Fingerprint(const Game& game) {
 
 // One move of the deal; every card, South's too, chosen at its side's level. False once the
 // deal is scored.
-bool PairingStep(Game& game, TimerTrackingView& view, const Pairing& pairing,
+bool PairingStep(Game& game, TimerTrackingView& view, SeeingThinker& seeing, const Pairing& pairing,
                  std::mt19937& unused) {
   if (view.Armed(TimerId::TimerEntreCarte) && game.TrickNumber <= 18)
-    game.options.Level = LevelOf(game, pairing, game.CurrentSeat);
+    TakeLevel(game, seeing, LevelOf(game, pairing, game.CurrentSeat));
   // South's turn has come once its tick has run and no trick waits on the table.
   if (game.DealPhase == Phase::SouthPlays && game.CurrentSeat == game.HumanSeat &&
       game.TrickNumber <= 18 && !view.Armed(TimerId::TimerEntreCarte)) {
-    game.options.Level = LevelOf(game, pairing, game.HumanSeat);
-    PlayHumanCard(game, ComputerCardSlot(game, game.HumanSeat));
+    const int level = LevelOf(game, pairing, game.HumanSeat);
+    TakeLevel(game, seeing, level);
+    PlayHumanCard(game, SouthCardSlot(game, level));
     return true;
   }
   return testing::PlayStep(game, view, unused);
@@ -64,10 +96,11 @@ std::vector<DealOutcome> PlayPairing(const Pairing& pairing, int deals, unsigned
   StartUp(game);
   ChooseLanguage(game, 2);
   std::mt19937 unused(batch_seed);
+  SeeingThinker seeing(game);
   std::vector<DealOutcome> outcomes;
   for (int deal = 0; deal < deals; ++deal) {
     NewDeal(game, 0);
-    while (PairingStep(game, view, pairing, unused)) {
+    while (PairingStep(game, view, seeing, pairing, unused)) {
     }
     const ScoreSteps steps = ComputeScoreSteps(game);
     outcomes.push_back({Fingerprint(game), steps.made ? 1 : 0, steps.taker_score});

@@ -4,6 +4,11 @@
 
 namespace zarvane {
 
+// A pairing's level beyond the game's: the Expert's thinking with the true deal in place of
+// the drawn ones, a player who sees every hand, the ceiling of the look-ahead. For measuring
+// only; the game never offers it.
+inline constexpr int kSeesEveryHand = 6;
+
 // A level for the taker's side and one for the defence.
 struct Pairing {
   int taker_level = 4;

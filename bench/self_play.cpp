@@ -8,6 +8,9 @@
 // for the defence, every seat by its level, and compares them deal by deal:
 //
 //   self_play --pairs DEALS SEED THREADS TAKER:DEFENCE ...
+//
+// Level 6 there is a player that sees every hand: the Expert's thinking with the true deal in
+// place of the drawn ones, the ceiling of the look-ahead, for measuring only.
 
 #include <algorithm>
 #include <array>

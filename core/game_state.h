@@ -102,6 +102,7 @@ enum class Phase {
   Poignee,      // South's first card waits on the poignee question or window
   TrickShown,   // a finished trick stays on the table until a click
   DealOver,     // the last trick is done and scored
+  Thinking,     // an Expert seat thinks about its card
 };
 
 // The phases in which the table waits for a click anywhere to go on.

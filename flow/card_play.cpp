@@ -1,6 +1,7 @@
 #include "flow/card_play.h"
 
 #include "core/scoring.h"
+#include "core/strategy/expert.h"
 #include "flow/card_advice.h"
 #include "flow/deal_flow.h"
 #include "flow/discard.h"
@@ -26,9 +27,43 @@ int ComputerCardSlot(Flow& game, int seat) {
 }
 
 void PlayComputerCard(Flow& game, int seat) {
+  if (game.options.Level == kExpertLevel && CountPlayable(game, seat) >= 2) {
+    // The panel is cleared before the thinking, so a long one shows an empty panel.
+    game.presenter->ClearRulePanel(seat);
+    game.DealPhase = Phase::Thinking;
+    return;
+  }
   const int slot = ComputerCardSlot(game, seat);
   if (slot != -1)
     PlaceCard(game, seat, slot);
+}
+
+void AskForComputerCard(Flow& game) {
+  if (game.DealPhase != Phase::Thinking || game.Replaying)
+    return;
+  const std::uint32_t ticket = ++game.ThinkingTicket;
+  if (game.thinker != nullptr)
+    game.thinker->Think(game, game.CurrentSeat, ticket);
+  else
+    ExpertCardChosen(game, ticket, ExpertCardSlot(game, game.CurrentSeat));
+}
+
+void StopThinking(Flow& game) {
+  ++game.ThinkingTicket;
+  if (game.thinker != nullptr)
+    game.thinker->Cancel();
+}
+
+void ExpertCardChosen(Flow& game, std::uint32_t ticket, int slot) {
+  if (ticket != game.ThinkingTicket || game.DealPhase != Phase::Thinking)
+    return;
+  MoveScope move(game, Move{MoveKind::ExpertCard, slot});
+  const int seat = game.CurrentSeat;
+  game.DealPhase = Phase::Playing;
+  const int drawn = ExpertChosenSlot(game, seat, slot);
+  game.presenter->ShowMarkedRules(seat, MarkedRules{});
+  if (drawn != -1)
+    PlaceCard(game, seat, drawn);
 }
 
 void PlayHumanCard(Flow& game, int k) {

@@ -74,6 +74,7 @@ void StartUp(Flow& game) {
 void ClearTableForDeal(Flow& game, int replay) {
   // A tick armed for the deal being replaced must never act on the new one.
   StopAllTimers(game);
+  StopThinking(game);
   game.ReplayedDeal = replay;
   game.CardAdviceOpen = 0;
   game.presenter->ClearForNewDeal();
@@ -184,7 +185,10 @@ void ShowDog(Flow& game) {
   game.DealPhase = Phase::DogShown;
 }
 
-void TimerEntreCarteTimer(Flow& game) {
+namespace {
+
+// The card timer's tick: the seat to play is shown its cards, or plays.
+void CardTurn(Flow& game) {
   MoveScope move(game, Move{MoveKind::CardTick});
   game.presenter->StopTimer(TimerId::TimerEntreCarte);
   // A tick that comes when no turn is due (one left over from a replaced deal) plays nothing.
@@ -201,6 +205,16 @@ void TimerEntreCarteTimer(Flow& game) {
   EnableCardAdvice(game, CountPlayable(game, game.HumanSeat) >= 2);
   if (game.TrickNumber == 1)
     OfferPoignee(game);
+}
+
+}  // namespace
+
+void TimerEntreCarteTimer(Flow& game) {
+  // A tick left over while a seat thinks must not ask for its card twice.
+  const bool thinking = game.DealPhase == Phase::Thinking;
+  CardTurn(game);
+  if (!thinking)
+    AskForComputerCard(game);
 }
 
 void TimerTransitionTimer(Flow& game) {

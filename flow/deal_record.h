@@ -27,8 +27,9 @@ enum class MoveKind : std::uint8_t {
   PoigneeCancel,   // PanelAnnulerPoigneeClick
   Level,           // SetLevel(level), during the auction
   CardAdvice,      // CardAdviceClick
+  ExpertCard,      // ExpertCardChosen(slot)
 };
-inline constexpr int kMoveKinds = static_cast<int>(MoveKind::CardAdvice) + 1;
+inline constexpr int kMoveKinds = static_cast<int>(MoveKind::ExpertCard) + 1;
 
 struct Move {
   MoveKind kind = MoveKind::Continue;

@@ -4,6 +4,7 @@
 
 #include "common/random.h"
 #include "core/game_state.h"
+#include "flow/card_thinker.h"
 #include "flow/deal_record.h"
 #include "flow/presenter.h"
 #include "settings/options_file.h"
@@ -65,6 +66,12 @@ struct Flow : GameState {
   bool ResumeTroubleShown = false;
   // The deal was given by its code: its replays deal the same hands, whatever the options.
   bool DealFromCode = false;
+  // Thinks about the Expert's card off the window's thread; with none, the card is thought on
+  // the spot and delivered at once.
+  CardThinker* thinker = nullptr;
+  // Numbers the requests for the Expert's card: one delivered for an earlier request, made in
+  // a deal since replaced, is dropped.
+  std::uint32_t ThinkingTicket = 0;
   // The pacing, derived from the options by ApplyOptions.
   int AutoContinue = 1;
   int CardTimerInterval = 200;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "flow/card_play.h"
 #include "flow/deal_flow.h"
 #include "flow/moves.h"
 #include "flow/options_flow.h"
@@ -95,6 +96,8 @@ bool ResumeDeal(Flow& game, const SavedDeal& saved) {
   }
   game.Replaying = false;
   if (game.TrickNumber != 19 && CheckOf(game) == saved.check && game.Record.Moves == record.Moves) {
+    // A deal saved while a seat thought: it thinks again.
+    AskForComputerCard(game);
     return true;
   }
   // Not the deal that was saved: nothing of it stays on the table, in the options or the totals.

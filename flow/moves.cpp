@@ -77,6 +77,8 @@ void ReplayMove(Flow& game, const Move& move) {
       return SetLevel(game, move.arg);
     case MoveKind::CardAdvice:
       return CardAdviceClick(game);
+    case MoveKind::ExpertCard:
+      return ExpertCardChosen(game, game.ThinkingTicket, move.arg);
   }
 }
 

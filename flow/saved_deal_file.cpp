@@ -22,9 +22,10 @@ constexpr std::size_t kMostMoves = 20'000;
 constexpr int kLargestArgument = 1000;
 
 constexpr std::array<std::string_view, kMoveKinds> kMoveNames = {
-    "BidTick",     "SouthBid",    "BidAdvice",   "Continue",       "CardTick",  "TransitionTick",
-    "HandCard",    "DogCard",     "DiscardCard", "ConfirmDiscard", "NoPoignee", "PoigneeLevel",
-    "PoigneeCard", "LazyPoignee", "PoigneeOk",   "PoigneeCancel",  "Level",     "CardAdvice"};
+    "BidTick",        "SouthBid",     "BidAdvice",   "Continue",    "CardTick",
+    "TransitionTick", "HandCard",     "DogCard",     "DiscardCard", "ConfirmDiscard",
+    "NoPoignee",      "PoigneeLevel", "PoigneeCard", "LazyPoignee", "PoigneeOk",
+    "PoigneeCancel",  "Level",        "CardAdvice",  "ExpertCard"};
 
 std::optional<std::int64_t> IntegerIn(const Json& value, std::int64_t first, std::int64_t last) {
   std::int64_t number = 0;
@@ -108,7 +109,7 @@ std::optional<DealCheck> CheckFrom(const Json& object) {
   if (after == object.end() || !after->is_object())
     return std::nullopt;
   const auto generator = Field(*after, "generator", 0, 0xFFFF'FFFF);
-  const auto phase = Field(*after, "phase", 0, static_cast<int>(Phase::DealOver));
+  const auto phase = Field(*after, "phase", 0, static_cast<int>(Phase::Thinking));
   const auto trick = Field(*after, "trick", 0, 19);
   const auto cards = Field(*after, "cards_in_trick", 0, 4);
   if (!generator || !phase || !trick || !cards)

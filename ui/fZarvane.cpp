@@ -17,6 +17,7 @@
 
 #include "flow/bidding.h"
 #include "flow/card_advice.h"
+#include "flow/card_play.h"
 #include "flow/deal_flow.h"
 #include "flow/discard.h"
 #include "flow/interrupted_deal.h"
@@ -101,7 +102,11 @@ int CellGap(const Layout& layout) {
 }  // namespace
 
 TfrmZarvane::TfrmZarvane(const Layout& layout, std::string program_folder, QWidget* parent)
-    : QMainWindow(parent), game_(view_) {
+    : QMainWindow(parent), game_(view_), thinker_([this](std::uint32_t ticket, int slot) {
+        ExpertCardChosen(game_, ticket, slot);
+        view_.SyncChecks();
+      }) {
+  game_.thinker = &thinker_;
   game_.layout = layout;
   game_.ProgramFolder = std::move(program_folder);
   view_.SetLayout(&game_.layout);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "table/game.h"
+#include "ui/card_thinker.h"
 #include "ui/design.h"
 #include "ui/glyphs.h"
 #include "ui/qt_table_view.h"
@@ -187,6 +188,8 @@ class TfrmZarvane : public QMainWindow {
 
   QtTableView view_;  // before the game: the game keeps a reference to it
   Game game_;
+  // After the game: gone, its worker stopped, before the game it plays in.
+  QtCardThinker thinker_;
   QWidget* central_ = nullptr;
   QWidget* surface_ = nullptr;
   QFrame* bar_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "core/card_play.h"
 #include "core/strategy/expert.h"
+#include "core/strategy/shared_operations.h"
 
 namespace zarvane {
 
@@ -25,15 +26,19 @@ int ComputerCardSlot(Core& game, int seat, MarkedRules& marked) {
   const auto legal = game.Playable[seat];
   if (CountPlayable(game, seat) >= 2) {
     if (game.options.Level == kExpertLevel)
-      ChooseExpertCard(game, seat);
-    else
-      marked = ChooseComputerCard(game, seat);
+      return ExpertChosenSlot(game, seat, ExpertCardSlot(game, seat));
+    marked = ChooseComputerCard(game, seat);
   }
   if (CountPlayable(game, seat) == 0) {
     // The strategy must never leave the seat without a card; if it does, a legal one is played.
     assert(false && "the strategy left no playable card");
     game.Playable[seat] = legal;
   }
+  return DrawPlayableSlot(game, seat);
+}
+
+int ExpertChosenSlot(Core& game, int seat, int slot) {
+  ChooseSlot(game, seat, slot);
   return DrawPlayableSlot(game, seat);
 }
 

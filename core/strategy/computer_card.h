@@ -9,4 +9,8 @@ namespace zarvane {
 // among them; the rules that chose are added to `marked`. Plays nothing.
 int ComputerCardSlot(Core& game, int seat, MarkedRules& marked);
 
+// The Expert's card, wherever its thinking ran: the seat's playable cards narrowed to `slot`
+// when it is one of them, then the same draw as for any computer card.
+int ExpertChosenSlot(Core& game, int seat, int slot);
+
 }  // namespace zarvane

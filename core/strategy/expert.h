@@ -1,17 +1,29 @@
 #pragma once
 
+#include <atomic>
 #include <vector>
 
 #include "core/game_state.h"
 
 namespace zarvane {
 
+// How the Expert thinks: on how many threads its trial deals run, and a flag that, once set,
+// stops the thinking between two trial deals, its choice then of no use.
+struct Thinking {
+  int threads = 2;
+  const std::atomic<bool>* cancel = nullptr;
+  // For measuring only, never in the game: the true deal in place of every drawn one, the
+  // most the look-ahead could get from reading the other hands.
+  bool sees_every_hand = false;
+};
+
 // The Expert level looks ahead: it draws deals of the cards the seat cannot see that agree
 // with what the seat knows, plays each to the end once for each card it could play with the
 // "Pro" rules at every seat, and keeps the card whose deals end best for its side on average.
-// Narrows the seat's playable cards to that card. Its draws come from a generator of its own,
-// seeded from the game's, so the game's own draws are left as they were.
-void ChooseExpertCard(Core& game, int seat);
+// Each trial deal's draws come from the decision's seed and the deal's index, so the choice is
+// the same on any number of threads, and the game's own draws are left as they were.
+// The slot of that card, or -1 when the thinking was stopped.
+int ExpertCardSlot(const Core& game, int seat, const Thinking& thinking = {});
 
 // The seat's playable slots that play differently: of two low cards of one suit with nothing
 // outside the seat's hand between them, worth the same, only the first stands for both.

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "flow/bidding.h"
+#include "flow/card_play.h"
+#include "flow/deal_flow.h"
+#include "flow/poignee.h"
+#include "table/game.h"
+#include "tests/support/play_step.h"
+
+namespace zarvane::testing {
+
+// South's move in a window whose timers run by themselves, if one is due: he bids the advice,
+// makes the first discard allowed, declines the poignee, clicks on to go on and plays his first
+// legal card once his card tick has run.
+inline void SouthMoves(Game& game, bool card_tick_armed) {
+  if (game.DealPhase == Phase::SouthBids) {
+    EvMaMainClick(game);
+  } else if (game.DealPhase == Phase::Discard) {
+    MakeFirstAllowedDiscard(game);
+  } else if (game.DealPhase == Phase::Poignee) {
+    PanelPoigneeAucuneClick(game);
+  } else if (WaitsForClick(game.DealPhase) || game.DealPhase == Phase::DogShown) {
+    Continue(game);
+  } else if (game.DealPhase == Phase::SouthPlays && game.CurrentSeat == game.HumanSeat &&
+             !card_tick_armed) {
+    for (int slot = 1; slot <= 18; ++slot) {
+      if (game.Playable[game.HumanSeat][slot] == 1) {
+        PlayHumanCard(game, slot);
+        return;
+      }
+    }
+  }
+}
+
+}  // namespace zarvane::testing

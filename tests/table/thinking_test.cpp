@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <random>
+
+#include "core/strategy/expert.h"
+#include "flow/card_play.h"
+#include "flow/interrupted_deal.h"
+#include "flow/moves.h"
+#include "flow/saved_deal_file.h"
+#include "settings/file_safety.h"
+#include "tests/support/deal_driver.h"
+#include "tests/support/every_turn.h"
+
+namespace zarvane {
+namespace {
+
+using testing::DealDriver;
+
+// Holds the request for the Expert's card until the test hands the card back, as a worker
+// still thinking would.
+class HeldThinker : public CardThinker {
+ public:
+  struct Request {
+    std::unique_ptr<Core> position;
+    int seat = 0;
+    std::uint32_t ticket = 0;
+  };
+
+  void Think(const Core& position, int seat, std::uint32_t ticket) override {
+    request = Request{std::make_unique<Core>(position), seat, ticket};
+    ++asked;
+  }
+  void Cancel() override { ++cancelled; }
+
+  // The card the Expert chooses in the position it was asked about, handed to the game.
+  void Deliver(Flow& game) {
+    ExpertCardChosen(game, request->ticket, ExpertCardSlot(*request->position, request->seat));
+  }
+
+  std::optional<Request> request;
+  int asked = 0;
+  int cancelled = 0;
+};
+
+void StartExpertDeal(DealDriver& driver) {
+  driver.game.options.Level = kExpertLevel;
+  driver.game.options.AtLeastOneTaker = 1;
+  NewDeal(driver.game, 0);
+}
+
+// Plays on until the trick, delivering each card the thinker is asked for; false when the deal
+// was scored first.
+bool PlayToTrick(DealDriver& driver, HeldThinker* thinker, std::mt19937& choices, int trick) {
+  while (driver.game.TrickNumber < trick) {
+    if (driver.game.DealPhase == Phase::Thinking)
+      thinker->Deliver(driver.game);
+    else if (!driver.Step(choices))
+      return false;
+  }
+  return true;
+}
+
+// Plays on until an Expert seat thinks in that trick, its card not delivered.
+void PlayToThinking(DealDriver& driver, HeldThinker& thinker, std::mt19937& choices, int trick) {
+  while (driver.game.DealPhase != Phase::Thinking || driver.game.TrickNumber < trick) {
+    if (driver.game.DealPhase == Phase::Thinking)
+      thinker.Deliver(driver.game);
+    else
+      ASSERT_TRUE(driver.Step(choices));
+  }
+}
+
+void ExpectSamePlay(const Game& a, const Game& b) {
+  EXPECT_EQ(a.PlayedSlot, b.PlayedSlot);
+  EXPECT_EQ(a.TrickLeaders, b.TrickLeaders);
+  EXPECT_EQ(a.random.GeneratorState, b.random.GeneratorState);
+  EXPECT_EQ(a.TakerPoints, b.TakerPoints);
+}
+
+// The trial deals are shared out between threads in whatever order they finish: the card must
+// not depend on it. A stopped thinking gives no card.
+TEST(Thinking, TheExpertChoosesTheSameCardOnOneThreadOrTwo) {
+  int positions = 0;
+  testing::LookAtEveryTurn(1, 1, 62'000'000, 0, 4, [&](const Game& game, int observer) {
+    const int seat = game.CurrentSeat;
+    // Past the middle of the deal the thinking is short.
+    if (observer != seat || seat == game.HumanSeat || game.TrickNumber < 10 || positions == 4)
+      return;
+    Core position = game;
+    ComputePlayableCards(position, seat);
+    if (DistinctPlayableSlots(position, seat).size() < 2)
+      return;
+    ++positions;
+    EXPECT_EQ(ExpertCardSlot(position, seat, Thinking{1}),
+              ExpertCardSlot(position, seat, Thinking{2}));
+    const std::atomic<bool> stopped{true};
+    EXPECT_EQ(ExpertCardSlot(position, seat, Thinking{2, &stopped}), -1);
+  });
+  EXPECT_EQ(positions, 4);
+}
+
+// The card thought off the window's thread is played as the one thought on the spot; while
+// the seat thinks, nothing moves and a stray tick asks nothing more; a resumed deal that was
+// saved while a seat thought asks for its card again, and goes on as the straight one.
+TEST(Thinking, ACardThoughtAsidePlaysAsOneThoughtOnTheSpotAndAResumedDealThinksAgain) {
+  DealDriver spot(1, 63'000'000);
+  DealDriver aside(1, 63'000'000);
+  aside.game.ResumePath = ResumePathBeside(aside.game.OptionsPath);
+  HeldThinker thinker;
+  aside.game.thinker = &thinker;
+  std::mt19937 spot_choices(5);
+  std::mt19937 aside_choices(5);
+  StartExpertDeal(spot);
+  StartExpertDeal(aside);
+
+  PlayToThinking(aside, thinker, aside_choices, 1);
+  const DealCheck asked = CheckOf(aside.game);
+  const int asked_count = thinker.asked;
+  testing::RunTimerHandler(aside.game, TimerId::TimerEntreCarte);
+  EXPECT_EQ(thinker.asked, asked_count);
+  EXPECT_EQ(CheckOf(aside.game), asked);
+  EXPECT_FALSE(aside.view.Armed(TimerId::TimerEntreCarte));
+
+  DealDriver resumed(1, 50'000'000);
+  HeldThinker resumed_thinker;
+  resumed.game.thinker = &resumed_thinker;
+  const auto saved = DecodeSavedDeal(ReadSmallFile(aside.game.ResumePath, kSavedDealLimit).bytes);
+  ASSERT_TRUE(saved.has_value());
+  ASSERT_TRUE(ResumeDeal(resumed.game, *saved));
+  ASSERT_EQ(resumed_thinker.asked, 1);
+  EXPECT_EQ(resumed_thinker.request->seat, thinker.request->seat);
+  EXPECT_EQ(CheckOf(resumed.game), asked);
+
+  thinker.Deliver(aside.game);
+  resumed_thinker.Deliver(resumed.game);
+  EXPECT_EQ(CheckOf(resumed.game), CheckOf(aside.game));
+  ExpectSamePlay(aside.game, resumed.game);
+
+  ASSERT_TRUE(PlayToTrick(spot, nullptr, spot_choices, 2));
+  ASSERT_TRUE(PlayToTrick(aside, &thinker, aside_choices, 2));
+  ExpectSamePlay(spot.game, aside.game);
+}
+
+// A new deal while a seat thinks stops the thinking; its card, should it still come, leaves the
+// new deal, its record and its screen untouched.
+TEST(Thinking, ANewDealStopsTheThinkingAndItsLateCardIsDropped) {
+  DealDriver driver(1, 64'000'000);
+  HeldThinker thinker;
+  driver.game.thinker = &thinker;
+  std::mt19937 choices(6);
+  StartExpertDeal(driver);
+  PlayToThinking(driver, thinker, choices, 1);
+  HeldThinker::Request late = std::move(*thinker.request);
+  const int cancelled = thinker.cancelled;
+
+  NewDeal(driver.game, 0);
+  EXPECT_EQ(thinker.cancelled, cancelled + 1);
+  const DealCheck fresh = CheckOf(driver.game);
+  const std::size_t moves = driver.game.Record.Moves.size();
+  const auto screen = driver.view.changes.value;
+  ExpertCardChosen(driver.game, late.ticket, ExpertCardSlot(*late.position, late.seat));
+  EXPECT_EQ(CheckOf(driver.game), fresh);
+  EXPECT_EQ(driver.game.Record.Moves.size(), moves);
+  EXPECT_EQ(driver.view.changes.value, screen);
+}
+
+}  // namespace
+}  // namespace zarvane

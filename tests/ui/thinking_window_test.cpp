@@ -1,0 +1,57 @@
+#include <QElapsedTimer>
+#include <QtTest>
+
+#include "flow/moves.h"
+#include "flow/options_flow.h"
+#include "tests/support/south_moves.h"
+#include "tests/ui/opened_game.h"
+
+namespace zarvane {
+
+class ThinkingWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // Lets the window's timers and South play until an Expert seat thinks; true once the window's
+  // thread sees it thinking between two events.
+  static bool PlayUntilASeatThinks(testing::OpenedGame& opened) {
+    Game& game = opened.game();
+    QElapsedTimer waited;
+    waited.start();
+    while (game.DealPhase != Phase::Thinking && waited.elapsed() < 20'000) {
+      testing::SouthMoves(game, opened.view().TimerActive(TimerId::TimerEntreCarte));
+      QTest::qWait(1);
+    }
+    return game.DealPhase == Phase::Thinking;
+  }
+
+ private slots:
+  // While a seat thinks the window goes on handling events; a new deal then stops the thinking,
+  // and its card never lands in the new deal; the window closes while a seat thinks.
+  void theWindowAnswersWhileTheExpertThinks() {
+    testing::OpenedGame opened;
+    QVERIFY(opened.Ready());
+    opened.ChooseFrench();
+    Game& game = opened.game();
+    SetLevel(game, kExpertLevel);
+    SetCardSpeed(game, 5);
+    SetTrickWait(game, 0);
+    game.options.AtLeastOneTaker = 1;
+    NewDeal(game, 0);
+    QVERIFY(PlayUntilASeatThinks(opened));
+
+    NewDeal(game, 0);
+    QTest::qWait(300);
+    QCOMPARE(game.TrickNumber, 0);
+    QCOMPARE(game.CardsInTrick, 0);
+    for (const Move& move : game.Record.Moves)
+      QVERIFY(move.kind != MoveKind::ExpertCard);
+
+    QVERIFY(PlayUntilASeatThinks(opened));
+  }
+};
+
+}  // namespace zarvane
+
+QTEST_MAIN(zarvane::ThinkingWindowTest)
+#include "thinking_window_test.moc"
