@@ -153,7 +153,9 @@ class RandomInputTest : public QObject {
   }
 
   // The game is not frozen: played on with the forward moves only, the deal reaches its result.
+  // A replayed deal ends with a box saying its score does not count: boxes are still answered.
   void PlayOnToTheResult() {
+    watcher_.start();
     view().Action(Control::menuInstantane)->trigger();
     view().Action(Control::menuUneSeconde)->trigger();
     QWidget* result = view().Widget(Control::PanelResultat);
