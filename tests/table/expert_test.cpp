@@ -161,7 +161,7 @@ void ExpectSameCourse(const Game& a, const Game& b) {
 }
 
 // Several deals at the first level, so that the first card of the hand is advised too, and
-// asked again and again; at Expert, whose thinking is slow, half a deal, asked once a turn.
+// asked again and again; at Expert, whose thinking is slow, four tricks, asked once a turn.
 TEST(CardAdvice, AskingLiftsAPlayableCardAndTheDealEndsAsIfNobodyHadAsked) {
   for (int level : {1, kExpertLevel}) {
     SCOPED_TRACE(::testing::Message() << "level " << level);
@@ -176,7 +176,7 @@ TEST(CardAdvice, AskingLiftsAPlayableCardAndTheDealEndsAsIfNobodyHadAsked) {
     Game& game = advised.game;
     int asked = 0;
     int first_card_advised = 0;
-    const int last_trick = level == 1 ? 19 : 10;
+    const int last_trick = level == 1 ? 19 : 5;
     for (int deal = 0; deal < (level == 1 ? 8 : 1); ++deal) {
       NewDeal(plain.game, 0);
       NewDeal(game, 0);
@@ -231,19 +231,19 @@ TEST(Expert, ALanguageChangeOrANewDealWhileAComputerSeatIsToPlayLeavesItsPlaySou
     driver->game.options.AtLeastOneTaker = 1;
     NewDeal(driver->game, 0);
   }
-  // Both deals as far as the ninth trick: the Expert's thinking is slow.
-  while (quiet.game.TrickNumber < 9 && quiet.Step(quiet_choices)) {
+  // Both deals as far as the sixth trick: the Expert's thinking is slow.
+  while (quiet.game.TrickNumber < 6 && quiet.Step(quiet_choices)) {
   }
   // The language changes while a computer seat's card is pending, twice in the deal.
   Game& game = switched.game;
   int changes = 0;
   do {
     if (switched.TurnPending() && game.CurrentSeat != game.HumanSeat &&
-        ((game.TrickNumber == 3 && changes == 0) || (game.TrickNumber == 8 && changes == 1))) {
+        ((game.TrickNumber == 2 && changes == 0) || (game.TrickNumber == 5 && changes == 1))) {
       ChooseLanguage(game, game.Language == 1 ? 2 : 1);
       ++changes;
     }
-  } while (game.TrickNumber < 9 && switched.Step(switched_choices));
+  } while (game.TrickNumber < 6 && switched.Step(switched_choices));
   EXPECT_EQ(changes, 2);
   ExpectSameCourse(quiet.game, game);
 
