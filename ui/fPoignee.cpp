@@ -9,6 +9,7 @@
 
 #include "flow/poignee.h"
 #include "table/game.h"
+#include "ui/widgets.h"
 
 namespace zarvane {
 
@@ -64,13 +65,7 @@ QList<QWidget*> TfrmPoignee::KeyStops() const {
 }
 
 void TfrmPoignee::MoveHighlight(int step) {
-  const QList<QWidget*> stops = KeyStops();
-  if (stops.isEmpty())
-    return;
-  const qsizetype n = stops.size();
-  const qsizetype at = stops.indexOf(focusWidget());
-  const qsizetype next = at < 0 ? (step > 0 ? 0 : n - 1) : (at + step + n) % n;
-  stops[next]->setFocus(Qt::OtherFocusReason);
+  MoveFocusAmong(KeyStops(), focusWidget(), step);
 }
 
 void TfrmPoignee::SpaceKey() {

@@ -73,13 +73,7 @@ QList<QWidget*> TfrmZarvane::KeyStops() const {
 }
 
 void TfrmZarvane::MoveHighlight(int step) {
-  const QList<QWidget*> stops = KeyStops();
-  if (stops.isEmpty())
-    return;
-  const qsizetype n = stops.size();
-  const qsizetype at = stops.indexOf(focusWidget());
-  const qsizetype next = at < 0 ? (step > 0 ? 0 : n - 1) : (at + step + n) % n;
-  stops[next]->setFocus(Qt::OtherFocusReason);
+  MoveFocusAmong(KeyStops(), focusWidget(), step);
 }
 
 void TfrmZarvane::LeftKey() {

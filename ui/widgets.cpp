@@ -209,4 +209,13 @@ void OnBackgroundClick(QWidget* widget, QWidget* surface, std::function<void()> 
   new ClickFilter(widget, std::move(action), ClickMoment::Release, free_background);
 }
 
+void MoveFocusAmong(const QList<QWidget*>& stops, QWidget* focused, int step) {
+  if (stops.isEmpty())
+    return;
+  const qsizetype n = stops.size();
+  const qsizetype at = stops.indexOf(focused);
+  const qsizetype next = at < 0 ? (step > 0 ? 0 : n - 1) : (at + step + n) % n;
+  stops[next]->setFocus(Qt::OtherFocusReason);
+}
+
 }  // namespace zarvane

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QList>
 #include <QPixmap>
 #include <QPointer>
 #include <QToolButton>
@@ -99,5 +100,9 @@ void OnClick(QWidget* widget, std::function<void()> action,
 // control lying directly on `surface`, which lets the click through to the table as it did in
 // the original window (a greyed card image does not catch the mouse).
 void OnBackgroundClick(QWidget* widget, QWidget* surface, std::function<void()> action);
+
+// The keyboard's highlight moved `step` stops from the focused one, round at both ends; from
+// nowhere it starts at the first stop going right, the last going left.
+void MoveFocusAmong(const QList<QWidget*>& stops, QWidget* focused, int step);
 
 }  // namespace zarvane
