@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QWindow>
 #include <filesystem>
 #include <random>
@@ -66,13 +66,3 @@ BENCHMARK(BM_OpenHistoryOf10000Deals)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zarvane
-
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
-    return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QWidget>
 #include <QWindow>
 #include <vector>
@@ -67,13 +67,3 @@ BENCHMARK(BM_RedrawSouthHandWarm)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace zarvane
-
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
-    return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
