@@ -46,6 +46,11 @@ int BidFor(const std::vector<Card>& cards) {
 
 }  // namespace
 
+int BidDistance(int computed, int announced, int highest_before) {
+  return announced > kPasse ? std::abs(computed - announced)
+                            : std::max(0, computed - highest_before);
+}
+
 int AuctionDistance(const Core& game, int observer, const HiddenDeal& deal) {
   int distance = 0;
   int highest = kPasse;
@@ -53,10 +58,8 @@ int AuctionDistance(const Core& game, int observer, const HiddenDeal& deal) {
   for (int turn = 0; turn < 4; ++turn, seat = NextSeat(seat)) {
     const int announced = game.AnnouncedBid[seat];
     const int computed = seat == observer ? -1 : BidFor(DealtHand(game, deal, seat));
-    if (computed >= 0) {
-      distance +=
-          announced > kPasse ? std::abs(computed - announced) : std::max(0, computed - highest);
-    }
+    if (computed >= 0)
+      distance += BidDistance(computed, announced, highest);
     highest = std::max(highest, announced);
   }
   return distance;

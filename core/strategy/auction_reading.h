@@ -6,6 +6,10 @@
 
 namespace zarvane {
 
+// How far a hand that would bid `computed` is from the seat's bid: a seat that bid should have
+// had that bid's hand; one that passed, none better than the highest bid before it.
+int BidDistance(int computed, int announced, int highest_before);
+
 // How far a drawn deal is from the auction as it went: 0 when every seat the observer cannot
 // see would have bid as it did with the 18 cards the deal gives it, more the further a hand is
 // from its bid. A seat that bid should have had that bid's hand; one that passed, none better

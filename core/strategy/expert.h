@@ -1,21 +1,11 @@
 #pragma once
 
-#include <atomic>
 #include <vector>
 
 #include "core/game_state.h"
+#include "core/strategy/trials.h"
 
 namespace zarvane {
-
-// How the Expert thinks: on how many threads its trial deals run, and a flag that, once set,
-// stops the thinking between two trial deals, its choice then of no use.
-struct Thinking {
-  int threads = 2;
-  const std::atomic<bool>* cancel = nullptr;
-  // For measuring only, never in the game: the true deal in place of every drawn one, the
-  // most the look-ahead could get from reading the other hands.
-  bool sees_every_hand = false;
-};
 
 // The Expert level looks ahead: it draws deals of the cards the seat cannot see that agree
 // with what the seat knows, plays each to the end once for each card it could play with the

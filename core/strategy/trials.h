@@ -1,0 +1,57 @@
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "common/random.h"
+
+namespace zarvane {
+
+// How the Expert thinks: on how many threads its trial deals run, and a flag that, once set,
+// stops the thinking between two trial deals, its choice then of no use.
+struct Thinking {
+  int threads = 2;
+  const std::atomic<bool>* cancel = nullptr;
+  // For measuring only, never in the game: the true deal in place of every drawn one, the
+  // most the look-ahead could get from reading the other hands.
+  bool sees_every_hand = false;
+};
+
+bool Stopped(const Thinking& thinking);
+
+// One trial deal's generator: the decision's seed and the deal's index, mixed so that
+// neighbouring indices draw unrelated deals.
+Generator TrialGenerator(std::uint32_t seed, int index);
+
+// Plays the trial deals numbered from `first` to `first + count - 1`, each once, as
+// `play(thread, index)`, shared out among the thinking's threads (thread 0 is the caller's);
+// stops between two deals once the thinking is stopped. A deal's draws depend on its index
+// alone and each thread keeps its own sums, so the order the threads take them in is free.
+void ShareOutTrials(const Thinking& thinking, int first, int count,
+                    const std::function<void(int thread, int index)>& play);
+
+// How many threads share the trial deals out.
+int ThreadCount(const Thinking& thinking);
+
+// Adds to sums[c] the score, for the side that chooses, of choices[c] played out in trial deal
+// `index`, on thread `thread`.
+using PlayChoices = std::function<void(int thread, int index, const std::vector<int>& choices,
+                                       std::vector<long>& sums)>;
+
+// How many trial deals a decision plays: every choice on the first ones, then the best few on
+// more. Fixed, so that a replayed deal decides alike.
+struct TrialBudget {
+  int first_deals = 0;
+  std::size_t kept = 0;
+  int more_deals = 0;
+};
+
+// The choice whose trial deals score best in total, the first of equals, or -1 when the
+// thinking was stopped.
+int BestByTrials(const std::vector<int>& choices, const TrialBudget& budget,
+                 const Thinking& thinking, const PlayChoices& play);
+
+}  // namespace zarvane
