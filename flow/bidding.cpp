@@ -1,5 +1,6 @@
 #include "flow/bidding.h"
 
+#include "core/strategy/expert_bid.h"
 #include "flow/moves.h"
 #include "settings/texts.h"
 
@@ -27,10 +28,15 @@ void NextBidder(Flow& game, int seat) {
   }
 }
 
+// The Expert looks ahead for its bid, and advises South alike.
+int BidOf(const Flow& game, int seat) {
+  return game.options.Level == kExpertLevel ? ExpertBid(game, seat) : game.ComputedBid[seat];
+}
+
 }  // namespace
 
 void StartBidTurn(Flow& game, int seat) {
-  game.AnnouncedBid[seat] = game.ComputedBid[seat];
+  game.AnnouncedBid[seat] = static_cast<std::int8_t>(BidOf(game, seat));
   if (game.AnnouncedBid[seat] <= game.HighestBid) {
     game.AnnouncedBid[seat] = kPasse;
   } else if (seat != kSouth) {

@@ -1,0 +1,178 @@
+#include "core/strategy/expert_bid.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "core/deal.h"
+#include "core/discard.h"
+#include "core/hand_evaluation.h"
+#include "core/play_preparation.h"
+#include "core/scoring.h"
+#include "core/strategy/auction_reading.h"
+#include "core/strategy/rehearsal.h"
+
+namespace zarvane {
+
+namespace {
+
+// Each deal is the likeliest of a few draws in the light of the bids already made.
+constexpr TrialBudget kBudget{.first_deals = 24, .kept = 2, .more_deals = 40};
+constexpr int kDrawsPerWorld = 16;
+constexpr int kProLevel = 4;
+
+// Not the seed of the seat's cards in the same deal: the auction comes before any card.
+std::uint32_t BidSeed(const GameState& game, int seat) {
+  return game.random.GeneratorState ^ static_cast<std::uint32_t>(seat * 0x9E3779B9u) ^ 0xB1Du;
+}
+
+// PASSE, then every bid above the highest so far.
+std::vector<int> PossibleBids(const GameState& game) {
+  std::vector<int> bids{kPasse};
+  for (int bid = std::max(kPrise, game.HighestBid + 1); bid <= kGardeContre; ++bid)
+    bids.push_back(bid);
+  return bids;
+}
+
+// The other hands and the dog: every card but the seat's own 18.
+std::vector<Card> CardsNotInHand(const GameState& game, int seat) {
+  std::vector<Card> cards;
+  for (int other = 1; other <= 4; ++other) {
+    if (other != seat)
+      cards.insert(cards.end(), game.Hands[other].begin(), game.Hands[other].end());
+  }
+  cards.insert(cards.end(), game.Dog.begin(), game.Dog.end());
+  return cards;
+}
+
+DealtDeal DrawDeal(const GameState& game, int seat, std::vector<Card> unseen, Generator& draws) {
+  for (std::size_t i = unseen.size() - 1; i > 0; --i)
+    std::swap(unseen[i], unseen[RandomBelow(draws, static_cast<std::uint32_t>(i + 1))]);
+  DealtDeal deal;
+  deal.FirstPlayer = game.FirstPlayer;
+  auto next = unseen.begin();
+  for (int other = 1; other <= 4; ++other) {
+    if (other == seat) {
+      deal.Hands[seat] = game.Hands[seat];
+      continue;
+    }
+    for (Card& card : deal.Hands[other])
+      card = *next++;
+  }
+  for (Card& card : deal.Dog)
+    card = *next++;
+  return deal;
+}
+
+// How far the drawn hands are from the bids made before the seat's turn.
+int DistanceFromBidsSoFar(const GameState& game, int seat, const DealtDeal& deal) {
+  int distance = 0;
+  int highest = kPasse;
+  for (int other = game.FirstPlayer; other != seat; other = NextSeat(other)) {
+    distance += BidDistance(ComputeBid(deal.Hands[other]), game.AnnouncedBid[other], highest);
+    highest = std::max<int>(highest, game.AnnouncedBid[other]);
+  }
+  return distance;
+}
+
+DealtDeal DrawDealAfterBidsSoFar(const GameState& game, int seat, Generator& draws) {
+  const std::vector<Card> unseen = CardsNotInHand(game, seat);
+  DealtDeal best = DrawDeal(game, seat, unseen, draws);
+  int best_distance = DistanceFromBidsSoFar(game, seat, best);
+  for (int draw = 1; draw < kDrawsPerWorld && best_distance > 0; ++draw) {
+    DealtDeal deal = DrawDeal(game, seat, unseen, draws);
+    const int distance = DistanceFromBidsSoFar(game, seat, deal);
+    if (distance < best_distance) {
+      best = deal;
+      best_distance = distance;
+    }
+  }
+  return best;
+}
+
+// The seat's score once it has bid: the later seats bid as "Pro" would, and the deal is played
+// out; 0 when every seat passes and the cards are dealt again.
+int ScoreAfterBid(GameState& trial, int seat, int bid) {
+  trial.AnnouncedBid[seat] = static_cast<std::int8_t>(bid);
+  bool spoken = false;
+  int highest = kPasse;
+  trial.Taker = 0;
+  for (int other = trial.FirstPlayer, n = 0; n < 4; other = NextSeat(other), ++n) {
+    if (spoken) {
+      const int computed = trial.ComputedBid[other];
+      trial.AnnouncedBid[other] = static_cast<std::int8_t>(computed > highest ? computed : kPasse);
+    }
+    spoken = spoken || other == seat;
+    if (trial.AnnouncedBid[other] > highest) {
+      highest = trial.AnnouncedBid[other];
+      trial.Taker = other;
+    }
+  }
+  if (highest == kPasse)
+    return 0;
+  trial.HighestBid = highest;
+  trial.TrickNumber = 1;
+  trial.DiscardOrigin.Fill(-1);
+  if (highest <= kGarde) {
+    trial.DogWasShown = 1;
+    ComputerDiscard(trial);
+  } else {
+    PreparePlay(trial);
+  }
+  trial.DealPhase = Phase::Playing;
+  PlayToTheEnd(trial);
+  const ScoreSteps steps = ComputeScoreSteps(trial);
+  return seat == trial.Taker ? steps.taker_score : -steps.after_poignee;
+}
+
+class BidTrials {
+ public:
+  BidTrials(const GameState& game, int seat, const Thinking& thinking)
+      : game_(game),
+        seat_(seat),
+        seed_(BidSeed(game, seat)),
+        base_(std::make_unique<GameState>(game)),
+        worlds_(ThreadCount(thinking)),
+        trials_(ThreadCount(thinking)) {
+    base_->options.Level = kProLevel;
+  }
+
+  // Adds to each bid's sum the seat's score in trial deal `index`: every bid meets the same
+  // hands and the same draws of the other seats.
+  void PlayDeal(int thread, int index, const std::vector<int>& bids, std::vector<long>& sums) {
+    if (!worlds_[thread]) {
+      worlds_[thread] = std::make_unique<GameState>(*base_);
+      trials_[thread] = std::make_unique<GameState>(*base_);
+    }
+    GameState& world = *worlds_[thread];
+    GameState& trial = *trials_[thread];
+    Generator draws = TrialGenerator(seed_, index);
+    world = *base_;
+    DealGivenHands(world, DrawDealAfterBidsSoFar(game_, seat_, draws));
+    world.random.GeneratorState = static_cast<std::uint32_t>(RandomBelow(draws, ~0u));
+    for (std::size_t b = 0; b < bids.size(); ++b) {
+      trial = world;
+      sums[b] += ScoreAfterBid(trial, seat_, bids[b]);
+    }
+  }
+
+ private:
+  const GameState& game_;
+  int seat_;
+  std::uint32_t seed_;
+  std::unique_ptr<GameState> base_;
+  std::vector<std::unique_ptr<GameState>> worlds_;
+  std::vector<std::unique_ptr<GameState>> trials_;
+};
+
+}  // namespace
+
+int ExpertBid(const GameState& game, int seat, const Thinking& thinking) {
+  BidTrials trials(game, seat, thinking);
+  return BestByTrials(PossibleBids(game), kBudget, thinking,
+                      [&](int thread, int index, const std::vector<int>& bids,
+                          std::vector<long>& sums) { trials.PlayDeal(thread, index, bids, sums); });
+}
+
+}  // namespace zarvane

@@ -1,0 +1,78 @@
+#include "core/strategy/expert_bid.h"
+
+#include <gtest/gtest.h>
+
+#include "flow/bidding.h"
+#include "tests/support/deal_builder.h"
+#include "tests/support/deal_driver.h"
+
+namespace zarvane {
+namespace {
+
+using testing::DealAround;
+using testing::DealDriver;
+using testing::Join;
+using testing::SuitCards;
+using testing::Trumps;
+
+// At the Expert level every seat's bid is PASSE or above the highest before it, whatever it
+// found; South's advice is the Expert's bid, and thinking on one thread or two finds the same.
+TEST(ExpertBid, EachSeatBidsWhatItMayAndSouthIsAdvisedTheExpertsBid) {
+  DealDriver driver;
+  Game& game = driver.game;
+  game.options.Level = kExpertLevel;
+  for (int deal = 0; deal < 3; ++deal) {
+    NewDeal(game, 0);
+    while (game.DealPhase == Phase::Bidding || game.DealPhase == Phase::SouthBids) {
+      if (game.DealPhase == Phase::SouthBids) {
+        const int advised = game.AnnouncedBid[kSouth];
+        EXPECT_EQ(ExpertBid(game, kSouth, Thinking{1}), advised);
+        EXPECT_EQ(ExpertBid(game, kSouth, Thinking{2}), advised);
+        EvMaMainClick(game);
+        EXPECT_EQ(game.AnnouncedBid[kSouth], advised);
+      } else {
+        ASSERT_TRUE(driver.Fire(TimerId::TimerEnchere));
+      }
+    }
+    int highest = kPasse;
+    for (int seat = game.FirstPlayer, n = 0; n < 4; seat = NextSeat(seat), ++n) {
+      const int bid = game.AnnouncedBid[seat];
+      EXPECT_TRUE(bid == kPasse || bid > highest) << "deal " << deal << ", seat " << seat;
+      highest = std::max(highest, bid);
+    }
+  }
+}
+
+// What the trial deals score for the seat decides: it takes a hand that cannot lose, passes
+// one with nothing, and above a GARDE SANS only a GARDE CONTRE is left to weigh.
+TEST(ExpertBid, TakesAHandThatCannotLoseAndPassesOneWithNothing) {
+  DealDriver driver;
+  Game& game = driver.game;
+  const auto ready = [&game](int highest) {
+    game.FirstPlayer = kEast;
+    game.AnnouncedBid.Fill(kNotSpoken);
+    game.AnnouncedBid[kEast] = kPasse;
+    game.AnnouncedBid[kNorth] = kPasse;
+    game.AnnouncedBid[kWest] = static_cast<std::int8_t>(highest);
+    game.HighestBid = highest;
+  };
+  DealAround(
+      game, kSouth,
+      Join({Trumps({0, 1, 21, 20, 19, 18, 17, 16, 15, 14, 13, 12}), SuitCards(kPique, {14, 13, 12}),
+            SuitCards(kCoeur, {14, 13}), SuitCards(kTrefle, {14})}),
+      Join({SuitCards(kCarreau, {1, 2, 3}), SuitCards(kTrefle, {2, 3, 4})}));
+  ready(kPasse);
+  EXPECT_GE(ExpertBid(game, kSouth), kGarde);
+  ready(kGardeSans);
+  EXPECT_EQ(ExpertBid(game, kSouth), kGardeContre);
+
+  DealAround(game, kSouth,
+             Join({SuitCards(kPique, {1, 2, 3, 4, 5}), SuitCards(kCoeur, {1, 2, 3, 4, 5}),
+                   SuitCards(kTrefle, {1, 2, 3, 4}), SuitCards(kCarreau, {1, 2, 3, 4})}),
+             Join({SuitCards(kCarreau, {14, 13, 12}), SuitCards(kTrefle, {14, 13, 12})}));
+  ready(kPasse);
+  EXPECT_EQ(ExpertBid(game, kSouth), kPasse);
+}
+
+}  // namespace
+}  // namespace zarvane
