@@ -10,6 +10,7 @@
 
 #include "bench/null_table_view.h"
 #include "core/strategy/expert.h"
+#include "core/strategy/expert_bid.h"
 #include "flow/card_play.h"
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
@@ -81,6 +82,39 @@ void BM_ExpertDecision(benchmark::State& state) {
       benchmark::Counter(TrialDeals(position), benchmark::Counter::kIsIterationInvariantRate);
 }
 
+// The first bidder of each of a few seeded deals, the costliest bid: every bid is still open.
+const std::vector<std::unique_ptr<GameState>>& FirstBids() {
+  static const auto positions = [] {
+    std::vector<std::unique_ptr<GameState>> found;
+    TimerTrackingView view;
+    Game game(view, testing::SteppingClock(43'200'000));
+    const auto folder = std::filesystem::temp_directory_path() / "zarvane-expert-bid-bench";
+    std::filesystem::create_directories(folder);
+    game.OptionsPath = (folder / "options98").string();
+    StartUp(game);
+    ChooseLanguage(game, 2);
+    for (int deal = 0; deal < 4 * kDeals; ++deal) {
+      NewDeal(game, 0);
+      auto position = std::make_unique<GameState>(game);
+      // Back to the moment before the first bid.
+      position->AnnouncedBid.Fill(kNotSpoken);
+      position->HighestBid = kPasse;
+      found.push_back(std::move(position));
+    }
+    std::filesystem::remove_all(folder);
+    return found;
+  }();
+  return positions;
+}
+
+void BM_ExpertBid(benchmark::State& state) {
+  static std::size_t next = 0;
+  const auto& positions = FirstBids();
+  const GameState& position = *positions[next++ % positions.size()];
+  for (auto _ : state)
+    benchmark::DoNotOptimize(ExpertBid(position, position.FirstPlayer, Thinking{threads}));
+}
+
 double Percentile99(const std::vector<double>& values) {
   std::vector<double> sorted = values;
   std::sort(sorted.begin(), sorted.end());
@@ -111,6 +145,13 @@ int main(int argc, char** argv) {
       ->Iterations(1)
       ->UseRealTime()
       ->Repetitions(decisions)
+      ->ComputeStatistics("p99", zarvane::Percentile99)
+      ->ReportAggregatesOnly(true);
+  benchmark::RegisterBenchmark("BM_ExpertBid", zarvane::BM_ExpertBid)
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(1)
+      ->UseRealTime()
+      ->Repetitions(decisions / 4)
       ->ComputeStatistics("p99", zarvane::Percentile99)
       ->ReportAggregatesOnly(true);
   benchmark::RunSpecifiedBenchmarks();

@@ -11,6 +11,11 @@
 //
 // Level 6 there is a player that sees every hand: the Expert's thinking with the true deal in
 // place of the drawn ones, the ceiling of the look-ahead, for measuring only.
+//
+// With --match it plays a duplicate match: the same deals at four Pro seats and with one seat
+// in turn Expert, in everything and in its cards only:
+//
+//   self_play --match DEALS SEED THREADS
 
 #include <algorithm>
 #include <array>
@@ -161,6 +166,11 @@ int main(int argc, char** argv) {
   using namespace zarvane;
   if (argc > 1 && std::string_view(argv[1]) == "--pairs")
     return RunPairingsFromArguments(argc, argv);
+  if (argc == 5 && std::string_view(argv[1]) == "--match") {
+    RunDuplicateMatch(std::atoi(argv[2]), static_cast<unsigned>(std::atol(argv[3])),
+                      std::max(1, std::atoi(argv[4])));
+    return 0;
+  }
   const long deals = argc > 1 ? std::atol(argv[1]) : 10000;
   const unsigned seed = argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : 1;
   const auto folder = std::filesystem::temp_directory_path() /

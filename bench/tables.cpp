@@ -1,0 +1,244 @@
+#include "bench/tables.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "bench/null_table_view.h"
+#include "core/cards.h"
+#include "core/discard.h"
+#include "core/scoring.h"
+#include "core/strategy/computer_card.h"
+#include "core/strategy/expert.h"
+#include "flow/card_play.h"
+#include "flow/deal_flow.h"
+#include "flow/options_flow.h"
+#include "table/game.h"
+#include "table/language.h"
+#include "tests/support/fixed_clock.h"
+#include "tests/support/play_step.h"
+
+namespace zarvane {
+
+namespace {
+
+constexpr Thinking kSeeingEveryHand{.sees_every_hand = true};
+constexpr int kBatchDeals = 25;
+
+// The milliseconds a deal's clock starts at: the deal and the generator of its play.
+int DealClock(unsigned seed, int deal) {
+  return static_cast<int>((seed * 1'000'003u + static_cast<unsigned>(deal) * 7'919u) % 86'400'000u);
+}
+
+// Thinks on the spot as the Expert does, with the true deal in place of the drawn ones.
+class SeeingThinker : public CardThinker {
+ public:
+  explicit SeeingThinker(Flow& game) : game_(game) {}
+  void Think(const Core& position, int seat, std::uint32_t ticket) override {
+    ExpertCardChosen(game_, ticket, ExpertCardSlot(position, seat, kSeeingEveryHand));
+  }
+  void Cancel() override {}
+
+ private:
+  Flow& game_;
+};
+
+bool EverySeatPassed(const Game& game) {
+  return std::all_of(game.AnnouncedBid.begin(), game.AnnouncedBid.end(),
+                     [](int bid) { return bid == kPasse; });
+}
+
+unsigned Fingerprint(const Game& game) {
+  unsigned hash = 2166136261u;
+  for (const Hand& hand : game.InitialHands) {
+    for (const Card& card : hand)
+      hash = (hash ^ static_cast<unsigned>(CardNumber(card))) * 16777619u;
+  }
+  return (hash ^ static_cast<unsigned>(game.Taker * 8 + game.AnnouncedBid[game.Taker])) * 16777619u;
+}
+
+// South's discard when he takes: the six cards the computer would discard in his place.
+void MakeComputerDiscard(Game& game) {
+  GameState computer = game;
+  ComputerDiscard(computer);
+  for (int k = 1; k <= 24; ++k) {
+    const Card card = DiscardImageCard(game, k);
+    if (std::any_of(computer.Dog.begin(), computer.Dog.end(),
+                    [&](const Card& c) { return SameCard(c, card); })) {
+      DiscardClick(game, k);
+    }
+  }
+  PanelConfirmeEcartClick(game);
+}
+
+// One table: a game on a screen that shows nothing, each decision taken at the level the
+// players give the seat that decides.
+class BenchTable {
+ public:
+  BenchTable(const Players& players, unsigned seed)
+      : players_(players), seed_(seed), game_(view_), seeing_(game_) {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("zarvane-table-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(folder_);
+    game_.OptionsPath = (folder_ / "options98").string();
+    StartUp(game_);
+    ChooseLanguage(game_, 2);
+  }
+  ~BenchTable() { std::filesystem::remove_all(folder_); }
+
+  DealOutcome Play(int deal) {
+    deal_ = deal;
+    const DealtDeal dealt = DealNumber(seed_, deal);
+    game_.clock = testing::SteppingClock(DealClock(seed_, deal) + 1);
+    TakeLevel(players_.bids(deal_, dealt.FirstPlayer, 0));
+    PlayDealFromCode(game_, dealt);
+    while (Step()) {
+    }
+    DealOutcome outcome;
+    if (EverySeatPassed(game_))
+      return outcome;
+    const ScoreSteps steps = ComputeScoreSteps(game_);
+    outcome.fingerprint = Fingerprint(game_);
+    outcome.taker = game_.Taker;
+    outcome.made = steps.made ? 1 : 0;
+    outcome.taker_score = steps.taker_score;
+    for (int seat = 1; seat <= 4; ++seat)
+      outcome.seat_scores[seat] = seat == game_.Taker ? steps.taker_score : -steps.after_poignee;
+    return outcome;
+  }
+
+ private:
+  void TakeLevel(int level) {
+    game_.options.Level = std::min(level, kExpertLevel);
+    game_.thinker = level == kSeesEveryHand ? &seeing_ : nullptr;
+  }
+
+  // South's card, chosen as a computer seat's at his level.
+  int SouthCardSlot(int level) {
+    if (level != kSeesEveryHand)
+      return ComputerCardSlot(game_, game_.HumanSeat);
+    return ExpertChosenSlot(game_, game_.HumanSeat,
+                            ExpertCardSlot(game_, game_.HumanSeat, kSeeingEveryHand));
+  }
+
+  // One move of the deal; false once it is scored or every seat has passed. A seat's bid is
+  // made as the seat before it speaks.
+  bool Step() {
+    Game& game = game_;
+    if (view_.Armed(TimerId::TimerEnchere)) {
+      TakeLevel(players_.bids(deal_, NextSeat(game.PendingBidder), 0));
+      return testing::FireTimer(game, view_, TimerId::TimerEnchere);
+    }
+    if (game.DealPhase == Phase::SouthBids) {
+      TakeLevel(players_.bids(deal_, NextSeat(kSouth), 0));
+      EvMaMainClick(game);
+      return true;
+    }
+    if (game.DealPhase == Phase::AuctionOver && EverySeatPassed(game))
+      return false;
+    if (game.DealPhase == Phase::DogShown) {
+      TakeLevel(players_.bids(deal_, game.Taker, game.Taker));
+      Continue(game);
+      return true;
+    }
+    if (game.DealPhase == Phase::Discard) {
+      MakeComputerDiscard(game);
+      return true;
+    }
+    if (game.DealPhase == Phase::Poignee) {
+      PanelPoigneeAucuneClick(game);
+      return true;
+    }
+    if (game.TrickNumber == kLastTrickDone)
+      return false;
+    if (WaitsForClick(game.DealPhase)) {
+      Continue(game);
+      return true;
+    }
+    if (view_.Armed(TimerId::TimerEntreCarte)) {
+      TakeLevel(players_.cards(deal_, game.CurrentSeat, game.Taker));
+      return testing::FireTimer(game, view_, TimerId::TimerEntreCarte);
+    }
+    if (game.DealPhase == Phase::SouthPlays && game.CurrentSeat == game.HumanSeat) {
+      const int level = players_.cards(deal_, game.HumanSeat, game.Taker);
+      TakeLevel(level);
+      PlayHumanCard(game, SouthCardSlot(level));
+      return true;
+    }
+    return testing::FireTimer(game, view_, TimerId::TimerTransition);
+  }
+
+  Players players_;
+  unsigned seed_;
+  int deal_ = 0;
+  TimerTrackingView view_;
+  Game game_;
+  SeeingThinker seeing_;
+  std::filesystem::path folder_;
+};
+
+}  // namespace
+
+DealtDeal DealNumber(unsigned seed, int deal) {
+  GameState dealer;
+  BuildCardTable(dealer);
+  for (int k = 1; k <= 78; ++k)
+    dealer.DealOrder[k] = k;
+  DealUntilAccepted(dealer, testing::SteppingClock(DealClock(seed, deal)));
+  DealtDeal dealt = DealAsDealt(dealer);
+  dealt.FirstPlayer = deal % 4 + 1;
+  return dealt;
+}
+
+std::vector<DealOutcome> PlayDeals(const Players& players, unsigned seed, int first, int count) {
+  BenchTable table(players, seed);
+  std::vector<DealOutcome> outcomes;
+  for (int deal = first; deal < first + count; ++deal)
+    outcomes.push_back(table.Play(deal));
+  return outcomes;
+}
+
+std::vector<std::vector<DealOutcome>> PlayTables(const std::vector<Players>& tables, int deals,
+                                                 unsigned seed, int threads) {
+  const int batches = (deals + kBatchDeals - 1) / kBatchDeals;
+  const int items = batches * static_cast<int>(tables.size());
+  std::vector<std::vector<DealOutcome>> parts(static_cast<std::size_t>(items));
+  std::atomic<int> next{0};
+  auto work = [&] {
+    for (int item = next++; item < items; item = next++) {
+      const int first = item % batches * kBatchDeals;
+      parts[item] =
+          PlayDeals(tables[item / batches], seed, first, std::min(kBatchDeals, deals - first));
+    }
+  };
+  std::vector<std::thread> pool;
+  for (int t = 0; t < threads; ++t)
+    pool.emplace_back(work);
+  for (std::thread& thread : pool)
+    thread.join();
+  std::vector<std::vector<DealOutcome>> joined(tables.size());
+  for (int item = 0; item < items; ++item) {
+    auto& table = joined[item / batches];
+    table.insert(table.end(), parts[item].begin(), parts[item].end());
+  }
+  return joined;
+}
+
+Estimate Estimated(const std::vector<double>& values) {
+  const double n = static_cast<double>(values.size());
+  double sum = 0;
+  double squares = 0;
+  for (double x : values) {
+    sum += x;
+    squares += x * x;
+  }
+  const double mean = n > 0 ? sum / n : 0;
+  const double variance = n > 1 ? (squares - n * mean * mean) / (n - 1) : 0;
+  return {mean, n > 0 ? 1.96 * std::sqrt(std::max(variance, 0.0) / n) : 0};
+}
+
+}  // namespace zarvane
