@@ -1,6 +1,7 @@
 #include "flow/discard.h"
 
 #include "core/play_preparation.h"
+#include "core/strategy/expert_discard.h"
 #include "flow/deal_flow.h"
 #include "flow/moves.h"
 
@@ -17,7 +18,10 @@ void BeginDiscard(Flow& game) {
     game.DealPhase = Phase::Discard;
     StartHumanDiscard(game);
   } else {
-    ComputerDiscard(game);
+    if (game.options.Level == kExpertLevel)
+      ExpertDiscard(game);
+    else
+      ComputerDiscard(game);
     game.presenter->ShowDeductions();
     game.DealPhase = Phase::PlayReady;
     Continue(game);

@@ -79,4 +79,59 @@ HiddenDeal DrawDealAfterAuction(const Core& game, int observer, Generator& rando
   return best;
 }
 
+namespace {
+
+DealtDeal DrawDeal(const GameState& game, int seat, std::vector<Card> unseen, Generator& random) {
+  for (std::size_t i = unseen.size() - 1; i > 0; --i)
+    std::swap(unseen[i], unseen[RandomBelow(random, static_cast<std::uint32_t>(i + 1))]);
+  DealtDeal deal;
+  deal.FirstPlayer = game.FirstPlayer;
+  deal.Dog = game.Dog;
+  auto next = unseen.begin();
+  for (int other = 1; other <= 4; ++other) {
+    if (other == seat) {
+      deal.Hands[seat] = game.Hands[seat];
+      continue;
+    }
+    for (Card& card : deal.Hands[other])
+      card = *next++;
+  }
+  for (Card& card : deal.Dog) {
+    if (next != unseen.end())
+      card = *next++;
+  }
+  return deal;
+}
+
+// How far the drawn hands are from the bids of the seats that have spoken.
+int DistanceFromBids(const GameState& game, int seat, const DealtDeal& deal) {
+  int distance = 0;
+  int highest = kPasse;
+  int other = game.FirstPlayer;
+  for (int turn = 0; turn < 4; ++turn, other = NextSeat(other)) {
+    const int announced = game.AnnouncedBid[other];
+    if (other != seat && announced != kNotSpoken)
+      distance += BidDistance(ComputeBid(deal.Hands[other]), announced, highest);
+    highest = std::max(highest, announced);
+  }
+  return distance;
+}
+
+}  // namespace
+
+DealtDeal DrawDealAfterBids(const GameState& game, int seat, const std::vector<Card>& unseen,
+                            Generator& random, int draws) {
+  DealtDeal best = DrawDeal(game, seat, unseen, random);
+  int best_distance = DistanceFromBids(game, seat, best);
+  for (int draw = 1; draw < draws && best_distance > 0; ++draw) {
+    DealtDeal deal = DrawDeal(game, seat, unseen, random);
+    const int distance = DistanceFromBids(game, seat, deal);
+    if (distance < best_distance) {
+      best = deal;
+      best_distance = distance;
+    }
+  }
+  return best;
+}
+
 }  // namespace zarvane

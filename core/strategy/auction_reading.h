@@ -1,6 +1,9 @@
 #pragma once
 
+#include <vector>
 #include "common/random.h"
+
+#include "core/deal.h"
 #include "core/game_state.h"
 #include "core/strategy/hidden_cards.h"
 
@@ -20,5 +23,12 @@ int AuctionDistance(const Core& game, int observer, const HiddenDeal& deal);
 // auction, else the nearest. The auction says most of what the defence knows of the taker's
 // hand, which the cards alone do not.
 HiddenDeal DrawDealAfterAuction(const Core& game, int observer, Generator& random, int draws);
+
+// Before the play: the cards the seat has not seen, `unseen`, dealt at random 18 to each other
+// seat and the rest, if any, to the dog; the seat keeps its hand, the dog stays as it lies when
+// nothing is left for it. Of `draws` such deals, the first in which every other seat that has
+// spoken would have bid as it did, else the nearest.
+DealtDeal DrawDealAfterBids(const GameState& game, int seat, const std::vector<Card>& unseen,
+                            Generator& random, int draws);
 
 }  // namespace zarvane

@@ -11,6 +11,7 @@
 #include "core/play_preparation.h"
 #include "core/scoring.h"
 #include "core/strategy/auction_reading.h"
+#include "core/strategy/hidden_cards.h"
 #include "core/strategy/rehearsal.h"
 
 namespace zarvane {
@@ -37,58 +38,9 @@ std::vector<int> PossibleBids(const GameState& game) {
 
 // The other hands and the dog: every card but the seat's own 18.
 std::vector<Card> CardsNotInHand(const GameState& game, int seat) {
-  std::vector<Card> cards;
-  for (int other = 1; other <= 4; ++other) {
-    if (other != seat)
-      cards.insert(cards.end(), game.Hands[other].begin(), game.Hands[other].end());
-  }
+  std::vector<Card> cards = CardsOfOtherSeats(game, seat);
   cards.insert(cards.end(), game.Dog.begin(), game.Dog.end());
   return cards;
-}
-
-DealtDeal DrawDeal(const GameState& game, int seat, std::vector<Card> unseen, Generator& draws) {
-  for (std::size_t i = unseen.size() - 1; i > 0; --i)
-    std::swap(unseen[i], unseen[RandomBelow(draws, static_cast<std::uint32_t>(i + 1))]);
-  DealtDeal deal;
-  deal.FirstPlayer = game.FirstPlayer;
-  auto next = unseen.begin();
-  for (int other = 1; other <= 4; ++other) {
-    if (other == seat) {
-      deal.Hands[seat] = game.Hands[seat];
-      continue;
-    }
-    for (Card& card : deal.Hands[other])
-      card = *next++;
-  }
-  for (Card& card : deal.Dog)
-    card = *next++;
-  return deal;
-}
-
-// How far the drawn hands are from the bids made before the seat's turn.
-int DistanceFromBidsSoFar(const GameState& game, int seat, const DealtDeal& deal) {
-  int distance = 0;
-  int highest = kPasse;
-  for (int other = game.FirstPlayer; other != seat; other = NextSeat(other)) {
-    distance += BidDistance(ComputeBid(deal.Hands[other]), game.AnnouncedBid[other], highest);
-    highest = std::max<int>(highest, game.AnnouncedBid[other]);
-  }
-  return distance;
-}
-
-DealtDeal DrawDealAfterBidsSoFar(const GameState& game, int seat, Generator& draws) {
-  const std::vector<Card> unseen = CardsNotInHand(game, seat);
-  DealtDeal best = DrawDeal(game, seat, unseen, draws);
-  int best_distance = DistanceFromBidsSoFar(game, seat, best);
-  for (int draw = 1; draw < kDrawsPerWorld && best_distance > 0; ++draw) {
-    DealtDeal deal = DrawDeal(game, seat, unseen, draws);
-    const int distance = DistanceFromBidsSoFar(game, seat, deal);
-    if (distance < best_distance) {
-      best = deal;
-      best_distance = distance;
-    }
-  }
-  return best;
 }
 
 // The seat's score once it has bid: the later seats bid as "Pro" would, and the deal is played
@@ -149,7 +101,8 @@ class BidTrials {
     GameState& trial = *trials_[thread];
     Generator draws = TrialGenerator(seed_, index);
     world = *base_;
-    DealGivenHands(world, DrawDealAfterBidsSoFar(game_, seat_, draws));
+    DealGivenHands(world, DrawDealAfterBids(game_, seat_, CardsNotInHand(game_, seat_), draws,
+                                            kDrawsPerWorld));
     world.random.GeneratorState = static_cast<std::uint32_t>(RandomBelow(draws, ~0u));
     for (std::size_t b = 0; b < bids.size(); ++b) {
       trial = world;

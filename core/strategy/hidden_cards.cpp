@@ -161,6 +161,15 @@ int DrawPlace(int mask, const MaskCounts& counts, Rooms& rooms, Generator& rando
 
 }  // namespace
 
+std::vector<Card> CardsOfOtherSeats(const Core& game, int seat) {
+  std::vector<Card> cards;
+  for (int other = 1; other <= 4; ++other) {
+    if (other != seat)
+      cards.insert(cards.end(), game.Hands[other].begin(), game.Hands[other].end());
+  }
+  return cards;
+}
+
 std::vector<Card> UnseenCards(const Core& game, int observer) {
   std::vector<Card> unseen;
   for (const Card& card : kPack) {

@@ -16,6 +16,9 @@ struct HiddenDeal {
   Table<std::vector<Card>, 0, 4> cards{};
 };
 
+// Before the play: the cards the three other seats hold.
+std::vector<Card> CardsOfOtherSeats(const Core& game, int seat);
+
 // The cards the observer cannot see: neither in its hand, nor played, nor its own discard.
 std::vector<Card> UnseenCards(const Core& game, int observer);
 
