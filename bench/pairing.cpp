@@ -14,8 +14,8 @@ constexpr int kProLevel = 4;
 // Everybody bids and discards at Pro, so that the contracts are the same at every table; each
 // seat plays its cards at its side's level.
 Players PairingPlayers(const Pairing& pairing) {
-  return {[](int, int, int) { return kProLevel; },
-          [pairing](int, int seat, int taker) {
+  const LevelRule pro = [](int, int, int) { return kProLevel; };
+  return {pro, pro, [pairing](int, int seat, int taker) {
             return seat == taker ? pairing.taker_level : pairing.defence_level;
           }};
 }

@@ -15,9 +15,10 @@ struct Pairing {
 // pairing deal by deal.
 void RunPairings(const std::vector<Pairing>& pairings, int deals, unsigned seed, int threads);
 
-// A duplicate match: every deal at a table of four Pro seats and at one where one seat, in
-// turn each, is Expert in everything, then Expert in its cards only. Prints that seat's mean
-// score per deal against the Pro seat's in its place, and the part of its bids and discard.
-void RunDuplicateMatch(int deals, unsigned seed, int threads);
+// A duplicate match: every deal at a table of four Pro seats and at tables where one seat, in
+// turn each, is Expert in everything, in its bids alone, in its discard alone. Prints that
+// seat's mean score per deal against the Pro seat's in its place, and its gain at each table;
+// the parts only, without the costly Expert cards, when asked.
+void RunDuplicateMatch(int deals, unsigned seed, int threads, bool parts_only);
 
 }  // namespace zarvane

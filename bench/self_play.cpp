@@ -13,9 +13,11 @@
 // place of the drawn ones, the ceiling of the look-ahead, for measuring only.
 //
 // With --match it plays a duplicate match: the same deals at four Pro seats and with one seat
-// in turn Expert, in everything and in its cards only:
+// in turn Expert, in everything, in its bids alone and in its discard alone; --match-parts
+// leaves out the first, the costly one:
 //
 //   self_play --match DEALS SEED THREADS
+//   self_play --match-parts DEALS SEED THREADS
 
 #include <algorithm>
 #include <array>
@@ -166,9 +168,10 @@ int main(int argc, char** argv) {
   using namespace zarvane;
   if (argc > 1 && std::string_view(argv[1]) == "--pairs")
     return RunPairingsFromArguments(argc, argv);
-  if (argc == 5 && std::string_view(argv[1]) == "--match") {
+  const bool parts_only = argc > 1 && std::string_view(argv[1]) == "--match-parts";
+  if (argc == 5 && (parts_only || std::string_view(argv[1]) == "--match")) {
     RunDuplicateMatch(std::atoi(argv[2]), static_cast<unsigned>(std::atol(argv[3])),
-                      std::max(1, std::atoi(argv[4])));
+                      std::max(1, std::atoi(argv[4])), parts_only);
     return 0;
   }
   const long deals = argc > 1 ? std::atol(argv[1]) : 10000;

@@ -14,6 +14,7 @@
 #include "core/scoring.h"
 #include "core/strategy/computer_card.h"
 #include "core/strategy/expert.h"
+#include "core/strategy/expert_discard.h"
 #include "flow/card_play.h"
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
@@ -61,10 +62,14 @@ unsigned Fingerprint(const Game& game) {
   return (hash ^ static_cast<unsigned>(game.Taker * 8 + game.AnnouncedBid[game.Taker])) * 16777619u;
 }
 
-// South's discard when he takes: the six cards the computer would discard in his place.
+// South's discard when he takes: the six cards the computer would discard in his place at the
+// game's level.
 void MakeComputerDiscard(Game& game) {
   GameState computer = game;
-  ComputerDiscard(computer);
+  if (game.options.Level == kExpertLevel)
+    ExpertDiscard(computer);
+  else
+    ComputerDiscard(computer);
   for (int k = 1; k <= 24; ++k) {
     const Card card = DiscardImageCard(game, k);
     if (std::any_of(computer.Dog.begin(), computer.Dog.end(),
@@ -141,11 +146,12 @@ class BenchTable {
     if (game.DealPhase == Phase::AuctionOver && EverySeatPassed(game))
       return false;
     if (game.DealPhase == Phase::DogShown) {
-      TakeLevel(players_.bids(deal_, game.Taker, game.Taker));
+      TakeLevel(players_.discard(deal_, game.Taker, game.Taker));
       Continue(game);
       return true;
     }
     if (game.DealPhase == Phase::Discard) {
+      TakeLevel(players_.discard(deal_, game.Taker, game.Taker));
       MakeComputerDiscard(game);
       return true;
     }

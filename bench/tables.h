@@ -16,9 +16,10 @@ inline constexpr int kSeesEveryHand = 6;
 // the auction runs).
 using LevelRule = std::function<int(int deal, int seat, int taker)>;
 
-// Who decides what at a table: each seat's bids (and discard when it takes), and its cards.
+// Who decides what at a table: each seat's bids, its discard when it takes, and its cards.
 struct Players {
   LevelRule bids;
+  LevelRule discard;
   LevelRule cards;
 };
 
