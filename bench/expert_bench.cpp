@@ -11,6 +11,7 @@
 #include "bench/null_table_view.h"
 #include "core/strategy/expert.h"
 #include "core/strategy/expert_bid.h"
+#include "core/strategy/expert_discard.h"
 #include "flow/card_play.h"
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
@@ -107,6 +108,44 @@ const std::vector<std::unique_ptr<GameState>>& FirstBids() {
   return positions;
 }
 
+// Each computer taker's discard after a shown dog, in a few seeded deals.
+const std::vector<std::unique_ptr<GameState>>& Discards() {
+  static const auto positions = [] {
+    std::vector<std::unique_ptr<GameState>> found;
+    TimerTrackingView view;
+    Game game(view, testing::SteppingClock(43'200'000));
+    const auto folder = std::filesystem::temp_directory_path() / "zarvane-expert-discard-bench";
+    std::filesystem::create_directories(folder);
+    game.OptionsPath = (folder / "options98").string();
+    StartUp(game);
+    ChooseLanguage(game, 2);
+    std::mt19937 south(15);
+    for (int deal = 0; deal < 8 * kDeals; ++deal) {
+      NewDeal(game, 0);
+      while (game.DealPhase != Phase::DogShown && game.TrickNumber == 0 &&
+             testing::PlayStep(game, view, south)) {
+      }
+      if (game.DealPhase == Phase::DogShown && game.Taker != game.HumanSeat)
+        found.push_back(std::make_unique<GameState>(game));
+    }
+    std::filesystem::remove_all(folder);
+    return found;
+  }();
+  return positions;
+}
+
+void BM_ExpertDiscard(benchmark::State& state) {
+  static std::size_t next = 0;
+  const auto& positions = Discards();
+  const GameState& position = *positions[next++ % positions.size()];
+  for (auto _ : state) {
+    state.PauseTiming();
+    GameState game = position;
+    state.ResumeTiming();
+    ExpertDiscard(game, Thinking{threads});
+  }
+}
+
 void BM_ExpertBid(benchmark::State& state) {
   static std::size_t next = 0;
   const auto& positions = FirstBids();
@@ -148,6 +187,13 @@ int main(int argc, char** argv) {
       ->ComputeStatistics("p99", zarvane::Percentile99)
       ->ReportAggregatesOnly(true);
   benchmark::RegisterBenchmark("BM_ExpertBid", zarvane::BM_ExpertBid)
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(1)
+      ->UseRealTime()
+      ->Repetitions(decisions / 4)
+      ->ComputeStatistics("p99", zarvane::Percentile99)
+      ->ReportAggregatesOnly(true);
+  benchmark::RegisterBenchmark("BM_ExpertDiscard", zarvane::BM_ExpertDiscard)
       ->Unit(benchmark::kMillisecond)
       ->Iterations(1)
       ->UseRealTime()

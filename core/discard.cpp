@@ -190,7 +190,12 @@ void LastFill(GameState& game) {
   }
 }
 
-void WriteBackComputerDiscard(GameState& game) {
+}  // namespace
+
+Table<Card, 1, 24> MergeWithDog(const GameState& game, int taker) {
+  return MergeHandAndDog(game, taker).cards;
+}
+void WriteBackDiscard(GameState& game) {
   int slot = 1;
   int d = 1;
   for (int i = 1; i <= 24; ++i) {
@@ -204,11 +209,6 @@ void WriteBackComputerDiscard(GameState& game) {
   }
 }
 
-}  // namespace
-
-Table<Card, 1, 24> MergeWithDog(const GameState& game, int taker) {
-  return MergeHandAndDog(game, taker).cards;
-}
 void ComputerDiscard(GameState& game) {
   game.MergedCards = MergeWithDog(game, game.Taker);
   game.KeepFlags.Fill(1);
@@ -225,7 +225,7 @@ void ComputerDiscard(GameState& game) {
     RandomFill(game, suits.long_suit);
   LastFill(game);
 
-  WriteBackComputerDiscard(game);
+  WriteBackDiscard(game);
   FillDiscardOrigin(game);
   PreparePlay(game);
 }

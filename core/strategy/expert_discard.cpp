@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "core/deal.h"
@@ -17,8 +18,8 @@ namespace zarvane {
 
 namespace {
 
-constexpr TrialBudget kBudget{.first_deals = 24, .kept = 2, .more_deals = 40};
-constexpr int kCandidateDraws = 8;
+constexpr TrialBudget kBudget{.first_deals = 32, .kept = 2, .more_deals = 100};
+constexpr int kComputerDraws = 4;
 constexpr int kDrawsPerWorld = 16;
 constexpr int kProLevel = 4;
 
@@ -27,20 +28,77 @@ std::uint32_t DiscardSeed(const GameState& game) {
          0xD15Cu;
 }
 
-// The game after each distinct discard the computer's way makes, the first with the game's own
-// draws.
+// The game once the taker has set aside the merged cards at these positions, play prepared.
+std::unique_ptr<GameState> WithDiscard(const GameState& game, const std::vector<int>& positions) {
+  auto discarded = std::make_unique<GameState>(game);
+  discarded->MergedCards = MergeWithDog(game, game.Taker);
+  discarded->KeepFlags.Fill(1);
+  for (int i : positions)
+    discarded->KeepFlags[i] = 0;
+  discarded->DiscardCount = 6;
+  WriteBackDiscard(*discarded);
+  FillDiscardOrigin(*discarded);
+  PreparePlay(*discarded);
+  return discarded;
+}
+
+// Six of the taker's 24 cards that void the suit, when it can be voided (no king, at most six
+// cards), then the honours and the cards of the shortest suits, the longest suit last; none
+// when the plain cards below the kings are too few. Without a suit to void, the honours first.
+std::vector<int> VoidThenHonours(const Table<Card, 1, 24>& merged, int void_suit) {
+  PerSuit<int> length{};
+  for (const Card& card : merged) {
+    if (card.Suit != kAtout)
+      ++length[card.Suit];
+  }
+  std::vector<int> positions;
+  std::vector<int> others;
+  for (int i = 1; i <= 24; ++i) {
+    const Card& card = merged[i];
+    if (card.Suit == void_suit && !IsDiscardable(card))
+      return {};
+    if (IsDiscardable(card))
+      (card.Suit == void_suit ? positions : others).push_back(i);
+  }
+  if (positions.size() > 6)
+    return {};
+  const auto rank = [&](int i) {
+    const Card& card = merged[i];
+    return std::tuple(card.Value < kJack, length[card.Suit], -card.Value);
+  };
+  std::stable_sort(others.begin(), others.end(), [&](int a, int b) { return rank(a) < rank(b); });
+  for (int i : others) {
+    if (positions.size() < 6)
+      positions.push_back(i);
+  }
+  return positions.size() == 6 ? positions : std::vector<int>{};
+}
+
+// The game after each distinct discard worth weighing: the computer's own way's, with the
+// game's draws first and a few others, and those that void each suit in turn or none.
 std::vector<std::unique_ptr<GameState>> CandidateDiscards(const GameState& game,
                                                           std::uint32_t seed) {
   std::vector<std::unique_ptr<GameState>> candidates;
-  for (int draw = 0; draw < kCandidateDraws; ++draw) {
-    auto candidate = std::make_unique<GameState>(game);
-    if (draw > 0)
-      candidate->random = TrialGenerator(seed, -draw);
-    ComputerDiscard(*candidate);
+  const auto add = [&candidates](std::unique_ptr<GameState> candidate) {
     const bool known = std::any_of(candidates.begin(), candidates.end(),
                                    [&](const auto& other) { return other->Dog == candidate->Dog; });
     if (!known)
       candidates.push_back(std::move(candidate));
+  };
+  for (int draw = 0; draw < kComputerDraws; ++draw) {
+    auto candidate = std::make_unique<GameState>(game);
+    if (draw > 0)
+      candidate->random = TrialGenerator(seed, -draw);
+    ComputerDiscard(*candidate);
+    add(std::move(candidate));
+  }
+  const Table<Card, 1, 24> merged = MergeWithDog(game, game.Taker);
+  for (int suit = kNoSuit; suit <= kCarreau; ++suit) {
+    if (suit == kAtout)
+      continue;
+    const std::vector<int> positions = VoidThenHonours(merged, suit);
+    if (!positions.empty())
+      add(WithDiscard(game, positions));
   }
   return candidates;
 }

@@ -6,11 +6,12 @@
 namespace zarvane {
 
 // The Expert taker's discard. Its candidates are the discards the computer's own way of
-// discarding makes with a few different draws, the one the game's generator gives first. Each
-// is played out over deals of the defenders' 54 cards that agree with their bids, with the
-// "Pro" rules at every seat, and the taker keeps the one whose deals score best, the first of
-// equals. Ends, as the computer's discard does, with the preparation for play; the game's
-// generator moves on as that discard moves it.
+// discarding makes with a few different draws, the one the game's generator gives first, and
+// those that void each suit in turn, or none, then set aside honours. Each is played out over deals
+// of the defenders' 54 cards that agree with their bids, with the "Pro" rules at every seat, and
+// the taker keeps the one whose deals score best, the first of equals. Ends, as the computer's
+// discard does, with the preparation for play; the game's generator moves on as that discard moves
+// it.
 void ExpertDiscard(GameState& game, const Thinking& thinking = {});
 
 }  // namespace zarvane
