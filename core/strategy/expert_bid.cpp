@@ -84,6 +84,7 @@ class BidTrials {
       : game_(game),
         seat_(seat),
         seed_(BidSeed(game, seat)),
+        unseen_(CardsNotInHand(game, seat)),
         base_(std::make_unique<GameState>(game)),
         worlds_(ThreadCount(thinking)),
         trials_(ThreadCount(thinking)) {
@@ -101,8 +102,7 @@ class BidTrials {
     GameState& trial = *trials_[thread];
     Generator draws = TrialGenerator(seed_, index);
     world = *base_;
-    DealGivenHands(world, DrawDealAfterBids(game_, seat_, CardsNotInHand(game_, seat_), draws,
-                                            kDrawsPerWorld));
+    DealGivenHands(world, DrawDealAfterBids(game_, seat_, unseen_, draws, kDrawsPerWorld));
     world.random.GeneratorState = static_cast<std::uint32_t>(RandomBelow(draws, ~0u));
     for (std::size_t b = 0; b < bids.size(); ++b) {
       trial = world;
@@ -114,6 +114,7 @@ class BidTrials {
   const GameState& game_;
   int seat_;
   std::uint32_t seed_;
+  std::vector<Card> unseen_;
   std::unique_ptr<GameState> base_;
   std::vector<std::unique_ptr<GameState>> worlds_;
   std::vector<std::unique_ptr<GameState>> trials_;
