@@ -66,10 +66,11 @@ int AuctionDistance(const Core& game, int observer, const HiddenDeal& deal) {
 }
 
 HiddenDeal DrawDealAfterAuction(const Core& game, int observer, Generator& random, int draws) {
-  HiddenDeal best = DrawHiddenDeal(game, observer, random);
+  const HiddenDealDrawer drawer(game, observer);
+  HiddenDeal best = drawer.Draw(random);
   int best_distance = AuctionDistance(game, observer, best);
   for (int draw = 1; draw < draws && best_distance > 0; ++draw) {
-    HiddenDeal deal = DrawHiddenDeal(game, observer, random);
+    HiddenDeal deal = drawer.Draw(random);
     const int distance = AuctionDistance(game, observer, deal);
     if (distance < best_distance) {
       best = std::move(deal);

@@ -1,5 +1,6 @@
 #include "core/strategy/hidden_cards.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <utility>
@@ -10,11 +11,10 @@ namespace zarvane {
 
 namespace {
 
-constexpr int kPlaces = 5;  // the set-aside cards and the four seats
-constexpr int kMasks = 1 << kPlaces;
+constexpr int kPlaces = HiddenDealDrawer::kPlaces;
+constexpr int kMasks = HiddenDealDrawer::kMasks;
 
 using Rooms = std::array<int, kPlaces>;
-using MaskCounts = std::array<int, kMasks>;
 
 bool KnowsSetAside(const Core& game, int observer) {
   const int bid = game.AnnouncedBid[game.Taker];
@@ -105,49 +105,63 @@ int PlacesFor(const Core& game, const Voids& voids, int observer, const Card& ca
   return mask;
 }
 
-// Every group of places has room for the cards that can only go there, so the cards still to
-// place can all be placed.
-bool Placeable(const MaskCounts& counts, const Rooms& rooms) {
-  MaskCounts within = counts;
-  for (int bit = 0; bit < kPlaces; ++bit) {
-    for (int mask = 0; mask < kMasks; ++mask) {
-      if ((mask & (1 << bit)) != 0)
-        within[mask] += within[mask ^ (1 << bit)];
-    }
-  }
+// For each group of places, the room it has left less the cards that can only go within it.
+// The cards still to place can all be placed exactly when no group's slack is below zero.
+using Slack = std::array<int, kMasks>;
+
+Slack SlackOf(const std::vector<int>& masks, const Rooms& rooms) {
+  Slack slack{};
   for (int group = 0; group < kMasks; ++group) {
-    int room = 0;
     for (int place = 0; place < kPlaces; ++place) {
       if ((group & (1 << place)) != 0)
-        room += rooms[place];
+        slack[group] += rooms[place];
     }
-    if (within[group] > room)
-      return false;
+    for (int mask : masks) {
+      if ((mask & group) == mask)
+        --slack[group];
+    }
   }
-  return true;
+  return slack;
 }
 
-MaskCounts CountMasks(const std::vector<int>& masks) {
-  MaskCounts counts{};
-  for (int mask : masks)
-    ++counts[mask];
-  return counts;
+bool Placeable(const Slack& slack) {
+  return std::all_of(slack.begin(), slack.end(), [](int s) { return s >= 0; });
+}
+
+// Calls `visit` on every group of places that holds all the places of `mask`.
+template <typename Visit>
+void ForEachGroupHolding(int mask, Visit visit) {
+  for (int group = mask; group < kMasks; group = (group + 1) | mask)
+    visit(group);
+}
+
+// A card whose places are `mask` is no longer to place.
+void TakeCard(Slack& slack, int mask) {
+  ForEachGroupHolding(mask, [&slack](int group) { ++slack[group]; });
+}
+
+// One card fewer fits at the place.
+void TakeRoom(Slack& slack, int place) {
+  ForEachGroupHolding(1 << place, [&slack](int group) { --slack[group]; });
+}
+
+// Taking a room at the place leaves the cards still to place placeable.
+bool LeavesPlaceable(const Slack& slack, int place) {
+  bool placeable = true;
+  ForEachGroupHolding(1 << place, [&](int group) { placeable = placeable && slack[group] >= 1; });
+  return placeable;
 }
 
 // One place for the card, drawn in proportion to the room left, among the places that keep
 // the remaining cards placeable.
-int DrawPlace(int mask, const MaskCounts& counts, Rooms& rooms, Generator& random) {
+int DrawPlace(int mask, const Slack& slack, const Rooms& rooms, Generator& random) {
   std::array<int, kPlaces> weights{};
   int total = 0;
   for (int place = 0; place < kPlaces; ++place) {
-    if ((mask & (1 << place)) == 0 || rooms[place] == 0)
+    if ((mask & (1 << place)) == 0 || rooms[place] == 0 || !LeavesPlaceable(slack, place))
       continue;
-    --rooms[place];
-    if (Placeable(counts, rooms)) {
-      weights[place] = rooms[place] + 1;
-      total += weights[place];
-    }
-    ++rooms[place];
+    weights[place] = rooms[place];
+    total += weights[place];
   }
   assert(total > 0);
   int pick = static_cast<int>(RandomBelow(random, static_cast<std::uint32_t>(total)));
@@ -191,39 +205,48 @@ Table<int, 0, 4> UnseenCounts(const Core& game, int observer) {
   return counts;
 }
 
-HiddenDeal DrawHiddenDeal(const Core& game, int observer, Generator& random) {
-  std::vector<Card> unseen = UnseenCards(game, observer);
-  for (std::size_t i = unseen.size(); i > 1; --i) {
-    const auto j = RandomBelow(random, static_cast<std::uint32_t>(i));
-    std::swap(unseen[i - 1], unseen[j]);
-  }
+HiddenDealDrawer::HiddenDealDrawer(const Core& game, int observer) {
+  const std::vector<Card> unseen = UnseenCards(game, observer);
   const Table<int, 0, 4> counts = UnseenCounts(game, observer);
-  Rooms rooms{};
   for (int place = 0; place < kPlaces; ++place)
-    rooms[place] = counts[place];
-
+    rooms_[place] = counts[place];
   const Voids voids = ShownVoids(game);
   std::vector<int> masks;
   for (const Card& card : unseen)
     masks.push_back(PlacesFor(game, voids, observer, card, true));
-  MaskCounts mask_counts = CountMasks(masks);
-  if (!Placeable(mask_counts, rooms)) {
+  if (!Placeable(SlackOf(masks, rooms_))) {
     masks.clear();
     for (const Card& card : unseen)
       masks.push_back(PlacesFor(game, voids, observer, card, false));
-    mask_counts = CountMasks(masks);
   }
+  slack_ = SlackOf(masks, rooms_);
+  for (std::size_t i = 0; i < unseen.size(); ++i)
+    cards_.push_back({unseen[i], masks[i]});
+}
 
+HiddenDeal HiddenDealDrawer::Draw(Generator& random) const {
+  std::vector<PlacedCard> cards = cards_;
+  for (std::size_t i = cards.size(); i > 1; --i) {
+    const auto j = RandomBelow(random, static_cast<std::uint32_t>(i));
+    std::swap(cards[i - 1], cards[j]);
+  }
+  Rooms rooms = rooms_;
+  Slack slack = slack_;
   HiddenDeal deal;
-  for (std::size_t i = 0; i < unseen.size(); ++i) {
-    --mask_counts[masks[i]];
-    const int place = DrawPlace(masks[i], mask_counts, rooms, random);
+  for (const PlacedCard& placed : cards) {
+    TakeCard(slack, placed.places);
+    const int place = DrawPlace(placed.places, slack, rooms, random);
     if (place < 0)
       break;
     --rooms[place];
-    deal.cards[place].push_back(unseen[i]);
+    TakeRoom(slack, place);
+    deal.cards[place].push_back(placed.card);
   }
   return deal;
+}
+
+HiddenDeal DrawHiddenDeal(const Core& game, int observer, Generator& random) {
+  return HiddenDealDrawer(game, observer).Draw(random);
 }
 
 }  // namespace zarvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "common/random.h"
@@ -33,5 +34,25 @@ Table<int, 0, 4> UnseenCounts(const Core& game, int observer);
 // or king after a shown dog. Each card is placed at random among the places that can still
 // take it and leave the rest placeable.
 HiddenDeal DrawHiddenDeal(const Core& game, int observer, Generator& random);
+
+// The same, for many draws: what each unseen card may lie at is worked out once.
+class HiddenDealDrawer {
+ public:
+  static constexpr int kPlaces = 5;  // the set-aside cards and the four seats
+  static constexpr int kMasks = 1 << kPlaces;
+
+  HiddenDealDrawer(const Core& game, int observer);
+  HiddenDeal Draw(Generator& random) const;
+
+ private:
+  struct PlacedCard {
+    Card card;
+    int places = 0;  // a bit for each place the card may lie at
+  };
+  std::vector<PlacedCard> cards_;
+  std::array<int, kPlaces> rooms_{};
+  // For each group of places, its room less the cards that can only go within it.
+  std::array<int, kMasks> slack_{};
+};
 
 }  // namespace zarvane
