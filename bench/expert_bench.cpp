@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <random>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -35,19 +36,37 @@ double TrialDeals(const Core& position) {
   return cards <= 1 ? 0 : 24 * cards + 100 * std::min(cards, 3.0);
 }
 
+// A game started on a screen that shows nothing, in English, with a folder of its own for the
+// options file and the history of the deals.
+class QuietGame {
+ public:
+  QuietGame()
+      : folder_(std::filesystem::temp_directory_path() /
+                ("zarvane-expert-bench-" + std::to_string(std::random_device{}()))),
+        game(view, testing::SteppingClock(43'200'000)) {
+    std::filesystem::create_directories(folder_);
+    game.OptionsPath = (folder_ / "options98").string();
+    StartUp(game);
+    ChooseLanguage(game, 2);
+  }
+  ~QuietGame() { std::filesystem::remove_all(folder_); }
+
+ private:
+  std::filesystem::path folder_;
+
+ public:
+  TimerTrackingView view;
+  Game game;
+};
+
 // Every computer turn with two or more playable cards met in a few seeded deals, as the
 // Expert level would find it.
 const std::vector<std::unique_ptr<Core>>& Positions() {
   static const auto positions = [] {
     std::vector<std::unique_ptr<Core>> found;
-    TimerTrackingView view;
-    Game game(view, testing::SteppingClock(43'200'000));
-    // A folder of its own: the options file and the history of the deals go there.
-    const auto folder = std::filesystem::temp_directory_path() / "zarvane-expert-bench";
-    std::filesystem::create_directories(folder);
-    game.OptionsPath = (folder / "options98").string();
-    StartUp(game);
-    ChooseLanguage(game, 2);
+    QuietGame quiet;
+    Game& game = quiet.game;
+    TimerTrackingView& view = quiet.view;
     game.options.AtLeastOneTaker = 1;
     std::mt19937 south(15);
     for (int deal = 0; deal < kDeals; ++deal) {
@@ -64,7 +83,6 @@ const std::vector<std::unique_ptr<Core>>& Positions() {
           found.push_back(std::move(position));
       } while (testing::PlayStep(game, view, south));
     }
-    std::filesystem::remove_all(folder);
     return found;
   }();
   return positions;
@@ -87,13 +105,8 @@ void BM_ExpertDecision(benchmark::State& state) {
 const std::vector<std::unique_ptr<GameState>>& FirstBids() {
   static const auto positions = [] {
     std::vector<std::unique_ptr<GameState>> found;
-    TimerTrackingView view;
-    Game game(view, testing::SteppingClock(43'200'000));
-    const auto folder = std::filesystem::temp_directory_path() / "zarvane-expert-bid-bench";
-    std::filesystem::create_directories(folder);
-    game.OptionsPath = (folder / "options98").string();
-    StartUp(game);
-    ChooseLanguage(game, 2);
+    QuietGame quiet;
+    Game& game = quiet.game;
     for (int deal = 0; deal < 4 * kDeals; ++deal) {
       NewDeal(game, 0);
       auto position = std::make_unique<GameState>(game);
@@ -102,7 +115,6 @@ const std::vector<std::unique_ptr<GameState>>& FirstBids() {
       position->HighestBid = kPasse;
       found.push_back(std::move(position));
     }
-    std::filesystem::remove_all(folder);
     return found;
   }();
   return positions;
@@ -112,23 +124,17 @@ const std::vector<std::unique_ptr<GameState>>& FirstBids() {
 const std::vector<std::unique_ptr<GameState>>& Discards() {
   static const auto positions = [] {
     std::vector<std::unique_ptr<GameState>> found;
-    TimerTrackingView view;
-    Game game(view, testing::SteppingClock(43'200'000));
-    const auto folder = std::filesystem::temp_directory_path() / "zarvane-expert-discard-bench";
-    std::filesystem::create_directories(folder);
-    game.OptionsPath = (folder / "options98").string();
-    StartUp(game);
-    ChooseLanguage(game, 2);
+    QuietGame quiet;
+    Game& game = quiet.game;
     std::mt19937 south(15);
     for (int deal = 0; deal < 8 * kDeals; ++deal) {
       NewDeal(game, 0);
       while (game.DealPhase != Phase::DogShown && game.TrickNumber == 0 &&
-             testing::PlayStep(game, view, south)) {
+             testing::PlayStep(game, quiet.view, south)) {
       }
       if (game.DealPhase == Phase::DogShown && game.Taker != game.HumanSeat)
         found.push_back(std::make_unique<GameState>(game));
     }
-    std::filesystem::remove_all(folder);
     return found;
   }();
   return positions;

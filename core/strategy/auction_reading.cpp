@@ -35,6 +35,22 @@ std::vector<Card> DealtHand(const Core& game, const HiddenDeal& deal, int seat) 
   return cards;
 }
 
+// Of at most `draws` deals drawn one after another, the first at no distance, else the nearest.
+template <typename Draw, typename Distance>
+auto NearestOf(int draws, Draw draw, Distance distance) {
+  auto best = draw();
+  int best_distance = distance(best);
+  for (int n = 1; n < draws && best_distance > 0; ++n) {
+    auto deal = draw();
+    const int d = distance(deal);
+    if (d < best_distance) {
+      best = std::move(deal);
+      best_distance = d;
+    }
+  }
+  return best;
+}
+
 // The bid a computer player would have made with those cards; -1 when they are not a hand.
 int BidFor(const std::vector<Card>& cards) {
   if (cards.size() != Hand::kSize)
@@ -67,17 +83,9 @@ int AuctionDistance(const Core& game, int observer, const HiddenDeal& deal) {
 
 HiddenDeal DrawDealAfterAuction(const Core& game, int observer, Generator& random, int draws) {
   const HiddenDealDrawer drawer(game, observer);
-  HiddenDeal best = drawer.Draw(random);
-  int best_distance = AuctionDistance(game, observer, best);
-  for (int draw = 1; draw < draws && best_distance > 0; ++draw) {
-    HiddenDeal deal = drawer.Draw(random);
-    const int distance = AuctionDistance(game, observer, deal);
-    if (distance < best_distance) {
-      best = std::move(deal);
-      best_distance = distance;
-    }
-  }
-  return best;
+  return NearestOf(
+      draws, [&] { return drawer.Draw(random); },
+      [&](const HiddenDeal& deal) { return AuctionDistance(game, observer, deal); });
 }
 
 namespace {
@@ -122,17 +130,9 @@ int DistanceFromBids(const GameState& game, int seat, const DealtDeal& deal) {
 
 DealtDeal DrawDealAfterBids(const GameState& game, int seat, const std::vector<Card>& unseen,
                             Generator& random, int draws) {
-  DealtDeal best = DrawDeal(game, seat, unseen, random);
-  int best_distance = DistanceFromBids(game, seat, best);
-  for (int draw = 1; draw < draws && best_distance > 0; ++draw) {
-    DealtDeal deal = DrawDeal(game, seat, unseen, random);
-    const int distance = DistanceFromBids(game, seat, deal);
-    if (distance < best_distance) {
-      best = deal;
-      best_distance = distance;
-    }
-  }
-  return best;
+  return NearestOf(
+      draws, [&] { return DrawDeal(game, seat, unseen, random); },
+      [&](const DealtDeal& deal) { return DistanceFromBids(game, seat, deal); });
 }
 
 }  // namespace zarvane

@@ -61,20 +61,16 @@ class CardTrials {
         seed_(DecisionSeed(game, seat)),
         thinking_(thinking),
         base_(std::make_unique<Core>(game)),
-        worlds_(ThreadCount(thinking)),
-        trials_(ThreadCount(thinking)) {
+        worlds_(thinking, *base_),
+        trials_(thinking, *base_) {
     base_->options.Level = kProLevel;
   }
 
   // Adds to each card's sum the taker's score, seen from the seat's side, of trial deal
   // `index`: every card meets the same draws of the other seats.
   void PlayDeal(int thread, int index, const std::vector<int>& slots, std::vector<long>& sums) {
-    if (!worlds_[thread]) {
-      worlds_[thread] = std::make_unique<Core>(*base_);
-      trials_[thread] = std::make_unique<Core>(*base_);
-    }
-    Core& world = *worlds_[thread];
-    Core& trial = *trials_[thread];
+    Core& world = worlds_[thread];
+    Core& trial = trials_[thread];
     Generator draws = TrialGenerator(seed_, index);
     world = *base_;
     if (!thinking_.sees_every_hand)
@@ -98,8 +94,8 @@ class CardTrials {
   // The real game's rules' state with the Pro rules at every seat; each thread copies it into
   // a drawn deal's world and one card's trial.
   std::unique_ptr<Core> base_;
-  std::vector<std::unique_ptr<Core>> worlds_;
-  std::vector<std::unique_ptr<Core>> trials_;
+  ThreadCopies<Core> worlds_;
+  ThreadCopies<Core> trials_;
 };
 
 }  // namespace

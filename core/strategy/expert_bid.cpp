@@ -86,20 +86,16 @@ class BidTrials {
         seed_(BidSeed(game, seat)),
         unseen_(CardsNotInHand(game, seat)),
         base_(std::make_unique<GameState>(game)),
-        worlds_(ThreadCount(thinking)),
-        trials_(ThreadCount(thinking)) {
+        worlds_(thinking, *base_),
+        trials_(thinking, *base_) {
     base_->options.Level = kProLevel;
   }
 
   // Adds to each bid's sum the seat's score in trial deal `index`: every bid meets the same
   // hands and the same draws of the other seats.
   void PlayDeal(int thread, int index, const std::vector<int>& bids, std::vector<long>& sums) {
-    if (!worlds_[thread]) {
-      worlds_[thread] = std::make_unique<GameState>(*base_);
-      trials_[thread] = std::make_unique<GameState>(*base_);
-    }
-    GameState& world = *worlds_[thread];
-    GameState& trial = *trials_[thread];
+    GameState& world = worlds_[thread];
+    GameState& trial = trials_[thread];
     Generator draws = TrialGenerator(seed_, index);
     world = *base_;
     DealGivenHands(world, DrawDealAfterBids(game_, seat_, unseen_, draws, kDrawsPerWorld));
@@ -116,8 +112,8 @@ class BidTrials {
   std::uint32_t seed_;
   std::vector<Card> unseen_;
   std::unique_ptr<GameState> base_;
-  std::vector<std::unique_ptr<GameState>> worlds_;
-  std::vector<std::unique_ptr<GameState>> trials_;
+  ThreadCopies<GameState> worlds_;
+  ThreadCopies<GameState> trials_;
 };
 
 }  // namespace

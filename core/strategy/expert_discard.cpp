@@ -111,14 +111,12 @@ class DiscardTrials {
         candidates_(candidates),
         seed_(seed),
         defence_cards_(CardsOfOtherSeats(game, game.Taker)),
-        trials_(ThreadCount(thinking)) {}
+        trials_(thinking, game) {}
 
   // Adds to each discard's sum the taker's score in trial deal `index`: every discard meets the
   // same defenders' hands and the same draws.
   void PlayDeal(int thread, int index, const std::vector<int>& choices, std::vector<long>& sums) {
-    if (!trials_[thread])
-      trials_[thread] = std::make_unique<GameState>(game_);
-    GameState& trial = *trials_[thread];
+    GameState& trial = trials_[thread];
     Generator draws = TrialGenerator(seed_, index);
     const DealtDeal deal =
         DrawDealAfterBids(game_, game_.Taker, defence_cards_, draws, kDrawsPerWorld);
@@ -144,7 +142,7 @@ class DiscardTrials {
   std::vector<std::unique_ptr<GameState>>& candidates_;
   std::uint32_t seed_;
   std::vector<Card> defence_cards_;
-  std::vector<std::unique_ptr<GameState>> trials_;
+  ThreadCopies<GameState> trials_;
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "common/random.h"
@@ -35,6 +36,26 @@ void ShareOutTrials(const Thinking& thinking, int first, int count,
 
 // How many threads share the trial deals out.
 int ThreadCount(const Thinking& thinking);
+
+// One copy of a state for each thread, made on the thread's first trial deal, so that a thread
+// that gets no deal costs no copy.
+template <typename State>
+class ThreadCopies {
+ public:
+  ThreadCopies(const Thinking& thinking, const State& model)
+      : model_(model), copies_(static_cast<std::size_t>(ThreadCount(thinking))) {}
+
+  State& operator[](int thread) {
+    auto& copy = copies_[static_cast<std::size_t>(thread)];
+    if (!copy)
+      copy = std::make_unique<State>(model_);
+    return *copy;
+  }
+
+ private:
+  const State& model_;
+  std::vector<std::unique_ptr<State>> copies_;
+};
 
 // Adds to sums[c] the score, for the side that chooses, of choices[c] played out in trial deal
 // `index`, on thread `thread`.
