@@ -1,5 +1,7 @@
 #include "flow/bidding.h"
 
+#include <algorithm>
+
 #include "core/strategy/expert_bid.h"
 #include "flow/moves.h"
 #include "settings/texts.h"
@@ -28,9 +30,14 @@ void NextBidder(Flow& game, int seat) {
   }
 }
 
-// The Expert looks ahead for its bid, and advises South alike.
+// The Expert looks ahead for its bid, and advises South alike. A deal kept because some hand
+// would take is kept for that hand: with "at least one taker" the Expert never bids below
+// what the hand's evaluation bids.
 int BidOf(const Flow& game, int seat) {
-  return game.options.Level == kExpertLevel ? ExpertBid(game, seat) : game.ComputedBid[seat];
+  if (game.options.Level != kExpertLevel)
+    return game.ComputedBid[seat];
+  const int bid = ExpertBid(game, seat);
+  return game.options.AtLeastOneTaker == 1 ? std::max(bid, game.ComputedBid[seat]) : bid;
 }
 
 }  // namespace

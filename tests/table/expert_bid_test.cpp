@@ -74,5 +74,29 @@ TEST(ExpertBid, TakesAHandThatCannotLoseAndPassesOneWithNothing) {
   EXPECT_EQ(ExpertBid(game, kSouth), kPasse);
 }
 
+// "At least one taker" keeps a deal because some hand would take: at the Expert level that
+// hand still takes, though the look-ahead alone would pass it.
+TEST(ExpertBid, WithAtLeastOneTakerAHandTheEvaluationTakesIsNeverPassed) {
+  DealDriver driver;
+  Game& game = driver.game;
+  game.options.Level = kExpertLevel;
+  const auto east_bids = [&](int at_least_one_taker) {
+    NewDeal(game, 0);
+    DealAround(game, kEast,
+               Join({SuitCards(kPique, {1, 2, 3, 4, 5}), SuitCards(kCoeur, {1, 2, 3, 4, 5}),
+                     SuitCards(kTrefle, {1, 2, 3, 4}), SuitCards(kCarreau, {1, 2, 3, 4})}),
+               Join({SuitCards(kCarreau, {14, 13, 12}), SuitCards(kTrefle, {14, 13, 12})}));
+    game.ComputedBid[kEast] = kGarde;
+    game.FirstPlayer = kEast;
+    game.AnnouncedBid.Fill(kNotSpoken);
+    game.HighestBid = kPasse;
+    game.options.AtLeastOneTaker = static_cast<std::uint8_t>(at_least_one_taker);
+    StartBidTurn(game, kEast);
+    return game.AnnouncedBid[kEast];
+  };
+  EXPECT_EQ(east_bids(0), kPasse);
+  EXPECT_EQ(east_bids(1), kGarde);
+}
+
 }  // namespace
 }  // namespace zarvane
