@@ -10,7 +10,8 @@
 //   self_play --pairs DEALS SEED THREADS TAKER:DEFENCE ...
 //
 // Level 6 there is a player that sees every hand: the Expert's thinking with the true deal in
-// place of the drawn ones, the ceiling of the look-ahead, for measuring only.
+// place of the drawn ones, the ceiling of the look-ahead, for measuring only; level 7 the
+// Expert with twice the trial deals for a card, to weigh its budget.
 //
 // With --match it plays a duplicate match: the same deals at four Pro seats and with one seat
 // in turn Expert, in everything, in its bids alone and in its discard alone; --match-parts

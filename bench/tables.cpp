@@ -27,7 +27,10 @@ namespace zarvane {
 
 namespace {
 
-constexpr Thinking kSeeingEveryHand{.sees_every_hand = true};
+// The thinking of the levels beyond the game's.
+Thinking BenchThinking(int level) {
+  return level == kSeesEveryHand ? Thinking{.sees_every_hand = true} : Thinking{.trial_scale = 2};
+}
 constexpr int kBatchDeals = 25;
 
 // The milliseconds a deal's clock starts at: the deal and the generator of its play.
@@ -35,14 +38,15 @@ int DealClock(unsigned seed, int deal) {
   return static_cast<int>((seed * 1'000'003u + static_cast<unsigned>(deal) * 7'919u) % 86'400'000u);
 }
 
-// Thinks on the spot as the Expert does, with the true deal in place of the drawn ones.
-class SeeingThinker : public CardThinker {
+// Thinks on the spot as the Expert does, as a level beyond the game's.
+class BenchThinker : public CardThinker {
  public:
-  explicit SeeingThinker(Flow& game) : game_(game) {}
+  explicit BenchThinker(Flow& game) : game_(game) {}
   void Think(const Core& position, int seat, std::uint32_t ticket) override {
-    ExpertCardChosen(game_, ticket, ExpertCardSlot(position, seat, kSeeingEveryHand));
+    ExpertCardChosen(game_, ticket, ExpertCardSlot(position, seat, thinking));
   }
   void Cancel() override {}
+  Thinking thinking;
 
  private:
   Flow& game_;
@@ -85,7 +89,7 @@ void MakeComputerDiscard(Game& game) {
 class BenchTable {
  public:
   BenchTable(const Players& players, unsigned seed)
-      : players_(players), seed_(seed), game_(view_), seeing_(game_) {
+      : players_(players), seed_(seed), game_(view_), thinker_(game_) {
     folder_ = std::filesystem::temp_directory_path() /
               ("zarvane-table-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(folder_);
@@ -119,15 +123,16 @@ class BenchTable {
  private:
   void TakeLevel(int level) {
     game_.options.Level = std::min(level, kExpertLevel);
-    game_.thinker = level == kSeesEveryHand ? &seeing_ : nullptr;
+    thinker_.thinking = BenchThinking(level);
+    game_.thinker = level > kExpertLevel ? &thinker_ : nullptr;
   }
 
   // South's card, chosen as a computer seat's at his level.
   int SouthCardSlot(int level) {
-    if (level != kSeesEveryHand)
+    if (level <= kExpertLevel)
       return ComputerCardSlot(game_, game_.HumanSeat);
     return ExpertChosenSlot(game_, game_.HumanSeat,
-                            ExpertCardSlot(game_, game_.HumanSeat, kSeeingEveryHand));
+                            ExpertCardSlot(game_, game_.HumanSeat, BenchThinking(level)));
   }
 
   // One move of the deal; false once it is scored or every seat has passed. A seat's bid is
@@ -183,7 +188,7 @@ class BenchTable {
   int deal_ = 0;
   TimerTrackingView view_;
   Game game_;
-  SeeingThinker seeing_;
+  BenchThinker thinker_;
   std::filesystem::path folder_;
 };
 

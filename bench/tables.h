@@ -11,6 +11,8 @@ namespace zarvane {
 // the true deal in place of the drawn ones, a player who sees every hand, the ceiling of the
 // look-ahead.
 inline constexpr int kSeesEveryHand = 6;
+// Another, to weigh the Expert's budget: its thinking with twice the trial deals for a card.
+inline constexpr int kTwiceTheTrials = 7;
 
 // The level a seat plays at in a deal, from the deal's number, the seat and the taker (0 while
 // the auction runs).

@@ -19,6 +19,8 @@ struct Thinking {
   // For measuring only, never in the game: the true deal in place of every drawn one, the
   // most the look-ahead could get from reading the other hands.
   bool sees_every_hand = false;
+  // For measuring only: the trial deals of a card's choice, times this.
+  int trial_scale = 1;
 };
 
 bool Stopped(const Thinking& thinking);
