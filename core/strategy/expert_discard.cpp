@@ -74,35 +74,6 @@ std::vector<int> VoidThenHonours(const Table<Card, 1, 24>& merged, int void_suit
   return positions.size() == 6 ? positions : std::vector<int>{};
 }
 
-// The game after each distinct discard worth weighing: the computer's own way's, with the
-// game's draws first and a few others, and those that void each suit in turn or none.
-std::vector<std::unique_ptr<GameState>> CandidateDiscards(const GameState& game,
-                                                          std::uint32_t seed) {
-  std::vector<std::unique_ptr<GameState>> candidates;
-  const auto add = [&candidates](std::unique_ptr<GameState> candidate) {
-    const bool known = std::any_of(candidates.begin(), candidates.end(),
-                                   [&](const auto& other) { return other->Dog == candidate->Dog; });
-    if (!known)
-      candidates.push_back(std::move(candidate));
-  };
-  for (int draw = 0; draw < kComputerDraws; ++draw) {
-    auto candidate = std::make_unique<GameState>(game);
-    if (draw > 0)
-      candidate->random = TrialGenerator(seed, -draw);
-    ComputerDiscard(*candidate);
-    add(std::move(candidate));
-  }
-  const Table<Card, 1, 24> merged = MergeWithDog(game, game.Taker);
-  for (int suit = kNoSuit; suit <= kCarreau; ++suit) {
-    if (suit == kAtout)
-      continue;
-    const std::vector<int> positions = VoidThenHonours(merged, suit);
-    if (!positions.empty())
-      add(WithDiscard(game, positions));
-  }
-  return candidates;
-}
-
 class DiscardTrials {
  public:
   DiscardTrials(const GameState& game, std::vector<std::unique_ptr<GameState>>& candidates,
@@ -147,9 +118,38 @@ class DiscardTrials {
 
 }  // namespace
 
+// The computer's own way's discards, with the game's draws first and a few others, then those
+// that void each suit in turn or none.
+std::vector<std::unique_ptr<GameState>> CandidateDiscards(const GameState& game) {
+  const std::uint32_t seed = DiscardSeed(game);
+  std::vector<std::unique_ptr<GameState>> candidates;
+  const auto add = [&candidates](std::unique_ptr<GameState> candidate) {
+    const bool known = std::any_of(candidates.begin(), candidates.end(),
+                                   [&](const auto& other) { return other->Dog == candidate->Dog; });
+    if (!known)
+      candidates.push_back(std::move(candidate));
+  };
+  for (int draw = 0; draw < kComputerDraws; ++draw) {
+    auto candidate = std::make_unique<GameState>(game);
+    if (draw > 0)
+      candidate->random = TrialGenerator(seed, -draw);
+    ComputerDiscard(*candidate);
+    add(std::move(candidate));
+  }
+  const Table<Card, 1, 24> merged = MergeWithDog(game, game.Taker);
+  for (int suit = kNoSuit; suit <= kCarreau; ++suit) {
+    if (suit == kAtout)
+      continue;
+    const std::vector<int> positions = VoidThenHonours(merged, suit);
+    if (!positions.empty())
+      add(WithDiscard(game, positions));
+  }
+  return candidates;
+}
+
 void ExpertDiscard(GameState& game, const Thinking& thinking) {
   const std::uint32_t seed = DiscardSeed(game);
-  std::vector<std::unique_ptr<GameState>> candidates = CandidateDiscards(game, seed);
+  std::vector<std::unique_ptr<GameState>> candidates = CandidateDiscards(game);
   std::vector<int> choices;
   for (std::size_t c = 0; c < candidates.size(); ++c)
     choices.push_back(static_cast<int>(c));

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include "core/game_state.h"
 #include "core/strategy/trials.h"
 
@@ -13,5 +16,8 @@ namespace zarvane {
 // discard does, with the preparation for play; the game's generator moves on as that discard moves
 // it.
 void ExpertDiscard(GameState& game, const Thinking& thinking = {});
+
+// The game after each distinct discard the Expert weighs, the computer's own first.
+std::vector<std::unique_ptr<GameState>> CandidateDiscards(const GameState& game);
 
 }  // namespace zarvane

@@ -66,5 +66,44 @@ TEST(ExpertDiscard, ADiscardTheRulesAllowTheSameOnOneThreadOrTwo) {
   EXPECT_EQ(discards, 3);
 }
 
+// The discards weighed: the computer's own first, each only once, and one that voids each suit
+// that can be voided; a suit with its king cannot be.
+TEST(ExpertDiscard, WeighsTheComputersOwnDiscardAndAVoidOfEachSuitThatCanBeVoided) {
+  testing::DealDriver driver;
+  Game& game = driver.game;
+  using testing::Join;
+  using testing::SuitCards;
+  testing::DealAround(
+      game, kEast,
+      Join({testing::Trumps({21, 20, 19, 18, 17, 16, 15, 14, 13, 12}), SuitCards(kPique, {4, 3}),
+            SuitCards(kCoeur, {14, 13, 2}), SuitCards(kTrefle, {12, 5, 1})}),
+      Join({SuitCards(kCarreau, {13, 11, 7, 6}), SuitCards(kPique, {9}), SuitCards(kTrefle, {2})}));
+  game.Taker = kEast;
+  game.AnnouncedBid.Fill(kPasse);
+  game.AnnouncedBid[kEast] = kGarde;
+  game.HighestBid = kGarde;
+
+  const auto candidates = CandidateDiscards(game);
+  GameState computer = game;
+  ComputerDiscard(computer);
+  ASSERT_FALSE(candidates.empty());
+  EXPECT_EQ(candidates.front()->Dog, computer.Dog);
+  EXPECT_EQ(candidates.front()->Hands, computer.Hands);
+  for (std::size_t a = 0; a < candidates.size(); ++a) {
+    for (std::size_t b = a + 1; b < candidates.size(); ++b)
+      EXPECT_NE(candidates[a]->Dog, candidates[b]->Dog);
+  }
+  const auto voids = [&](int suit) {
+    return std::any_of(candidates.begin(), candidates.end(), [suit](const auto& candidate) {
+      return std::none_of(candidate->Hands[kEast].begin(), candidate->Hands[kEast].end(),
+                          [suit](const Card& card) { return card.Suit == suit; });
+    });
+  };
+  EXPECT_TRUE(voids(kPique));
+  EXPECT_TRUE(voids(kTrefle));
+  EXPECT_TRUE(voids(kCarreau));
+  EXPECT_FALSE(voids(kCoeur));
+}
+
 }  // namespace
 }  // namespace zarvane
