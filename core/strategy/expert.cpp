@@ -120,8 +120,10 @@ int ExpertCardSlot(const Core& game, int seat, const Thinking& thinking) {
   if (slots.size() <= 1)
     return slots.empty() ? -1 : slots.front();
   CardTrials trials(game, seat, thinking);
+  const TrialBudget budget{kBudget.first_deals * thinking.trial_scale, kBudget.kept,
+                           kBudget.more_deals * thinking.trial_scale};
   return BestByTrials(
-      slots, kBudget, thinking,
+      slots, budget, thinking,
       [&](int thread, int index, const std::vector<int>& choices, std::vector<long>& sums) {
         trials.PlayDeal(thread, index, choices, sums);
       });
