@@ -28,7 +28,7 @@ void ShareOutTrials(const Thinking& thinking, int first, int count,
       play(thread, index);
   };
   std::vector<std::thread> helpers;
-  for (int thread = 1; thread < std::max(1, thinking.threads); ++thread)
+  for (int thread = 1; thread < ThreadCount(thinking); ++thread)
     helpers.emplace_back(work, thread);
   work(0);
   for (std::thread& helper : helpers)
