@@ -1,10 +1,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDeadlineTimer>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
+#include <chrono>
 #include <memory>
 #include <random>
 #include <vector>
@@ -159,7 +161,10 @@ class RandomInputTest : public QObject {
     view().Action(Control::menuInstantane)->trigger();
     view().Action(Control::menuUneSeconde)->trigger();
     QWidget* result = view().Widget(Control::PanelResultat);
-    for (int step = 0; step < 3000 && !result->isVisible(); ++step) {
+    // A deadline rather than a count of steps: an Expert deal on a busy machine thinks for
+    // seconds, a frozen game for ever.
+    const QDeadlineTimer deadline(std::chrono::seconds(90));
+    while (!result->isVisible() && !deadline.hasExpired()) {
       QVERIFY(QApplication::activeModalWidget() == nullptr);
       StepForward();
       QTest::qWait(2);
