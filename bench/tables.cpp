@@ -29,7 +29,11 @@ namespace {
 
 // The thinking of the levels beyond the game's.
 Thinking BenchThinking(int level) {
-  return level == kSeesEveryHand ? Thinking{.sees_every_hand = true} : Thinking{.trial_scale = 2};
+  if (level == kSeesEveryHand)
+    return Thinking{.sees_every_hand = true};
+  if (level == kBlindToPlays)
+    return Thinking{.reads_plays = false};
+  return Thinking{.trial_scale = 2};
 }
 constexpr int kBatchDeals = 25;
 

@@ -13,6 +13,8 @@ namespace zarvane {
 inline constexpr int kSeesEveryHand = 6;
 // Another, to weigh the Expert's budget: its thinking with twice the trial deals for a card.
 inline constexpr int kTwiceTheTrials = 7;
+// And the Expert whose trial deals agree with the auction only, not with the cards played.
+inline constexpr int kBlindToPlays = 8;
 
 // The level a seat plays at in a deal, from the deal's number, the seat and the taker (0 while
 // the auction runs).

@@ -81,8 +81,8 @@ int AuctionDistance(const Core& game, int observer, const HiddenDeal& deal) {
   return distance;
 }
 
-HiddenDeal DrawDealAfterAuction(const Core& game, int observer, Generator& random, int draws) {
-  const HiddenDealDrawer drawer(game, observer);
+HiddenDeal DrawDealAfterAuction(const Core& game, int observer, const HiddenDealDrawer& drawer,
+                                Generator& random, int draws) {
   return NearestOf(
       draws, [&] { return drawer.Draw(random); },
       [&](const HiddenDeal& deal) { return AuctionDistance(game, observer, deal); });

@@ -19,10 +19,11 @@ int BidDistance(int computed, int announced, int highest_before);
 // than the highest bid before it.
 int AuctionDistance(const Core& game, int observer, const HiddenDeal& deal);
 
-// The likeliest of a few deals drawn by `DrawHiddenDeal`: the first that agrees with the
+// The likeliest of a few deals drawn by the observer's `drawer`: the first that agrees with the
 // auction, else the nearest. The auction says most of what the defence knows of the taker's
 // hand, which the cards alone do not.
-HiddenDeal DrawDealAfterAuction(const Core& game, int observer, Generator& random, int draws);
+HiddenDeal DrawDealAfterAuction(const Core& game, int observer, const HiddenDealDrawer& drawer,
+                                Generator& random, int draws);
 
 // Before the play: the cards the seat has not seen, `unseen`, dealt at random 18 to each other
 // seat and the rest, if any, to the dog; the seat keeps its hand, the dog stays as it lies when

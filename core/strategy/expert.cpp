@@ -9,6 +9,7 @@
 #include "core/scoring.h"
 #include "core/strategy/auction_reading.h"
 #include "core/strategy/hidden_cards.h"
+#include "core/strategy/play_reading.h"
 #include "core/strategy/rehearsal.h"
 #include "core/strategy/sampled_world.h"
 #include "core/strategy/trials.h"
@@ -60,8 +61,10 @@ class CardTrials {
         sign_(seat == game.Taker ? 1 : -1),
         seed_(DecisionSeed(game, seat)),
         thinking_(thinking),
+        drawer_(game, seat),
         base_(std::make_unique<Core>(game)),
         worlds_(thinking, *base_),
+        scratch_(thinking, *base_),
         trials_(thinking, *base_) {
     base_->options.Level = kProLevel;
   }
@@ -74,7 +77,7 @@ class CardTrials {
     Generator draws = TrialGenerator(seed_, index);
     world = *base_;
     if (!thinking_.sees_every_hand)
-      SetUpWorld(world, game_, seat_, DrawDealAfterAuction(game_, seat_, draws, kDrawsPerWorld));
+      SetUpDrawnWorld(world, scratch_[thread], draws);
     world.random.GeneratorState = static_cast<std::uint32_t>(RandomBelow(draws, ~0u));
     for (std::size_t c = 0; c < slots.size(); ++c) {
       trial = world;
@@ -86,15 +89,27 @@ class CardTrials {
   }
 
  private:
+  // The world of a drawn deal that agrees with the auction and, unless measuring without,
+  // with the cards played so far.
+  void SetUpDrawnWorld(Core& world, Core& scratch, Generator& draws) {
+    if (thinking_.reads_plays)
+      SetUpLikeliestWorld(world, scratch, *base_, game_, seat_, drawer_, draws);
+    else
+      SetUpWorld(world, game_, seat_,
+                 DrawDealAfterAuction(game_, seat_, drawer_, draws, kDrawsPerWorld));
+  }
+
   const Core& game_;
   int seat_;
   int sign_;
   std::uint32_t seed_;
   Thinking thinking_;
+  HiddenDealDrawer drawer_;
   // The real game's rules' state with the Pro rules at every seat; each thread copies it into
   // a drawn deal's world and one card's trial.
   std::unique_ptr<Core> base_;
   ThreadCopies<Core> worlds_;
+  ThreadCopies<Core> scratch_;
   ThreadCopies<Core> trials_;
 };
 

@@ -1,10 +1,12 @@
 #include "core/strategy/sampled_world.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "core/card_play.h"
 #include "core/play_preparation.h"
+#include "core/strategy/strategy.h"
 
 namespace zarvane {
 
@@ -59,23 +61,50 @@ void RewindToStartOfPlay(Core& world, const Core& real) {
   world.CurrentSeat = world.TrickLeader;
 }
 
-// Every card played so far, in the order it was played.
-void ReplayCourse(Core& world, const Core& real) {
+// Whether the "Pro" rules, the level the world plays at, would have let the seat play the card
+// in that slot: a deal in which the other seats' cards so far come naturally from their hands
+// is the likelier. The rules draw lots now and then, so a card that one of a few draws lets
+// through is no surprise.
+constexpr std::uint32_t kRuleDraws = 4;
+
+bool RulesWouldPlay(Core& world, int seat, int slot) {
+  if (CountPlayable(world, seat) < 2)
+    return true;
+  const Generator kept = world.random;
+  bool chosen = false;
+  for (std::uint32_t draw = 0; draw < kRuleDraws && !chosen; ++draw) {
+    world.random.GeneratorState = kept.GeneratorState + draw * 0x9E3779B9u;
+    ChooseComputerCard(world, seat);
+    chosen = world.Playable[seat][slot] == 1;
+    ComputePlayableCards(world, seat);
+  }
+  world.random = kept;
+  return chosen;
+}
+
+// Every card played so far, in the order it was played; with `surprises`, counts those of the
+// seats other than the observer that the rules would not have played, and stops once the count
+// passes `most`.
+void ReplayCourse(Core& world, const Core& real, int observer, int* surprises, int most) {
   for (int trick = 1; trick <= real.TrickNumber && trick <= 18; ++trick) {
     const int cards = trick < real.TrickNumber ? 4 : real.CardsInTrick;
     int seat = real.TrickLeaders[trick];
     for (int i = 0; i < cards; ++i, seat = NextSeat(seat)) {
+      const int slot = real.PlayedSlot[seat][trick];
       ComputePlayableCards(world, seat);
-      PlayCard(world, seat, real.PlayedSlot[seat][trick]);
+      if (surprises != nullptr && seat != observer && !RulesWouldPlay(world, seat, slot) &&
+          ++*surprises > most) {
+        return;
+      }
+      PlayCard(world, seat, slot);
     }
     if (world.DealPhase == Phase::TrickShown)
       ClearTrick(world);
   }
 }
 
-}  // namespace
-
-void SetUpWorld(Core& world, const Core& real, int observer, const HiddenDeal& deal) {
+void SetUpWorldAndCount(Core& world, const Core& real, int observer, const HiddenDeal& deal,
+                        int* surprises, int most) {
   for (int seat = 1; seat <= 4; ++seat) {
     if (seat != observer)
       GiveCards(world, seat, deal.cards[seat]);
@@ -87,9 +116,22 @@ void SetUpWorld(Core& world, const Core& real, int observer, const HiddenDeal& d
   world.ChosenSuit[observer] = real.ChosenSuit[observer];
   if (observer == real.Taker)
     world.PetitHunt = real.PetitHunt;
-  ReplayCourse(world, real);
+  ReplayCourse(world, real, observer, surprises, most);
   // A defender's first odd trump lead made by a rule is remembered by the rule, not the card.
   world.HumanOddTrumpLead = real.HumanOddTrumpLead;
+}
+
+}  // namespace
+
+void SetUpWorld(Core& world, const Core& real, int observer, const HiddenDeal& deal) {
+  SetUpWorldAndCount(world, real, observer, deal, nullptr, 0);
+}
+
+int SetUpWorldCountingSurprises(Core& world, const Core& real, int observer, const HiddenDeal& deal,
+                                int most) {
+  int surprises = 0;
+  SetUpWorldAndCount(world, real, observer, deal, &surprises, most);
+  return surprises;
 }
 
 }  // namespace zarvane

@@ -11,4 +11,10 @@ namespace zarvane {
 // would know had the cards lain so. The observer's own view comes out as in the real game.
 void SetUpWorld(Core& world, const Core& real, int observer, const HiddenDeal& deal);
 
+// The same, and the count of the cards the other seats played so far that the world's rules
+// would not have played with the hands the deal gives them: its surprises. Once the count
+// passes `most`, stops there, the world left unfinished.
+int SetUpWorldCountingSurprises(Core& world, const Core& real, int observer, const HiddenDeal& deal,
+                                int most);
+
 }  // namespace zarvane

@@ -21,6 +21,9 @@ struct Thinking {
   bool sees_every_hand = false;
   // For measuring only: the trial deals of a card's choice, times this.
   int trial_scale = 1;
+  // For measuring only when false: trial deals chosen by the auction alone, not also by how
+  // well the rules explain the cards played so far.
+  bool reads_plays = true;
 };
 
 bool Stopped(const Thinking& thinking);

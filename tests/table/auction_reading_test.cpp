@@ -9,28 +9,12 @@
 #include "table/game.h"
 #include "tests/support/deal_driver.h"
 #include "tests/support/every_turn.h"
+#include "tests/support/true_deal.h"
 
 namespace zarvane {
 namespace {
 
-// The unseen cards where they really lie.
-HiddenDeal TrueDeal(const GameState& game, int observer) {
-  HiddenDeal deal;
-  for (int seat = 1; seat <= 4; ++seat) {
-    if (seat == observer)
-      continue;
-    for (const Card& card : game.Hands[seat]) {
-      if (card.InHand == 1)
-        deal.cards[seat].push_back(card);
-    }
-  }
-  const int bid = game.AnnouncedBid[game.Taker];
-  if (!(observer == game.Taker && (bid == kPrise || bid == kGarde))) {
-    for (const Card& card : game.Dog)
-      deal.cards[kSetAsidePlace].push_back(card);
-  }
-  return deal;
-}
+using testing::TrueDeal;
 
 // Every seat here bids as the computer would, so the deal as it lies is never far from the
 // auction, whoever looks and however far the play has gone; and drawing more deals brings them
@@ -43,10 +27,11 @@ TEST(AuctionReading, TheRealDealAgreesWithTheAuctionAndMoreDrawsComeNearer) {
   int positions = 0;
   testing::LookAtEveryTurn(3, 3, 5'400'000, 7'000, 8, [&](const Game& game, int observer) {
     EXPECT_EQ(AuctionDistance(game, observer, TrueDeal(game, observer)), 0);
+    const HiddenDealDrawer drawer(game, observer);
     single_distance +=
-        AuctionDistance(game, observer, DrawDealAfterAuction(game, observer, single, 1));
+        AuctionDistance(game, observer, DrawDealAfterAuction(game, observer, drawer, single, 1));
     several_distance +=
-        AuctionDistance(game, observer, DrawDealAfterAuction(game, observer, several, 32));
+        AuctionDistance(game, observer, DrawDealAfterAuction(game, observer, drawer, several, 32));
     ++positions;
   });
   EXPECT_GT(positions, 500);

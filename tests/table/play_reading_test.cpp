@@ -1,0 +1,108 @@
+#include "core/strategy/play_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/card_play.h"
+#include "core/strategy/auction_reading.h"
+#include "core/strategy/computer_card.h"
+#include "core/strategy/sampled_world.h"
+#include "tests/support/deal_driver.h"
+#include "tests/support/true_deal.h"
+
+namespace zarvane {
+namespace {
+
+// Deals whose every card, South's too, is chosen by the rules at Pro; `look(game)` sees each
+// card turn of the play.
+template <typename Look>
+void PlayDealsByTheRules(int deals, Look look) {
+  for (int d = 0; d < deals; ++d) {
+    testing::DealDriver driver(1, 40'000'000 + d * 7'919);
+    driver.game.options.Level = 4;
+    std::mt19937 choices(static_cast<unsigned>(d));
+    NewDeal(driver.game, 0);
+    while (!(driver.game.DealPhase == Phase::Playing && driver.game.TrickNumber == 1) &&
+           driver.Step(choices)) {
+    }
+    Core game = driver.game;
+    while (game.TrickNumber <= 18) {
+      if (game.DealPhase == Phase::TrickShown) {
+        ClearTrick(game);
+        continue;
+      }
+      look(game);
+      const int seat = game.CurrentSeat;
+      ComputePlayableCards(game, seat);
+      MarkedRules unused;
+      PlayCard(game, seat, ComputerCardSlot(game, seat, unused));
+    }
+  }
+}
+
+// How many of the cards the observer cannot see in the other seats' hands the world puts where
+// they really are.
+int CardsPlacedRight(const Core& world, const Core& real, int observer) {
+  int right = 0;
+  for (int seat = 1; seat <= 4; ++seat) {
+    if (seat == observer)
+      continue;
+    for (const Card& card : world.Hands[seat]) {
+      for (const Card& held : real.Hands[seat])
+        right += card.InHand == 1 && held.InHand == 1 && SameCard(held, card) ? 1 : 0;
+    }
+  }
+  return right;
+}
+
+// When every seat plays by the rules, the deal as it lies seldom surprises anybody, whoever
+// looks (the rules draw lots now and then); a deal drawn from the auction alone often does.
+// Reading the plays finds deals that surprise less and put more of the hidden cards where they
+// really are, and a count that passes its limit stops there.
+TEST(PlayReading, TheTrueDealSeldomSurprisesAndReadingThePlaysPlacesMoreCardsRight) {
+  Generator draws{.GeneratorState = 11};
+  long true_surprises = 0;
+  long blind_surprises = 0;
+  long likeliest_surprises = 0;
+  long blind_right = 0;
+  long likeliest_right = 0;
+  int positions = 0;
+  PlayDealsByTheRules(12, [&](const Core& game) {
+    if (game.TrickNumber < 4)
+      return;
+    const int observer = game.CurrentSeat;
+    SCOPED_TRACE(::testing::Message() << "trick " << game.TrickNumber << " seat " << observer);
+    Core model = game;
+    model.options.Level = 4;
+    Core world = model;
+    true_surprises +=
+        SetUpWorldCountingSurprises(world, game, observer, testing::TrueDeal(game, observer), 100);
+
+    const HiddenDealDrawer drawer(game, observer);
+    const HiddenDeal deal = DrawDealAfterAuction(game, observer, drawer, draws, 32);
+    world = model;
+    const int surprises = SetUpWorldCountingSurprises(world, game, observer, deal, 100);
+    blind_surprises += surprises;
+    blind_right += CardsPlacedRight(world, game, observer);
+    if (surprises > 1) {
+      world = model;
+      EXPECT_EQ(SetUpWorldCountingSurprises(world, game, observer, deal, 0), 1);
+    }
+
+    Core likeliest = model;
+    SetUpLikeliestWorld(likeliest, world, model, game, observer, drawer, draws);
+    world = model;
+    likeliest_surprises += SetUpWorldCountingSurprises(world, game, observer,
+                                                       testing::TrueDeal(likeliest, observer), 100);
+    likeliest_right += CardsPlacedRight(likeliest, game, observer);
+    ++positions;
+  });
+  ASSERT_GT(positions, 500);
+  EXPECT_LT(5 * true_surprises, blind_surprises);
+  EXPECT_LT(3 * likeliest_surprises, 2 * blind_surprises);
+  EXPECT_GT(likeliest_right, blind_right + positions / 2);
+}
+
+}  // namespace
+}  // namespace zarvane
