@@ -104,5 +104,48 @@ TEST(PlayReading, TheTrueDealSeldomSurprisesAndReadingThePlaysPlacesMoreCardsRig
   EXPECT_GT(likeliest_right, blind_right + positions / 2);
 }
 
+// A seat with two cards to choose from says something by its choice: of the two, the rules'
+// own pick is never a surprise and, often enough, the other one is; a seat with one card left
+// to play says nothing.
+TEST(PlayReading, AChoiceBetweenTwoCardsCountsAndAForcedCardNever) {
+  int two_card_turns = 0;
+  int surprising_choices = 0;
+  int forced_surprises = 0;
+  PlayDealsByTheRules(4, [&](const Core& game) {
+    const int seat = game.CurrentSeat;
+    const int observer = NextSeat(seat);
+    Core before = game;
+    before.options.Level = 4;
+    ComputePlayableCards(before, seat);
+    const int choices = CountPlayable(before, seat);
+    if (choices > 2)
+      return;
+    Core world = before;
+    const int surprises_before = SetUpWorldCountingSurprises(
+        world, before, observer, testing::TrueDeal(before, observer), 100);
+    int surprising = 0;
+    for (int slot = 1; slot <= 18; ++slot) {
+      if (before.Playable[seat][slot] != 1)
+        continue;
+      Core after = before;
+      PlayCard(after, seat, slot);
+      world = after;
+      surprising += SetUpWorldCountingSurprises(world, after, observer,
+                                                testing::TrueDeal(after, observer), 100) -
+                    surprises_before;
+    }
+    if (choices == 1) {
+      forced_surprises += surprising;
+      return;
+    }
+    EXPECT_LE(surprising, 1);
+    surprising_choices += surprising;
+    ++two_card_turns;
+  });
+  ASSERT_GT(two_card_turns, 20);
+  EXPECT_GT(surprising_choices, 0);
+  EXPECT_EQ(forced_surprises, 0);
+}
+
 }  // namespace
 }  // namespace zarvane
