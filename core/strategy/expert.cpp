@@ -75,8 +75,9 @@ class CardTrials {
     Core& world = worlds_[thread];
     Core& trial = trials_[thread];
     Generator draws = TrialGenerator(seed_, index);
-    world = *base_;
-    if (!thinking_.sees_every_hand)
+    if (thinking_.sees_every_hand)
+      world = *base_;
+    else
       SetUpDrawnWorld(world, scratch_[thread], draws);
     world.random.GeneratorState = static_cast<std::uint32_t>(RandomBelow(draws, ~0u));
     for (std::size_t c = 0; c < slots.size(); ++c) {
@@ -92,11 +93,13 @@ class CardTrials {
   // The world of a drawn deal that agrees with the auction and, unless measuring without,
   // with the cards played so far.
   void SetUpDrawnWorld(Core& world, Core& scratch, Generator& draws) {
-    if (thinking_.reads_plays)
+    if (thinking_.reads_plays) {
       SetUpLikeliestWorld(world, scratch, *base_, game_, seat_, drawer_, draws);
-    else
-      SetUpWorld(world, game_, seat_,
-                 DrawDealAfterAuction(game_, seat_, drawer_, draws, kDrawsPerWorld));
+      return;
+    }
+    world = *base_;
+    SetUpWorld(world, game_, seat_,
+               DrawDealAfterAuction(game_, seat_, drawer_, draws, kDrawsPerWorld));
   }
 
   const Core& game_;
