@@ -105,5 +105,38 @@ TEST(ExpertDiscard, WeighsTheComputersOwnDiscardAndAVoidOfEachSuitThatCanBeVoide
   EXPECT_FALSE(voids(kCoeur));
 }
 
+// The Expert keeps one of the discards it weighed, and the computer's own is among those it can
+// keep: over deals with several candidates, it is kept now and then.
+TEST(ExpertDiscard, KeepsOneOfItsCandidatesTheComputersOwnIncluded) {
+  testing::DealDriver driver;
+  Game& game = driver.game;
+  std::mt19937 south(5);
+  int weighed = 0;
+  int own_kept = 0;
+  for (int deal = 0; deal < 60 && weighed < 8; ++deal) {
+    NewDeal(game, 0);
+    while (game.DealPhase == Phase::AuctionOver || game.DealPhase == Phase::Bidding ||
+           game.DealPhase == Phase::SouthBids) {
+      driver.Step(south);
+    }
+    if (game.DealPhase != Phase::DogShown || game.Taker == game.HumanSeat)
+      continue;
+    const auto candidates = CandidateDiscards(game);
+    if (candidates.size() < 2)
+      continue;
+    ++weighed;
+    GameState expert = game;
+    ExpertDiscard(expert, Thinking{2});
+    const auto kept = std::find_if(candidates.begin(), candidates.end(), [&](const auto& c) {
+      return c->Dog == expert.Dog && c->Hands == expert.Hands;
+    });
+    ASSERT_NE(kept, candidates.end()) << "deal " << deal;
+    if (kept == candidates.begin())
+      ++own_kept;
+  }
+  EXPECT_EQ(weighed, 8);
+  EXPECT_GT(own_kept, 0);
+}
+
 }  // namespace
 }  // namespace zarvane
