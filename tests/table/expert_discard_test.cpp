@@ -21,6 +21,18 @@ std::vector<int> Numbers(const std::vector<Card>& cards) {
   return numbers;
 }
 
+// A new deal's auction, South bidding at random; true when a computer seat took and the dog
+// lies shown for its discard.
+bool AComputerTakes(testing::DealDriver& driver, std::mt19937& south) {
+  Game& game = driver.game;
+  NewDeal(game, 0);
+  while (game.DealPhase == Phase::AuctionOver || game.DealPhase == Phase::Bidding ||
+         game.DealPhase == Phase::SouthBids) {
+    driver.Step(south);
+  }
+  return game.DealPhase == Phase::DogShown && game.Taker != game.HumanSeat;
+}
+
 // The Expert taker's discard keeps the rules of any discard: the taker's 24 cards become his 18
 // and the six set aside, none of which the rules forbid; it is the same on one thread or two,
 // and the taker's play memory holds the hand it leaves and knows the discard out of play.
@@ -30,12 +42,7 @@ TEST(ExpertDiscard, ADiscardTheRulesAllowTheSameOnOneThreadOrTwo) {
   std::mt19937 south(3);
   int discards = 0;
   for (int deal = 0; deal < 40 && discards < 3; ++deal) {
-    NewDeal(game, 0);
-    while (game.DealPhase == Phase::AuctionOver || game.DealPhase == Phase::Bidding ||
-           game.DealPhase == Phase::SouthBids) {
-      driver.Step(south);
-    }
-    if (game.DealPhase != Phase::DogShown || game.Taker == game.HumanSeat)
+    if (!AComputerTakes(driver, south))
       continue;
     ++discards;
     const Table<Card, 1, 24> merged = MergeWithDog(game, game.Taker);
@@ -114,12 +121,7 @@ TEST(ExpertDiscard, KeepsOneOfItsCandidatesTheComputersOwnIncluded) {
   int weighed = 0;
   int own_kept = 0;
   for (int deal = 0; deal < 60 && weighed < 8; ++deal) {
-    NewDeal(game, 0);
-    while (game.DealPhase == Phase::AuctionOver || game.DealPhase == Phase::Bidding ||
-           game.DealPhase == Phase::SouthBids) {
-      driver.Step(south);
-    }
-    if (game.DealPhase != Phase::DogShown || game.Taker == game.HumanSeat)
+    if (!AComputerTakes(driver, south))
       continue;
     const auto candidates = CandidateDiscards(game);
     if (candidates.size() < 2)
