@@ -1,0 +1,1 @@
+// Only builds the UI tests' shared precompiled headers.
