@@ -1,17 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game as the play command does, builds and runs the UI
-# tests, the install test and the benchmarks' short runs through ctest, then the Qt-free tests
-# in an address and undefined-behaviour sanitizer build.
+# Installs what is missing, builds and runs the UI tests, the install test and the benchmarks'
+# short runs through ctest, then the Qt-free tests in an address and undefined-behaviour
+# sanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 
 jobs=$(nproc)
-
-# The game as the play command builds it: the optimiser's own warnings show only there.
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZARVANE_WITH_BENCH=OFF
-cmake --build build-release -j "$jobs" --target Zarvane98
 
 # Line tables only (-g1): enough for a failing test's stack trace, and a quarter quicker to
 # compile than full debug information. The Qt-free tests are left to the sanitizer build below,
