@@ -33,6 +33,8 @@ Thinking BenchThinking(int level) {
     return Thinking{.sees_every_hand = true};
   if (level == kBlindToPlays)
     return Thinking{.reads_plays = false};
+  if (level == kBlindToPartners)
+    return Thinking{.reads_partners = false};
   return Thinking{.trial_scale = 2};
 }
 constexpr int kBatchDeals = 25;

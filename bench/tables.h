@@ -15,6 +15,8 @@ inline constexpr int kSeesEveryHand = 6;
 inline constexpr int kTwiceTheTrials = 7;
 // And the Expert whose trial deals agree with the auction only, not with the cards played.
 inline constexpr int kBlindToPlays = 8;
+// And the Expert that reads the other side's cards played, not its partners'.
+inline constexpr int kBlindToPartners = 9;
 
 // The level a seat plays at in a deal, from the deal's number, the seat and the taker (0 while
 // the auction runs).

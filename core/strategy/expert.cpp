@@ -94,7 +94,8 @@ class CardTrials {
   // with the cards played so far.
   void SetUpDrawnWorld(Core& world, Core& scratch, Generator& draws) {
     if (thinking_.reads_plays) {
-      SetUpLikeliestWorld(world, scratch, *base_, game_, seat_, drawer_, draws);
+      SetUpLikeliestWorld(world, scratch, *base_, game_, seat_, drawer_, draws,
+                          thinking_.reads_partners);
       return;
     }
     world = *base_;

@@ -17,7 +17,8 @@ constexpr int kReplays = 12;
 }  // namespace
 
 void SetUpLikeliestWorld(Core& world, Core& scratch, const Core& model, const Core& real,
-                         int observer, const HiddenDealDrawer& drawer, Generator& draws) {
+                         int observer, const HiddenDealDrawer& drawer, Generator& draws,
+                         bool reads_partners) {
   int nearest = std::numeric_limits<int>::max();
   int replays = 0;
   for (int n = 0; n < kDraws && nearest > 0 && replays < kReplays; ++n) {
@@ -28,7 +29,8 @@ void SetUpLikeliestWorld(Core& world, Core& scratch, const Core& model, const Co
     scratch = model;
     ++replays;
     const int distance =
-        auction + SetUpWorldCountingSurprises(scratch, real, observer, deal, nearest - auction - 1);
+        auction + SetUpWorldCountingSurprises(scratch, real, observer, deal, nearest - auction - 1,
+                                              reads_partners);
     if (distance < nearest) {
       nearest = distance;
       world = scratch;

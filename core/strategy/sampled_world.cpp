@@ -83,16 +83,19 @@ bool RulesWouldPlay(Core& world, int seat, int slot) {
 }
 
 // Every card played so far, in the order it was played; with `surprises`, counts those of the
-// seats other than the observer that the rules would not have played, and stops once the count
-// passes `most`.
-void ReplayCourse(Core& world, const Core& real, int observer, int* surprises, int most) {
+// seats other than the observer (without `reads_partners`, of the other side) that the rules
+// would not have played, and stops once the count passes `most`.
+void ReplayCourse(Core& world, const Core& real, int observer, int* surprises, int most,
+                  bool reads_partners) {
   for (int trick = 1; trick <= real.TrickNumber && trick <= 18; ++trick) {
     const int cards = trick < real.TrickNumber ? 4 : real.CardsInTrick;
     int seat = real.TrickLeaders[trick];
     for (int i = 0; i < cards; ++i, seat = NextSeat(seat)) {
       const int slot = real.PlayedSlot[seat][trick];
       ComputePlayableCards(world, seat);
-      if (surprises != nullptr && seat != observer && !RulesWouldPlay(world, seat, slot) &&
+      const bool partner = (seat == real.Taker) == (observer == real.Taker);
+      const bool read = seat != observer && (reads_partners || !partner);
+      if (surprises != nullptr && read && !RulesWouldPlay(world, seat, slot) &&
           ++*surprises > most) {
         return;
       }
@@ -104,7 +107,7 @@ void ReplayCourse(Core& world, const Core& real, int observer, int* surprises, i
 }
 
 void SetUpWorldAndCount(Core& world, const Core& real, int observer, const HiddenDeal& deal,
-                        int* surprises, int most) {
+                        int* surprises, int most, bool reads_partners) {
   for (int seat = 1; seat <= 4; ++seat) {
     if (seat != observer)
       GiveCards(world, seat, deal.cards[seat]);
@@ -116,7 +119,7 @@ void SetUpWorldAndCount(Core& world, const Core& real, int observer, const Hidde
   world.ChosenSuit[observer] = real.ChosenSuit[observer];
   if (observer == real.Taker)
     world.PetitHunt = real.PetitHunt;
-  ReplayCourse(world, real, observer, surprises, most);
+  ReplayCourse(world, real, observer, surprises, most, reads_partners);
   // A defender's first odd trump lead made by a rule is remembered by the rule, not the card.
   world.HumanOddTrumpLead = real.HumanOddTrumpLead;
 }
@@ -124,13 +127,13 @@ void SetUpWorldAndCount(Core& world, const Core& real, int observer, const Hidde
 }  // namespace
 
 void SetUpWorld(Core& world, const Core& real, int observer, const HiddenDeal& deal) {
-  SetUpWorldAndCount(world, real, observer, deal, nullptr, 0);
+  SetUpWorldAndCount(world, real, observer, deal, nullptr, 0, true);
 }
 
 int SetUpWorldCountingSurprises(Core& world, const Core& real, int observer, const HiddenDeal& deal,
-                                int most) {
+                                int most, bool reads_partners) {
   int surprises = 0;
-  SetUpWorldAndCount(world, real, observer, deal, &surprises, most);
+  SetUpWorldAndCount(world, real, observer, deal, &surprises, most, reads_partners);
   return surprises;
 }
 

@@ -13,8 +13,9 @@ void SetUpWorld(Core& world, const Core& real, int observer, const HiddenDeal& d
 
 // The same, and the count of the cards the other seats played so far that the world's rules
 // would not have played with the hands the deal gives them: its surprises. Once the count
-// passes `most`, stops there, the world left unfinished.
+// passes `most`, stops there, the world left unfinished. Without `reads_partners`, only the
+// cards of the observer's other side count.
 int SetUpWorldCountingSurprises(Core& world, const Core& real, int observer, const HiddenDeal& deal,
-                                int most);
+                                int most, bool reads_partners = true);
 
 }  // namespace zarvane

@@ -24,6 +24,9 @@ struct Thinking {
   // For measuring only when false: trial deals chosen by the auction alone, not also by how
   // well the rules explain the cards played so far.
   bool reads_plays = true;
+  // For measuring only when false: of the cards played, the other side's read, not the
+  // partners'.
+  bool reads_partners = true;
 };
 
 bool Stopped(const Thinking& thinking);

@@ -147,5 +147,52 @@ TEST(PlayReading, AChoiceBetweenTwoCardsCountsAndAForcedCardNever) {
   EXPECT_EQ(forced_surprises, 0);
 }
 
+// Measured without reading the partners, a seat's choice between two cards counts for the
+// other side and never for its partners; read in full, it counts for both.
+TEST(PlayReading, WithoutThePartnersOnlyTheOtherSidesChoicesCount) {
+  struct Surprises {
+    int read_in_full = 0;
+    int other_side_alone = 0;
+  };
+  Surprises partners;
+  Surprises other_side;
+  PlayDealsByTheRules(4, [&](const Core& game) {
+    const int seat = game.CurrentSeat;
+    Core before = game;
+    before.options.Level = 4;
+    ComputePlayableCards(before, seat);
+    if (CountPlayable(before, seat) != 2)
+      return;
+    for (int observer = 1; observer <= 4; ++observer) {
+      if (observer == seat)
+        continue;
+      const bool partner = (observer == game.Taker) == (seat == game.Taker);
+      for (const bool reads_partners : {false, true}) {
+        Core world = before;
+        const int before_the_choice = SetUpWorldCountingSurprises(
+            world, before, observer, testing::TrueDeal(before, observer), 100, reads_partners);
+        int surprising = 0;
+        for (int slot = 1; slot <= 18; ++slot) {
+          if (before.Playable[seat][slot] != 1)
+            continue;
+          Core after = before;
+          PlayCard(after, seat, slot);
+          world = after;
+          surprising +=
+              SetUpWorldCountingSurprises(world, after, observer,
+                                          testing::TrueDeal(after, observer), 100, reads_partners) -
+              before_the_choice;
+        }
+        Surprises& seen = partner ? partners : other_side;
+        (reads_partners ? seen.read_in_full : seen.other_side_alone) += surprising;
+      }
+    }
+  });
+  EXPECT_EQ(partners.other_side_alone, 0);
+  EXPECT_GT(partners.read_in_full, 0);
+  EXPECT_GT(other_side.other_side_alone, 0);
+  EXPECT_EQ(other_side.other_side_alone, other_side.read_in_full);
+}
+
 }  // namespace
 }  // namespace zarvane
