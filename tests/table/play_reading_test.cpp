@@ -104,6 +104,27 @@ TEST(PlayReading, TheTrueDealSeldomSurprisesAndReadingThePlaysPlacesMoreCardsRig
   EXPECT_GT(likeliest_right, blind_right + positions / 2);
 }
 
+// How much the seat's choice among its playable cards surprises the observer: for each card it
+// may play, the surprises of the course with that card over those of the course before it.
+int SurprisesOfTheChoice(const Core& before, int seat, int observer, bool reads_partners) {
+  Core world = before;
+  const int before_the_choice = SetUpWorldCountingSurprises(
+      world, before, observer, testing::TrueDeal(before, observer), 100, reads_partners);
+  int surprising = 0;
+  for (int slot = 1; slot <= 18; ++slot) {
+    if (before.Playable[seat][slot] != 1)
+      continue;
+    Core after = before;
+    PlayCard(after, seat, slot);
+    world = after;
+    surprising +=
+        SetUpWorldCountingSurprises(world, after, observer, testing::TrueDeal(after, observer), 100,
+                                    reads_partners) -
+        before_the_choice;
+  }
+  return surprising;
+}
+
 // A seat with two cards to choose from says something by its choice: of the two, the rules'
 // own pick is never a surprise and, often enough, the other one is; a seat with one card left
 // to play says nothing.
@@ -120,20 +141,7 @@ TEST(PlayReading, AChoiceBetweenTwoCardsCountsAndAForcedCardNever) {
     const int choices = CountPlayable(before, seat);
     if (choices > 2)
       return;
-    Core world = before;
-    const int surprises_before = SetUpWorldCountingSurprises(
-        world, before, observer, testing::TrueDeal(before, observer), 100);
-    int surprising = 0;
-    for (int slot = 1; slot <= 18; ++slot) {
-      if (before.Playable[seat][slot] != 1)
-        continue;
-      Core after = before;
-      PlayCard(after, seat, slot);
-      world = after;
-      surprising += SetUpWorldCountingSurprises(world, after, observer,
-                                                testing::TrueDeal(after, observer), 100) -
-                    surprises_before;
-    }
+    const int surprising = SurprisesOfTheChoice(before, seat, observer, true);
     if (choices == 1) {
       forced_surprises += surprising;
       return;
@@ -168,21 +176,7 @@ TEST(PlayReading, WithoutThePartnersOnlyTheOtherSidesChoicesCount) {
         continue;
       const bool partner = (observer == game.Taker) == (seat == game.Taker);
       for (const bool reads_partners : {false, true}) {
-        Core world = before;
-        const int before_the_choice = SetUpWorldCountingSurprises(
-            world, before, observer, testing::TrueDeal(before, observer), 100, reads_partners);
-        int surprising = 0;
-        for (int slot = 1; slot <= 18; ++slot) {
-          if (before.Playable[seat][slot] != 1)
-            continue;
-          Core after = before;
-          PlayCard(after, seat, slot);
-          world = after;
-          surprising +=
-              SetUpWorldCountingSurprises(world, after, observer,
-                                          testing::TrueDeal(after, observer), 100, reads_partners) -
-              before_the_choice;
-        }
+        const int surprising = SurprisesOfTheChoice(before, seat, observer, reads_partners);
         Surprises& seen = partner ? partners : other_side;
         (reads_partners ? seen.read_in_full : seen.other_side_alone) += surprising;
       }
