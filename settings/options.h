@@ -11,6 +11,8 @@ inline constexpr std::int32_t kDesignBackgroundColour = 0x00404000;
 
 // The level beyond "Pro" that looks ahead; the four levels below play by the rules alone.
 inline constexpr std::int32_t kExpertLevel = 5;
+// The best of the rule levels, the one the Expert's trial deals are played out at.
+inline constexpr std::int32_t kProLevel = 4;
 
 // The player's preferences and the four running totals, exactly what the options file keeps.
 struct Options {

@@ -23,7 +23,6 @@ namespace {
 // likeliest of a few draws in the light of the auction.
 constexpr TrialBudget kBudget{.first_deals = 24, .kept = 3, .more_deals = 100};
 constexpr int kDrawsPerWorld = 32;
-constexpr int kProLevel = 4;
 
 // A card worth no more than the lowest: a plain card up to the 10, a trump from 2 to 20.
 bool LowCard(const Card& card) {

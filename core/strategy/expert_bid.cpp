@@ -21,7 +21,6 @@ namespace {
 // Each deal is the likeliest of a few draws in the light of the bids already made.
 constexpr TrialBudget kBudget{.first_deals = 24, .kept = 2, .more_deals = 40};
 constexpr int kDrawsPerWorld = 16;
-constexpr int kProLevel = 4;
 
 // Not the seed of the seat's cards in the same deal: the auction comes before any card.
 std::uint32_t BidSeed(const GameState& game, int seat) {

@@ -21,7 +21,6 @@ namespace {
 constexpr TrialBudget kBudget{.first_deals = 32, .kept = 2, .more_deals = 100};
 constexpr int kComputerDraws = 4;
 constexpr int kDrawsPerWorld = 16;
-constexpr int kProLevel = 4;
 
 std::uint32_t DiscardSeed(const GameState& game) {
   return game.random.GeneratorState ^ static_cast<std::uint32_t>(game.Taker * 0x9E3779B9u) ^
