@@ -1,6 +1,7 @@
 #include "core/strategy/trials.h"
 
 #include <algorithm>
+#include <cmath>
 #include <thread>
 #include <vector>
 
@@ -41,29 +42,61 @@ int ThreadCount(const Thinking& thinking) {
 
 namespace {
 
-// Each choice's total over the trial deals numbered from `first` to `first + count - 1`.
-std::vector<long> Totals(const std::vector<int>& choices, int first, int count,
-                         const Thinking& thinking, const PlayChoices& play) {
-  std::vector<std::vector<long>> sums(ThreadCount(thinking), std::vector<long>(choices.size(), 0));
-  ShareOutTrials(thinking, first, count,
-                 [&](int thread, int index) { play(thread, index, choices, sums[thread]); });
-  std::vector<long> totals(choices.size(), 0);
-  for (const std::vector<long>& sum : sums) {
-    for (std::size_t c = 0; c < totals.size(); ++c)
-      totals[c] += sum[c];
+// A choice's score summed over trial deals, and the sum of the squares of its differences, deal
+// by deal, from the favourite's.
+struct Tally {
+  long total = 0;
+  double squared_gaps = 0;
+};
+
+// Each choice's tally over the trial deals numbered from `first` to `first + count - 1`, its
+// gaps taken from choices[favourite] when there is one.
+std::vector<Tally> Tallies(const std::vector<int>& choices, std::optional<std::size_t> favourite,
+                           int first, int count, const Thinking& thinking,
+                           const PlayChoices& play) {
+  std::vector<std::vector<Tally>> sums(ThreadCount(thinking), std::vector<Tally>(choices.size()));
+  ShareOutTrials(thinking, first, count, [&](int thread, int index) {
+    std::vector<long> scores(choices.size(), 0);
+    play(thread, index, choices, scores);
+    for (std::size_t c = 0; c < choices.size(); ++c) {
+      Tally& tally = sums[thread][c];
+      tally.total += scores[c];
+      if (favourite) {
+        const double gap = static_cast<double>(scores[c] - scores[*favourite]);
+        tally.squared_gaps += gap * gap;
+      }
+    }
+  });
+  std::vector<Tally> tallies(choices.size());
+  for (const std::vector<Tally>& sum : sums) {
+    for (std::size_t c = 0; c < tallies.size(); ++c) {
+      tallies[c].total += sum[c].total;
+      tallies[c].squared_gaps += sum[c].squared_gaps;
+    }
   }
-  return totals;
+  return tallies;
 }
 
-// The choices with the best totals, at most `count`, in their order.
-std::vector<int> Best(const std::vector<int>& choices, const std::vector<long>& totals,
-                      std::size_t count) {
+std::optional<std::size_t> PositionOf(const std::vector<int>& choices, std::optional<int> choice) {
+  const auto at = std::find(choices.begin(), choices.end(), choice.value_or(-1));
+  if (!choice || at == choices.end())
+    return std::nullopt;
+  return static_cast<std::size_t>(at - choices.begin());
+}
+
+// The choices with the best totals, at most `count`, in their order, the favourite added.
+std::vector<int> Best(const std::vector<int>& choices, const std::vector<Tally>& tallies,
+                      std::size_t count, std::optional<int> favourite) {
   std::vector<std::size_t> order(choices.size());
   for (std::size_t i = 0; i < order.size(); ++i)
     order[i] = i;
-  std::stable_sort(order.begin(), order.end(),
-                   [&](std::size_t a, std::size_t b) { return totals[a] > totals[b]; });
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return tallies[a].total > tallies[b].total;
+  });
   order.resize(std::min(count, order.size()));
+  const std::optional<std::size_t> favourite_at = PositionOf(choices, favourite);
+  if (favourite_at && std::find(order.begin(), order.end(), *favourite_at) == order.end())
+    order.push_back(*favourite_at);
   std::sort(order.begin(), order.end());
   std::vector<int> best;
   for (std::size_t i : order)
@@ -71,19 +104,39 @@ std::vector<int> Best(const std::vector<int>& choices, const std::vector<long>& 
   return best;
 }
 
+// Whether a choice beats the favourite over `deals` trial deals by more than the proof asks.
+bool ProvedBetter(const Tally& choice, const Tally& favourite, int deals, double proof) {
+  const double mean_gap = static_cast<double>(choice.total - favourite.total) / deals;
+  const double variance =
+      deals > 1 ? (choice.squared_gaps - deals * mean_gap * mean_gap) / (deals - 1) : 0;
+  return mean_gap > proof * std::sqrt(std::max(0.0, variance) / deals);
+}
+
 }  // namespace
 
 int BestByTrials(const std::vector<int>& choices, const TrialBudget& budget,
-                 const Thinking& thinking, const PlayChoices& play) {
-  const std::vector<long> totals = Totals(choices, 0, budget.first_deals, thinking, play);
-  const std::vector<int> kept = Best(choices, totals, budget.kept);
-  std::vector<long> kept_totals =
-      Totals(kept, budget.first_deals, budget.more_deals, thinking, play);
+                 const Thinking& thinking, const PlayChoices& play, const Favourite& favourite) {
+  const std::optional<std::size_t> favourite_first = PositionOf(choices, favourite.choice);
+  const std::vector<Tally> tallies =
+      Tallies(choices, favourite_first, 0, budget.first_deals, thinking, play);
+  const std::vector<int> kept = Best(choices, tallies, budget.kept, favourite.choice);
+  const std::optional<std::size_t> favourite_kept = PositionOf(kept, favourite.choice);
+  std::vector<Tally> kept_tallies =
+      Tallies(kept, favourite_kept, budget.first_deals, budget.more_deals, thinking, play);
   for (std::size_t k = 0; k < kept.size(); ++k) {
-    const auto at = std::find(choices.begin(), choices.end(), kept[k]) - choices.begin();
-    kept_totals[k] += totals[static_cast<std::size_t>(at)];
+    const Tally& earlier = tallies[*PositionOf(choices, kept[k])];
+    kept_tallies[k].total += earlier.total;
+    kept_tallies[k].squared_gaps += earlier.squared_gaps;
   }
-  return Stopped(thinking) ? -1 : Best(kept, kept_totals, 1).front();
+  if (Stopped(thinking))
+    return -1;
+  const int best = Best(kept, kept_tallies, 1, std::nullopt).front();
+  if (!favourite_kept)
+    return best;
+  const Tally& best_tally = kept_tallies[*PositionOf(kept, best)];
+  const bool proved = ProvedBetter(best_tally, kept_tallies[*favourite_kept],
+                                   budget.first_deals + budget.more_deals, favourite.proof);
+  return proved ? best : kept[*favourite_kept];
 }
 
 }  // namespace zarvane

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "common/random.h"
@@ -78,9 +79,18 @@ struct TrialBudget {
   int more_deals = 0;
 };
 
-// The choice whose trial deals score best in total, the first of equals, or -1 when the
-// thinking was stopped.
+// A choice kept to the end of the trials and made unless another proves better: the other's
+// trial deals must beat it by more than `proof` standard errors of their difference, deal by
+// deal, so that a lead the draws' luck could give does not count.
+struct Favourite {
+  std::optional<int> choice;
+  double proof = 0;
+};
+
+// The choice whose trial deals score best in total, the first of equals, or the favourite
+// unless that best proves better; -1 when the thinking was stopped.
 int BestByTrials(const std::vector<int>& choices, const TrialBudget& budget,
-                 const Thinking& thinking, const PlayChoices& play);
+                 const Thinking& thinking, const PlayChoices& play,
+                 const Favourite& favourite = {});
 
 }  // namespace zarvane
