@@ -13,7 +13,8 @@
 // place of the drawn ones, the ceiling of the look-ahead, for measuring only; level 7 the
 // Expert with twice the trial deals for a card, to weigh its budget; level 8 the Expert whose
 // trial deals agree with the auction only, not with the cards played, to weigh that reading;
-// level 9 the Expert that reads the other side's cards played, not its partners'.
+// level 9 the Expert that reads the other side's cards played, not its partners'; level 10 the
+// Expert whose trial deals alone choose its card, the "Pro" rules' card not favoured.
 //
 // With --match it plays a duplicate match: the same deals at four Pro seats and with one seat
 // in turn Expert, in everything, in its bids alone and in its discard alone; --match-parts

@@ -35,6 +35,8 @@ Thinking BenchThinking(int level) {
     return Thinking{.reads_plays = false};
   if (level == kBlindToPartners)
     return Thinking{.reads_partners = false};
+  if (level == kTrialsAlone)
+    return Thinking{.proof_against_rules = -1};
   return Thinking{.trial_scale = 2};
 }
 constexpr int kBatchDeals = 25;

@@ -17,6 +17,8 @@ inline constexpr int kTwiceTheTrials = 7;
 inline constexpr int kBlindToPlays = 8;
 // And the Expert that reads the other side's cards played, not its partners'.
 inline constexpr int kBlindToPartners = 9;
+// And the Expert whose trial deals alone choose its card, the rules' card not favoured.
+inline constexpr int kTrialsAlone = 10;
 
 // The level a seat plays at in a deal, from the deal's number, the seat and the taker (0 while
 // the auction runs).

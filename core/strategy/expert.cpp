@@ -8,6 +8,7 @@
 #include "core/card_play.h"
 #include "core/scoring.h"
 #include "core/strategy/auction_reading.h"
+#include "core/strategy/computer_card.h"
 #include "core/strategy/hidden_cards.h"
 #include "core/strategy/play_reading.h"
 #include "core/strategy/rehearsal.h"
@@ -116,6 +117,21 @@ class CardTrials {
   ThreadCopies<Core> trials_;
 };
 
+// The slot of the card the "Pro" rules would play, or of the one among `slots` that plays alike.
+int RulesCardSlot(const Core& game, int seat, const std::vector<int>& slots) {
+  Core rules = game;
+  rules.options.Level = kProLevel;
+  ComputePlayableCards(rules, seat);
+  MarkedRules unused;
+  const int slot = ComputerCardSlot(rules, seat, unused);
+  for (int distinct : slots) {
+    if (distinct == slot ||
+        SamePlay(game, seat, game.Hands[seat][distinct], game.Hands[seat][slot]))
+      return distinct;
+  }
+  return slot;
+}
+
 }  // namespace
 
 std::vector<int> DistinctPlayableSlots(const Core& game, int seat) {
@@ -140,11 +156,15 @@ int ExpertCardSlot(const Core& game, int seat, const Thinking& thinking) {
   CardTrials trials(game, seat, thinking);
   const TrialBudget budget{kBudget.first_deals * thinking.trial_scale, kBudget.kept,
                            kBudget.more_deals * thinking.trial_scale};
+  Favourite rules_card;
+  if (thinking.proof_against_rules >= 0)
+    rules_card = {RulesCardSlot(game, seat, slots), thinking.proof_against_rules};
   return BestByTrials(
       slots, budget, thinking,
       [&](int thread, int index, const std::vector<int>& choices, std::vector<long>& sums) {
         trials.PlayDeal(thread, index, choices, sums);
-      });
+      },
+      rules_card);
 }
 
 }  // namespace zarvane

@@ -28,6 +28,11 @@ struct Thinking {
   // For measuring only when false: of the cards played, the other side's read, not the
   // partners'.
   bool reads_partners = true;
+  // The "Pro" rules' card is kept to the end of a card's trials and played unless another beats
+  // it by more than this many standard errors: a lead the draws' luck gives is not worth
+  // puzzling the partners, who read the play as the rules'. Negative, for measuring only: the
+  // trials alone decide.
+  double proof_against_rules = 2;
 };
 
 bool Stopped(const Thinking& thinking);

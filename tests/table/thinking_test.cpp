@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <random>
 
+#include "core/strategy/computer_card.h"
 #include "core/strategy/expert.h"
 #include "flow/card_play.h"
 #include "flow/interrupted_deal.h"
@@ -99,6 +101,31 @@ TEST(Thinking, TheExpertChoosesTheSameCardOnOneThreadOrTwo) {
     EXPECT_EQ(ExpertCardSlot(position, seat, Thinking{2, &stopped}), -1);
   });
   EXPECT_EQ(positions, 4);
+}
+
+// However far a card leads in the trial deals, a proof the trials cannot give leaves the "Pro"
+// rules' card to be played.
+TEST(Thinking, AnUnreachableProofPlaysTheRulesCard) {
+  int positions = 0;
+  testing::LookAtEveryTurn(1, 1, 64'000'000, 0, 6, [&](const Game& game, int observer) {
+    const int seat = game.CurrentSeat;
+    if (observer != seat || seat == game.HumanSeat || game.TrickNumber < 10 || positions == 6)
+      return;
+    Core position = game;
+    ComputePlayableCards(position, seat);
+    const std::vector<int> distinct = DistinctPlayableSlots(position, seat);
+    Core pro = position;
+    pro.options.Level = kProLevel;
+    MarkedRules unused;
+    const int rules_slot = ComputerCardSlot(pro, seat, unused);
+    if (distinct.size() < 2 ||
+        std::find(distinct.begin(), distinct.end(), rules_slot) == distinct.end())
+      return;
+    ++positions;
+    EXPECT_EQ(ExpertCardSlot(position, seat, Thinking{.threads = 2, .proof_against_rules = 1e9}),
+              rules_slot);
+  });
+  EXPECT_EQ(positions, 6);
 }
 
 // The card thought off the window's thread is played as the one thought on the spot; while
