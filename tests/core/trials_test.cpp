@@ -46,7 +46,8 @@ Outcome Choose(const Favourite& favourite, int threads = 2) {
 }
 
 // 20 leads 10 by 5 a deal, 0.57 standard errors of their gaps (+60 and -50 in turn); it leads
-// 30 by 15, 1.7 standard errors.
+// 30 by 15, 1.703 standard errors over the 40 deals (1.681 with a variance divided by 38, not
+// by 39).
 TEST(Trials, AFavouriteStaysToTheEndAndIsMadeUnlessAnotherLeadsItByTheProofAsked) {
   const Outcome plain = Choose({});
   EXPECT_EQ(plain.choice, 20);
@@ -61,8 +62,8 @@ TEST(Trials, AFavouriteStaysToTheEndAndIsMadeUnlessAnotherLeadsItByTheProofAsked
   const Outcome kept = Choose({30, 2});
   EXPECT_EQ(kept.played_later, (std::set<int>{20, 30}));
   EXPECT_EQ(kept.choice, 30);
-  EXPECT_EQ(Choose({30, 1.6}).choice, 20);
-  EXPECT_EQ(Choose({30, 1.8}, 1).choice, 30);
+  EXPECT_EQ(Choose({30, 1.69}).choice, 20);
+  EXPECT_EQ(Choose({30, 1.72}, 1).choice, 30);
 
   // A favourite no choice can beat is made whatever the proof, and one not among the choices
   // changes nothing.
