@@ -71,5 +71,17 @@ TEST(Trials, AFavouriteStaysToTheEndAndIsMadeUnlessAnotherLeadsItByTheProofAsked
   EXPECT_EQ(Choose({40, 2}).choice, 20);
 }
 
+// Of choices that score alike on every deal the first is made, unless a later one is the
+// favourite: a gap of nothing proves nothing, even with no proof asked.
+TEST(Trials, OfEqualChoicesTheFirstIsMadeAndAnEqualFavouriteStays) {
+  const std::vector<int> twins{5, 6};
+  const PlayChoices alike = [](int, int, const std::vector<int>&, std::vector<long>& sums) {
+    for (long& sum : sums)
+      sum += 100;
+  };
+  EXPECT_EQ(BestByTrials(twins, kBudget, Thinking{1}, alike), 5);
+  EXPECT_EQ(BestByTrials(twins, kBudget, Thinking{1}, alike, {6, 0}), 6);
+}
+
 }  // namespace
 }  // namespace zarvane
