@@ -130,6 +130,14 @@ TEST(Expert, ASingleCardIsPlayedAtOnceAndLowCardsWithNothingOutsideBetweenCountO
   EXPECT_TRUE(std::find(distinct.begin(), distinct.end(), t.SlotOf(kEast, Plain(kPique, 6))) !=
               distinct.end());
 
+  // A Valet counts its points: never one with the 10 beside it.
+  const std::vector<Card> court_cards = {Plain(kTrefle, 11), Plain(kTrefle, 10)};
+  testing::StrategyTable court(kNorth, {{kEast, court_cards}});
+  court.KeepOnly(kEast, court_cards);
+  court.game.TrickLeader = kEast;
+  ComputePlayableCards(court.game, kEast);
+  EXPECT_EQ(DistinctPlayableSlots(court.game, kEast).size(), 2u);
+
   // A full hand at the first lead: its last card, the only diamond, is weighed too.
   testing::StrategyTable full(
       kNorth,
