@@ -8,8 +8,6 @@ namespace zarvane {
 
 namespace {
 
-constexpr int kProLevel = 4;
-
 // The Expert seat of a deal: each seat in turn, four deals each, so that it meets every first
 // player.
 int ExpertSeat(int deal) {

@@ -2,14 +2,14 @@
 
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 
+#include "bench/outcomes.h"
 #include "bench/tables.h"
 
 namespace zarvane {
 
 namespace {
-
-constexpr int kProLevel = 4;
 
 // Everybody bids and discards at Pro, so that the contracts are the same at every table; each
 // seat plays its cards at its side's level.
@@ -32,7 +32,13 @@ Estimate Over(const std::vector<DealOutcome>& outcomes, Value value) {
 
 }  // namespace
 
-void RunPairings(const std::vector<Pairing>& pairings, int deals, unsigned seed, int threads) {
+bool RunPairings(const std::vector<Pairing>& pairings, int deals, unsigned seed, int threads,
+                 const std::string& outcomes) {
+  // Found out before the deals are played, not after an hour of them.
+  if (!outcomes.empty() && !std::ofstream(outcomes)) {
+    std::fprintf(stderr, "could not write %s\n", outcomes.c_str());
+    return false;
+  }
   const auto start = std::chrono::steady_clock::now();
   std::vector<Players> tables;
   for (const Pairing& pairing : pairings)
@@ -41,6 +47,7 @@ void RunPairings(const std::vector<Pairing>& pairings, int deals, unsigned seed,
   std::printf("%d deals a pairing, seed %u, %.0f s; the deals every seat passed are left out\n",
               deals, seed,
               std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  const bool written = outcomes.empty() || WriteOutcomes(outcomes, pairings, results);
   const auto& first = results.front();
   for (std::size_t p = 0; p < pairings.size(); ++p) {
     const auto& r = results[p];
@@ -64,6 +71,7 @@ void RunPairings(const std::vector<Pairing>& pairings, int deals, unsigned seed,
         pairings[0].taker_level, pairings[0].defence_level, made_gain.mean, made_gain.half_width,
         score_gain.mean, score_gain.half_width, other_deals == 0 ? "" : " (some deals differ!)");
   }
+  return written;
 }
 
 }  // namespace zarvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace zarvane {
@@ -12,8 +13,10 @@ struct Pairing {
 
 // Plays the same deals under every pairing and prints for each the contracts made and the
 // mean taker score with their 95 % confidence intervals, and how each differs from the first
-// pairing deal by deal.
-void RunPairings(const std::vector<Pairing>& pairings, int deals, unsigned seed, int threads);
+// pairing deal by deal; each deal's outcome goes to the file `outcomes` too, unless it is empty.
+// False, with a message, when that file cannot be written.
+bool RunPairings(const std::vector<Pairing>& pairings, int deals, unsigned seed, int threads,
+                 const std::string& outcomes = {});
 
 // A duplicate match: every deal at a table of four Pro seats and at tables where one seat, in
 // turn each, is Expert in everything, in its bids alone, in its discard alone. Prints that

@@ -7,7 +7,13 @@
 // With --pairs it plays the same deals under pairings of a level for the taker's side and one
 // for the defence, every seat by its level, and compares them deal by deal:
 //
-//   self_play --pairs DEALS SEED THREADS TAKER:DEFENCE ...
+//   self_play --pairs DEALS SEED THREADS TAKER:DEFENCE ... [--outcomes FILE]
+//
+// With --outcomes each deal's outcome is kept in FILE, and --compare reads two such files of
+// the same seed and compares one pairing of the second with one of the first, deal by deal, so
+// that a new variant needs no new run of its reference:
+//
+//   self_play --compare FILE_A TAKER:DEFENCE FILE_B TAKER:DEFENCE
 //
 // Level 6 there is a player that sees every hand: the Expert's thinking with the true deal in
 // place of the drawn ones, the ceiling of the look-ahead, for measuring only; level 7 the
@@ -37,6 +43,7 @@
 #include <vector>
 
 #include "bench/null_table_view.h"
+#include "bench/outcomes.h"
 #include "bench/pairing.h"
 #include "core/scoring.h"
 #include "flow/deal_flow.h"
@@ -147,9 +154,15 @@ void Print(int level, const LevelFigures& f, const RulePanelView& view) {
 }  // namespace
 }  // namespace zarvane
 
-// Pairings: self_play --pairs DEALS SEED THREADS TAKER:DEFENCE ..., e.g. 4:4 5:4 4:5.
+// Pairings: self_play --pairs DEALS SEED THREADS TAKER:DEFENCE ... [--outcomes FILE], e.g. 4:4
+// 5:4 4:5.
 int RunPairingsFromArguments(int argc, char** argv) {
   using namespace zarvane;
+  std::string outcomes;
+  if (argc > 2 && std::string_view(argv[argc - 2]) == "--outcomes") {
+    outcomes = argv[argc - 1];
+    argc -= 2;
+  }
   if (argc < 6)
     return 2;
   std::vector<Pairing> pairings;
@@ -163,15 +176,18 @@ int RunPairingsFromArguments(int argc, char** argv) {
     std::from_chars(text.data() + colon + 1, text.data() + text.size(), pairing.defence_level);
     pairings.push_back(pairing);
   }
-  RunPairings(pairings, std::atoi(argv[2]), static_cast<unsigned>(std::atol(argv[3])),
-              std::max(1, std::atoi(argv[4])));
-  return 0;
+  return RunPairings(pairings, std::atoi(argv[2]), static_cast<unsigned>(std::atol(argv[3])),
+                     std::max(1, std::atoi(argv[4])), outcomes)
+             ? 0
+             : 1;
 }
 
 int main(int argc, char** argv) {
   using namespace zarvane;
   if (argc > 1 && std::string_view(argv[1]) == "--pairs")
     return RunPairingsFromArguments(argc, argv);
+  if (argc == 6 && std::string_view(argv[1]) == "--compare")
+    return CompareOutcomes(argv[2], argv[3], argv[4], argv[5]) ? 0 : 1;
   const bool parts_only = argc > 1 && std::string_view(argv[1]) == "--match-parts";
   if (argc == 5 && (parts_only || std::string_view(argv[1]) == "--match")) {
     RunDuplicateMatch(std::atoi(argv[2]), static_cast<unsigned>(std::atol(argv[3])),
