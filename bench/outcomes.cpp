@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
+#include <optional>
+#include <sstream>
 
 namespace zarvane {
 
@@ -12,15 +14,26 @@ std::string Label(const Pairing& pairing) {
   return std::to_string(pairing.taker_level) + ":" + std::to_string(pairing.defence_level);
 }
 
-// One pairing's outcomes from a file, by deal number.
-std::map<int, DealOutcome> ReadOutcomes(const std::string& path, const std::string& pairing) {
+// One pairing's outcomes from a file, by deal number; none, with a message, when a line is
+// damaged: the last line of a run killed while writing would otherwise be left out unseen, and
+// every line after it.
+std::optional<std::map<int, DealOutcome>> ReadOutcomes(const std::string& path,
+                                                       const std::string& pairing) {
   std::map<int, DealOutcome> outcomes;
   std::ifstream in(path);
-  std::string label;
-  int deal = 0;
-  DealOutcome outcome;
-  while (in >> label >> deal >> outcome.fingerprint >> outcome.taker >> outcome.made >>
-         outcome.taker_score) {
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    std::istringstream fields(line);
+    std::string label;
+    int deal = 0;
+    DealOutcome outcome;
+    std::string more;
+    if (!(fields >> label >> deal >> outcome.fingerprint >> outcome.taker >> outcome.made >>
+          outcome.taker_score) ||
+        fields >> more) {
+      std::fprintf(stderr, "line %d of %s is damaged\n", number, path.c_str());
+      return std::nullopt;
+    }
     if (label == pairing)
       outcomes[deal] = outcome;
   }
@@ -47,8 +60,12 @@ bool WriteOutcomes(const std::string& path, const std::vector<Pairing>& pairings
 
 bool CompareOutcomes(const std::string& file_a, const std::string& a, const std::string& file_b,
                      const std::string& b) {
-  const auto first = ReadOutcomes(file_a, a);
-  const auto second = ReadOutcomes(file_b, b);
+  const auto read_first = ReadOutcomes(file_a, a);
+  const auto read_second = ReadOutcomes(file_b, b);
+  if (!read_first || !read_second)
+    return false;
+  const std::map<int, DealOutcome>& first = *read_first;
+  const std::map<int, DealOutcome>& second = *read_second;
   if (first.empty() || second.empty()) {
     std::fprintf(stderr, "no deal of %s in %s, or of %s in %s\n", a.c_str(), file_a.c_str(),
                  b.c_str(), file_b.c_str());
