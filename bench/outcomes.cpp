@@ -15,8 +15,8 @@ std::string Label(const Pairing& pairing) {
 }
 
 // One pairing's outcomes from a file, by deal number; none, with a message, when a line is
-// damaged: the last line of a run killed while writing would otherwise be left out unseen, and
-// every line after it.
+// damaged, as the last one of a run killed while writing: stopping there unseen would compare
+// fewer deals than the files hold.
 std::optional<std::map<int, DealOutcome>> ReadOutcomes(const std::string& path,
                                                        const std::string& pairing) {
   std::map<int, DealOutcome> outcomes;
