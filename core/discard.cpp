@@ -209,7 +209,7 @@ void WriteBackDiscard(GameState& game) {
   }
 }
 
-void ComputerDiscard(GameState& game) {
+void ChooseComputerDiscard(GameState& game) {
   game.MergedCards = MergeWithDog(game, game.Taker);
   game.KeepFlags.Fill(1);
   game.DiscardCount = 0;
@@ -224,7 +224,10 @@ void ComputerDiscard(GameState& game) {
   if (game.DiscardCount < 6)
     RandomFill(game, suits.long_suit);
   LastFill(game);
+}
 
+void ComputerDiscard(GameState& game) {
+  ChooseComputerDiscard(game);
   WriteBackDiscard(game);
   FillDiscardOrigin(game);
   PreparePlay(game);

@@ -19,6 +19,9 @@ Table<Card, 1, 24> MergeWithDog(const GameState& game, int taker);
 
 // The taker's hand becomes his merged cards still kept, the dog the others, in merged order.
 void WriteBackDiscard(GameState& game);
+// The merged cards of the taker's hand and the dog, and which of them a computer taker keeps,
+// drawn in the discard's ten steps.
+void ChooseComputerDiscard(GameState& game);
 // A computer taker's discard, drawn in its ten steps; ends with the preparation for play.
 void ComputerDiscard(GameState& game);
 // Where each discarded card was right after the deal, for the hands window.
