@@ -220,19 +220,18 @@ HiddenDealDrawer::HiddenDealDrawer(const Core& game, int observer) {
       masks.push_back(PlacesFor(game, voids, observer, card, false));
   }
   slack_ = SlackOf(masks, rooms_);
-  for (std::size_t i = 0; i < unseen.size(); ++i)
+  for (std::size_t i = 0; i < unseen.size(); ++i) {
     cards_.push_back({unseen[i], masks[i]});
+    places_[CardNumber(unseen[i])] = masks[i];
+  }
 }
 
-HiddenDeal HiddenDealDrawer::Draw(Generator& random) const {
-  std::vector<PlacedCard> cards = cards_;
+void HiddenDealDrawer::PlaceAtRandom(std::vector<PlacedCard> cards, Rooms rooms, Slack slack,
+                                     Generator& random, HiddenDeal& deal) {
   for (std::size_t i = cards.size(); i > 1; --i) {
     const auto j = RandomBelow(random, static_cast<std::uint32_t>(i));
     std::swap(cards[i - 1], cards[j]);
   }
-  Rooms rooms = rooms_;
-  Slack slack = slack_;
-  HiddenDeal deal;
   for (const PlacedCard& placed : cards) {
     TakeCard(slack, placed.places);
     const int place = DrawPlace(placed.places, slack, rooms, random);
@@ -242,7 +241,43 @@ HiddenDeal HiddenDealDrawer::Draw(Generator& random) const {
     TakeRoom(slack, place);
     deal.cards[place].push_back(placed.card);
   }
+}
+
+HiddenDeal HiddenDealDrawer::Draw(Generator& random) const {
+  HiddenDeal deal;
+  PlaceAtRandom(cards_, rooms_, slack_, random, deal);
   return deal;
+}
+
+int HiddenDealDrawer::PlacesOf(const Card& card) const {
+  return places_[CardNumber(card)];
+}
+
+bool HiddenDealDrawer::DrawRest(HiddenDeal& deal, Generator& random) const {
+  Rooms rooms = rooms_;
+  for (int place = 0; place < kPlaces; ++place) {
+    rooms[place] -= static_cast<int>(deal.cards[place].size());
+    if (rooms[place] < 0)
+      return false;
+  }
+  Table<bool, 1, 78> dealt{};
+  for (const auto& cards : deal.cards) {
+    for (const Card& card : cards)
+      dealt[CardNumber(card)] = true;
+  }
+  std::vector<PlacedCard> rest;
+  std::vector<int> masks;
+  for (const PlacedCard& placed : cards_) {
+    if (!dealt[CardNumber(placed.card)]) {
+      rest.push_back(placed);
+      masks.push_back(placed.places);
+    }
+  }
+  const Slack slack = SlackOf(masks, rooms);
+  if (!Placeable(slack))
+    return false;
+  PlaceAtRandom(std::move(rest), rooms, slack, random, deal);
+  return true;
 }
 
 HiddenDeal DrawHiddenDeal(const Core& game, int observer, Generator& random) {

@@ -43,16 +43,28 @@ class HiddenDealDrawer {
 
   HiddenDealDrawer(const Core& game, int observer);
   HiddenDeal Draw(Generator& random) const;
+  // A bit for each place the unseen card may lie at; none for a card the observer sees.
+  int PlacesOf(const Card& card) const;
+  // Deals the unseen cards not yet in `deal` at random to the places with room left, where
+  // they may lie; false when they cannot all be placed.
+  bool DrawRest(HiddenDeal& deal, Generator& random) const;
 
  private:
   struct PlacedCard {
     Card card;
     int places = 0;  // a bit for each place the card may lie at
   };
+  // Deals the cards in a random order, each to a place drawn among those that leave the rest
+  // placeable.
+  static void PlaceAtRandom(std::vector<PlacedCard> cards, std::array<int, kPlaces> rooms,
+                            std::array<int, kMasks> slack, Generator& random, HiddenDeal& deal);
+
   std::vector<PlacedCard> cards_;
   std::array<int, kPlaces> rooms_{};
   // For each group of places, its room less the cards that can only go within it.
   std::array<int, kMasks> slack_{};
+  // The places of each card, by its place in the pack.
+  Table<int, 1, 78> places_{};
 };
 
 }  // namespace zarvane
