@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "core/strategy/auction_reading.h"
+#include "core/strategy/discard_reading.h"
 #include "core/strategy/sampled_world.h"
 
 namespace zarvane {
@@ -22,7 +23,7 @@ void SetUpLikeliestWorld(Core& world, Core& scratch, const Core& model, const Co
   int nearest = std::numeric_limits<int>::max();
   int replays = 0;
   for (int n = 0; n < kDraws && nearest > 0 && replays < kReplays; ++n) {
-    const HiddenDeal deal = drawer.Draw(draws);
+    const HiddenDeal deal = DrawReadingDiscard(real, observer, drawer, draws);
     const int auction = AuctionDistance(real, observer, deal);
     if (auction >= nearest)
       continue;
