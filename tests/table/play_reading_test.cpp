@@ -267,6 +267,42 @@ TEST(PlayReading, ADefenderReadingTheDiscardFindsTheTakersVoids) {
   EXPECT_GT(read_found, 2 * plain_found + positions / 10);
 }
 
+// A deal whose taker's place is already dealt is completed around it: those cards stay, every
+// other unseen card goes once to a place with room. A place dealt more cards than it holds
+// makes it refuse.
+TEST(PlayReading, APartlyDealtDealIsCompletedAroundItsCardsAndAnOverfullPlaceRefused) {
+  Generator draws{.GeneratorState = 9};
+  int completed = 0;
+  PlayDealsByTheRules(6, [&](const Core& game) {
+    if (game.TrickNumber > 2 || game.CardsInTrick != 0)
+      return;
+    const int observer = NextSeat(game.Taker);
+    const HiddenDealDrawer drawer(game, observer);
+    const HiddenDeal whole = drawer.Draw(draws);
+    HiddenDeal part;
+    part.cards[game.Taker] = whole.cards[game.Taker];
+    HiddenDeal completed_deal = part;
+    ASSERT_TRUE(drawer.DrawRest(completed_deal, draws));
+    EXPECT_TRUE(std::equal(part.cards[game.Taker].begin(), part.cards[game.Taker].end(),
+                           completed_deal.cards[game.Taker].begin(),
+                           completed_deal.cards[game.Taker].end(), SameCard));
+    const Table<int, 0, 4> counts = UnseenCounts(game, observer);
+    std::size_t placed = 0;
+    for (int place = 0; place <= 4; ++place) {
+      EXPECT_EQ(static_cast<int>(completed_deal.cards[place].size()), counts[place]);
+      placed += completed_deal.cards[place].size();
+    }
+    EXPECT_EQ(placed, UnseenCards(game, observer).size());
+    ++completed;
+
+    HiddenDeal overfull = part;
+    const int partner = NextSeat(observer);
+    overfull.cards[game.Taker].push_back(whole.cards[partner].front());
+    EXPECT_FALSE(drawer.DrawRest(overfull, draws));
+  });
+  EXPECT_GT(completed, 6);
+}
+
 // The taker, and a defender after a dog nobody saw, have no discard to read: they draw plainly.
 TEST(PlayReading, OnlyADefenderAfterAShownDogReadsTheDiscard) {
   int readers = 0;
