@@ -1,6 +1,7 @@
 #include "core/strategy/discard_reading.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -11,7 +12,7 @@ namespace zarvane {
 
 namespace {
 
-// Draws tried before the plain draw; about a third of them agree with the play.
+// Draws tried before the plain draw; about one in four agrees with the play.
 constexpr int kAttempts = 12;
 
 bool Among(const std::vector<Card>& cards, const Card& card) {
