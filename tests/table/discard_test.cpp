@@ -179,6 +179,21 @@ TEST_F(DiscardTest, AStrongTrumpHandVoidsASecondSuit) {
   }
 }
 
+TEST_F(DiscardTest, EightTrumpsWithOneBoutVoidNoSecondSuit) {
+  // The same hand with the Excuse as its only bout: after PIQUE the random fill takes the rest,
+  // and it does not always fall on the four COEUR.
+  const auto rest =
+      Join({SuitCards(kPique, {9, 8}), SuitCards(kCoeur, {7, 6, 5, 4}),
+            SuitCards(kTrefle, {14, 10, 9, 8, 7}), SuitCards(kCarreau, {14, 10, 9, 8})});
+  const auto both = Numbers(Join({SuitCards(kPique, {9, 8}), SuitCards(kCoeur, {7, 6, 5, 4})}));
+  int other_discards = 0;
+  for (int i = 0; i < 30; ++i) {
+    DiscardFrom(Join({Trumps({2, 3, 4, 5, 6, 7, 8, 9, 0}), rest}), Seed(i));
+    other_discards += Numbers(game.Dog) == both ? 0 : 1;
+  }
+  EXPECT_GT(other_discards, 0);
+}
+
 TEST_F(DiscardTest, AnEmptySuitQualifiesAsSecondVoidAndVoidsNothing) {
   // COEUR (empty) and CARREAU (four cards) qualify. When COEUR comes first the lone-honours
   // walk and the random fill are drawn too; when CARREAU does, the discard is already full.
