@@ -367,28 +367,40 @@ void DeduceCardLocations(Core& game) {
       game.DiscardKnown[o] = 1;
   }
 
+  // This runs after every card of every trial deal and seldom places a card: a suit's cards are
+  // weighed together without a branch per card, and only a suit with a card to place is walked.
   for (int s = kPique; s <= kCarreau; ++s) {
     for (int o = 1; o <= 4; ++o) {
+      PerValue<std::int8_t> excluded{};
+      for (int h = 1; h <= 4; ++h) {
+        if (h == o)
+          continue;
+        for (int v = 1; v <= 14; ++v)
+          excluded[v] += game.MayHoldCard[o][h][s][v] == 0 ? 1 : 0;
+      }
+      const int known = game.DiscardKnown[o] == 1 ? 1 : 0;
+      int placeable = 0;
+      for (int v = 1; v <= 14; ++v) {
+        placeable |=
+            (game.CardStatus[o][s][v] == -1) & ((excluded[v] == 3) | ((excluded[v] == 2) & known));
+      }
+      if (placeable == 0)
+        continue;
       for (int v = 1; v <= 14; ++v) {
         if (game.CardStatus[o][s][v] != -1)
           continue;
-        int excluded = 0;
-        int remaining = -1;
-        for (int h = 1; h <= 4; ++h) {
-          if (h == o)
-            continue;
-          if (game.MayHoldCard[o][h][s][v] == 0)
-            ++excluded;
-          else
-            remaining = h;
-        }
-        if (excluded == 2 && game.DiscardKnown[o] == 1) {
+        if (excluded[v] == 2 && game.DiscardKnown[o] == 1) {
+          int remaining = -1;
+          for (int h = 1; h <= 4; ++h) {
+            if (h != o && game.MayHoldCard[o][h][s][v] != 0)
+              remaining = h;
+          }
           game.CardStatus[o][s][v] = remaining;
           for (int h = 1; h <= 4; ++h) {
             if (h != remaining)
               game.MayHoldCard[o][h][s][v] = 0;
           }
-        } else if (excluded == 3) {
+        } else if (excluded[v] == 3) {
           game.CardStatus[o][s][v] = kSetAside;
           for (int h = 1; h <= 4; ++h)
             game.MayHoldCard[o][h][s][v] = 0;
