@@ -271,6 +271,23 @@ TEST_F(PreparePlayTest, TheLastPossibleHolderIsDeducedAndACardNobodyCanHoldIsSet
     EXPECT_EQ(MayHold(kSouth, h, second), 0);
 }
 
+TEST_F(PreparePlayTest, ACardNobodyCanHoldIsSetAsideInEverySuit) {
+  DealUntilAccepted(game, game.clock);
+  Contract(kNorth, kGardeContre);
+  PreparePlay(game);
+  for (int s = kPique; s <= kCarreau; ++s) {
+    SCOPED_TRACE(s);
+    int value = 1;
+    while (game.CardStatus[kSouth][s][value] != -1)
+      ++value;
+    ASSERT_LE(value, 14);
+    for (int h : {kEast, kNorth, kWest})
+      game.MayHoldCard[kSouth][h][s][value] = 0;
+    DeduceCardLocations(game);
+    EXPECT_EQ(game.CardStatus[kSouth][s][value], kSetAside);
+  }
+}
+
 // The longest suits of a seat, in the walk that starts at suit `start`.
 int FirstLongestFrom(const GameState& game, int seat, int start) {
   int best = -1;
