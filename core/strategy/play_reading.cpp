@@ -1,6 +1,8 @@
 #include "core/strategy/play_reading.h"
 
+#include <algorithm>
 #include <limits>
+#include <vector>
 
 #include "core/strategy/auction_reading.h"
 #include "core/strategy/discard_reading.h"
@@ -15,6 +17,30 @@ namespace {
 constexpr int kDraws = 32;
 constexpr int kReplays = 12;
 
+struct DrawnDeal {
+  int auction = 0;  // how far its hands are from the auction
+  HiddenDeal deal;
+};
+
+// The deals drawn, nearest the auction first and, at one distance, in the order drawn; no more
+// once enough agree with it to use up the replays. A defender's draws often give the taker too
+// weak a hand for his bid, and replayed in the order drawn they would use the replays up before
+// a deal that fits the bid came.
+std::vector<DrawnDeal> DrawsByAuction(const Core& real, int observer,
+                                      const HiddenDealDrawer& drawer, Generator& draws) {
+  std::vector<DrawnDeal> drawn;
+  int agreeing = 0;
+  for (int n = 0; n < kDraws && agreeing < kReplays; ++n) {
+    HiddenDeal deal = DrawReadingDiscard(real, observer, drawer, draws);
+    const int auction = AuctionDistance(real, observer, deal);
+    agreeing += auction == 0 ? 1 : 0;
+    drawn.push_back({auction, std::move(deal)});
+  }
+  std::stable_sort(drawn.begin(), drawn.end(),
+                   [](const DrawnDeal& a, const DrawnDeal& b) { return a.auction < b.auction; });
+  return drawn;
+}
+
 }  // namespace
 
 void SetUpLikeliestWorld(Core& world, Core& scratch, const Core& model, const Core& real,
@@ -22,11 +48,10 @@ void SetUpLikeliestWorld(Core& world, Core& scratch, const Core& model, const Co
                          bool reads_partners) {
   int nearest = std::numeric_limits<int>::max();
   int replays = 0;
-  for (int n = 0; n < kDraws && nearest > 0 && replays < kReplays; ++n) {
-    const HiddenDeal deal = DrawReadingDiscard(real, observer, drawer, draws);
-    const int auction = AuctionDistance(real, observer, deal);
-    if (auction >= nearest)
-      continue;
+  for (const auto& [auction, deal] : DrawsByAuction(real, observer, drawer, draws)) {
+    // The later draws are no nearer the auction.
+    if (auction >= nearest || replays == kReplays)
+      break;
     scratch = model;
     ++replays;
     const int distance =

@@ -329,5 +329,30 @@ TEST(PlayReading, OnlyADefenderAfterAShownDogReadsTheDiscard) {
   EXPECT_GT(readers, 0);
 }
 
+// A defender's draws often give the taker too weak a hand for his bid. Its likeliest world is
+// chosen among the draws that fit the auction before the others, so that at least three times in
+// four every hand in it is worth what its seat bid (replayed in the order drawn, under two in
+// three).
+TEST(PlayReading, ADefendersLikeliestWorldFitsTheAuction) {
+  Generator draws{.GeneratorState = 13};
+  int positions = 0;
+  int fitting = 0;
+  PlayDealsByTheRules(24, [&](const Core& game) {
+    const int observer = game.CurrentSeat;
+    if (observer == game.Taker || game.TrickNumber < 2 || game.CardsInTrick != 0)
+      return;
+    Core model = game;
+    model.options.Level = 4;
+    Core likeliest = model;
+    Core scratch = model;
+    SetUpLikeliestWorld(likeliest, scratch, model, game, observer, HiddenDealDrawer(game, observer),
+                        draws);
+    fitting += AuctionDistance(game, observer, testing::TrueDeal(likeliest, observer)) == 0 ? 1 : 0;
+    ++positions;
+  });
+  ASSERT_GT(positions, 100);
+  EXPECT_GT(4 * fitting, 3 * positions) << fitting << " of " << positions;
+}
+
 }  // namespace
 }  // namespace zarvane
