@@ -329,10 +329,10 @@ TEST(PlayReading, OnlyADefenderAfterAShownDogReadsTheDiscard) {
   EXPECT_GT(readers, 0);
 }
 
-// A defender's draws often give the taker too weak a hand for his bid. Its likeliest world is
-// chosen among the draws that fit the auction before the others, so that at least three times in
-// four every hand in it is worth what its seat bid (replayed in the order drawn, under two in
-// three).
+// A defender's draws often give the taker too weak a hand for his bid. Its likeliest world, always
+// one of its draws, is chosen among the draws that fit the auction before the others, so that at
+// least three times in four every hand in it is worth what its seat bid (replayed in the order
+// drawn, under two in three).
 TEST(PlayReading, ADefendersLikeliestWorldFitsTheAuction) {
   Generator draws{.GeneratorState = 13};
   int positions = 0;
@@ -343,10 +343,13 @@ TEST(PlayReading, ADefendersLikeliestWorldFitsTheAuction) {
       return;
     Core model = game;
     model.options.Level = 4;
+    // Left as it is, the world would be the true deal: a trick number out of play shows it.
     Core likeliest = model;
+    likeliest.TrickNumber = 0;
     Core scratch = model;
     SetUpLikeliestWorld(likeliest, scratch, model, game, observer, HiddenDealDrawer(game, observer),
                         draws);
+    ASSERT_EQ(likeliest.TrickNumber, game.TrickNumber) << "no world set up";
     fitting += AuctionDistance(game, observer, testing::TrueDeal(likeliest, observer)) == 0 ? 1 : 0;
     ++positions;
   });
