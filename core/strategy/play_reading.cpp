@@ -23,9 +23,9 @@ struct DrawnDeal {
 };
 
 // The deals drawn, nearest the auction first and, at one distance, in the order drawn; no more
-// once enough agree with it to use up the replays. A defender's draws often give the taker too
-// weak a hand for his bid, and replayed in the order drawn they would use the replays up before
-// a deal that fits the bid came.
+// once enough agree with it to use up the replays. A defender's draws often contradict the
+// auction, and replayed in the order drawn they would use the replays up before a deal that fits
+// it came.
 std::vector<DrawnDeal> DrawsByAuction(const Core& real, int observer,
                                       const HiddenDealDrawer& drawer, Generator& draws) {
   std::vector<DrawnDeal> drawn;

@@ -329,10 +329,10 @@ TEST(PlayReading, OnlyADefenderAfterAShownDogReadsTheDiscard) {
   EXPECT_GT(readers, 0);
 }
 
-// A defender's draws often give the taker too weak a hand for his bid. Its likeliest world, always
-// one of its draws, is chosen among the draws that fit the auction before the others, so that at
-// least three times in four every hand in it is worth what its seat bid (replayed in the order
-// drawn, under two in three).
+// A defender's draws often contradict the auction. Its likeliest world, always one of its draws,
+// is chosen among the draws that fit the auction before the others, so that at least three times
+// in four every hand in it is worth what its seat bid (replayed in the order drawn, under two in
+// three).
 TEST(PlayReading, ADefendersLikeliestWorldFitsTheAuction) {
   Generator draws{.GeneratorState = 13};
   int positions = 0;
