@@ -167,12 +167,15 @@ void SwapSeats(GameState& game, int a, int b) {
 }
 
 void SortHands(GameState& game) {
-  for (int seat = 1; seat <= 4; ++seat) {
-    SortCards(game.Hands[seat]);
-    for (int slot = 1; slot <= 18; ++slot) {
-      game.InitialHands[seat][slot].Value = game.Hands[seat][slot].Value;
-      game.InitialHands[seat][slot].Suit = game.Hands[seat][slot].Suit;
-    }
+  for (int seat = 1; seat <= 4; ++seat)
+    SortHand(game, seat);
+}
+
+void SortHand(GameState& game, int seat) {
+  SortCards(game.Hands[seat]);
+  for (int slot = 1; slot <= 18; ++slot) {
+    game.InitialHands[seat][slot].Value = game.Hands[seat][slot].Value;
+    game.InitialHands[seat][slot].Suit = game.Hands[seat][slot].Suit;
   }
 }
 

@@ -102,7 +102,8 @@ std::optional<HiddenDeal> DiscardFrom(const std::vector<Card>& dealt, int taker,
     discarding.Hands[taker][slot] = dealt[static_cast<std::size_t>(slot - 1)];
   for (int d = 1; d <= 6; ++d)
     discarding.Dog[d] = shown.dog[static_cast<std::size_t>(d - 1)];
-  SortHands(discarding);
+  // The other seats hold nothing here: sorting their empty hands would only cost time.
+  SortHand(discarding, taker);
   SortDog(discarding);
   discarding.random.GeneratorState = static_cast<std::uint32_t>(RandomBelow(random, ~0u));
   ChooseComputerDiscard(discarding);
