@@ -19,6 +19,11 @@ constexpr int kCannotOvertrump = 3;
 constexpr int kNoSuitNoTrump = 4;
 constexpr int kNoTrumpOnTrumpLead = 5;
 
+// A card played for one of these reasons shows its player void in the led suit.
+bool ShowsVoid(int code) {
+  return code == kMustTrump || code == kNoSuitNoTrump;
+}
+
 bool Held(const Card& card) {
   return card.InHand == 1;
 }
@@ -272,7 +277,7 @@ void RecordPlayedCard(Core& game, int seat, int slot) {
   }
   if (s != kAtout)
     game.SuitCardPlayed[s][v] = 1;
-  if (code == kMustTrump || code == kNoSuitNoTrump)
+  if (ShowsVoid(code))
     MarkVoidForAll(game, seat, game.PlayReason[seat][slot].Arg2);
   if (s != kAtout && --game.SuitCount[seat][s] == 0)
     game.KnownVoid[seat][seat][s] = 1;
@@ -299,7 +304,7 @@ void RecordPlayedCard(Core& game, int seat, int slot) {
   if (s != kAtout && v == kKing)
     game.TakerBareKing[s] = 0;
   RecordInferences(game, seat, slot, s, v);
-  DeduceCardLocations(game);
+  DeduceCardLocationsAfterCard(game, s, ShowsVoid(code) ? game.LedSuit : kNoSuit);
   if (IsTrump(card)) {
     for (int other = 1; other <= 4; ++other) {
       if (other != seat)
@@ -320,7 +325,7 @@ void RecordInferences(Core& game, int seat, int slot, int suit, int value) {
         game.MayHoldCard[observer][holder][suit][value] = 0;
       }
     }
-    if (reason.Code == kMustTrump || reason.Code == kNoSuitNoTrump) {
+    if (ShowsVoid(reason.Code)) {
       for (int v = 1; v <= 14; ++v)
         game.MayHoldCard[observer][seat][game.LedSuit][v] = 0;
     }

@@ -352,74 +352,104 @@ void InitCardKnowledge(Core& game) {
     KnowDogAndDiscard(game);
 }
 
-void DeduceCardLocations(Core& game) {
-  for (int o = 1; o <= 4; ++o) {
-    if (game.DiscardKnown[o] != 0)
-      continue;
-    int out_of_play = 0;
-    for (const auto& suit : game.CardStatus[o]) {
-      for (int status : suit)
-        out_of_play += status == kPlayed ? 1 : 0;
-    }
-    for (int status : game.TrumpStatus[o])
-      out_of_play += status == kPlayed ? 1 : 0;
-    if (out_of_play == 6)
-      game.DiscardKnown[o] = 1;
-  }
+namespace {
 
+// An observer who has seen six cards go out of play knows where the discard is.
+bool LearnsDiscard(Core& game, int o) {
+  if (game.DiscardKnown[o] != 0)
+    return false;
+  int out_of_play = 0;
+  for (const auto& suit : game.CardStatus[o]) {
+    for (int status : suit)
+      out_of_play += status == kPlayed ? 1 : 0;
+  }
+  for (int status : game.TrumpStatus[o])
+    out_of_play += status == kPlayed ? 1 : 0;
+  if (out_of_play != 6)
+    return false;
+  game.DiscardKnown[o] = 1;
+  return true;
+}
+
+// Places the observer's cards of a plain suit that can lie at one place only.
+void PlaceCardsOfSuit(Core& game, int o, int s) {
   // This runs after every card of every trial deal and seldom places a card: a suit's cards are
   // weighed together without a branch per card, and only a suit with a card to place is walked.
-  for (int s = kPique; s <= kCarreau; ++s) {
-    for (int o = 1; o <= 4; ++o) {
-      PerValue<std::int8_t> excluded{};
+  PerValue<std::int8_t> excluded{};
+  for (int h = 1; h <= 4; ++h) {
+    if (h == o)
+      continue;
+    for (int v = 1; v <= 14; ++v)
+      excluded[v] += game.MayHoldCard[o][h][s][v] == 0 ? 1 : 0;
+  }
+  const int known = game.DiscardKnown[o] == 1 ? 1 : 0;
+  int placeable = 0;
+  for (int v = 1; v <= 14; ++v) {
+    placeable |=
+        (game.CardStatus[o][s][v] == -1) & ((excluded[v] == 3) | ((excluded[v] == 2) & known));
+  }
+  if (placeable == 0)
+    return;
+  for (int v = 1; v <= 14; ++v) {
+    if (game.CardStatus[o][s][v] != -1)
+      continue;
+    if (excluded[v] == 2 && game.DiscardKnown[o] == 1) {
+      int remaining = -1;
       for (int h = 1; h <= 4; ++h) {
-        if (h == o)
-          continue;
-        for (int v = 1; v <= 14; ++v)
-          excluded[v] += game.MayHoldCard[o][h][s][v] == 0 ? 1 : 0;
+        if (h != o && game.MayHoldCard[o][h][s][v] != 0)
+          remaining = h;
       }
-      const int known = game.DiscardKnown[o] == 1 ? 1 : 0;
-      int placeable = 0;
-      for (int v = 1; v <= 14; ++v) {
-        placeable |=
-            (game.CardStatus[o][s][v] == -1) & ((excluded[v] == 3) | ((excluded[v] == 2) & known));
+      game.CardStatus[o][s][v] = remaining;
+      for (int h = 1; h <= 4; ++h) {
+        if (h != remaining)
+          game.MayHoldCard[o][h][s][v] = 0;
       }
-      if (placeable == 0)
-        continue;
-      for (int v = 1; v <= 14; ++v) {
-        if (game.CardStatus[o][s][v] != -1)
-          continue;
-        if (excluded[v] == 2 && game.DiscardKnown[o] == 1) {
-          int remaining = -1;
-          for (int h = 1; h <= 4; ++h) {
-            if (h != o && game.MayHoldCard[o][h][s][v] != 0)
-              remaining = h;
-          }
-          game.CardStatus[o][s][v] = remaining;
-          for (int h = 1; h <= 4; ++h) {
-            if (h != remaining)
-              game.MayHoldCard[o][h][s][v] = 0;
-          }
-        } else if (excluded[v] == 3) {
-          game.CardStatus[o][s][v] = kSetAside;
-          for (int h = 1; h <= 4; ++h)
-            game.MayHoldCard[o][h][s][v] = 0;
-        }
-      }
+    } else if (excluded[v] == 3) {
+      game.CardStatus[o][s][v] = kSetAside;
+      for (int h = 1; h <= 4; ++h)
+        game.MayHoldCard[o][h][s][v] = 0;
     }
   }
+}
 
+void CountUnplacedOfSuit(Core& game, int o, int s) {
+  int placed = 0;
+  for (int status : game.CardStatus[o][s])
+    placed += PlacedFor(status, o) ? 1 : 0;
+  game.UnplacedSuitCount[o][s] = 14 - placed;
+}
+
+void CountUnplacedTrumps(Core& game, int o) {
+  int placed = 0;
+  for (int v = 1; v <= 21; ++v)
+    placed += PlacedFor(game.TrumpStatus[o][v], o) ? 1 : 0;
+  game.UnplacedTrumpCount[o] = 21 - placed;
+}
+
+}  // namespace
+
+void DeduceCardLocations(Core& game) {
   for (int o = 1; o <= 4; ++o) {
+    LearnsDiscard(game, o);
     for (int s = kPique; s <= kCarreau; ++s) {
-      int placed = 0;
-      for (int status : game.CardStatus[o][s])
-        placed += PlacedFor(status, o) ? 1 : 0;
-      game.UnplacedSuitCount[o][s] = 14 - placed;
+      PlaceCardsOfSuit(game, o, s);
+      CountUnplacedOfSuit(game, o, s);
     }
-    int placed = 0;
-    for (int v = 1; v <= 21; ++v)
-      placed += PlacedFor(game.TrumpStatus[o][v], o) ? 1 : 0;
-    game.UnplacedTrumpCount[o] = 21 - placed;
+    CountUnplacedTrumps(game, o);
+  }
+}
+
+void DeduceCardLocationsAfterCard(Core& game, int played_suit, int voided_suit) {
+  for (int o = 1; o <= 4; ++o) {
+    const bool discard_learnt = LearnsDiscard(game, o);
+    for (int s = kPique; s <= kCarreau; ++s) {
+      if (discard_learnt || s == played_suit || s == voided_suit) {
+        PlaceCardsOfSuit(game, o, s);
+        CountUnplacedOfSuit(game, o, s);
+      }
+    }
+    if (played_suit == kAtout)
+      CountUnplacedTrumps(game, o);
   }
 }
 
