@@ -49,10 +49,6 @@ int CountPlayableWhere(const Core& game, int seat, Test test) {
 
 }  // namespace
 
-bool RuleOn(const Core& game, int n) {
-  return game.RuleState[n] == 1 && game.CardChosen == 0;
-}
-
 bool ChooseSlot(Core& game, int seat, int slot) {
   if (slot < 1 || slot > 18 || !IsPlayable(game, seat, slot))
     return false;

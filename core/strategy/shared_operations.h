@@ -6,8 +6,11 @@
 
 namespace zarvane {
 
-// The rule may act: it is switched on and no rule has chosen a card yet in this call.
-bool RuleOn(const Core& game, int n);
+// The rule may act: it is switched on and no rule has chosen a card yet in this call. Asked of
+// every rule for every card of every trial deal, so kept where the caller can inline it.
+inline bool RuleOn(const Core& game, int n) {
+  return game.RuleState[n] == 1 && game.CardChosen == 0;
+}
 
 // Leaves only that slot playable when it is playable; otherwise changes nothing.
 bool ChooseSlot(Core& game, int seat, int slot);
