@@ -1,5 +1,7 @@
 #include "core/deal.h"
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
 #include "core/hand_evaluation.h"
@@ -106,21 +108,17 @@ bool EverySeatPasses(const GameState& game) {
   return true;
 }
 
-// Selection sort: the smallest suit first and, within a suit, the highest value first.
+// Only the values and suits move: each slot keeps its other fields.
 template <typename Cards>
 void SortCards(Cards& cards) {
-  constexpr int first = Cards::kFirst;
-  constexpr int last = Cards::kLast;
-  for (int i = first; i < last; ++i) {
-    int best = i;
-    for (int j = i + 1; j <= last; ++j) {
-      const Card& c = cards[j];
-      const Card& b = cards[best];
-      if (c.Suit < b.Suit || (c.Suit == b.Suit && c.Value > b.Value))
-        best = j;
-    }
-    std::swap(cards[i].Value, cards[best].Value);
-    std::swap(cards[i].Suit, cards[best].Suit);
+  std::array<Card, Cards::kSize> sorted;
+  std::copy(cards.begin(), cards.end(), sorted.begin());
+  std::sort(sorted.begin(), sorted.end(), HandOrder);
+  auto next = sorted.begin();
+  for (Card& card : cards) {
+    card.Value = next->Value;
+    card.Suit = next->Suit;
+    ++next;
   }
 }
 
@@ -164,6 +162,10 @@ void SwapSeats(GameState& game, int a, int b) {
     std::swap(game.Hands[a][slot].Suit, game.Hands[b][slot].Suit);
   }
   std::swap(game.ComputedBid[a], game.ComputedBid[b]);
+}
+
+bool HandOrder(const Card& a, const Card& b) {
+  return a.Suit < b.Suit || (a.Suit == b.Suit && a.Value > b.Value);
 }
 
 void SortHands(GameState& game) {

@@ -22,8 +22,10 @@ bool DealOnce(GameState& game, const Clock& clock);
 bool AcceptDealtCards(GameState& game);
 // Exchanges the 18 cards of two seats and their computed bids.
 void SwapSeats(GameState& game, int a, int b);
-// Trumps 21 down to the Excuse, then each plain suit from the king down; the sorted cards
-// become the hands as dealt.
+// The order of a sorted hand: trumps 21 down to the Excuse, then each plain suit from the king
+// down.
+bool HandOrder(const Card& a, const Card& b);
+// Sorts in hand order; the sorted cards become the hands as dealt.
 void SortHands(GameState& game);
 void SortHand(GameState& game, int seat);
 void SortDog(GameState& game);

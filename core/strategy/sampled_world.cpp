@@ -5,17 +5,13 @@
 #include <vector>
 
 #include "core/card_play.h"
+#include "core/deal.h"
 #include "core/play_preparation.h"
 #include "core/strategy/strategy.h"
 
 namespace zarvane {
 
 namespace {
-
-// The order of a sorted hand: the smallest suit first and, within a suit, the highest value.
-bool HandOrder(const Card& a, const Card& b) {
-  return a.Suit < b.Suit || (a.Suit == b.Suit && a.Value > b.Value);
-}
 
 // The seat's cards still in hand become the drawn ones, in hand order; the cards it played
 // keep their slots, so the record of the tricks still points at them.
