@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
-#include "core/card_play.h"
 #include "core/cards.h"
 #include "core/deal.h"
 #include "core/play_preparation.h"
@@ -13,7 +11,7 @@
 #include "table/game.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
-#include "tests/support/deal_driver.h"
+#include "tests/support/every_turn.h"
 #include "tests/support/fake_table_view.h"
 #include "tests/support/fixed_clock.h"
 
@@ -485,44 +483,21 @@ TEST_F(PreparePlayTest, TheTakerHuntsThePetitOnlyWithAStrongHand) {
   }
 }
 
-// After a card only the suits it touched are deduced again: whatever the play, that must know
-// exactly what deducing every suit again would.
+// After a card only the suits it touched are deduced again: at every turn of random play, what
+// each seat knows must be exactly what deducing every suit again would give.
 TEST(CardLocations, DeducingAfterACardKnowsWhatDeducingEverythingKnows) {
-  int cards = 0;
-  for (int d = 0; d < 30; ++d) {
-    testing::DealDriver driver(1, 50'000'000 + d * 6'007);
-    std::mt19937 choices(static_cast<unsigned>(d));
-    NewDeal(driver.game, 0);
-    while (!(driver.game.DealPhase == Phase::Playing && driver.game.TrickNumber == 1) &&
-           driver.Step(choices)) {
-    }
-    Core game = driver.game;
-    while (game.TrickNumber <= 18) {
-      if (game.DealPhase == Phase::TrickShown) {
-        ClearTrick(game);
-        continue;
-      }
-      // Any legal card, so that voids, cut suits and the discard come in every order.
-      const int seat = game.CurrentSeat;
-      ComputePlayableCards(game, seat);
-      std::vector<int> legal;
-      for (int slot = 1; slot <= 18; ++slot) {
-        if (game.Playable[seat][slot] == 1)
-          legal.push_back(slot);
-      }
-      ASSERT_FALSE(legal.empty());
-      PlayCard(game, seat, legal[choices() % legal.size()]);
-      Core everything = game;
-      DeduceCardLocations(everything);
-      ASSERT_EQ(game.CardStatus, everything.CardStatus) << "deal " << d << ", card " << cards;
-      ASSERT_EQ(game.MayHoldCard, everything.MayHoldCard) << "deal " << d << ", card " << cards;
-      ASSERT_EQ(game.UnplacedSuitCount, everything.UnplacedSuitCount) << "deal " << d;
-      ASSERT_EQ(game.UnplacedTrumpCount, everything.UnplacedTrumpCount) << "deal " << d;
-      ASSERT_EQ(game.DiscardKnown, everything.DiscardKnown) << "deal " << d;
-      ++cards;
-    }
-  }
-  EXPECT_EQ(cards, 30 * 72);
+  int turns = 0;
+  testing::LookAtEveryTurn(3, 8, 50'000'000, 6'007, 11, [&](const Game& game, int observer) {
+    Core everything = game;
+    DeduceCardLocations(everything);
+    ASSERT_EQ(game.CardStatus[observer], everything.CardStatus[observer]);
+    ASSERT_EQ(game.MayHoldCard[observer], everything.MayHoldCard[observer]);
+    ASSERT_EQ(game.UnplacedSuitCount[observer], everything.UnplacedSuitCount[observer]);
+    ASSERT_EQ(game.UnplacedTrumpCount[observer], everything.UnplacedTrumpCount[observer]);
+    ASSERT_EQ(game.DiscardKnown[observer], everything.DiscardKnown[observer]);
+    ++turns;
+  });
+  EXPECT_GT(turns, 4 * 24 * 60);
 }
 
 }  // namespace
