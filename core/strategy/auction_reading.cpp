@@ -35,23 +35,8 @@ std::vector<Card> DealtHand(const Core& game, const HiddenDeal& deal, int seat) 
   return cards;
 }
 
-// Of at most `draws` deals drawn one after another, the first at no distance, else the nearest.
-template <typename Draw, typename Distance>
-auto NearestOf(int draws, Draw draw, Distance distance) {
-  auto best = draw();
-  int best_distance = distance(best);
-  for (int n = 1; n < draws && best_distance > 0; ++n) {
-    auto deal = draw();
-    const int d = distance(deal);
-    if (d < best_distance) {
-      best = std::move(deal);
-      best_distance = d;
-    }
-  }
-  return best;
-}
+}  // namespace
 
-// The bid a computer player would have made with those cards; -1 when they are not a hand.
 int BidFor(const std::vector<Card>& cards) {
   if (cards.size() != Hand::kSize)
     return -1;
@@ -59,8 +44,6 @@ int BidFor(const std::vector<Card>& cards) {
   std::copy(cards.begin(), cards.end(), hand.begin());
   return ComputeBid(hand);
 }
-
-}  // namespace
 
 int BidDistance(int computed, int announced, int highest_before) {
   return announced > kPasse ? std::abs(computed - announced)

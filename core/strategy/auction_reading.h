@@ -1,6 +1,8 @@
 #pragma once
 
+#include <utility>
 #include <vector>
+
 #include "common/random.h"
 
 #include "core/deal.h"
@@ -8,6 +10,25 @@
 #include "core/strategy/hidden_cards.h"
 
 namespace zarvane {
+
+// Of at most `draws` deals drawn one after another, the first at no distance, else the nearest.
+template <typename Draw, typename Distance>
+auto NearestOf(int draws, Draw draw, Distance distance) {
+  auto best = draw();
+  int best_distance = distance(best);
+  for (int n = 1; n < draws && best_distance > 0; ++n) {
+    auto deal = draw();
+    const int d = distance(deal);
+    if (d < best_distance) {
+      best = std::move(deal);
+      best_distance = d;
+    }
+  }
+  return best;
+}
+
+// The bid a computer player would have made with those cards; -1 when they are not a hand.
+int BidFor(const std::vector<Card>& cards);
 
 // How far a hand that would bid `computed` is from the seat's bid: a seat that bid should have
 // had that bid's hand; one that passed, none better than the highest bid before it.

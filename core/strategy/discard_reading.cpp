@@ -7,6 +7,7 @@
 
 #include "core/deal.h"
 #include "core/discard.h"
+#include "core/strategy/auction_reading.h"
 
 namespace zarvane {
 
@@ -14,6 +15,10 @@ namespace {
 
 // Draws tried before the plain draw; about one in four agrees with the play.
 constexpr int kAttempts = 12;
+// Hands drawn over all the attempts to find one worth the taker's bid, each attempt discarding
+// from the first it finds, else from the nearest: drawn at random, his hand is often too weak
+// for it. Where few hands are worth it, every attempt would otherwise draw many.
+constexpr int kHandDraws = 32;
 
 bool Among(const std::vector<Card>& cards, const Card& card) {
   return std::any_of(cards.begin(), cards.end(), [&](const Card& c) { return SameCard(c, card); });
@@ -133,8 +138,16 @@ HiddenDeal DrawReadingDiscard(const Core& game, int observer, const HiddenDealDr
     const TakersShownCards shown = ShownCards(game);
     const DealtCandidates candidates =
         CandidatesForDealtHand(UnseenCards(game, observer), drawer, game.Taker, shown);
+    int hands_left = kHandDraws;
     for (int attempt = 0; attempt < kAttempts && CanDrawDealtHand(candidates); ++attempt) {
-      auto deal = DiscardFrom(DrawDealtHand(candidates, random), game.Taker, shown, drawer, random);
+      const std::vector<Card> dealt = NearestOf(
+          std::max(1, hands_left),
+          [&] {
+            --hands_left;
+            return DrawDealtHand(candidates, random);
+          },
+          [&](const std::vector<Card>& hand) { return BidDistance(BidFor(hand), bid, kPasse); });
+      auto deal = DiscardFrom(dealt, game.Taker, shown, drawer, random);
       if (deal && drawer.DrawRest(*deal, random))
         return *deal;
     }

@@ -222,12 +222,14 @@ bool FromTheDog(const Core& game, const Card& card) {
 // A computer taker often voids a suit with his discard, which the play shows only later. In the
 // first tricks a defender who reads the discard finds the taker's true voids far more often than
 // a plain draw does. Each of his deals places every unseen card once, in the numbers each place
-// holds, where it may lie: a card of the shown dog with the taker or in the discard.
+// holds, where it may lie: a card of the shown dog with the taker or in the discard. And his
+// drawn deals fit the auction: the taker's hand drawn at random is seldom worth his bid.
 TEST(PlayReading, ADefenderReadingTheDiscardFindsTheTakersVoids) {
   Generator draws{.GeneratorState = 5};
   int positions = 0;
   int read_found = 0;
   int plain_found = 0;
+  int read_fit = 0;
   PlayDealsByTheRules(24, [&](const Core& game) {
     if (!ShownDog(game) || game.Taker == game.HumanSeat || game.CardsInTrick != 0 ||
         game.TrickNumber > 3) {
@@ -261,10 +263,12 @@ TEST(PlayReading, ADefenderReadingTheDiscardFindsTheTakersVoids) {
     read_found += std::popcount(static_cast<unsigned>(TakersVoids(game, read) & true_voids));
     plain_found +=
         std::popcount(static_cast<unsigned>(TakersVoids(game, drawer.Draw(draws)) & true_voids));
+    read_fit += AuctionDistance(game, observer, read) == 0 ? 1 : 0;
     ++positions;
   });
   ASSERT_GT(positions, 30);
   EXPECT_GT(read_found, 2 * plain_found + positions / 10);
+  EXPECT_GT(4 * read_fit, 3 * positions) << read_fit << " of " << positions;
 }
 
 // A deal whose taker's place is already dealt is completed around it: those cards stay, every
