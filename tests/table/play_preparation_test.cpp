@@ -376,6 +376,7 @@ TEST_F(PreparePlayTest, NothingOfTheLastDealSurvives) {
   game.FirstLeadPending.Fill(0);
   game.TakerLedSuitOrder.Fill(2);
   game.TakerPetitCut = 0;
+  game.KnightFellOnKing = 1;
   game.PlayReason[kNorth][5] = PlayReasonEntry{3, 12, 2};
   game.RuleState.Fill(1);
   game.RuleState[16] = 0;
@@ -395,6 +396,7 @@ TEST_F(PreparePlayTest, NothingOfTheLastDealSurvives) {
   EXPECT_EQ(game.TakerLastLedSuit, -1);
   EXPECT_EQ(game.TrumpPlayed, (Table<std::int8_t, 1, 21>{}));
   EXPECT_EQ(game.TakerPetitCut, -1);
+  EXPECT_EQ(game.KnightFellOnKing, 0);
   EXPECT_EQ(game.PlayReason[kNorth][5].Code, -1);
   EXPECT_EQ(game.PlayReason[kNorth][5].Arg1, -1);
   // The strategy's switches are the start-up's business, not the deal's.
