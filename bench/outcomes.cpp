@@ -10,10 +10,6 @@ namespace zarvane {
 
 namespace {
 
-std::string Label(const Pairing& pairing) {
-  return std::to_string(pairing.taker_level) + ":" + std::to_string(pairing.defence_level);
-}
-
 // One pairing's outcomes from a file, by deal number; none, with a message, when a line is
 // damaged, as the last one of a run killed while writing: stopping there unseen would compare
 // fewer deals than the files hold.
@@ -48,8 +44,8 @@ bool WriteOutcomes(const std::string& path, const std::vector<Pairing>& pairings
   for (std::size_t p = 0; p < pairings.size(); ++p) {
     for (std::size_t deal = 0; deal < results[p].size(); ++deal) {
       const DealOutcome& o = results[p][deal];
-      out << Label(pairings[p]) << ' ' << deal << ' ' << o.fingerprint << ' ' << o.taker << ' '
-          << o.made << ' ' << o.taker_score << '\n';
+      out << PairingLabel(pairings[p]) << ' ' << deal << ' ' << o.fingerprint << ' ' << o.taker
+          << ' ' << o.made << ' ' << o.taker_score << '\n';
     }
   }
   out.close();

@@ -1,5 +1,6 @@
 #include "bench/pairing.h"
 
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -11,11 +12,14 @@ namespace zarvane {
 
 namespace {
 
-// Everybody bids and discards at Pro, so that the contracts are the same at every table; each
-// seat plays its cards at its side's level.
+// Everybody bids at Pro, so that the contracts are the same at every table; each seat plays
+// its cards at its side's level.
 Players PairingPlayers(const Pairing& pairing) {
   const LevelRule pro = [](int, int, int) { return kProLevel; };
-  return {pro, pro, [pairing](int, int seat, int taker) {
+  const LevelRule discard = [pairing](int, int, int) {
+    return pairing.taker_discards ? pairing.taker_level : kProLevel;
+  };
+  return {pro, discard, [pairing](int, int seat, int taker) {
             return seat == taker ? pairing.taker_level : pairing.defence_level;
           }};
 }
@@ -31,6 +35,28 @@ Estimate Over(const std::vector<DealOutcome>& outcomes, Value value) {
 }
 
 }  // namespace
+
+std::string PairingLabel(const Pairing& pairing) {
+  return std::to_string(pairing.taker_level) + (pairing.taker_discards ? "d:" : ":") +
+         std::to_string(pairing.defence_level);
+}
+
+std::optional<Pairing> PairingFromLabel(std::string_view label) {
+  Pairing pairing;
+  const char* end = label.data() + label.size();
+  auto [after_taker, taker_error] = std::from_chars(label.data(), end, pairing.taker_level);
+  if (after_taker != end && *after_taker == 'd') {
+    pairing.taker_discards = true;
+    ++after_taker;
+  }
+  if (taker_error != std::errc() || after_taker == end || *after_taker != ':')
+    return std::nullopt;
+  const auto [after_defence, defence_error] =
+      std::from_chars(after_taker + 1, end, pairing.defence_level);
+  if (defence_error != std::errc() || after_defence != end)
+    return std::nullopt;
+  return pairing;
+}
 
 bool RunPairings(const std::vector<Pairing>& pairings, int deals, unsigned seed, int threads,
                  const std::string& outcomes) {
@@ -53,9 +79,9 @@ bool RunPairings(const std::vector<Pairing>& pairings, int deals, unsigned seed,
     const auto& r = results[p];
     const Estimate made = Over(r, [&](std::size_t i) { return 100.0 * r[i].made; });
     const Estimate score = Over(r, [&](std::size_t i) { return 1.0 * r[i].taker_score; });
-    std::printf("taker %d, defence %d: made %.1f %% +- %.1f, mean taker score %.1f +- %.1f\n",
-                pairings[p].taker_level, pairings[p].defence_level, made.mean, made.half_width,
-                score.mean, score.half_width);
+    std::printf("%s: made %.1f %% +- %.1f, mean taker score %.1f +- %.1f\n",
+                PairingLabel(pairings[p]).c_str(), made.mean, made.half_width, score.mean,
+                score.half_width);
     if (p == 0)
       continue;
     int other_deals = 0;
@@ -66,10 +92,9 @@ bool RunPairings(const std::vector<Pairing>& pairings, int deals, unsigned seed,
     const Estimate score_gain =
         Over(r, [&](std::size_t i) { return 1.0 * (r[i].taker_score - first[i].taker_score); });
     std::printf(
-        "  against taker %d, defence %d, deal by deal: made %+.1f points +- %.1f, "
-        "taker score %+.1f +- %.1f%s\n",
-        pairings[0].taker_level, pairings[0].defence_level, made_gain.mean, made_gain.half_width,
-        score_gain.mean, score_gain.half_width, other_deals == 0 ? "" : " (some deals differ!)");
+        "  against %s, deal by deal: made %+.1f points +- %.1f, taker score %+.1f +- %.1f%s\n",
+        PairingLabel(pairings[0]).c_str(), made_gain.mean, made_gain.half_width, score_gain.mean,
+        score_gain.half_width, other_deals == 0 ? "" : " (some deals differ!)");
   }
   return written;
 }

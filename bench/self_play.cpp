@@ -9,6 +9,9 @@
 //
 //   self_play --pairs DEALS SEED THREADS TAKER:DEFENCE ... [--outcomes FILE]
 //
+// Everybody bids and discards at Pro there, so that only the cards differ; TAKERd:DEFENCE, as
+// 5d:4, lets the taker's side discard at its level too, as it does in the game.
+//
 // With --outcomes each deal's outcome is kept in FILE, and --compare reads two such files of
 // the same seed and compares one pairing of the second with one of the first, deal by deal, so
 // that a new variant needs no new run of its reference:
@@ -37,6 +40,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -167,14 +171,13 @@ int RunPairingsFromArguments(int argc, char** argv) {
     return 2;
   std::vector<Pairing> pairings;
   for (int i = 5; i < argc; ++i) {
-    const std::string_view text = argv[i];
-    const auto colon = text.find(':');
-    if (colon == std::string_view::npos)
+    const std::optional<Pairing> pairing = PairingFromLabel(argv[i]);
+    if (!pairing) {
+      std::fprintf(stderr, "%s is no pairing: TAKER:DEFENCE, as 5:4, or TAKERd:DEFENCE, as 5d:4\n",
+                   argv[i]);
       return 2;
-    Pairing pairing;
-    std::from_chars(text.data(), text.data() + colon, pairing.taker_level);
-    std::from_chars(text.data() + colon + 1, text.data() + text.size(), pairing.defence_level);
-    pairings.push_back(pairing);
+    }
+    pairings.push_back(*pairing);
   }
   return RunPairings(pairings, std::atoi(argv[2]), static_cast<unsigned>(std::atol(argv[3])),
                      std::max(1, std::atoi(argv[4])), outcomes)
