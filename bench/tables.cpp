@@ -36,7 +36,7 @@ Thinking BenchThinking(int level) {
   if (level == kBlindToPartners)
     return Thinking{.reads_partners = false};
   if (level == kTrialsAlone)
-    return Thinking{.proof_against_rules = -1};
+    return Thinking{.proof_against_rules = -1, .taker_proof_before_last_tricks = -1};
   return Thinking{.trial_scale = 2};
 }
 constexpr int kBatchDeals = 25;

@@ -132,6 +132,14 @@ int RulesCardSlot(const Core& game, int seat, const std::vector<int>& slots) {
   return slot;
 }
 
+// The last trick at which the taker asks his own proof against the rules' card.
+constexpr int kLastTakerTrickOfLessProof = 12;
+
+double ProofAgainstRules(const Core& game, int seat, const Thinking& thinking) {
+  const bool less = seat == game.Taker && game.TrickNumber <= kLastTakerTrickOfLessProof;
+  return less ? thinking.taker_proof_before_last_tricks : thinking.proof_against_rules;
+}
+
 }  // namespace
 
 std::vector<int> DistinctPlayableSlots(const Core& game, int seat) {
@@ -156,9 +164,10 @@ int ExpertCardSlot(const Core& game, int seat, const Thinking& thinking) {
   CardTrials trials(game, seat, thinking);
   const TrialBudget budget{kBudget.first_deals * thinking.trial_scale, kBudget.kept,
                            kBudget.more_deals * thinking.trial_scale};
+  const double proof = ProofAgainstRules(game, seat, thinking);
   Favourite rules_card;
-  if (thinking.proof_against_rules >= 0)
-    rules_card = {RulesCardSlot(game, seat, slots), thinking.proof_against_rules};
+  if (proof >= 0)
+    rules_card = {RulesCardSlot(game, seat, slots), proof};
   return BestByTrials(
       slots, budget, thinking,
       [&](int thread, int index, const std::vector<int>& choices, std::vector<long>& sums) {

@@ -33,6 +33,10 @@ struct Thinking {
   // puzzling the partners, who read the play as the rules'. Negative, for measuring only: the
   // trials alone decide.
   double proof_against_rules = 2;
+  // The same for the taker up to the 12th trick: he has no partner to puzzle, and the trials
+  // see further than his rules while many cards are left; in the last tricks a lead of luck
+  // costs him as much as it does the defence.
+  double taker_proof_before_last_tricks = 1;
 };
 
 bool Stopped(const Thinking& thinking);

@@ -4,6 +4,8 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <set>
+#include <utility>
 
 #include "core/strategy/computer_card.h"
 #include "core/strategy/expert.h"
@@ -104,12 +106,23 @@ TEST(Thinking, TheExpertChoosesTheSameCardOnOneThreadOrTwo) {
 }
 
 // However far a card leads in the trial deals, a proof the trials cannot give leaves the "Pro"
-// rules' card to be played.
-TEST(Thinking, AnUnreachableProofPlaysTheRulesCard) {
+// rules' card to be played. The taker asks his own proof up to the 12th trick: with his own
+// waived, he plays there the card the trials alone choose, and the rules' card after it, as a
+// defender always does.
+TEST(Thinking, AnUnreachableProofPlaysTheRulesCardAndTheTakerAsksHisOwnUpToTheTwelfthTrick) {
+  const Thinking unreachable{
+      .threads = 2, .proof_against_rules = 1e9, .taker_proof_before_last_tricks = 1e9};
+  const Thinking taker_waived{
+      .threads = 2, .proof_against_rules = 1e9, .taker_proof_before_last_tricks = -1};
+  const Thinking trials_alone{
+      .threads = 2, .proof_against_rules = -1, .taker_proof_before_last_tricks = -1};
   int positions = 0;
-  testing::LookAtEveryTurn(1, 1, 64'000'000, 0, 6, [&](const Game& game, int observer) {
+  // The trials alone's departures from the rules' card: the taker's or not, and the trick.
+  std::set<std::pair<bool, int>> departures;
+  testing::LookAtEveryTurn(1, 3, 65'000'000, 0, 6, [&](const Game& game, int observer) {
     const int seat = game.CurrentSeat;
-    if (observer != seat || seat == game.HumanSeat || game.TrickNumber < 10 || positions == 6)
+    if (observer != seat || seat == game.HumanSeat || game.TrickNumber < 10 ||
+        game.TrickNumber > 13)
       return;
     Core position = game;
     ComputePlayableCards(position, seat);
@@ -122,10 +135,24 @@ TEST(Thinking, AnUnreachableProofPlaysTheRulesCard) {
         std::find(distinct.begin(), distinct.end(), rules_slot) == distinct.end())
       return;
     ++positions;
-    EXPECT_EQ(ExpertCardSlot(position, seat, Thinking{.threads = 2, .proof_against_rules = 1e9}),
-              rules_slot);
+    if (positions <= 6) {
+      EXPECT_EQ(ExpertCardSlot(position, seat, unreachable), rules_slot);
+    }
+    if (position.TrickNumber < 12)
+      return;
+    const int alone_slot = ExpertCardSlot(position, seat, trials_alone);
+    if (alone_slot == rules_slot)
+      return;
+    const bool taker = seat == position.Taker;
+    departures.insert({taker, position.TrickNumber});
+    const bool own_proof = taker && position.TrickNumber <= 12;
+    EXPECT_EQ(ExpertCardSlot(position, seat, taker_waived), own_proof ? alone_slot : rules_slot)
+        << "seat " << seat << ", trick " << position.TrickNumber;
   });
-  EXPECT_EQ(positions, 6);
+  EXPECT_GE(positions, 6);
+  // The deals hold departures on either side of the 12th trick's end, and a defender's.
+  for (const std::pair<bool, int>& departure : {std::pair{true, 12}, {true, 13}, {false, 12}})
+    EXPECT_EQ(departures.count(departure), 1u) << departure.first << " " << departure.second;
 }
 
 // The card thought off the window's thread is played as the one thought on the spot; while
