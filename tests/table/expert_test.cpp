@@ -138,6 +138,21 @@ TEST(Expert, ASingleCardIsPlayedAtOnceAndLowCardsWithNothingOutsideBetweenCountO
   ComputePlayableCards(court.game, kEast);
   EXPECT_EQ(DistinctPlayableSlots(court.game, kEast).size(), 2u);
 
+  // The Petit and the 21 are worth more than their neighbours: each stands alone, while the 2
+  // and the 3 of trumps play alike.
+  const std::vector<Card> ends = testing::Trumps({21, 20, 3, 2, 1});
+  testing::StrategyTable oudlers(kNorth, {{kEast, ends}});
+  oudlers.KeepOnly(kEast, ends);
+  oudlers.game.TrickLeader = kEast;
+  ComputePlayableCards(oudlers.game, kEast);
+  const std::vector<int> trumps = DistinctPlayableSlots(oudlers.game, kEast);
+  EXPECT_EQ(trumps.size(), 4u);
+  for (const int trump : {21, 1}) {
+    EXPECT_TRUE(std::find(trumps.begin(), trumps.end(),
+                          oudlers.SlotOf(kEast, testing::Trump(trump))) != trumps.end())
+        << trump;
+  }
+
   // A full hand at the first lead: its last card, the only diamond, is weighed too.
   testing::StrategyTable full(
       kNorth,
