@@ -5,7 +5,6 @@
 #include "flow/card_advice.h"
 #include "flow/deal_flow.h"
 #include "flow/discard.h"
-#include "flow/history.h"
 #include "flow/moves.h"
 
 namespace zarvane {
@@ -101,8 +100,6 @@ void PlaceCard(Flow& game, int seat, int slot) {
 void EndTrick(Flow& game) {
   EndTrick(static_cast<Core&>(game));
   game.presenter->ShowTrickEnd();
-  if (game.TrickNumber == kLastTrickDone)
-    RecordScoredDeal(game);
   if (game.AutoContinue == 1 && game.TrickNumber < 19)
     game.presenter->StartTimer(TimerId::TimerTransition, game.TransitionTimerInterval);
 }

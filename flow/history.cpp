@@ -1,7 +1,6 @@
 #include "flow/history.h"
 
 #include "core/scoring.h"
-#include "settings/score_history.h"
 #include "settings/texts.h"
 
 namespace zarvane {
@@ -23,9 +22,9 @@ void Append(Flow& game, const std::string& line) {
 
 }  // namespace
 
-void RecordScoredDeal(Flow& game) {
+std::optional<ScoredDeal> CountedDeal(const Flow& game) {
   if (game.ReplayedDeal == 1)
-    return;
+    return std::nullopt;
   const ScoreSteps steps = ComputeScoreSteps(game);
   ScoredDeal deal;
   deal.date = LocalDateTimeNow();
@@ -36,7 +35,12 @@ void RecordScoredDeal(Flow& game) {
   deal.made = steps.made;
   deal.taker_score = steps.taker_score;
   deal.totals = game.options.Scores;
-  Append(game, DealLine(deal));
+  return deal;
+}
+
+void RecordInHistory(Flow& game, const std::string& line) {
+  if (LastHistoryLine(HistoryPathBeside(game.OptionsPath)) != line)
+    Append(game, line);
 }
 
 void RecordNewSeries(Flow& game) {

@@ -5,6 +5,7 @@
 
 #include "flow/card_play.h"
 #include "flow/deal_flow.h"
+#include "flow/history.h"
 #include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "settings/file_safety.h"
@@ -15,7 +16,16 @@ namespace zarvane {
 namespace {
 
 void RemoveSavedDeal(const Flow& game) {
-  std::remove(game.ResumePath.c_str());
+  if (!game.ResumePath.empty())
+    std::remove(game.ResumePath.c_str());
+}
+
+void SaveDeal(Flow& game, const SavedDeal& saved) {
+  if (game.ResumePath.empty() || ReplaceFileWhole(game.ResumePath, EncodeSavedDeal(saved)) ||
+      game.ResumeTroubleShown)
+    return;
+  game.ResumeTroubleShown = true;
+  game.presenter->TellFileTrouble(kSavedDealUnwritable, game.ResumePath);
 }
 
 void RefuseSavedDeal(Flow& game) {
@@ -39,6 +49,37 @@ void DealAgain(Flow& game, const DealRecord& record) {
   OpenAuction(game);
 }
 
+// The deal's line goes to the history and its totals to the options file, in that order: both
+// steps can be taken again without counting the deal twice.
+void WriteSettledScore(Flow& game, const ScoredDeal& deal) {
+  RecordInHistory(game, DealLine(deal));
+  game.options.Scores = deal.totals;
+  WriteOptions(game);
+}
+
+// The deal's last move scored it. The saved deal, rewritten with its score settled, is the one
+// moment the score is decided: stopped before it, the program resumes the deal and scores it
+// then; stopped after it, its next start writes what is missing. The file goes last.
+void SettleScoredDeal(Flow& game) {
+  game.Record.Open = false;
+  const auto deal = CountedDeal(game);
+  if (deal && !game.OptionsFileLeftAlone) {
+    SaveDeal(game, {game.Record, CheckOf(game), *deal});
+    WriteSettledScore(game, *deal);
+  }
+  RemoveSavedDeal(game);
+}
+
+// A deal scored when the program stopped, before both files had its score. Kept for a later
+// run when the options file is left alone in this one.
+void SettleLeftoverDeal(Flow& game, const ScoredDeal& deal) {
+  game.options.Scores = deal.totals;
+  if (game.OptionsFileLeftAlone)
+    return;
+  WriteSettledScore(game, deal);
+  RemoveSavedDeal(game);
+}
+
 }  // namespace
 
 std::string ResumePathBeside(const std::string& options_path) {
@@ -46,18 +87,13 @@ std::string ResumePathBeside(const std::string& options_path) {
 }
 
 void KeepDealRecord(Flow& game) {
-  if (game.Replaying || game.ResumePath.empty() || !game.Record.Open)
+  if (game.Replaying || !game.Record.Open)
     return;
   if (game.TrickNumber == 19) {
-    game.Record.Open = false;
-    RemoveSavedDeal(game);
+    SettleScoredDeal(game);
     return;
   }
-  const std::string text = EncodeSavedDeal({game.Record, CheckOf(game)});
-  if (!ReplaceFileWhole(game.ResumePath, text) && !game.ResumeTroubleShown) {
-    game.ResumeTroubleShown = true;
-    game.presenter->TellFileTrouble(kSavedDealUnwritable, game.ResumePath);
-  }
+  SaveDeal(game, {game.Record, CheckOf(game), std::nullopt});
 }
 
 void OfferInterruptedDeal(Flow& game) {
@@ -73,6 +109,10 @@ void OfferInterruptedDeal(Flow& game) {
   const auto saved = DecodeSavedDeal(file.bytes);
   if (!saved) {
     RefuseSavedDeal(game);
+    return;
+  }
+  if (saved->settled) {
+    SettleLeftoverDeal(game, *saved->settled);
     return;
   }
   if (!game.presenter->Ask(kResumeQuestion)) {

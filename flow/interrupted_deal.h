@@ -12,11 +12,13 @@ namespace zarvane {
 inline constexpr std::string_view kResumeFileName = "donne98.json";
 std::string ResumePathBeside(const std::string& options_path);
 
-// After every move: the deal in progress saved whole, or its file removed once it is scored.
+// After every move: the deal in progress saved whole; once it is scored, its score settled into
+// the history and the totals, and its file removed.
 void KeepDealRecord(Flow& game);
 
 // After the language choice: a deal left in progress when the program last stopped is offered
-// again. Yes puts the table back as it was; No removes the file. A file that is not a whole
+// again. Yes puts the table back as it was; No removes the file. A deal that was over, whose
+// score had not reached both files, is settled without a word. A file that is not a whole
 // saved deal of this program is refused and moved aside.
 void OfferInterruptedDeal(Flow& game);
 

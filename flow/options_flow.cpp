@@ -152,8 +152,6 @@ bool QuitRequested(Flow& game) {
   if (!game.presenter->AskQuit())
     return false;
   game.presenter->SayGoodbye();
-  // The timers tick while the boxes are open: a deal that ended meanwhile keeps its score.
-  WriteOptions(game);
   return true;
 }
 

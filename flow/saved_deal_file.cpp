@@ -118,6 +118,19 @@ std::optional<DealCheck> CheckFrom(const Json& object) {
                    static_cast<int>(*trick), static_cast<int>(*cards)};
 }
 
+// Absent in a deal still in progress; when present, a deal's line of the history.
+std::optional<std::optional<ScoredDeal>> SettledFrom(const Json& object) {
+  const auto found = object.find("settled");
+  if (found == object.end())
+    return std::optional<ScoredDeal>{};
+  if (!found->is_string())
+    return std::nullopt;
+  const auto entry = ParseHistoryLine(found->get_ref<const std::string&>());
+  if (!entry || entry->new_series)
+    return std::nullopt;
+  return entry->deal;
+}
+
 }  // namespace
 
 std::string EncodeSavedDeal(const SavedDeal& saved) {
@@ -129,7 +142,7 @@ std::string EncodeSavedDeal(const SavedDeal& saved) {
       entry.push_back(move.arg);
     moves.push_back(std::move(entry));
   }
-  const Json file = {
+  Json file = {
       {"program", kProgram},
       {"format", kFormat},
       {"deal", EncodeDealCode(record.Deal)},
@@ -146,6 +159,8 @@ std::string EncodeSavedDeal(const SavedDeal& saved) {
         {"trick", saved.check.TrickNumber},
         {"cards_in_trick", saved.check.CardsInTrick}}},
   };
+  if (saved.settled)
+    file["settled"] = DealLine(*saved.settled);
   return file.dump() + '\n';
 }
 
@@ -177,10 +192,11 @@ std::optional<SavedDeal> DecodeSavedDeal(std::string_view text) {
   const auto deal_order = PackOrder(file, "deal_order", false);
   const auto saved_deck = PackOrder(file, "saved_deck", true);
   const auto check = CheckFrom(file);
+  const auto settled = SettledFrom(file);
   const auto moves = file.find("moves");
   if (!replayed || !generator || !level || from_code == file.end() || !from_code->is_boolean() ||
-      !deal_order || !saved_deck || !check || moves == file.end() || !moves->is_array() ||
-      moves->size() > kMostMoves) {
+      !deal_order || !saved_deck || !check || !settled || moves == file.end() ||
+      !moves->is_array() || moves->size() > kMostMoves) {
     return std::nullopt;
   }
   record.Open = true;
@@ -197,6 +213,7 @@ std::optional<SavedDeal> DecodeSavedDeal(std::string_view text) {
     record.Moves.push_back(*move);
   }
   saved.check = *check;
+  saved.settled = *settled;
   return saved;
 }
 

@@ -6,13 +6,18 @@
 #include <string_view>
 
 #include "flow/deal_record.h"
+#include "settings/score_history.h"
 
 namespace zarvane {
 
 // What the resume file holds: the deal's record, and where the deal stood after its last move.
+// Once a deal whose score counts is over, its line of the history too, which holds the totals
+// after it: saved before the history and the options file take them, so that a program stopped
+// half way through writing them finishes the job at its next start.
 struct SavedDeal {
   DealRecord record;
   DealCheck check;
+  std::optional<ScoredDeal> settled;
 };
 
 // A deal of a few hundred moves takes a few kilobytes; anything much longer is not ours.

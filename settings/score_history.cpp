@@ -1,5 +1,7 @@
 #include "settings/score_history.h"
 
+#include <unistd.h>
+
 #include <charconv>
 #include <cstdio>
 #include <ctime>
@@ -178,9 +180,32 @@ bool AppendHistoryLine(const std::string& path, const std::string& line) {
   // A read is followed by a write only after a seek; the write goes to the end anyway.
   bool written = std::fseek(file, 0, SEEK_END) == 0 &&
                  std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
-                 std::fflush(file) == 0;
+                 std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
   written = std::fclose(file) == 0 && written;
   return written;
+}
+
+std::optional<std::string> LastHistoryLine(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error))
+    return std::nullopt;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr)
+    return std::nullopt;
+  // A line is a hundred characters or so: the file's tail holds the last one whole.
+  constexpr long kTail = 4096;
+  std::string tail(kTail, '\0');
+  if (std::fseek(file, -kTail, SEEK_END) != 0)
+    std::rewind(file);
+  tail.resize(std::fread(tail.data(), 1, tail.size(), file));
+  std::fclose(file);
+  if (!tail.ends_with('\n'))
+    return std::nullopt;
+  tail.pop_back();
+  const std::size_t start = tail.rfind('\n');
+  if (start == std::string::npos && tail.size() == kTail - 1)
+    return std::nullopt;
+  return tail.substr(start == std::string::npos ? 0 : start + 1);
 }
 
 ScoreHistory ReadScoreHistory(const std::string& path) {

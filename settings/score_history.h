@@ -51,9 +51,13 @@ std::string NewSeriesLine(const std::string& date);
 // The entry a line holds, or nothing when the line is damaged.
 std::optional<HistoryEntry> ParseHistoryLine(std::string_view line);
 
-// Adds one line at the end of the file, created when missing; false when it cannot be written.
-// A last line cut short by a crash is closed first, so that it never swallows the new one.
+// Adds one line at the end of the file, created when missing, and flushes it to the disk; false
+// when it cannot be written. A last line cut short by a crash is closed first, so that it never
+// swallows the new one.
 bool AppendHistoryLine(const std::string& path, const std::string& line);
+// The file's last line, without its end; nothing when the file is missing, unreadable or empty,
+// or its last line was cut short by a crash.
+std::optional<std::string> LastHistoryLine(const std::string& path);
 // Every readable entry of the file; a missing or unreadable file is an empty history.
 ScoreHistory ReadScoreHistory(const std::string& path);
 
