@@ -132,7 +132,7 @@ std::string EncodeSavedDeal(const SavedDeal& saved) {
   const Json file = {
       {"program", kProgram},
       {"format", kFormat},
-      {"deal", EncodeDealCode(record.Deal)},
+      {"deal", EncodeCompactDealCode(record.Deal)},
       {"replayed", record.ReplayedDeal},
       {"from_code", record.FromCode},
       {"generator", record.Generator},

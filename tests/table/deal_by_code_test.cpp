@@ -3,6 +3,7 @@
 #include "core/deal_code.h"
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
+#include "table/deal_code_words.h"
 #include "table/review.h"
 #include "tests/support/deal_driver.h"
 
@@ -48,6 +49,29 @@ TEST(DealByCode, ACodeDealsItsDealWhateverTheOptionsAndItsReplayDealsItAgain) {
     NewDeal(receiver.game, 0);
     EXPECT_FALSE(receiver.game.DealFromCode);
   }
+}
+
+// Why a code is refused, in both languages, with the group of the fault when it is known.
+TEST(DealByCode, ARefusedCodeSaysWhyAndWhere) {
+  DealDriver d(2);
+  NewDeal(d.game, 0);
+  const std::string code = EncodeDealCode(DealAsDealt(d.game));
+  std::string slip = code;
+  slip[14] = slip[14] == '7' ? '8' : '7';
+  std::string unknown = code;
+  unknown[39] = 'U';
+  const auto words = [](int language, const std::string& text) {
+    return CodeFaultWords(language, DecodeDealCode(text));
+  };
+  EXPECT_EQ(words(1, slip), "Ce code a une faute de frappe dans le groupe 3.");
+  EXPECT_EQ(words(2, slip), "This code has a typing slip in group 3.");
+  EXPECT_EQ(words(1, unknown), "Ce code a un caractère inconnu dans le groupe 7.");
+  EXPECT_EQ(words(2, unknown), "This code has an unknown character in group 7.");
+  EXPECT_EQ(words(2, code.substr(1)), "A deal code has 35 characters, in 7 groups of 5.");
+  EXPECT_EQ(words(2, "AAAAAAAAAAAAAAAAAAAAAAAAAAAAB"),
+            "This code has a typing slip: check it character by character.");
+  EXPECT_EQ(words(1, "AAAAAAAAAAAAAAAAAAAAAAAAAAAAB"),
+            "Ce code a une faute de frappe : vérifiez-le caractère par caractère.");
 }
 
 }  // namespace
