@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 
+#include "table/review.h"
 #include "ui/design.h"
 
 namespace zarvane {
@@ -51,6 +52,7 @@ void TfrmMains::NewDealCode() {
 
 void TfrmMains::PanelCopierCodeClick() {
   QGuiApplication::clipboard()->setText(code_->text());
+  Run(zarvane::PanelCopierCodeClick);
 }
 
 // Six small images in a row, and the caption at the panel's foot.

@@ -690,6 +690,7 @@ void TfrmZarvane::CreateTimers() {
   view_.OnTimer(TimerId::TimerEnchere, [this] { Run(&TfrmZarvane::TimerEnchereTimer); });
   view_.OnTimer(TimerId::TimerEntreCarte, [this] { Run(&TfrmZarvane::TimerEntreCarteTimer); });
   view_.OnTimer(TimerId::TimerTransition, [this] { Run(&TfrmZarvane::TimerTransitionTimer); });
+  view_.OnTimer(TimerId::TimerCopie, [this] { Run(&TfrmZarvane::TimerCopieTimer); });
 }
 
 // What the design does not give as a rectangle: the card images and the taker's frames at the
@@ -987,6 +988,9 @@ void TfrmZarvane::TimerEntreCarteTimer() {
 }
 void TfrmZarvane::TimerTransitionTimer() {
   zarvane::TimerTransitionTimer(game_);
+}
+void TfrmZarvane::TimerCopieTimer() {
+  zarvane::TimerCopieTimer(game_);
 }
 
 void TfrmZarvane::ShowHelp() {

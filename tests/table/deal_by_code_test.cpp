@@ -51,6 +51,27 @@ TEST(DealByCode, ACodeDealsItsDealWhateverTheOptionsAndItsReplayDealsItAgain) {
   }
 }
 
+// The Copy button says it copied, in the chosen language, until its one-shot timer ticks; the
+// tick puts its caption back.
+TEST(DealByCode, TheCopyButtonSaysItCopiedUntilItsTimerTicks) {
+  for (const auto& [language, copy, copied] :
+       {std::tuple{1, "Copier", "Copié !"}, std::tuple{2, "Copy", "Copied!"}}) {
+    DealDriver d(language);
+    NewDeal(d.game, 0);
+    d.game.Taker = kSouth;
+    FillHands(d.game);
+    EXPECT_EQ(d.view.Text(Control::PanelCopierCode), copy);
+    EXPECT_FALSE(d.view.Armed(TimerId::TimerCopie));
+    PanelCopierCodeClick(d.game);
+    EXPECT_EQ(d.view.Text(Control::PanelCopierCode), copied);
+    ASSERT_TRUE(d.view.Armed(TimerId::TimerCopie));
+    EXPECT_EQ(d.view.timers[TimerId::TimerCopie], 1500);
+    EXPECT_TRUE(d.Fire(TimerId::TimerCopie));
+    EXPECT_EQ(d.view.Text(Control::PanelCopierCode), copy);
+    EXPECT_FALSE(d.view.Armed(TimerId::TimerCopie));
+  }
+}
+
 // Why a code is refused, in both languages, with the group of the fault when it is known.
 TEST(DealByCode, ARefusedCodeSaysWhyAndWhere) {
   DealDriver d(2);
