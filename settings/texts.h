@@ -192,10 +192,12 @@ inline constexpr Bilingual kHistoryDamagedCount = {"Lignes abîmées ignorées :
 inline constexpr Bilingual kHistoryClose = {"Fermer", "Close"};
 
 // Deals by code: the four-hands window's button, which says for a moment that it copied, the
-// dialog that asks for a code, and why a code is refused: the fault, then where it lies when
-// that is known.
+// question before a deal in progress is dropped, the dialog that asks for a code, and why a
+// code is refused: the fault, then where it lies when that is known.
 inline constexpr Bilingual kCopyCaption = {"Copier", "Copy"};
 inline constexpr Bilingual kCopiedCaption = {"Copié !", "Copied!"};
+inline constexpr Bilingual kDropDealQuestion = {"Abandonner la donne en cours ?",
+                                                "Give up the deal in progress?"};
 inline constexpr Bilingual kPlayDealMenuCaption = {"&Jouer une donne...", "&Play a deal..."};
 inline constexpr Bilingual kPlayDealPrompt = {
     "Le code d'une donne (la fenêtre des quatre mains le montre) :",

@@ -959,9 +959,12 @@ void TfrmZarvane::menuPreviousTrickClick() {
   ShowPreviousTrick(game_);
 }
 void TfrmZarvane::menuJouerDonneClick() {
-  PlayCodeDialog dialog(game_.Language, this);
-  if (dialog.exec() == QDialog::Accepted && dialog.deal())
-    PlayDealFromCode(game_, *dialog.deal());
+  PlayDealByCode(game_, [this]() -> std::optional<DealtDeal> {
+    PlayCodeDialog dialog(game_.Language, this);
+    if (dialog.exec() != QDialog::Accepted)
+      return std::nullopt;
+    return dialog.deal();
+  });
 }
 
 void TfrmZarvane::menuHistoriqueClick() {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/deal_code.h"
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
@@ -70,6 +72,79 @@ TEST(DealByCode, TheCopyButtonSaysItCopiedUntilItsTimerTicks) {
     EXPECT_EQ(d.view.Text(Control::PanelCopierCode), copy);
     EXPECT_FALSE(d.view.Armed(TimerId::TimerCopie));
   }
+}
+
+// Ctrl+D asks nothing before the first deal or once a deal is scored. In the middle of a deal it
+// asks first whether to give it up: No leaves the deal, the screen and the record as they were
+// and asks for no code; Yes asks for the code and deals its deal, unless the player cancels
+// the code, which leaves the deal too. F2 still deals at once.
+TEST(DealByCode, CtrlDInTheMiddleOfADealAsksBeforeDroppingIt) {
+  DealDriver sender(2, 51'000'000);
+  NewDeal(sender.game, 0);
+  const DealtDeal sent = DealAsDealt(sender.game);
+  int codes_asked = 0;
+  std::optional<DealtDeal> typed;
+  const auto ask_code = [&]() -> std::optional<DealtDeal> {
+    ++codes_asked;
+    return typed;
+  };
+  const auto expect_the_sent_deal = [&](const Game& game) {
+    EXPECT_EQ(game.InitialHands, sender.game.InitialHands);
+    EXPECT_EQ(game.InitialDog, sender.game.InitialDog);
+    EXPECT_EQ(game.FirstPlayer, sender.game.FirstPlayer);
+  };
+
+  DealDriver d(2, 52'000'000);
+  typed = sent;
+  PlayDealByCode(d.game, ask_code);
+  EXPECT_TRUE(d.view.asked.empty());
+  EXPECT_EQ(codes_asked, 1);
+  expect_the_sent_deal(d.game);
+
+  NewDeal(d.game, 0);
+  EXPECT_TRUE(d.view.asked.empty());
+  d.RunComputerBids();
+  const auto hands = d.game.InitialHands;
+  const Phase phase = d.game.DealPhase;
+  const auto bids = d.game.AnnouncedBid;
+  const std::vector<Move> moves = d.game.Record.Moves;
+  const testing::FakeTableView screen = d.view;
+  const auto expect_the_deal_untouched = [&] {
+    EXPECT_EQ(d.game.InitialHands, hands);
+    EXPECT_EQ(d.game.DealPhase, phase);
+    EXPECT_EQ(d.game.AnnouncedBid, bids);
+    EXPECT_EQ(d.game.Record.Moves, moves);
+    EXPECT_TRUE(d.view.ShowsTheSameAs(screen));
+  };
+  d.view.answers.push_back(false);
+  PlayDealByCode(d.game, ask_code);
+  ASSERT_EQ(d.view.asked.size(), 1u);
+  EXPECT_EQ(d.view.asked.back(), "Give up the deal in progress?");
+  EXPECT_EQ(codes_asked, 1);
+  expect_the_deal_untouched();
+
+  typed.reset();
+  d.view.answers.push_back(true);
+  PlayDealByCode(d.game, ask_code);
+  EXPECT_EQ(codes_asked, 2);
+  expect_the_deal_untouched();
+
+  typed = sent;
+  d.view.answers.push_back(true);
+  PlayDealByCode(d.game, ask_code);
+  EXPECT_EQ(d.view.asked.size(), 3u);
+  EXPECT_EQ(codes_asked, 3);
+  expect_the_sent_deal(d.game);
+  EXPECT_TRUE(d.game.DealFromCode);
+
+  std::mt19937 choices(5);
+  while (d.Step(choices)) {
+  }
+  // The last trick, scored, still lies on the table.
+  ASSERT_EQ(d.game.DealPhase, Phase::TrickShown);
+  PlayDealByCode(d.game, ask_code);
+  EXPECT_EQ(d.view.asked.size(), 3u);
+  EXPECT_EQ(codes_asked, 4);
 }
 
 // Why a code is refused, in both languages, with the group of the fault when it is known.
