@@ -13,7 +13,7 @@ class TimerTrackingView : public NullTableView {
   bool Armed(TimerId t) const { return armed_[static_cast<int>(t)]; }
 
  private:
-  bool armed_[3] = {};
+  bool armed_[4] = {};  // one per TimerId
 };
 
 }  // namespace zarvane

@@ -9,10 +9,17 @@ namespace zarvane {
 
 namespace {
 
-constexpr std::string_view kAlphabet =
+constexpr std::string_view kCompactAlphabet =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
-constexpr std::uint32_t kBase = 64;
-constexpr int kNumberLength = kDealCodeLength - 1;
+constexpr int kCompactBase = 64;
+constexpr int kCompactNumberLength = kCompactDealCodeLength - 1;
+
+// Crockford's: no I, L, O or U, so that nothing written can be read two ways.
+constexpr std::string_view kReadableAlphabet = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
+constexpr int kReadableBase = 32;
+// The check characters close the last two groups; the number's digits fill the other places.
+constexpr int kFirstCheckPlace = (kDealCodeGroups - 1) * kDealCodeGroupSize - 1;
+constexpr int kSecondCheckPlace = kDealCodeLength - 1;
 
 // Each card's place: a seat 1..4, or 5 for the dog.
 constexpr int kDogPlace = 5;
@@ -107,19 +114,117 @@ struct Remaining {
 
 // Luhn's check over an alphabet of 64: any single character changed, and most swaps of two
 // neighbours, change the sum.
-int CheckDigitSum(std::string_view digits, bool last_is_check) {
+int CompactCheckSum(std::string_view digits, bool last_is_check) {
   int sum = 0;
   bool doubled = !last_is_check;
   for (auto c = digits.rbegin(); c != digits.rend(); ++c) {
-    int addend = static_cast<int>(kAlphabet.find(*c));
+    int addend = static_cast<int>(kCompactAlphabet.find(*c));
     if (doubled) {
       addend *= 2;
-      addend = addend / static_cast<int>(kBase) + addend % static_cast<int>(kBase);
+      addend = addend / kCompactBase + addend % kCompactBase;
     }
     sum += addend;
     doubled = !doubled;
   }
-  return sum % static_cast<int>(kBase);
+  return sum % kCompactBase;
+}
+
+// The field of 32 elements (x^5 + x^2 + 1), one element per character of the readable form.
+struct FieldTables {
+  std::array<int, 62> power{};  // power[n] = x^n, written twice over so sums of logs need no mod
+  std::array<int, 32> log{};
+};
+
+constexpr FieldTables MakeFieldTables() {
+  FieldTables tables;
+  int element = 1;
+  for (int n = 0; n < 31; ++n) {
+    tables.power[static_cast<std::size_t>(n)] = element;
+    tables.power[static_cast<std::size_t>(n + 31)] = element;
+    tables.log[static_cast<std::size_t>(element)] = n;
+    element <<= 1;
+    if (element & 32)
+      element ^= 0b100101;
+  }
+  return tables;
+}
+
+constexpr FieldTables kField = MakeFieldTables();
+
+int Power(int n) {
+  return kField.power[static_cast<std::size_t>(n)];
+}
+int Times(int a, int b) {
+  if (a == 0 || b == 0)
+    return 0;
+  return Power(kField.log[static_cast<std::size_t>(a)] + kField.log[static_cast<std::size_t>(b)]);
+}
+// b is never 0.
+int Over(int a, int b) {
+  if (a == 0)
+    return 0;
+  return Power(kField.log[static_cast<std::size_t>(a)] + 31 -
+               kField.log[static_cast<std::size_t>(b)]);
+}
+
+using ReadableValues = std::array<int, kDealCodeLength>;
+
+// Each character counts in two sums of the field, where adding is an exclusive or: once weighed
+// by its place in its group (x^0..x^4), once more weighed by its group too (x^0..x^6). A whole
+// code leaves both sums at nothing. A single slip e at place k of group g leaves e x^k and
+// e x^k x^g, whose ratio x^g names the group; two neighbours never weigh the same, so two
+// neighbours swapped show too.
+struct CheckSums {
+  int by_place = 0;
+  int by_group = 0;
+};
+
+int PlaceWeight(int at) {
+  return Power(at % kDealCodeGroupSize);
+}
+int GroupWeight(int at) {
+  return Power(at / kDealCodeGroupSize);
+}
+
+CheckSums SumsOf(const ReadableValues& values) {
+  CheckSums sums;
+  for (int at = 0; at < kDealCodeLength; ++at) {
+    const int weighed = Times(values[static_cast<std::size_t>(at)], PlaceWeight(at));
+    sums.by_place ^= weighed;
+    sums.by_group ^= Times(weighed, GroupWeight(at));
+  }
+  return sums;
+}
+
+// Sets the two check characters so that both sums come to nothing. With A and B the sums of the
+// other characters, P and Q the checks weighed by place, and gP and gQ their groups' weights:
+// P + Q = A and gP P + gQ Q = B, so Q = (B + gP A) / (gP + gQ) and P = A + Q.
+void SetCheckCharacters(ReadableValues& values) {
+  values[kFirstCheckPlace] = 0;
+  values[kSecondCheckPlace] = 0;
+  const CheckSums sums = SumsOf(values);
+  const int first_group = GroupWeight(kFirstCheckPlace);
+  const int second_group = GroupWeight(kSecondCheckPlace);
+  const int q = Over(sums.by_group ^ Times(first_group, sums.by_place), first_group ^ second_group);
+  const int p = sums.by_place ^ q;
+  values[kFirstCheckPlace] = Over(p, PlaceWeight(kFirstCheckPlace));
+  values[kSecondCheckPlace] = Over(q, PlaceWeight(kSecondCheckPlace));
+}
+
+// The group (1..7) a single slip would lie in to leave these sums; 0 when none would.
+int SlipGroup(const CheckSums& sums) {
+  if (sums.by_place == 0)
+    return 0;
+  const int ratio = Over(sums.by_group, sums.by_place);
+  for (int group = 0; group < kDealCodeGroups; ++group) {
+    if (Power(group) == ratio)
+      return group + 1;
+  }
+  return 0;
+}
+
+bool IsCheckPlace(int at) {
+  return at == kFirstCheckPlace || at == kSecondCheckPlace;
 }
 
 std::array<int, 79> PlacesOf(const DealtDeal& deal) {
@@ -133,17 +238,8 @@ std::array<int, 79> PlacesOf(const DealtDeal& deal) {
   return places;
 }
 
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string_view::npos)
-    return {};
-  const auto last = text.find_last_not_of(" \t\r\n");
-  return text.substr(first, last - first + 1);
-}
-
-}  // namespace
-
-std::string EncodeDealCode(const DealtDeal& deal) {
+// The deal's rank among all the deals, times 4, plus the first player's seat less one.
+Wide DealNumber(const DealtDeal& deal) {
   const std::array<int, 79> places = PlacesOf(deal);
   Wide number;
   Remaining remaining;
@@ -157,28 +253,10 @@ std::string EncodeDealCode(const DealtDeal& deal) {
   }
   number.MultiplyBy(4);
   number.Add(Wide(static_cast<std::uint32_t>(deal.FirstPlayer - 1)));
-  std::string code(kNumberLength, 'A');
-  for (int i = kNumberLength - 1; i >= 0; --i)
-    code[static_cast<std::size_t>(i)] = kAlphabet[number.DivideBy(kBase)];
-  const int check =
-      (static_cast<int>(kBase) - CheckDigitSum(code, false)) % static_cast<int>(kBase);
-  code += kAlphabet[static_cast<std::size_t>(check)];
-  return code;
+  return number;
 }
 
-DecodedDealCode DecodeDealCode(std::string_view text) {
-  const std::string_view code = Trimmed(text);
-  if (code.size() != static_cast<std::size_t>(kDealCodeLength))
-    return {std::nullopt, CodeFault::Length};
-  if (code.find_first_not_of(kAlphabet) != std::string_view::npos)
-    return {std::nullopt, CodeFault::Character};
-  if (CheckDigitSum(code, true) != 0)
-    return {std::nullopt, CodeFault::Check};
-  Wide number;
-  for (int i = 0; i < kNumberLength; ++i) {
-    number.MultiplyBy(kBase);
-    number.Add(Wide(static_cast<std::uint32_t>(kAlphabet.find(code[static_cast<std::size_t>(i)]))));
-  }
+DecodedDealCode DealOfNumber(Wide number) {
   DealtDeal deal;
   deal.FirstPlayer = static_cast<int>(number.DivideBy(4)) + 1;
   Remaining remaining;
@@ -203,6 +281,124 @@ DecodedDealCode DecodeDealCode(std::string_view text) {
       deal.Hands[place][at] = kPack[card];
   }
   return {deal, CodeFault::None};
+}
+
+std::string_view Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos)
+    return {};
+  const auto last = text.find_last_not_of(" \t\r\n");
+  return text.substr(first, last - first + 1);
+}
+
+bool IsCompactForm(std::string_view code) {
+  return code.size() == static_cast<std::size_t>(kCompactDealCodeLength) &&
+         code.find_first_not_of(kCompactAlphabet) == std::string_view::npos;
+}
+
+DecodedDealCode DecodeCompact(std::string_view code) {
+  if (CompactCheckSum(code, true) != 0)
+    return {std::nullopt, CodeFault::Check};
+  Wide number;
+  for (int i = 0; i < kCompactNumberLength; ++i) {
+    number.MultiplyBy(kCompactBase);
+    number.Add(
+        Wide(static_cast<std::uint32_t>(kCompactAlphabet.find(code[static_cast<std::size_t>(i)]))));
+  }
+  return DealOfNumber(number);
+}
+
+bool IsSeparator(char c) {
+  return c == '-' || c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// The second and later bytes of a character written in UTF-8: the first byte alone stands
+// for the character.
+bool ContinuesCharacter(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// A character's value 0..31, case ignored and the look-alikes read for what they stand for.
+std::optional<int> ReadableValue(char c) {
+  if (c >= 'a' && c <= 'z')
+    c = static_cast<char>(c - 'a' + 'A');
+  if (c == 'O')
+    c = '0';
+  else if (c == 'I' || c == 'L')
+    c = '1';
+  const auto value = kReadableAlphabet.find(c);
+  if (value == std::string_view::npos)
+    return std::nullopt;
+  return static_cast<int>(value);
+}
+
+DecodedDealCode DecodeReadable(std::string_view text) {
+  ReadableValues values{};
+  int count = 0;
+  int unknown_at = -1;
+  for (const char c : text) {
+    if (IsSeparator(c) || ContinuesCharacter(c))
+      continue;
+    if (count < kDealCodeLength) {
+      const std::optional<int> value = ReadableValue(c);
+      if (!value && unknown_at < 0)
+        unknown_at = count;
+      values[static_cast<std::size_t>(count)] = value.value_or(0);
+    }
+    ++count;
+  }
+  if (count != kDealCodeLength)
+    return {std::nullopt, CodeFault::Length};
+  if (unknown_at >= 0)
+    return {std::nullopt, CodeFault::Character, unknown_at / kDealCodeGroupSize + 1};
+  const CheckSums sums = SumsOf(values);
+  if (sums.by_place != 0 || sums.by_group != 0)
+    return {std::nullopt, CodeFault::Check, SlipGroup(sums)};
+  Wide number;
+  for (int at = 0; at < kDealCodeLength; ++at) {
+    if (IsCheckPlace(at))
+      continue;
+    number.MultiplyBy(kReadableBase);
+    number.Add(Wide(static_cast<std::uint32_t>(values[static_cast<std::size_t>(at)])));
+  }
+  return DealOfNumber(number);
+}
+
+}  // namespace
+
+std::string EncodeDealCode(const DealtDeal& deal) {
+  Wide number = DealNumber(deal);
+  ReadableValues values{};
+  for (int at = kDealCodeLength - 1; at >= 0; --at) {
+    if (!IsCheckPlace(at))
+      values[static_cast<std::size_t>(at)] = static_cast<int>(number.DivideBy(kReadableBase));
+  }
+  SetCheckCharacters(values);
+  std::string code;
+  code.reserve(kShownDealCodeLength);
+  for (int at = 0; at < kDealCodeLength; ++at) {
+    if (at > 0 && at % kDealCodeGroupSize == 0)
+      code += '-';
+    code += kReadableAlphabet[static_cast<std::size_t>(values[static_cast<std::size_t>(at)])];
+  }
+  return code;
+}
+
+std::string EncodeCompactDealCode(const DealtDeal& deal) {
+  Wide number = DealNumber(deal);
+  std::string code(kCompactNumberLength, 'A');
+  for (int i = kCompactNumberLength - 1; i >= 0; --i)
+    code[static_cast<std::size_t>(i)] = kCompactAlphabet[number.DivideBy(kCompactBase)];
+  const int check = (kCompactBase - CompactCheckSum(code, false)) % kCompactBase;
+  code += kCompactAlphabet[static_cast<std::size_t>(check)];
+  return code;
+}
+
+DecodedDealCode DecodeDealCode(std::string_view text) {
+  const std::string_view code = Trimmed(text);
+  if (IsCompactForm(code))
+    return DecodeCompact(code);
+  return DecodeReadable(code);
 }
 
 }  // namespace zarvane

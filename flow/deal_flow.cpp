@@ -3,6 +3,7 @@
 #include "core/cards.h"
 #include "core/deal.h"
 #include "core/play_preparation.h"
+#include "core/scoring.h"
 #include "flow/bidding.h"
 #include "flow/card_advice.h"
 #include "flow/card_play.h"
@@ -46,6 +47,11 @@ bool TurnDue(const Flow& game) {
   return game.TrickNumber >= 1 && game.TrickNumber <= 18 &&
          (game.DealPhase == Phase::Playing || game.DealPhase == Phase::SouthPlays ||
           game.DealPhase == Phase::Poignee);
+}
+
+// From the first bid until the last trick is scored.
+bool DealInProgress(const Flow& game) {
+  return game.DealPhase != Phase::Opening && game.TrickNumber != kLastTrickDone;
 }
 
 }  // namespace
@@ -119,6 +125,13 @@ void PlayDealFromCode(Flow& game, const DealtDeal& deal) {
   DealGivenHands(game, deal);
   game.DealFromCode = true;
   OpenAuction(game);
+}
+
+void PlayDealByCode(Flow& game, const std::function<std::optional<DealtDeal>()>& ask_code) {
+  if (DealInProgress(game) && !game.presenter->Ask(kDropDealQuestion))
+    return;
+  if (const std::optional<DealtDeal> deal = ask_code())
+    PlayDealFromCode(game, *deal);
 }
 
 void ReplayDeal(Flow& game) {

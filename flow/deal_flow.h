@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <optional>
+
 #include "core/deal.h"
 #include "flow/flow.h"
 
@@ -11,6 +14,10 @@ void StartUp(Flow& game);
 void NewDeal(Flow& game, int replay);
 // Deals exactly the deal a code gives, whatever the options; it counts like any other.
 void PlayDealFromCode(Flow& game, const DealtDeal& deal);
+// "Jouer une donne..." (Ctrl+D). In the middle of a deal, from its auction until it is scored,
+// it first asks whether to give that deal up, and a No leaves it as it stands. `ask_code`
+// asks for a code and gives its deal, or nothing when the player cancels.
+void PlayDealByCode(Flow& game, const std::function<std::optional<DealtDeal>()>& ask_code);
 // The steps every deal starts with: the table and the deal state cleared, the first player
 // seated, and once the cards are dealt, the record opened, the hand shown, the auction begun.
 void ClearTableForDeal(Flow& game, int replay);

@@ -10,8 +10,9 @@ namespace zarvane {
 
 struct Bilingual;
 
-// The three one-shot timers that pace a deal; their ticks come back to the flow's handlers.
-enum class TimerId { TimerEnchere, TimerEntreCarte, TimerTransition };
+// The three one-shot timers that pace a deal, whose ticks come back to the flow's handlers, and
+// the one that puts the four-hands window's Copy button back to its caption.
+enum class TimerId { TimerEnchere, TimerEntreCarte, TimerTransition, TimerCopie };
 
 // The flow's one door to the screen: each call says what changed, in the player's terms, at
 // the moment it changed. The table's presenter draws it; the control names, the layout, the

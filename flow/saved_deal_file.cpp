@@ -145,7 +145,7 @@ std::string EncodeSavedDeal(const SavedDeal& saved) {
   Json file = {
       {"program", kProgram},
       {"format", kFormat},
-      {"deal", EncodeDealCode(record.Deal)},
+      {"deal", EncodeCompactDealCode(record.Deal)},
       {"replayed", record.ReplayedDeal},
       {"from_code", record.FromCode},
       {"generator", record.Generator},

@@ -191,21 +191,27 @@ inline constexpr Bilingual kHistoryDamagedCount = {"Lignes abîmées ignorées :
                                                    "Damaged lines skipped: "};
 inline constexpr Bilingual kHistoryClose = {"Fermer", "Close"};
 
-// Deals by code: the four-hands window's button, the dialog that asks for a code, and why a
-// code is refused.
+// Deals by code: the four-hands window's button, which says for a moment that it copied, the
+// question before a deal in progress is dropped, the dialog that asks for a code, and why a
+// code is refused: the fault, then where it lies when that is known.
 inline constexpr Bilingual kCopyCaption = {"Copier", "Copy"};
+inline constexpr Bilingual kCopiedCaption = {"Copié !", "Copied!"};
+inline constexpr Bilingual kDropDealQuestion = {"Abandonner la donne en cours ?",
+                                                "Give up the deal in progress?"};
 inline constexpr Bilingual kPlayDealMenuCaption = {"&Jouer une donne...", "&Play a deal..."};
 inline constexpr Bilingual kPlayDealPrompt = {
     "Le code d'une donne (la fenêtre des quatre mains le montre) :",
     "The code of a deal (the four hands window shows it):"};
-inline constexpr Bilingual kCodeLengthFault = {"Un code de donne a 29 caractères.",
-                                               "A deal code has 29 characters."};
-inline constexpr Bilingual kCodeCharacterFault = {
-    "Un code de donne n'a que des lettres, des chiffres, - et _.",
-    "A deal code holds only letters, digits, - and _."};
-inline constexpr Bilingual kCodeCheckFault = {
-    "Ce code a une faute de frappe : vérifiez-le caractère par caractère.",
-    "This code has a typing slip: check it character by character."};
+inline constexpr Bilingual kCodeLengthFault = {
+    "Un code de donne a 35 caractères, en 7 groupes de 5.",
+    "A deal code has 35 characters, in 7 groups of 5."};
+inline constexpr Bilingual kCodeCharacterFault = {"Ce code a un caractère inconnu",
+                                                  "This code has an unknown character"};
+inline constexpr Bilingual kCodeCheckFault = {"Ce code a une faute de frappe",
+                                              "This code has a typing slip"};
+inline constexpr Bilingual kCodeFaultInGroup = {" dans le groupe ", " in group "};
+inline constexpr Bilingual kCodeFaultSomewhere = {" : vérifiez-le caractère par caractère",
+                                                  ": check it character by character"};
 inline constexpr Bilingual kCodeNotADealFault = {"Ce code ne correspond à aucune donne.",
                                                  "This code is not the code of a deal."};
 

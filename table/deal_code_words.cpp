@@ -8,19 +8,26 @@ DealCodeWords DealCodeWordsIn(int language) {
   return {Pick(language, kPlayDealMenuCaption), Pick(language, kPlayDealPrompt)};
 }
 
-std::string_view CodeFaultWords(int language, CodeFault fault) {
-  switch (fault) {
+std::string CodeFaultWords(int language, const DecodedDealCode& decoded) {
+  std::string words;
+  switch (decoded.fault) {
     case CodeFault::Length:
-      return Pick(language, kCodeLengthFault);
+      return std::string(Pick(language, kCodeLengthFault));
     case CodeFault::Character:
-      return Pick(language, kCodeCharacterFault);
+      words = Pick(language, kCodeCharacterFault);
+      break;
     case CodeFault::Check:
-      return Pick(language, kCodeCheckFault);
+      words = Pick(language, kCodeCheckFault);
+      break;
     case CodeFault::NotADeal:
     case CodeFault::None:
-      break;
+      return std::string(Pick(language, kCodeNotADealFault));
   }
-  return Pick(language, kCodeNotADealFault);
+  if (decoded.group > 0)
+    words += std::string(Pick(language, kCodeFaultInGroup)) + std::to_string(decoded.group);
+  else if (decoded.fault == CodeFault::Check)
+    words += Pick(language, kCodeFaultSomewhere);
+  return words + '.';
 }
 
 }  // namespace zarvane

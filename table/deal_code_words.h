@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "core/deal_code.h"
@@ -14,7 +15,7 @@ struct DealCodeWords {
 };
 DealCodeWords DealCodeWordsIn(int language);
 
-// Why a code is refused.
-std::string_view CodeFaultWords(int language, CodeFault fault);
+// Why a code is refused, naming the group where the fault lies when that is known.
+std::string CodeFaultWords(int language, const DecodedDealCode& decoded);
 
 }  // namespace zarvane

@@ -11,6 +11,8 @@ namespace {
 
 constexpr int kGreen = 0x00FF00;
 constexpr int kBlue = 0xFF0000;  // red in the low byte, blue in the high one
+// Long enough to be read, short enough to be ready for the next click.
+constexpr int kCopiedShownMilliseconds = 1500;
 
 int TrickImage(int trick, int seat) {
   return 4 * (trick - 1) + seat;
@@ -159,6 +161,16 @@ void FillHands(Game& game) {
     }
   }
   view.SetVisible(Control::frmMains, 0, true);
+}
+
+void PanelCopierCodeClick(Game& game) {
+  game.view.SetText(Control::PanelCopierCode, 0, Text(game, kCopiedCaption));
+  game.view.StartTimer(TimerId::TimerCopie, kCopiedShownMilliseconds);
+}
+
+void TimerCopieTimer(Game& game) {
+  game.view.StopTimer(TimerId::TimerCopie);
+  game.view.SetText(Control::PanelCopierCode, 0, Text(game, kCopyCaption));
 }
 
 }  // namespace zarvane

@@ -23,6 +23,9 @@ void PanelVoirToutClick(Game& game);
 // The four hands as dealt and the dog beside the taker's hand; after a PRISE or a GARDE also
 // the discard, and the six discarded cards framed in yellow where they were dealt.
 void FillHands(Game& game);
+// The deal's code was copied: the Copy button says so for a moment, until TimerCopie ticks.
+void PanelCopierCodeClick(Game& game);
+void TimerCopieTimer(Game& game);
 
 // Where the frames and the dog panels of the two windows above stand, by the current layout;
 // the dog panels and the discard frames need the taker.

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 
+#include "table/review.h"
 #include "ui/design.h"
 
 namespace zarvane {
@@ -39,10 +40,10 @@ TfrmMains::TfrmMains(const Layout& layout, QWidget* parent)
   NewDealCode();
 }
 
-// The deal's code, which a player may send to a friend, above the OK button and between the
-// hands, where no dog panel ever goes.
+// The deal's code, which a player may send to a friend, under North's hand and above the
+// other hands, where no dog panel ever goes, with its Copy button above the OK button.
 void TfrmMains::NewDealCode() {
-  code_ = NewCaption(Control::PanelCodeDonne, this, {296, 118, 197, 24}, kCaptionColour, 11);
+  code_ = NewCaption(Control::PanelCodeDonne, this, {254, 118, 283, 24}, kCaptionColour, 11);
   code_->setFont(DesignFont(layout(), kMono, 11, true));
   code_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   NewButton(Control::PanelCopierCode, this, {346, 146, 97, 24}, 13, QStringLiteral("Copier"),
@@ -51,6 +52,7 @@ void TfrmMains::NewDealCode() {
 
 void TfrmMains::PanelCopierCodeClick() {
   QGuiApplication::clipboard()->setText(code_->text());
+  Run(zarvane::PanelCopierCodeClick);
 }
 
 // Six small images in a row, and the caption at the panel's foot.

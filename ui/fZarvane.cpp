@@ -690,6 +690,7 @@ void TfrmZarvane::CreateTimers() {
   view_.OnTimer(TimerId::TimerEnchere, [this] { Run(&TfrmZarvane::TimerEnchereTimer); });
   view_.OnTimer(TimerId::TimerEntreCarte, [this] { Run(&TfrmZarvane::TimerEntreCarteTimer); });
   view_.OnTimer(TimerId::TimerTransition, [this] { Run(&TfrmZarvane::TimerTransitionTimer); });
+  view_.OnTimer(TimerId::TimerCopie, [this] { Run(&TfrmZarvane::TimerCopieTimer); });
 }
 
 // What the design does not give as a rectangle: the card images and the taker's frames at the
@@ -958,9 +959,12 @@ void TfrmZarvane::menuPreviousTrickClick() {
   ShowPreviousTrick(game_);
 }
 void TfrmZarvane::menuJouerDonneClick() {
-  PlayCodeDialog dialog(game_.Language, this);
-  if (dialog.exec() == QDialog::Accepted && dialog.deal())
-    PlayDealFromCode(game_, *dialog.deal());
+  PlayDealByCode(game_, [this]() -> std::optional<DealtDeal> {
+    PlayCodeDialog dialog(game_.Language, this);
+    if (dialog.exec() != QDialog::Accepted)
+      return std::nullopt;
+    return dialog.deal();
+  });
 }
 
 void TfrmZarvane::menuHistoriqueClick() {
@@ -987,6 +991,9 @@ void TfrmZarvane::TimerEntreCarteTimer() {
 }
 void TfrmZarvane::TimerTransitionTimer() {
   zarvane::TimerTransitionTimer(game_);
+}
+void TfrmZarvane::TimerCopieTimer() {
+  zarvane::TimerCopieTimer(game_);
 }
 
 void TfrmZarvane::ShowHelp() {

@@ -118,6 +118,7 @@ class TfrmZarvane : public QMainWindow {
   void TimerEnchereTimer();
   void TimerEntreCarteTimer();
   void TimerTransitionTimer();
+  void TimerCopieTimer();
 
   // The keys: Left and Right move the highlight, Space presses, Enter presses or accepts.
   void LeftKey();

@@ -26,8 +26,10 @@ PlayCodeDialog::PlayCodeDialog(int language, QWidget* parent)
   QFont fixed(kMono);
   fixed.setPointSize(11);
   field_->setFont(fixed);
-  field_->setMaxLength(64);
-  field_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(kDealCodeLength + 4, 'W')));
+  // Room for a code typed with a space or two more than it is shown with.
+  field_->setMaxLength(2 * kShownDealCodeLength);
+  field_->setMinimumWidth(
+      QFontMetrics(fixed).horizontalAdvance(QString(kShownDealCodeLength + 4, 'W')));
   layout->addWidget(field_);
   reason_->setStyleSheet(QStringLiteral("color: #a00000"));
   reason_->setWordWrap(true);
@@ -45,7 +47,7 @@ PlayCodeDialog::PlayCodeDialog(int language, QWidget* parent)
 void PlayCodeDialog::Check() {
   const DecodedDealCode decoded = DecodeDealCode(field_->text().toStdString());
   if (!decoded.deal) {
-    reason_->setText(FromUtf8(CodeFaultWords(language_, decoded.fault)));
+    reason_->setText(QString::fromStdString(CodeFaultWords(language_, decoded)));
     field_->setFocus();
     return;
   }

@@ -78,7 +78,7 @@ class QtTableView : public TableView {
 
   std::map<Key, QPointer<QObject>> controls_;
   std::map<Key, bool> checked_;
-  std::array<QTimer, 3> timers_;
+  std::array<QTimer, 4> timers_;  // one per TimerId
   const Layout* layout_ = nullptr;
   const int* language_ = nullptr;
   QPointer<QWidget> background_;

@@ -9,6 +9,7 @@
 #include "flow/discard.h"
 #include "flow/poignee.h"
 #include "table/game.h"
+#include "table/review.h"
 
 namespace zarvane::testing {
 
@@ -23,6 +24,9 @@ inline void RunTimerHandler(Game& game, TimerId timer) {
       break;
     case TimerId::TimerTransition:
       TimerTransitionTimer(game);
+      break;
+    case TimerId::TimerCopie:
+      TimerCopieTimer(game);
       break;
   }
 }

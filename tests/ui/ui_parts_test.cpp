@@ -66,8 +66,8 @@ class UiPartsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // OK on a mistyped code keeps the box open and says why, in the chosen language; on a good
-  // one it closes the box with the deal.
+  // OK on a mistyped code keeps the box open and says why and where, in the chosen language;
+  // on a good one, typed in either form, it closes the box with the deal.
   void playDealDialogRefusesABadCodeAndSaysWhy() {
     DealtDeal deal;
     for (int card = 1; card <= 78; ++card) {
@@ -77,21 +77,25 @@ class UiPartsTest : public QObject {
         deal.Dog[card - 72] = kPack[card];
     }
     const QString code = QString::fromStdString(EncodeDealCode(deal));
-    PlayCodeDialog dialog(2);
-    dialog.show();
-    auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-    QString slip = code;
-    slip[3] = slip[3] == QLatin1Char('B') ? QLatin1Char('C') : QLatin1Char('B');
-    dialog.field()->setText(slip);
-    QTest::mouseClick(ok, Qt::LeftButton);
-    QVERIFY(dialog.isVisible());
-    QVERIFY(!dialog.deal().has_value());
-    QVERIFY(dialog.reason()->text().startsWith(QStringLiteral("This code has a typing slip")));
-    dialog.field()->setText(QStringLiteral(" ") + code);
-    QTest::mouseClick(ok, Qt::LeftButton);
-    QCOMPARE(dialog.result(), int{QDialog::Accepted});
-    QVERIFY(dialog.deal().has_value());
-    QCOMPARE(QString::fromStdString(EncodeDealCode(*dialog.deal())), code);
+    for (const QString& typed :
+         {QStringLiteral(" ") + code, code.toLower().remove(QLatin1Char('-')),
+          QString::fromStdString(EncodeCompactDealCode(deal))}) {
+      PlayCodeDialog dialog(2);
+      dialog.show();
+      auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+      QString slip = code;
+      slip[8] = slip[8] == QLatin1Char('B') ? QLatin1Char('C') : QLatin1Char('B');
+      dialog.field()->setText(slip);
+      QTest::mouseClick(ok, Qt::LeftButton);
+      QVERIFY(dialog.isVisible());
+      QVERIFY(!dialog.deal().has_value());
+      QCOMPARE(dialog.reason()->text(), QStringLiteral("This code has a typing slip in group 2."));
+      dialog.field()->setText(typed);
+      QTest::mouseClick(ok, Qt::LeftButton);
+      QCOMPARE(dialog.result(), int{QDialog::Accepted});
+      QVERIFY(dialog.deal().has_value());
+      QCOMPARE(QString::fromStdString(EncodeDealCode(*dialog.deal())), code);
+    }
   }
 
   // Every one of the 78 faces exists, renders at the card size of a 1024 x 768 screen, fills

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "core/deal_code.h"
 #include "settings/options_file.h"
 #include "table/controls.h"
 #include "tests/ui/clicks.h"
@@ -229,7 +231,24 @@ class WholeDealTest : public QObject {
     QCOMPARE(view().Widget(Control::PanelChienApresEcart)->isVisible(), discard_shown);
     QCOMPARE(view().Widget(Control::CadreEcart, 1)->isVisible(), discard_shown);
     Shoot("12-hands");
+    CheckTheCopyButton();
     Click(Control::PanelMainsOK);
+  }
+
+  // The code shown is the deal's in its readable form, and Copy puts it on the clipboard and
+  // says so until its timer ticks (started again here at once, so that no wait is needed).
+  void CheckTheCopyButton() {
+    const QString code = Text(Control::PanelCodeDonne);
+    QCOMPARE(code, QString::fromStdString(EncodeDealCode(DealAsDealt(game()))));
+    QGuiApplication::clipboard()->clear();
+    Click(Control::PanelCopierCode);
+    QCOMPARE(QGuiApplication::clipboard()->text(), code);
+    QCOMPARE(Text(Control::PanelCopierCode), QStringLiteral("Copied!"));
+    QVERIFY(view().TimerActive(TimerId::TimerCopie));
+    Shoot("12b-hands-copied");
+    view().StartTimer(TimerId::TimerCopie, 0);
+    QTRY_COMPARE(Text(Control::PanelCopierCode), QStringLiteral("Copy"));
+    QVERIFY(!view().TimerActive(TimerId::TimerCopie));
   }
 
   // The sheet ends on the taker's result, the totals on screen are those of the file.
