@@ -730,6 +730,8 @@ void TfrmZarvane::FitLayoutToWindow() {
     if (window)
       window->Relayout(fitted);
   }
+  if (history_)
+    history_->Relayout(fitted);
   ChangeLayout(game_, fitted);
   Rescale(this, layout());
   ScaleDrawnParts();
