@@ -87,7 +87,12 @@ void PlaceTakerFrame(Game& game) {
 
 int PoigneeWindowWidth(const Layout& layout, int trumps) {
   const int u = layout.PoigneeStep;
-  return 2 * u + 3 * u * (trumps - 1) + layout.CardWidth;
+  const int cards = 2 * u + 3 * u * (trumps - 1) + layout.CardWidth;
+  // The step is truncated to whole pixels, the buttons are not: at some scales ten trumps
+  // alone would leave the cancel button cut by the window's edge.
+  const DesignRect first = ScaleRect(layout, kPoigneeButtons[0]);
+  const DesignRect last = ScaleRect(layout, kPoigneeButtons[2]);
+  return std::max(cards, last.left + last.width + first.left);
 }
 
 }  // namespace zarvane

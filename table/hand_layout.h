@@ -24,7 +24,8 @@ void PlaceSouthCard(Game& game, int slot, int lift);
 void PlaceDiscardImage(Game& game, int k, bool lifted);
 void PlacePoigneeImage(Game& game, int j, bool raised);
 void PlaceTakerFrame(Game& game);
-// The poignee window is as wide as the trumps it shows.
+// The poignee window is as wide as the trumps it shows, and never narrower than its row of
+// buttons with the margin it has on the left.
 int PoigneeWindowWidth(const Layout& layout, int trumps);
 
 }  // namespace zarvane

@@ -26,16 +26,10 @@ int SouthScoreChange(const ScoredDeal& deal) {
 
 HistorySummary SummariseHistory(const ScoreHistory& history) {
   HistorySummary summary;
-  bool series_open = false;
+  summary.series = static_cast<int>(RunningTotalsBySeries(history).size());
   for (const HistoryEntry& entry : history.entries) {
-    if (entry.new_series) {
-      series_open = false;
+    if (entry.new_series)
       continue;
-    }
-    if (!series_open) {
-      ++summary.series;
-      series_open = true;
-    }
     Count(summary.all, entry.deal);
     Count(summary.by_bid[entry.deal.bid], entry.deal);
     Count(summary.by_level[entry.deal.level], entry.deal);
@@ -43,17 +37,44 @@ HistorySummary SummariseHistory(const ScoreHistory& history) {
   return summary;
 }
 
-std::vector<TotalsPoint> RunningTotals(const ScoreHistory& history) {
-  std::vector<TotalsPoint> points;
-  points.reserve(history.entries.size());
+std::vector<TotalsSeries> RunningTotalsBySeries(const ScoreHistory& history) {
+  std::vector<TotalsSeries> series;
+  bool reset = true;  // the first deals make a series even without a reset before them
   int deals = 0;
   for (const HistoryEntry& entry : history.entries) {
-    if (entry.new_series)
-      points.push_back({deals, {}});
-    else
-      points.push_back({++deals, entry.deal.totals});
+    if (entry.new_series) {
+      reset = true;
+      continue;
+    }
+    if (reset)
+      series.emplace_back();
+    reset = false;
+    series.back().push_back({++deals, entry.deal.totals});
   }
-  return points;
+  return series;
+}
+
+std::vector<double> SeriesBreaks(const std::vector<TotalsSeries>& series) {
+  std::vector<double> breaks;
+  for (std::size_t k = 1; k < series.size(); ++k)
+    breaks.push_back(series[k - 1].back().deal + 0.5);
+  return breaks;
+}
+
+std::vector<TotalsPoint> MarkedPoints(const std::vector<TotalsSeries>& series) {
+  std::vector<TotalsPoint> marked;
+  if (series.empty())
+    return marked;
+  const int deals = series.back().back().deal;
+  const int stride = (deals + kMostMarkers - 1) / kMostMarkers;
+  for (const TotalsSeries& one : series) {
+    for (const TotalsPoint& point : one) {
+      const bool end = point.deal == one.front().deal || point.deal == one.back().deal;
+      if (end || point.deal % stride == 0)
+        marked.push_back(point);
+    }
+  }
+  return marked;
 }
 
 }  // namespace zarvane

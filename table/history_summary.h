@@ -32,12 +32,26 @@ struct HistorySummary {
 int SouthScoreChange(const ScoredDeal& deal);
 HistorySummary SummariseHistory(const ScoreHistory& history);
 
-// One point of the chart: the deals counted so far, and the four totals then. A new series
-// puts the four totals back to 0 where it starts.
+// One point of the chart: the deal's number counted over the whole history, and the four
+// totals after it.
 struct TotalsPoint {
   int deal = 0;
   Table<std::int32_t, 1, 4> totals{};
 };
-std::vector<TotalsPoint> RunningTotals(const ScoreHistory& history);
+// The deals of one series, from one reset of the totals to the next.
+using TotalsSeries = std::vector<TotalsPoint>;
+
+// The chart's curves, one piece per series that holds a deal: a reset ends a piece, so that the
+// chart shows a break there, not a fall of every total to 0.
+std::vector<TotalsSeries> RunningTotalsBySeries(const ScoreHistory& history);
+// Where the chart marks each break: halfway between the last deal of a series and the first
+// of the next.
+std::vector<double> SeriesBreaks(const std::vector<TotalsSeries>& series);
+
+// About as many markers as a curve carries along the whole history, so that they stay apart.
+inline constexpr int kMostMarkers = 40;
+// The points that carry the seats' markers: the first and the last deal of every series, so
+// that a lone deal shows, and between them the deals at a steady stride.
+std::vector<TotalsPoint> MarkedPoints(const std::vector<TotalsSeries>& series);
 
 }  // namespace zarvane

@@ -60,5 +60,8 @@ inline constexpr DesignRect kBarreEnchere{114, 318, 567, 58};
 // CarteTable1..4: South, East, North, West.
 inline constexpr DesignRect kCarteTable[4] = {
     {345, 209, 90, 150}, {448, 136, 90, 150}, {345, 50, 90, 150}, {242, 136, 90, 150}};
+// The poignee window's buttons, left to right: the lazy button, OK and cancel.
+inline constexpr DesignRect kPoigneeButtons[3] = {
+    {15, 200, 170, 34}, {195, 200, 100, 34}, {305, 200, 205, 34}};
 
 }  // namespace zarvane

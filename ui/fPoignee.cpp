@@ -23,13 +23,13 @@ TfrmPoignee::TfrmPoignee(const Layout& layout, QWidget* parent)
     images_[static_cast<std::size_t>(j - 1)] = image;
   }
   buttons_[0] =
-      NewButton(Control::PanelBoutonParesseux, this, {15, 200, 170, 34}, 14,
+      NewButton(Control::PanelBoutonParesseux, this, kPoigneeButtons[0], 14,
                 QStringLiteral("Bouton paresseux..."), [this] { PanelBoutonParesseuxClick(); });
-  buttons_[1] = NewButton(Control::PanelOkPoignee, this, {195, 200, 100, 34}, 14,
+  buttons_[1] = NewButton(Control::PanelOkPoignee, this, kPoigneeButtons[1], 14,
                           QStringLiteral("OK"), [this] { PanelOkPoigneeClick(); });
   buttons_[1]->hide();
   buttons_[2] =
-      NewButton(Control::PanelAnnulerPoignee, this, {305, 200, 205, 34}, 14,
+      NewButton(Control::PanelAnnulerPoignee, this, kPoigneeButtons[2], 14,
                 QStringLiteral("Annuler la Poignée !"), [this] { PanelAnnulerPoigneeClick(); });
   CreateKeys();
 }

@@ -381,13 +381,6 @@ void TfrmZarvane::CreateTable() {
     dog->move(layout().DogLeft + (i - 1) * layout().CardStep, layout().TableCentreY);
   }
 
-  const DesignType total{kSerif, 21};
-  for (int seat = 1; seat <= 4; ++seat) {
-    QLabel* panel = NewPanel(Control::panelScoreTotal, seat, surface_, kPanelScoreTotal[seat - 1],
-                             SeatColour(seat), total);
-    panel->hide();
-    OnClick(panel, [this, seat] { Run(&TfrmZarvane::panelScoreTotalClick, seat); });
-  }
   const DesignType bubble{kSerif, 13};
   for (int seat = 1; seat <= 4; ++seat) {
     QLabel* panel =
@@ -395,6 +388,15 @@ void TfrmZarvane::CreateTable() {
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->hide();
     OnClick(panel, [this, seat] { Run(&TfrmZarvane::PanelDecClick, seat); });
+  }
+  // Each total sits inside its seat's bid bubble: made after the bubbles, it stands over them,
+  // so that the totals asked for during the auction are seen, and the bids again once hidden.
+  const DesignType total{kSerif, 21};
+  for (int seat = 1; seat <= 4; ++seat) {
+    QLabel* panel = NewPanel(Control::panelScoreTotal, seat, surface_, kPanelScoreTotal[seat - 1],
+                             SeatColour(seat), total);
+    panel->hide();
+    OnClick(panel, [this, seat] { Run(&TfrmZarvane::panelScoreTotalClick, seat); });
   }
 
   QPushButton* start = NewButton(Control::PanelLancement, surface_, kPanelLancement,
@@ -729,6 +731,8 @@ void TfrmZarvane::FitLayoutToWindow() {
     if (window)
       window->Relayout(fitted);
   }
+  if (history_)
+    history_->Relayout(fitted);
   ChangeLayout(game_, fitted);
   Rescale(this, layout());
   ScaleDrawnParts();

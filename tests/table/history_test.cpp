@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -164,14 +165,87 @@ TEST(HistorySummary, TalliesByBidAndLevelFromSouthsChair) {
   EXPECT_EQ(summary.by_level[2].computer_made, 1);
   EXPECT_DOUBLE_EQ(summary.by_level[2].SouthMeanPerDeal(), -60.0);
 
-  const std::vector<TotalsPoint> points = RunningTotals(history);
-  ASSERT_EQ(points.size(), 4u);
-  EXPECT_EQ(points[1].deal, 2);
-  EXPECT_EQ(points[1].totals[1], 183);
-  EXPECT_EQ(points[2].deal, 2);  // the new series starts from 0 where the last one ended
-  EXPECT_EQ(points[2].totals, (Table<std::int32_t, 1, 4>{}));
-  EXPECT_EQ(points[3].deal, 3);
-  EXPECT_EQ(points[3].totals[4], 180);
+  const std::vector<TotalsSeries> series = RunningTotalsBySeries(history);
+  ASSERT_EQ(series.size(), 2u);
+  ASSERT_EQ(series[0].size(), 2u);
+  EXPECT_EQ(series[0][1].deal, 2);
+  EXPECT_EQ(series[0][1].totals[1], 183);
+  ASSERT_EQ(series[1].size(), 1u);  // the new series starts with its first deal, not at 0
+  EXPECT_EQ(series[1][0].deal, 3);
+  EXPECT_EQ(series[1][0].totals[4], 180);
+}
+
+// The chart's pieces: a reset breaks the curves between two deals, wherever it stands in the
+// file, and makes no point of its own; resets with no deal between them, or none after them,
+// make no empty piece and no break; a damaged line is neither a deal nor a reset.
+TEST(HistoryChart, AResetBreaksTheCurvesBetweenTwoDeals) {
+  const HistoryEntry reset{true, {}};
+  const auto deal = [](std::int32_t south) {
+    return HistoryEntry{false, Deal(4, kSouth, 1, 25, {{south, 0, 0, -south}})};
+  };
+  ScoreHistory history;
+  history.entries = {reset, deal(75), deal(150), reset, reset, deal(75), reset, deal(-75), reset};
+  const std::vector<TotalsSeries> series = RunningTotalsBySeries(history);
+  ASSERT_EQ(series.size(), 3u);
+  EXPECT_EQ(series[0].size(), 2u);
+  EXPECT_EQ(series[1].size(), 1u);
+  EXPECT_EQ(series[2].size(), 1u);
+  EXPECT_EQ(series[0][1].deal, 2);
+  EXPECT_EQ(series[1][0].deal, 3);
+  EXPECT_EQ(series[2][0].deal, 4);
+  EXPECT_EQ(series[2][0].totals[4], 75);
+  EXPECT_EQ(SeriesBreaks(series), (std::vector<double>{2.5, 3.5}));
+  EXPECT_EQ(SummariseHistory(history).series, 3);
+
+  // The same file with a damaged line inside the first series and one in place of a reset.
+  testing::TempFolder folder;
+  const std::string path = (folder.path() / kHistoryFileName).string();
+  for (const std::string& line :
+       {DealLine(deal(75).deal), std::string("deal 2029-12-19T19:59:09 level=9"),
+        DealLine(deal(150).deal), std::string("series yesterday"), DealLine(deal(225).deal)})
+    ASSERT_TRUE(AppendHistoryLine(path, line));
+  const ScoreHistory read = ReadScoreHistory(path);
+  EXPECT_EQ(read.damaged_lines, 2);
+  const std::vector<TotalsSeries> kept = RunningTotalsBySeries(read);
+  ASSERT_EQ(kept.size(), 1u);
+  ASSERT_EQ(kept[0].size(), 3u);
+  EXPECT_EQ(kept[0][2].deal, 3);
+  EXPECT_EQ(kept[0][2].totals[1], 225);
+  EXPECT_TRUE(SeriesBreaks(kept).empty());
+
+  EXPECT_TRUE(RunningTotalsBySeries(ScoreHistory{}).empty());
+  EXPECT_TRUE(MarkedPoints({}).empty());
+}
+
+// A lone deal carries its markers; a short history marks every deal; a long one keeps about
+// kMostMarkers evenly apart, and still marks where each series starts and ends.
+TEST(HistoryChart, MarkersShowLoneDealsAndStayApartOnLongHistories) {
+  const auto series_of = [](int first, int count) {
+    TotalsSeries one;
+    for (int deal = first; deal < first + count; ++deal)
+      one.push_back({deal, {}});
+    return one;
+  };
+  const auto deals_of = [](const std::vector<TotalsPoint>& points) {
+    std::vector<int> deals;
+    for (const TotalsPoint& point : points)
+      deals.push_back(point.deal);
+    return deals;
+  };
+  EXPECT_EQ(deals_of(MarkedPoints({series_of(1, 1)})), std::vector<int>{1});
+  EXPECT_EQ(deals_of(MarkedPoints({series_of(1, 3), series_of(4, 1)})),
+            (std::vector<int>{1, 2, 3, 4}));
+
+  const std::vector<int> long_history =
+      deals_of(MarkedPoints({series_of(1, 997), series_of(998, 1), series_of(999, 1002)}));
+  ASSERT_FALSE(long_history.empty());
+  EXPECT_LE(long_history.size(), static_cast<std::size_t>(kMostMarkers + 6));
+  EXPECT_GE(long_history.size(), static_cast<std::size_t>(kMostMarkers - 1));
+  for (int end : {1, 997, 998, 999, 2000})
+    EXPECT_NE(std::find(long_history.begin(), long_history.end(), end), long_history.end()) << end;
+  // Between the ends of the series, one marker every fifty deals.
+  EXPECT_NE(std::find(long_history.begin(), long_history.end(), 1500), long_history.end());
+  EXPECT_EQ(std::find(long_history.begin(), long_history.end(), 1501), long_history.end());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "table/hand_layout.h"
 #include "table/layout.h"
 
 namespace zarvane {
@@ -34,6 +35,33 @@ TEST(Layout, ThreeScreensGiveTheValuesWorkedOutByHand) {
     EXPECT_EQ(layout.HandTop, e.hand_top);
     EXPECT_EQ(layout.DogLeft, e.dog_left);
     EXPECT_EQ(layout.TableCentreY, e.table_centre_y);
+  }
+}
+
+// The poignee window holds its row of buttons with the margin it has on the left, at every
+// scale the game window can take (the card step is truncated to whole pixels, the buttons are
+// not), and keeps the width its cards give it at the design scale and wherever the step is whole.
+TEST(Layout, ThePoigneeWindowHoldsItsButtonsAtEveryScale) {
+  for (int width = 800; width <= 2560; ++width) {
+    SCOPED_TRACE(width);
+    const Layout layout = ScaleForScreen(width, width * 3 / 4 + width % 7, 96);
+    const DesignRect lazy = ScaleRect(layout, kPoigneeButtons[0]);
+    const DesignRect cancel = ScaleRect(layout, kPoigneeButtons[2]);
+    const int u = layout.PoigneeStep;
+    for (int trumps = 10; trumps <= 18; ++trumps) {
+      const int window = PoigneeWindowWidth(layout, trumps);
+      EXPECT_LE(cancel.left + cancel.width + lazy.left, window);
+      EXPECT_GE(window, 2 * u + 3 * u * (trumps - 1) + layout.CardWidth);
+    }
+  }
+  for (int width : {800, 960, 1120}) {  // steps of 15, 18 and 21 pixels
+    const Layout layout = ScaleForScreen(width, 600 * width / 800, 96);
+    ASSERT_EQ(layout.PoigneeStep * 800, 15 * width);
+    for (int trumps = 10; trumps <= 18; ++trumps) {
+      const int u = layout.PoigneeStep;
+      EXPECT_EQ(PoigneeWindowWidth(layout, trumps),
+                2 * u + 3 * u * (trumps - 1) + layout.CardWidth);
+    }
   }
 }
 

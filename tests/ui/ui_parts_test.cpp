@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStyle>
 #include <QTimer>
 #include <QtTest>
 #include <tuple>
@@ -19,6 +20,7 @@
 #include "core/cards.h"
 #include "core/deal_code.h"
 #include "table/game.h"
+#include "table/hand_layout.h"
 #include "table/layout.h"
 #include "tests/support/fake_table_view.h"
 #include "tests/ui/opened_game.h"
@@ -26,6 +28,7 @@
 #include "ui/design.h"
 #include "ui/help_window.h"
 #include "ui/play_code_dialog.h"
+#include "ui/side_window.h"
 #include "ui/toolkit_language.h"
 #include "ui/widgets.h"
 
@@ -234,6 +237,44 @@ class UiPartsTest : public QObject {
       });
       opened.view().Action(Control::menuQuit)->trigger();
       QCOMPARE(captions, QStringList({QString::fromUtf8(yes), QString::fromUtf8(no)}));
+    }
+  }
+
+  // The poignee window's buttons, in either language, show their captions whole and stand
+  // inside the window at its narrowest (ten trumps), at scales where the card step loses most
+  // to its truncation as well as at the usual screens.
+  void poigneeButtonsShowWhole() {
+    for (const int language : {1, 2}) {
+      testing::OpenedGame opened;
+      QTest::mouseClick(language == 1 ? opened.splash()->PanelStartFrench()
+                                      : opened.splash()->PanelStartEnglish(),
+                        Qt::LeftButton);
+      auto* window = dynamic_cast<SideWindow*>(opened.view().Widget(Control::frmPoignee));
+      QVERIFY(window);
+      const auto* cancel =
+          qobject_cast<QPushButton*>(opened.view().Widget(Control::PanelAnnulerPoignee));
+      QCOMPARE(cancel->text(), language == 1 ? QStringLiteral("Annuler la Poignée !")
+                                             : QStringLiteral("Cancel the Poignée !"));
+      for (const QSize screen :
+           {QSize(800, 600), QSize(850, 640), QSize(1000, 750), QSize(1280, 800), QSize(1366, 768),
+            QSize(1600, 900), QSize(1920, 1080)}) {
+        const Layout layout = ScaleForScreen(screen.width(), screen.height(), 96);
+        window->Relayout(layout);
+        opened.view().SetWidth(Control::frmPoignee, 0, PoigneeWindowWidth(layout, 10));
+        for (const Control control : {Control::PanelBoutonParesseux, Control::PanelOkPoignee,
+                                      Control::PanelAnnulerPoignee}) {
+          const auto* button = qobject_cast<QPushButton*>(opened.view().Widget(control));
+          const QString where = button->text() + QStringLiteral(" at ") +
+                                QString::number(screen.width()) + QLatin1Char('x') +
+                                QString::number(screen.height());
+          QVERIFY2(window->rect().contains(button->geometry()), qPrintable(where));
+          const int margins = 2 * (button->style()->pixelMetric(QStyle::PM_ButtonMargin) +
+                                   button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+          QVERIFY2(
+              button->fontMetrics().horizontalAdvance(button->text()) + margins <= button->width(),
+              qPrintable(where));
+        }
+      }
     }
   }
 

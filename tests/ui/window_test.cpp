@@ -215,14 +215,31 @@ class GameWindowTest : public QObject {
   }
 
   // South's turn gives the advice button the focus and the keypad Enter presses it. The auction
-  // over, a click on a control of the bar leaves the deal waiting; a click on one of South's
-  // greyed cards goes through to the table and names the taker, and a click on the free table
-  // moves the deal on again.
-  void backgroundClickContinuesTheDeal() {
+  // over, F5 shows each seat's total over its bid bubble, in front of the player, and F5 again
+  // gives the four bids back.
+  void totalsStandOverTheBidBubbles() {
     QTRY_VERIFY_WITH_TIMEOUT(view().Widget(Control::BarreEnchere)->isVisible(), 5000);
     QCOMPARE(QApplication::focusWidget(), Button(Control::evMaMain));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
     QTRY_COMPARE_WITH_TIMEOUT(game().DealPhase, Phase::AuctionOver, 5000);
+    QWidget* surface = game_window()->surface();
+    for (const bool totals : {true, false}) {
+      QTest::keyClick(game_window(), Qt::Key_F5);
+      for (int seat = 1; seat <= 4; ++seat) {
+        QWidget* bubble = view().Widget(Control::PanelDec, seat);
+        QWidget* total = view().Widget(Control::panelScoreTotal, seat);
+        QVERIFY(bubble->isVisible());
+        QCOMPARE(total->isVisible(), totals);
+        QCOMPARE(surface->childAt(total->geometry().center()), totals ? total : bubble);
+      }
+    }
+  }
+
+  // The auction over, a click on a control of the bar leaves the deal waiting; a click on one of
+  // South's greyed cards goes through to the table and names the taker, and a click on the free
+  // table moves the deal on again.
+  void backgroundClickContinuesTheDeal() {
+    QCOMPARE(game().DealPhase, Phase::AuctionOver);
     QCOMPARE(game().TrickNumber, 0);
     QCOMPARE(game().BidsMade, 4);
 
