@@ -102,6 +102,14 @@ TEST(Strategy, UnderTheTakersTrumpLeadADefenderSavesThePetitOnlyWithManyTrumpsAb
     else
       EXPECT_EQ(t.Panel(kWest), "325");
   }
+  // Under a partner's lead of the 17 the same West is not saving his Petit from the taker.
+  StrategyTable t(kNorth, {{kEast, Trumps({17})},
+                           {kNorth, Trumps({2})},
+                           {kWest, Join({Trumps({5, 1}), SuitCards(kPique, {14})})}});
+  t.KeepOnly(kWest, {Trump(5), Trump(1), Plain(kPique, 14)});
+  t.Trick(kEast, {Trump(17), Trump(2)});
+  t.Decide(kWest);
+  EXPECT_NE(t.Panel(kWest), "325");
 }
 
 TEST(Strategy, ThePetitWaitsForTheLastTrickWhenOnlyTrumpsRemainAndNoneIsOutside) {

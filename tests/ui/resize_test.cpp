@@ -27,7 +27,8 @@ class ResizeTest : public QObject {
     view().Action(Control::menuForceGarde)->trigger();
     window()->showNormal();
     QTRY_VERIFY(!(window()->windowState() & Qt::WindowMaximized));
-    QTest::qWait(10);  // the window is placed back on the screen after it is restored
+    // Restored, the window is placed back on the screen's free area.
+    QTRY_VERIFY(window()->screen()->availableGeometry().contains(window()->frameGeometry()));
   }
 
   void cleanup() { opened_.reset(); }
