@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "flow/flow.h"
 
 namespace zarvane {
@@ -8,6 +10,10 @@ namespace zarvane {
 // at the chosen level. It plays nothing, draws nothing from the game's generator and changes
 // nothing of the deal: South still clicks the card he wants.
 void CardAdviceClick(Flow& game);
+
+// The Expert's advice for the request numbered `ticket`, thought on the worker: lifted, unless
+// South has played or the deal was replaced since.
+void AdvisedCardChosen(Flow& game, std::uint32_t ticket, int slot);
 
 // The advice commands can be used while South is to play with two or more playable cards.
 void EnableCardAdvice(Flow& game, bool enabled);

@@ -54,6 +54,10 @@ void StopThinking(Flow& game) {
 }
 
 void ExpertCardChosen(Flow& game, std::uint32_t ticket, int slot) {
+  if (ticket == game.AdviceTicket) {
+    AdvisedCardChosen(game, ticket, slot);
+    return;
+  }
   if (ticket != game.ThinkingTicket || game.DealPhase != Phase::Thinking)
     return;
   MoveScope move(game, Move{MoveKind::ExpertCard, slot});
@@ -85,6 +89,9 @@ void PlayHumanCard(Flow& game, int k) {
 
 void PlaceCard(Flow& game, int seat, int slot) {
   if (seat == game.HumanSeat) {
+    // An advice still being thought would lift a card of a later turn.
+    if (game.AdviceTicket == game.ThinkingTicket)
+      StopThinking(game);
     EnableCardAdvice(game, false);
     game.presenter->LowerAdvisedCard();
   }

@@ -22,7 +22,7 @@ void AskForComputerCard(Flow& game);
 // dropped.
 void StopThinking(Flow& game);
 // The Expert's card for the request numbered `ticket`: played, unless the request is no longer
-// the one the table waits on.
+// the one the table waits on; for a request for South's advice, lifted.
 void ExpertCardChosen(Flow& game, std::uint32_t ticket, int slot);
 // A click on South's card image k (1..24).
 void PlayHumanCard(Flow& game, int k);

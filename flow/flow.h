@@ -72,6 +72,9 @@ struct Flow : GameState {
   // Numbers the requests for the Expert's card: one delivered for an earlier request, made in
   // a deal since replaced, is dropped.
   std::uint32_t ThinkingTicket = 0;
+  // The request, among them, for the Expert's advice on South's card: its answer lifts a card
+  // and plays nothing.
+  std::uint32_t AdviceTicket = 0;
   // The pacing, derived from the options by ApplyOptions.
   int AutoContinue = 1;
   int CardTimerInterval = 200;

@@ -198,6 +198,9 @@ inline constexpr Bilingual kCopyCaption = {"Copier", "Copy"};
 inline constexpr Bilingual kCopiedCaption = {"Copié !", "Copied!"};
 inline constexpr Bilingual kDropDealQuestion = {"Abandonner la donne en cours ?",
                                                 "Give up the deal in progress?"};
+// The background colour's entry in the Voir / View menu, beside its button on the bar.
+inline constexpr Bilingual kColourMenuCaption = {"&Couleur du fond d'écran...",
+                                                 "&Background color..."};
 inline constexpr Bilingual kPlayDealMenuCaption = {"&Jouer une donne...", "&Play a deal..."};
 inline constexpr Bilingual kPlayDealPrompt = {
     "Le code d'une donne (la fenêtre des quatre mains le montre) :",

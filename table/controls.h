@@ -66,8 +66,9 @@ namespace zarvane {
   X(panelValeurPoignee) X(panelEgal5) X(panelScoreApresPoignee) X(panelX3) \
   X(panelScoreFinalPreneur) X(panelNbBouts) X(cardinalPreneur) X(panelFeuilleScore) \
   /* added since, last so that no control above changes its number: the history of the \
-     scores, the deal's code in the four-hands window, and playing a deal by its code */ \
-  X(menuHistorique) X(PanelCodeDonne) X(PanelCopierCode) X(menuJouerDonne)
+     scores, the deal's code in the four-hands window, playing a deal by its code, and the \
+     background colour's menu entry */ \
+  X(menuHistorique) X(PanelCodeDonne) X(PanelCopierCode) X(menuJouerDonne) X(menuCouleurFond)
 // clang-format on
 
 enum class Control {

@@ -76,4 +76,8 @@ void SetLanguageTexts(Game& game) {
     view.SetText(kBidButtons[bid], 0, game.BidNames[bid]);
 }
 
+std::string_view ColourEntryCaption(int language) {
+  return Pick(language, kColourMenuCaption);
+}
+
 }  // namespace zarvane

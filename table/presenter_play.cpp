@@ -42,6 +42,8 @@ void TablePresenter::LiftAdvisedCard(int slot) {
   LowerAdvisedCard();
   game_.AdvisedSlot = slot;
   PlaceSouthCard(game_, slot, game_.layout.SelectLift);
+  // The highlight goes with it, so that the key that plays plays the advice.
+  game_.view.SetFocus(Control::Carte3D, slot);
 }
 
 void TablePresenter::ShowCardPlayed(int seat, int slot) {

@@ -13,6 +13,7 @@
 #include "ui/fZarvane.h"
 #include "ui/glyphs.h"
 #include "ui/toolkit_language.h"
+#include "ui/widgets.h"
 
 namespace zarvane {
 
@@ -70,6 +71,8 @@ TfrmSplash::TfrmSplash(const Layout& layout, QWidget* parent)
   connect(french_, &QPushButton::clicked, this, &TfrmSplash::PanelStartFrenchClick);
   connect(english_, &QPushButton::clicked, this, &TfrmSplash::PanelStartEnglishClick);
   french_->setDefault(true);
+  // The language Enter chooses wears the gold frame of the game window's highlight.
+  new KeyHighlight(this);
   french_->setFocus();
   CentreOnScreen(this);
 }
@@ -98,9 +101,13 @@ void TfrmSplash::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Left:
       french_->setFocus();
+      english_->setDefault(false);
+      french_->setDefault(true);
       return;
     case Qt::Key_Right:
       english_->setFocus();
+      french_->setDefault(false);
+      english_->setDefault(true);
       return;
     case Qt::Key_Return:
     case Qt::Key_Enter:

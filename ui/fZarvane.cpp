@@ -26,6 +26,7 @@
 #include "settings/score_history.h"
 #include "table/deal_code_words.h"
 #include "table/history_words.h"
+#include "table/language.h"
 #include "table/relayout.h"
 #include "table/review.h"
 #include "table/score_sheet.h"
@@ -105,6 +106,7 @@ TfrmZarvane::TfrmZarvane(const Layout& layout, std::string program_folder, QWidg
     : QMainWindow(parent), game_(view_), thinker_([this](std::uint32_t ticket, int slot) {
         ExpertCardChosen(game_, ticket, slot);
         view_.SyncChecks();
+        KeepHighlightOnAStop();
       }) {
   game_.thinker = &thinker_;
   game_.layout = layout;
@@ -253,12 +255,7 @@ void TfrmZarvane::CreateButtonBar() {
   with_icon(Control::SBVoirPliPrecedent, 150, Control::menuPreviousTrick, Glyph::PreviousTrick);
   with_icon(Control::SBConseilCarte, 172, Control::menuConseilCarte, Glyph::CardAdvice);
 
-  // The background colour has no menu entry: its command lives on the bar alone.
-  auto* colour = new QAction(this);
-  connect(colour, &QAction::triggered, this, [this] { Run(&TfrmZarvane::SBFondEcranClick); });
-  glyph_buttons_.emplace_back(
-      NewBarButton(Control::SBFondEcran, 195, colour, GlyphIcon(Glyph::Colour, glyph)),
-      Glyph::Colour);
+  with_icon(Control::SBFondEcran, 195, Control::menuCouleurFond, Glyph::Colour);
   with_icon(Control::SBAide, 238, Control::menuSommaire, Glyph::Help);
 
   QLabel* info = NewPanel(Control::info, 0, bar_, kInfo, QColor(132, 213, 217),
@@ -569,6 +566,8 @@ void TfrmZarvane::CreateCommands() {
       ->setEnabled(false);
   NewCommand(Control::menuSommaire, QStringLiteral("Sommaire"), &TfrmZarvane::menuSommaireClick,
              QKeySequence(Qt::Key_F1));
+  NewCommand(Control::menuCouleurFond, QStringLiteral("&Couleur du fond d'écran..."),
+             &TfrmZarvane::SBFondEcranClick, QKeySequence(Qt::CTRL | Qt::Key_B));
 }
 
 void TfrmZarvane::CreateGameMenu() {
@@ -622,12 +621,17 @@ void TfrmZarvane::CreateLookMenu() {
   QAction* history =
       NewEntry(look, Control::menuHistorique, QStringLiteral("&Historique"),
                &TfrmZarvane::menuHistoriqueClick, QKeySequence(Qt::CTRL | Qt::Key_H));
-  // The entry stays off the language step, whose every caption is part of the recorded course
-  // of a game: it takes the language's caption as the menu opens.
-  connect(look, &QMenu::aboutToShow, this, [this, history] {
-    const std::string_view caption = HistoryWordsIn(game_.Language).menu_entry;
-    if (!caption.empty())
-      history->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+  QAction* colour = view_.Action(Control::menuCouleurFond);
+  look->addAction(colour);
+  // The entries stay off the language step, whose every caption is part of the recorded course
+  // of a game: they take the language's caption as the menu opens.
+  connect(look, &QMenu::aboutToShow, this, [this, history, colour] {
+    const auto caption = [](QAction* entry, std::string_view text) {
+      if (!text.empty())
+        entry->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    };
+    caption(history, HistoryWordsIn(game_.Language).menu_entry);
+    caption(colour, ColourEntryCaption(game_.Language));
   });
 }
 
@@ -785,11 +789,13 @@ void TfrmZarvane::closeEvent(QCloseEvent* event) {
 void TfrmZarvane::Run(Handler handler) {
   (this->*handler)();
   view_.SyncChecks();
+  KeepHighlightOnAStop();
 }
 
 void TfrmZarvane::Run(FamilyHandler handler, int index) {
   (this->*handler)(index);
   view_.SyncChecks();
+  KeepHighlightOnAStop();
 }
 
 void TfrmZarvane::FormClick() {

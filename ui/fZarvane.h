@@ -164,6 +164,8 @@ class TfrmZarvane : public QMainWindow {
   void CreateKeys();
   QList<QWidget*> KeyStops() const;
   void MoveHighlight(int step);
+  void KeepHighlightOnAStop();
+  int CardImageIndex(const QWidget* widget) const;
   void CreateDeductionCells();
   void PlaceDeductionCells();
   void ScaleDrawnParts();

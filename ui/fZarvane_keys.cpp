@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QAction>
+#include <cstdlib>
 #include <initializer_list>
 #include <span>
 
@@ -76,6 +77,37 @@ void TfrmZarvane::MoveHighlight(int step) {
   MoveFocusAmong(KeyStops(), focusWidget(), step);
 }
 
+// South's card image number (1..24) of the widget, or 0 when it is none of them.
+int TfrmZarvane::CardImageIndex(const QWidget* widget) const {
+  for (int k = 1; k <= 24; ++k) {
+    if (widget != nullptr && view_.Widget(Control::Carte3D, k) == widget)
+      return k;
+  }
+  return 0;
+}
+
+// Once the deal has moved on, a highlighted card that may no longer be chosen hands the
+// highlight to the nearest card that may; with none, the highlight goes until an arrow.
+void TfrmZarvane::KeepHighlightOnAStop() {
+  QWidget* focused = focusWidget();
+  const int k = CardImageIndex(focused);
+  if (k == 0)
+    return;
+  const QList<QWidget*> stops = KeyStops();
+  if (stops.contains(focused))
+    return;
+  QWidget* nearest = nullptr;
+  for (QWidget* stop : stops) {
+    const int j = CardImageIndex(stop);
+    if (j != 0 && (nearest == nullptr || std::abs(j - k) < std::abs(CardImageIndex(nearest) - k)))
+      nearest = stop;
+  }
+  if (nearest != nullptr)
+    nearest->setFocus(Qt::OtherFocusReason);
+  else
+    setFocus(Qt::OtherFocusReason);
+}
+
 void TfrmZarvane::LeftKey() {
   MoveHighlight(-1);
 }
@@ -84,24 +116,24 @@ void TfrmZarvane::RightKey() {
   MoveHighlight(1);
 }
 
-// Where the table waits for a click anywhere, the key is that click; otherwise it presses the
-// highlighted button or clicks the highlighted card.
+// The highlighted button is pressed, even where the table also waits for a click anywhere (the
+// last trick stays under the result panel); elsewhere the key is that click, or it clicks the
+// highlighted card.
 void TfrmZarvane::SpaceKey() {
+  QWidget* focused = focusWidget();
+  const bool at_stop = focused && KeyStops().contains(focused);
+  if (auto* button = qobject_cast<QAbstractButton*>(focused); button && at_stop) {
+    button->click();
+    return;
+  }
   if (WaitsForClick(game_.DealPhase) || game_.DealPhase == Phase::DogShown) {
     Run(&TfrmZarvane::FormClick);
     return;
   }
-  QWidget* focused = focusWidget();
-  if (!focused || !KeyStops().contains(focused))
+  if (!at_stop)
     return;
-  if (auto* button = qobject_cast<QAbstractButton*>(focused)) {
-    button->click();
-    return;
-  }
-  for (int k = 1; k <= 24; ++k) {
-    if (view_.Widget(Control::Carte3D, k) == focused)
-      Run(&TfrmZarvane::Carte3DClick, k);
-  }
+  if (const int k = CardImageIndex(focused); k != 0)
+    Run(&TfrmZarvane::Carte3DClick, k);
 }
 
 // Enter also accepts the six cards of a complete discard.

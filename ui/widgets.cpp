@@ -164,9 +164,25 @@ void KeyHighlight::Cover() {
     return;
   }
   const int margin = Thickness() / 2;
-  setGeometry(target_->geometry().adjusted(-margin, -margin, margin, margin));
+  setGeometry(PartInView().adjusted(-margin, -margin, margin, margin));
   show();
   raise();
+}
+
+// The target's rectangle up to the first control of its kind that lies over its right part.
+QRect KeyHighlight::PartInView() const {
+  QRect part = target_->geometry();
+  const QObjectList& siblings = target_->parentWidget()->children();
+  for (qsizetype i = siblings.indexOf(target_) + 1; i < siblings.size(); ++i) {
+    const auto* above = qobject_cast<const QWidget*>(siblings[i]);
+    if (above == nullptr || above == this || !above->isVisible() ||
+        above->metaObject() != target_->metaObject())
+      continue;
+    const QRect over = above->geometry();
+    if (over.intersects(part) && over.left() > part.left())
+      part.setRight(over.left() - 1);
+  }
+  return part;
 }
 
 int KeyHighlight::Thickness() const {

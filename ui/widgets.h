@@ -72,7 +72,8 @@ class CommandButton : public QToolButton {
 };
 
 // The keyboard's highlight: a gold frame over whichever control of the window has the focus,
-// above its neighbours, so that a card half covered by the next one shows whole.
+// above its neighbours. In a fanned hand it frames only the part of the card in view, so that
+// it plainly holds one card and not the two that lie over it.
 class KeyHighlight : public QWidget {
  public:
   explicit KeyHighlight(QWidget* window);
@@ -84,6 +85,7 @@ class KeyHighlight : public QWidget {
  private:
   void Follow(QWidget* focused);
   void Cover();
+  QRect PartInView() const;
   int Thickness() const;
 
   QWidget* window_;

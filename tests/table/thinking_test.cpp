@@ -9,6 +9,7 @@
 
 #include "core/strategy/computer_card.h"
 #include "core/strategy/expert.h"
+#include "flow/card_advice.h"
 #include "flow/card_play.h"
 #include "flow/interrupted_deal.h"
 #include "flow/moves.h"
@@ -217,6 +218,51 @@ TEST(Thinking, ANewDealStopsTheThinkingAndItsLateCardIsDropped) {
   ExpertCardChosen(driver.game, late.ticket, ExpertCardSlot(*late.position, late.seat));
   EXPECT_EQ(CheckOf(driver.game), fresh);
   EXPECT_EQ(driver.game.Record.Moves.size(), moves);
+  EXPECT_EQ(driver.view.changes.value, screen);
+}
+
+// South's advice at the Expert level is thought on the worker: asking changes nothing of the
+// deal, the answer lifts the card and brings the highlight onto it; once South has played, the
+// thinking is stopped and its late answer lifts nothing.
+TEST(Thinking, TheExpertsAdviceIsThoughtAsideAndDroppedOnceSouthHasPlayed) {
+  DealDriver driver(1, 66'000'000);
+  HeldThinker thinker;
+  driver.game.thinker = &thinker;
+  Game& game = driver.game;
+  std::mt19937 choices(9);
+  StartExpertDeal(driver);
+  const auto play_to_south = [&] {
+    while (game.DealPhase != Phase::SouthPlays || game.CardAdviceOpen == 0) {
+      if (game.DealPhase == Phase::Thinking)
+        thinker.Deliver(game);
+      else
+        ASSERT_TRUE(driver.Step(choices));
+    }
+  };
+  play_to_south();
+  const DealCheck before = CheckOf(game);
+  CardAdviceClick(game);
+  ASSERT_TRUE(thinker.request.has_value());
+  EXPECT_EQ(thinker.request->seat, kSouth);
+  EXPECT_EQ(game.AdvisedSlot, -1);
+  EXPECT_EQ(CheckOf(game), before);
+  const int advised = ExpertCardSlot(*thinker.request->position, kSouth);
+  thinker.Deliver(game);
+  EXPECT_EQ(game.AdvisedSlot, advised);
+  EXPECT_EQ(driver.view.focus, std::make_pair(Control::Carte3D, advised));
+  EXPECT_EQ(game.Playable[kSouth][advised], 1);
+  EXPECT_EQ(CheckOf(game), before);
+
+  ASSERT_TRUE(driver.Step(choices));  // South plays
+  play_to_south();
+  CardAdviceClick(game);
+  HeldThinker::Request late = std::move(*thinker.request);
+  const int cancelled = thinker.cancelled;
+  ASSERT_TRUE(driver.Step(choices));
+  EXPECT_EQ(thinker.cancelled, cancelled + 1);
+  const auto screen = driver.view.changes.value;
+  ExpertCardChosen(game, late.ticket, ExpertCardSlot(*late.position, late.seat));
+  EXPECT_EQ(game.AdvisedSlot, -1);
   EXPECT_EQ(driver.view.changes.value, screen);
 }
 

@@ -9,6 +9,7 @@
 #include "settings/card_names.h"
 #include "table/controls.h"
 #include "tests/ui/opened_game.h"
+#include "ui/widgets.h"
 
 namespace zarvane {
 
@@ -23,7 +24,13 @@ class KeysTest : public QObject {
     QVERIFY(opened_->Ready());
     opened_->splash()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(opened_->splash()));
-    QTest::keyClick(opened_->splash(), Qt::Key_Return);  // "Version française" is the default
+    // The gold frame shows the language Enter chooses, and follows the arrows.
+    QCOMPARE(SplashHighlighted(), QStringLiteral("Version française"));
+    QTest::keyClick(opened_->splash(), Qt::Key_Right);
+    QCOMPARE(SplashHighlighted(), QStringLiteral("English version"));
+    QTest::keyClick(opened_->splash(), Qt::Key_Left);
+    QCOMPARE(SplashHighlighted(), QStringLiteral("Version française"));
+    QTest::keyClick(opened_->splash(), Qt::Key_Return);
     QVERIFY(window()->isVisible());
     window()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window()));
@@ -48,6 +55,7 @@ class KeysTest : public QObject {
       QVERIFY(IsDiscardable(card));
 
     QWidget* result = view().Widget(Control::PanelResultat);
+    bool advice_followed = false;
     for (int move = 0; move < 200 && !result->isVisible(); ++move) {
       QTRY_VERIFY_WITH_TIMEOUT(!view().TimerActive(TimerId::TimerEntreCarte), 5000);
       if (result->isVisible())
@@ -56,6 +64,10 @@ class KeysTest : public QObject {
         Key(Qt::Key_Left);  // the last answer: none
         QCOMPARE(window()->focusWidget(), view().Widget(Control::PanelPoigneeAucune));
         Key(Qt::Key_Return);
+      } else if (game().DealPhase == Phase::SouthPlays && !advice_followed &&
+                 game().CardAdviceOpen == 1) {
+        FollowTheAdviceByKeys();
+        advice_followed = true;
       } else if (game().DealPhase == Phase::SouthPlays) {
         PlayByKeys();
       } else {
@@ -76,6 +88,11 @@ class KeysTest : public QObject {
     QCOMPARE(window()->focusWidget(), view().Widget(Control::panelRejouerDonne));
     Key(Qt::Key_Left);
     QCOMPARE(window()->focusWidget(), view().Widget(Control::PanelPanelNewPartie));
+    // One Enter opens the button the highlight stands on.
+    while (window()->focusWidget() != view().Widget(Control::PanelVoirMains))
+      Key(Qt::Key_Left);
+    Key(Qt::Key_Return);
+    QVERIFY(view().Widget(Control::frmMains)->isVisible());
   }
 
   // The poignee window answers the same keys: it opens on the lazy button, a trump is marked
@@ -152,8 +169,45 @@ class KeysTest : public QObject {
     QVERIFY(view().Widget(Control::PanelConfirmeEcart)->isVisible());
   }
 
+  // F11 lifts the advised card and brings the highlight onto it: Space plays the advice.
+  void FollowTheAdviceByKeys() {
+    Key(Qt::Key_F11);
+    const int slot = game().AdvisedSlot;
+    QVERIFY(slot >= 1);
+    QCOMPARE(FocusedCard(), slot);
+    Key(Qt::Key_Space);
+    QCOMPARE(game().Hands[kSouth][slot].InHand, 0);
+  }
+
+  // The highlight, where it stands on a card, stands on one South may play, and frames that
+  // card alone: up to the next card that lies over it.
+  void ExpectTheHighlightOnAPlayableCard() {
+    const int slot = FocusedCard();
+    if (slot < 1)
+      return;
+    QCOMPARE(game().Playable[kSouth][slot], 1);
+    const KeyHighlight* highlight = nullptr;
+    for (QWidget* widget : window()->findChildren<QWidget*>()) {
+      if (auto* found = dynamic_cast<KeyHighlight*>(widget); found && found->isVisible())
+        highlight = found;
+    }
+    QVERIFY(highlight != nullptr);
+    const QRect frame = highlight->geometry();
+    const QRect card = view().Widget(Control::Carte3D, slot)->geometry();
+    QVERIFY(frame.contains(card.topLeft()));
+    for (int next = slot + 1; next <= 18; ++next) {
+      const QWidget* over = view().Widget(Control::Carte3D, next);
+      if (over->isVisible()) {
+        QVERIFY(frame.right() < over->x() + frame.width() / 4);
+        return;
+      }
+    }
+    QVERIFY(frame.contains(card.bottomRight()));
+  }
+
   // Every stop of the highlight is a card South may play, named in French; Enter plays it.
   void PlayByKeys() {
+    ExpectTheHighlightOnAPlayableCard();
     int playable = 0;
     for (int slot = 1; slot <= 18; ++slot)
       playable += game().Playable[kSouth][slot] == 1 && game().Hands[kSouth][slot].InHand == 1;
@@ -165,10 +219,28 @@ class KeysTest : public QObject {
       const Card card = game().Hands[kSouth][slot];
       QCOMPARE(view().Widget(Control::Carte3D, slot)->accessibleName(),
                QString::fromStdString(CardName(game().Language, card.Value, card.Suit)));
+      ExpectTheHighlightOnAPlayableCard();
     }
     const int slot = FocusedCard();
     Key(Qt::Key_Return);
     QCOMPARE(game().Hands[kSouth][slot].InHand, 0);
+  }
+
+  // The caption of the opening window's button the gold frame stands around.
+  QString SplashHighlighted() {
+    const QWidget* frame = nullptr;
+    for (QWidget* widget : opened_->splash()->findChildren<QWidget*>()) {
+      if (dynamic_cast<KeyHighlight*>(widget) && widget->isVisible())
+        frame = widget;
+    }
+    if (frame == nullptr)
+      return {};
+    for (QPushButton* button : opened_->splash()->findChildren<QPushButton*>()) {
+      if (button->parentWidget() == frame->parentWidget() &&
+          frame->geometry().contains(button->geometry()))
+        return button->text();
+    }
+    return {};
   }
 
   int FocusedCard() {
