@@ -17,6 +17,7 @@
 #include "core/strategy/expert_discard.h"
 #include "flow/card_play.h"
 #include "flow/deal_flow.h"
+#include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "table/game.h"
 #include "table/language.h"
@@ -51,7 +52,7 @@ class BenchThinker : public CardThinker {
  public:
   explicit BenchThinker(Flow& game) : game_(game) {}
   void Think(const Core& position, int seat, std::uint32_t ticket) override {
-    ExpertCardChosen(game_, ticket, ExpertCardSlot(position, seat, thinking));
+    DeliverThoughtCard(game_, ticket, ExpertCardSlot(position, seat, thinking));
   }
   void Cancel() override {}
   Thinking thinking;
@@ -86,10 +87,10 @@ void MakeComputerDiscard(Game& game) {
     const Card card = DiscardImageCard(game, k);
     if (std::any_of(computer.Dog.begin(), computer.Dog.end(),
                     [&](const Card& c) { return SameCard(c, card); })) {
-      DiscardClick(game, k);
+      Apply(game, Move{MoveKind::DiscardCard, k});
     }
   }
-  PanelConfirmeEcartClick(game);
+  Apply(game, Move{MoveKind::ConfirmDiscard});
 }
 
 // One table: a game on a screen that shows nothing, each decision taken at the level the
@@ -138,7 +139,7 @@ class BenchTable {
   // South's card, chosen as a computer seat's at his level.
   int SouthCardSlot(int level) {
     if (level <= kExpertLevel)
-      return ComputerCardSlot(game_, game_.HumanSeat);
+      return ShownComputerCardSlot(game_, game_.HumanSeat);
     return ExpertChosenSlot(game_, game_.HumanSeat,
                             ExpertCardSlot(game_, game_.HumanSeat, BenchThinking(level)));
   }
@@ -153,14 +154,14 @@ class BenchTable {
     }
     if (game.DealPhase == Phase::SouthBids) {
       TakeLevel(players_.bids(deal_, NextSeat(kSouth), 0));
-      EvMaMainClick(game);
+      Apply(game, Move{MoveKind::BidAdvice});
       return true;
     }
     if (game.DealPhase == Phase::AuctionOver && EverySeatPassed(game))
       return false;
     if (game.DealPhase == Phase::DogShown) {
       TakeLevel(players_.discard(deal_, game.Taker, game.Taker));
-      Continue(game);
+      Apply(game, Move{MoveKind::Continue});
       return true;
     }
     if (game.DealPhase == Phase::Discard) {
@@ -169,13 +170,13 @@ class BenchTable {
       return true;
     }
     if (game.DealPhase == Phase::Poignee) {
-      PanelPoigneeAucuneClick(game);
+      Apply(game, Move{MoveKind::NoPoignee});
       return true;
     }
     if (game.TrickNumber == kLastTrickDone)
       return false;
     if (WaitsForClick(game.DealPhase)) {
-      Continue(game);
+      Apply(game, Move{MoveKind::Continue});
       return true;
     }
     if (view_.Armed(TimerId::TimerEntreCarte)) {
@@ -185,7 +186,7 @@ class BenchTable {
     if (game.DealPhase == Phase::SouthPlays && game.CurrentSeat == game.HumanSeat) {
       const int level = players_.cards(deal_, game.HumanSeat, game.Taker);
       TakeLevel(level);
-      PlayHumanCard(game, SouthCardSlot(level));
+      Apply(game, Move{MoveKind::HandCard, SouthCardSlot(level)});
       return true;
     }
     return testing::FireTimer(game, view_, TimerId::TimerTransition);

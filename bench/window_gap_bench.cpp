@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "flow/deal_flow.h"
+#include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "tests/support/south_moves.h"
 #include "ui/windows.h"
@@ -70,7 +71,7 @@ int main(int argc, char** argv) {
   Game& game = window.game();
   if (settings.on_the_spot)
     game.thinker = nullptr;
-  SetLevel(game, kExpertLevel);
+  Apply(game, Move{MoveKind::Level, kExpertLevel});
   SetCardSpeed(game, 5);
   SetTrickWait(game, 0);
   game.options.AtLeastOneTaker = 1;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/strategy/expert_bid.h"
-#include "flow/moves.h"
 #include "settings/texts.h"
 
 namespace zarvane {
@@ -57,8 +56,7 @@ void StartBidTurn(Flow& game, int seat) {
   game.presenter->StartTimer(TimerId::TimerEnchere, 10);
 }
 
-void TimerEnchereTimer(Flow& game) {
-  MoveScope move(game, Move{MoveKind::BidTick});
+void ShowPendingBid(Flow& game) {
   game.presenter->StopTimer(TimerId::TimerEnchere);
   const int seat = game.PendingBidder;
   // A tick with nobody pending belongs to no auction: the one that armed it was replaced.
@@ -69,8 +67,7 @@ void TimerEnchereTimer(Flow& game) {
   NextBidder(game, seat);
 }
 
-void SouthBid(Flow& game, int code) {
-  MoveScope move(game, Move{MoveKind::SouthBid, code});
+void TakeSouthBid(Flow& game, int code) {
   if (game.DealPhase != Phase::SouthBids || code < kPasse || code > kGardeContre)
     return;
   if (code != kPasse && game.HighestBid >= code) {
@@ -85,11 +82,6 @@ void SouthBid(Flow& game, int code) {
     game.HighestBid = code;
   // East always follows South.
   NextBidder(game, kSouth);
-}
-
-void EvMaMainClick(Flow& game) {
-  MoveScope move(game, Move{MoveKind::BidAdvice});
-  SouthBid(game, game.AnnouncedBid[kSouth]);
 }
 
 }  // namespace zarvane

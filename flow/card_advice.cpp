@@ -2,21 +2,20 @@
 
 #include "core/card_play.h"
 #include "core/strategy/computer_card.h"
-#include "flow/moves.h"
 
 namespace zarvane {
 
-void CardAdviceClick(Flow& game) {
-  MoveScope move(game, Move{MoveKind::CardAdvice});
+void AskCardAdvice(Flow& game) {
   if (game.CardAdviceOpen == 0)
     return;
-  // The Expert thinks on the worker, as for a computer seat, so that the window stays live; a
-  // replay thinks on the spot, so that the table stands as it did.
-  if (game.options.Level == kExpertLevel && game.thinker != nullptr && !game.Replaying) {
-    game.AdviceTicket = ++game.ThinkingTicket;
-    game.thinker->Think(game, game.HumanSeat, game.AdviceTicket);
+  if (game.options.Level == kExpertLevel) {
+    game.AdviceDue = true;
     return;
   }
+  LiftAdviceThoughtNow(game);
+}
+
+void LiftAdviceThoughtNow(Flow& game) {
   // The computer's choice is made on a copy, with a copy of the game's generator, so the deal
   // goes on exactly as if nobody had asked.
   Core copy = game;

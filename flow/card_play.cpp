@@ -3,9 +3,6 @@
 #include "core/scoring.h"
 #include "core/strategy/expert.h"
 #include "flow/card_advice.h"
-#include "flow/deal_flow.h"
-#include "flow/discard.h"
-#include "flow/moves.h"
 
 namespace zarvane {
 
@@ -15,7 +12,7 @@ void ComputePlayable(Flow& game, int seat) {
     game.presenter->ShowPlayable();
 }
 
-int ComputerCardSlot(Flow& game, int seat) {
+int ShownComputerCardSlot(Flow& game, int seat) {
   // The panel is cleared before the thinking, so a long one shows an empty panel.
   if (CountPlayable(game, seat) >= 2)
     game.presenter->ClearRulePanel(seat);
@@ -30,21 +27,12 @@ void PlayComputerCard(Flow& game, int seat) {
     // The panel is cleared before the thinking, so a long one shows an empty panel.
     game.presenter->ClearRulePanel(seat);
     game.DealPhase = Phase::Thinking;
+    game.ThinkingDue = true;
     return;
   }
-  const int slot = ComputerCardSlot(game, seat);
+  const int slot = ShownComputerCardSlot(game, seat);
   if (slot != -1)
-    PlaceCard(game, seat, slot);
-}
-
-void AskForComputerCard(Flow& game) {
-  if (game.DealPhase != Phase::Thinking || game.Replaying)
-    return;
-  const std::uint32_t ticket = ++game.ThinkingTicket;
-  if (game.thinker != nullptr)
-    game.thinker->Think(game, game.CurrentSeat, ticket);
-  else
-    ExpertCardChosen(game, ticket, ExpertCardSlot(game, game.CurrentSeat));
+    PutCardOnTable(game, seat, slot);
 }
 
 void StopThinking(Flow& game) {
@@ -53,41 +41,25 @@ void StopThinking(Flow& game) {
     game.thinker->Cancel();
 }
 
-void ExpertCardChosen(Flow& game, std::uint32_t ticket, int slot) {
-  if (ticket == game.AdviceTicket) {
-    AdvisedCardChosen(game, ticket, slot);
-    return;
-  }
-  if (ticket != game.ThinkingTicket || game.DealPhase != Phase::Thinking)
-    return;
-  MoveScope move(game, Move{MoveKind::ExpertCard, slot});
+void PlayThoughtCard(Flow& game, int slot) {
   const int seat = game.CurrentSeat;
   game.DealPhase = Phase::Playing;
   const int drawn = ExpertChosenSlot(game, seat, slot);
   game.presenter->ShowMarkedRules(seat, MarkedRules{});
   if (drawn != -1)
-    PlaceCard(game, seat, drawn);
+    PutCardOnTable(game, seat, drawn);
 }
 
-void PlayHumanCard(Flow& game, int k) {
-  MoveScope move(game, Move{MoveKind::HandCard, k});
-  if (WaitsForClick(game.DealPhase)) {
-    Continue(game);
-    return;
-  }
-  if (game.DealPhase == Phase::Discard) {
-    DiscardClick(game, k);
-    return;
-  }
+void PlaySouthCard(Flow& game, int slot) {
   const int south = game.HumanSeat;
-  if (game.DealPhase != Phase::SouthPlays || k < 1 || k > 18 || game.CurrentSeat != south ||
-      game.Playable[south][k] != 1 || game.Hands[south][k].InHand != 1) {
+  if (game.DealPhase != Phase::SouthPlays || slot < 1 || slot > 18 || game.CurrentSeat != south ||
+      game.Playable[south][slot] != 1 || game.Hands[south][slot].InHand != 1) {
     return;
   }
-  PlaceCard(game, south, k);
+  PutCardOnTable(game, south, slot);
 }
 
-void PlaceCard(Flow& game, int seat, int slot) {
+void PutCardOnTable(Flow& game, int seat, int slot) {
   if (seat == game.HumanSeat) {
     // An advice still being thought would lift a card of a later turn.
     if (game.AdviceTicket == game.ThinkingTicket)
@@ -98,13 +70,13 @@ void PlaceCard(Flow& game, int seat, int slot) {
   PlaceCard(static_cast<Core&>(game), seat, slot);
   game.presenter->ShowCardPlayed(seat, slot);
   if (game.CardsInTrick == 4) {
-    EndTrick(game);
+    FinishTrick(game);
     return;
   }
   game.presenter->StartTimer(TimerId::TimerEntreCarte, game.CardTimerInterval);
 }
 
-void EndTrick(Flow& game) {
+void FinishTrick(Flow& game) {
   EndTrick(static_cast<Core&>(game));
   game.presenter->ShowTrickEnd();
   if (game.AutoContinue == 1 && game.TrickNumber < 19)

@@ -10,25 +10,22 @@ namespace zarvane {
 void ComputePlayable(Flow& game, int seat);
 
 // The card a computer seat plays, with the rules that chose shown on its rule panel.
-int ComputerCardSlot(Flow& game, int seat);
+int ShownComputerCardSlot(Flow& game, int seat);
 // A computer seat's turn: the card above goes on the table; an Expert seat with a choice
-// starts thinking instead, and its card comes later through ExpertCardChosen.
+// starts thinking instead, and its card comes later as a move of its own.
 void PlayComputerCard(Flow& game, int seat);
-// Once the move that set an Expert seat thinking is recorded: the thinker is asked for its
-// card, or without one, the card is thought and played at once, as a move of its own either
-// way, so that a replayed deal plays the recorded card. A replay asks for nothing.
-void AskForComputerCard(Flow& game);
-// The deal is replaced: the thinking under way stops, and its card, should it still come, is
-// dropped.
+// The deal is replaced, or South played while his advice was thought: the thinking under way
+// stops, and its card, should it still come, is dropped.
 void StopThinking(Flow& game);
-// The Expert's card for the request numbered `ticket`: played, unless the request is no longer
-// the one the table waits on; for a request for South's advice, lifted.
-void ExpertCardChosen(Flow& game, std::uint32_t ticket, int slot);
-// A click on South's card image k (1..24).
-void PlayHumanCard(Flow& game, int k);
+
+// The moves of the play. South's card in the slot, when he is to play and may play it; an
+// Expert seat's card, once thought.
+void PlaySouthCard(Flow& game, int slot);
+void PlayThoughtCard(Flow& game, int slot);
+
 // The card placed and shown on the table, then the next turn's timer or the trick's end.
-void PlaceCard(Flow& game, int seat, int slot);
+void PutCardOnTable(Flow& game, int seat, int slot);
 // The trick ended, with the panels and the pause after it.
-void EndTrick(Flow& game);
+void FinishTrick(Flow& game);
 
 }  // namespace zarvane

@@ -12,7 +12,7 @@ class CardThinker {
  public:
   virtual ~CardThinker() = default;
   // Starts thinking about the seat's card in a copy of `position`; the card comes back later,
-  // on the asking thread, through ExpertCardChosen with the same ticket.
+  // on the asking thread, through DeliverThoughtCard with the same ticket.
   virtual void Think(const Core& position, int seat, std::uint32_t ticket) = 0;
   // Stops the thinking under way, if any: its card never comes back.
   virtual void Cancel() = 0;

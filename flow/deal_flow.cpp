@@ -7,8 +7,8 @@
 #include "flow/bidding.h"
 #include "flow/card_advice.h"
 #include "flow/card_play.h"
+#include "flow/deal_saving.h"
 #include "flow/discard.h"
-#include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "flow/poignee.h"
 
@@ -83,6 +83,8 @@ void ClearTableForDeal(Flow& game, int replay) {
   StopThinking(game);
   game.ReplayedDeal = replay;
   game.CardAdviceOpen = 0;
+  game.ThinkingDue = false;
+  game.AdviceDue = false;
   game.presenter->ClearForNewDeal();
   ResetDealState(game);
 }
@@ -100,8 +102,7 @@ void OpenAuction(Flow& game) {
   StartBidTurn(game, game.FirstPlayer);
 }
 
-void NewDeal(Flow& game, int replay) {
-  MoveScope move(game, std::nullopt);
+void DealNewHands(Flow& game, int replay) {
   // A replay of a deal given by its code deals that code's hands again.
   const bool from_code = replay == 1 && game.DealFromCode;
   const DealtDeal previous = DealAsDealt(game);
@@ -117,14 +118,19 @@ void NewDeal(Flow& game, int replay) {
   OpenAuction(game);
 }
 
+void NewDeal(Flow& game, int replay) {
+  DealNewHands(game, replay);
+  SaveDealRecord(game);
+}
+
 void PlayDealFromCode(Flow& game, const DealtDeal& deal) {
-  MoveScope move(game, std::nullopt);
   ClearTableForDeal(game, 0);
   SeatFirstPlayer(game, deal.FirstPlayer);
   ReseedFromClock(game.random, game.clock);
   DealGivenHands(game, deal);
   game.DealFromCode = true;
   OpenAuction(game);
+  SaveDealRecord(game);
 }
 
 void PlayDealByCode(Flow& game, const std::function<std::optional<DealtDeal>()>& ask_code) {
@@ -142,8 +148,17 @@ void ReplayDeal(Flow& game) {
   NewDeal(game, 1);
 }
 
-void Continue(Flow& game) {
-  MoveScope move(game, Move{MoveKind::Continue});
+void StartTheTricks(Flow& game) {
+  game.presenter->StopTimer(TimerId::TimerTransition);
+  game.DealPhase = Phase::Playing;
+  GoOnPlaying(game);
+}
+
+void GoOn(Flow& game) {
+  if (game.DealPhase == Phase::PlayReady) {
+    StartTheTricks(game);
+    return;
+  }
   game.presenter->StopTimer(TimerId::TimerTransition);
   switch (game.DealPhase) {
     case Phase::TrickShown:
@@ -151,15 +166,11 @@ void Continue(Flow& game) {
       ClearTrick(game);
       GoOnPlaying(game);
       break;
-    case Phase::PlayReady:
-      game.DealPhase = Phase::Playing;
-      GoOnPlaying(game);
-      break;
     case Phase::AuctionOver:
       game.TrickNumber = 1;
       game.Taker = FindTaker(game);
       if (game.AnnouncedBid[game.Taker] == kPasse) {
-        NewDeal(game, 0);
+        DealNewHands(game, 0);
         return;
       }
       game.presenter->AnnounceTaker();
@@ -198,11 +209,7 @@ void ShowDog(Flow& game) {
   game.DealPhase = Phase::DogShown;
 }
 
-namespace {
-
-// The card timer's tick: the seat to play is shown its cards, or plays.
-void CardTurn(Flow& game) {
-  MoveScope move(game, Move{MoveKind::CardTick});
+void PlayTurn(Flow& game) {
   game.presenter->StopTimer(TimerId::TimerEntreCarte);
   // A tick that comes when no turn is due (one left over from a replaced deal) plays nothing.
   if (!TurnDue(game))
@@ -220,30 +227,12 @@ void CardTurn(Flow& game) {
     OfferPoignee(game);
 }
 
-}  // namespace
-
-void TimerEntreCarteTimer(Flow& game) {
-  // A tick left over while a seat thinks must not ask for its card twice.
-  const bool thinking = game.DealPhase == Phase::Thinking;
-  CardTurn(game);
-  if (!thinking)
-    AskForComputerCard(game);
-}
-
-void TimerTransitionTimer(Flow& game) {
-  MoveScope move(game, Move{MoveKind::TransitionTick});
+void EndTrickPause(Flow& game) {
   game.presenter->StopTimer(TimerId::TimerTransition);
-  Continue(game);
+  GoOn(game);
 }
 
-void Carte3DClick(Flow& game, int k) {
-  if (k < 1 || k > 24)
-    return;
-  PlayHumanCard(game, k);
-}
-
-void CarteChienClick(Flow& game, int i) {
-  MoveScope move(game, Move{MoveKind::DogCard, i});
+void TakeDog(Flow& game, int i) {
   if (i < 1 || i > 6 || game.DealPhase != Phase::DogShown)
     return;
   BeginDiscard(game);

@@ -1,35 +1,41 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "core/deal.h"
 
 namespace zarvane {
 
-// Every way a player, or a timer, moves a deal on: one kind per handler of the flow.
+// Every way a player, or a timer, moves a deal on.
 enum class MoveKind : std::uint8_t {
-  BidTick,         // TimerEnchereTimer
-  SouthBid,        // SouthBid(code)
-  BidAdvice,       // EvMaMainClick
-  Continue,        // Continue
-  CardTick,        // TimerEntreCarteTimer
-  TransitionTick,  // TimerTransitionTimer
-  HandCard,        // PlayHumanCard(k)
-  DogCard,         // CarteChienClick(i)
-  DiscardCard,     // DiscardClick(k)
-  ConfirmDiscard,  // PanelConfirmeEcartClick
-  NoPoignee,       // PanelPoigneeAucuneClick
-  PoigneeLevel,    // OpenPoigneeWindow(level)
-  PoigneeCard,     // TogglePoigneeCard(j)
-  LazyPoignee,     // PanelBoutonParesseuxClick
-  PoigneeOk,       // PanelOkPoigneeClick
-  PoigneeCancel,   // PanelAnnulerPoigneeClick
-  Level,           // SetLevel(level), during the auction
-  CardAdvice,      // CardAdviceClick
-  ExpertCard,      // ExpertCardChosen(slot)
+  BidTick,         // the bid timer's tick
+  SouthBid,        // a bid button, with the bid
+  BidAdvice,       // the bid advice button
+  Continue,        // a click that goes on
+  CardTick,        // the card timer's tick
+  TransitionTick,  // the tick after a trick
+  HandCard,        // one of South's card images, with its number
+  DogCard,         // a dog card on the table, with its number
+  DiscardCard,     // a card of the discard row, with its number
+  ConfirmDiscard,  // the discard's confirmation
+  NoPoignee,       // "Aucune"
+  PoigneeLevel,    // a poignee's level button, with the level
+  PoigneeCard,     // a trump of the poignee window, with its number
+  LazyPoignee,     // the lazy button
+  PoigneeOk,       // the poignee's OK
+  PoigneeCancel,   // the poignee's cancel button
+  Level,           // a level entry, with the level
+  CardAdvice,      // the card advice command
+  ExpertCard,      // an Expert seat's card, thought, with its slot
 };
 inline constexpr int kMoveKinds = static_cast<int>(MoveKind::ExpertCard) + 1;
+
+// The move's name in the saved deal, and back; the table of moves holds them with the handlers.
+std::string_view MoveName(MoveKind kind);
+std::optional<MoveKind> MoveKindNamed(std::string_view name);
 
 struct Move {
   MoveKind kind = MoveKind::Continue;

@@ -3,7 +3,6 @@
 #include "core/play_preparation.h"
 #include "core/strategy/expert_discard.h"
 #include "flow/deal_flow.h"
-#include "flow/moves.h"
 
 namespace zarvane {
 
@@ -23,8 +22,7 @@ void BeginDiscard(Flow& game) {
     else
       ComputerDiscard(game);
     game.presenter->ShowDeductions();
-    game.DealPhase = Phase::PlayReady;
-    Continue(game);
+    StartTheTricks(game);
   }
 }
 
@@ -37,8 +35,7 @@ void StartHumanDiscard(Flow& game) {
   game.presenter->ShowDiscardRow();
 }
 
-void DiscardClick(Flow& game, int k) {
-  MoveScope move(game, Move{MoveKind::DiscardCard, k});
+void PickDiscardCard(Flow& game, int k) {
   if (game.DealPhase != Phase::Discard || k < 1 || k > 24)
     return;
   const int source = game.DiscardImageMap[k];
@@ -61,8 +58,7 @@ void DiscardClick(Flow& game, int k) {
   }
 }
 
-void PanelConfirmeEcartClick(Flow& game) {
-  MoveScope move(game, Move{MoveKind::ConfirmDiscard});
+void ConfirmSouthDiscard(Flow& game) {
   game.presenter->ShowDiscardConfirmation(false);
   ConfirmDiscard(game);
 }
@@ -94,8 +90,7 @@ void ConfirmDiscard(Flow& game) {
   PreparePlay(game);
   game.presenter->ShowDeductions();
   game.presenter->LayOutSouthHand();
-  game.DealPhase = Phase::PlayReady;
-  Continue(game);
+  StartTheTricks(game);
 }
 
 }  // namespace zarvane

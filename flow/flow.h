@@ -58,10 +58,6 @@ struct Flow : GameState {
   // beside the options file, so that a deal survives quitting; no path, nothing saved.
   DealRecord Record;
   std::string ResumePath;
-  // Handlers running within the move being made: only the outermost one is recorded.
-  int MoveDepth = 0;
-  // True while a saved deal is played again: nothing is saved until it stands where it was.
-  bool Replaying = false;
   // The resume file could not be written: told once a run.
   bool ResumeTroubleShown = false;
   // The deal was given by its code: its replays deal the same hands, whatever the options.
@@ -75,6 +71,9 @@ struct Flow : GameState {
   // The request, among them, for the Expert's advice on South's card: its answer lifts a card
   // and plays nothing.
   std::uint32_t AdviceTicket = 0;
+  // Set by a move for what is thought once it is saved: an Expert seat's card, South's advice.
+  bool ThinkingDue = false;
+  bool AdviceDue = false;
   // The pacing, derived from the options by ApplyOptions.
   int AutoContinue = 1;
   int CardTimerInterval = 200;

@@ -1,20 +1,9 @@
 #pragma once
 
-#include <string>
-#include <string_view>
-
 #include "flow/flow.h"
 #include "flow/saved_deal_file.h"
 
 namespace zarvane {
-
-// The deal in progress lives in this file beside the options file until it is scored.
-inline constexpr std::string_view kResumeFileName = "donne98.json";
-std::string ResumePathBeside(const std::string& options_path);
-
-// After every move: the deal in progress saved whole; once it is scored, its score settled into
-// the history and the totals, and its file removed.
-void KeepDealRecord(Flow& game);
 
 // After the language choice: a deal left in progress when the program last stopped is offered
 // again. Yes puts the table back as it was; No removes the file. A deal that was over, whose
@@ -22,8 +11,8 @@ void KeepDealRecord(Flow& game);
 // saved deal of this program is refused and moved aside.
 void OfferInterruptedDeal(Flow& game);
 
-// Deals the saved deal again and replays its moves; false, with the table cleared and nothing
-// of that deal kept, when the moves do not end where the deal was saved.
+// Deals the saved deal again and applies its moves again; false, with the table cleared and
+// nothing of that deal kept, when the moves do not end where the deal was saved.
 bool ResumeDeal(Flow& game, const SavedDeal& saved);
 
 }  // namespace zarvane

@@ -5,7 +5,6 @@
 
 #include "flow/history.h"
 #include "flow/interrupted_deal.h"
-#include "flow/moves.h"
 #include "settings/options_file.h"
 #include "settings/texts.h"
 
@@ -74,19 +73,18 @@ void SetDefaultOptions(Flow& game) {
   WriteOptions(game);
 }
 
-void SetLevel(Flow& game, int level) {
+bool SetLevel(Flow& game, int level) {
   if (!kLevelRange.Contains(level))
-    return;
+    return false;
   if (game.TrickNumber != 0 && game.TrickNumber != 19) {
     game.presenter->Tell(kLevelRefusal);
     // The menu has already moved its tick to the clicked entry: put it back.
     ApplyOptions(game);
-    return;
+    return false;
   }
-  // A level chosen during the auction plays the deal: the record keeps it.
-  MoveScope move(game, Move{MoveKind::Level, level});
   game.options.Level = level;
   Commit(game);
+  return true;
 }
 
 void SetForceOption(Flow& game, int force_option) {

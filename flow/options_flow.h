@@ -16,7 +16,9 @@ void SetDefaultOptions(Flow& game);
 
 // The menu entries and buttons of the options. Each sets or flips its option, applies the
 // options and writes the file.
-void SetLevel(Flow& game, int level);  // refused while a deal is being played
+// A level chosen during the auction plays the deal, so it is a move, which the record keeps;
+// refused (false, no trace) while a deal is being played.
+bool SetLevel(Flow& game, int level);
 void SetForceOption(Flow& game, int force_option);
 void ToggleAtLeastOneTaker(Flow& game);
 void SetCardSpeed(Flow& game, int card_speed);

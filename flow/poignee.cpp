@@ -1,6 +1,5 @@
 #include "flow/poignee.h"
 
-#include "flow/moves.h"
 #include "settings/texts.h"
 
 namespace zarvane {
@@ -47,15 +46,13 @@ void OfferPoignee(Flow& game) {
   game.presenter->OfferPoignee(trumps);
 }
 
-void PanelPoigneeAucuneClick(Flow& game) {
-  MoveScope move(game, Move{MoveKind::NoPoignee});
+void DeclinePoignee(Flow& game) {
   if (game.DealPhase == Phase::Poignee)
     game.DealPhase = Phase::SouthPlays;
   game.presenter->HidePoigneeQuestion();
 }
 
 void OpenPoigneeWindow(Flow& game, int level) {
-  MoveScope move(game, Move{MoveKind::PoigneeLevel, level});
   const int trumps = SouthTrumpSuitCount(game);
   // Only from the question, and only a level the hand can show.
   if (game.DealPhase != Phase::Poignee || WindowOpen(game) || PoigneeRequired(level) == 0 ||
@@ -68,14 +65,13 @@ void OpenPoigneeWindow(Flow& game, int level) {
   game.presenter->OpenPoigneeWindow(trumps);
 }
 
-void TogglePoigneeCard(Flow& game, int j) {
-  MoveScope move(game, Move{MoveKind::PoigneeCard, j});
+bool TogglePoigneeCard(Flow& game, int j) {
   if (!WindowOpen(game) || j < 1 || j > SouthTrumpSuitCount(game))
-    return;
+    return true;
   const int required = PoigneeRequired(game.PoigneeLevel);
   // The Excuse only completes a poignee the trumps cannot make alone.
-  if (IsExcuse(game.Hands[game.HumanSeat][j]) && j != required) {
-    ForgetMove(game);
+  const bool refused = IsExcuse(game.Hands[game.HumanSeat][j]) && j != required;
+  if (refused) {
     game.presenter->Tell(kExcuseRefusal);
   } else if (game.PoigneeSelected[j] == 0) {
     Mark(game, j);
@@ -86,10 +82,10 @@ void TogglePoigneeCard(Flow& game, int j) {
     --game.PoigneeMarked;
   }
   game.presenter->ShowPoigneeComplete(game.PoigneeMarked == required);
+  return !refused;
 }
 
-void PanelBoutonParesseuxClick(Flow& game) {
-  MoveScope move(game, Move{MoveKind::LazyPoignee});
+void MarkLazyPoignee(Flow& game) {
   if (!WindowOpen(game))
     return;
   const int required = PoigneeRequired(game.PoigneeLevel);
@@ -101,15 +97,13 @@ void PanelBoutonParesseuxClick(Flow& game) {
   game.presenter->ShowPoigneeOk();
 }
 
-void PanelOkPoigneeClick(Flow& game) {
-  MoveScope move(game, Move{MoveKind::PoigneeOk});
+void ConfirmPoignee(Flow& game) {
   if (!WindowOpen(game) || game.PoigneeMarked != PoigneeRequired(game.PoigneeLevel))
     return;
   ClosePoigneeWindow(game);
 }
 
-void PanelAnnulerPoigneeClick(Flow& game) {
-  MoveScope move(game, Move{MoveKind::PoigneeCancel});
+void CancelPoignee(Flow& game) {
   if (!WindowOpen(game))
     return;
   game.PoigneeLevel = 0;

@@ -21,12 +21,6 @@ constexpr int kFormat = 1;
 constexpr std::size_t kMostMoves = 20'000;
 constexpr int kLargestArgument = 1000;
 
-constexpr std::array<std::string_view, kMoveKinds> kMoveNames = {
-    "BidTick",        "SouthBid",     "BidAdvice",   "Continue",    "CardTick",
-    "TransitionTick", "HandCard",     "DogCard",     "DiscardCard", "ConfirmDiscard",
-    "NoPoignee",      "PoigneeLevel", "PoigneeCard", "LazyPoignee", "PoigneeOk",
-    "PoigneeCancel",  "Level",        "CardAdvice",  "ExpertCard"};
-
 std::optional<std::int64_t> IntegerIn(const Json& value, std::int64_t first, std::int64_t last) {
   std::int64_t number = 0;
   if (value.is_number_unsigned()) {
@@ -91,10 +85,10 @@ std::optional<Move> MoveFrom(const Json& entry) {
     return std::nullopt;
   const std::string& name = entry[0].get_ref<const std::string&>();
   Move move;
-  const auto kind = std::find(kMoveNames.begin(), kMoveNames.end(), name);
-  if (kind == kMoveNames.end())
+  const auto kind = MoveKindNamed(name);
+  if (!kind)
     return std::nullopt;
-  move.kind = static_cast<MoveKind>(kind - kMoveNames.begin());
+  move.kind = *kind;
   if (entry.size() == 2) {
     const auto arg = IntegerIn(entry[1], -kLargestArgument, kLargestArgument);
     if (!arg)
@@ -137,7 +131,7 @@ std::string EncodeSavedDeal(const SavedDeal& saved) {
   const DealRecord& record = saved.record;
   Json moves = Json::array();
   for (const Move& move : record.Moves) {
-    Json entry = Json::array({kMoveNames[static_cast<std::size_t>(move.kind)]});
+    Json entry = Json::array({MoveName(move.kind)});
     if (move.arg != 0)
       entry.push_back(move.arg);
     moves.push_back(std::move(entry));

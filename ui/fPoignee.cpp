@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "flow/poignee.h"
+#include "flow/moves.h"
 #include "table/game.h"
 #include "ui/widgets.h"
 
@@ -90,19 +90,19 @@ void TfrmPoignee::EnterKey() {
 }
 
 void TfrmPoignee::CartePoigneeClick(int j) {
-  Run([j](Game& game) { TogglePoigneeCard(game, j); });
+  Run([j](Game& game) { Apply(game, Move{MoveKind::PoigneeCard, j}); });
 }
 
 void TfrmPoignee::PanelBoutonParesseuxClick() {
-  Run(zarvane::PanelBoutonParesseuxClick);
+  Run([](Game& game) { Apply(game, Move{MoveKind::LazyPoignee}); });
 }
 
 void TfrmPoignee::PanelOkPoigneeClick() {
-  Run(zarvane::PanelOkPoigneeClick);
+  Run([](Game& game) { Apply(game, Move{MoveKind::PoigneeOk}); });
 }
 
 void TfrmPoignee::PanelAnnulerPoigneeClick() {
-  Run(zarvane::PanelAnnulerPoigneeClick);
+  Run([](Game& game) { Apply(game, Move{MoveKind::PoigneeCancel}); });
 }
 
 void TfrmPoignee::reject() {}

@@ -19,8 +19,10 @@
 #include "flow/card_advice.h"
 #include "flow/card_play.h"
 #include "flow/deal_flow.h"
+#include "flow/deal_saving.h"
 #include "flow/discard.h"
 #include "flow/interrupted_deal.h"
+#include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "flow/poignee.h"
 #include "settings/score_history.h"
@@ -104,7 +106,7 @@ int CellGap(const Layout& layout) {
 
 TfrmZarvane::TfrmZarvane(const Layout& layout, std::string program_folder, QWidget* parent)
     : QMainWindow(parent), game_(view_), thinker_([this](std::uint32_t ticket, int slot) {
-        ExpertCardChosen(game_, ticket, slot);
+        DeliverThoughtCard(game_, ticket, slot);
         view_.SyncChecks();
         KeepHighlightOnAStop();
       }) {
@@ -799,19 +801,21 @@ void TfrmZarvane::Run(FamilyHandler handler, int index) {
 }
 
 void TfrmZarvane::FormClick() {
-  Continue(game_);
+  Apply(game_, Move{MoveKind::Continue});
 }
 void TfrmZarvane::TableRondeMouseDown() {
-  Continue(game_);
+  Apply(game_, Move{MoveKind::Continue});
 }
 void TfrmZarvane::PanelDecClick(int) {
-  Continue(game_);
+  Apply(game_, Move{MoveKind::Continue});
 }
 void TfrmZarvane::Carte3DClick(int k) {
-  zarvane::Carte3DClick(game_, k);
+  // The image numbers are South's slots, and the discard row's places while he discards.
+  if (k >= 1 && k <= 24)
+    Apply(game_, Move{MoveKind::HandCard, k});
 }
 void TfrmZarvane::CarteChienClick(int i) {
-  zarvane::CarteChienClick(game_, i);
+  Apply(game_, Move{MoveKind::DogCard, i});
 }
 void TfrmZarvane::CarteTableClick(int) {
   ToggleScores(game_);
@@ -862,19 +866,19 @@ void TfrmZarvane::SBFondEcranClick() {
 }
 
 void TfrmZarvane::menuDebutantClick() {
-  SetLevel(game_, 1);
+  Apply(game_, Move{MoveKind::Level, 1});
 }
 void TfrmZarvane::menuAmateurClick() {
-  SetLevel(game_, 2);
+  Apply(game_, Move{MoveKind::Level, 2});
 }
 void TfrmZarvane::menuBonClick() {
-  SetLevel(game_, 3);
+  Apply(game_, Move{MoveKind::Level, 3});
 }
 void TfrmZarvane::menuProClick() {
-  SetLevel(game_, 4);
+  Apply(game_, Move{MoveKind::Level, 4});
 }
 void TfrmZarvane::menuExpertClick() {
-  SetLevel(game_, kExpertLevel);
+  Apply(game_, Move{MoveKind::Level, kExpertLevel});
 }
 void TfrmZarvane::menuForceDefenseClick() {
   SetForceOption(game_, 1);
@@ -929,41 +933,41 @@ void TfrmZarvane::menuSommaireClick() {
   ShowHelp();
 }
 void TfrmZarvane::menuConseilCarteClick() {
-  CardAdviceClick(game_);
+  Apply(game_, Move{MoveKind::CardAdvice});
 }
 void TfrmZarvane::menuAproposClick() {
   ShowAbout();
 }
 
 void TfrmZarvane::ButtonPasseClick() {
-  SouthBid(game_, kPasse);
+  Apply(game_, Move{MoveKind::SouthBid, kPasse});
 }
 void TfrmZarvane::ButtonPriseClick() {
-  SouthBid(game_, kPrise);
+  Apply(game_, Move{MoveKind::SouthBid, kPrise});
 }
 void TfrmZarvane::ButtonGardeClick() {
-  SouthBid(game_, kGarde);
+  Apply(game_, Move{MoveKind::SouthBid, kGarde});
 }
 void TfrmZarvane::ButtonGardeSansClick() {
-  SouthBid(game_, kGardeSans);
+  Apply(game_, Move{MoveKind::SouthBid, kGardeSans});
 }
 void TfrmZarvane::ButtonGardeContreClick() {
-  SouthBid(game_, kGardeContre);
+  Apply(game_, Move{MoveKind::SouthBid, kGardeContre});
 }
 void TfrmZarvane::evMaMainClick() {
-  EvMaMainClick(game_);
+  Apply(game_, Move{MoveKind::BidAdvice});
 }
 void TfrmZarvane::PanelPoigneeSimpleClick() {
-  OpenPoigneeWindow(game_, 1);
+  Apply(game_, Move{MoveKind::PoigneeLevel, 1});
 }
 void TfrmZarvane::PanelPoigneeDoubleClick() {
-  OpenPoigneeWindow(game_, 2);
+  Apply(game_, Move{MoveKind::PoigneeLevel, 2});
 }
 void TfrmZarvane::PanelPoigneeTripleClick() {
-  OpenPoigneeWindow(game_, 3);
+  Apply(game_, Move{MoveKind::PoigneeLevel, 3});
 }
 void TfrmZarvane::PanelPoigneeAucuneClick() {
-  zarvane::PanelPoigneeAucuneClick(game_);
+  Apply(game_, Move{MoveKind::NoPoignee});
 }
 void TfrmZarvane::menuPreviousTrickClick() {
   ShowPreviousTrick(game_);
@@ -990,17 +994,17 @@ void TfrmZarvane::PanelScoreDetailleClick() {
   ShowScoreSheet(game_);
 }
 void TfrmZarvane::PanelConfirmeEcartClick() {
-  zarvane::PanelConfirmeEcartClick(game_);
+  Apply(game_, Move{MoveKind::ConfirmDiscard});
 }
 
 void TfrmZarvane::TimerEnchereTimer() {
-  zarvane::TimerEnchereTimer(game_);
+  Apply(game_, Move{MoveKind::BidTick});
 }
 void TfrmZarvane::TimerEntreCarteTimer() {
-  zarvane::TimerEntreCarteTimer(game_);
+  Apply(game_, Move{MoveKind::CardTick});
 }
 void TfrmZarvane::TimerTransitionTimer() {
-  zarvane::TimerTransitionTimer(game_);
+  Apply(game_, Move{MoveKind::TransitionTick});
 }
 void TfrmZarvane::TimerCopieTimer() {
   zarvane::TimerCopieTimer(game_);

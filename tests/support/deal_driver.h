@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "flow/deal_flow.h"
+#include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "table/game.h"
 #include "table/language.h"
@@ -60,12 +61,12 @@ class DealDriver {
 
   // South's bid, then whatever the computer seats after him say.
   void SouthBids(int code) {
-    SouthBid(game, code);
+    Apply(game, Move{MoveKind::SouthBid, code});
     RunComputerBids();
   }
 
   // A click on the window's background.
-  void Click() { Continue(game); }
+  void Click() { Apply(game, Move{MoveKind::Continue}); }
 
   // Selects the first six cards of the 24 that may go to the discard, then confirms.
   void MakeSouthDiscard() { MakeFirstAllowedDiscard(game); }

@@ -7,6 +7,7 @@
 #include "flow/card_play.h"
 #include "flow/deal_flow.h"
 #include "flow/discard.h"
+#include "flow/moves.h"
 #include "flow/poignee.h"
 #include "table/game.h"
 #include "table/review.h"
@@ -17,13 +18,13 @@ namespace zarvane::testing {
 inline void RunTimerHandler(Game& game, TimerId timer) {
   switch (timer) {
     case TimerId::TimerEnchere:
-      TimerEnchereTimer(game);
+      Apply(game, Move{MoveKind::BidTick});
       break;
     case TimerId::TimerEntreCarte:
-      TimerEntreCarteTimer(game);
+      Apply(game, Move{MoveKind::CardTick});
       break;
     case TimerId::TimerTransition:
-      TimerTransitionTimer(game);
+      Apply(game, Move{MoveKind::TransitionTick});
       break;
     case TimerId::TimerCopie:
       TimerCopieTimer(game);
@@ -48,10 +49,10 @@ inline void MakeFirstAllowedDiscard(Game& game) {
     const Card card = source <= 18 ? game.Hands[game.HumanSeat][source] : game.Dog[source - 18];
     if (!IsDiscardable(card))
       continue;
-    DiscardClick(game, k);
+    Apply(game, Move{MoveKind::DiscardCard, k});
     ++chosen;
   }
-  PanelConfirmeEcartClick(game);
+  Apply(game, Move{MoveKind::ConfirmDiscard});
 }
 
 // One move of a player who bids the advice, declines the poignee, makes the first discard
@@ -62,7 +63,7 @@ bool PlayStep(Game& game, View& view, std::mt19937& choices) {
   if (FireTimer(game, view, TimerId::TimerEnchere))
     return true;
   if (game.DealPhase == Phase::SouthBids) {
-    EvMaMainClick(game);
+    Apply(game, Move{MoveKind::BidAdvice});
     return true;
   }
   if (game.DealPhase == Phase::Discard) {
@@ -70,13 +71,13 @@ bool PlayStep(Game& game, View& view, std::mt19937& choices) {
     return true;
   }
   if (game.DealPhase == Phase::Poignee) {
-    PanelPoigneeAucuneClick(game);
+    Apply(game, Move{MoveKind::NoPoignee});
     return true;
   }
   if (game.TrickNumber == 19)
     return false;
   if (WaitsForClick(game.DealPhase) || game.DealPhase == Phase::DogShown) {
-    Continue(game);
+    Apply(game, Move{MoveKind::Continue});
     return true;
   }
   if (FireTimer(game, view, TimerId::TimerEntreCarte))
@@ -89,7 +90,7 @@ bool PlayStep(Game& game, View& view, std::mt19937& choices) {
     }
     if (legal.empty())
       return false;
-    PlayHumanCard(game, legal[choices() % legal.size()]);
+    Apply(game, Move{MoveKind::HandCard, legal[choices() % legal.size()]});
     return true;
   }
   return FireTimer(game, view, TimerId::TimerTransition);

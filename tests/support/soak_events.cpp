@@ -1,6 +1,7 @@
 #include "flow/bidding.h"
 #include "flow/deal_flow.h"
 #include "flow/discard.h"
+#include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "flow/poignee.h"
 #include "table/review.h"
@@ -85,31 +86,31 @@ constexpr int kRare = 1;
 // clang-format off
 constexpr SoakEvent kEvents[] = {
   // The table.
-  {"FormClick", 500, 0, Always, [](Soak& s, int) { Continue(s.game()); }},
-  {"TableRondeMouseDown", 150, 0, Shown<Control::TableRonde>, [](Soak& s, int) { Continue(s.game()); }},
-  {"PanelDecClick", 150, 4, Shown<Control::PanelDec>, [](Soak& s, int) { Continue(s.game()); }},
-  {"Carte3DClick", 1500, 24, Clickable<Control::Carte3D>, [](Soak& s, int k) { Carte3DClick(s.game(), k); }},
-  {"CarteChienClick", 150, 6, Shown<Control::CarteChien>, [](Soak& s, int i) { CarteChienClick(s.game(), i); }},
+  {"FormClick", 500, 0, Always, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::Continue}); }},
+  {"TableRondeMouseDown", 150, 0, Shown<Control::TableRonde>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::Continue}); }},
+  {"PanelDecClick", 150, 4, Shown<Control::PanelDec>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::Continue}); }},
+  {"Carte3DClick", 1500, 24, Clickable<Control::Carte3D>, [](Soak& s, int k) { Apply(s.game(), Move{MoveKind::HandCard, k}); }},
+  {"CarteChienClick", 150, 6, Shown<Control::CarteChien>, [](Soak& s, int i) { Apply(s.game(), Move{MoveKind::DogCard, i}); }},
   {"CarteTableClick", 30, 4, Shown<Control::CarteTable>, [](Soak& s, int) { ToggleScores(s.game()); }},
   {"panelScoreTotalClick", 30, 4, Shown<Control::panelScoreTotal>, [](Soak& s, int) { ToggleScores(s.game()); }},
   {"PanelLancementClick", kForward, 0, Shown<Control::PanelLancement>, [](Soak& s, int) { NewDeal(s.game(), 0); }},
-  {"PanelConfirmeEcartClick", kForward, 0, Shown<Control::PanelConfirmeEcart>, [](Soak& s, int) { PanelConfirmeEcartClick(s.game()); }},
+  {"PanelConfirmeEcartClick", kForward, 0, Shown<Control::PanelConfirmeEcart>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::ConfirmDiscard}); }},
   // The auction.
-  {"ButtonPasseClick", 600, 0, ShownIn<Control::BarreEnchere, Control::ButtonPasse>, [](Soak& s, int) { SouthBid(s.game(), kPasse); }},
-  {"ButtonPriseClick", 600, 0, ShownIn<Control::BarreEnchere, Control::ButtonPrise>, [](Soak& s, int) { SouthBid(s.game(), kPrise); }},
-  {"ButtonGardeClick", 600, 0, ShownIn<Control::BarreEnchere, Control::ButtonGarde>, [](Soak& s, int) { SouthBid(s.game(), kGarde); }},
-  {"ButtonGardeSansClick", 600, 0, ShownIn<Control::BarreEnchere, Control::ButtonGardeSans>, [](Soak& s, int) { SouthBid(s.game(), kGardeSans); }},
-  {"ButtonGardeContreClick", 600, 0, ShownIn<Control::BarreEnchere, Control::ButtonGardeContre>, [](Soak& s, int) { SouthBid(s.game(), kGardeContre); }},
-  {"evMaMainClick", 600, 0, ShownIn<Control::BarreEnchere, Control::evMaMain>, [](Soak& s, int) { EvMaMainClick(s.game()); }},
+  {"ButtonPasseClick", 600, 0, ShownIn<Control::BarreEnchere, Control::ButtonPasse>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::SouthBid, kPasse}); }},
+  {"ButtonPriseClick", 600, 0, ShownIn<Control::BarreEnchere, Control::ButtonPrise>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::SouthBid, kPrise}); }},
+  {"ButtonGardeClick", 600, 0, ShownIn<Control::BarreEnchere, Control::ButtonGarde>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::SouthBid, kGarde}); }},
+  {"ButtonGardeSansClick", 600, 0, ShownIn<Control::BarreEnchere, Control::ButtonGardeSans>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::SouthBid, kGardeSans}); }},
+  {"ButtonGardeContreClick", 600, 0, ShownIn<Control::BarreEnchere, Control::ButtonGardeContre>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::SouthBid, kGardeContre}); }},
+  {"evMaMainClick", 600, 0, ShownIn<Control::BarreEnchere, Control::evMaMain>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::BidAdvice}); }},
   // The poignee question.
-  {"PanelPoigneeAucuneClick", kForward, 0, Shown<Control::PanelPoignee>, [](Soak& s, int) { PanelPoigneeAucuneClick(s.game()); }},
-  {"PanelPoigneeSimpleClick", 300, 0, Shown<Control::PanelPoignee>, [](Soak& s, int) { OpenPoigneeWindow(s.game(), 1); }},
-  {"PanelPoigneeDoubleClick", 300, 0, ShownIn<Control::PanelPoignee, Control::PanelPoigneeDouble>, [](Soak& s, int) { OpenPoigneeWindow(s.game(), 2); }},
-  {"PanelPoigneeTripleClick", 300, 0, ShownIn<Control::PanelPoignee, Control::PanelPoigneeTriple>, [](Soak& s, int) { OpenPoigneeWindow(s.game(), 3); }},
-  {"CartePoigneeClick", kForward, 18, InWindow<Control::frmPoignee, Control::CartePoignee>, [](Soak& s, int j) { TogglePoigneeCard(s.game(), j); }},
-  {"PanelBoutonParesseuxClick", 300, 0, WindowShown<Control::frmPoignee>, [](Soak& s, int) { PanelBoutonParesseuxClick(s.game()); }},
-  {"PanelOkPoigneeClick", kForward, 0, InWindow<Control::frmPoignee, Control::PanelOkPoignee>, [](Soak& s, int) { PanelOkPoigneeClick(s.game()); }},
-  {"PanelAnnulerPoigneeClick", 100, 0, WindowShown<Control::frmPoignee>, [](Soak& s, int) { PanelAnnulerPoigneeClick(s.game()); }},
+  {"PanelPoigneeAucuneClick", kForward, 0, Shown<Control::PanelPoignee>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::NoPoignee}); }},
+  {"PanelPoigneeSimpleClick", 300, 0, Shown<Control::PanelPoignee>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::PoigneeLevel, 1}); }},
+  {"PanelPoigneeDoubleClick", 300, 0, ShownIn<Control::PanelPoignee, Control::PanelPoigneeDouble>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::PoigneeLevel, 2}); }},
+  {"PanelPoigneeTripleClick", 300, 0, ShownIn<Control::PanelPoignee, Control::PanelPoigneeTriple>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::PoigneeLevel, 3}); }},
+  {"CartePoigneeClick", kForward, 18, InWindow<Control::frmPoignee, Control::CartePoignee>, [](Soak& s, int j) { Apply(s.game(), Move{MoveKind::PoigneeCard, j}); }},
+  {"PanelBoutonParesseuxClick", 300, 0, WindowShown<Control::frmPoignee>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::LazyPoignee}); }},
+  {"PanelOkPoigneeClick", kForward, 0, InWindow<Control::frmPoignee, Control::PanelOkPoignee>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::PoigneeOk}); }},
+  {"PanelAnnulerPoigneeClick", 100, 0, WindowShown<Control::frmPoignee>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::PoigneeCancel}); }},
   // The result panel.
   {"PanelPanelNewPartieClick", kForward, 0, Shown<Control::PanelResultat>, [](Soak& s, int) { NewDeal(s.game(), 0); }},
   {"panelRejouerDonneClick", 500, 0, Shown<Control::PanelResultat>, [](Soak& s, int) { ReplayDeal(s.game()); }},
@@ -123,12 +124,12 @@ constexpr SoakEvent kEvents[] = {
   {"PanelPasApasClick", 300, 0, WindowShown<Control::frmTousPlis>, [](Soak& s, int) { PanelPasApasClick(s.game()); }},
   {"PanelVoirToutClick", 300, 0, WindowShown<Control::frmTousPlis>, [](Soak& s, int) { PanelVoirToutClick(s.game()); }},
   // The timers.
-  {"TimerEnchereTimer", kForward, 0, Armed<TimerId::TimerEnchere>, [](Soak& s, int) { TimerEnchereTimer(s.game()); }},
-  {"TimerEntreCarteTimer", kForward, 0, Armed<TimerId::TimerEntreCarte>, [](Soak& s, int) { TimerEntreCarteTimer(s.game()); }},
-  {"TimerTransitionTimer", 600, 0, Armed<TimerId::TimerTransition>, [](Soak& s, int) { TimerTransitionTimer(s.game()); }},
-  {"StaleTimerEnchere", kRare, 0, NotArmed<TimerId::TimerEnchere>, [](Soak& s, int) { TimerEnchereTimer(s.game()); }},
-  {"StaleTimerEntreCarte", kRare, 0, NotArmed<TimerId::TimerEntreCarte>, [](Soak& s, int) { TimerEntreCarteTimer(s.game()); }},
-  {"StaleTimerTransition", kRare, 0, NotArmed<TimerId::TimerTransition>, [](Soak& s, int) { TimerTransitionTimer(s.game()); }},
+  {"TimerEnchereTimer", kForward, 0, Armed<TimerId::TimerEnchere>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::BidTick}); }},
+  {"TimerEntreCarteTimer", kForward, 0, Armed<TimerId::TimerEntreCarte>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::CardTick}); }},
+  {"TimerTransitionTimer", 600, 0, Armed<TimerId::TimerTransition>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::TransitionTick}); }},
+  {"StaleTimerEnchere", kRare, 0, NotArmed<TimerId::TimerEnchere>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::BidTick}); }},
+  {"StaleTimerEntreCarte", kRare, 0, NotArmed<TimerId::TimerEntreCarte>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::CardTick}); }},
+  {"StaleTimerTransition", kRare, 0, NotArmed<TimerId::TimerTransition>, [](Soak& s, int) { Apply(s.game(), Move{MoveKind::TransitionTick}); }},
   // The game menu and the button bar.
   {"menuNewGameClick", kRare, 0, Always, [](Soak& s, int) { NewDeal(s.game(), 0); }},
   {"SBNewGameClick", kRare, 0, Always, [](Soak& s, int) { NewDeal(s.game(), 0); }},
@@ -150,7 +151,7 @@ constexpr SoakEvent kEvents[] = {
   {"SBFondEcranChosen", kRare, 0, Always, [](Soak& s, int) { PickColour(s, true); }},
   {"SBFondEcranCancelled", kRare, 0, Always, [](Soak& s, int) { PickColour(s, false); }},
   // Levels 1..4, forced strengths 1..6, card speeds 1..5, trick waits 0..3 (index - 1).
-  {"SetLevel", kAside, 4, Always, [](Soak& s, int n) { SetLevel(s.game(), n); }},
+  {"SetLevel", kAside, 4, Always, [](Soak& s, int n) { Apply(s.game(), Move{MoveKind::Level, n}); }},
   {"SetForceOption", kAside, 6, Always, [](Soak& s, int n) { SetForceOption(s.game(), n); }},
   {"menuAtLeastClick", kAside, 0, Always, [](Soak& s, int) { ToggleAtLeastOneTaker(s.game()); }},
   {"SetCardSpeed", kAside, 5, Always, [](Soak& s, int n) { SetCardSpeed(s.game(), n); }},

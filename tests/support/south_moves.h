@@ -3,6 +3,7 @@
 #include "flow/bidding.h"
 #include "flow/card_play.h"
 #include "flow/deal_flow.h"
+#include "flow/moves.h"
 #include "flow/poignee.h"
 #include "table/game.h"
 #include "tests/support/play_step.h"
@@ -14,18 +15,18 @@ namespace zarvane::testing {
 // legal card once his card tick has run.
 inline void SouthMoves(Game& game, bool card_tick_armed) {
   if (game.DealPhase == Phase::SouthBids) {
-    EvMaMainClick(game);
+    Apply(game, Move{MoveKind::BidAdvice});
   } else if (game.DealPhase == Phase::Discard) {
     MakeFirstAllowedDiscard(game);
   } else if (game.DealPhase == Phase::Poignee) {
-    PanelPoigneeAucuneClick(game);
+    Apply(game, Move{MoveKind::NoPoignee});
   } else if (WaitsForClick(game.DealPhase) || game.DealPhase == Phase::DogShown) {
-    Continue(game);
+    Apply(game, Move{MoveKind::Continue});
   } else if (game.DealPhase == Phase::SouthPlays && game.CurrentSeat == game.HumanSeat &&
              !card_tick_armed) {
     for (int slot = 1; slot <= 18; ++slot) {
       if (game.Playable[game.HumanSeat][slot] == 1) {
-        PlayHumanCard(game, slot);
+        Apply(game, Move{MoveKind::HandCard, slot});
         return;
       }
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/bidding.h"
+#include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "tests/support/deal_driver.h"
 
@@ -47,7 +48,7 @@ TEST(Auction, SouthSeesOnlyTheBidsAboveTheHighestAndTheAdviceThatBeatsIt) {
   EXPECT_EQ(d.view.focus->first, Control::evMaMain);
 
   // The advice button is the advised bid; South speaks last here, so the auction ends.
-  EvMaMainClick(d.game);
+  Apply(d.game, Move{MoveKind::BidAdvice});
   EXPECT_EQ(d.game.AnnouncedBid[kSouth], kGardeSans);
   EXPECT_EQ(d.game.HighestBid, kGardeSans);
   EXPECT_FALSE(d.view.Visible(Control::BarreEnchere));
@@ -71,13 +72,13 @@ TEST(Auction, ABidNotAboveTheHighestIsRefusedAndSouthStillHasTheFloor) {
   DealDriver d;
   StartAuction(d, kNorth, 0, 0, 2, 0);
   ASSERT_TRUE(d.view.Visible(Control::BarreEnchere));
-  SouthBid(d.game, kGarde);
+  Apply(d.game, Move{MoveKind::SouthBid, kGarde});
   EXPECT_EQ(d.view.Text(Control::info), "Vous devez faire une meilleure enchère ou passer !");
   EXPECT_TRUE(d.view.Visible(Control::BarreEnchere));
   EXPECT_EQ(d.game.BidsMade, 2);
 
-  SouthBid(d.game, 7);  // out of range: ignored
-  SouthBid(d.game, -1);
+  Apply(d.game, Move{MoveKind::SouthBid, 7});  // out of range: ignored
+  Apply(d.game, Move{MoveKind::SouthBid, -1});
   EXPECT_EQ(d.game.BidsMade, 2);
 
   d.SouthBids(kGardeContre);
@@ -86,7 +87,7 @@ TEST(Auction, ABidNotAboveTheHighestIsRefusedAndSouthStillHasTheFloor) {
   EXPECT_EQ(d.view.Text(Control::PanelDec, kEast), "PASSE");
 
   // Once South has spoken, his buttons do nothing more.
-  SouthBid(d.game, kPasse);
+  Apply(d.game, Move{MoveKind::SouthBid, kPasse});
   EXPECT_EQ(d.game.BidsMade, 4);
   EXPECT_EQ(d.game.AnnouncedBid[kSouth], kGardeContre);
 }

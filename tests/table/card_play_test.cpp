@@ -10,6 +10,7 @@
 
 #include "core/cards.h"
 #include "core/play_preparation.h"
+#include "flow/moves.h"
 #include "table/game.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
@@ -48,7 +49,7 @@ class LegalPlayTable {
       game.Hands[seat][1] = card;
       game.Hands[seat][1].InHand = 1;
       game.PlayReason[seat][1].Code = 0;
-      PlaceCard(game, seat, 1);
+      PutCardOnTable(game, seat, 1);
       seat = NextSeat(seat);
     }
     for (int slot = 1; slot <= 18; ++slot)
@@ -150,7 +151,7 @@ TEST(CardPlay, TheHighestTrumpOrElseTheHighestCardOfTheSuitLedWinsAndTheExcuseNe
   }
 }
 
-struct Move {
+struct ScriptedCard {
   int seat;
   Card card;
 };
@@ -168,7 +169,7 @@ using testing::Trump;
 // No seat but South holds a trump above 15.
 class ScriptedDeal {
  public:
-  ScriptedDeal(int taker, std::vector<Move> script) : script_(std::move(script)) {
+  ScriptedDeal(int taker, std::vector<ScriptedCard> script) : script_(std::move(script)) {
     testing::DealSeats(
         game,
         {{kSouth, Join({Trumps({5, 6, 11, 12, 15, 18, 19, 20, 21}),
@@ -206,9 +207,9 @@ class ScriptedDeal {
   // puts down the one named; a click of South's continues after each trick.
   void PlayThrough(int last) {
     while (played_ < last) {
-      const Move& move = script_[static_cast<std::size_t>(played_)];
+      const ScriptedCard& move = script_[static_cast<std::size_t>(played_)];
       if (WaitsForClick(game.DealPhase)) {
-        PlayHumanCard(game, 1);
+        Apply(game, Move{MoveKind::HandCard, 1});
         ASSERT_FALSE(WaitsForClick(game.DealPhase))
             << "a click on the hand continues after a trick";
       }
@@ -218,9 +219,9 @@ class ScriptedDeal {
       ASSERT_EQ(game.Playable[move.seat][slot], 1) << "move " << played_ + 1 << " is not legal";
       if (move.seat == kSouth) {
         game.DealPhase = Phase::SouthPlays;
-        PlayHumanCard(game, slot);
+        Apply(game, Move{MoveKind::HandCard, slot});
       } else {
-        PlaceCard(game, move.seat, slot);
+        PutCardOnTable(game, move.seat, slot);
       }
       ASSERT_EQ(game.Hands[move.seat][slot].InHand, 0) << "move " << played_ + 1;
       ++played_;
@@ -231,12 +232,12 @@ class ScriptedDeal {
   Game game{view, testing::SteppingClock(52'000'000)};
 
  private:
-  std::vector<Move> script_;
+  std::vector<ScriptedCard> script_;
   int played_ = 0;
 };
 
 // Seven tricks of North's GARDE SANS, each card chosen for what it must teach the memory.
-const std::vector<Move> kNorthTakes = {
+const std::vector<ScriptedCard> kNorthTakes = {
     // 1-4: North leads PIQUE; West cuts, South overtrumps and wins.
     {kNorth, Plain(kPique, 7)},
     {kWest, Trump(3)},
@@ -277,7 +278,7 @@ const std::vector<Move> kNorthTakes = {
 // The same hands with South as taker: West wins the first trick and is the first defender to
 // lead, with the odd trump 3; North then leads a trump that West, now without trumps, cannot
 // follow.
-const std::vector<Move> kSouthTakes = {
+const std::vector<ScriptedCard> kSouthTakes = {
     {kSouth, Plain(kCoeur, 3)},  {kEast, Plain(kCoeur, 2)}, {kNorth, Plain(kCoeur, 13)},
     {kWest, Trump(8)},           {kWest, Trump(3)},         {kSouth, Trump(5)},
     {kEast, Trump(9)},           {kNorth, Trump(13)},       {kNorth, Trump(14)},
@@ -310,7 +311,7 @@ TEST(CardPlay, EachCardRemembersTheLeadsTheTakersPetitCutAndTheTrumpGaps) {
   // The trick is on display: a click on South's 15 only continues, it does not play the card.
   ASSERT_EQ(g.DealPhase, Phase::TrickShown);
   const int fifteen = deal.SlotOf(kSouth, Trump(15));
-  PlayHumanCard(deal.game, fifteen);
+  Apply(deal.game, Move{MoveKind::HandCard, fifteen});
   EXPECT_EQ(g.DealPhase, Phase::Playing);
   EXPECT_EQ(g.TrickCards[kNorth].Suit, kNoSuit);
   EXPECT_EQ(g.Hands[kSouth][fifteen].InHand, 1);

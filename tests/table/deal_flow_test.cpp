@@ -2,6 +2,7 @@
 
 #include "flow/bidding.h"
 #include "flow/deal_flow.h"
+#include "flow/moves.h"
 #include "tests/support/deal_driver.h"
 
 namespace zarvane {
@@ -174,7 +175,7 @@ TEST(DealFlow, AComputerTakerDiscardsAtOnceAndThePlayStarts) {
   EXPECT_EQ(d.view.Text(Control::info),
             "Here is the Dog ! And now, please click anywhere to go on playing...");
   // A click on a dog card hands the dog over too.
-  CarteChienClick(d.game, 3);
+  Apply(d.game, Move{MoveKind::DogCard, 3});
   EXPECT_TRUE(d.view.Armed(TimerId::TimerEntreCarte));
   EXPECT_EQ(d.game.DealPhase, Phase::Playing);
   for (const Card& card : d.game.Dog)
@@ -220,7 +221,7 @@ void ExpectAWholeAuction(DealDriver& d) {
   for (int guard = 0; guard < 8 && !WaitsForClick(d.game.DealPhase); ++guard) {
     d.RunComputerBids();
     if (d.view.Visible(Control::BarreEnchere))
-      SouthBid(d.game, kPasse);
+      Apply(d.game, Move{MoveKind::SouthBid, kPasse});
   }
   EXPECT_EQ(d.game.BidsMade, 4);
   EXPECT_EQ(CountDealtBubbles(d), 4);
@@ -241,7 +242,7 @@ TEST(DealFlow, ANewDealAtAnyMomentStopsEveryPendingTickAndStartsAfresh) {
     DealDriver d;
     DealWithBids(d, kPrise, 0, 0, 0);
     if (phase == kComputerBidPending) {
-      SouthBid(d.game, kPrise);
+      Apply(d.game, Move{MoveKind::SouthBid, kPrise});
       ASSERT_TRUE(d.view.Armed(TimerId::TimerEnchere));
     }
     if (phase >= kAuctionOver)
@@ -269,7 +270,7 @@ TEST(DealFlow, ANewDealAtAnyMomentStopsEveryPendingTickAndStartsAfresh) {
       EXPECT_EQ(d.view.Visible(Control::Carte3D, k), k <= 18) << phase;
     }
     // South's buttons from the old auction do nothing now.
-    SouthBid(d.game, kPasse);
+    Apply(d.game, Move{MoveKind::SouthBid, kPasse});
     ExpectAWholeAuction(d);
   }
 }

@@ -7,6 +7,7 @@
 
 #include "core/deal.h"
 #include "flow/discard.h"
+#include "flow/moves.h"
 #include "table/game.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
@@ -384,33 +385,33 @@ TEST_F(HumanDiscardTest, TheConfirmationShowsOnlyWithSixCardsChosen) {
   BeginDiscard(game);
   const int base = Top(8);
   for (int k : {8, 9, 10, 11, 14}) {
-    DiscardClick(game, k);
+    Apply(game, Move{MoveKind::DiscardCard, k});
     EXPECT_FALSE(PanelShown());
   }
   EXPECT_EQ(Top(8), base - game.layout.SelectLift);
-  DiscardClick(game, 15);
+  Apply(game, Move{MoveKind::DiscardCard, 15});
   EXPECT_TRUE(PanelShown());
 
   // One taken back: the panel goes and the card comes down. A Roi, a trump or the Excuse
   // then does nothing.
   const int lifted = Top(15);
-  DiscardClick(game, 15);
+  Apply(game, Move{MoveKind::DiscardCard, 15});
   EXPECT_FALSE(PanelShown());
   EXPECT_EQ(Top(15), lifted + game.layout.SelectLift);
   for (int k : {7, 1, 6}) {
     const int top = Top(k);
-    DiscardClick(game, k);
+    Apply(game, Move{MoveKind::DiscardCard, k});
     EXPECT_EQ(game.DiscardCount, 5);
     EXPECT_EQ(Top(k), top);
     EXPECT_FALSE(PanelShown());
   }
 
   // With six chosen, a seventh card stays down; it and a Roi show the panel again.
-  DiscardClick(game, 23);
+  Apply(game, Move{MoveKind::DiscardCard, 23});
   for (int k : {24, 12}) {
     view.SetVisible(Control::PanelConfirmeEcart, 0, false);
     const int top = Top(k);
-    DiscardClick(game, k);
+    Apply(game, Move{MoveKind::DiscardCard, k});
     EXPECT_EQ(game.DiscardCount, 6);
     EXPECT_EQ(Top(k), top);
     EXPECT_TRUE(PanelShown());
@@ -420,8 +421,8 @@ TEST_F(HumanDiscardTest, TheConfirmationShowsOnlyWithSixCardsChosen) {
 TEST_F(HumanDiscardTest, ConfirmingWritesTheDiscardAndSouthsSortedHand) {
   BeginDiscard(game);
   for (int k : {8, 9, 10, 11, 14, 23})  // P12, P10*, P9, P3, C8, K2*
-    DiscardClick(game, k);
-  PanelConfirmeEcartClick(game);
+    Apply(game, Move{MoveKind::DiscardCard, k});
+  Apply(game, Move{MoveKind::ConfirmDiscard});
 
   EXPECT_FALSE(PanelShown());
   EXPECT_EQ(game.DealPhase, Phase::Playing);
@@ -452,7 +453,7 @@ TEST_F(HumanDiscardTest, ConfirmingWritesTheDiscardAndSouthsSortedHand) {
   // The count stays at six once the discard is made: a second confirmation changes nothing.
   const auto hands = game.Hands;
   const auto dog = game.Dog;
-  PanelConfirmeEcartClick(game);
+  Apply(game, Move{MoveKind::ConfirmDiscard});
   EXPECT_EQ(game.Hands, hands);
   EXPECT_EQ(game.Dog, dog);
 }

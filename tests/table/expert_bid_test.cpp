@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/bidding.h"
+#include "flow/moves.h"
 #include "tests/support/deal_builder.h"
 #include "tests/support/deal_driver.h"
 
@@ -28,7 +29,7 @@ TEST(ExpertBid, EachSeatBidsWhatItMayAndSouthIsAdvisedTheExpertsBid) {
         const int advised = game.AnnouncedBid[kSouth];
         EXPECT_EQ(ExpertBid(game, kSouth, Thinking{1}), advised);
         EXPECT_EQ(ExpertBid(game, kSouth, Thinking{2}), advised);
-        EvMaMainClick(game);
+        Apply(game, Move{MoveKind::BidAdvice});
         EXPECT_EQ(game.AnnouncedBid[kSouth], advised);
       } else {
         ASSERT_TRUE(driver.Fire(TimerId::TimerEnchere));

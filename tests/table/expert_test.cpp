@@ -13,6 +13,7 @@
 #include "flow/card_advice.h"
 #include "flow/card_play.h"
 #include "flow/deal_flow.h"
+#include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "table/game.h"
 #include "table/hand_layout.h"
@@ -208,7 +209,7 @@ TEST(CardAdvice, AskingLiftsAPlayableCardAndTheDealEndsAsIfNobodyHadAsked) {
       do {
         if (!advised.view.Get(Control::SBConseilCarte).enabled) {
           // The key pressed while the advice is closed lifts nothing.
-          CardAdviceClick(game);
+          Apply(game, Move{MoveKind::CardAdvice});
           EXPECT_EQ(game.AdvisedSlot, -1);
         }
         if (!SouthToPlay(advised))
@@ -222,7 +223,7 @@ TEST(CardAdvice, AskingLiftsAPlayableCardAndTheDealEndsAsIfNobodyHadAsked) {
           }
         }
         for (int again = 0; again < (level == 1 ? 3 : 1) && open; ++again) {
-          CardAdviceClick(game);
+          Apply(game, Move{MoveKind::CardAdvice});
           const int slot = game.AdvisedSlot;
           ASSERT_GE(slot, 1);
           EXPECT_EQ(game.Playable[game.HumanSeat][slot], 1);

@@ -9,8 +9,10 @@
 #include "core/cards.h"
 #include "flow/bidding.h"
 #include "flow/deal_flow.h"
+#include "flow/deal_saving.h"
 #include "flow/discard.h"
 #include "flow/interrupted_deal.h"
+#include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "flow/poignee.h"
 #include "settings/file_safety.h"
@@ -105,7 +107,7 @@ TEST(InterruptedDeal, ResumedAfterAnyMoveTheDealEndsAsPlayedStraightThrough) {
     SCOPED_TRACE(::testing::Message() << "level " << level);
     DealDriver straight(1, 41'000'000 + level);
     SaveBesideOptions(straight.game);
-    SetLevel(straight.game, level);
+    Apply(straight.game, Move{MoveKind::Level, level});
     straight.game.options.AtLeastOneTaker = 1;
     std::mt19937 choices(static_cast<unsigned>(level));
     NewDeal(straight.game, 0);
@@ -153,24 +155,24 @@ TEST(InterruptedDeal, ResumedInTheMiddleOfTheDiscardOrThePoigneeTheTableIsAsItWa
   DealDriver straight(1, 43'000'000);
   SaveBesideOptions(straight.game);
   PlayDealFromCode(straight.game, PoigneeDeal());
-  Script script = {[](Game& game) { SouthBid(game, kGarde); }};
+  Script script = {[](Game& game) { Apply(game, Move{MoveKind::SouthBid, kGarde}); }};
   for (int n = 0; n < 3; ++n)
-    script.push_back([](Game& game) { TimerEnchereTimer(game); });
-  script.push_back([](Game& game) { Continue(game); });  // the dog
-  script.push_back([](Game& game) { Continue(game); });  // to South
+    script.push_back([](Game& game) { Apply(game, Move{MoveKind::BidTick}); });
+  script.push_back([](Game& game) { Apply(game, Move{MoveKind::Continue}); });  // the dog
+  script.push_back([](Game& game) { Apply(game, Move{MoveKind::Continue}); });  // to South
   // Two clicks on the same card lift it and put it back.
   for (int k : {24, 24, 23, 22, 21, 20, 19, 18})
-    script.push_back([k](Game& game) { DiscardClick(game, k); });
-  script.push_back([](Game& game) { PanelConfirmeEcartClick(game); });
+    script.push_back([k](Game& game) { Apply(game, Move{MoveKind::DiscardCard, k}); });
+  script.push_back([](Game& game) { Apply(game, Move{MoveKind::ConfirmDiscard}); });
   script.push_back([](Game& game) {
     for (int tick = 0; tick < 4 && game.DealPhase != Phase::Poignee; ++tick)
-      TimerEntreCarteTimer(game);
+      Apply(game, Move{MoveKind::CardTick});
   });
-  script.push_back([](Game& game) { OpenPoigneeWindow(game, 2); });
+  script.push_back([](Game& game) { Apply(game, Move{MoveKind::PoigneeLevel, 2}); });
   for (int j : {1, 2, 3, 3, 3})
-    script.push_back([j](Game& game) { TogglePoigneeCard(game, j); });
-  script.push_back([](Game& game) { PanelBoutonParesseuxClick(game); });
-  script.push_back([](Game& game) { PanelOkPoigneeClick(game); });
+    script.push_back([j](Game& game) { Apply(game, Move{MoveKind::PoigneeCard, j}); });
+  script.push_back([](Game& game) { Apply(game, Move{MoveKind::LazyPoignee}); });
+  script.push_back([](Game& game) { Apply(game, Move{MoveKind::PoigneeOk}); });
   std::mt19937 choices(7);
   const std::vector<Snapshot> snapshots = PlayStraight(straight, choices, script);
   ASSERT_EQ(straight.game.Taker, kSouth);
@@ -183,7 +185,7 @@ TEST(InterruptedDeal, ResumedInTheMiddleOfTheDiscardOrThePoigneeTheTableIsAsItWa
 TEST(InterruptedDeal, OfferedAfterTheLanguageChoiceNoForgetsItYesResumesIt) {
   DealDriver straight(1, 44'000'000);
   SaveBesideOptions(straight.game);
-  SetLevel(straight.game, kExpertLevel);
+  Apply(straight.game, Move{MoveKind::Level, kExpertLevel});
   straight.game.options.AtLeastOneTaker = 1;
   NewDeal(straight.game, 0);
   std::mt19937 choices(3);

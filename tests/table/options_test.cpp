@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "settings/options_file.h"
 #include "table/game.h"
@@ -155,7 +156,7 @@ TEST_F(OptionsTest, EachRadioGroupTicksExactlyTheEntryOfItsValue) {
   SetForceOption(game, 0);
   SetCardSpeed(game, 6);
   SetTrickWait(game, -1);
-  SetLevel(game, 6);
+  Apply(game, Move{MoveKind::Level, 6});
   EXPECT_EQ(FileBytes(), before);
 }
 
@@ -178,7 +179,7 @@ TEST_F(OptionsTest, EscargotAndClickObligatoireReachTheFileAndThePaceAtOnce) {
 TEST_F(OptionsTest, TheLevelChangesOnlyBetweenDeals) {
   ChooseLanguage(game, 1);
   game.TrickNumber = 0;  // the auction
-  SetLevel(game, 1);
+  Apply(game, Move{MoveKind::Level, 1});
   EXPECT_EQ(FileBytes()[0], 1);
   EXPECT_EQ(view.Text(Control::PanelNiveau), "Débutant");
   EXPECT_EQ(Ticked(kLevels), Controls{Control::menuDebutant});
@@ -188,7 +189,7 @@ TEST_F(OptionsTest, TheLevelChangesOnlyBetweenDeals) {
     // The menu moves its tick to the clicked entry before the engine hears of it.
     view.SetChecked(Control::menuBon, 0, true);
     view.SetChecked(Control::menuDebutant, 0, false);
-    SetLevel(game, 3);
+    Apply(game, Move{MoveKind::Level, 3});
     EXPECT_EQ(FileBytes()[0], 1);
     EXPECT_EQ(view.Text(Control::PanelNiveau), "Débutant");
     EXPECT_EQ(Ticked(kLevels), Controls{Control::menuDebutant});
@@ -196,21 +197,21 @@ TEST_F(OptionsTest, TheLevelChangesOnlyBetweenDeals) {
   EXPECT_EQ(view.informed, Names(3, "Vous ne pouvez pas changer de niveau en pleine partie !"));
 
   game.TrickNumber = 19;  // the deal is over
-  SetLevel(game, 2);
+  Apply(game, Move{MoveKind::Level, 2});
   EXPECT_EQ(FileBytes()[0], 2);
   EXPECT_EQ(view.Text(Control::PanelNiveau), "Amateur");
 
   game.Language = 2;
   game.TrickNumber = 5;
-  SetLevel(game, 4);
+  Apply(game, Move{MoveKind::Level, 4});
   EXPECT_EQ(view.informed.back(), "You can only change level at the beginning of a new deal !");
   EXPECT_EQ(game.options.Level, 2);
 
   // Expert is a fifth entry, held in the same four bytes, and refused mid-deal alike.
-  SetLevel(game, 5);
+  Apply(game, Move{MoveKind::Level, 5});
   EXPECT_EQ(game.options.Level, 2);
   game.TrickNumber = 19;
-  SetLevel(game, 5);
+  Apply(game, Move{MoveKind::Level, 5});
   EXPECT_EQ(FileBytes()[0], 5);
   EXPECT_EQ(FileBytes().size(), 40u);
   EXPECT_EQ(view.Text(Control::PanelNiveau), "Expert");
@@ -353,7 +354,7 @@ class AsOrdinaryUser {
 
 // Every command that writes the file, from the menus to the quit and the frame's close.
 void RunEveryWritingCommand(Game& game, FakeTableView& view) {
-  SetLevel(game, 2);
+  Apply(game, Move{MoveKind::Level, 2});
   SetForceOption(game, 3);
   ToggleAtLeastOneTaker(game);
   SetCardSpeed(game, 1);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/scoring.h"
+#include "flow/moves.h"
 #include "table/hand_layout.h"
 #include "table/score_sheet.h"
 #include "tests/support/deal_builder.h"
@@ -54,10 +55,10 @@ TEST(Poignee, NineTrumpsAndTheExcuseMakeASimpleThatReachesTheScore) {
   EXPECT_FALSE(d.view.Visible(Control::PanelPoigneeDouble));
   EXPECT_FALSE(d.view.Visible(Control::PanelPoigneeTriple));
   // Nothing can be played while the question is open.
-  PlayHumanCard(d.game, 12);
+  Apply(d.game, Move{MoveKind::HandCard, 12});
   EXPECT_EQ(d.game.CardsInTrick, 0);
 
-  OpenPoigneeWindow(d.game, 1);
+  Apply(d.game, Move{MoveKind::PoigneeLevel, 1});
   const int u = d.game.layout.PoigneeStep;
   EXPECT_FALSE(d.view.Visible(Control::PanelPoignee));
   EXPECT_TRUE(d.view.Visible(Control::frmPoignee));
@@ -77,20 +78,20 @@ TEST(Poignee, NineTrumpsAndTheExcuseMakeASimpleThatReachesTheScore) {
 
   // The Excuse is image 10 and completes the ten: it may be marked, and unmarked.
   const int excuse_top = Top(d, 10);
-  TogglePoigneeCard(d.game, 10);
+  Apply(d.game, Move{MoveKind::PoigneeCard, 10});
   EXPECT_TRUE(d.view.informed.empty());
   EXPECT_EQ(Top(d, 10), excuse_top - u);
-  TogglePoigneeCard(d.game, 10);
+  Apply(d.game, Move{MoveKind::PoigneeCard, 10});
   EXPECT_EQ(Top(d, 10), excuse_top);
   EXPECT_EQ(d.game.PoigneeMarked, 0);
 
-  PanelBoutonParesseuxClick(d.game);
+  Apply(d.game, Move{MoveKind::LazyPoignee});
   EXPECT_TRUE(d.view.Visible(Control::PanelOkPoignee));
   for (int j = 1; j <= 10; ++j)
     EXPECT_EQ(d.game.PoigneeSelected[j], 1);
   EXPECT_EQ(Top(d, 10), excuse_top - u);
 
-  PanelOkPoigneeClick(d.game);
+  Apply(d.game, Move{MoveKind::PoigneeOk});
   EXPECT_FALSE(d.view.Visible(Control::frmPoignee));
   EXPECT_TRUE(d.view.Get(Control::frmZarvane).enabled);
   for (int k = 1; k <= 18; ++k)
@@ -109,24 +110,24 @@ TEST(Poignee, NineTrumpsAndTheExcuseMakeASimpleThatReachesTheScore) {
 TEST(Poignee, TheExcuseIsRefusedWhenTenTrumpsMakeTheSimpleAlone) {
   DealDriver d;
   DealToSouthsFirstCard(d, Trumps({21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 0}), kSouth);
-  OpenPoigneeWindow(d.game, 1);
+  Apply(d.game, Move{MoveKind::PoigneeLevel, 1});
   const int excuse_top = Top(d, 11);
-  TogglePoigneeCard(d.game, 11);
+  Apply(d.game, Move{MoveKind::PoigneeCard, 11});
   ASSERT_EQ(d.view.informed.size(), 1u);
   EXPECT_EQ(d.view.informed[0], "Vous ne pouvez pas sélectionner l'Excuse !");
   EXPECT_EQ(d.game.PoigneeSelected[11], 0);
   EXPECT_EQ(Top(d, 11), excuse_top);
 
-  PanelBoutonParesseuxClick(d.game);
+  Apply(d.game, Move{MoveKind::LazyPoignee});
   for (int j = 1; j <= 11; ++j)
     EXPECT_EQ(d.game.PoigneeSelected[j], j <= 10 ? 1 : 0);
   EXPECT_TRUE(d.view.Visible(Control::PanelOkPoignee));
   // Unmarking one hides OK, so the window cannot be confirmed short of a trump.
-  TogglePoigneeCard(d.game, 3);
+  Apply(d.game, Move{MoveKind::PoigneeCard, 3});
   EXPECT_FALSE(d.view.Visible(Control::PanelOkPoignee));
-  PanelOkPoigneeClick(d.game);
+  Apply(d.game, Move{MoveKind::PoigneeOk});
   EXPECT_TRUE(d.view.Visible(Control::frmPoignee));
-  TogglePoigneeCard(d.game, 3);
+  Apply(d.game, Move{MoveKind::PoigneeCard, 3});
   EXPECT_TRUE(d.view.Visible(Control::PanelOkPoignee));
 }
 
@@ -139,12 +140,12 @@ TEST(Poignee, ADefenderIsOfferedEveryLevelAndCancellingScoresNoBonus) {
   EXPECT_TRUE(d.view.Visible(Control::PanelPoigneeTriple));
 
   // No level beyond the triple.
-  OpenPoigneeWindow(d.game, 4);
+  Apply(d.game, Move{MoveKind::PoigneeLevel, 4});
   EXPECT_FALSE(d.view.Visible(Control::frmPoignee));
-  OpenPoigneeWindow(d.game, 3);
+  Apply(d.game, Move{MoveKind::PoigneeLevel, 3});
   EXPECT_EQ(d.game.PoigneeLevel, 3);
-  PanelBoutonParesseuxClick(d.game);
-  PanelAnnulerPoigneeClick(d.game);
+  Apply(d.game, Move{MoveKind::LazyPoignee});
+  Apply(d.game, Move{MoveKind::PoigneeCancel});
   EXPECT_EQ(d.game.PoigneeLevel, 0);
   EXPECT_FALSE(d.view.Visible(Control::frmPoignee));
   EXPECT_TRUE(d.view.Get(Control::frmZarvane).enabled);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "flow/deal_flow.h"
+#include "flow/deal_saving.h"
 #include "flow/interrupted_deal.h"
 #include "flow/options_flow.h"
 #include "settings/file_safety.h"

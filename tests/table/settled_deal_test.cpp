@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "flow/deal_flow.h"
+#include "flow/deal_saving.h"
 #include "flow/interrupted_deal.h"
 #include "flow/moves.h"
 #include "flow/options_flow.h"
@@ -122,7 +123,7 @@ void ExpectTheDealCountedOnce(const Folder& folder, const LastMove& last) {
   {
     Program program(folder);
     if (program.game.TrickNumber >= 1 && program.game.TrickNumber <= 18)
-      ReplayMove(program.game, last.move);
+      Apply(program.game, last.move);
     EXPECT_EQ(program.game.options.Scores, last.totals_after);
   }
   Options on_disk;
@@ -193,7 +194,7 @@ TEST(SettledDeal, KilledAtAnyMomentAfterTheLastCardTheFilesAgree) {
     return [&last, folder](const testing::MarkingChild::Mark& mark) {
       Program program(folder);
       mark();
-      ReplayMove(program.game, last.move);
+      Apply(program.game, last.move);
       mark();
     };
   };

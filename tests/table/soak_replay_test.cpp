@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/deal_flow.h"
+#include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "settings/options_file.h"
 #include "table/game.h"
@@ -20,7 +21,7 @@ TEST(SoakReplay, ACardTickDuringTheAuctionPlaysNothing) {
 
   DealDriver driver;
   NewDeal(driver.game, 0);
-  TimerEntreCarteTimer(driver.game);
+  Apply(driver.game, Move{MoveKind::CardTick});
   for (int seat = 1; seat <= 4; ++seat)
     EXPECT_FALSE(driver.view.Visible(Control::CarteTable, seat));
   EXPECT_EQ(driver.game.CardsInTrick, 0);
@@ -36,7 +37,7 @@ TEST(SoakReplay, ACardTickWhileTheDogIsShownPlaysNothing) {
   while (driver.game.DealPhase != Phase::DogShown && driver.game.DealPhase != Phase::Discard)
     ASSERT_TRUE(driver.Step(choices));
   ASSERT_EQ(driver.game.DealPhase, Phase::DogShown);
-  TimerEntreCarteTimer(driver.game);
+  Apply(driver.game, Move{MoveKind::CardTick});
   EXPECT_EQ(driver.game.CardsInTrick, 0);
   for (int seat = 1; seat <= 4; ++seat)
     EXPECT_FALSE(driver.view.Visible(Control::CarteTable, seat));

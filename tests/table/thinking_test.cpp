@@ -11,6 +11,7 @@
 #include "core/strategy/expert.h"
 #include "flow/card_advice.h"
 #include "flow/card_play.h"
+#include "flow/deal_saving.h"
 #include "flow/interrupted_deal.h"
 #include "flow/moves.h"
 #include "flow/saved_deal_file.h"
@@ -41,7 +42,7 @@ class HeldThinker : public CardThinker {
 
   // The card the Expert chooses in the position it was asked about, handed to the game.
   void Deliver(Flow& game) {
-    ExpertCardChosen(game, request->ticket, ExpertCardSlot(*request->position, request->seat));
+    DeliverThoughtCard(game, request->ticket, ExpertCardSlot(*request->position, request->seat));
   }
 
   std::optional<Request> request;
@@ -215,7 +216,7 @@ TEST(Thinking, ANewDealStopsTheThinkingAndItsLateCardIsDropped) {
   const DealCheck fresh = CheckOf(driver.game);
   const std::size_t moves = driver.game.Record.Moves.size();
   const auto screen = driver.view.changes.value;
-  ExpertCardChosen(driver.game, late.ticket, ExpertCardSlot(*late.position, late.seat));
+  DeliverThoughtCard(driver.game, late.ticket, ExpertCardSlot(*late.position, late.seat));
   EXPECT_EQ(CheckOf(driver.game), fresh);
   EXPECT_EQ(driver.game.Record.Moves.size(), moves);
   EXPECT_EQ(driver.view.changes.value, screen);
@@ -241,7 +242,7 @@ TEST(Thinking, TheExpertsAdviceIsThoughtAsideAndDroppedOnceSouthHasPlayed) {
   };
   play_to_south();
   const DealCheck before = CheckOf(game);
-  CardAdviceClick(game);
+  Apply(game, Move{MoveKind::CardAdvice});
   ASSERT_TRUE(thinker.request.has_value());
   EXPECT_EQ(thinker.request->seat, kSouth);
   EXPECT_EQ(game.AdvisedSlot, -1);
@@ -255,13 +256,13 @@ TEST(Thinking, TheExpertsAdviceIsThoughtAsideAndDroppedOnceSouthHasPlayed) {
 
   ASSERT_TRUE(driver.Step(choices));  // South plays
   play_to_south();
-  CardAdviceClick(game);
+  Apply(game, Move{MoveKind::CardAdvice});
   HeldThinker::Request late = std::move(*thinker.request);
   const int cancelled = thinker.cancelled;
   ASSERT_TRUE(driver.Step(choices));
   EXPECT_EQ(thinker.cancelled, cancelled + 1);
   const auto screen = driver.view.changes.value;
-  ExpertCardChosen(game, late.ticket, ExpertCardSlot(*late.position, late.seat));
+  DeliverThoughtCard(game, late.ticket, ExpertCardSlot(*late.position, late.seat));
   EXPECT_EQ(game.AdvisedSlot, -1);
   EXPECT_EQ(driver.view.changes.value, screen);
 }

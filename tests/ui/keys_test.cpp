@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "flow/discard.h"
+#include "flow/moves.h"
 #include "flow/poignee.h"
 #include "settings/card_names.h"
 #include "table/controls.h"
@@ -102,7 +103,7 @@ class KeysTest : public QObject {
     for (int slot = 1; slot <= 18; ++slot)
       hand[slot] = slot <= 10 ? Card(22 - slot, kAtout, 1) : Card(slot - 10, kPique, 1);
     game().DealPhase = Phase::Poignee;
-    OpenPoigneeWindow(game(), 1);
+    Apply(game(), Move{MoveKind::PoigneeLevel, 1});
     QWidget* poignee = view().Widget(Control::frmPoignee);
     QVERIFY(poignee->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(poignee));

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "flow/deal_flow.h"
+#include "flow/moves.h"
 #include "table/controls.h"
 #include "table/hand_layout.h"
 #include "tests/ui/opened_game.h"
@@ -50,7 +51,7 @@ class ResizeTest : public QObject {
     QCOMPARE(game().DiscardImageRise, rises);
 
     for (int k = 1; game().DiscardCount < 6; ++k)
-      Carte3DClick(game(), k);
+      Apply(game(), Move{MoveKind::HandCard, k});
     QTest::mouseClick(view().Widget(Control::PanelConfirmeEcart), Qt::LeftButton);
     // The computer seats play up to South's turn, where the deal waits for him.
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -100,9 +101,9 @@ class ResizeTest : public QObject {
       if (game().DealPhase == Phase::SouthBids)
         QTest::mouseClick(view().Widget(Control::evMaMain), Qt::LeftButton);
       QTRY_COMPARE_WITH_TIMEOUT(game().DealPhase, Phase::AuctionOver, 5000);
-      Continue(game());
+      Apply(game(), Move{MoveKind::Continue});
       if (game().DealPhase == Phase::DogShown && game().Taker == kSouth) {
-        Continue(game());
+        Apply(game(), Move{MoveKind::Continue});
         QCOMPARE(game().DealPhase, Phase::Discard);
         return;
       }

@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "flow/deal_saving.h"
 #include "flow/interrupted_deal.h"
 #include "tests/ui/clicks.h"
 #include "ui/windows.h"

@@ -33,7 +33,7 @@ class ThinkingWindowTest : public QObject {
     QVERIFY(opened.Ready());
     opened.ChooseFrench();
     Game& game = opened.game();
-    SetLevel(game, kExpertLevel);
+    Apply(game, Move{MoveKind::Level, kExpertLevel});
     SetCardSpeed(game, 5);
     SetTrickWait(game, 0);
     game.options.AtLeastOneTaker = 1;
