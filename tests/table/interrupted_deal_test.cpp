@@ -219,5 +219,24 @@ TEST(InterruptedDeal, OfferedAfterTheLanguageChoiceNoForgetsItYesResumesIt) {
   }
 }
 
+// A deal saved by an earlier version of the game, in the middle of its 15th trick: it resumes
+// where it stood and plays to its end.
+TEST(InterruptedDeal, ADealSavedByAnEarlierVersionResumes) {
+  const FileBytes file =
+      ReadSmallFile(std::string(ZARVANE_TEST_FILES) + "/saved_deal_seed.json", kSavedDealLimit);
+  ASSERT_EQ(file.status, ReadStatus::Ok);
+  const auto saved = DecodeSavedDeal(file.bytes);
+  ASSERT_TRUE(saved.has_value());
+  DealDriver resumed(1, 47'000'000);
+  ASSERT_TRUE(ResumeDeal(resumed.game, *saved));
+  EXPECT_EQ(resumed.game.TrickNumber, 15);
+  EXPECT_EQ(resumed.game.CardsInTrick, 1);
+  std::mt19937 choices(15);
+  while (resumed.Step(choices)) {
+  }
+  EXPECT_EQ(resumed.game.TrickNumber, 19);
+  EXPECT_EQ(resumed.game.TakerPoints + resumed.game.DefencePoints, 182);
+}
+
 }  // namespace
 }  // namespace zarvane
