@@ -20,7 +20,7 @@ inline constexpr int kEnglish = 2;
 std::string_view Pick(int language, const Bilingual& text);
 
 // A text that belongs to one control, addressed by its component name (and its number in a
-// family of controls), so this folder needs nothing from the engine.
+// family of controls), so this folder needs nothing from the table.
 struct ControlText {
   std::string_view control;
   Bilingual text;

@@ -5,7 +5,7 @@
 
 namespace zarvane {
 
-// Every control the engine talks to, under the component names the program has always
+// Every control the presenter talks to, under the component names the program has always
 // used. A family of controls (Carte3D1..Carte3D24) is one name with an index. The list is
 // written once here and gives both the enum and the names, which the windows use as object
 // names and the text tables use as keys.

@@ -12,7 +12,7 @@ namespace {
 
 enum class TextKind { Caption, Hint };
 
-// A table names its controls; a name the engine does not know is skipped, and the tests
+// A table names its controls; a name the presenter does not know is skipped, and the tests
 // see to it that there is none.
 void PushTexts(Game& game, std::span<const ControlText> table, TextKind kind) {
   for (const ControlText& entry : table) {

@@ -51,7 +51,7 @@ int ScaleFont(const Layout& layout, int design_pixels);
 // A type size the design gives in points, in design pixels at its 96 pixels per inch.
 int PointsToDesignPixels(int points);
 
-// The design places the engine itself lays cards and frames against.
+// The design places the presenter itself lays cards and frames against.
 inline constexpr int kDesignWidth = 800;
 inline constexpr int kDesignHeight = 600;
 inline constexpr int kDesignClientHeight = 534;

@@ -5,7 +5,7 @@
 namespace zarvane {
 
 // A screen that shows nothing: the computer's thinking plays its trial deals on it, and the
-// benchmarks time the engine alone with it.
+// benchmarks time the flow and the presenter alone with it.
 class NullTableView : public TableView {
  public:
   void SetVisible(Control, int, bool) override {}

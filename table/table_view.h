@@ -11,7 +11,7 @@ namespace zarvane {
 
 enum class Pointer { Normal, HandPoint, NoDrop, NoEntry, HourGlass };
 
-// The engine's one door to the screen. Controls are addressed by name and index (index 0
+// The presenter's one door to the screen. Controls are addressed by name and index (index 0
 // for a single control, 1.. for a family), so the same flow drives the Qt windows and the
 // recording double of the tests.
 class TableView {

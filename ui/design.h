@@ -22,7 +22,7 @@ inline const QString kMono = QStringLiteral("Liberation Mono");    // for the de
 // South, East, North, West.
 QColor SeatColour(int seat);
 
-// Colours as the engine stores them: red in the low byte, then green, then blue.
+// Colours as the options store them: red in the low byte, then green, then blue.
 QColor FromColourValue(int colour);
 int ToColourValue(const QColor& colour);
 

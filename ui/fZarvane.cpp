@@ -15,24 +15,16 @@
 #include <algorithm>
 #include <utility>
 
-#include "flow/bidding.h"
-#include "flow/card_advice.h"
-#include "flow/card_play.h"
 #include "flow/deal_flow.h"
 #include "flow/deal_saving.h"
-#include "flow/discard.h"
-#include "flow/interrupted_deal.h"
 #include "flow/moves.h"
 #include "flow/options_flow.h"
-#include "flow/poignee.h"
 #include "settings/score_history.h"
 #include "table/deal_code_words.h"
 #include "table/history_words.h"
 #include "table/language.h"
 #include "table/relayout.h"
 #include "table/review.h"
-#include "table/score_sheet.h"
-#include "table/scores.h"
 #include "ui/card_faces.h"
 #include "ui/design.h"
 #include "ui/fHistorique.h"
@@ -107,8 +99,7 @@ int CellGap(const Layout& layout) {
 TfrmZarvane::TfrmZarvane(const Layout& layout, std::string program_folder, QWidget* parent)
     : QMainWindow(parent), game_(view_), thinker_([this](std::uint32_t ticket, int slot) {
         DeliverThoughtCard(game_, ticket, slot);
-        view_.SyncChecks();
-        KeepHighlightOnAStop();
+        AfterEvent();
       }) {
   game_.thinker = &thinker_;
   game_.layout = layout;
@@ -154,8 +145,8 @@ void TfrmZarvane::ScaleWindow() {
   surface_ = new QWidget(central_);
   surface_->setObjectName(QStringLiteral("surface"));
   surface_->setGeometry(layout().SurfaceLeft, 0, layout().SurfaceWidth, layout().SurfaceHeight);
-  OnBackgroundClick(central_, surface_, [this] { Run(&TfrmZarvane::FormClick); });
-  OnBackgroundClick(surface_, surface_, [this] { Run(&TfrmZarvane::FormClick); });
+  OnBackgroundClick(central_, surface_, [this] { Run(Control::frmZarvane); });
+  OnBackgroundClick(surface_, surface_, [this] { Run(Control::frmZarvane); });
 
   CreateCommands();
   // Created from the bottom of the pile to the top: the table under the cards, the bubbles
@@ -194,13 +185,12 @@ QLabel* TfrmZarvane::NewPanel(Control control, int index, QWidget* parent, Desig
 }
 
 QPushButton* TfrmZarvane::NewButton(Control control, QWidget* parent, DesignRect place,
-                                    const DesignType& type, Handler handler) {
+                                    const DesignType& type) {
   auto* button = new QPushButton(parent);
   SetDesignGeometry(button, layout(), place);
   SetDesignFont(button, layout(), type);
   view_.Register(control, 0, button);
-  if (handler)
-    connect(button, &QPushButton::clicked, this, [this, handler] { Run(handler); });
+  connect(button, &QPushButton::clicked, this, [this, control] { Run(control); });
   return button;
 }
 
@@ -215,12 +205,12 @@ CommandButton* TfrmZarvane::NewBarButton(Control control, int left, QAction* com
   return button;
 }
 
-CardImage* TfrmZarvane::NewCardImage(Control control, int index, FamilyHandler handler) {
+CardImage* TfrmZarvane::NewCardImage(Control control, int index) {
   auto* image = new CardImage(surface_);
   image->resize(layout().CardWidth, layout().CardHeight);
   image->hide();
   view_.Register(control, index, image);
-  OnClick(image, [this, handler, index] { Run(handler, index); });
+  OnClick(image, [this, control, index] { Run(control, index); });
   return image;
 }
 
@@ -361,7 +351,7 @@ void TfrmZarvane::CreateTable() {
   table->hide();
   view_.Register(Control::TableRonde, 0, table);
   OnClick(
-      table, [this] { Run(&TfrmZarvane::TableRondeMouseDown); }, ClickMoment::Press);
+      table, [this] { Run(Control::TableRonde); }, ClickMoment::Press);
 
   for (int seat = 1; seat <= 4; ++seat) {
     auto* frame = new Shape(Shape::Kind::Rectangle, SeatColour(seat), surface_);
@@ -372,11 +362,11 @@ void TfrmZarvane::CreateTable() {
     view_.Register(Control::CadrePreneur, seat, frame);
   }
   for (int seat = 1; seat <= 4; ++seat) {
-    CardImage* card = NewCardImage(Control::CarteTable, seat, &TfrmZarvane::CarteTableClick);
+    CardImage* card = NewCardImage(Control::CarteTable, seat);
     SetDesignGeometry(card, layout(), kCarteTable[seat - 1]);
   }
   for (int i = 1; i <= 6; ++i) {
-    CardImage* dog = NewCardImage(Control::CarteChien, i, &TfrmZarvane::CarteChienClick);
+    CardImage* dog = NewCardImage(Control::CarteChien, i);
     dog->move(layout().DogLeft + (i - 1) * layout().CardStep, layout().TableCentreY);
   }
 
@@ -386,7 +376,7 @@ void TfrmZarvane::CreateTable() {
         NewPanel(Control::PanelDec, seat, surface_, kPanelDec[seat - 1], SeatColour(seat), bubble);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->hide();
-    OnClick(panel, [this, seat] { Run(&TfrmZarvane::PanelDecClick, seat); });
+    OnClick(panel, [this, seat] { Run(Control::PanelDec, seat); });
   }
   // Each total sits inside its seat's bid bubble: made after the bubbles, it stands over them,
   // so that the totals asked for during the auction are seen, and the bids again once hidden.
@@ -395,11 +385,11 @@ void TfrmZarvane::CreateTable() {
     QLabel* panel = NewPanel(Control::panelScoreTotal, seat, surface_, kPanelScoreTotal[seat - 1],
                              SeatColour(seat), total);
     panel->hide();
-    OnClick(panel, [this, seat] { Run(&TfrmZarvane::panelScoreTotalClick, seat); });
+    OnClick(panel, [this, seat] { Run(Control::panelScoreTotal, seat); });
   }
 
-  QPushButton* start = NewButton(Control::PanelLancement, surface_, kPanelLancement,
-                                 DesignType{kSerif, 21}, &TfrmZarvane::PanelLancementClick);
+  QPushButton* start =
+      NewButton(Control::PanelLancement, surface_, kPanelLancement, DesignType{kSerif, 21});
   start->setText(QStringLiteral("Cliquez ici pour commencer à jouer !"));
   start->setCursor(Qt::PointingHandCursor);
 }
@@ -410,16 +400,12 @@ void TfrmZarvane::CreateBidding() {
   const DesignType font{kSans, 11, true};
   const Control buttons[5] = {Control::ButtonPasse, Control::ButtonPrise, Control::ButtonGarde,
                               Control::ButtonGardeSans, Control::ButtonGardeContre};
-  const Handler handlers[5] = {&TfrmZarvane::ButtonPasseClick, &TfrmZarvane::ButtonPriseClick,
-                               &TfrmZarvane::ButtonGardeClick, &TfrmZarvane::ButtonGardeSansClick,
-                               &TfrmZarvane::ButtonGardeContreClick};
   for (int code = 0; code <= 4; ++code)
-    NewButton(buttons[code], bar, {kBidButtonLefts[code], 4, 110, 21}, font, handlers[code]);
-  NewButton(Control::evMaMain, bar, kEvMaMain, font, &TfrmZarvane::evMaMainClick);
+    NewButton(buttons[code], bar, {kBidButtonLefts[code], 4, 110, 21}, font);
+  NewButton(Control::evMaMain, bar, kEvMaMain, font);
 
-  QPushButton* confirm =
-      NewButton(Control::PanelConfirmeEcart, surface_, kPanelConfirmeEcart,
-                DesignType{kSerif, 13, true}, &TfrmZarvane::PanelConfirmeEcartClick);
+  QPushButton* confirm = NewButton(Control::PanelConfirmeEcart, surface_, kPanelConfirmeEcart,
+                                   DesignType{kSerif, 13, true});
   confirm->setText(QStringLiteral("Accepter cet écart"));
   confirm->setCursor(Qt::PointingHandCursor);
   confirm->hide();
@@ -427,7 +413,7 @@ void TfrmZarvane::CreateBidding() {
 
 void TfrmZarvane::CreateHandAndDog() {
   for (int k = 1; k <= 24; ++k) {
-    CardImage* card = NewCardImage(Control::Carte3D, k, &TfrmZarvane::Carte3DClick);
+    CardImage* card = NewCardImage(Control::Carte3D, k);
     card->move(layout().HandLeft + ((k - 1) % 18) * layout().CardStep, layout().HandTop);
   }
 }
@@ -439,11 +425,8 @@ void TfrmZarvane::CreatePoigneeQuestion() {
   const Control buttons[4] = {Control::PanelPoigneeSimple, Control::PanelPoigneeDouble,
                               Control::PanelPoigneeTriple, Control::PanelPoigneeAucune};
   const char* captions[4] = {"Poignée SIMPLE", "Poignée DOUBLE", "Poignée TRIPLE", "Aucune"};
-  const Handler handlers[4] = {
-      &TfrmZarvane::PanelPoigneeSimpleClick, &TfrmZarvane::PanelPoigneeDoubleClick,
-      &TfrmZarvane::PanelPoigneeTripleClick, &TfrmZarvane::PanelPoigneeAucuneClick};
   for (int i = 0; i < 4; ++i) {
-    QPushButton* button = NewButton(buttons[i], panel, {6, 7 + 41 * i, 156, 34}, font, handlers[i]);
+    QPushButton* button = NewButton(buttons[i], panel, {6, 7 + 41 * i, 156, 34}, font);
     button->setText(QString::fromUtf8(captions[i]));
     button->setCursor(Qt::PointingHandCursor);
   }
@@ -462,34 +445,20 @@ void TfrmZarvane::CreateResultPanel() {
     Control control;
     DesignRect place;
     const char* caption;
-    Handler handler;
   };
   const ResultButton buttons[] = {
-      {Control::panelRejouerDonne,
-       {7, 80, 150, 30},
-       "REJOUER LA DONNE",
-       &TfrmZarvane::panelRejouerDonneClick},
-      {Control::PanelVoirMains,
-       {160, 80, 150, 30},
-       "VOIR LES MAINS",
-       &TfrmZarvane::PanelVoirMainsClick},
-      {Control::PanelVoirPlis,
-       {312, 80, 150, 30},
-       "VOIR LES 18 PLIS",
-       &TfrmZarvane::PanelVoirPlisClick},
-      {Control::PanelScoreDetaille,
-       {465, 80, 150, 30},
-       "SCORES",
-       &TfrmZarvane::PanelScoreDetailleClick},
+      {Control::panelRejouerDonne, {7, 80, 150, 30}, "REJOUER LA DONNE"},
+      {Control::PanelVoirMains, {160, 80, 150, 30}, "VOIR LES MAINS"},
+      {Control::PanelVoirPlis, {312, 80, 150, 30}, "VOIR LES 18 PLIS"},
+      {Control::PanelScoreDetaille, {465, 80, 150, 30}, "SCORES"},
   };
   for (const ResultButton& b : buttons) {
-    QPushButton* button = NewButton(b.control, result, b.place, font, b.handler);
+    QPushButton* button = NewButton(b.control, result, b.place, font);
     button->setText(QString::fromUtf8(b.caption));
     button->setCursor(Qt::PointingHandCursor);
   }
-  QPushButton* again =
-      NewButton(Control::PanelPanelNewPartie, result, {618, 80, 166, 30},
-                DesignType{kSerif, 16, true}, &TfrmZarvane::PanelPanelNewPartieClick);
+  QPushButton* again = NewButton(Control::PanelPanelNewPartie, result, {618, 80, 166, 30},
+                                 DesignType{kSerif, 16, true});
   again->setText(QStringLiteral("NOUVELLE DONNE"));
   again->setCursor(Qt::PointingHandCursor);
 
@@ -500,19 +469,17 @@ void TfrmZarvane::CreateResultPanel() {
   }
 }
 
-QAction* TfrmZarvane::NewCommand(Control control, const QString& caption, Handler handler,
-                                 const QKeySequence& key) {
+QAction* TfrmZarvane::NewCommand(Control control, const QString& caption, const QKeySequence& key) {
   auto* action = new QAction(caption, this);
   action->setShortcut(key);
   view_.Register(control, 0, action);
-  if (handler)
-    connect(action, &QAction::triggered, this, [this, handler] { Run(handler); });
+  connect(action, &QAction::triggered, this, [this, control] { Run(control); });
   return action;
 }
 
 QAction* TfrmZarvane::NewEntry(QMenu* menu, Control control, const QString& caption,
-                               Handler handler, const QKeySequence& key) {
-  QAction* action = NewCommand(control, caption, handler, key);
+                               const QKeySequence& key) {
+  QAction* action = NewCommand(control, caption, key);
   menu->addAction(action);
   return action;
 }
@@ -534,7 +501,7 @@ void TfrmZarvane::CreateMenus() {
   CreateHelpMenu();
 }
 
-// The entries of one option: Qt keeps one ticked, the engine says which.
+// The entries of one option: Qt keeps one ticked, the options say which.
 void TfrmZarvane::MakeRadioGroup(std::initializer_list<QAction*> entries) {
   auto* group = new QActionGroup(this);
   for (QAction* entry : entries) {
@@ -545,40 +512,34 @@ void TfrmZarvane::MakeRadioGroup(std::initializer_list<QAction*> entries) {
 
 // The commands of both the menus and the tool bar, made once for both.
 void TfrmZarvane::CreateCommands() {
-  NewCommand(Control::menuNewGame, QStringLiteral("&Nouvelle partie"),
-             &TfrmZarvane::menuNewGameClick, QKeySequence(Qt::Key_F2));
+  NewCommand(Control::menuNewGame, QStringLiteral("&Nouvelle partie"), QKeySequence(Qt::Key_F2));
   NewCommand(Control::menuGameAgain, QStringLiteral("Redémarrer la partie"),
-             &TfrmZarvane::menuGameAgainClick, QKeySequence(Qt::Key_F3))
+             QKeySequence(Qt::Key_F3))
       ->setEnabled(false);
   NewCommand(Control::menuInitScores, QStringLiteral("&Initialiser les scores"),
-             &TfrmZarvane::menuInitScoresClick, QKeySequence(Qt::Key_F4));
-  NewCommand(Control::menuQuit, QStringLiteral("&Quitter"), &TfrmZarvane::menuQuitClick,
-             QKeySequence(Qt::Key_F9));
+             QKeySequence(Qt::Key_F4));
+  NewCommand(Control::menuQuit, QStringLiteral("&Quitter"), QKeySequence(Qt::Key_F9));
   NewCommand(Control::menuScoresGlobaux, QStringLiteral("Les scores globaux"),
-             &TfrmZarvane::menuScoresGlobauxClick, QKeySequence(Qt::Key_F5))
+             QKeySequence(Qt::Key_F5))
       ->setCheckable(true);
-  NewCommand(Control::menuDeductions, QStringLiteral("Les déductions"),
-             &TfrmZarvane::menuDeductionsClick, QKeySequence(Qt::Key_F8))
+  NewCommand(Control::menuDeductions, QStringLiteral("Les déductions"), QKeySequence(Qt::Key_F8))
       ->setCheckable(true);
   NewCommand(Control::menuPreviousTrick, QStringLiteral("Le pli précédent"),
-             &TfrmZarvane::menuPreviousTrickClick, QKeySequence(Qt::Key_F12))
+             QKeySequence(Qt::Key_F12))
       ->setEnabled(false);
-  NewCommand(Control::menuConseilCarte, QStringLiteral("Conseil"),
-             &TfrmZarvane::menuConseilCarteClick, QKeySequence(Qt::Key_F11))
+  NewCommand(Control::menuConseilCarte, QStringLiteral("Conseil"), QKeySequence(Qt::Key_F11))
       ->setEnabled(false);
-  NewCommand(Control::menuSommaire, QStringLiteral("Sommaire"), &TfrmZarvane::menuSommaireClick,
-             QKeySequence(Qt::Key_F1));
+  NewCommand(Control::menuSommaire, QStringLiteral("Sommaire"), QKeySequence(Qt::Key_F1));
   NewCommand(Control::menuCouleurFond, QStringLiteral("&Couleur du fond d'écran..."),
-             &TfrmZarvane::SBFondEcranClick, QKeySequence(Qt::CTRL | Qt::Key_B));
+             QKeySequence(Qt::CTRL | Qt::Key_B));
 }
 
 void TfrmZarvane::CreateGameMenu() {
   QMenu* game = NewMenu(nullptr, Control::menuZarvane, QStringLiteral("&Zarvane"));
   game->addAction(view_.Action(Control::menuNewGame));
   game->addAction(view_.Action(Control::menuGameAgain));
-  QAction* by_code =
-      NewEntry(game, Control::menuJouerDonne, QStringLiteral("&Jouer une donne..."),
-               &TfrmZarvane::menuJouerDonneClick, QKeySequence(Qt::CTRL | Qt::Key_D));
+  QAction* by_code = NewEntry(game, Control::menuJouerDonne, QStringLiteral("&Jouer une donne..."),
+                              QKeySequence(Qt::CTRL | Qt::Key_D));
   // Off the language step, like the history's entry: its caption comes as the menu opens.
   connect(game, &QMenu::aboutToShow, this, [this, by_code] {
     const std::string_view caption = DealCodeWordsIn(game_.Language).menu_entry;
@@ -594,35 +555,29 @@ void TfrmZarvane::CreateGameMenu() {
 void TfrmZarvane::CreateLevelMenu() {
   const QKeySequence none;
   QMenu* level = NewMenu(nullptr, Control::menuLevel, QStringLiteral("&Niveau"));
-  MakeRadioGroup(
-      {NewEntry(level, Control::menuDebutant, QStringLiteral("&Débutant"),
-                &TfrmZarvane::menuDebutantClick, none),
-       NewEntry(level, Control::menuAmateur, QStringLiteral("&Amateur"),
-                &TfrmZarvane::menuAmateurClick, none),
-       NewEntry(level, Control::menuBon, QStringLiteral("&Bon"), &TfrmZarvane::menuBonClick, none),
-       NewEntry(level, Control::menuPro, QStringLiteral("&Pro"), &TfrmZarvane::menuProClick, none),
-       NewEntry(level, Control::menuExpert, QStringLiteral("&Expert"),
-                &TfrmZarvane::menuExpertClick, none)});
+  MakeRadioGroup({NewEntry(level, Control::menuDebutant, QStringLiteral("&Débutant"), none),
+                  NewEntry(level, Control::menuAmateur, QStringLiteral("&Amateur"), none),
+                  NewEntry(level, Control::menuBon, QStringLiteral("&Bon"), none),
+                  NewEntry(level, Control::menuPro, QStringLiteral("&Pro"), none),
+                  NewEntry(level, Control::menuExpert, QStringLiteral("&Expert"), none)});
 }
 
 void TfrmZarvane::CreateLookMenu() {
   QMenu* look = NewMenu(nullptr, Control::menuVoir, QStringLiteral("&Voir"));
   look->addAction(view_.Action(Control::menuScoresGlobaux));
   NewEntry(look, Control::menuConseilEnch, QStringLiteral("Le conseil d'enchère"),
-           &TfrmZarvane::menuConseilEnchClick, QKeySequence(Qt::Key_F6))
+           QKeySequence(Qt::Key_F6))
       ->setCheckable(true);
   NewEntry(look, Control::menuPointsPartieEnCours,
-           QStringLiteral("Les points de la partie en cours"),
-           &TfrmZarvane::menuPointsPartieEnCoursClick, QKeySequence(Qt::Key_F7))
+           QStringLiteral("Les points de la partie en cours"), QKeySequence(Qt::Key_F7))
       ->setCheckable(true);
   look->addAction(view_.Action(Control::menuDeductions));
   look->addSeparator();
   look->addAction(view_.Action(Control::menuPreviousTrick));
   look->addAction(view_.Action(Control::menuConseilCarte));
   look->addSeparator();
-  QAction* history =
-      NewEntry(look, Control::menuHistorique, QStringLiteral("&Historique"),
-               &TfrmZarvane::menuHistoriqueClick, QKeySequence(Qt::CTRL | Qt::Key_H));
+  QAction* history = NewEntry(look, Control::menuHistorique, QStringLiteral("&Historique"),
+                              QKeySequence(Qt::CTRL | Qt::Key_H));
   QAction* colour = view_.Action(Control::menuCouleurFond);
   look->addAction(colour);
   // The entries stay off the language step, whose every caption is part of the recorded course
@@ -640,21 +595,16 @@ void TfrmZarvane::CreateLookMenu() {
 void TfrmZarvane::CreateForceMenu() {
   const QKeySequence none;
   QMenu* force = NewMenu(nullptr, Control::menuForce, QStringLiteral("&Force des mains"));
-  MakeRadioGroup({NewEntry(force, Control::menuForceNormale, QStringLiteral("&Normale (aléatoire)"),
-                           &TfrmZarvane::menuForceNormaleClick, none),
-                  NewEntry(force, Control::menuForcePrise, QStringLiteral("&Prise"),
-                           &TfrmZarvane::menuForcePriseClick, none),
-                  NewEntry(force, Control::menuForceGarde, QStringLiteral("&Garde"),
-                           &TfrmZarvane::menuForceGardeClick, none),
-                  NewEntry(force, Control::menuForceGardeSans, QStringLiteral("Garde &Sans"),
-                           &TfrmZarvane::menuForceGardeSansClick, none),
-                  NewEntry(force, Control::menuForceGardeContre, QStringLiteral("Garde &Contre"),
-                           &TfrmZarvane::menuForceGardeContreClick, none),
-                  NewEntry(force, Control::menuForceDefense, QStringLiteral("&Défense (faible)"),
-                           &TfrmZarvane::menuForceDefenseClick, none)});
+  MakeRadioGroup(
+      {NewEntry(force, Control::menuForceNormale, QStringLiteral("&Normale (aléatoire)"), none),
+       NewEntry(force, Control::menuForcePrise, QStringLiteral("&Prise"), none),
+       NewEntry(force, Control::menuForceGarde, QStringLiteral("&Garde"), none),
+       NewEntry(force, Control::menuForceGardeSans, QStringLiteral("Garde &Sans"), none),
+       NewEntry(force, Control::menuForceGardeContre, QStringLiteral("Garde &Contre"), none),
+       NewEntry(force, Control::menuForceDefense, QStringLiteral("&Défense (faible)"), none)});
   force->addSeparator();
   NewEntry(force, Control::menuAtLeast, QStringLiteral("Au moins une main quelconque de PRISE"),
-           &TfrmZarvane::menuAtLeastClick, none)
+           none)
       ->setCheckable(true);
 }
 
@@ -662,43 +612,43 @@ void TfrmZarvane::CreateSpeedMenus() {
   const QKeySequence none;
   QMenu* speeds = NewMenu(nullptr, Control::menuVitesses, QStringLiteral("Vitesses"));
   QMenu* cards = NewMenu(speeds, Control::menuJeuDeLaCarte, QStringLiteral("Jeu de la carte..."));
-  MakeRadioGroup({NewEntry(cards, Control::menuInstantane, QStringLiteral("&Instantané"),
-                           &TfrmZarvane::menuInstantaneClick, none),
-                  NewEntry(cards, Control::menuRapide, QStringLiteral("&Rapide"),
-                           &TfrmZarvane::menuRapideClick, none),
-                  NewEntry(cards, Control::menuNormal, QStringLiteral("&Normal"),
-                           &TfrmZarvane::menuNormalClick, none),
-                  NewEntry(cards, Control::menuLent, QStringLiteral("&Lent"),
-                           &TfrmZarvane::menuLentClick, none),
-                  NewEntry(cards, Control::menuEscargot, QStringLiteral("&Escargot"),
-                           &TfrmZarvane::menuEscargotClick, none)});
+  MakeRadioGroup({NewEntry(cards, Control::menuInstantane, QStringLiteral("&Instantané"), none),
+                  NewEntry(cards, Control::menuRapide, QStringLiteral("&Rapide"), none),
+                  NewEntry(cards, Control::menuNormal, QStringLiteral("&Normal"), none),
+                  NewEntry(cards, Control::menuLent, QStringLiteral("&Lent"), none),
+                  NewEntry(cards, Control::menuEscargot, QStringLiteral("&Escargot"), none)});
   QMenu* waits = NewMenu(speeds, Control::menuAttenteEntreChaquePli,
                          QStringLiteral("Attente entre chaque pli..."));
   QAction* click =
-      NewEntry(waits, Control::menuClickObligatoire, QStringLiteral("Click &Obligatoire"),
-               &TfrmZarvane::menuClickObligatoireClick, none);
+      NewEntry(waits, Control::menuClickObligatoire, QStringLiteral("Click &Obligatoire"), none);
   waits->addSeparator();
-  MakeRadioGroup({click,
-                  NewEntry(waits, Control::menuUneSeconde, QStringLiteral("&Une seconde"),
-                           &TfrmZarvane::menuUneSecondeClick, none),
-                  NewEntry(waits, Control::menuDeuxSecondes, QStringLiteral("&Deux secondes"),
-                           &TfrmZarvane::menuDeuxSecondesClick, none),
-                  NewEntry(waits, Control::menuCinqSecondes, QStringLiteral("&Cinq secondes"),
-                           &TfrmZarvane::menuCinqSecondesClick, none)});
+  MakeRadioGroup(
+      {click, NewEntry(waits, Control::menuUneSeconde, QStringLiteral("&Une seconde"), none),
+       NewEntry(waits, Control::menuDeuxSecondes, QStringLiteral("&Deux secondes"), none),
+       NewEntry(waits, Control::menuCinqSecondes, QStringLiteral("&Cinq secondes"), none)});
 }
 
 void TfrmZarvane::CreateHelpMenu() {
   QMenu* help = NewMenu(nullptr, Control::menuAide, QStringLiteral("&Aide"));
   help->addAction(view_.Action(Control::menuSommaire));
-  NewEntry(help, Control::menuApropos, QStringLiteral("A propos"), &TfrmZarvane::menuAproposClick,
-           QKeySequence());
+  NewEntry(help, Control::menuApropos, QStringLiteral("A propos"), QKeySequence());
 }
 
 void TfrmZarvane::CreateTimers() {
-  view_.OnTimer(TimerId::TimerEnchere, [this] { Run(&TfrmZarvane::TimerEnchereTimer); });
-  view_.OnTimer(TimerId::TimerEntreCarte, [this] { Run(&TfrmZarvane::TimerEntreCarteTimer); });
-  view_.OnTimer(TimerId::TimerTransition, [this] { Run(&TfrmZarvane::TimerTransitionTimer); });
-  view_.OnTimer(TimerId::TimerCopie, [this] { Run(&TfrmZarvane::TimerCopieTimer); });
+  // The deal's timers tick as moves; the Copy button's puts its caption back.
+  const auto tick = [this](TimerId timer, MoveKind kind) {
+    view_.OnTimer(timer, [this, kind] {
+      Apply(game_, Move{kind});
+      AfterEvent();
+    });
+  };
+  tick(TimerId::TimerEnchere, MoveKind::BidTick);
+  tick(TimerId::TimerEntreCarte, MoveKind::CardTick);
+  tick(TimerId::TimerTransition, MoveKind::TransitionTick);
+  view_.OnTimer(TimerId::TimerCopie, [this] {
+    TimerCopieTimer(game_);
+    AfterEvent();
+  });
 }
 
 // What the design does not give as a rectangle: the card images and the taker's frames at the
@@ -788,226 +738,20 @@ void TfrmZarvane::closeEvent(QCloseEvent* event) {
   QCoreApplication::quit();
 }
 
-void TfrmZarvane::Run(Handler handler) {
-  (this->*handler)();
-  view_.SyncChecks();
-  KeepHighlightOnAStop();
-}
-
-void TfrmZarvane::Run(FamilyHandler handler, int index) {
-  (this->*handler)(index);
-  view_.SyncChecks();
-  KeepHighlightOnAStop();
-}
-
-void TfrmZarvane::FormClick() {
-  Apply(game_, Move{MoveKind::Continue});
-}
-void TfrmZarvane::TableRondeMouseDown() {
-  Apply(game_, Move{MoveKind::Continue});
-}
-void TfrmZarvane::PanelDecClick(int) {
-  Apply(game_, Move{MoveKind::Continue});
-}
-void TfrmZarvane::Carte3DClick(int k) {
-  // The image numbers are South's slots, and the discard row's places while he discards.
-  if (k >= 1 && k <= 24)
-    Apply(game_, Move{MoveKind::HandCard, k});
-}
-void TfrmZarvane::CarteChienClick(int i) {
-  Apply(game_, Move{MoveKind::DogCard, i});
-}
-void TfrmZarvane::CarteTableClick(int) {
-  ToggleScores(game_);
-}
-void TfrmZarvane::panelScoreTotalClick(int) {
-  ToggleScores(game_);
-}
-
-void TfrmZarvane::menuNewGameClick() {
-  NewDeal(game_, 0);
-}
-void TfrmZarvane::PanelLancementClick() {
-  NewDeal(game_, 0);
-}
-void TfrmZarvane::PanelPanelNewPartieClick() {
-  NewDeal(game_, 0);
-}
-void TfrmZarvane::menuGameAgainClick() {
-  ReplayDeal(game_);
-}
-void TfrmZarvane::panelRejouerDonneClick() {
-  ReplayDeal(game_);
-}
-void TfrmZarvane::menuInitScoresClick() {
-  ResetScores(game_);
-}
-void TfrmZarvane::menuQuitClick() {
+void TfrmZarvane::Quit() {
   if (QuitRequested(game_)) {
     quitting_ = true;
     QCoreApplication::quit();
   }
 }
 
-void TfrmZarvane::menuScoresGlobauxClick() {
-  ToggleScores(game_);
-}
-void TfrmZarvane::menuConseilEnchClick() {
-  ToggleBidAdvice(game_);
-}
-void TfrmZarvane::menuPointsPartieEnCoursClick() {
-  ToggleDealPoints(game_);
-}
-void TfrmZarvane::menuDeductionsClick() {
-  ToggleDeductions(game_);
-}
-void TfrmZarvane::SBFondEcranClick() {
-  ChooseBackgroundColour(game_);
-}
-
-void TfrmZarvane::menuDebutantClick() {
-  Apply(game_, Move{MoveKind::Level, 1});
-}
-void TfrmZarvane::menuAmateurClick() {
-  Apply(game_, Move{MoveKind::Level, 2});
-}
-void TfrmZarvane::menuBonClick() {
-  Apply(game_, Move{MoveKind::Level, 3});
-}
-void TfrmZarvane::menuProClick() {
-  Apply(game_, Move{MoveKind::Level, 4});
-}
-void TfrmZarvane::menuExpertClick() {
-  Apply(game_, Move{MoveKind::Level, kExpertLevel});
-}
-void TfrmZarvane::menuForceDefenseClick() {
-  SetForceOption(game_, 1);
-}
-void TfrmZarvane::menuForceNormaleClick() {
-  SetForceOption(game_, 2);
-}
-void TfrmZarvane::menuForcePriseClick() {
-  SetForceOption(game_, 3);
-}
-void TfrmZarvane::menuForceGardeClick() {
-  SetForceOption(game_, 4);
-}
-void TfrmZarvane::menuForceGardeSansClick() {
-  SetForceOption(game_, 5);
-}
-void TfrmZarvane::menuForceGardeContreClick() {
-  SetForceOption(game_, 6);
-}
-void TfrmZarvane::menuAtLeastClick() {
-  ToggleAtLeastOneTaker(game_);
-}
-void TfrmZarvane::menuEscargotClick() {
-  SetCardSpeed(game_, 1);
-}
-void TfrmZarvane::menuLentClick() {
-  SetCardSpeed(game_, 2);
-}
-void TfrmZarvane::menuNormalClick() {
-  SetCardSpeed(game_, 3);
-}
-void TfrmZarvane::menuRapideClick() {
-  SetCardSpeed(game_, 4);
-}
-void TfrmZarvane::menuInstantaneClick() {
-  SetCardSpeed(game_, 5);
-}
-void TfrmZarvane::menuClickObligatoireClick() {
-  SetTrickWait(game_, 0);
-}
-void TfrmZarvane::menuUneSecondeClick() {
-  SetTrickWait(game_, 1);
-}
-void TfrmZarvane::menuDeuxSecondesClick() {
-  SetTrickWait(game_, 2);
-}
-void TfrmZarvane::menuCinqSecondesClick() {
-  SetTrickWait(game_, 3);
-}
-
-void TfrmZarvane::menuSommaireClick() {
-  ShowHelp();
-}
-void TfrmZarvane::menuConseilCarteClick() {
-  Apply(game_, Move{MoveKind::CardAdvice});
-}
-void TfrmZarvane::menuAproposClick() {
-  ShowAbout();
-}
-
-void TfrmZarvane::ButtonPasseClick() {
-  Apply(game_, Move{MoveKind::SouthBid, kPasse});
-}
-void TfrmZarvane::ButtonPriseClick() {
-  Apply(game_, Move{MoveKind::SouthBid, kPrise});
-}
-void TfrmZarvane::ButtonGardeClick() {
-  Apply(game_, Move{MoveKind::SouthBid, kGarde});
-}
-void TfrmZarvane::ButtonGardeSansClick() {
-  Apply(game_, Move{MoveKind::SouthBid, kGardeSans});
-}
-void TfrmZarvane::ButtonGardeContreClick() {
-  Apply(game_, Move{MoveKind::SouthBid, kGardeContre});
-}
-void TfrmZarvane::evMaMainClick() {
-  Apply(game_, Move{MoveKind::BidAdvice});
-}
-void TfrmZarvane::PanelPoigneeSimpleClick() {
-  Apply(game_, Move{MoveKind::PoigneeLevel, 1});
-}
-void TfrmZarvane::PanelPoigneeDoubleClick() {
-  Apply(game_, Move{MoveKind::PoigneeLevel, 2});
-}
-void TfrmZarvane::PanelPoigneeTripleClick() {
-  Apply(game_, Move{MoveKind::PoigneeLevel, 3});
-}
-void TfrmZarvane::PanelPoigneeAucuneClick() {
-  Apply(game_, Move{MoveKind::NoPoignee});
-}
-void TfrmZarvane::menuPreviousTrickClick() {
-  ShowPreviousTrick(game_);
-}
-void TfrmZarvane::menuJouerDonneClick() {
+void TfrmZarvane::PlayDealOfACode() {
   PlayDealByCode(game_, [this]() -> std::optional<DealtDeal> {
     PlayCodeDialog dialog(game_.Language, this);
     if (dialog.exec() != QDialog::Accepted)
       return std::nullopt;
     return dialog.deal();
   });
-}
-
-void TfrmZarvane::menuHistoriqueClick() {
-  ShowHistory();
-}
-void TfrmZarvane::PanelVoirMainsClick() {
-  FillHands(game_);
-}
-void TfrmZarvane::PanelVoirPlisClick() {
-  FillAllTricks(game_);
-}
-void TfrmZarvane::PanelScoreDetailleClick() {
-  ShowScoreSheet(game_);
-}
-void TfrmZarvane::PanelConfirmeEcartClick() {
-  Apply(game_, Move{MoveKind::ConfirmDiscard});
-}
-
-void TfrmZarvane::TimerEnchereTimer() {
-  Apply(game_, Move{MoveKind::BidTick});
-}
-void TfrmZarvane::TimerEntreCarteTimer() {
-  Apply(game_, Move{MoveKind::CardTick});
-}
-void TfrmZarvane::TimerTransitionTimer() {
-  Apply(game_, Move{MoveKind::TransitionTick});
-}
-void TfrmZarvane::TimerCopieTimer() {
-  zarvane::TimerCopieTimer(game_);
 }
 
 void TfrmZarvane::ShowHelp() {

@@ -35,8 +35,8 @@ class TfrmHistorique;
 class SideWindow;
 
 // The game window: the table, South's hand, the button bar, the side panels and the menus.
-// It owns the game and the screen the engine draws on; every click and timer tick is handed
-// to the engine function of the same name.
+// It owns the game and the screen the presenter draws on; every click, key and timer tick
+// becomes a move of the deal, handed to the flow's one entry, or a command of the program.
 class TfrmZarvane : public QMainWindow {
  public:
   TfrmZarvane(const Layout& layout, std::string program_folder, QWidget* parent = nullptr);
@@ -46,79 +46,16 @@ class TfrmZarvane : public QMainWindow {
   QtTableView& view() { return view_; }
   // The 800 x 534 design area, scaled, in the middle of the window.
   QWidget* surface() const { return surface_; }
-  // The other windows, so that the engine can show and caption them.
+  // The other windows, so that the presenter can show and caption them.
   void RegisterWindow(Control control, QWidget* window);
 
-  void FormClick();
-  void TableRondeMouseDown();
-  void PanelDecClick(int seat);
-  void Carte3DClick(int k);
-  void CarteChienClick(int i);
-  void CarteTableClick(int seat);
-  void panelScoreTotalClick(int seat);
+  // The command of a control of the window (its number in a family): a move of the deal or a
+  // command of the program, from one table.
+  void Run(Control control, int index = 0);
 
-  void menuNewGameClick();
-  void PanelLancementClick();
-  void PanelPanelNewPartieClick();
-  void menuGameAgainClick();
-  void panelRejouerDonneClick();
-  void menuInitScoresClick();
-  void menuQuitClick();
-
-  void menuScoresGlobauxClick();
-  void menuConseilEnchClick();
-  void menuPointsPartieEnCoursClick();
-  void menuDeductionsClick();
-  void SBFondEcranClick();
-
-  void menuDebutantClick();
-  void menuAmateurClick();
-  void menuBonClick();
-  void menuProClick();
-  void menuExpertClick();
-  void menuForceDefenseClick();
-  void menuForceNormaleClick();
-  void menuForcePriseClick();
-  void menuForceGardeClick();
-  void menuForceGardeSansClick();
-  void menuForceGardeContreClick();
-  void menuAtLeastClick();
-  void menuEscargotClick();
-  void menuLentClick();
-  void menuNormalClick();
-  void menuRapideClick();
-  void menuInstantaneClick();
-  void menuClickObligatoireClick();
-  void menuUneSecondeClick();
-  void menuDeuxSecondesClick();
-  void menuCinqSecondesClick();
-
-  void menuSommaireClick();
-  void menuAproposClick();
-
-  void ButtonPasseClick();
-  void ButtonPriseClick();
-  void ButtonGardeClick();
-  void ButtonGardeSansClick();
-  void ButtonGardeContreClick();
-  void evMaMainClick();
-  void PanelConfirmeEcartClick();
-  void PanelPoigneeSimpleClick();
-  void PanelPoigneeDoubleClick();
-  void PanelPoigneeTripleClick();
-  void PanelPoigneeAucuneClick();
-  void menuPreviousTrickClick();
-  void menuHistoriqueClick();
-  void menuJouerDonneClick();
-  void menuConseilCarteClick();
-  void PanelVoirMainsClick();
-  void PanelVoirPlisClick();
-  void PanelScoreDetailleClick();
-
-  void TimerEnchereTimer();
-  void TimerEntreCarteTimer();
-  void TimerTransitionTimer();
-  void TimerCopieTimer();
+  // The commands that need the window itself.
+  void Quit();
+  void PlayDealOfACode();
 
   // The keys: Left and Right move the highlight, Space presses, Enter presses or accepts.
   void LeftKey();
@@ -138,8 +75,7 @@ class TfrmZarvane : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  using Handler = void (TfrmZarvane::*)();
-  using FamilyHandler = void (TfrmZarvane::*)(int);
+  using KeyHandler = void (TfrmZarvane::*)();
 
   const Layout& layout() const { return game_.layout; }
   void ScaleWindow();
@@ -172,21 +108,17 @@ class TfrmZarvane : public QMainWindow {
   void FitLayoutToWindow();
   void CentreSurface();
 
-  // Runs a handler, then puts back any tick Qt flipped on its own: the engine sets them all.
-  void Run(Handler handler);
-  void Run(FamilyHandler handler, int index);
+  void AfterEvent();
 
   QFrame* NewContainer(Control control, QWidget* parent, DesignRect place, const QColor& fill);
   QLabel* NewPanel(Control control, int index, QWidget* parent, DesignRect place,
                    const QColor& fill, const DesignType& type, const QColor& text = Qt::black);
-  QPushButton* NewButton(Control control, QWidget* parent, DesignRect place, const DesignType& type,
-                         Handler handler);
+  QPushButton* NewButton(Control control, QWidget* parent, DesignRect place,
+                         const DesignType& type);
   CommandButton* NewBarButton(Control control, int left, QAction* command, const QIcon& icon);
-  CardImage* NewCardImage(Control control, int index, FamilyHandler handler);
-  QAction* NewCommand(Control control, const QString& caption, Handler handler,
-                      const QKeySequence& key);
-  QAction* NewEntry(QMenu* menu, Control control, const QString& caption, Handler handler,
-                    const QKeySequence& key);
+  CardImage* NewCardImage(Control control, int index);
+  QAction* NewCommand(Control control, const QString& caption, const QKeySequence& key);
+  QAction* NewEntry(QMenu* menu, Control control, const QString& caption, const QKeySequence& key);
   QMenu* NewMenu(QMenu* parent_menu, Control control, const QString& caption);
 
   QtTableView view_;  // before the game: the game keeps a reference to it

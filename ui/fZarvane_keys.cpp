@@ -29,7 +29,7 @@ constexpr Control kStartStops[] = {Control::PanelLancement};
 // runs too.
 void TfrmZarvane::CreateKeys() {
   new KeyHighlight(this);
-  const auto key = [this](std::initializer_list<QKeySequence> keys, Handler handler) {
+  const auto key = [this](std::initializer_list<QKeySequence> keys, KeyHandler handler) {
     auto* action = new QAction(this);
     action->setShortcuts(QList<QKeySequence>(keys));
     action->setShortcutContext(Qt::WindowShortcut);
@@ -127,19 +127,19 @@ void TfrmZarvane::SpaceKey() {
     return;
   }
   if (WaitsForClick(game_.DealPhase) || game_.DealPhase == Phase::DogShown) {
-    Run(&TfrmZarvane::FormClick);
+    Run(Control::frmZarvane);
     return;
   }
   if (!at_stop)
     return;
   if (const int k = CardImageIndex(focused); k != 0)
-    Run(&TfrmZarvane::Carte3DClick, k);
+    Run(Control::Carte3D, k);
 }
 
 // Enter also accepts the six cards of a complete discard.
 void TfrmZarvane::EnterKey() {
   if (game_.DealPhase == Phase::Discard && view_.Widget(Control::PanelConfirmeEcart)->isVisible()) {
-    Run(&TfrmZarvane::PanelConfirmeEcartClick);
+    Run(Control::PanelConfirmeEcart);
     return;
   }
   SpaceKey();

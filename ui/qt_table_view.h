@@ -20,7 +20,7 @@ namespace zarvane {
 // ("Carte3D7").
 QString ControlObjectName(Control control, int index);
 
-// The engine's screen, carried out on Qt widgets and menu actions looked up by control name
+// The presenter's screen, carried out on Qt widgets and menu actions looked up by control name
 // and number. A tool bar button that follows a menu command keeps its own name, but its
 // enabled state, tick, hint and caption are the command's.
 class QtTableView : public TableView {
@@ -48,7 +48,7 @@ class QtTableView : public TableView {
   bool TimerActive(TimerId timer) const;
   int TimerInterval(TimerId timer) const;
 
-  // Puts every menu tick and toggle button back to what the engine last set, after Qt has
+  // Puts every menu tick and toggle button back to what the presenter last set, after Qt has
   // flipped the one that was clicked.
   void SyncChecks();
 

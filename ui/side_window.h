@@ -36,7 +36,7 @@ class SideWindow : public QDialog {
              QWidget* parent);
 
   const Layout& layout() const { return layout_; }
-  // Runs an engine step on the attached game.
+  // Runs a step of the flow or the presenter on the attached game.
   void Run(const std::function<void(Game&)>& step);
 
   void Add(Control control, int index, QWidget* widget);
@@ -48,7 +48,7 @@ class SideWindow : public QDialog {
   // A card image at a design place, or at the card size of the layout where the game places it.
   CardImage* NewCardImage(Control control, int index, QWidget* parent, DesignRect place);
   CardImage* NewCardImage(Control control, int index, QWidget* parent);
-  // A small image of a review window at a place the engine computes: the corner of a face.
+  // A small image of a review window at a place the presenter computes: the corner of a face.
   CardImage* NewCornerImage(Control control, int index, QWidget* parent,
                             std::function<Spot(const Layout&)> spot);
   // A two-pixel frame around a small image, hidden until the game places it.

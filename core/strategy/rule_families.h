@@ -6,7 +6,7 @@
 
 namespace zarvane {
 
-// Every family of rules the engine knows.
+// Every family of rules the strategy knows.
 std::span<const RuleFamily> RuleFamilies();
 
 // The rule of that number in any known family; nullptr while no family provides it.

@@ -25,7 +25,7 @@ inline bool Leads(const StrategyTurn& turn) {
   return turn.TrickPosition == 1;
 }
 
-// A rule: its conditions, then its action. The engine calls it only while the rule is on.
+// A rule: its conditions, then its action. The strategy calls it only while the rule is on.
 using RuleFunction = void (*)(StrategyTurn&);
 
 }  // namespace zarvane

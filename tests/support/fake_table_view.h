@@ -13,7 +13,7 @@
 
 namespace zarvane::testing {
 
-// What the player would see of one control, as last set by the engine.
+// What the player would see of one control, as last set by the presenter.
 struct ControlState {
   bool visible = false;
   bool enabled = true;

@@ -525,7 +525,7 @@ class WholeDealChecks {
   }
 
  private:
-  // Worked out apart from the engine: the highest trump, else the highest card of the first
+  // Worked out apart from the rules: the highest trump, else the highest card of the first
   // suit led that is not the Excuse.
   int ExpectedWinner() const {
     const GameState& g = d_.game;

@@ -186,7 +186,7 @@ TEST_F(OptionsTest, TheLevelChangesOnlyBetweenDeals) {
 
   for (int trick : {1, 10, 18}) {
     game.TrickNumber = trick;
-    // The menu moves its tick to the clicked entry before the engine hears of it.
+    // The menu moves its tick to the clicked entry before the flow hears of it.
     view.SetChecked(Control::menuBon, 0, true);
     view.SetChecked(Control::menuDebutant, 0, false);
     Apply(game, Move{MoveKind::Level, 3});

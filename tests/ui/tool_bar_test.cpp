@@ -37,7 +37,7 @@ class ToolBarTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Whichever name the engine uses, a button and its menu entry are enabled together, and the
+  // Whichever name the presenter uses, a button and its menu entry are enabled together, and the
   // English captions of the menus leave the buttons' glyphs, hints and icons alone.
   void buttonsAndEntriesChangeTogether() {
     testing::OpenedGame opened;

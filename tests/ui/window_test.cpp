@@ -109,7 +109,7 @@ class GameWindowTest : public QObject {
     }
   }
 
-  // The engine can reach every control of the game window, families in full and no more, each
+  // The presenter can reach every control of the game window, families in full and no more, each
   // under its component name; the other windows are reachable too.
   void everyGameWindowControlIsRegistered() {
     ForEachGameWindowControl([this](Control control, int index) {
@@ -282,7 +282,7 @@ class GameWindowTest : public QObject {
     QVERIFY(view().Action(entries[level - 1])->isChecked());
   }
 
-  // Menu ticks and the bar's toggle buttons always show the options the engine holds, however
+  // Menu ticks and the bar's toggle buttons always show the options the game holds, however
   // Qt would have flipped them on its own; each change reaches the options file here.
   void ticksFollowTheOptions() {
     view().Action(Control::menuRapide)->trigger();
