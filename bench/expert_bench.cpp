@@ -16,6 +16,7 @@
 #include "flow/card_play.h"
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
+#include "flow/start.h"
 #include "table/game.h"
 #include "table/language.h"
 #include "tests/support/fixed_clock.h"

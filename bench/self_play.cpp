@@ -52,6 +52,7 @@
 #include "core/scoring.h"
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
+#include "flow/start.h"
 #include "table/game.h"
 #include "table/language.h"
 #include "tests/support/fixed_clock.h"

@@ -19,6 +19,7 @@
 #include "flow/deal_flow.h"
 #include "flow/moves.h"
 #include "flow/options_flow.h"
+#include "flow/start.h"
 #include "table/game.h"
 #include "table/language.h"
 #include "tests/support/fixed_clock.h"

@@ -6,6 +6,7 @@
 #include "bench/null_table_view.h"
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
+#include "flow/start.h"
 #include "table/game.h"
 #include "table/language.h"
 #include "tests/support/play_step.h"

@@ -59,6 +59,17 @@ void PlaySouthCard(Flow& game, int slot) {
   PutCardOnTable(game, south, slot);
 }
 
+void GoOnPlaying(Flow& game) {
+  game.presenter->ResumePlay();
+  game.presenter->StartTimer(TimerId::TimerEntreCarte, game.CardTimerInterval);
+}
+
+void StartTheTricks(Flow& game) {
+  game.presenter->StopTimer(TimerId::TimerTransition);
+  game.DealPhase = Phase::Playing;
+  GoOnPlaying(game);
+}
+
 void PutCardOnTable(Flow& game, int seat, int slot) {
   if (seat == game.HumanSeat) {
     // An advice still being thought would lift a card of a later turn.

@@ -23,6 +23,11 @@ void StopThinking(Flow& game);
 void PlaySouthCard(Flow& game, int slot);
 void PlayThoughtCard(Flow& game, int slot);
 
+// The click after a trick, the dog or the discard: the table again, and the next turn soon.
+void GoOnPlaying(Flow& game);
+// The dog or the discard done, no click waited for: the play begins.
+void StartTheTricks(Flow& game);
+
 // The card placed and shown on the table, then the next turn's timer or the trick's end.
 void PutCardOnTable(Flow& game, int seat, int slot);
 // The trick ended, with the panels and the pause after it.

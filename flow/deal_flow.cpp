@@ -35,12 +35,6 @@ void ResetDealState(Flow& game) {
   game.PendingBidder = 0;
 }
 
-// The click after a trick, the dog or the discard: the table again, and the next turn soon.
-void GoOnPlaying(Flow& game) {
-  game.presenter->ResumePlay();
-  game.presenter->StartTimer(TimerId::TimerEntreCarte, game.CardTimerInterval);
-}
-
 // A turn of play is due: the tricks have begun, and neither the dog, the discard nor a
 // finished trick waits for a click.
 bool TurnDue(const Flow& game) {
@@ -55,27 +49,6 @@ bool DealInProgress(const Flow& game) {
 }
 
 }  // namespace
-
-void StartUp(Flow& game) {
-  ReadOptions(game);
-  game.presenter->ShowLanguageTexts();
-  ApplyOptions(game);
-  game.presenter->EnablePreviousTrick(false);
-  EnableCardAdvice(game, false);
-  game.presenter->EnableReplay(false);
-  game.ReplayedDeal = 0;
-  game.DealPhase = Phase::Opening;
-  game.RuleState.Fill(1);
-  for (Card& card : game.TrickCards)
-    card.Suit = kNoSuit;
-  game.HumanSeat = kSouth;
-  game.FirstPlayer = kNorth;
-  BuildCardTable(game);
-  for (int k = 1; k <= 78; ++k)
-    game.DealOrder[k] = k;
-  ApplyOptions(game);
-  game.presenter->ShowOpening();
-}
 
 void ClearTableForDeal(Flow& game, int replay) {
   // A tick armed for the deal being replaced must never act on the new one.
@@ -146,12 +119,6 @@ void ReplayDeal(Flow& game) {
     return;
   game.ReplayedDeal = 1;
   NewDeal(game, 1);
-}
-
-void StartTheTricks(Flow& game) {
-  game.presenter->StopTimer(TimerId::TimerTransition);
-  game.DealPhase = Phase::Playing;
-  GoOnPlaying(game);
 }
 
 void GoOn(Flow& game) {

@@ -8,9 +8,6 @@
 
 namespace zarvane {
 
-// The game window's start values: the card table, the options, the first speaker.
-void StartUp(Flow& game);
-
 // The commands that start a deal. Each deals, opens the deal's record and saves it.
 // The new-deal command; replay 1 deals the previous deal again.
 void NewDeal(Flow& game, int replay);
@@ -34,8 +31,6 @@ void DealNewHands(Flow& game, int replay);
 // The click-to-continue machine's step, which a click on the background, the table or a bid
 // bubble takes: the next trick, the play, the dog, the discard, or a deal dealt again.
 void GoOn(Flow& game);
-// The wait is over without a click: the play begins.
-void StartTheTricks(Flow& game);
 // The seat of the highest bid; sets HighestBid.
 int FindTaker(Flow& game);
 // Turns the dog face up for PRISE and GARDE, or prepares the play without it.

@@ -2,7 +2,7 @@
 
 #include "core/play_preparation.h"
 #include "core/strategy/expert_discard.h"
-#include "flow/deal_flow.h"
+#include "flow/card_play.h"
 
 namespace zarvane {
 

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "flow/history.h"
-#include "flow/interrupted_deal.h"
 #include "settings/options_file.h"
 #include "settings/texts.h"
 
@@ -170,17 +169,6 @@ void ReportOptionsFileTrouble(Flow& game, const Bilingual& trouble, const std::s
   game.OptionsFileTroublePending = nullptr;
   game.OptionsFileTroubleShown = true;
   game.presenter->TellFileTrouble(trouble, path);
-}
-
-void ChooseLanguage(Flow& game, int language) {
-  if (language != kFrench && language != kEnglish)
-    return;
-  game.Language = language;
-  game.presenter->ShowLanguageTexts();
-  ApplyOptions(game);
-  if (game.OptionsFileTroublePending != nullptr)
-    ReportOptionsFileTrouble(game, *game.OptionsFileTroublePending, game.OptionsFileTroublePath);
-  OfferInterruptedDeal(game);
 }
 
 }  // namespace zarvane

@@ -39,7 +39,4 @@ void WindowClosed(Flow& game);
 // `path`; before a language is chosen the message waits, and ChooseLanguage delivers it.
 void ReportOptionsFileTrouble(Flow& game, const Bilingual& trouble, const std::string& path);
 
-// A language button of the opening window: 1 French, 2 English.
-void ChooseLanguage(Flow& game, int language);
-
 }  // namespace zarvane

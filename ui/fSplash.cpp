@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "flow/options_flow.h"
+#include "flow/start.h"
 #include "table/language.h"
 #include "ui/design.h"
 #include "ui/fZarvane.h"

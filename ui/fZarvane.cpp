@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "flow/deal_flow.h"
+#include "flow/start.h"
 #include "flow/deal_saving.h"
 #include "flow/moves.h"
 #include "flow/options_flow.h"

@@ -15,6 +15,7 @@
 #include "flow/bidding.h"
 #include "flow/deal_flow.h"
 #include "flow/options_flow.h"
+#include "flow/start.h"
 #include "settings/options_file.h"
 #include "table/game.h"
 #include "table/language.h"

@@ -15,6 +15,7 @@
 #include "flow/deal_flow.h"
 #include "flow/moves.h"
 #include "flow/options_flow.h"
+#include "flow/start.h"
 #include "table/game.h"
 #include "table/hand_layout.h"
 #include "table/language.h"

@@ -15,6 +15,7 @@
 #include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "flow/poignee.h"
+#include "flow/start.h"
 #include "settings/file_safety.h"
 #include "settings/texts.h"
 #include "tests/support/deal_driver.h"

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "flow/options_flow.h"
+#include "flow/start.h"
 #include "settings/card_names.h"
 #include "settings/help_file.h"
 #include "settings/texts.h"

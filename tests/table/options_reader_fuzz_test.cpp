@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "flow/options_flow.h"
+#include "flow/start.h"
 #include "settings/options_file.h"
 #include "settings/texts.h"
 #include "table/game.h"

@@ -12,6 +12,7 @@
 
 #include "flow/moves.h"
 #include "flow/options_flow.h"
+#include "flow/start.h"
 #include "settings/options_file.h"
 #include "table/game.h"
 #include "table/language.h"

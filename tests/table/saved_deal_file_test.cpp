@@ -9,6 +9,7 @@
 #include "flow/deal_saving.h"
 #include "flow/interrupted_deal.h"
 #include "flow/options_flow.h"
+#include "flow/start.h"
 #include "settings/file_safety.h"
 #include "settings/texts.h"
 #include "tests/support/deal_driver.h"

@@ -13,6 +13,7 @@
 #include "flow/interrupted_deal.h"
 #include "flow/moves.h"
 #include "flow/options_flow.h"
+#include "flow/start.h"
 #include "settings/file_safety.h"
 #include "settings/options_file.h"
 #include "settings/score_history.h"
