@@ -2,14 +2,12 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <random>
-#include <string>
 #include <string_view>
 #include <vector>
 
-#include "bench/null_table_view.h"
+#include "bench/quiet_game.h"
 #include "core/strategy/expert.h"
 #include "core/strategy/expert_bid.h"
 #include "core/strategy/expert_discard.h"
@@ -18,8 +16,6 @@
 #include "flow/options_flow.h"
 #include "flow/start.h"
 #include "table/game.h"
-#include "table/language.h"
-#include "tests/support/fixed_clock.h"
 #include "tests/support/play_step.h"
 
 namespace zarvane {
@@ -36,29 +32,6 @@ double TrialDeals(const Core& position) {
       static_cast<double>(DistinctPlayableSlots(position, position.CurrentSeat).size());
   return cards <= 1 ? 0 : 24 * cards + 100 * std::min(cards, 3.0);
 }
-
-// A game started on a screen that shows nothing, in English, with a folder of its own for the
-// options file and the history of the deals.
-class QuietGame {
- public:
-  QuietGame()
-      : folder_(std::filesystem::temp_directory_path() /
-                ("zarvane-expert-bench-" + std::to_string(std::random_device{}()))),
-        game(view, testing::SteppingClock(43'200'000)) {
-    std::filesystem::create_directories(folder_);
-    game.OptionsPath = (folder_ / "options98").string();
-    StartUp(game);
-    ChooseLanguage(game, 2);
-  }
-  ~QuietGame() { std::filesystem::remove_all(folder_); }
-
- private:
-  std::filesystem::path folder_;
-
- public:
-  TimerTrackingView view;
-  Game game;
-};
 
 // Every computer turn with two or more playable cards met in a few seeded deals, as the
 // Expert level would find it.

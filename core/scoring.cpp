@@ -154,13 +154,17 @@ int TakerScore(const Core& game) {
   return ComputeScoreSteps(game).taker_score;
 }
 
+int SeatGain(const Core& game, int seat) {
+  const ScoreSteps steps = ComputeScoreSteps(game);
+  return seat == game.Taker ? steps.taker_score : -steps.after_poignee;
+}
+
 void ScoreDeal(Core& game) {
   // A replayed deal is shown but never counted.
   if (game.ReplayedDeal == 1)
     return;
-  const ScoreSteps steps = ComputeScoreSteps(game);
   for (int seat = 1; seat <= 4; ++seat)
-    game.options.Scores[seat] += seat == game.Taker ? steps.taker_score : -steps.after_poignee;
+    game.options.Scores[seat] += SeatGain(game, seat);
 }
 
 }  // namespace zarvane

@@ -36,6 +36,9 @@ ScoreSteps ComputeScoreSteps(const Core& game);
 void CountTrick(Core& game);
 // The taker's result of the deal: three times what each defender pays or receives.
 int TakerScore(const Core& game);
+// What the seat's running total gains from the deal: the taker's result for the taker, minus
+// what each defender pays for a defender.
+int SeatGain(const Core& game, int seat);
 // Adds the result to the totals, unless the deal was replayed.
 void ScoreDeal(Core& game);
 

@@ -42,20 +42,27 @@ struct DecisionCost {
 };
 
 struct DealAnalysis {
-  // In the order South made them.
+  // In the order South made them. A forced decision is not played out: its points are 0.
   std::vector<DecisionCost> decisions;
-  // Stopped before the end: the decisions so far are of no use.
+  // Stopped before the end, or a record that does not play again to where the game stands:
+  // the decisions so far are of no use.
   bool complete = false;
 };
+
+// The play-outs of each choice: enough that a cost of a few points stands out of the luck of
+// the draws, few enough that a whole deal is weighed in seconds.
+inline constexpr int kPlayOutsPerChoice = 1024;
 
 // How far the analysis has gone, in decisions weighed of all to weigh.
 using AnalysisProgress = std::function<void(int done, int total)>;
 
 // Weighs South's decisions in the deal just played (its record must hold the whole deal). The
 // same deal always gives the same analysis, on any number of threads; `cancel`, once set,
-// stops it between two play-outs, the result then incomplete.
+// stops it between two play-outs, the result then incomplete. The game is only read, and only
+// at the start, where its record is played again on a copy.
 DealAnalysis AnalyseSouthPlay(const Flow& game, int threads,
                               const std::atomic<bool>* cancel = nullptr,
-                              const AnalysisProgress& progress = {});
+                              const AnalysisProgress& progress = {},
+                              int play_outs = kPlayOutsPerChoice);
 
 }  // namespace zarvane

@@ -17,8 +17,9 @@ void RefuseSavedDeal(Flow& game) {
                                   aside ? *aside : game.ResumePath);
 }
 
-// The cards and the generator as they were just after the saved deal was dealt.
-void DealAgain(Flow& game, const DealRecord& record) {
+}  // namespace
+
+void DealRecordedDealAgain(Flow& game, const DealRecord& record) {
   ClearTableForDeal(game, record.ReplayedDeal);
   SeatFirstPlayer(game, record.Deal.FirstPlayer);
   DealGivenHands(game, record.Deal);
@@ -31,8 +32,6 @@ void DealAgain(Flow& game, const DealRecord& record) {
   game.random.GeneratorState = record.Generator;
   OpenAuction(game);
 }
-
-}  // namespace
 
 void OfferInterruptedDeal(Flow& game) {
   if (game.ResumePath.empty())
@@ -64,7 +63,7 @@ void OfferInterruptedDeal(Flow& game) {
 bool ResumeDeal(Flow& game, const SavedDeal& saved) {
   const DealRecord& record = saved.record;
   const Options options = game.options;
-  DealAgain(game, record);
+  DealRecordedDealAgain(game, record);
   // A deal saved by this program is never scored: a file whose moves score it is not one.
   for (const Move& move : record.Moves) {
     if (game.TrickNumber == 19)

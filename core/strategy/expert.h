@@ -19,4 +19,7 @@ int ExpertCardSlot(const Core& game, int seat, const Thinking& thinking = {});
 // outside the seat's hand between them, worth the same, only the first stands for both.
 std::vector<int> DistinctPlayableSlots(const Core& game, int seat);
 
+// Of those slots, the one that stands for the card in `slot`: itself, or the one it plays like.
+int DistinctSlotFor(const Core& game, int seat, const std::vector<int>& distinct, int slot);
+
 }  // namespace zarvane

@@ -27,14 +27,6 @@ std::uint32_t BidSeed(const GameState& game, int seat) {
   return game.random.GeneratorState ^ static_cast<std::uint32_t>(seat * 0x9E3779B9u) ^ 0xB1Du;
 }
 
-// PASSE, then every bid above the highest so far.
-std::vector<int> PossibleBids(const GameState& game) {
-  std::vector<int> bids{kPasse};
-  for (int bid = std::max(kPrise, game.HighestBid + 1); bid <= kGardeContre; ++bid)
-    bids.push_back(bid);
-  return bids;
-}
-
 // The other hands and the dog: every card but the seat's own 18.
 std::vector<Card> CardsNotInHand(const GameState& game, int seat) {
   std::vector<Card> cards = CardsOfOtherSeats(game, seat);
@@ -42,39 +34,9 @@ std::vector<Card> CardsNotInHand(const GameState& game, int seat) {
   return cards;
 }
 
-// The seat's score once it has bid: the later seats bid as "Pro" would, and the deal is played
-// out; 0 when every seat passes and the cards are dealt again.
+// The seat's score once it has bid; 0 when every seat passes and the cards are dealt again.
 int ScoreAfterBid(GameState& trial, int seat, int bid) {
-  trial.AnnouncedBid[seat] = static_cast<std::int8_t>(bid);
-  bool spoken = false;
-  int highest = kPasse;
-  trial.Taker = 0;
-  for (int other = trial.FirstPlayer, n = 0; n < 4; other = NextSeat(other), ++n) {
-    if (spoken) {
-      const int computed = trial.ComputedBid[other];
-      trial.AnnouncedBid[other] = static_cast<std::int8_t>(computed > highest ? computed : kPasse);
-    }
-    spoken = spoken || other == seat;
-    if (trial.AnnouncedBid[other] > highest) {
-      highest = trial.AnnouncedBid[other];
-      trial.Taker = other;
-    }
-  }
-  if (highest == kPasse)
-    return 0;
-  trial.HighestBid = highest;
-  trial.TrickNumber = 1;
-  trial.DiscardOrigin.Fill(-1);
-  if (highest <= kGarde) {
-    trial.DogWasShown = 1;
-    ComputerDiscard(trial);
-  } else {
-    PreparePlay(trial);
-  }
-  trial.DealPhase = Phase::Playing;
-  PlayToTheEnd(trial);
-  const ScoreSteps steps = ComputeScoreSteps(trial);
-  return seat == trial.Taker ? steps.taker_score : -steps.after_poignee;
+  return PlayOutAfterBid(trial, seat, bid) ? SeatGain(trial, seat) : 0;
 }
 
 class BidTrials {
@@ -116,6 +78,45 @@ class BidTrials {
 };
 
 }  // namespace
+
+std::vector<int> PossibleBids(const GameState& game) {
+  std::vector<int> bids{kPasse};
+  for (int bid = std::max(kPrise, game.HighestBid + 1); bid <= kGardeContre; ++bid)
+    bids.push_back(bid);
+  return bids;
+}
+
+bool PlayOutAfterBid(GameState& trial, int seat, int bid) {
+  trial.AnnouncedBid[seat] = static_cast<std::int8_t>(bid);
+  bool spoken = false;
+  int highest = kPasse;
+  trial.Taker = 0;
+  for (int other = trial.FirstPlayer, n = 0; n < 4; other = NextSeat(other), ++n) {
+    if (spoken) {
+      const int computed = trial.ComputedBid[other];
+      trial.AnnouncedBid[other] = static_cast<std::int8_t>(computed > highest ? computed : kPasse);
+    }
+    spoken = spoken || other == seat;
+    if (trial.AnnouncedBid[other] > highest) {
+      highest = trial.AnnouncedBid[other];
+      trial.Taker = other;
+    }
+  }
+  if (highest == kPasse)
+    return false;
+  trial.HighestBid = highest;
+  trial.TrickNumber = 1;
+  trial.DiscardOrigin.Fill(-1);
+  if (highest <= kGarde) {
+    trial.DogWasShown = 1;
+    ComputerDiscard(trial);
+  } else {
+    PreparePlay(trial);
+  }
+  trial.DealPhase = Phase::Playing;
+  PlayToTheEnd(trial);
+  return true;
+}
 
 int ExpertBid(const GameState& game, int seat, const Thinking& thinking) {
   BidTrials trials(game, seat, thinking);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "core/game_state.h"
 #include "core/strategy/trials.h"
 
@@ -11,5 +13,14 @@ namespace zarvane {
 // at every seat, the taker making his discard. It keeps the bid whose deals score best for it
 // on average, the lowest of equals. The draws come from the decision's seed, as for its cards.
 int ExpertBid(const GameState& game, int seat, const Thinking& thinking = {});
+
+// The bids the seat may make at its turn: PASSE, then every bid above the highest so far.
+std::vector<int> PossibleBids(const GameState& game);
+
+// The deal once the seat has bid, as the Expert foresees it: the later seats bid as "Pro"
+// would, the taker discards the computer's way after a shown dog, and the deal is played to its
+// score with the rules at the copy's level. False when every seat passed and the cards would be
+// dealt again.
+bool PlayOutAfterBid(GameState& trial, int seat, int bid);
 
 }  // namespace zarvane
