@@ -67,8 +67,10 @@ namespace zarvane {
   X(panelScoreFinalPreneur) X(panelNbBouts) X(cardinalPreneur) X(panelFeuilleScore) \
   /* added since, last so that no control above changes its number: the history of the \
      scores, the deal's code in the four-hands window, playing a deal by its code, and the \
-     background colour's menu entry */ \
-  X(menuHistorique) X(PanelCodeDonne) X(PanelCopierCode) X(menuJouerDonne) X(menuCouleurFond)
+     background colour's menu entry, the analysis of South's play: its button, its entry, its
+     window, and the frames it puts in the all-tricks window */ \
+  X(menuHistorique) X(PanelCodeDonne) X(PanelCopierCode) X(menuJouerDonne) X(menuCouleurFond) \
+  X(PanelAnalyse) X(menuAnalyse) X(frmAnalyse) X(CadreAnalyse)
 // clang-format on
 
 enum class Control {

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kGreen = 0x00FF00;
 constexpr int kBlue = 0xFF0000;  // red in the low byte, blue in the high one
+constexpr int kRed = 0x0000FF;
 // Long enough to be read, short enough to be ready for the next click.
 constexpr int kCopiedShownMilliseconds = 1500;
 
@@ -110,7 +111,32 @@ void FillAllTricks(Game& game) {
     }
   }
   ShowEveryTrick(game, true);
+  for (int mark = 1; mark <= 2; ++mark)
+    game.view.SetVisible(Control::CadreAnalyse, mark, false);
   game.view.SetVisible(Control::frmTousPlis, 0, true);
+}
+
+void ShowDecisionTrick(Game& game, int trick, int south_slot, int better_slot) {
+  if (trick < 1 || trick > 18)
+    return;
+  FillAllTricks(game);
+  PanelEffacerClick(game);
+  for (int step = 1; step <= 4 * trick; ++step)
+    PanelPasApasClick(game);
+  const int south = game.HumanSeat;
+  const auto mark = [&game, south](int index, int slot, int colour) {
+    for (int t = 1; t <= 18; ++t) {
+      if (game.PlayedSlot[south][t] != slot)
+        continue;
+      const Spot frame = FrameSpot(game.layout, TrickImageSpot(game.layout, t, south));
+      game.view.SetVisible(Control::CartePli, TrickImage(t, south), true);
+      game.view.Place(Control::CadreAnalyse, index, frame.left, frame.top);
+      game.view.SetColour(Control::CadreAnalyse, index, colour);
+      game.view.SetVisible(Control::CadreAnalyse, index, true);
+    }
+  };
+  mark(1, south_slot, kRed);
+  mark(2, better_slot, kGreen);
 }
 
 void PanelEffacerClick(Game& game) {

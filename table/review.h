@@ -13,6 +13,10 @@ void ShowPreviousTrick(Game& game);
 // The eighteen tricks at once, every trick's leader framed: green for the taker, blue for a
 // defender.
 void FillAllTricks(Game& game);
+// From the analysis of South's play: the eighteen tricks step by step up to the trick of one of
+// his cards, his card there framed in red, and the card that would have done better framed in
+// green in the trick he played it in, shown alone of that later trick.
+void ShowDecisionTrick(Game& game, int trick, int south_slot, int better_slot);
 // "Effacer tout": an empty window; "Pas à pas" starts again from the first card.
 void PanelEffacerClick(Game& game);
 // "Pas à pas": the next card in the order it was played, with its trick's frame.

@@ -16,6 +16,9 @@ TfrmTousPlis::TfrmTousPlis(const Layout& layout, QWidget* parent)
   // Over the images, so that a frame's border is never hidden by a card.
   for (int trick = 1; trick <= 18; ++trick)
     NewFrame(Control::CadrePli, trick, Qt::blue);
+  // South's card and the better one, when the analysis of his play opens the window.
+  NewFrame(Control::CadreAnalyse, 1, Qt::red);
+  NewFrame(Control::CadreAnalyse, 2, Qt::green);
 
   NewButton(Control::PanelEffacer, this, {15, 351, 120, 32}, 13, QStringLiteral("Effacer tout"),
             [this] { PanelEffacerClick(); });

@@ -15,12 +15,14 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/scoring.h"
 #include "flow/deal_flow.h"
-#include "flow/start.h"
 #include "flow/deal_saving.h"
 #include "flow/moves.h"
 #include "flow/options_flow.h"
+#include "flow/start.h"
 #include "settings/score_history.h"
+#include "table/analysis_words.h"
 #include "table/deal_code_words.h"
 #include "table/history_words.h"
 #include "table/language.h"
@@ -28,6 +30,7 @@
 #include "table/review.h"
 #include "ui/card_faces.h"
 #include "ui/design.h"
+#include "ui/fAnalyse.h"
 #include "ui/fHistorique.h"
 #include "ui/glyphs.h"
 #include "ui/help_window.h"
@@ -88,7 +91,9 @@ constexpr int kBidButtonLefts[5] = {5, 117, 229, 341, 453};
 constexpr DesignRect kEvMaMain{5, 28, 558, 26};
 
 constexpr DesignRect kPanelResultat{4, 413, 790, 117};
-constexpr DesignRect kPanelTexteResultat{6, 5, 778, 71};
+// The result's text leaves room at its right for the analysis of South's play.
+constexpr DesignRect kPanelTexteResultat{6, 5, 650, 71};
+constexpr DesignRect kPanelAnalyse{660, 5, 124, 71};
 
 // The gap between two cells of a suit column.
 int CellGap(const Layout& layout) {
@@ -437,6 +442,7 @@ void TfrmZarvane::CreateResultPanel() {
   QFrame* result = NewContainer(Control::PanelResultat, surface_, kPanelResultat, kBidBarBlue);
   Paint(result, kBidBarBlue, Qt::yellow);
   result->hide();
+  result->installEventFilter(this);
   QLabel* text = NewPanel(Control::PanelTexteResultat, 0, result, kPanelTexteResultat,
                           QColor(186, 218, 228), DesignType{kSerif, 27}, QColor(0, 64, 128));
   text->setWordWrap(true);
@@ -458,6 +464,9 @@ void TfrmZarvane::CreateResultPanel() {
     button->setText(QString::fromUtf8(b.caption));
     button->setCursor(Qt::PointingHandCursor);
   }
+  QPushButton* analyse =
+      NewButton(Control::PanelAnalyse, result, kPanelAnalyse, DesignType{kSerif, 16, true});
+  analyse->setCursor(Qt::PointingHandCursor);
   QPushButton* again = NewButton(Control::PanelPanelNewPartie, result, {618, 80, 166, 30},
                                  DesignType{kSerif, 16, true});
   again->setText(QStringLiteral("NOUVELLE DONNE"));
@@ -581,15 +590,19 @@ void TfrmZarvane::CreateLookMenu() {
                               QKeySequence(Qt::CTRL | Qt::Key_H));
   QAction* colour = view_.Action(Control::menuCouleurFond);
   look->addAction(colour);
+  QAction* analysis = NewEntry(look, Control::menuAnalyse, QStringLiteral("A&nalyse de la donne"),
+                               QKeySequence(Qt::CTRL | Qt::Key_A));
+  analysis->setEnabled(false);
   // The entries stay off the language step, whose every caption is part of the recorded course
   // of a game: they take the language's caption as the menu opens.
-  connect(look, &QMenu::aboutToShow, this, [this, history, colour] {
+  connect(look, &QMenu::aboutToShow, this, [this, history, colour, analysis] {
     const auto caption = [](QAction* entry, std::string_view text) {
       if (!text.empty())
         entry->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     };
     caption(history, HistoryWordsIn(game_.Language).menu_entry);
     caption(colour, ColourEntryCaption(game_.Language));
+    caption(analysis, AnalysisWordsIn(game_.Language).menu_entry);
   });
 }
 
@@ -714,6 +727,12 @@ bool TfrmZarvane::eventFilter(QObject* watched, QEvent* event) {
     FitLayoutToWindow();
     CentreSurface();
   }
+  if (watched == view_.Widget(Control::PanelResultat)) {
+    if (event->type() == QEvent::ShowToParent)
+      ShowDealOver(true);
+    else if (event->type() == QEvent::HideToParent)
+      ShowDealOver(false);
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -781,6 +800,29 @@ void TfrmZarvane::ShowHistory() {
   history_->show();
   history_->raise();
   history_->activateWindow();
+}
+
+// The analysis belongs to the deal that is over, while its result shows: a new deal stops it
+// and puts it away. Its caption is off the language step, like the entries added since.
+void TfrmZarvane::ShowDealOver(bool over) {
+  view_.Action(Control::menuAnalyse)->setEnabled(over);
+  if (!over && analysis_ != nullptr)
+    analysis_->hide();
+  const std::string_view caption = AnalysisWordsIn(game_.Language).button;
+  if (auto* button = qobject_cast<QPushButton*>(view_.Widget(Control::PanelAnalyse)))
+    button->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+}
+
+void TfrmZarvane::ShowAnalysis() {
+  if (game_.TrickNumber != kLastTrickDone)
+    return;
+  if (!analysis_) {
+    analysis_ = new TfrmAnalyse(layout(), this);
+    RegisterWindow(Control::frmAnalyse, analysis_);
+    connect(analysis_, &QDialog::finished, this, [this] { activateWindow(); });
+  }
+  analysis_->Start(game_);
+  CentreOnScreen(analysis_);
 }
 
 void TfrmZarvane::ShowAbout() {

@@ -31,6 +31,7 @@ namespace zarvane {
 class CardImage;
 class CommandButton;
 class HelpWindow;
+class TfrmAnalyse;
 class TfrmHistorique;
 class SideWindow;
 
@@ -68,6 +69,9 @@ class TfrmZarvane : public QMainWindow {
   void ShowAbout();
   // The history of the scores, read afresh from its file each time it opens.
   void ShowHistory();
+  // The analysis of South's play in the deal just over, thought on a worker.
+  void ShowAnalysis();
+  TfrmAnalyse* analysis() const { return analysis_; }
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -109,6 +113,7 @@ class TfrmZarvane : public QMainWindow {
   void CentreSurface();
 
   void AfterEvent();
+  void ShowDealOver(bool over);
 
   QFrame* NewContainer(Control control, QWidget* parent, DesignRect place, const QColor& fill);
   QLabel* NewPanel(Control control, int index, QWidget* parent, DesignRect place,
@@ -131,6 +136,7 @@ class TfrmZarvane : public QMainWindow {
   QFrame* deductions_ = nullptr;
   HelpWindow* help_ = nullptr;
   TfrmHistorique* history_ = nullptr;
+  TfrmAnalyse* analysis_ = nullptr;
   // The bar's pictures, drawn again at each new scale.
   std::vector<std::pair<CommandButton*, Glyph>> glyph_buttons_;
   std::vector<QPointer<SideWindow>> side_windows_;

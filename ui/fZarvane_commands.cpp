@@ -67,6 +67,8 @@ const ControlCommand kCommands[] = {
   {Control::PanelScoreDetaille, [](TfrmZarvane& w, int) { ShowScoreSheet(w.game()); }},
   {Control::menuPreviousTrick, [](TfrmZarvane& w, int) { ShowPreviousTrick(w.game()); }},
   {Control::menuHistorique, [](TfrmZarvane& w, int) { w.ShowHistory(); }},
+  {Control::PanelAnalyse, [](TfrmZarvane& w, int) { w.ShowAnalysis(); }},
+  {Control::menuAnalyse, [](TfrmZarvane& w, int) { w.ShowAnalysis(); }},
   // What the table shows, and its colour.
   {Control::menuScoresGlobaux, [](TfrmZarvane& w, int) { ToggleScores(w.game()); }},
   {Control::menuConseilEnch, [](TfrmZarvane& w, int) { ToggleBidAdvice(w.game()); }},

@@ -18,9 +18,9 @@ constexpr Control kBidStops[] = {Control::evMaMain,        Control::ButtonPasse,
                                  Control::ButtonGardeSans, Control::ButtonGardeContre};
 constexpr Control kPoigneeStops[] = {Control::PanelPoigneeSimple, Control::PanelPoigneeDouble,
                                      Control::PanelPoigneeTriple, Control::PanelPoigneeAucune};
-constexpr Control kResultStops[] = {Control::panelRejouerDonne, Control::PanelVoirMains,
-                                    Control::PanelVoirPlis, Control::PanelScoreDetaille,
-                                    Control::PanelPanelNewPartie};
+constexpr Control kResultStops[] = {Control::panelRejouerDonne,   Control::PanelVoirMains,
+                                    Control::PanelVoirPlis,       Control::PanelScoreDetaille,
+                                    Control::PanelPanelNewPartie, Control::PanelAnalyse};
 constexpr Control kStartStops[] = {Control::PanelLancement};
 
 }  // namespace

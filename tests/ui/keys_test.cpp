@@ -84,9 +84,12 @@ class KeysTest : public QObject {
     QCOMPARE(sum, 0);
     QVERIFY(game().options.Scores[kSouth] != 0);
 
-    // The result panel's buttons take the arrows too.
+    // The result panel's buttons take the arrows too, the analysis last.
+    Key(Qt::Key_Right);
+    QCOMPARE(window()->focusWidget(), view().Widget(Control::PanelAnalyse));
     Key(Qt::Key_Right);
     QCOMPARE(window()->focusWidget(), view().Widget(Control::panelRejouerDonne));
+    Key(Qt::Key_Left);
     Key(Qt::Key_Left);
     QCOMPARE(window()->focusWidget(), view().Widget(Control::PanelPanelNewPartie));
     // One Enter opens the button the highlight stands on.

@@ -1,10 +1,14 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
+#include "core/scoring.h"
+#include "flow/deal_saving.h"
 #include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "tests/support/south_moves.h"
 #include "tests/ui/opened_game.h"
+#include "ui/fAnalyse.h"
+#include "ui/fZarvane.h"
 
 namespace zarvane {
 
@@ -49,6 +53,46 @@ class ThinkingWindowTest : public QObject {
       QVERIFY(move.kind != MoveKind::ExpertCard);
 
     QVERIFY(PlayUntilASeatThinks(opened));
+  }
+
+  // The analysis of South's play thinks beside the window, which goes on answering: its progress
+  // shows, the deal it weighs stays as it was; a new deal stops it and puts it away.
+  void theAnalysisThinksBesideTheWindowAndANewDealStopsIt() {
+    testing::OpenedGame opened;
+    QVERIFY(opened.Ready());
+    opened.ChooseFrench();
+    Game& game = opened.game();
+    SetCardSpeed(game, 5);
+    SetTrickWait(game, 0);
+    game.options.AtLeastOneTaker = 1;
+    NewDeal(game, 0);
+    QElapsedTimer waited;
+    waited.start();
+    while (game.TrickNumber != kLastTrickDone && waited.elapsed() < 60'000) {
+      testing::SouthMoves(game, opened.view().TimerActive(TimerId::TimerEntreCarte));
+      QTest::qWait(1);
+    }
+    QCOMPARE(game.TrickNumber, kLastTrickDone);
+    TfrmZarvane& window = *opened.game_window();
+    QVERIFY(window.view().Action(Control::menuAnalyse)->isEnabled());
+    QCOMPARE(window.view().Widget(Control::PanelAnalyse)->property("text").toString(),
+             QStringLiteral("ANALYSE"));
+    const DealCheck before = CheckOf(game);
+    const auto played = game.PlayedSlot;
+
+    QTest::mouseClick(window.view().Widget(Control::PanelAnalyse), Qt::LeftButton);
+    QVERIFY(window.analysis() != nullptr);
+    QVERIFY(window.analysis()->isVisible());
+    QVERIFY(window.analysis()->Running());
+    QCoreApplication::processEvents();
+    QCOMPARE(CheckOf(game), before);
+    QVERIFY(game.PlayedSlot == played);
+
+    window.view().Action(Control::menuNewGame)->trigger();  // F2
+    QVERIFY(!window.analysis()->isVisible());
+    QVERIFY(!window.analysis()->Running());
+    QCOMPARE(game.TrickNumber, 0);
+    QVERIFY(!window.view().Action(Control::menuAnalyse)->isEnabled());
   }
 };
 
