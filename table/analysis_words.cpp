@@ -126,8 +126,9 @@ AnalysisWords AnalysisWordsIn(int language) {
 
 std::vector<DecisionCost> ClearCostsFirst(const DealAnalysis& analysis) {
   std::vector<DecisionCost> clear;
+  // A clear cost that rounds to no point at all is not worth a line.
   for (const DecisionCost& d : analysis.decisions) {
-    if (d.Clear())
+    if (d.Clear() && std::lround(d.cost) >= 1)
       clear.push_back(d);
   }
   std::stable_sort(clear.begin(), clear.end(),

@@ -21,7 +21,7 @@ struct AnalysisWords {
 };
 AnalysisWords AnalysisWordsIn(int language);
 
-// The decisions whose cost is clear, the most costly first.
+// The decisions whose cost is clear and comes to a point at least, the most costly first.
 std::vector<DecisionCost> ClearCostsFirst(const DealAnalysis& analysis);
 
 // A decision in plain words: what South chose instead of what, about what it cost, and the

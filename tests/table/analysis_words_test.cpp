@@ -42,7 +42,8 @@ TEST(AnalysisWords, OnlyClearCostsAreListedTheMostCostlyFirst) {
   DecisionCost forced = CardCost(7, 1, 1, 50, 1);
   forced.forced = true;
   analysis.decisions.push_back(forced);
-  analysis.decisions.push_back(CardCost(9, 1, 2, -12, 1));  // South did better
+  analysis.decisions.push_back(CardCost(9, 1, 2, -12, 1));     // South did better
+  analysis.decisions.push_back(CardCost(11, 1, 2, 0.4, 0.1));  // clear, but not a point
   const std::vector<DecisionCost> clear = ClearCostsFirst(analysis);
   ASSERT_EQ(clear.size(), 2u);
   EXPECT_EQ(clear[0].trick, 5);
