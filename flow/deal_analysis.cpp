@@ -77,12 +77,12 @@ std::optional<int> ChoiceMade(const MetDecision& met, const Flow& game) {
   return std::nullopt;
 }
 
-// A copy of the game that shows nothing, writes no file and thinks on the spot.
+// A copy of the game that shows nothing, stops no thinking of the game's and writes no file: a
+// move played again from a record saves nothing, and a level chosen in the auction leaves the
+// options file alone.
 void Quieten(Flow& copy, Presenter& silent) {
   copy.presenter = &silent;
   copy.thinker = nullptr;
-  copy.OptionsPath.clear();
-  copy.ResumePath.clear();
   copy.OptionsFileLeftAlone = true;
 }
 

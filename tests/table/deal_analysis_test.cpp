@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <random>
 #include <type_traits>
@@ -14,6 +15,7 @@
 #include "core/cards.h"
 #include "core/deal_code.h"
 #include "core/scoring.h"
+#include "core/strategy/choice_values.h"
 #include "core/strategy/computer_card.h"
 #include "core/strategy/expert.h"
 #include "core/strategy/expert_bid.h"
@@ -42,7 +44,7 @@ constexpr int kTestPlayOuts = 48;
 // How South plays a deal; whatever is not said, as a player who declines the poignee and makes
 // the first discard allowed.
 struct SouthPlayer {
-  std::function<int(const Game&)> bid;
+  std::function<int(Game&)> bid;
   std::function<int(Game&)> card;
   std::function<void(Game&)> discard = testing::MakeFirstAllowedDiscard;
   std::function<void(Game&)> poignee = [](Game& game) { Apply(game, Move{MoveKind::NoPoignee}); };
@@ -124,6 +126,20 @@ std::vector<Card> SuitFromTo(int suit, int low, int high) {
   return cards;
 }
 
+// East holds the trumps from the 7 up, the Excuse and two low clubs, enough for a GARDE CONTRE;
+// South no trump, the king of clubs and low cards.
+DealtDeal EastGardeContreDeal(int first_player) {
+  const std::vector<Card> south = testing::Join({{Plain(kTrefle, 14)},
+                                                 SuitFromTo(kTrefle, 4, 6),
+                                                 SuitFromTo(kPique, 1, 7),
+                                                 SuitFromTo(kCoeur, 1, 7)});
+  std::vector<Card> east = TrumpsFromTo(7, 21);
+  for (const Card& card : {testing::Excuse(), Plain(kTrefle, 2), Plain(kTrefle, 3)})
+    east.push_back(card);
+  return ArrangedDeal(first_player, south, SuitFromTo(kCarreau, 1, 6),
+                      {east, TrumpsFromTo(1, 3), TrumpsFromTo(4, 6)});
+}
+
 // The decision that costs South most.
 const DecisionCost& Costliest(const DealAnalysis& analysis) {
   return *std::max_element(
@@ -162,22 +178,13 @@ TEST(DealAnalysis, APlantedBlunderIsFoundClearAndRankedFirst) {
     taker.push_back(card);
   const std::vector<Card> low_dog = {Plain(kPique, 2), Plain(kPique, 3),  Plain(kCoeur, 2),
                                      Plain(kCoeur, 3), Plain(kTrefle, 2), Plain(kTrefle, 3)};
-  std::vector<Card> defender = testing::Join({{Plain(kTrefle, 14)},
-                                              SuitFromTo(kTrefle, 4, 6),
-                                              SuitFromTo(kPique, 1, 7),
-                                              SuitFromTo(kCoeur, 1, 7)});
-  std::vector<Card> strong_east = TrumpsFromTo(7, 21);
-  for (const Card& card : {testing::Excuse(), Plain(kTrefle, 2), Plain(kTrefle, 3)})
-    strong_east.push_back(card);
   const std::vector<Planted> planted = {
       {"the Petit led into a certain loss",
        ArrangedDeal(kSouth, taker, low_dog,
                     {TrumpsFromTo(10, 14), TrumpsFromTo(6, 9), TrumpsFromTo(2, 5)}),
        kGardeContre, Trump(1), [](const Game& game) { return game.TrickNumber == 1; }},
-      {"a king thrown on a trick the taker takes",
-       ArrangedDeal(kEast, defender, SuitFromTo(kCarreau, 1, 6),
-                    {strong_east, TrumpsFromTo(1, 3), TrumpsFromTo(4, 6)}),
-       kPasse, Plain(kTrefle, 14),
+      {"a king thrown on a trick the taker takes", EastGardeContreDeal(kEast), kPasse,
+       Plain(kTrefle, 14),
        [](const Game& game) {
          return game.CardsInTrick > 0 && IsTrump(game.TrickCards[game.Taker]);
        }},
@@ -294,8 +301,9 @@ TEST(DealAnalysis, TheExpertsOwnPlayIsItsChoiceAndTheSameOnOneThreadOrTwo) {
 }
 
 // South takes a GARDE with thirteen trumps, makes his discard and shows a poignee of that level
-// (none: he declines it); his cards are the "Pro" rules'.
-void PlayPoigneeDeal(DealDriver& driver, int level) {
+// (none: he declines it); his cards are the "Pro" rules'. The game may first be given another
+// level for the computer seats, as the player may choose one in the auction.
+void PlayPoigneeDeal(DealDriver& driver, int level, int game_level = kProLevel) {
   const std::vector<Card> dog = {Plain(kCoeur, 6),  Plain(kCoeur, 7),   Plain(kTrefle, 6),
                                  Plain(kTrefle, 7), Plain(kCarreau, 6), Plain(kCarreau, 7)};
   PlayDealFromCode(
@@ -311,9 +319,12 @@ void PlayPoigneeDeal(DealDriver& driver, int level) {
     Apply(game, Move{MoveKind::LazyPoignee});
     Apply(game, Move{MoveKind::PoigneeOk});
   };
-  PlayToTheScore(
-      driver,
-      {.bid = [](const Game&) { return kGarde; }, .card = RulesCard, .poignee = show_poignee});
+  const auto bid = [game_level](Game& game) {
+    if (game.options.Level != game_level)
+      Apply(game, Move{MoveKind::Level, game_level});
+    return kGarde;
+  };
+  PlayToTheScore(driver, {.bid = bid, .card = RulesCard, .poignee = show_poignee});
   ASSERT_EQ(driver.game.Taker, kSouth);
   ASSERT_EQ(driver.game.PoigneeLevel, level);
   ASSERT_EQ(driver.game.TrickNumber, kLastTrickDone);
@@ -327,17 +338,32 @@ std::vector<unsigned char> StateBytes(const GameState& game) {
   return bytes;
 }
 
-// Stopped before its first decision or after it, the analysis says it is incomplete, keeps the
-// decisions weighed before the stop, and leaves the game it was given as it was: its state, its
-// record and its screen.
+// Asked for nothing, told to stop nothing.
+class CountingThinker : public CardThinker {
+ public:
+  void Think(const Core&, int, std::uint32_t) override { ++asked; }
+  void Cancel() override { ++cancelled; }
+  int asked = 0;
+  int cancelled = 0;
+};
+
+// Stopped before its first decision or after it, the analysis says it is incomplete and keeps
+// the decisions weighed before the stop. The game it was given is as it was, even after a level
+// chosen in the auction: its state, its record, its screen, its thinker, and not a file written.
 TEST(DealAnalysis, StoppedItIsIncompleteAndTheGameIsAsItWas) {
   DealDriver driver(1, 54'000'000);
-  PlayPoigneeDeal(driver, 2);
+  CountingThinker thinker;
+  driver.game.thinker = &thinker;
+  PlayPoigneeDeal(driver, 2, kProLevel - 1);
   const Game& game = driver.game;
   const std::vector<unsigned char> state = StateBytes(game);
   const DealRecord record = game.Record;
   const DealCheck check = CheckOf(game);
   const std::uint64_t screen = driver.view.changes.value;
+  const int cancelled = thinker.cancelled;
+  const std::filesystem::path folder = std::filesystem::path(game.OptionsPath).parent_path();
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
   for (const int stop_after : {0, 1}) {
     SCOPED_TRACE(::testing::Message() << "stopped after " << stop_after);
     std::atomic<bool> stop{stop_after == 0};
@@ -358,6 +384,9 @@ TEST(DealAnalysis, StoppedItIsIncompleteAndTheGameIsAsItWas) {
     EXPECT_EQ(game.Record.Open, record.Open);
     EXPECT_EQ(CheckOf(game), check);
     EXPECT_EQ(driver.view.changes.value, screen);
+    EXPECT_EQ(thinker.cancelled, cancelled);
+    EXPECT_EQ(thinker.asked, 0);
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
   }
 }
 
@@ -428,6 +457,24 @@ TEST(SilentPresenter, DrawsWhatTheTableDrawsMoveForMove) {
         << "move " << m << " " << MoveName(record.Moves[m].kind);
   }
   EXPECT_EQ(silent_copy.TrickNumber, kLastTrickDone);
+}
+
+// Each bid is played out through the auction it leads to: after South's pass East takes his
+// GARDE CONTRE, a contract never worth 0, South defending; after South's own GARDE CONTRE he is
+// the taker, who gains or loses three times what each defender pays or receives.
+TEST(ChoiceValues, EachBidIsPlayedOutThroughTheAuctionItLeadsTo) {
+  DealDriver driver(1, 58'000'000);
+  PlayDealFromCode(driver.game, EastGardeContreDeal(kSouth));
+  ASSERT_EQ(driver.game.DealPhase, Phase::SouthBids);
+  ASSERT_EQ(driver.game.ComputedBid[kEast], kGardeContre);
+  const PlayOuts play_outs = PlayOutBids(driver.game, kSouth, {kPasse, kGardeContre}, 8,
+                                         Thinking{.threads = 1, .sees_every_hand = true});
+  ASSERT_EQ(play_outs.size(), 8u);
+  for (const std::vector<PlayOutEnd>& ends : play_outs) {
+    EXPECT_NE(ends[0].points, 0);
+    EXPECT_NE(ends[1].points, 0);
+    EXPECT_EQ(ends[1].points % 3, 0);
+  }
 }
 
 }  // namespace
