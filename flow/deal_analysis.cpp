@@ -77,12 +77,12 @@ std::optional<int> ChoiceMade(const MetDecision& met, const Flow& game) {
   return std::nullopt;
 }
 
-// A copy of the game that shows nothing, writes no file and thinks on the spot.
+// A copy of the game that shows nothing, stops no thinking of the game's and writes no file: a
+// move played again from a record saves nothing, and a level chosen in the auction leaves the
+// options file alone.
 void Quieten(Flow& copy, Presenter& silent) {
   copy.presenter = &silent;
   copy.thinker = nullptr;
-  copy.OptionsPath.clear();
-  copy.ResumePath.clear();
   copy.OptionsFileLeftAlone = true;
 }
 
@@ -100,9 +100,10 @@ std::optional<std::vector<MetDecision>> MeetSouthDecisions(const Flow& game) {
   for (const Move& move : record.Moves) {
     if (copy.TrickNumber == kLastTrickDone)
       break;
-    const std::optional<DecisionKind> due = DecisionDue(copy);
-    if (!pending && due)
-      pending = MetDecision{*due, std::make_unique<GameState>(copy), nullptr, 0};
+    if (!pending) {
+      if (const std::optional<DecisionKind> due = DecisionDue(copy))
+        pending = MetDecision{*due, std::make_unique<GameState>(copy), nullptr, 0};
+    }
     Apply(copy, move, MoveOrigin::Record);
     if (!pending)
       continue;
@@ -154,6 +155,10 @@ DecisionCost Costed(DecisionKind kind, const PlayOuts& play_outs, const std::vec
           .best_made = comparison.best_made};
 }
 
+bool Stopped(const Weighing& weighing) {
+  return Stopped(weighing.seeing);
+}
+
 // PASSE and every bid above the highest at his turn, each followed by the auction, the dog and
 // the discard as the computer would make them.
 std::optional<DecisionCost> WeighBid(const MetDecision& met, const Weighing& weighing) {
@@ -162,11 +167,11 @@ std::optional<DecisionCost> WeighBid(const MetDecision& met, const Weighing& wei
   if (bids.size() <= 1)
     return Forced(DecisionKind::Bid, met.choice);
   const int expert = ExpertBid(position, kSouth, weighing.expert);
-  const std::optional<PlayOuts> play_outs =
+  const PlayOuts play_outs =
       PlayOutBids(position, kSouth, bids, weighing.play_outs, weighing.seeing);
-  if (expert < 0 || !play_outs)
+  if (Stopped(weighing))
     return std::nullopt;
-  return Costed(DecisionKind::Bid, *play_outs, bids, IndexOf(bids, met.choice), expert);
+  return Costed(DecisionKind::Bid, play_outs, bids, IndexOf(bids, met.choice), expert);
 }
 
 bool SameDiscard(const Core& a, const Core& b) {
@@ -177,17 +182,14 @@ bool SameDiscard(const Core& a, const Core& b) {
 std::optional<DecisionCost> WeighDiscard(const MetDecision& met, const Weighing& weighing) {
   auto expert = std::make_unique<GameState>(*met.position);
   ExpertDiscard(*expert, weighing.expert);
-  if (Stopped(weighing.expert))
-    return std::nullopt;
   std::vector<const Core*> discards{met.made.get()};
   if (!SameDiscard(*expert, *met.made))
     discards.push_back(expert.get());
-  const std::optional<PlayOuts> play_outs =
-      PlayOutDiscards(discards, kSouth, weighing.play_outs, weighing.seeing);
-  if (!play_outs)
+  const PlayOuts play_outs = PlayOutDiscards(discards, kSouth, weighing.play_outs, weighing.seeing);
+  if (Stopped(weighing))
     return std::nullopt;
   const int expert_choice = static_cast<int>(discards.size()) - 1;
-  return Costed(DecisionKind::Discard, *play_outs, {0, 1}, 0, expert_choice);
+  return Costed(DecisionKind::Discard, play_outs, {0, 1}, 0, expert_choice);
 }
 
 // The highest poignee South's trumps allow.
@@ -199,42 +201,38 @@ int HighestPoignee(const GameState& position) {
 }
 
 // Every level his trumps allow; the Expert's is the one that does best over deals drawn from
-// what South knew.
+// what South knew, none of equals.
 std::optional<DecisionCost> WeighPoignee(const MetDecision& met, const Weighing& weighing) {
   const GameState& position = *met.position;
   const int highest = HighestPoignee(position);
-  const std::optional<PlayOuts> play_outs =
+  const PlayOuts play_outs =
       PlayOutPoignees(position, kSouth, highest, weighing.play_outs, weighing.seeing);
-  const std::optional<PlayOuts> expert_play_outs =
+  const PlayOuts expert_play_outs =
       PlayOutPoignees(position, kSouth, highest, weighing.play_outs, weighing.expert);
-  if (!play_outs || !expert_play_outs)
+  if (Stopped(weighing))
     return std::nullopt;
   std::vector<int> levels;
   for (int level = 0; level <= highest; ++level)
     levels.push_back(level);
-  const auto expert = static_cast<int>(CompareChoices(*expert_play_outs, 0).best);
-  return Costed(DecisionKind::Poignee, *play_outs, levels, IndexOf(levels, met.choice), expert);
+  const auto expert = static_cast<int>(CompareChoices(expert_play_outs, 0).best);
+  return Costed(DecisionKind::Poignee, play_outs, levels, IndexOf(levels, met.choice), expert);
 }
 
-// Each card that plays differently; South's own card stands for those that play like it.
+// Each card that plays differently, South's own standing for those that play like it.
 std::optional<DecisionCost> WeighCard(const MetDecision& met, const Weighing& weighing) {
   const GameState& position = *met.position;
   std::vector<int> slots = DistinctPlayableSlots(position, kSouth);
-  DecisionCost cost;
-  if (slots.size() <= 1) {
-    cost = Forced(DecisionKind::Card, met.choice);
-  } else {
-    const std::size_t chosen = IndexOf(slots, DistinctSlotFor(position, kSouth, slots, met.choice));
+  DecisionCost cost = Forced(DecisionKind::Card, met.choice);
+  if (slots.size() > 1) {
+    slots[IndexOf(slots, DistinctSlotFor(position, kSouth, slots, met.choice))] = met.choice;
     const int expert = ExpertCardSlot(position, kSouth, weighing.expert);
-    if (expert < 0)
-      return std::nullopt;
-    const std::size_t expert_at = IndexOf(slots, DistinctSlotFor(position, kSouth, slots, expert));
-    slots[chosen] = met.choice;
-    const std::optional<PlayOuts> play_outs =
+    const PlayOuts play_outs =
         PlayOutCards(position, kSouth, slots, weighing.play_outs, weighing.seeing);
-    if (!play_outs)
+    // Stopped, the Expert has no card.
+    if (Stopped(weighing))
       return std::nullopt;
-    cost = Costed(DecisionKind::Card, *play_outs, slots, chosen, slots[expert_at]);
+    cost = Costed(DecisionKind::Card, play_outs, slots, IndexOf(slots, met.choice),
+                  DistinctSlotFor(position, kSouth, slots, expert));
   }
   cost.trick = position.TrickNumber;
   return cost;
@@ -280,7 +278,7 @@ DealAnalysis AnalyseSouthPlay(const Flow& game, int threads, const std::atomic<b
   }
   // A forced decision thinks of nothing: a stop asked once the last choice was weighed stops it
   // all the same.
-  analysis.complete = !Stopped(weighing.seeing);
+  analysis.complete = !Stopped(weighing);
   return analysis;
 }
 

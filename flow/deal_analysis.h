@@ -21,7 +21,9 @@ struct DecisionCost {
   int trick = 0;  // the trick of a card (1..18); 0 for the other decisions
   // What South chose, the best choice with every hand seen, and the Expert's choice from what
   // South knew: a bid code (0..4), a slot of South's hand (1..18), a poignee level (0..3); for
-  // the discard, 0 South's own and 1 the Expert's.
+  // the discard, 0 South's own and 1 the Expert's (0 when the Expert would have made South's).
+  // A card that plays like South's (a low card of the same suit, nothing outside between) is
+  // given as South's own slot.
   int south_choice = 0;
   int best_choice = 0;
   int expert_choice = 0;

@@ -35,22 +35,21 @@ PlayOutEnd EndOf(const Core& scored, int seat) {
 using PlayOneOut = std::function<void(int thread, int index, std::vector<PlayOutEnd>& ends)>;
 
 // Play-outs 0 to count - 1 shared out among the threads, each filling its own row, so that the
-// rows are the same whichever thread played them.
-std::optional<PlayOuts> PlayOutEach(std::size_t choices, int count, const Thinking& thinking,
-                                    const PlayOneOut& play) {
+// rows are the same whichever thread played them; the rows not reached once the thinking is
+// stopped stay empty.
+PlayOuts PlayOutEach(std::size_t choices, int count, const Thinking& thinking,
+                     const PlayOneOut& play) {
   PlayOuts play_outs(static_cast<std::size_t>(count), std::vector<PlayOutEnd>(choices));
   ShareOutTrials(thinking, 0, count, [&](int thread, int index) {
     play(thread, index, play_outs[static_cast<std::size_t>(index)]);
   });
-  if (Stopped(thinking))
-    return std::nullopt;
   return play_outs;
 }
 
 }  // namespace
 
-std::optional<PlayOuts> PlayOutCards(const Core& position, int seat, const std::vector<int>& slots,
-                                     int count, const Thinking& thinking) {
+PlayOuts PlayOutCards(const Core& position, int seat, const std::vector<int>& slots, int count,
+                      const Thinking& thinking) {
   CardTrials trials(position, seat, thinking);
   return PlayOutEach(slots.size(), count, thinking,
                      [&](int thread, int index, std::vector<PlayOutEnd>& ends) {
@@ -60,9 +59,8 @@ std::optional<PlayOuts> PlayOutCards(const Core& position, int seat, const std::
                      });
 }
 
-std::optional<PlayOuts> PlayOutBids(const GameState& position, int seat,
-                                    const std::vector<int>& bids, int count,
-                                    const Thinking& thinking) {
+PlayOuts PlayOutBids(const GameState& position, int seat, const std::vector<int>& bids, int count,
+                     const Thinking& thinking) {
   auto base = std::make_unique<GameState>(position);
   base->options.Level = kProLevel;
   ThreadCopies<GameState> trials(thinking, *base);
@@ -79,8 +77,8 @@ std::optional<PlayOuts> PlayOutBids(const GameState& position, int seat,
       });
 }
 
-std::optional<PlayOuts> PlayOutDiscards(const std::vector<const Core*>& discarded, int seat,
-                                        int count, const Thinking& thinking) {
+PlayOuts PlayOutDiscards(const std::vector<const Core*>& discarded, int seat, int count,
+                         const Thinking& thinking) {
   ThreadCopies<Core> trials(thinking, *discarded.front());
   const std::uint32_t seed = DecisionSeed(*discarded.front(), seat, kDiscardSalt);
   return PlayOutEach(discarded.size(), count, thinking,
@@ -98,8 +96,8 @@ std::optional<PlayOuts> PlayOutDiscards(const std::vector<const Core*>& discarde
                      });
 }
 
-std::optional<PlayOuts> PlayOutPoignees(const Core& position, int seat, int highest, int count,
-                                        const Thinking& thinking) {
+PlayOuts PlayOutPoignees(const Core& position, int seat, int highest, int count,
+                         const Thinking& thinking) {
   CardTrials worlds(position, seat, thinking);
   ThreadCopies<Core> trials(thinking, position);
   return PlayOutEach(static_cast<std::size_t>(highest) + 1, count, thinking,

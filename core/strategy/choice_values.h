@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <vector>
 
 #include "core/game_state.h"
@@ -21,29 +20,29 @@ struct PlayOutEnd {
   bool made = false;  // the taker made his contract; false when every seat passed
 };
 
-// Each play-out's end for each choice: [play-out][choice].
+// Each play-out's end for each choice: [play-out][choice]. Of no use once the thinking that
+// played them out is stopped.
 using PlayOuts = std::vector<std::vector<PlayOutEnd>>;
 
 // The seat's cards in `slots`, each played from the position: on the true deal when the
-// thinking sees every hand, else on deals drawn from what the seat knows. None when stopped.
-std::optional<PlayOuts> PlayOutCards(const Core& position, int seat, const std::vector<int>& slots,
-                                     int count, const Thinking& thinking);
+// thinking sees every hand, else on deals drawn from what the seat knows.
+PlayOuts PlayOutCards(const Core& position, int seat, const std::vector<int>& slots, int count,
+                      const Thinking& thinking);
 
 // The seat's bids, each said at its turn in the auction: the later seats bid as "Pro" would,
 // the taker discards the computer's way, and the deal is played out seeing every hand.
-std::optional<PlayOuts> PlayOutBids(const GameState& position, int seat,
-                                    const std::vector<int>& bids, int count,
-                                    const Thinking& thinking);
+PlayOuts PlayOutBids(const GameState& position, int seat, const std::vector<int>& bids, int count,
+                     const Thinking& thinking);
 
 // The game after each discard, its play prepared, played out for the seat.
-std::optional<PlayOuts> PlayOutDiscards(const std::vector<const Core*>& discarded, int seat,
-                                        int count, const Thinking& thinking);
+PlayOuts PlayOutDiscards(const std::vector<const Core*>& discarded, int seat, int count,
+                         const Thinking& thinking);
 
 // Each poignee level from none to `highest`, shown by the seat about to play its first card.
 // The poignee changes nothing of the play, so each play-out is played once and scored at each
 // level: only the bonus, which goes to the side that wins, moves.
-std::optional<PlayOuts> PlayOutPoignees(const Core& position, int seat, int highest, int count,
-                                        const Thinking& thinking);
+PlayOuts PlayOutPoignees(const Core& position, int seat, int highest, int count,
+                         const Thinking& thinking);
 
 // The chosen choice against the best, by their averages over the play-outs.
 struct ChoiceComparison {

@@ -32,6 +32,12 @@ TEST(ChoiceValues, TheBestAgainstTheChosenWithTheErrorOfTheirPairedDifference) {
   EXPECT_DOUBLE_EQ(first.chosen_made, 0.5);
   EXPECT_DOUBLE_EQ(first.best_made, 0.75);
 
+  // Over the first two play-outs alone the third is the best, by 20 and 10: an error of 5.
+  PlayOuts two = FourPlayOuts();
+  two.resize(2);
+  EXPECT_EQ(CompareChoices(two, 0).best, 2u);
+  EXPECT_DOUBLE_EQ(CompareChoices(two, 0).cost_error, 5);
+
   const ChoiceComparison third = CompareChoices(FourPlayOuts(), 2);
   EXPECT_EQ(third.best, 2u);
   EXPECT_DOUBLE_EQ(third.cost, 0);

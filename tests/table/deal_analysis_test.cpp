@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <random>
 #include <type_traits>
@@ -14,6 +15,7 @@
 #include "core/cards.h"
 #include "core/deal_code.h"
 #include "core/scoring.h"
+#include "core/strategy/choice_values.h"
 #include "core/strategy/computer_card.h"
 #include "core/strategy/expert.h"
 #include "core/strategy/expert_bid.h"
@@ -21,7 +23,9 @@
 #include "flow/deal_flow.h"
 #include "flow/deal_saving.h"
 #include "flow/discard.h"
+#include "flow/interrupted_deal.h"
 #include "flow/moves.h"
+#include "flow/silent_presenter.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
 #include "tests/support/deal_driver.h"
@@ -40,7 +44,7 @@ constexpr int kTestPlayOuts = 48;
 // How South plays a deal; whatever is not said, as a player who declines the poignee and makes
 // the first discard allowed.
 struct SouthPlayer {
-  std::function<int(const Game&)> bid;
+  std::function<int(Game&)> bid;
   std::function<int(Game&)> card;
   std::function<void(Game&)> discard = testing::MakeFirstAllowedDiscard;
   std::function<void(Game&)> poignee = [](Game& game) { Apply(game, Move{MoveKind::NoPoignee}); };
@@ -122,6 +126,20 @@ std::vector<Card> SuitFromTo(int suit, int low, int high) {
   return cards;
 }
 
+// East holds the trumps from the 7 up, the Excuse and two low clubs, enough for a GARDE CONTRE;
+// South no trump, the king of clubs and low cards.
+DealtDeal EastGardeContreDeal(int first_player) {
+  const std::vector<Card> south = testing::Join({{Plain(kTrefle, 14)},
+                                                 SuitFromTo(kTrefle, 4, 6),
+                                                 SuitFromTo(kPique, 1, 7),
+                                                 SuitFromTo(kCoeur, 1, 7)});
+  std::vector<Card> east = TrumpsFromTo(7, 21);
+  for (const Card& card : {testing::Excuse(), Plain(kTrefle, 2), Plain(kTrefle, 3)})
+    east.push_back(card);
+  return ArrangedDeal(first_player, south, SuitFromTo(kCarreau, 1, 6),
+                      {east, TrumpsFromTo(1, 3), TrumpsFromTo(4, 6)});
+}
+
 // The decision that costs South most.
 const DecisionCost& Costliest(const DealAnalysis& analysis) {
   return *std::max_element(
@@ -141,7 +159,8 @@ const DecisionCost* CardOfTrick(const DealAnalysis& analysis, int trick) {
 // A blunder South is made to commit, among cards the "Pro" rules play for him, is found as a
 // cost beyond the luck of the draws, and no decision of his costs more: the Petit led by the
 // taker into the defenders' trumps, when his high trumps could draw theirs first; a king thrown
-// by a defender on a trick the taker's trump takes, when a low card would do.
+// by a defender, after a GARDE CONTRE he could only pass, on a trick the taker's trump takes,
+// when a low card would do.
 TEST(DealAnalysis, APlantedBlunderIsFoundClearAndRankedFirst) {
   struct Planted {
     const char* name;
@@ -159,22 +178,13 @@ TEST(DealAnalysis, APlantedBlunderIsFoundClearAndRankedFirst) {
     taker.push_back(card);
   const std::vector<Card> low_dog = {Plain(kPique, 2), Plain(kPique, 3),  Plain(kCoeur, 2),
                                      Plain(kCoeur, 3), Plain(kTrefle, 2), Plain(kTrefle, 3)};
-  std::vector<Card> defender = testing::Join({{Plain(kTrefle, 14)},
-                                              SuitFromTo(kTrefle, 4, 6),
-                                              SuitFromTo(kPique, 1, 7),
-                                              SuitFromTo(kCoeur, 1, 7)});
-  std::vector<Card> strong_east = TrumpsFromTo(7, 21);
-  for (const Card& card : {testing::Excuse(), Plain(kTrefle, 2), Plain(kTrefle, 3)})
-    strong_east.push_back(card);
   const std::vector<Planted> planted = {
       {"the Petit led into a certain loss",
        ArrangedDeal(kSouth, taker, low_dog,
                     {TrumpsFromTo(10, 14), TrumpsFromTo(6, 9), TrumpsFromTo(2, 5)}),
        kGardeContre, Trump(1), [](const Game& game) { return game.TrickNumber == 1; }},
-      {"a king thrown on a trick the taker takes",
-       ArrangedDeal(kEast, defender, SuitFromTo(kCarreau, 1, 6),
-                    {strong_east, TrumpsFromTo(1, 3), TrumpsFromTo(4, 6)}),
-       kPasse, Plain(kTrefle, 14),
+      {"a king thrown on a trick the taker takes", EastGardeContreDeal(kEast), kPasse,
+       Plain(kTrefle, 14),
        [](const Game& game) {
          return game.CardsInTrick > 0 && IsTrump(game.TrickCards[game.Taker]);
        }},
@@ -202,6 +212,8 @@ TEST(DealAnalysis, APlantedBlunderIsFoundClearAndRankedFirst) {
 
     const DealAnalysis analysis = AnalyseSouthPlay(driver.game, 2, nullptr, {}, kTestPlayOuts);
     ASSERT_TRUE(analysis.complete);
+    // After a GARDE CONTRE South could only pass: a forced bid, never blamed.
+    EXPECT_EQ(analysis.decisions.front().forced, p.bid == kPasse);
     const DecisionCost* blunder = CardOfTrick(analysis, blunder_trick);
     ASSERT_NE(blunder, nullptr);
     EXPECT_EQ(blunder->south_choice, testing::SlotOf(driver.game, kSouth, p.blunder));
@@ -226,12 +238,25 @@ void MakeExpertDiscard(Game& game) {
 
 // A coded deal in which South bids, discards and plays his cards as the Expert would: the
 // analysis finds each of those choices to be the Expert's own, so that none is blamed against
-// it, and it weighs every decision alike on one thread and on two.
+// it, never blames a card he had to play, and weighs every decision alike on one thread and on
+// two.
 TEST(DealAnalysis, TheExpertsOwnPlayIsItsChoiceAndTheSameOnOneThreadOrTwo) {
   DealDriver driver(1, 53'000'000);
   PlayDealFromCode(driver.game, *DecodeDealCode("DACH0-95ZDV-9R0VC-WWHTS-ECAS8-MC02Z-YKRGP").deal);
+  std::vector<bool> forced(19, false);
+  const auto expert_card = [&forced](Game& game) {
+    forced[static_cast<std::size_t>(game.TrickNumber)] =
+        DistinctPlayableSlots(game, kSouth).size() == 1;
+    // He asks for the advice and clicks a card he may not play first: neither is a decision.
+    Apply(game, Move{MoveKind::CardAdvice});
+    const auto& playable = game.Playable[kSouth];
+    const auto refused = std::find(playable.begin(), playable.end(), 0);
+    if (refused != playable.end())
+      Apply(game, Move{MoveKind::HandCard, static_cast<int>(refused - playable.begin()) + 1});
+    return ExpertCardSlot(game, kSouth);
+  };
   PlayToTheScore(driver, {.bid = [](const Game& game) { return ExpertBid(game, kSouth); },
-                          .card = [](Game& game) { return ExpertCardSlot(game, kSouth); },
+                          .card = expert_card,
                           .discard = MakeExpertDiscard});
   ASSERT_EQ(driver.game.Taker, kSouth);
   ASSERT_EQ(driver.game.DogWasShown, 1);
@@ -262,31 +287,46 @@ TEST(DealAnalysis, TheExpertsOwnPlayIsItsChoiceAndTheSameOnOneThreadOrTwo) {
     if (b.kind != DecisionKind::Poignee) {
       EXPECT_EQ(b.expert_choice, b.south_choice);
     }
+    if (b.kind == DecisionKind::Card) {
+      EXPECT_EQ(b.forced, forced[static_cast<std::size_t>(b.trick)]);
+    }
+    if (b.forced) {
+      EXPECT_EQ(b.cost, 0);
+      EXPECT_FALSE(b.Clear());
+    }
   }
   EXPECT_EQ(two.decisions[0].kind, DecisionKind::Bid);
   EXPECT_EQ(two.decisions[1].kind, DecisionKind::Discard);
   EXPECT_EQ(two.decisions[2].kind, DecisionKind::Poignee);
 }
 
-// South takes a GARDE with thirteen trumps, makes his discard and shows a double poignee; his
-// cards are the "Pro" rules'.
-void PlayPoigneeDeal(DealDriver& driver) {
+// South takes a GARDE with thirteen trumps, makes his discard and shows a poignee of that level
+// (none: he declines it); his cards are the "Pro" rules'. The game may first be given another
+// level for the computer seats, as the player may choose one in the auction.
+void PlayPoigneeDeal(DealDriver& driver, int level, int game_level = kProLevel) {
   const std::vector<Card> dog = {Plain(kCoeur, 6),  Plain(kCoeur, 7),   Plain(kTrefle, 6),
                                  Plain(kTrefle, 7), Plain(kCarreau, 6), Plain(kCarreau, 7)};
   PlayDealFromCode(
       driver.game,
       ArrangedDeal(kSouth, testing::Join({TrumpsFromTo(1, 13), SuitFromTo(kPique, 1, 5)}), dog,
                    {}));
-  PlayToTheScore(driver, {.bid = [](const Game&) { return kGarde; },
-                          .card = RulesCard,
-                          .poignee =
-                              [](Game& game) {
-                                Apply(game, Move{MoveKind::PoigneeLevel, 2});
-                                Apply(game, Move{MoveKind::LazyPoignee});
-                                Apply(game, Move{MoveKind::PoigneeOk});
-                              }});
+  const auto show_poignee = [level](Game& game) {
+    if (level == 0) {
+      Apply(game, Move{MoveKind::NoPoignee});
+      return;
+    }
+    Apply(game, Move{MoveKind::PoigneeLevel, level});
+    Apply(game, Move{MoveKind::LazyPoignee});
+    Apply(game, Move{MoveKind::PoigneeOk});
+  };
+  const auto bid = [game_level](Game& game) {
+    if (game.options.Level != game_level)
+      Apply(game, Move{MoveKind::Level, game_level});
+    return kGarde;
+  };
+  PlayToTheScore(driver, {.bid = bid, .card = RulesCard, .poignee = show_poignee});
   ASSERT_EQ(driver.game.Taker, kSouth);
-  ASSERT_EQ(driver.game.PoigneeLevel, 2);
+  ASSERT_EQ(driver.game.PoigneeLevel, level);
   ASSERT_EQ(driver.game.TrickNumber, kLastTrickDone);
 }
 
@@ -298,17 +338,32 @@ std::vector<unsigned char> StateBytes(const GameState& game) {
   return bytes;
 }
 
-// Stopped before its first decision or after it, the analysis says it is incomplete, keeps the
-// decisions weighed before the stop, and leaves the game it was given as it was: its state, its
-// record and its screen.
+// Asked for nothing, told to stop nothing.
+class CountingThinker : public CardThinker {
+ public:
+  void Think(const Core&, int, std::uint32_t) override { ++asked; }
+  void Cancel() override { ++cancelled; }
+  int asked = 0;
+  int cancelled = 0;
+};
+
+// Stopped before its first decision or after it, the analysis says it is incomplete and keeps
+// the decisions weighed before the stop. The game it was given is as it was, even after a level
+// chosen in the auction: its state, its record, its screen, its thinker, and not a file written.
 TEST(DealAnalysis, StoppedItIsIncompleteAndTheGameIsAsItWas) {
   DealDriver driver(1, 54'000'000);
-  PlayPoigneeDeal(driver);
+  CountingThinker thinker;
+  driver.game.thinker = &thinker;
+  PlayPoigneeDeal(driver, 2, kProLevel - 1);
   const Game& game = driver.game;
   const std::vector<unsigned char> state = StateBytes(game);
   const DealRecord record = game.Record;
   const DealCheck check = CheckOf(game);
   const std::uint64_t screen = driver.view.changes.value;
+  const int cancelled = thinker.cancelled;
+  const std::filesystem::path folder = std::filesystem::path(game.OptionsPath).parent_path();
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
   for (const int stop_after : {0, 1}) {
     SCOPED_TRACE(::testing::Message() << "stopped after " << stop_after);
     std::atomic<bool> stop{stop_after == 0};
@@ -329,35 +384,48 @@ TEST(DealAnalysis, StoppedItIsIncompleteAndTheGameIsAsItWas) {
     EXPECT_EQ(game.Record.Open, record.Open);
     EXPECT_EQ(CheckOf(game), check);
     EXPECT_EQ(driver.view.changes.value, screen);
+    EXPECT_EQ(thinker.cancelled, cancelled);
+    EXPECT_EQ(thinker.asked, 0);
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
   }
 }
 
 // Played again off the screen, the deal meets South's decisions as he made them: his bid, his
-// discard, his poignee, whose cost is the bonus alone, to the side that wins. A game that no
-// longer stands where its record ends is not that deal, and nothing of it is weighed.
+// discard, his poignee, shown or not, whose cost is the bonus alone, to the side that wins. A
+// game that no longer stands where its record ends is not that deal, and nothing of it is
+// weighed.
 TEST(DealAnalysis, TheDealIsPlayedAgainAsItWentOrNotWeighedAtAll) {
-  DealDriver driver(1, 55'000'000);
-  PlayPoigneeDeal(driver);
-  std::atomic<bool> stop{false};
-  const auto stop_after_poignee = [&](int done, int) { stop = stop || done == 3; };
-  const DealAnalysis analysis =
-      AnalyseSouthPlay(driver.game, 2, &stop, stop_after_poignee, kTestPlayOuts);
-  ASSERT_EQ(analysis.decisions.size(), 3u);
-  const DecisionCost& bid = analysis.decisions[0];
-  EXPECT_EQ(bid.kind, DecisionKind::Bid);
-  EXPECT_EQ(bid.south_choice, kGarde);
-  const DecisionCost& discard = analysis.decisions[1];
-  EXPECT_EQ(discard.kind, DecisionKind::Discard);
-  EXPECT_EQ(discard.south_choice, 0);
-  const DecisionCost& poignee = analysis.decisions[2];
-  EXPECT_EQ(poignee.kind, DecisionKind::Poignee);
-  EXPECT_EQ(poignee.south_choice, 2);
-  EXPECT_TRUE(poignee.best_choice == 0 || poignee.best_choice == 2) << poignee.best_choice;
-  EXPECT_EQ(poignee.south_made, poignee.best_made);
-  // The taker gains three times the bonus when he makes the contract and loses it when he fails.
-  const double bonus_gap = PoigneeBonus(poignee.best_choice) - PoigneeBonus(2);
-  EXPECT_NEAR(poignee.cost, 3 * bonus_gap * (2 * poignee.south_made - 1), 1e-9);
+  for (const int level : {0, 2}) {
+    SCOPED_TRACE(::testing::Message() << "poignee " << level);
+    DealDriver driver(1, 55'000'000);
+    PlayPoigneeDeal(driver, level);
+    std::atomic<bool> stop{false};
+    const auto stop_after_poignee = [&](int done, int) { stop = stop || done == 3; };
+    const DealAnalysis analysis =
+        AnalyseSouthPlay(driver.game, 2, &stop, stop_after_poignee, kTestPlayOuts);
+    ASSERT_EQ(analysis.decisions.size(), 3u);
+    const DecisionCost& bid = analysis.decisions[0];
+    EXPECT_EQ(bid.kind, DecisionKind::Bid);
+    EXPECT_EQ(bid.south_choice, kGarde);
+    const DecisionCost& discard = analysis.decisions[1];
+    EXPECT_EQ(discard.kind, DecisionKind::Discard);
+    EXPECT_EQ(discard.south_choice, 0);
+    const DecisionCost& poignee = analysis.decisions[2];
+    EXPECT_EQ(poignee.kind, DecisionKind::Poignee);
+    EXPECT_EQ(poignee.south_choice, level);
+    // Thirteen trumps show at most a double: the best is none or that, as the taker fails or
+    // makes his contract more often than not.
+    EXPECT_GT(poignee.south_made, 0);
+    EXPECT_EQ(poignee.south_made, poignee.best_made);
+    EXPECT_EQ(poignee.best_choice, poignee.south_made > 0.5 ? 2 : 0);
+    // He gains three times the bonus when he makes the contract and loses it when he fails.
+    const double bonus_gap = PoigneeBonus(poignee.best_choice) - PoigneeBonus(level);
+    EXPECT_NEAR(poignee.cost, 3 * bonus_gap * (2 * poignee.south_made - 1), 1e-9);
+  }
 
+  DealDriver driver(1, 55'000'000);
+  PlayPoigneeDeal(driver, 2);
+  // The generator moved since the deal's last move: not the deal its record holds.
   driver.game.random.GeneratorState ^= 1;
   bool reported = false;
   const DealAnalysis other = AnalyseSouthPlay(
@@ -365,6 +433,48 @@ TEST(DealAnalysis, TheDealIsPlayedAgainAsItWentOrNotWeighedAtAll) {
   EXPECT_FALSE(reported);
   EXPECT_FALSE(other.complete);
   EXPECT_TRUE(other.decisions.empty());
+}
+
+// The silent presenter draws what the table draws, move for move: played again from the same
+// record, a copy on the table's presenter and one on the silent presenter keep the same
+// generator through a dealt hand, a dog, a discard row, South's hand laid out again and a
+// poignee window.
+TEST(SilentPresenter, DrawsWhatTheTableDrawsMoveForMove) {
+  DealDriver driver(1, 57'000'000);
+  PlayPoigneeDeal(driver, 2);
+  const DealRecord record = driver.game.Record;
+  Game shown = driver.game;
+  Flow silent_copy = driver.game;
+  SilentPresenter silent(silent_copy.random);
+  silent_copy.presenter = &silent;
+  DealRecordedDealAgain(shown, record);
+  DealRecordedDealAgain(silent_copy, record);
+  EXPECT_EQ(silent_copy.random.GeneratorState, shown.random.GeneratorState);
+  for (std::size_t m = 0; m < record.Moves.size(); ++m) {
+    Apply(shown, record.Moves[m], MoveOrigin::Record);
+    Apply(silent_copy, record.Moves[m], MoveOrigin::Record);
+    ASSERT_EQ(silent_copy.random.GeneratorState, shown.random.GeneratorState)
+        << "move " << m << " " << MoveName(record.Moves[m].kind);
+  }
+  EXPECT_EQ(silent_copy.TrickNumber, kLastTrickDone);
+}
+
+// Each bid is played out through the auction it leads to: after South's pass East takes his
+// GARDE CONTRE, a contract never worth 0, South defending; after South's own GARDE CONTRE he is
+// the taker, who gains or loses three times what each defender pays or receives.
+TEST(ChoiceValues, EachBidIsPlayedOutThroughTheAuctionItLeadsTo) {
+  DealDriver driver(1, 58'000'000);
+  PlayDealFromCode(driver.game, EastGardeContreDeal(kSouth));
+  ASSERT_EQ(driver.game.DealPhase, Phase::SouthBids);
+  ASSERT_EQ(driver.game.ComputedBid[kEast], kGardeContre);
+  const PlayOuts play_outs = PlayOutBids(driver.game, kSouth, {kPasse, kGardeContre}, 8,
+                                         Thinking{.threads = 1, .sees_every_hand = true});
+  ASSERT_EQ(play_outs.size(), 8u);
+  for (const std::vector<PlayOutEnd>& ends : play_outs) {
+    EXPECT_NE(ends[0].points, 0);
+    EXPECT_NE(ends[1].points, 0);
+    EXPECT_EQ(ends[1].points % 3, 0);
+  }
 }
 
 }  // namespace
