@@ -52,7 +52,7 @@ void Rule385KeepMasterHonour(StrategyTurn& turn) {
   Core& game = turn.game;
   const int p = turn.TrickPosition;
   if (turn.S == game.Taker || (p != 3 && p != 4) || game.TrickLeader != game.Taker ||
-      turn.WinningSlot != 100 || !DrawBelow(game, 90))
+      !NoTakerToBeat(turn) || !DrawBelow(game, 90))
     return;
   const int ls = LedCard(game).Suit;
   if (ls == kAtout)
@@ -81,8 +81,7 @@ void Rule381BeatTheTaker(StrategyTurn& turn) {
     return;
   const bool taker_plain_late = TakerCard(game).Suit != kAtout && (p == 3 || p == 4);
   const bool short_in_suit = p > 1 && game.OutsideSuitCount[turn.S][ls] <= 1;
-  if (!(taker_plain_late || short_in_suit) || turn.WinningSlot == -1 ||
-      turn.CurrentWinner != game.Taker)
+  if (!(taker_plain_late || short_in_suit) || CannotWin(turn) || turn.CurrentWinner != game.Taker)
     return;
   int c = HighestHonour(game, turn.S);
   if (c == -1)
@@ -168,7 +167,7 @@ void Rule319TakerCoversJackOrKnight(StrategyTurn& turn) {
   const int t = game.Taker;
   const int p = turn.TrickPosition;
   const Card& led = LedCard(game);
-  if (turn.S != t || p == 1 || turn.WinningSlot == -1 || led.Suit == kAtout)
+  if (turn.S != t || p == 1 || CannotWin(turn) || led.Suit == kAtout)
     return;
   const bool appeared = IsJackOrKnight(led.Value) ||
                         (p == 3 && IsJackOrKnight(game.TrickCards[turn.Defender3].Value)) ||
@@ -278,8 +277,7 @@ int GiveAfterTaker(const StrategyTurn& turn) {
     if (lv < j) {
       const bool p23 = turn.TrickPosition == 2 || turn.TrickPosition == 3;
       if ((suit_out <= 2 && left < trumps_out) ||
-          (turn.WinningSlot != 100 && p23 && (suit_out > 4 || left < suit_out)) ||
-          left < trumps_out)
+          (!NoTakerToBeat(turn) && p23 && (suit_out > 4 || left < suit_out)) || left < trumps_out)
         return 1;
     }
     return 0;
@@ -312,7 +310,7 @@ int GiveHonours(const StrategyTurn& turn) {
   const bool taker_after = TakerStillToPlay(turn);
   if (PartnerPlayedTopTrump(turn))
     return 1;
-  if (turn.WinningSlot == 100 && !taker_after)
+  if (NoTakerToBeat(turn) && !taker_after)
     return 1;
   if (taker_after && (p == 2 || p == 3) && led.Suit != kAtout &&
       game.KnownVoid[s][t][led.Suit] == 1)
@@ -410,7 +408,7 @@ void Rule13TakerPlaysGuardedKing(StrategyTurn& turn) {
   const int t = game.Taker;
   const int p = turn.TrickPosition;
   const int ls = LedCard(game).Suit;
-  if (turn.WinningSlot == -1 || turn.S != t || p == 1 || ls == kAtout || ls == kNoSuit)
+  if (CannotWin(turn) || turn.S != t || p == 1 || ls == kAtout || ls == kNoSuit)
     return;
   const int g = GuardedKing(game, t, ls);
   if (g == -1)
@@ -443,15 +441,14 @@ void Rule2DefenderGivesWay(StrategyTurn& turn) {
     return;
   if ((((s == turn.Defender1 || s == turn.Defender2) && (p == 3 || p == 4)) ||
        (s == turn.Defender3 && p == 4)) &&
-      turn.WinningSlot == -1)
+      CannotWin(turn))
     GiveWay(turn);
 }
 
 void Rule3GiveWay(StrategyTurn& turn) {
   const int s = turn.S;
   const int p = turn.TrickPosition;
-  if (((s == turn.Defender1 && p == 2) || (s == turn.game.Taker && p >= 2)) &&
-      turn.WinningSlot == -1)
+  if (((s == turn.Defender1 && p == 2) || (s == turn.game.Taker && p >= 2)) && CannotWin(turn))
     GiveWay(turn);
 }
 
@@ -459,7 +456,7 @@ void Rule1WinTheTrick(StrategyTurn& turn) {
   Core& game = turn.game;
   const int s = turn.S;
   const int p = turn.TrickPosition;
-  if (turn.WinningSlot == -1 || turn.WinningSlot == 100)
+  if (!CanWin(turn))
     return;
   if (!((s == turn.Defender1 && p != 1) || (s == turn.Defender2 && (p == 3 || p == 4)) ||
         ((s == turn.Defender3 || s == game.Taker) && p == 4)))
@@ -468,7 +465,7 @@ void Rule1WinTheTrick(StrategyTurn& turn) {
   if (c == -1)
     c = LowestTrump(game, s);
   if (c == -1)
-    c = turn.WinningSlot;
+    c = turn.Winning.slot;
   Choose(turn, c);
 }
 

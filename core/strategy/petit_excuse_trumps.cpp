@@ -99,7 +99,7 @@ bool OpponentsHavePlayed(const StrategyTurn& turn) {
 }
 
 void Rule4PlayPetitWhenSafe(StrategyTurn& turn) {
-  if (HoldsPetit(turn) && OpponentsHavePlayed(turn) && turn.WinningSlot != -1)
+  if (HoldsPetit(turn) && OpponentsHavePlayed(turn) && !CannotWin(turn))
     ChoosePetit(turn);
 }
 
@@ -331,7 +331,7 @@ void Rule10TakerExcuseOnTrumpLead(StrategyTurn& turn) {
 }
 
 void Rule190ExcuseOnLostTrick(StrategyTurn& turn) {
-  if (!HoldsExcuse(turn) || Leads(turn) || turn.WinningSlot != -1)
+  if (!HoldsExcuse(turn) || Leads(turn) || !CannotWin(turn))
     return;
   if (IsTaker(turn) || (DrawBelow(turn.game, 40) && turn.game.TrickNumber > 8))
     ChooseExcuse(turn);

@@ -104,19 +104,19 @@ int TrickWinnerSoFar(const Core& game, int seat) {
   return best;
 }
 
-int WinningCardSlot(const Core& game, int seat) {
+WinningCard WinningCardOf(const Core& game, int seat) {
+  using enum WinningCard::Stand;
   const int winner = TrickWinnerSoFar(game, seat);
   if (seat != game.Taker && winner != game.Taker)
-    return 100;
-  // Leading, the taker has nothing to beat yet.
+    return {NoTakerToBeat};
   if (seat == game.TrickLeader)
-    return 18;
+    return {CanWin, 18};
   const Card& best = game.TrickCards[winner];
   for (int slot = 18; slot >= 1; --slot) {
     if (IsPlayable(game, seat, slot) && Beats(game.Hands[seat][slot], best))
-      return slot;
+      return {CanWin, slot};
   }
-  return -1;
+  return {CannotWin};
 }
 
 int LowestPlainCard(const Core& game, int seat) {

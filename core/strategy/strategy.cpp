@@ -41,7 +41,7 @@ StrategyTurn StartTurn(Core& game, int seat) {
   turn.Defender2 = NextSeat(turn.Defender1);
   turn.Defender3 = NextSeat(turn.Defender2);
   turn.TrickPosition = TrickPositionOf(game, seat);
-  turn.WinningSlot = WinningCardSlot(game, seat);
+  turn.Winning = WinningCardOf(game, seat);
   game.CardChosen = 0;
   turn.CurrentWinner = TrickWinnerSoFar(game, seat);
   return turn;

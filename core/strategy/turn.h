@@ -4,6 +4,15 @@
 
 namespace zarvane {
 
+// Where the deciding seat stands against the taker in the trick: it holds a card that takes the
+// trick from him (or, for the taker, from the winning defender), it holds none, or the taker is
+// not in the fight, neither deciding nor winning so far.
+struct WinningCard {
+  enum class Stand { CanWin, CannotWin, NoTakerToBeat };
+  Stand stand = Stand::CannotWin;
+  int slot = 0;  // with CanWin, the card that wins
+};
+
 // What every rule of one strategy call reads besides the game: who decides, who defends in
 // which order, where the seat sits in the trick and who is winning it so far.
 struct StrategyTurn {
@@ -14,8 +23,8 @@ struct StrategyTurn {
   int Defender3 = 0;
   int TrickPosition = 0;  // 1 when S leads
   int CurrentWinner = 0;
-  int WinningSlot = -1;  // a slot, -1, or 100 when no card of S is to beat the taker's
-  int Rule = 0;          // the rule being evaluated: a successful choose step marks this number
+  WinningCard Winning{};
+  int Rule = 0;  // the rule being evaluated: a successful choose step marks this number
 };
 
 inline bool IsTaker(const StrategyTurn& turn) {
@@ -23,6 +32,15 @@ inline bool IsTaker(const StrategyTurn& turn) {
 }
 inline bool Leads(const StrategyTurn& turn) {
   return turn.TrickPosition == 1;
+}
+inline bool CanWin(const StrategyTurn& turn) {
+  return turn.Winning.stand == WinningCard::Stand::CanWin;
+}
+inline bool CannotWin(const StrategyTurn& turn) {
+  return turn.Winning.stand == WinningCard::Stand::CannotWin;
+}
+inline bool NoTakerToBeat(const StrategyTurn& turn) {
+  return turn.Winning.stand == WinningCard::Stand::NoTakerToBeat;
 }
 
 // A rule: its conditions, then its action. The strategy calls it only while the rule is on.

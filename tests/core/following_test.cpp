@@ -391,7 +391,7 @@ TEST(Following, TheTakerCoversAValetOrCavalierValueWhateverItsSuit) {
     turn.Defender2 = kSouth;
     turn.Defender3 = kEast;
     turn.TrickPosition = 4;
-    turn.WinningSlot = t.SlotOf(kNorth, Plain(kCoeur, 6));
+    turn.Winning = {WinningCard::Stand::CanWin, t.SlotOf(kNorth, Plain(kCoeur, 6))};
     turn.Rule = 319;
     FindRule(319)(turn);
     EXPECT_EQ(t.game.RuleState[319], value == 9 ? 1 : 2);
