@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,8 +38,8 @@ struct TableState {
   Table<int, 1, 24> DiscardImageRise{};
   Table<int, 1, 18> PoigneeImageDrop{};
   int PoigneeDropUnit = 1;
-  // The card the advice lifted (-1 none).
-  int AdvisedSlot = -1;
+  // The card the advice lifted.
+  std::optional<int> AdvisedSlot;
   std::uint8_t ScoresShown = 0;
   // The all-tricks window: the next reveal step, and the image each step shows.
   int RevealCounter = 1;

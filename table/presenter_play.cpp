@@ -32,10 +32,10 @@ void TablePresenter::ShowMarkedRules(int seat, const MarkedRules& marked) {
 
 // The lifted card goes back in line with the others.
 void TablePresenter::LowerAdvisedCard() {
-  if (game_.AdvisedSlot < 1)
+  if (!game_.AdvisedSlot)
     return;
-  PlaceSouthCard(game_, game_.AdvisedSlot, 0);
-  game_.AdvisedSlot = -1;
+  PlaceSouthCard(game_, *game_.AdvisedSlot, 0);
+  game_.AdvisedSlot.reset();
 }
 
 void TablePresenter::LiftAdvisedCard(int slot) {

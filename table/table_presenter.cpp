@@ -159,7 +159,7 @@ void TablePresenter::ClearForNewDeal() {
   ResetDeductionsPanel(game);
   EnablePreviousTrick(false);
   EnableCardAdvice(false);
-  game.AdvisedSlot = -1;
+  game.AdvisedSlot.reset();
   for (Control single : {Control::PanelPreneur, Control::PanelEnchere, Control::PanelLancement,
                          Control::PanelPoignee, Control::BarreEnchere, Control::PanelConfirmeEcart,
                          Control::PanelResultat, Control::TableRonde}) {

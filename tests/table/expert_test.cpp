@@ -211,7 +211,7 @@ TEST(CardAdvice, AskingLiftsAPlayableCardAndTheDealEndsAsIfNobodyHadAsked) {
         if (!advised.view.Get(Control::SBConseilCarte).enabled) {
           // The key pressed while the advice is closed lifts nothing.
           Apply(game, Move{MoveKind::CardAdvice});
-          EXPECT_EQ(game.AdvisedSlot, -1);
+          EXPECT_FALSE(game.AdvisedSlot.has_value());
         }
         if (!SouthToPlay(advised))
           continue;
@@ -225,8 +225,8 @@ TEST(CardAdvice, AskingLiftsAPlayableCardAndTheDealEndsAsIfNobodyHadAsked) {
         }
         for (int again = 0; again < (level == 1 ? 3 : 1) && open; ++again) {
           Apply(game, Move{MoveKind::CardAdvice});
-          const int slot = game.AdvisedSlot;
-          ASSERT_GE(slot, 1);
+          ASSERT_TRUE(game.AdvisedSlot.has_value());
+          const int slot = *game.AdvisedSlot;
           EXPECT_EQ(game.Playable[game.HumanSeat][slot], 1);
           EXPECT_EQ(advised.view.Get(Control::Carte3D, slot).top,
                     SouthCardTop(game, slot) - game.layout.SelectLift);

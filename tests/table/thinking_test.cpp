@@ -245,7 +245,7 @@ TEST(Thinking, TheExpertsAdviceIsThoughtAsideAndDroppedOnceSouthHasPlayed) {
   Apply(game, Move{MoveKind::CardAdvice});
   ASSERT_TRUE(thinker.request.has_value());
   EXPECT_EQ(thinker.request->seat, kSouth);
-  EXPECT_EQ(game.AdvisedSlot, -1);
+  EXPECT_FALSE(game.AdvisedSlot.has_value());
   EXPECT_EQ(CheckOf(game), before);
   const int advised = ExpertCardSlot(*thinker.request->position, kSouth);
   thinker.Deliver(game);
@@ -263,7 +263,7 @@ TEST(Thinking, TheExpertsAdviceIsThoughtAsideAndDroppedOnceSouthHasPlayed) {
   EXPECT_EQ(thinker.cancelled, cancelled + 1);
   const auto screen = driver.view.changes.value;
   DeliverThoughtCard(game, late.ticket, ExpertCardSlot(*late.position, late.seat));
-  EXPECT_EQ(game.AdvisedSlot, -1);
+  EXPECT_FALSE(game.AdvisedSlot.has_value());
   EXPECT_EQ(driver.view.changes.value, screen);
 }
 

@@ -176,8 +176,8 @@ class KeysTest : public QObject {
   // F11 lifts the advised card and brings the highlight onto it: Space plays the advice.
   void FollowTheAdviceByKeys() {
     Key(Qt::Key_F11);
-    const int slot = game().AdvisedSlot;
-    QVERIFY(slot >= 1);
+    QVERIFY(game().AdvisedSlot.has_value());
+    const int slot = *game().AdvisedSlot;
     QCOMPARE(FocusedCard(), slot);
     Key(Qt::Key_Space);
     QCOMPARE(game().Hands[kSouth][slot].InHand, 0);
