@@ -31,6 +31,10 @@ QPushButton* NewPlainButton(QWidget* parent, const Layout& layout, DesignRect pl
   return button;
 }
 
+// The list sits below the progress bar while the analysis runs, and takes its place after.
+constexpr DesignRect kListBelowProgress = {10, 82, 680, 250};
+constexpr DesignRect kListInProgressPlace = {10, 46, 680, 286};
+
 }  // namespace
 
 TfrmAnalyse::TfrmAnalyse(const Layout& layout, QWidget* parent)
@@ -45,7 +49,6 @@ TfrmAnalyse::TfrmAnalyse(const Layout& layout, QWidget* parent)
   cancel_ = NewPlainButton(this, layout, {580, 44, 110, 30}, 13);
   connect(cancel_, &QPushButton::clicked, this, [this] { hide(); });
   lines_ = new QListWidget(this);
-  SetDesignGeometry(lines_, layout, {10, 82, 680, 250});
   SetDesignFont(lines_, layout, {kSans, 12});
   lines_->setWordWrap(true);
   Paint(lines_, QColor(230, 240, 244), Qt::black);
@@ -76,6 +79,7 @@ void TfrmAnalyse::Start(Game& game) {
   close_->setText(FromUtf8(words.close));
   cancel_->show();
   progress_->show();
+  SetDesignGeometry(lines_, layout(), kListBelowProgress);
   progress_->setRange(0, 1);
   progress_->setValue(0);
   lines_->clear();
@@ -132,6 +136,7 @@ void TfrmAnalyse::ShowResult(const DealAnalysis& analysis) {
   title_->setText(FromUtf8(words.title));
   progress_->hide();
   cancel_->hide();
+  SetDesignGeometry(lines_, layout(), kListInProgressPlace);
   shown_ = ClearCostsFirst(analysis);
   for (const DecisionCost& decision : shown_)
     lines_->addItem(QString::fromStdString(DecisionLine(*game_, decision, language)));
