@@ -9,8 +9,8 @@ cd "$(dirname "$0")/.."
 repeats=${1:-20}
 build=${2:-build}
 # The processes and threads: the killed writers, the Expert's trial deals on both cores, the
-# thinking worker, the soak, and every test of the real windows.
-pattern='Kill|AWriterKilled|SettledDeal|Thinking|Trials|Expert|Soak|ui_'
+# thinking worker, the analysis on its threads, the soak, and every test of the real windows.
+pattern='Kill|AWriterKilled|SettledDeal|Thinking|Trials|Expert|DealAnalysis|Soak|ui_'
 
 scripts/install-deps.sh
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
