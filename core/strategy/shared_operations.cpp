@@ -110,7 +110,7 @@ WinningCard WinningCardOf(const Core& game, int seat) {
   if (seat != game.Taker && winner != game.Taker)
     return {NoTakerToBeat};
   if (seat == game.TrickLeader)
-    return {CanWin, 18};
+    return {CanWin};
   const Card& best = game.TrickCards[winner];
   for (int slot = 18; slot >= 1; --slot) {
     if (IsPlayable(game, seat, slot) && Beats(game.Hands[seat][slot], best))

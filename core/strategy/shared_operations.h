@@ -29,8 +29,8 @@ int TrickPositionOf(const Core& game, int seat);
 // Whose card is best among those played before the seat's turn; the leader when it leads.
 int TrickWinnerSoFar(const Core& game, int seat);
 // The seat's lowest-ranked card that takes the trick from the taker, or from a winning
-// defender when the seat is the taker; the taker leading has nothing to beat yet and is given
-// his slot 18.
+// defender when the seat is the taker; the taker leading can win with no card named, having
+// nothing to beat yet.
 WinningCard WinningCardOf(const Core& game, int seat);
 
 // Slots of the seat's playable cards, -1 when there is none.

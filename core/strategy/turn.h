@@ -10,7 +10,7 @@ namespace zarvane {
 struct WinningCard {
   enum class Stand { CanWin, CannotWin, NoTakerToBeat };
   Stand stand = Stand::CannotWin;
-  int slot = 0;  // with CanWin, the card that wins
+  int slot = 0;  // with CanWin, the card that wins; none for the taker leading
 };
 
 // What every rule of one strategy call reads besides the game: who decides, who defends in
