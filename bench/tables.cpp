@@ -53,7 +53,7 @@ class BenchThinker : public CardThinker {
  public:
   explicit BenchThinker(Flow& game) : game_(game) {}
   void Think(const Core& position, int seat, std::uint32_t ticket) override {
-    DeliverThoughtCard(game_, ticket, ExpertCardSlot(position, seat, thinking));
+    DeliverThoughtCard(game_, ticket, *ExpertCardSlot(position, seat, thinking));
   }
   void Cancel() override {}
   Thinking thinking;
@@ -142,7 +142,7 @@ class BenchTable {
     if (level <= kExpertLevel)
       return ShownComputerCardSlot(game_, game_.HumanSeat);
     return ExpertChosenSlot(game_, game_.HumanSeat,
-                            ExpertCardSlot(game_, game_.HumanSeat, BenchThinking(level)));
+                            *ExpertCardSlot(game_, game_.HumanSeat, BenchThinking(level)));
   }
 
   // One move of the deal; false once it is scored or every seat has passed. A seat's bid is

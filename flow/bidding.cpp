@@ -35,7 +35,7 @@ void NextBidder(Flow& game, int seat) {
 int BidOf(const Flow& game, int seat) {
   if (game.options.Level != kExpertLevel)
     return game.ComputedBid[seat];
-  const int bid = ExpertBid(game, seat);
+  const int bid = *ExpertBid(game, seat);
   return game.options.AtLeastOneTaker == 1 ? std::max(bid, game.ComputedBid[seat]) : bid;
 }
 

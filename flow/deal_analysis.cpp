@@ -166,12 +166,12 @@ std::optional<DecisionCost> WeighBid(const MetDecision& met, const Weighing& wei
   const std::vector<int> bids = PossibleBids(position);
   if (bids.size() <= 1)
     return Forced(DecisionKind::Bid, met.choice);
-  const int expert = ExpertBid(position, kSouth, weighing.expert);
+  const std::optional<int> expert = ExpertBid(position, kSouth, weighing.expert);
   const PlayOuts play_outs =
       PlayOutBids(position, kSouth, bids, weighing.play_outs, weighing.seeing);
   if (Stopped(weighing))
     return std::nullopt;
-  return Costed(DecisionKind::Bid, play_outs, bids, IndexOf(bids, met.choice), expert);
+  return Costed(DecisionKind::Bid, play_outs, bids, IndexOf(bids, met.choice), *expert);
 }
 
 bool SameDiscard(const Core& a, const Core& b) {
@@ -225,14 +225,14 @@ std::optional<DecisionCost> WeighCard(const MetDecision& met, const Weighing& we
   DecisionCost cost = Forced(DecisionKind::Card, met.choice);
   if (slots.size() > 1) {
     slots[IndexOf(slots, DistinctSlotFor(position, kSouth, slots, met.choice))] = met.choice;
-    const int expert = ExpertCardSlot(position, kSouth, weighing.expert);
+    const std::optional<int> expert = ExpertCardSlot(position, kSouth, weighing.expert);
     const PlayOuts play_outs =
         PlayOutCards(position, kSouth, slots, weighing.play_outs, weighing.seeing);
     // Stopped, the Expert has no card.
     if (Stopped(weighing))
       return std::nullopt;
     cost = Costed(DecisionKind::Card, play_outs, slots, IndexOf(slots, met.choice),
-                  DistinctSlotFor(position, kSouth, slots, expert));
+                  DistinctSlotFor(position, kSouth, slots, *expert));
   }
   cost.trick = position.TrickNumber;
   return cost;

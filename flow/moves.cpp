@@ -122,7 +122,7 @@ void ThinkOfWhatIsDue(Flow& game, MoveOrigin origin) {
     if (game.thinker != nullptr)
       game.thinker->Think(game, game.CurrentSeat, ticket);
     else
-      DeliverThoughtCard(game, ticket, ExpertCardSlot(game, game.CurrentSeat));
+      DeliverThoughtCard(game, ticket, *ExpertCardSlot(game, game.CurrentSeat));
   }
 }
 

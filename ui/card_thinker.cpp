@@ -17,12 +17,12 @@ void QtCardThinker::Think(const Core& position, int seat, std::uint32_t ticket) 
   // The worker thinks on its own copy: the window's thread may change the game meanwhile.
   worker_ =
       std::thread([this, copy = std::make_unique<Core>(position), seat, ticket, cancel = cancel_] {
-        const int slot = ExpertCardSlot(*copy, seat, Thinking{2, cancel.get()});
-        if (cancel->load())
+        const std::optional<int> slot = ExpertCardSlot(*copy, seat, Thinking{2, cancel.get()});
+        if (!slot || cancel->load())
           return;
         // Dropped by Qt if this object is gone before the window's thread gets to it.
         QMetaObject::invokeMethod(
-            this, [this, ticket, slot] { deliver_(ticket, slot); }, Qt::QueuedConnection);
+            this, [this, ticket, slot = *slot] { deliver_(ticket, slot); }, Qt::QueuedConnection);
       });
 }
 

@@ -26,7 +26,7 @@ int ComputerCardSlot(Core& game, int seat, MarkedRules& marked) {
   const auto legal = game.Playable[seat];
   if (CountPlayable(game, seat) >= 2) {
     if (game.options.Level == kExpertLevel)
-      return ExpertChosenSlot(game, seat, ExpertCardSlot(game, seat));
+      return ExpertChosenSlot(game, seat, *ExpertCardSlot(game, seat));
     marked = ChooseComputerCard(game, seat);
   }
   if (CountPlayable(game, seat) == 0) {

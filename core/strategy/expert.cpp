@@ -79,10 +79,12 @@ int DistinctSlotFor(const Core& game, int seat, const std::vector<int>& distinct
   return slot;
 }
 
-int ExpertCardSlot(const Core& game, int seat, const Thinking& thinking) {
+std::optional<int> ExpertCardSlot(const Core& game, int seat, const Thinking& thinking) {
   const std::vector<int> slots = DistinctPlayableSlots(game, seat);
-  if (slots.size() <= 1)
-    return slots.empty() ? -1 : slots.front();
+  if (slots.empty())
+    return std::nullopt;
+  if (slots.size() == 1)
+    return slots.front();
   CardTrials trials(game, seat, thinking);
   const TrialBudget budget{kBudget.first_deals * thinking.trial_scale, kBudget.kept,
                            kBudget.more_deals * thinking.trial_scale};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "core/game_state.h"
@@ -12,8 +13,8 @@ namespace zarvane {
 // "Pro" rules at every seat, and keeps the card whose deals end best for its side on average.
 // Each trial deal's draws come from the decision's seed and the deal's index, so the choice is
 // the same on any number of threads, and the game's own draws are left as they were.
-// The slot of that card, or -1 when the thinking was stopped.
-int ExpertCardSlot(const Core& game, int seat, const Thinking& thinking = {});
+// The slot of that card; none when the thinking was stopped.
+std::optional<int> ExpertCardSlot(const Core& game, int seat, const Thinking& thinking = {});
 
 // The seat's playable slots that play differently: of two low cards of one suit with nothing
 // outside the seat's hand between them, worth the same, only the first stands for both.

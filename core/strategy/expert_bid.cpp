@@ -118,7 +118,7 @@ bool PlayOutAfterBid(GameState& trial, int seat, int bid) {
   return true;
 }
 
-int ExpertBid(const GameState& game, int seat, const Thinking& thinking) {
+std::optional<int> ExpertBid(const GameState& game, int seat, const Thinking& thinking) {
   BidTrials trials(game, seat, thinking);
   return BestByTrials(PossibleBids(game), kBudget, thinking,
                       [&](int thread, int index, const std::vector<int>& bids,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "core/game_state.h"
@@ -12,7 +13,8 @@ namespace zarvane {
 // highest so far) lets the auction go on and the deal be played to the end with the "Pro" rules
 // at every seat, the taker making his discard. It keeps the bid whose deals score best for it
 // on average, the lowest of equals. The draws come from the decision's seed, as for its cards.
-int ExpertBid(const GameState& game, int seat, const Thinking& thinking = {});
+// None when the thinking was stopped.
+std::optional<int> ExpertBid(const GameState& game, int seat, const Thinking& thinking = {});
 
 // The bids the seat may make at its turn: PASSE, then every bid above the highest so far.
 std::vector<int> PossibleBids(const GameState& game);

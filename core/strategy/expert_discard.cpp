@@ -155,11 +155,12 @@ void ExpertDiscard(GameState& game, const Thinking& thinking) {
   int best = 0;
   if (choices.size() > 1) {
     DiscardTrials trials(game, candidates, seed, thinking);
-    best = std::max(0, BestByTrials(choices, kBudget, thinking,
-                                    [&](int thread, int index, const std::vector<int>& some,
-                                        std::vector<long>& sums) {
-                                      trials.PlayDeal(thread, index, some, sums);
-                                    }));
+    // Stopped, the computer's own discard stands.
+    best =
+        BestByTrials(choices, kBudget, thinking,
+                     [&](int thread, int index, const std::vector<int>& some,
+                         std::vector<long>& sums) { trials.PlayDeal(thread, index, some, sums); })
+            .value_or(0);
   }
   const Generator after_computer_discard = candidates.front()->random;
   game = *candidates[static_cast<std::size_t>(best)];

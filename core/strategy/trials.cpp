@@ -114,8 +114,9 @@ bool ProvedBetter(const Tally& choice, const Tally& favourite, int deals, double
 
 }  // namespace
 
-int BestByTrials(const std::vector<int>& choices, const TrialBudget& budget,
-                 const Thinking& thinking, const PlayChoices& play, const Favourite& favourite) {
+std::optional<int> BestByTrials(const std::vector<int>& choices, const TrialBudget& budget,
+                                const Thinking& thinking, const PlayChoices& play,
+                                const Favourite& favourite) {
   const std::optional<std::size_t> favourite_first = PositionOf(choices, favourite.choice);
   const std::vector<Tally> tallies =
       Tallies(choices, favourite_first, 0, budget.first_deals, thinking, play);
@@ -129,7 +130,7 @@ int BestByTrials(const std::vector<int>& choices, const TrialBudget& budget,
     kept_tallies[k].squared_gaps += earlier.squared_gaps;
   }
   if (Stopped(thinking))
-    return -1;
+    return std::nullopt;
   const int best = Best(kept, kept_tallies, 1, std::nullopt).front();
   if (!favourite_kept)
     return best;

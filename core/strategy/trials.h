@@ -97,9 +97,9 @@ struct Favourite {
 };
 
 // The choice whose trial deals score best in total, the first of equals, or the favourite
-// unless that best proves better; -1 when the thinking was stopped.
-int BestByTrials(const std::vector<int>& choices, const TrialBudget& budget,
-                 const Thinking& thinking, const PlayChoices& play,
-                 const Favourite& favourite = {});
+// unless that best proves better; none when the thinking was stopped.
+std::optional<int> BestByTrials(const std::vector<int>& choices, const TrialBudget& budget,
+                                const Thinking& thinking, const PlayChoices& play,
+                                const Favourite& favourite = {});
 
 }  // namespace zarvane

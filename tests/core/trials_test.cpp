@@ -31,7 +31,7 @@ struct Outcome {
 Outcome Choose(const Favourite& favourite, int threads = 2) {
   Outcome outcome;
   std::mutex lock;
-  outcome.choice = BestByTrials(
+  outcome.choice = *BestByTrials(
       kChoices, kBudget, Thinking{threads},
       [&](int, int deal, const std::vector<int>& choices, std::vector<long>& sums) {
         for (std::size_t c = 0; c < choices.size(); ++c)

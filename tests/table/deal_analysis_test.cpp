@@ -253,9 +253,9 @@ TEST(DealAnalysis, TheExpertsOwnPlayIsItsChoiceAndTheSameOnOneThreadOrTwo) {
     const auto refused = std::find(playable.begin(), playable.end(), 0);
     if (refused != playable.end())
       Apply(game, Move{MoveKind::HandCard, static_cast<int>(refused - playable.begin()) + 1});
-    return ExpertCardSlot(game, kSouth);
+    return *ExpertCardSlot(game, kSouth);
   };
-  PlayToTheScore(driver, {.bid = [](const Game& game) { return ExpertBid(game, kSouth); },
+  PlayToTheScore(driver, {.bid = [](const Game& game) { return *ExpertBid(game, kSouth); },
                           .card = expert_card,
                           .discard = MakeExpertDiscard});
   ASSERT_EQ(driver.game.Taker, kSouth);

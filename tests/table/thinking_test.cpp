@@ -42,7 +42,7 @@ class HeldThinker : public CardThinker {
 
   // The card the Expert chooses in the position it was asked about, handed to the game.
   void Deliver(Flow& game) {
-    DeliverThoughtCard(game, request->ticket, ExpertCardSlot(*request->position, request->seat));
+    DeliverThoughtCard(game, request->ticket, *ExpertCardSlot(*request->position, request->seat));
   }
 
   std::optional<Request> request;
@@ -102,7 +102,7 @@ TEST(Thinking, TheExpertChoosesTheSameCardOnOneThreadOrTwo) {
     EXPECT_EQ(ExpertCardSlot(position, seat, Thinking{1}),
               ExpertCardSlot(position, seat, Thinking{2}));
     const std::atomic<bool> stopped{true};
-    EXPECT_EQ(ExpertCardSlot(position, seat, Thinking{2, &stopped}), -1);
+    EXPECT_EQ(ExpertCardSlot(position, seat, Thinking{2, &stopped}), std::nullopt);
   });
   EXPECT_EQ(positions, 4);
 }
@@ -142,7 +142,7 @@ TEST(Thinking, AnUnreachableProofPlaysTheRulesCardAndTheTakerAsksHisOwnUpToTheTw
     }
     if (position.TrickNumber < 12)
       return;
-    const int alone_slot = ExpertCardSlot(position, seat, trials_alone);
+    const int alone_slot = *ExpertCardSlot(position, seat, trials_alone);
     if (alone_slot == rules_slot)
       return;
     const bool taker = seat == position.Taker;
@@ -216,7 +216,7 @@ TEST(Thinking, ANewDealStopsTheThinkingAndItsLateCardIsDropped) {
   const DealCheck fresh = CheckOf(driver.game);
   const std::size_t moves = driver.game.Record.Moves.size();
   const auto screen = driver.view.changes.value;
-  DeliverThoughtCard(driver.game, late.ticket, ExpertCardSlot(*late.position, late.seat));
+  DeliverThoughtCard(driver.game, late.ticket, *ExpertCardSlot(*late.position, late.seat));
   EXPECT_EQ(CheckOf(driver.game), fresh);
   EXPECT_EQ(driver.game.Record.Moves.size(), moves);
   EXPECT_EQ(driver.view.changes.value, screen);
@@ -247,7 +247,7 @@ TEST(Thinking, TheExpertsAdviceIsThoughtAsideAndDroppedOnceSouthHasPlayed) {
   EXPECT_EQ(thinker.request->seat, kSouth);
   EXPECT_FALSE(game.AdvisedSlot.has_value());
   EXPECT_EQ(CheckOf(game), before);
-  const int advised = ExpertCardSlot(*thinker.request->position, kSouth);
+  const int advised = *ExpertCardSlot(*thinker.request->position, kSouth);
   thinker.Deliver(game);
   EXPECT_EQ(game.AdvisedSlot, advised);
   EXPECT_EQ(driver.view.focus, std::make_pair(Control::Carte3D, advised));
@@ -262,7 +262,7 @@ TEST(Thinking, TheExpertsAdviceIsThoughtAsideAndDroppedOnceSouthHasPlayed) {
   ASSERT_TRUE(driver.Step(choices));
   EXPECT_EQ(thinker.cancelled, cancelled + 1);
   const auto screen = driver.view.changes.value;
-  DeliverThoughtCard(game, late.ticket, ExpertCardSlot(*late.position, late.seat));
+  DeliverThoughtCard(game, late.ticket, *ExpertCardSlot(*late.position, late.seat));
   EXPECT_FALSE(game.AdvisedSlot.has_value());
   EXPECT_EQ(driver.view.changes.value, screen);
 }
