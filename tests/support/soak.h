@@ -18,8 +18,8 @@ namespace zarvane::testing {
 
 class Soak;
 
-// One thing the player or the event loop can do to the game window, through the flow and the presenter
-// function the window calls for it. A family (the 24 hand cards, the four levels) is one
+// One thing the player or the event loop can do to the game window, through the flow and the
+// presenter function the window calls for it. A family (the 24 hand cards, the four levels) is one
 // event with indices 1..family_size.
 struct SoakEvent {
   std::string_view name;
