@@ -16,8 +16,9 @@ namespace {
 
 // One whole deal without a screen, from the new-deal command through the auction, the dog and
 // the discard, eighteen tricks and the score. South bids the advice and plays a random legal
-// card.
-void BM_WholeDeal(benchmark::State& state) {
+// card. With files, each deal's score is settled on disk as in the game: its history line and
+// the options file, each synced, so that a power cut loses nothing.
+void PlayWholeDeals(benchmark::State& state, bool with_files) {
   TimerTrackingView view;
   Game game(view);
   // A folder of its own: the options file and the history of every deal played go there.
@@ -27,6 +28,7 @@ void BM_WholeDeal(benchmark::State& state) {
   StartUp(game);
   ChooseLanguage(game, 1);
   game.options.AtLeastOneTaker = 1;
+  game.OptionsFileLeftAlone = !with_files;
   std::mt19937 choices(98);
   for (auto _ : state) {
     NewDeal(game, 0);
@@ -36,7 +38,17 @@ void BM_WholeDeal(benchmark::State& state) {
   }
   std::filesystem::remove_all(folder);
 }
+
+void BM_WholeDeal(benchmark::State& state) {
+  PlayWholeDeals(state, true);
+}
 BENCHMARK(BM_WholeDeal)->Unit(benchmark::kMicrosecond);
+
+// The same deals with the files left alone: the play and the score alone.
+void BM_WholeDealWithoutFiles(benchmark::State& state) {
+  PlayWholeDeals(state, false);
+}
+BENCHMARK(BM_WholeDealWithoutFiles)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace zarvane
