@@ -2,9 +2,10 @@
 // offscreen at the Expert level, South played by a timer that ticks every 5 ms on the window's
 // thread, and the longest gap between two of its ticks over whole deals.
 //
-// window_gap_bench [--deals N] [--tricks T] [--on-the-spot]: N deals (3 unless told), each up
-// to trick T (the whole deal unless told); --on-the-spot thinks on the window's thread, as the
-// game did before its thinking moved to a worker.
+// window_gap_bench [--deals N] [--tricks T] [--on-the-spot] [--analysis]: N deals (3 unless
+// told), each up to trick T (the whole deal unless told); --on-the-spot thinks on the window's
+// thread, as the game did before its thinking moved to a worker; --analysis analyses South's
+// play after each whole deal, the ticks going on until the analysis is over.
 
 #include <QApplication>
 #include <QDir>
@@ -17,10 +18,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/scoring.h"
 #include "flow/deal_flow.h"
 #include "flow/moves.h"
 #include "flow/options_flow.h"
 #include "tests/support/south_moves.h"
+#include "ui/fAnalyse.h"
 #include "ui/windows.h"
 
 namespace zarvane {
@@ -32,6 +35,7 @@ struct Settings {
   int deals = 3;
   int tricks = 19;
   bool on_the_spot = false;
+  bool analysis = false;
 };
 
 Settings ReadSettings(int argc, char** argv) {
@@ -44,6 +48,8 @@ Settings ReadSettings(int argc, char** argv) {
       settings.tricks = std::clamp(std::atoi(argv[++i]), 1, 19);
     else if (arg == "--on-the-spot")
       settings.on_the_spot = true;
+    else if (arg == "--analysis")
+      settings.analysis = true;
   }
   return settings;
 }
@@ -78,6 +84,7 @@ int main(int argc, char** argv) {
 
   std::vector<double> gaps;
   int deals = 0;
+  bool analysed = false;
   QElapsedTimer clock;
   qint64 last = -1;
   QTimer ticks;
@@ -91,11 +98,22 @@ int main(int argc, char** argv) {
       testing::SouthMoves(game, window.view().TimerActive(TimerId::TimerEntreCarte));
       return;
     }
+    if (settings.analysis && game.TrickNumber == kLastTrickDone) {
+      if (!analysed) {
+        analysed = true;
+        window.ShowAnalysis();
+        return;
+      }
+      if (window.analysis()->Running())
+        return;
+      window.analysis()->hide();
+    }
     if (deals == settings.deals) {
       QCoreApplication::quit();
       return;
     }
     ++deals;
+    analysed = false;
     NewDeal(game, 0);
   });
   clock.start();
@@ -103,10 +121,11 @@ int main(int argc, char** argv) {
   QApplication::exec();
 
   std::printf(
-      "%s, %d deal(s) to trick %d: %zu ticks of %d ms, longest gap %.1f ms, "
+      "%s%s, %d deal(s) to trick %d: %zu ticks of %d ms, longest gap %.1f ms, "
       "99th percentile %.1f ms, median %.1f ms\n",
-      settings.on_the_spot ? "thinking on the window's thread" : "thinking on a worker", deals,
-      settings.tricks, gaps.size(), kTickMilliseconds, *std::max_element(gaps.begin(), gaps.end()),
+      settings.on_the_spot ? "thinking on the window's thread" : "thinking on a worker",
+      settings.analysis ? ", South's play analysed after each deal" : "", deals, settings.tricks,
+      gaps.size(), kTickMilliseconds, *std::max_element(gaps.begin(), gaps.end()),
       Percentile(gaps, 0.99), Percentile(gaps, 0.5));
   return 0;
 }
