@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/scoring.h"
 #include "flow/deal_flow.h"
 #include "flow/deal_saving.h"
 #include "flow/interrupted_deal.h"
@@ -228,6 +229,32 @@ TEST(SettledDeal, KilledAtAnyMomentAfterTheLastCardTheFilesAgree) {
   }
   std::printf("%d kills: %d left the deal to resume, %d its score to settle at the next start\n",
               kKills, resumed, settled_at_start);
+}
+
+// Once scored, the deal's record is closed: what the player does after the last card (a click
+// that goes on, a level chosen) neither joins the record that the analysis plays again nor
+// settles the score a second time.
+TEST(SettledDeal, AfterItsScoreTheDealsRecordIsClosed) {
+  testing::TempFolder temp;
+  const Folder folder{temp.path()};
+  GiveEarlierTotals(folder, kTotalsBefore);
+  ASSERT_TRUE(AppendHistoryLine(folder.History(), EarlierDealLine()));
+  Program program(folder);
+  Game& game = program.game;
+  game.options.AtLeastOneTaker = 1;
+  NewDeal(game, 0);
+  std::mt19937 choices(11);
+  while (testing::PlayStep(game, program.view, choices)) {
+  }
+  ASSERT_EQ(game.TrickNumber, kLastTrickDone);
+  const std::vector<Move> moves = game.Record.Moves;
+  const std::string history = ReadSmallFile(folder.History(), 1 << 16).bytes;
+  Apply(game, Move{MoveKind::Continue});
+  Apply(game, Move{MoveKind::Level, 3});
+  Apply(game, Move{MoveKind::Continue});
+  EXPECT_EQ(game.Record.Moves, moves);
+  EXPECT_EQ(ReadSmallFile(folder.History(), 1 << 16).bytes, history);
+  EXPECT_FALSE(fs::exists(folder.Resume()));
 }
 
 }  // namespace
