@@ -79,6 +79,7 @@ struct LastMove {
   std::string saved_before;
   Move move;
   std::string settled;  // the saved deal just after the move, its score settled
+  std::string scored;   // the same without its score: a file no program of ours writes
   Table<std::int32_t, 1, 4> totals_after{};
   std::string line;
 };
@@ -114,6 +115,7 @@ LastMove PlayADeal() {
   EXPECT_TRUE(entry.has_value());
   if (entry)
     last.settled = EncodeSavedDeal({game.Record, CheckOf(game), entry->deal});
+  last.scored = EncodeSavedDeal({game.Record, CheckOf(game), std::nullopt});
   EXPECT_NE(last.totals_after, kTotalsBefore);
   return last;
 }
@@ -229,6 +231,22 @@ TEST(SettledDeal, KilledAtAnyMomentAfterTheLastCardTheFilesAgree) {
   }
   std::printf("%d kills: %d left the deal to resume, %d its score to settle at the next start\n",
               kKills, resumed, settled_at_start);
+}
+
+// A saved deal whose moves score it, with no score settled in it, was not written by the game:
+// it is refused, whatever check it carries, and counts nothing.
+TEST(SettledDeal, AFileWhoseMovesScoreTheDealWithoutItsScoreIsRefused) {
+  const LastMove last = PlayADeal();
+  testing::TempFolder temp;
+  const Folder folder{temp.path()};
+  GiveEarlierTotals(folder, kTotalsBefore);
+  ASSERT_TRUE(AppendHistoryLine(folder.History(), EarlierDealLine()));
+  ASSERT_TRUE(ReplaceFileWhole(folder.Resume(), last.scored));
+  Program program(folder);
+  EXPECT_EQ(program.game.DealPhase, Phase::Opening);
+  EXPECT_TRUE(program.game.Record.Moves.empty());
+  EXPECT_EQ(program.game.options.Scores, kTotalsBefore);
+  EXPECT_EQ(ReadScoreHistory(folder.History()).entries.size(), 1u);
 }
 
 // Once scored, the deal's record is closed: what the player does after the last card (a click
