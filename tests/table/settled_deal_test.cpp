@@ -249,6 +249,34 @@ TEST(SettledDeal, AFileWhoseMovesScoreTheDealWithoutItsScoreIsRefused) {
   EXPECT_EQ(ReadScoreHistory(folder.History()).entries.size(), 1u);
 }
 
+// A deal played again (F3) is scored on the table but counted nowhere: neither the totals, nor
+// the options file, nor the history.
+TEST(SettledDeal, ADealPlayedAgainCountsNothing) {
+  testing::TempFolder temp;
+  const Folder folder{temp.path()};
+  GiveEarlierTotals(folder, kTotalsBefore);
+  ASSERT_TRUE(AppendHistoryLine(folder.History(), EarlierDealLine()));
+  Program program(folder);
+  Game& game = program.game;
+  game.options.AtLeastOneTaker = 1;
+  NewDeal(game, 0);
+  std::mt19937 choices(11);
+  while (testing::PlayStep(game, program.view, choices)) {
+  }
+  ASSERT_EQ(game.TrickNumber, kLastTrickDone);
+  const auto totals = game.options.Scores;
+  ASSERT_NE(totals, kTotalsBefore);
+  ReplayDeal(game);
+  while (testing::PlayStep(game, program.view, choices)) {
+  }
+  ASSERT_EQ(game.TrickNumber, kLastTrickDone);
+  EXPECT_EQ(game.options.Scores, totals);
+  Options on_disk;
+  ASSERT_EQ(ReadOptionsFile(folder.Options(), on_disk), ReadStatus::Ok);
+  EXPECT_EQ(on_disk.Scores, totals);
+  EXPECT_EQ(ReadScoreHistory(folder.History()).entries.size(), 2u);
+}
+
 // Once scored, the deal's record is closed: what the player does after the last card (a click
 // that goes on, a level chosen) neither joins the record that the analysis plays again nor
 // settles the score a second time.
