@@ -90,11 +90,30 @@ void GiveEarlierTotals(const Folder& folder, const Table<std::int32_t, 1, 4>& to
   ASSERT_TRUE(WriteOptionsFile(folder.Options(), options));
 }
 
+// The folder of a player with one deal counted: its totals and its history line.
+void GiveEarlierDeal(const Folder& folder) {
+  GiveEarlierTotals(folder, kTotalsBefore);
+  ASSERT_TRUE(AppendHistoryLine(folder.History(), EarlierDealLine()));
+}
+
+// The deal on the table played to its score, South bidding the advice and playing at random.
+bool PlayedToItsScore(Program& program, std::mt19937& choices) {
+  while (testing::PlayStep(program.game, program.view, choices)) {
+  }
+  return program.game.TrickNumber == kLastTrickDone;
+}
+
+// A new deal, with a taker whatever the hands, played to its score.
+bool PlayedANewDealToItsScore(Program& program, std::mt19937& choices) {
+  program.game.options.AtLeastOneTaker = 1;
+  NewDeal(program.game, 0);
+  return PlayedToItsScore(program, choices);
+}
+
 LastMove PlayADeal() {
   testing::TempFolder temp;
   const Folder folder{temp.path()};
-  GiveEarlierTotals(folder, kTotalsBefore);
-  EXPECT_TRUE(AppendHistoryLine(folder.History(), EarlierDealLine()));
+  GiveEarlierDeal(folder);
   Program program(folder);
   Game& game = program.game;
   game.options.AtLeastOneTaker = 1;
@@ -189,8 +208,7 @@ TEST(SettledDeal, KilledAtAnyMomentAfterTheLastCardTheFilesAgree) {
   const LastMove last = PlayADeal();
   std::mt19937 random(48);
   const auto prepared = [&last](const Folder& folder) {
-    GiveEarlierTotals(folder, kTotalsBefore);
-    AppendHistoryLine(folder.History(), EarlierDealLine());
+    GiveEarlierDeal(folder);
     ReplaceFileWhole(folder.Resume(), last.saved_before);
   };
   // The child resumes the deal, marks, plays the last card and marks again once all is written.
@@ -239,8 +257,7 @@ TEST(SettledDeal, AFileWhoseMovesScoreTheDealWithoutItsScoreIsRefused) {
   const LastMove last = PlayADeal();
   testing::TempFolder temp;
   const Folder folder{temp.path()};
-  GiveEarlierTotals(folder, kTotalsBefore);
-  ASSERT_TRUE(AppendHistoryLine(folder.History(), EarlierDealLine()));
+  GiveEarlierDeal(folder);
   ASSERT_TRUE(ReplaceFileWhole(folder.Resume(), last.scored));
   Program program(folder);
   EXPECT_EQ(program.game.DealPhase, Phase::Opening);
@@ -254,22 +271,15 @@ TEST(SettledDeal, AFileWhoseMovesScoreTheDealWithoutItsScoreIsRefused) {
 TEST(SettledDeal, ADealPlayedAgainCountsNothing) {
   testing::TempFolder temp;
   const Folder folder{temp.path()};
-  GiveEarlierTotals(folder, kTotalsBefore);
-  ASSERT_TRUE(AppendHistoryLine(folder.History(), EarlierDealLine()));
+  GiveEarlierDeal(folder);
   Program program(folder);
   Game& game = program.game;
-  game.options.AtLeastOneTaker = 1;
-  NewDeal(game, 0);
   std::mt19937 choices(11);
-  while (testing::PlayStep(game, program.view, choices)) {
-  }
-  ASSERT_EQ(game.TrickNumber, kLastTrickDone);
+  ASSERT_TRUE(PlayedANewDealToItsScore(program, choices));
   const auto totals = game.options.Scores;
   ASSERT_NE(totals, kTotalsBefore);
   ReplayDeal(game);
-  while (testing::PlayStep(game, program.view, choices)) {
-  }
-  ASSERT_EQ(game.TrickNumber, kLastTrickDone);
+  ASSERT_TRUE(PlayedToItsScore(program, choices));
   EXPECT_EQ(game.options.Scores, totals);
   Options on_disk;
   ASSERT_EQ(ReadOptionsFile(folder.Options(), on_disk), ReadStatus::Ok);
@@ -283,16 +293,11 @@ TEST(SettledDeal, ADealPlayedAgainCountsNothing) {
 TEST(SettledDeal, AfterItsScoreTheDealsRecordIsClosed) {
   testing::TempFolder temp;
   const Folder folder{temp.path()};
-  GiveEarlierTotals(folder, kTotalsBefore);
-  ASSERT_TRUE(AppendHistoryLine(folder.History(), EarlierDealLine()));
+  GiveEarlierDeal(folder);
   Program program(folder);
   Game& game = program.game;
-  game.options.AtLeastOneTaker = 1;
-  NewDeal(game, 0);
   std::mt19937 choices(11);
-  while (testing::PlayStep(game, program.view, choices)) {
-  }
-  ASSERT_EQ(game.TrickNumber, kLastTrickDone);
+  ASSERT_TRUE(PlayedANewDealToItsScore(program, choices));
   const std::vector<Move> moves = game.Record.Moves;
   const std::string history = ReadSmallFile(folder.History(), 1 << 16).bytes;
   Apply(game, Move{MoveKind::Continue});
