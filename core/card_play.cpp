@@ -10,15 +10,6 @@ namespace zarvane {
 
 namespace {
 
-// Reason codes of a legal card.
-constexpr int kFollows = -1;
-constexpr int kFreeLead = 0;
-constexpr int kMustTrump = 1;
-constexpr int kMustOvertrump = 2;
-constexpr int kCannotOvertrump = 3;
-constexpr int kNoSuitNoTrump = 4;
-constexpr int kNoTrumpOnTrumpLead = 5;
-
 // A card played for one of these reasons shows its player void in the led suit.
 bool ShowsVoid(int code) {
   return code == kMustTrump || code == kNoSuitNoTrump;

@@ -4,6 +4,15 @@
 
 namespace zarvane {
 
+// Why a card is legal, kept for each card as its play reason: what the others learn from it.
+inline constexpr int kFollows = -1;
+inline constexpr int kFreeLead = 0;
+inline constexpr int kMustTrump = 1;
+inline constexpr int kMustOvertrump = 2;
+inline constexpr int kCannotOvertrump = 3;
+inline constexpr int kNoSuitNoTrump = 4;
+inline constexpr int kNoTrumpOnTrumpLead = 5;
+
 // True when the challenger takes the trick from the best card so far: a higher card of the
 // same suit, a trump on a plain card, or any card on the Excuse, which never wins.
 bool Beats(const Card& challenger, const Card& best);

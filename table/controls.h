@@ -85,6 +85,11 @@ inline constexpr Control kAllControls[] = {
 #undef ZARVANE_CONTROL_ITEM
 };
 
+// The bid bar's buttons, indexed by bid code.
+inline constexpr Control kBidButtons[] = {Control::ButtonPasse, Control::ButtonPrise,
+                                          Control::ButtonGarde, Control::ButtonGardeSans,
+                                          Control::ButtonGardeContre};
+
 std::string_view ControlName(Control control);
 std::optional<Control> ControlFromName(std::string_view name);
 

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "settings/help_file.h"
+#include "table/controls.h"
 #include "settings/texts.h"
 #include "table/deductions_panel.h"
 
@@ -44,9 +45,6 @@ void NameHonourCells(Game& game) {
                         Pick(game.Language, kHonourLetters[c - 1]));
   }
 }
-
-constexpr Control kBidButtons[] = {Control::ButtonPasse, Control::ButtonPrise, Control::ButtonGarde,
-                                   Control::ButtonGardeSans, Control::ButtonGardeContre};
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "table/controls.h"
 #include "table/game.h"
 #include "table/hand_layout.h"
 #include "table/messages.h"
@@ -12,9 +13,6 @@ namespace {
 
 // South, East, North, West: bid bubbles, taker frames and total panels.
 constexpr int kSeatColours[5] = {0, 0xF3D79C, 0xEFD2FD, 0x93FDF0, 0xA8FBAE};
-
-constexpr Control kBidButtons[] = {Control::ButtonPasse, Control::ButtonPrise, Control::ButtonGarde,
-                                   Control::ButtonGardeSans, Control::ButtonGardeContre};
 
 }  // namespace
 

@@ -10,14 +10,11 @@
 #include "table/game.h"
 #include "table/review.h"
 #include "ui/design.h"
+#include "ui/utf8_text.h"
 
 namespace zarvane {
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr int kWidth = 700;
 constexpr int kHeight = 420;

@@ -17,6 +17,7 @@
 #include "table/history_words.h"
 #include "ui/design.h"
 #include "ui/history_curves.h"
+#include "ui/utf8_text.h"
 
 namespace zarvane {
 
@@ -30,10 +31,6 @@ constexpr int kCurvePixels = 2;
 constexpr int kMarkerPixels = 9;
 constexpr int kLeastDeals = 10;
 constexpr int kLeastTotal = 100;
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QTableWidgetItem* Cell(const QString& text) {
   auto* item = new QTableWidgetItem(text);

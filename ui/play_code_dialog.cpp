@@ -7,16 +7,9 @@
 
 #include "table/deal_code_words.h"
 #include "ui/design.h"
+#include "ui/utf8_text.h"
 
 namespace zarvane {
-
-namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 PlayCodeDialog::PlayCodeDialog(int language, QWidget* parent)
     : QDialog(parent), language_(language), field_(new QLineEdit), reason_(new QLabel) {

@@ -13,15 +13,12 @@
 #include "ui/card_faces.h"
 #include "ui/design.h"
 #include "ui/glyphs.h"
+#include "ui/utf8_text.h"
 #include "ui/widgets.h"
 
 namespace zarvane {
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QCursor CursorFor(Pointer pointer) {
   switch (pointer) {

@@ -1,13 +1,11 @@
 #include "core/strategy/petit_excuse_trumps.h"
 
+#include "core/card_play.h"
 #include "core/strategy/shared_operations.h"
 
 namespace zarvane {
 
 namespace {
-
-// The play reason of a trump that must, and can, beat the trumps already in the trick.
-constexpr int kMustOvertrump = 2;
 
 const Card& LedCard(const StrategyTurn& turn) {
   return turn.game.TrickCards[turn.game.TrickLeader];
