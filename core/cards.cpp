@@ -7,8 +7,8 @@ namespace zarvane {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kSuitNames = {"ATOUT", "PIQUE", "COEUR", "TREFLE",
-                                                        "CARREAU"};
+constexpr std::array<std::string_view, 5> kSuitImageStems = {"ATOUT", "PIQUE", "COEUR", "TREFLE",
+                                                             "CARREAU"};
 
 }  // namespace
 
@@ -26,7 +26,7 @@ int CardHalfPoints(const Card& card) {
 
 std::string CardFaceName(const Card& card) {
   const int value = IsExcuse(card) ? 22 : card.Value;
-  return std::string(kSuitNames.at(card.Suit)) + std::to_string(value);
+  return std::string(kSuitImageStems.at(card.Suit)) + std::to_string(value);
 }
 
 }  // namespace zarvane

@@ -8,7 +8,7 @@ namespace zarvane {
 
 namespace {
 
-constexpr std::array<Bilingual, 4> kSuitNames = {{
+constexpr std::array<Bilingual, 4> kSuitWords = {{
     {"pique", "spades"},
     {"coeur", "hearts"},
     {"trèfle", "clubs"},
@@ -47,7 +47,7 @@ std::string CardName(int language, int value, int suit) {
                      : value <= 10 ? std::to_string(value)
                                    : std::string(Pick(language, kCourtNames[value - 11]));
   return name + std::string(Pick(language, kOf)) +
-         std::string(Pick(language, kSuitNames[suit - 1]));
+         std::string(Pick(language, kSuitWords[suit - 1]));
 }
 
 }  // namespace zarvane

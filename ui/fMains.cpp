@@ -13,7 +13,7 @@ namespace zarvane {
 namespace {
 
 const QColor kPanelGrey(192, 192, 192);
-const QColor kCaptionColour(255, 255, 160);
+const QColor kHandCaptionColour(255, 255, 160);
 
 constexpr Control kHandPanelControls[4] = {Control::PanelMainSud, Control::PanelMainEst,
                                            Control::PanelMainNord, Control::PanelMainOuest};
@@ -43,7 +43,7 @@ TfrmMains::TfrmMains(const Layout& layout, QWidget* parent)
 // The deal's code, which a player may send to a friend, under North's hand and above the
 // other hands, where no dog panel ever goes, with its Copy button above the OK button.
 void TfrmMains::NewDealCode() {
-  code_ = NewCaption(Control::PanelCodeDonne, this, {254, 118, 283, 24}, kCaptionColour, 11);
+  code_ = NewCaption(Control::PanelCodeDonne, this, {254, 118, 283, 24}, kHandCaptionColour, 11);
   code_->setFont(DesignFont(layout(), kMono, 11, true));
   code_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   NewButton(Control::PanelCopierCode, this, {346, 146, 97, 24}, 13, QStringLiteral("Copier"),
@@ -61,7 +61,7 @@ QFrame* TfrmMains::NewDogPanel(Control panel, Control images, Control caption,
   QFrame* dog = NewPanel(panel, this, kDogPanel, kPanelGrey);
   for (int d = 1; d <= 6; ++d)
     NewCornerImage(images, d, dog, [d](const Layout& scale) { return PanelImageSpot(scale, d); });
-  NewCaption(caption, dog, {4, 60, 186, 22}, kCaptionColour, 13, text);
+  NewCaption(caption, dog, {4, 60, 186, 22}, kHandCaptionColour, 13, text);
   return dog;
 }
 

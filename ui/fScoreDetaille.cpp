@@ -12,7 +12,7 @@ const QColor kContractColour(129, 191, 233);
 const QColor kPetitColour(119, 242, 190);
 const QColor kPoigneeColour(131, 231, 158);
 const QColor kFinalColour(255, 128, 128);
-const QColor kCaptionColour(192, 192, 192);
+const QColor kSheetCaptionColour(192, 192, 192);
 
 constexpr int kOperatorLeft = 120;
 constexpr int kValueLeft = 162;
@@ -36,18 +36,18 @@ DesignRect Caption(int top, int rows = 1) {
 TfrmScoreDetaille::TfrmScoreDetaille(const Layout& layout, QWidget* parent)
     : SideWindow(layout, 727, 505, QColor(0, 64, 64), parent) {
   NewRowPanel(Control::panelPointsRealises, Value(10), kValueColour, kValueType);
-  NewRowPanel(Control::panelPoints, Caption(10), kCaptionColour, kCaptionType);
+  NewRowPanel(Control::panelPoints, Caption(10), kSheetCaptionColour, kCaptionType);
 
   NewRowPanel(Control::panelMoins, Operator(55), kOperatorColour, kValueType, "-");
   NewRowPanel(Control::panelContrat, Value(55), kContractColour, kValueType);
-  NewRowPanel(Control::panelDefContrat, Caption(55), kCaptionColour, kCaptionType);
+  NewRowPanel(Control::panelDefContrat, Caption(55), kSheetCaptionColour, kCaptionType);
 
   NewRowPanel(Control::panelEgal1, Operator(101), kOperatorColour, kValueType, "=");
   NewRowPanel(Control::panelAuDessusContrat, Value(101), kValueColour, kValueType);
 
   NewRowPanel(Control::panelSensPrimePetit, Operator(146), kOperatorColour, kValueType);
   NewRowPanel(Control::panelPrimePetit, Value(146), kPetitColour, kValueType, "10");
-  NewRowPanel(Control::panelDefPrimePetit, Caption(146, 2), kCaptionColour, kCaptionType)
+  NewRowPanel(Control::panelDefPrimePetit, Caption(146, 2), kSheetCaptionColour, kCaptionType)
       ->setWordWrap(true);
   NewRowPanel(Control::panelEgal2, Operator(189), kOperatorColour, kValueType, "=");
   NewRowPanel(Control::panelScoreApresPetit, Value(189), kPetitColour, kValueType);
@@ -66,7 +66,7 @@ TfrmScoreDetaille::TfrmScoreDetaille(const Layout& layout, QWidget* parent)
 
   NewRowPanel(Control::panelSensPoignee, Operator(364), kOperatorColour, kValueType);
   NewRowPanel(Control::panelValeurPoignee, Value(364), kPoigneeColour, kValueType);
-  NewRowPanel(Control::panelDefPrimePoignee, Caption(364, 2), kCaptionColour, kCaptionType)
+  NewRowPanel(Control::panelDefPrimePoignee, Caption(364, 2), kSheetCaptionColour, kCaptionType)
       ->setWordWrap(true);
   NewRowPanel(Control::panelEgal5, Operator(409), kOperatorColour, kValueType, "=");
   NewRowPanel(Control::panelScoreApresPoignee, Value(409), kPoigneeColour, kValueType);
@@ -75,9 +75,9 @@ TfrmScoreDetaille::TfrmScoreDetaille(const Layout& layout, QWidget* parent)
               kValueType, "X 3 =");
   NewRowPanel(Control::panelScoreFinalPreneur, Value(452), kFinalColour, kValueType);
 
-  NewRowPanel(Control::panelDefNbBouts, {480, 10, 200, 30}, kCaptionColour, kCaptionType);
+  NewRowPanel(Control::panelDefNbBouts, {480, 10, 200, 30}, kSheetCaptionColour, kCaptionType);
   NewRowPanel(Control::panelNbBouts, {530, 45, 99, kRowHeight}, kContractColour, kValueType);
-  NewRowPanel(Control::panelPreneur, {480, 120, 200, 30}, kCaptionColour, kCaptionType);
+  NewRowPanel(Control::panelPreneur, {480, 120, 200, 30}, kSheetCaptionColour, kCaptionType);
   NewRowPanel(Control::cardinalPreneur, {480, 155, 200, kRowHeight}, kContractColour, kValueType);
 
   NewButton(Control::panelFeuilleScore, this, {520, 400, 120, 72}, kValueType, QStringLiteral("OK"),

@@ -12,7 +12,7 @@ namespace zarvane {
 namespace {
 
 // Each drawn deal is the likeliest of a few draws in the light of the auction.
-constexpr int kDrawsPerWorld = 32;
+constexpr int kCardDrawsPerWorld = 32;
 
 // The decision's seed: the game's generator, the seat and the moment of the deal.
 std::uint32_t DecisionSeed(const Core& game, int seat) {
@@ -73,7 +73,7 @@ void CardTrials::SetUpDrawnWorld(Core& world, Core& scratch, Generator& draws) {
   }
   world = *base_;
   SetUpWorld(world, game_, seat_,
-             DrawDealAfterAuction(game_, seat_, drawer_, draws, kDrawsPerWorld));
+             DrawDealAfterAuction(game_, seat_, drawer_, draws, kCardDrawsPerWorld));
 }
 
 }  // namespace zarvane

@@ -14,7 +14,7 @@ namespace {
 
 // The thinking's budget, in trial deals, fixed so that a replayed deal thinks alike: every
 // card worth comparing on a first few drawn deals, then the best few on more.
-constexpr TrialBudget kBudget{.first_deals = 24, .kept = 3, .more_deals = 100};
+constexpr TrialBudget kCardBudget{.first_deals = 24, .kept = 3, .more_deals = 100};
 
 // A card worth no more than the lowest: a plain card up to the 10, a trump from 2 to 20.
 bool LowCard(const Card& card) {
@@ -86,8 +86,8 @@ std::optional<int> ExpertCardSlot(const Core& game, int seat, const Thinking& th
   if (slots.size() == 1)
     return slots.front();
   CardTrials trials(game, seat, thinking);
-  const TrialBudget budget{kBudget.first_deals * thinking.trial_scale, kBudget.kept,
-                           kBudget.more_deals * thinking.trial_scale};
+  const TrialBudget budget{kCardBudget.first_deals * thinking.trial_scale, kCardBudget.kept,
+                           kCardBudget.more_deals * thinking.trial_scale};
   const double proof = ProofAgainstRules(game, seat, thinking);
   Favourite rules_card;
   if (proof >= 0)

@@ -19,8 +19,8 @@ namespace zarvane {
 namespace {
 
 // Each deal is the likeliest of a few draws in the light of the bids already made.
-constexpr TrialBudget kBudget{.first_deals = 24, .kept = 2, .more_deals = 40};
-constexpr int kDrawsPerWorld = 16;
+constexpr TrialBudget kBidBudget{.first_deals = 24, .kept = 2, .more_deals = 40};
+constexpr int kBidDrawsPerWorld = 16;
 
 // Not the seed of the seat's cards in the same deal: the auction comes before any card.
 std::uint32_t BidSeed(const GameState& game, int seat) {
@@ -59,7 +59,7 @@ class BidTrials {
     GameState& trial = trials_[thread];
     Generator draws = TrialGenerator(seed_, index);
     world = *base_;
-    DealGivenHands(world, DrawDealAfterBids(game_, seat_, unseen_, draws, kDrawsPerWorld));
+    DealGivenHands(world, DrawDealAfterBids(game_, seat_, unseen_, draws, kBidDrawsPerWorld));
     world.random.GeneratorState = static_cast<std::uint32_t>(RandomBelow(draws, ~0u));
     for (std::size_t b = 0; b < bids.size(); ++b) {
       trial = world;
@@ -120,7 +120,7 @@ bool PlayOutAfterBid(GameState& trial, int seat, int bid) {
 
 std::optional<int> ExpertBid(const GameState& game, int seat, const Thinking& thinking) {
   BidTrials trials(game, seat, thinking);
-  return BestByTrials(PossibleBids(game), kBudget, thinking,
+  return BestByTrials(PossibleBids(game), kBidBudget, thinking,
                       [&](int thread, int index, const std::vector<int>& bids,
                           std::vector<long>& sums) { trials.PlayDeal(thread, index, bids, sums); });
 }

@@ -18,9 +18,9 @@ namespace zarvane {
 
 namespace {
 
-constexpr TrialBudget kBudget{.first_deals = 32, .kept = 2, .more_deals = 100};
+constexpr TrialBudget kDiscardBudget{.first_deals = 32, .kept = 2, .more_deals = 100};
 constexpr int kComputerDraws = 4;
-constexpr int kDrawsPerWorld = 16;
+constexpr int kDiscardDrawsPerWorld = 16;
 
 std::uint32_t DiscardSeed(const GameState& game) {
   return game.random.GeneratorState ^ static_cast<std::uint32_t>(game.Taker * 0x9E3779B9u) ^
@@ -89,7 +89,7 @@ class DiscardTrials {
     GameState& trial = trials_[thread];
     Generator draws = TrialGenerator(seed_, index);
     const DealtDeal deal =
-        DrawDealAfterBids(game_, game_.Taker, defence_cards_, draws, kDrawsPerWorld);
+        DrawDealAfterBids(game_, game_.Taker, defence_cards_, draws, kDiscardDrawsPerWorld);
     const auto common = static_cast<std::uint32_t>(RandomBelow(draws, ~0u));
     for (std::size_t c = 0; c < choices.size(); ++c) {
       trial = *candidates_[static_cast<std::size_t>(choices[c])];
@@ -157,7 +157,7 @@ void ExpertDiscard(GameState& game, const Thinking& thinking) {
     DiscardTrials trials(game, candidates, seed, thinking);
     // Stopped, the computer's own discard stands.
     best =
-        BestByTrials(choices, kBudget, thinking,
+        BestByTrials(choices, kDiscardBudget, thinking,
                      [&](int thread, int index, const std::vector<int>& some,
                          std::vector<long>& sums) { trials.PlayDeal(thread, index, some, sums); })
             .value_or(0);
