@@ -10,17 +10,9 @@
 #include "core/strategy/hidden_cards.h"
 #include "core/strategy/rehearsal.h"
 #include "core/strategy/sampled_world.h"
-#include "flow/card_advice.h"
 #include "flow/card_play.h"
-#include "flow/deal_flow.h"
-#include "flow/moves.h"
-#include "flow/options_flow.h"
-#include "flow/start.h"
 #include "table/game.h"
-#include "table/hand_layout.h"
-#include "table/language.h"
 #include "tests/support/cards.h"
-#include "tests/support/deal_driver.h"
 #include "tests/support/every_turn.h"
 #include "tests/support/strategy_table.h"
 
@@ -166,128 +158,6 @@ TEST(Expert, ASingleCardIsPlayedAtOnceAndLowCardsWithNothingOutsideBetweenCountO
   ASSERT_EQ(full.SlotOf(kEast, Plain(kCarreau, 1)), 18);
   const std::vector<int> first_lead = DistinctPlayableSlots(full.game, kEast);
   EXPECT_EQ(first_lead.back(), 18);
-}
-
-// South's turn has come: his tick has run and he may click a card.
-bool SouthToPlay(testing::DealDriver& driver) {
-  const Game& game = driver.game;
-  return game.DealPhase == Phase::SouthPlays && game.CurrentSeat == game.HumanSeat &&
-         !driver.view.Armed(TimerId::TimerEntreCarte) && !WaitsForClick(game.DealPhase) &&
-         game.DealPhase != Phase::Poignee && game.TrickNumber >= 1 && game.TrickNumber <= 18;
-}
-
-void ExpectSameCourse(const Game& a, const Game& b) {
-  EXPECT_EQ(a.SavedDeck, b.SavedDeck);
-  EXPECT_EQ(a.PlayedSlot, b.PlayedSlot);
-  EXPECT_EQ(a.TrickLeaders, b.TrickLeaders);
-  EXPECT_EQ(a.TakerPoints, b.TakerPoints);
-  EXPECT_EQ(a.options.Scores, b.options.Scores);
-  EXPECT_EQ(a.random.GeneratorState, b.random.GeneratorState);
-}
-
-// Several deals at the first level, so that the first card of the hand is advised too, and
-// asked again and again; at Expert, whose thinking is slow, four tricks, asked once a turn.
-TEST(CardAdvice, AskingLiftsAPlayableCardAndTheDealEndsAsIfNobodyHadAsked) {
-  for (int level : {1, kExpertLevel}) {
-    SCOPED_TRACE(::testing::Message() << "level " << level);
-    testing::DealDriver plain(1, 50'000'000);
-    testing::DealDriver advised(1, 50'000'000);
-    std::mt19937 plain_choices(8);
-    std::mt19937 advised_choices(8);
-    for (testing::DealDriver* driver : {&plain, &advised}) {
-      driver->game.options.Level = level;
-      driver->game.options.AtLeastOneTaker = 1;
-    }
-    Game& game = advised.game;
-    int asked = 0;
-    int first_card_advised = 0;
-    const int last_trick = level == 1 ? 19 : 5;
-    for (int deal = 0; deal < (level == 1 ? 8 : 1); ++deal) {
-      NewDeal(plain.game, 0);
-      NewDeal(game, 0);
-      while (plain.game.TrickNumber < last_trick && plain.Step(plain_choices)) {
-      }
-      do {
-        if (!advised.view.Get(Control::SBConseilCarte).enabled) {
-          // The key pressed while the advice is closed lifts nothing.
-          Apply(game, Move{MoveKind::CardAdvice});
-          EXPECT_FALSE(game.AdvisedSlot.has_value());
-        }
-        if (!SouthToPlay(advised))
-          continue;
-        const bool open = advised.view.Get(Control::SBConseilCarte).enabled;
-        EXPECT_EQ(open, advised.view.Get(Control::menuConseilCarte).enabled);
-        // The card advised at an earlier turn went back down with South's card.
-        for (int slot = 1; slot <= 18; ++slot) {
-          if (game.Hands[game.HumanSeat][slot].InHand == 1) {
-            EXPECT_EQ(advised.view.Get(Control::Carte3D, slot).top, SouthCardTop(game, slot));
-          }
-        }
-        for (int again = 0; again < (level == 1 ? 3 : 1) && open; ++again) {
-          Apply(game, Move{MoveKind::CardAdvice});
-          ASSERT_TRUE(game.AdvisedSlot.has_value());
-          const int slot = *game.AdvisedSlot;
-          EXPECT_EQ(game.Playable[game.HumanSeat][slot], 1);
-          EXPECT_EQ(advised.view.Get(Control::Carte3D, slot).top,
-                    SouthCardTop(game, slot) - game.layout.SelectLift);
-          ++asked;
-          first_card_advised += slot == 1 ? 1 : 0;
-        }
-      } while (game.TrickNumber < last_trick && advised.Step(advised_choices));
-      if (game.TrickNumber == 19) {
-        EXPECT_FALSE(advised.view.Get(Control::SBConseilCarte).enabled);
-      }
-      ExpectSameCourse(plain.game, game);
-    }
-    EXPECT_GT(asked, 0);
-    if (level == 1) {
-      EXPECT_GT(first_card_advised, 0);
-    }
-  }
-}
-
-TEST(Expert, ALanguageChangeOrANewDealWhileAComputerSeatIsToPlayLeavesItsPlaySound) {
-  testing::DealDriver quiet(1, 61'000'000);
-  testing::DealDriver switched(1, 61'000'000);
-  std::mt19937 quiet_choices(3);
-  std::mt19937 switched_choices(3);
-  for (testing::DealDriver* driver : {&quiet, &switched}) {
-    driver->game.options.Level = kExpertLevel;
-    driver->game.options.AtLeastOneTaker = 1;
-    NewDeal(driver->game, 0);
-  }
-  // Both deals as far as the sixth trick: the Expert's thinking is slow.
-  while (quiet.game.TrickNumber < 6 && quiet.Step(quiet_choices)) {
-  }
-  // The language changes while a computer seat's card is pending, twice in the deal.
-  Game& game = switched.game;
-  int changes = 0;
-  do {
-    if (switched.TurnPending() && game.CurrentSeat != game.HumanSeat &&
-        ((game.TrickNumber == 2 && changes == 0) || (game.TrickNumber == 5 && changes == 1))) {
-      ChooseLanguage(game, game.Language == 1 ? 2 : 1);
-      ++changes;
-    }
-  } while (game.TrickNumber < 6 && switched.Step(switched_choices));
-  EXPECT_EQ(changes, 2);
-  ExpectSameCourse(quiet.game, game);
-
-  // A new deal while a computer seat's card is pending: the pending card is dropped and the new
-  // deal, at Pro, is played to its score.
-  game.options.Level = 4;
-  NewDeal(game, 0);
-  bool moving = true;
-  while (moving &&
-         !(switched.TurnPending() && game.TrickNumber == 3 && game.CurrentSeat != game.HumanSeat)) {
-    moving = switched.Step(switched_choices);
-  }
-  ASSERT_TRUE(moving);
-  NewDeal(game, 0);
-  EXPECT_FALSE(switched.view.Armed(TimerId::TimerEntreCarte));
-  while (switched.Step(switched_choices)) {
-  }
-  EXPECT_EQ(game.TrickNumber, 19);
-  EXPECT_EQ(game.TakerPoints + game.DefencePoints, 182);
 }
 
 }  // namespace

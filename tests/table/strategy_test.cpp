@@ -3,21 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 #include <utility>
 #include <vector>
 
+#include "core/card_play.h"
 #include "core/cards.h"
 #include "core/deal.h"
 #include "core/play_preparation.h"
 #include "core/strategy/rule_order.h"
 #include "core/strategy/shared_operations.h"
-#include "flow/card_play.h"
 #include "table/game.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
-#include "tests/support/deal_driver.h"
-#include "tests/support/fixed_clock.h"
 #include "tests/support/strategy_table.h"
 
 namespace zarvane {
@@ -34,9 +31,6 @@ using testing::Trumps;
 bool AnyOfSuit(const std::vector<Card>& cards, int suit) {
   return std::any_of(cards.begin(), cards.end(), [suit](const Card& c) { return c.Suit == suit; });
 }
-
-constexpr int kRunsPerLevel = 40;
-constexpr int kDealsPerRun = 25;
 
 TEST(Strategy, APetitHolderWhoLeadsKeepsItBackWhileAnotherCardIsPlayable) {
   {
@@ -382,62 +376,6 @@ TEST(Strategy, EachLevelSwitchesOffItsRulesAndTheTopLevelRunsAllSeventy) {
       off += switched_off ? 1 : 0;
     }
     EXPECT_EQ(off, level == 1 ? 22 : level == 2 ? 18 : level == 3 ? 6 : 0);
-  }
-}
-
-// Whole deals at each level: before every computer card the strategy is run on a copy of the
-// game, which draws as the real turn will, so the card really played must be among those it
-// left, and those must be legal and never none.
-TEST(Strategy, SeededWholeDealsAtEachLevelPlayOnlyLegalCardsTheStrategyLeft) {
-  std::mt19937 choices(977);
-  for (int level = 1; level <= 4; ++level) {
-    for (int run = 0; run < kRunsPerLevel; ++run) {
-      testing::DealDriver driver(1, 7'000 * run + level);
-      Game& game = driver.game;
-      game.options.Level = level;
-      game.options.AtLeastOneTaker = 1;
-      for (int deal = 0; deal < kDealsPerRun; ++deal) {
-        SCOPED_TRACE(::testing::Message()
-                     << "level " << level << " run " << run << " deal " << deal);
-        NewDeal(game, 0);
-        bool moving = true;
-        for (int steps = 0; moving && steps < 5000; ++steps) {
-          const int seat = game.CurrentSeat;
-          const int trick = game.TrickNumber;
-          const bool computer_card = driver.view.Armed(TimerId::TimerEntreCarte) &&
-                                     !driver.view.Armed(TimerId::TimerEnchere) &&
-                                     !WaitsForClick(game.DealPhase) && trick >= 1 && trick <= 18 &&
-                                     seat != game.HumanSeat;
-          // The rules' state alone: the strategy reads nothing else, and a copy of the whole game
-          // at every step made this test slow.
-          Core ahead = game;
-          Table<std::int8_t, 1, 18> legal{};
-          int asked = 0;
-          if (computer_card) {
-            ComputePlayableCards(ahead, seat);
-            legal = ahead.Playable[seat];
-            if (std::count(legal.begin(), legal.end(), 1) >= 2) {
-              ChooseComputerCard(ahead, seat);
-              asked = 1;
-            }
-          }
-          moving = driver.Step(choices);
-          if (!computer_card)
-            continue;
-          int left = 0;
-          for (int slot = 1; slot <= 18; ++slot) {
-            left += ahead.Playable[seat][slot];
-            EXPECT_LE(ahead.Playable[seat][slot], legal[slot]) << "slot " << slot;
-          }
-          EXPECT_GE(left, 1);
-          EXPECT_EQ(ahead.Playable[seat][game.PlayedSlot[seat][trick]], 1);
-          if (asked == 1) {
-            EXPECT_EQ(game.RuleState[16], level >= 3 ? 1 : 0);
-          }
-        }
-        ASSERT_FALSE(moving) << "the deal never reached its score";
-      }
-    }
   }
 }
 
