@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <random>
-#include <set>
 #include <utility>
 #include <vector>
 
@@ -14,7 +11,6 @@
 #include "table/game.h"
 #include "tests/support/cards.h"
 #include "tests/support/deal_builder.h"
-#include "tests/support/deal_driver.h"
 #include "tests/support/fake_table_view.h"
 #include "tests/support/fixed_clock.h"
 
@@ -475,134 +471,6 @@ TEST(CardPlay, EveryObserverLearnsWhatEachCardAndTheReasonForItReveal) {
   }
   for (int o : {kSouth, kNorth, kWest})
     EXPECT_EQ(t.MayHoldTrump[o][kWest][0], -1);
-}
-
-// What the play must hold at every moment, checked while deals are played to their score.
-class WholeDealChecks {
- public:
-  explicit WholeDealChecks(testing::DealDriver& driver) : d_(driver) {}
-
-  // Before a tick of the card timer: the seat to play has a legal card, and the card it plays
-  // is among them.
-  void BeforeTurn() {
-    before_ = d_.game;
-    ComputePlayableCards(before_, before_.CurrentSeat);
-    const auto& flags = before_.Playable[before_.CurrentSeat];
-    ASSERT_TRUE(std::count(flags.begin(), flags.end(), 1) >= 1);
-  }
-  void AfterTurn() {
-    const int seat = before_.CurrentSeat;
-    const int trick = before_.TrickNumber;
-    const int slot = d_.game.PlayedSlot[seat][trick];
-    if (before_.Hands[seat][slot].InHand == 1 && d_.game.Hands[seat][slot].InHand == 0) {
-      EXPECT_EQ(before_.Playable[seat][slot], 1);
-    }
-  }
-
-  // After each trick: one card of each seat, the right winner leads on.
-  void AfterTrick() {
-    std::vector<Card> trick;
-    for (int seat = 1; seat <= 4; ++seat) {
-      ASSERT_NE(d_.game.TrickCards[seat].Suit, kNoSuit);
-      cards_.insert(CardNumber(d_.game.TrickCards[seat]));
-    }
-    EXPECT_EQ(d_.game.TrickLeader, ExpectedWinner());
-    EXPECT_EQ(d_.game.CurrentSeat, d_.game.TrickLeader);
-    ++tricks_;
-  }
-
-  void AtTheEnd() {
-    for (const Card& card : d_.game.Dog)
-      cards_.insert(CardNumber(card));
-    EXPECT_EQ(tricks_, 18);
-    EXPECT_EQ(cards_.size(), 78u);
-    EXPECT_EQ(d_.game.TakerPoints + d_.game.DefencePoints, 182);
-    EXPECT_EQ(d_.game.TakerBouts + d_.game.DefenceBouts, 3);
-    for (const Hand& hand : d_.game.Hands) {
-      for (const Card& card : hand)
-        EXPECT_EQ(card.InHand, 0);
-    }
-  }
-
- private:
-  // Worked out apart from the rules: the highest trump, else the highest card of the first
-  // suit led that is not the Excuse.
-  int ExpectedWinner() const {
-    const GameState& g = d_.game;
-    const int leader = g.TrickLeaders[g.TrickNumber - 1];
-    int best_trump = 0;
-    int winner = -1;
-    for (int seat = 1; seat <= 4; ++seat) {
-      if (IsTrump(g.TrickCards[seat]) && g.TrickCards[seat].Value > best_trump) {
-        best_trump = g.TrickCards[seat].Value;
-        winner = seat;
-      }
-    }
-    if (winner != -1)
-      return winner;
-    int led = kNoSuit;
-    for (int seat = leader, n = 0; n < 4 && led == kNoSuit; seat = NextSeat(seat), ++n) {
-      if (!IsExcuse(g.TrickCards[seat]))
-        led = g.TrickCards[seat].Suit;
-    }
-    int best = 0;
-    for (int seat = 1; seat <= 4; ++seat) {
-      if (g.TrickCards[seat].Suit == led && g.TrickCards[seat].Value > best) {
-        best = g.TrickCards[seat].Value;
-        winner = seat;
-      }
-    }
-    return winner;
-  }
-
-  testing::DealDriver& d_;
-  GameState before_;
-  std::set<int> cards_;
-  int tricks_ = 0;
-};
-
-TEST(CardPlay, SeededWholeDealsKeepEveryRuleOfPlayAndOfTheCount) {
-  std::mt19937 choices(20261207);
-  for (int run = 0; run < 40; ++run) {
-    testing::DealDriver driver(1 + run % 2, 1000 * run);
-    driver.game.options.AtLeastOneTaker = 1;
-    for (int deal = 0; deal < 25; ++deal) {
-      SCOPED_TRACE(::testing::Message() << "run " << run << " deal " << deal);
-      NewDeal(driver.game, 0);
-      int total_before = 0;
-      for (int seat = 1; seat <= 4; ++seat)
-        total_before += driver.game.options.Scores[seat];
-      WholeDealChecks checks(driver);
-      int steps = 0;
-      bool moving = true;
-      while (moving && steps++ < 5000) {
-        const bool card_turn = driver.view.Armed(TimerId::TimerEntreCarte) &&
-                               !WaitsForClick(driver.game.DealPhase) &&
-                               driver.game.TrickNumber >= 1 && driver.game.TrickNumber <= 18 &&
-                               !driver.view.Armed(TimerId::TimerEnchere);
-        const bool computer_turn = card_turn && driver.game.CurrentSeat != driver.game.HumanSeat;
-        if (computer_turn)
-          checks.BeforeTurn();
-        const int trick = driver.game.TrickNumber;
-        moving = driver.Step(choices);
-        if (computer_turn)
-          checks.AfterTurn();
-        if (driver.game.TrickNumber == trick + 1 && trick >= 1 &&
-            driver.game.DealPhase == Phase::TrickShown)
-          checks.AfterTrick();
-        if (driver.game.TrickNumber == 2 && trick == 1) {
-          EXPECT_TRUE(driver.view.Get(Control::menuPreviousTrick).enabled);
-        }
-      }
-      ASSERT_FALSE(moving) << "the deal never reached its score";
-      EXPECT_EQ(driver.view.Text(Control::info), "");
-      checks.AtTheEnd();
-      int total_after = 0;
-      for (int seat = 1; seat <= 4; ++seat)
-        total_after += driver.game.options.Scores[seat];
-      EXPECT_EQ(total_after, total_before);
-    }
-  }
 }
 
 }  // namespace
