@@ -36,7 +36,7 @@ int FirstReached(int r, int a, int b) {
   return suit;
 }
 
-std::multiset<int> Numbers(const auto& cards) {
+std::multiset<int> NumberSet(const auto& cards) {
   std::multiset<int> numbers;
   for (const Card& card : cards)
     numbers.insert(CardNumber(card));
@@ -113,7 +113,7 @@ TEST_F(DiscardTest, MergingPutsTheDogIntoTheHandInHandOrder) {
     DealUntilAccepted(game, game.clock);
     const auto seeded = MergeWithDog(game, n % 4 + 1);
     EXPECT_TRUE(InHandOrder(seeded));
-    EXPECT_EQ(Numbers(seeded), Numbers(HandAndDog(n % 4 + 1)));
+    EXPECT_EQ(NumberSet(seeded), NumberSet(HandAndDog(n % 4 + 1)));
   }
 }
 
@@ -135,7 +135,7 @@ TEST_F(DiscardTest, TheShortSuitHasNoRoiAndNotBothDameAndCavalier) {
     DiscardFrom(lone_seven, Seed(i));
     EXPECT_TRUE(SameCard(game.Dog[1], Plain(kPique, 7))) << "seed " << i;
     DiscardFrom(guarded, Seed(i));
-    EXPECT_EQ(Numbers(game.Dog), Numbers(SuitCards(kPique, {9, 8, 7, 6, 5, 4})));
+    EXPECT_EQ(NumberSet(game.Dog), NumberSet(SuitCards(kPique, {9, 8, 7, 6, 5, 4})));
     DiscardFrom(lone_king, Seed(i));
     for (const Card& card : SuitCards(kCoeur, {9, 8, 7}))
       EXPECT_TRUE(InDog(game, card)) << "seed " << i;
@@ -158,7 +158,7 @@ TEST_F(DiscardTest, EqualCountsGoToTheFirstSuitReachedFromTheRandomStart) {
     const int first = FirstReached(RandomUpTo(draws, 4), kCoeur, kCarreau);
     firsts.insert(first);
     DiscardFrom(short_tie, Seed(i));
-    EXPECT_EQ(Numbers(game.Dog), Numbers(SuitCards(first, {10, 9, 8, 7, 6, 5})));
+    EXPECT_EQ(NumberSet(game.Dog), NumberSet(SuitCards(first, {10, 9, 8, 7, 6, 5})));
     DiscardFrom(long_tie, Seed(i));
     for (const Card& card : game.Dog)
       EXPECT_NE(card.Suit, first) << "seed " << i;
@@ -171,12 +171,12 @@ TEST_F(DiscardTest, AStrongTrumpHandVoidsASecondSuit) {
   const auto rest =
       Join({SuitCards(kPique, {9, 8}), SuitCards(kCoeur, {7, 6, 5, 4}),
             SuitCards(kTrefle, {14, 10, 9, 8, 7}), SuitCards(kCarreau, {14, 10, 9, 8})});
-  const auto both = Numbers(Join({SuitCards(kPique, {9, 8}), SuitCards(kCoeur, {7, 6, 5, 4})}));
+  const auto both = NumberSet(Join({SuitCards(kPique, {9, 8}), SuitCards(kCoeur, {7, 6, 5, 4})}));
   for (int i = 0; i < 30; ++i) {
     DiscardFrom(Join({Trumps({2, 3, 4, 5, 6, 7, 8, 9, 10}), rest}), Seed(i));
-    EXPECT_EQ(Numbers(game.Dog), both) << "nine trumps, seed " << i;
+    EXPECT_EQ(NumberSet(game.Dog), both) << "nine trumps, seed " << i;
     DiscardFrom(Join({Trumps({21, 2, 3, 4, 5, 6, 7, 8, 0}), rest}), Seed(i));
-    EXPECT_EQ(Numbers(game.Dog), both) << "eight trumps and two bouts, seed " << i;
+    EXPECT_EQ(NumberSet(game.Dog), both) << "eight trumps and two bouts, seed " << i;
   }
 }
 
@@ -186,11 +186,11 @@ TEST_F(DiscardTest, EightTrumpsWithOneBoutVoidNoSecondSuit) {
   const auto rest =
       Join({SuitCards(kPique, {9, 8}), SuitCards(kCoeur, {7, 6, 5, 4}),
             SuitCards(kTrefle, {14, 10, 9, 8, 7}), SuitCards(kCarreau, {14, 10, 9, 8})});
-  const auto both = Numbers(Join({SuitCards(kPique, {9, 8}), SuitCards(kCoeur, {7, 6, 5, 4})}));
+  const auto both = NumberSet(Join({SuitCards(kPique, {9, 8}), SuitCards(kCoeur, {7, 6, 5, 4})}));
   int other_discards = 0;
   for (int i = 0; i < 30; ++i) {
     DiscardFrom(Join({Trumps({2, 3, 4, 5, 6, 7, 8, 9, 0}), rest}), Seed(i));
-    other_discards += Numbers(game.Dog) == both ? 0 : 1;
+    other_discards += NumberSet(game.Dog) == both ? 0 : 1;
   }
   EXPECT_GT(other_discards, 0);
 }
@@ -214,8 +214,8 @@ TEST_F(DiscardTest, AnEmptySuitQualifiesAsSecondVoidAndVoidsNothing) {
     for (int seat = 1; seat <= 4; ++seat)
       RandomUpTo(draws, 4);  // each seat's chosen suit at the start of play
     DiscardFrom(cards, Seed(i));
-    EXPECT_EQ(Numbers(game.Dog),
-              Numbers(Join({SuitCards(kPique, {9, 8}), SuitCards(kCarreau, {10, 9, 8, 7})})));
+    EXPECT_EQ(NumberSet(game.Dog),
+              NumberSet(Join({SuitCards(kPique, {9, 8}), SuitCards(kCarreau, {10, 9, 8, 7})})));
     EXPECT_EQ(game.random.GeneratorState, draws.GeneratorState) << "seed " << i;
   }
   EXPECT_EQ(firsts.size(), 2u);
@@ -233,14 +233,14 @@ TEST_F(DiscardTest, TheRandomFillSweepsDownwardsAndSparesTheLongSuit) {
     Generator draws{Seed(i)};
     RandomUpTo(draws, 4);  // short and long suits
     RandomUpTo(draws, 4);  // lone honours
-    auto expected = Numbers(SuitCards(kPique, {9, 8}));
+    auto expected = NumberSet(SuitCards(kPique, {9, 8}));
     for (int p = RandomUpTo(draws, 24); expected.size() < 6; p = p == 1 ? 24 : p - 1) {
       const Card& card = merged[p - 1];
       if ((card.Suit == kCoeur || card.Suit == kTrefle) && card.Value != kKing)
         expected.insert(CardNumber(card));
     }
     DiscardFrom(cards, Seed(i));
-    EXPECT_EQ(Numbers(game.Dog), expected) << "seed " << i;
+    EXPECT_EQ(NumberSet(game.Dog), expected) << "seed " << i;
   }
 }
 
@@ -289,7 +289,7 @@ TEST_F(DiscardTest, SeededComputerDiscardsKeepEveryRule) {
     DealUntilAccepted(game, game.clock);
     const int taker = n % 4 + 1;
     Contract(taker, n % 2 == 0 ? kPrise : kGarde);
-    const auto before = Numbers(HandAndDog(taker));
+    const auto before = NumberSet(HandAndDog(taker));
 
     ComputerDiscard(game);
 
@@ -297,7 +297,7 @@ TEST_F(DiscardTest, SeededComputerDiscardsKeepEveryRule) {
     EXPECT_EQ(std::count(game.KeepFlags.begin(), game.KeepFlags.end(), 0), 6);
     EXPECT_TRUE(InHandOrder(game.Hands[taker]));
     EXPECT_TRUE(InHandOrder(game.Dog));
-    EXPECT_EQ(Numbers(HandAndDog(taker)), before);
+    EXPECT_EQ(NumberSet(HandAndDog(taker)), before);
     EXPECT_TRUE(testing::WholePackInPlay(game)) << "deal " << n;
     for (const Card& card : game.Hands[taker])
       EXPECT_EQ(card.InHand, 1);

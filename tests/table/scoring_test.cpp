@@ -24,9 +24,9 @@ Card Low(int suit, int value = 2) {
 }
 
 // A deal whose counters are set by hand, on a recording screen, in French.
-class ScoredDeal {
+class CountedDeal {
  public:
-  ScoredDeal(int taker, int bid) {
+  CountedDeal(int taker, int bid) {
     game.Language = kFrench;
     SetLanguageTexts(game);
     game.Taker = taker;
@@ -72,7 +72,7 @@ TEST(Scoring, TheTakersResultRoundsHalvesToEvenAndAppliesEveryBonusInItsPlace) {
   };
   for (const ScoreCase& c : cases) {
     SCOPED_TRACE(c.name);
-    ScoredDeal deal(kEast, c.bid);
+    CountedDeal deal(kEast, c.bid);
     deal.game.TakerPoints = c.half_points;
     deal.game.PointsNeeded = PointsNeededFor(c.bouts);
     deal.game.PetitAuBout = c.petit_au_bout;
@@ -87,7 +87,7 @@ TEST(Scoring, TheExcuseIsExchangedInTricksOneToSeventeenAndGoesWithTheLastTrick)
   const Card heartKing = Low(kCoeur, kKing);
   {
     SCOPED_TRACE("a defender's Excuse in a trick the taker wins, trick 5");
-    ScoredDeal deal(kSouth, kGarde);
+    CountedDeal deal(kSouth, kGarde);
     deal.Count({heart10, kExcuse, heart3, Low(kCoeur)}, kSouth, 6);
     EXPECT_EQ(deal.game.TakerPoints, 12 - 8);
     EXPECT_EQ(deal.game.DefencePoints, 8);
@@ -96,7 +96,7 @@ TEST(Scoring, TheExcuseIsExchangedInTricksOneToSeventeenAndGoesWithTheLastTrick)
   }
   {
     SCOPED_TRACE("the same in the last trick: the taker gets all of it and the bout");
-    ScoredDeal deal(kSouth, kGarde);
+    CountedDeal deal(kSouth, kGarde);
     deal.Count({heart10, kExcuse, heart3, Low(kCoeur)}, kSouth, 19);
     EXPECT_EQ(deal.game.TakerPoints, 12 + 6);  // and the six low cards of the discard
     EXPECT_EQ(deal.game.DefencePoints, 0);
@@ -105,7 +105,7 @@ TEST(Scoring, TheExcuseIsExchangedInTricksOneToSeventeenAndGoesWithTheLastTrick)
   }
   {
     SCOPED_TRACE("the taker's Excuse in the last trick goes to the defence with its bout");
-    ScoredDeal deal(kSouth, kPrise);
+    CountedDeal deal(kSouth, kPrise);
     deal.Count({kExcuse, heartKing, heart3, Low(kCoeur)}, kEast, 19);
     EXPECT_EQ(deal.game.DefencePoints, 9 + 9 + 1 + 1);
     EXPECT_EQ(deal.game.TakerPoints, 6);
@@ -114,7 +114,7 @@ TEST(Scoring, TheExcuseIsExchangedInTricksOneToSeventeenAndGoesWithTheLastTrick)
   }
   {
     SCOPED_TRACE("a defender's Excuse in a last trick another defender wins stays put");
-    ScoredDeal deal(kSouth, kPrise);
+    CountedDeal deal(kSouth, kPrise);
     deal.Count({heart3, kExcuse, heartKing, Low(kCoeur)}, kNorth, 19);
     EXPECT_EQ(deal.game.DefencePoints, 9 + 9 + 1 + 1);
     EXPECT_EQ(deal.game.DefenceBouts, 1);
@@ -122,7 +122,7 @@ TEST(Scoring, TheExcuseIsExchangedInTricksOneToSeventeenAndGoesWithTheLastTrick)
   }
   {
     SCOPED_TRACE("the taker's Excuse in trick 3: he keeps 4 of its 4.5 points and the bout");
-    ScoredDeal deal(kWest, kPrise);
+    CountedDeal deal(kWest, kPrise);
     deal.Count({heart3, heartKing, Low(kCoeur), kExcuse}, kEast, 4);
     EXPECT_EQ(deal.game.TakerPoints, 8);
     EXPECT_EQ(deal.game.DefencePoints, 1 + 9 + 1 + 9 - 8);
@@ -133,7 +133,7 @@ TEST(Scoring, TheExcuseIsExchangedInTricksOneToSeventeenAndGoesWithTheLastTrick)
 TEST(Scoring, TheDogThePetitAuBoutAndTheLivePanels) {
   {
     SCOPED_TRACE("GARDE CONTRE with the 21 in the dog: its bout is the defence's");
-    ScoredDeal deal(kNorth, kGardeContre);
+    CountedDeal deal(kNorth, kGardeContre);
     deal.game.Dog[1] = kTrump21;
     deal.Count({Low(kPique), Low(kPique, 3), Low(kPique, 4), Low(kPique, 5)}, kWest, 19);
     EXPECT_EQ(deal.game.DefenceBouts, 1);
@@ -142,7 +142,7 @@ TEST(Scoring, TheDogThePetitAuBoutAndTheLivePanels) {
   }
   {
     SCOPED_TRACE("GARDE SANS with the Excuse in the dog: the taker counts it");
-    ScoredDeal deal(kNorth, kGardeSans);
+    CountedDeal deal(kNorth, kGardeSans);
     deal.game.Dog[1] = kExcuse;
     deal.Count({Low(kPique), Low(kPique, 3), Low(kPique, 4), Low(kPique, 5)}, kNorth, 19);
     EXPECT_EQ(deal.game.TakerBouts, 1);
@@ -150,34 +150,34 @@ TEST(Scoring, TheDogThePetitAuBoutAndTheLivePanels) {
   }
   {
     SCOPED_TRACE("the taker's Petit taken by the defence in the last trick");
-    ScoredDeal deal(kSouth, kGarde);
+    CountedDeal deal(kSouth, kGarde);
     deal.Count({kPetit, Low(kAtout, 5), Low(kAtout, 3), Low(kAtout, 4)}, kEast, 19);
     EXPECT_EQ(deal.game.PetitAuBout, 2);
     EXPECT_EQ(deal.game.DefenceBouts, 1);
   }
   {
     SCOPED_TRACE("a defender's Petit taken by the taker in the last trick");
-    ScoredDeal deal(kSouth, kGarde);
+    CountedDeal deal(kSouth, kGarde);
     deal.Count({Low(kAtout, 5), kPetit, Low(kCoeur), Low(kCoeur, 4)}, kSouth, 19);
     EXPECT_EQ(deal.game.PetitAuBout, 1);
   }
   {
     SCOPED_TRACE("a last trick without the Petit leaves no petit au bout from an earlier deal");
-    ScoredDeal deal(kSouth, kGarde);
+    CountedDeal deal(kSouth, kGarde);
     deal.game.PetitAuBout = 1;
     deal.Count({Low(kAtout, 5), Low(kCoeur, 3), Low(kCoeur), Low(kCoeur, 4)}, kSouth, 19);
     EXPECT_EQ(deal.game.PetitAuBout, 0);
   }
   {
     SCOPED_TRACE("the Petit before the last trick is no petit au bout");
-    ScoredDeal deal(kSouth, kGarde);
+    CountedDeal deal(kSouth, kGarde);
     deal.game.PetitAuBout = 0;
     deal.Count({Low(kAtout, 5), kPetit, Low(kCoeur), Low(kCoeur, 4)}, kSouth, 18);
     EXPECT_EQ(deal.game.PetitAuBout, 0);
   }
   {
     SCOPED_TRACE("the live panels drop the half point; the contract shows at the third bout");
-    ScoredDeal deal(kSouth, kGarde);
+    CountedDeal deal(kSouth, kGarde);
     deal.game.TakerPoints = 81 - 4;
     deal.game.TakerBouts = 1;
     deal.game.DefenceBouts = 1;
@@ -203,7 +203,7 @@ TEST(Scoring, TheDealChangesTheTotalsAndTellsSouthHowItWent) {
       {kWest, 96, "Aie, vous n'avez pas pu faire chuter le Preneur..."},
   };
   for (const OutcomeCase& c : cases) {
-    ScoredDeal deal(c.taker, kGarde);
+    CountedDeal deal(c.taker, kGarde);
     deal.game.options.Scores[1] = 100;
     deal.game.options.Scores[2] = -50;
     deal.game.TakerPoints = c.half_points;
@@ -224,7 +224,7 @@ TEST(Scoring, TheDealChangesTheTotalsAndTellsSouthHowItWent) {
   }
   {
     SCOPED_TRACE("a replayed deal is shown and told, never added");
-    ScoredDeal deal(kSouth, kGarde);
+    CountedDeal deal(kSouth, kGarde);
     deal.game.ReplayedDeal = 1;
     deal.game.TakerPoints = 96;
     deal.game.PointsNeeded = 41;
@@ -242,7 +242,7 @@ TEST(Scoring, TheDealChangesTheTotalsAndTellsSouthHowItWent) {
 }
 
 TEST(ScoreSheet, EachRowShowsOneStepAndTheRowsOfAbsentBonusesAreHidden) {
-  ScoredDeal deal(kEast, kGarde);
+  CountedDeal deal(kEast, kGarde);
   deal.game.TakerPoints = 76;
   deal.game.TakerBouts = 2;
   deal.game.PointsNeeded = 41;
