@@ -41,18 +41,18 @@ const std::vector<std::unique_ptr<Core>>& Positions() {
     QuietGame quiet;
     Game& game = quiet.game;
     TimerTrackingView& view = quiet.view;
-    game.options.AtLeastOneTaker = 1;
+    game.state.options.AtLeastOneTaker = 1;
     std::mt19937 south(15);
     for (int deal = 0; deal < kDeals; ++deal) {
       NewDeal(game, 0);
       do {
-        if (!view.Armed(TimerId::TimerEntreCarte) || game.CurrentSeat == game.HumanSeat ||
-            game.TrickNumber > 18) {
+        if (!view.Armed(TimerId::TimerEntreCarte) ||
+            game.state.CurrentSeat == game.state.HumanSeat || game.state.TrickNumber > 18) {
           continue;
         }
-        auto position = std::make_unique<Core>(game);
-        ComputePlayableCards(*position, game.CurrentSeat);
-        const auto& flags = position->Playable[game.CurrentSeat];
+        auto position = std::make_unique<Core>(game.state);
+        ComputePlayableCards(*position, game.state.CurrentSeat);
+        const auto& flags = position->Playable[game.state.CurrentSeat];
         if (std::count(flags.begin(), flags.end(), 1) >= 2)
           found.push_back(std::move(position));
       } while (testing::PlayStep(game, view, south));
@@ -83,7 +83,7 @@ const std::vector<std::unique_ptr<GameState>>& FirstBids() {
     Game& game = quiet.game;
     for (int deal = 0; deal < 4 * kDeals; ++deal) {
       NewDeal(game, 0);
-      auto position = std::make_unique<GameState>(game);
+      auto position = std::make_unique<GameState>(game.state);
       // Back to the moment before the first bid.
       position->AnnouncedBid.Fill(kNotSpoken);
       position->HighestBid = kPasse;
@@ -103,11 +103,11 @@ const std::vector<std::unique_ptr<GameState>>& Discards() {
     std::mt19937 south(15);
     for (int deal = 0; deal < 8 * kDeals; ++deal) {
       NewDeal(game, 0);
-      while (game.DealPhase != Phase::DogShown && game.TrickNumber == 0 &&
+      while (game.state.DealPhase != Phase::DogShown && game.state.TrickNumber == 0 &&
              testing::PlayStep(game, quiet.view, south)) {
       }
-      if (game.DealPhase == Phase::DogShown && game.Taker != game.HumanSeat)
-        found.push_back(std::make_unique<GameState>(game));
+      if (game.state.DealPhase == Phase::DogShown && game.state.Taker != game.state.HumanSeat)
+        found.push_back(std::make_unique<GameState>(game.state));
     }
     return found;
   }();

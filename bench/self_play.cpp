@@ -110,7 +110,7 @@ void PlayLevel(const std::filesystem::path& folder, int level, long deals, unsig
   game.OptionsPath = (folder / "options98").string();
   StartUp(game);
   ChooseLanguage(game, 2);
-  game.options.Level = level;
+  game.state.options.Level = level;
   std::mt19937 south(seed);
   const auto start = std::chrono::steady_clock::now();
   const std::clock_t cpu_start = std::clock();
@@ -118,12 +118,13 @@ void PlayLevel(const std::filesystem::path& folder, int level, long deals, unsig
     NewDeal(game, 0);
     while (testing::PlayStep(game, view, south)) {
     }
-    const ScoreSteps steps = ComputeScoreSteps(game);
+    const ScoreSteps steps = ComputeScoreSteps(game.state);
     ++figures.deals;
-    ++figures.contracts[game.AnnouncedBid[game.Taker]];
+    ++figures.contracts[game.state.AnnouncedBid[game.state.Taker]];
     figures.made += steps.made ? 1 : 0;
     figures.taker_score += steps.taker_score;
-    figures.south_score += game.Taker == game.HumanSeat ? steps.taker_score : -steps.after_poignee;
+    figures.south_score +=
+        game.state.Taker == game.state.HumanSeat ? steps.taker_score : -steps.after_poignee;
   }
   figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   figures.cpu_seconds = static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;

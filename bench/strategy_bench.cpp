@@ -14,20 +14,20 @@ namespace {
 // A dealt game ready for its first trick, North taking a garde and East to lead.
 Game FirstTrickGame(NullTableView& view) {
   Game game(view);
-  game.random.GeneratorState = 12345;
-  BuildCardTable(game);
+  game.state.random.GeneratorState = 12345;
+  BuildCardTable(game.state);
   for (int k = 1; k <= 78; ++k)
-    game.DealOrder[k] = k;
-  DealUntilAccepted(game, game.clock);
-  game.Taker = kNorth;
-  game.AnnouncedBid.Fill(kPasse);
-  game.AnnouncedBid[kNorth] = kGarde;
-  game.DogWasShown = 0;
-  PreparePlay(game);
-  game.TrickNumber = 1;
-  game.TrickLeader = kEast;
-  game.CurrentSeat = kEast;
-  for (Card& card : game.TrickCards)
+    game.state.DealOrder[k] = k;
+  DealUntilAccepted(game.state, game.clock);
+  game.state.Taker = kNorth;
+  game.state.AnnouncedBid.Fill(kPasse);
+  game.state.AnnouncedBid[kNorth] = kGarde;
+  game.state.DogWasShown = 0;
+  PreparePlay(game.state);
+  game.state.TrickNumber = 1;
+  game.state.TrickLeader = kEast;
+  game.state.CurrentSeat = kEast;
+  for (Card& card : game.state.TrickCards)
     card.Suit = kNoSuit;
   return game;
 }
@@ -36,12 +36,12 @@ Game FirstTrickGame(NullTableView& view) {
 void BM_ChooseComputerCard(benchmark::State& state) {
   NullTableView view;
   Game game = FirstTrickGame(view);
-  ComputePlayableCards(game, kEast);
-  const auto legal = game.Playable[kEast];
+  ComputePlayableCards(game.state, kEast);
+  const auto legal = game.state.Playable[kEast];
   for (auto _ : state) {
-    game.Playable[kEast] = legal;
-    ChooseComputerCard(game, kEast);
-    benchmark::DoNotOptimize(game.Playable[kEast]);
+    game.state.Playable[kEast] = legal;
+    ChooseComputerCard(game.state, kEast);
+    benchmark::DoNotOptimize(game.state.Playable[kEast]);
   }
 }
 BENCHMARK(BM_ChooseComputerCard)->Unit(benchmark::kMicrosecond);

@@ -63,24 +63,26 @@ class BenchThinker : public CardThinker {
 };
 
 bool EverySeatPassed(const Game& game) {
-  return std::all_of(game.AnnouncedBid.begin(), game.AnnouncedBid.end(),
+  return std::all_of(game.state.AnnouncedBid.begin(), game.state.AnnouncedBid.end(),
                      [](int bid) { return bid == kPasse; });
 }
 
 unsigned Fingerprint(const Game& game) {
   unsigned hash = 2166136261u;
-  for (const Hand& hand : game.InitialHands) {
+  for (const Hand& hand : game.state.InitialHands) {
     for (const Card& card : hand)
       hash = (hash ^ static_cast<unsigned>(CardNumber(card))) * 16777619u;
   }
-  return (hash ^ static_cast<unsigned>(game.Taker * 8 + game.AnnouncedBid[game.Taker])) * 16777619u;
+  return (hash ^
+          static_cast<unsigned>(game.state.Taker * 8 + game.state.AnnouncedBid[game.state.Taker])) *
+         16777619u;
 }
 
 // South's discard when he takes: the six cards the computer would discard in his place at the
 // game's level.
 void MakeComputerDiscard(Game& game) {
-  GameState computer = game;
-  if (game.options.Level == kExpertLevel)
+  GameState computer = game.state;
+  if (game.state.options.Level == kExpertLevel)
     ExpertDiscard(computer);
   else
     ComputerDiscard(computer);
@@ -120,19 +122,20 @@ class BenchTable {
     DealOutcome outcome;
     if (EverySeatPassed(game_))
       return outcome;
-    const ScoreSteps steps = ComputeScoreSteps(game_);
+    const ScoreSteps steps = ComputeScoreSteps(game_.state);
     outcome.fingerprint = Fingerprint(game_);
-    outcome.taker = game_.Taker;
+    outcome.taker = game_.state.Taker;
     outcome.made = steps.made ? 1 : 0;
     outcome.taker_score = steps.taker_score;
     for (int seat = 1; seat <= 4; ++seat)
-      outcome.seat_scores[seat] = seat == game_.Taker ? steps.taker_score : -steps.after_poignee;
+      outcome.seat_scores[seat] =
+          seat == game_.state.Taker ? steps.taker_score : -steps.after_poignee;
     return outcome;
   }
 
  private:
   void TakeLevel(int level) {
-    game_.options.Level = std::min(level, kExpertLevel);
+    game_.state.options.Level = std::min(level, kExpertLevel);
     thinker_.thinking = BenchThinking(level);
     game_.thinker = level > kExpertLevel ? &thinker_ : nullptr;
   }
@@ -140,9 +143,10 @@ class BenchTable {
   // South's card, chosen as a computer seat's at his level.
   int SouthCardSlot(int level) {
     if (level <= kExpertLevel)
-      return ShownComputerCardSlot(game_, game_.HumanSeat);
-    return ExpertChosenSlot(game_, game_.HumanSeat,
-                            *ExpertCardSlot(game_, game_.HumanSeat, BenchThinking(level)));
+      return ShownComputerCardSlot(game_, game_.state.HumanSeat);
+    return ExpertChosenSlot(
+        game_.state, game_.state.HumanSeat,
+        *ExpertCardSlot(game_.state, game_.state.HumanSeat, BenchThinking(level)));
   }
 
   // One move of the deal; false once it is scored or every seat has passed. A seat's bid is
@@ -153,39 +157,40 @@ class BenchTable {
       TakeLevel(players_.bids(deal_, NextSeat(game.PendingBidder), 0));
       return testing::FireTimer(game, view_, TimerId::TimerEnchere);
     }
-    if (game.DealPhase == Phase::SouthBids) {
+    if (game.state.DealPhase == Phase::SouthBids) {
       TakeLevel(players_.bids(deal_, NextSeat(kSouth), 0));
       Apply(game, Move{MoveKind::BidAdvice});
       return true;
     }
-    if (game.DealPhase == Phase::AuctionOver && EverySeatPassed(game))
+    if (game.state.DealPhase == Phase::AuctionOver && EverySeatPassed(game))
       return false;
-    if (game.DealPhase == Phase::DogShown) {
-      TakeLevel(players_.discard(deal_, game.Taker, game.Taker));
+    if (game.state.DealPhase == Phase::DogShown) {
+      TakeLevel(players_.discard(deal_, game.state.Taker, game.state.Taker));
       Apply(game, Move{MoveKind::Continue});
       return true;
     }
-    if (game.DealPhase == Phase::Discard) {
-      TakeLevel(players_.discard(deal_, game.Taker, game.Taker));
+    if (game.state.DealPhase == Phase::Discard) {
+      TakeLevel(players_.discard(deal_, game.state.Taker, game.state.Taker));
       MakeComputerDiscard(game);
       return true;
     }
-    if (game.DealPhase == Phase::Poignee) {
+    if (game.state.DealPhase == Phase::Poignee) {
       Apply(game, Move{MoveKind::NoPoignee});
       return true;
     }
-    if (game.TrickNumber == kLastTrickDone)
+    if (game.state.TrickNumber == kLastTrickDone)
       return false;
-    if (WaitsForClick(game.DealPhase)) {
+    if (WaitsForClick(game.state.DealPhase)) {
       Apply(game, Move{MoveKind::Continue});
       return true;
     }
     if (view_.Armed(TimerId::TimerEntreCarte)) {
-      TakeLevel(players_.cards(deal_, game.CurrentSeat, game.Taker));
+      TakeLevel(players_.cards(deal_, game.state.CurrentSeat, game.state.Taker));
       return testing::FireTimer(game, view_, TimerId::TimerEntreCarte);
     }
-    if (game.DealPhase == Phase::SouthPlays && game.CurrentSeat == game.HumanSeat) {
-      const int level = players_.cards(deal_, game.HumanSeat, game.Taker);
+    if (game.state.DealPhase == Phase::SouthPlays &&
+        game.state.CurrentSeat == game.state.HumanSeat) {
+      const int level = players_.cards(deal_, game.state.HumanSeat, game.state.Taker);
       TakeLevel(level);
       Apply(game, Move{MoveKind::HandCard, SouthCardSlot(level)});
       return true;

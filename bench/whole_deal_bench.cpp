@@ -27,14 +27,14 @@ void PlayWholeDeals(benchmark::State& state, bool with_files) {
   game.OptionsPath = (folder / "options98").string();
   StartUp(game);
   ChooseLanguage(game, 1);
-  game.options.AtLeastOneTaker = 1;
+  game.state.options.AtLeastOneTaker = 1;
   game.OptionsFileLeftAlone = !with_files;
   std::mt19937 choices(98);
   for (auto _ : state) {
     NewDeal(game, 0);
     while (testing::PlayStep(game, view, choices)) {
     }
-    benchmark::DoNotOptimize(game.TakerPoints);
+    benchmark::DoNotOptimize(game.state.TakerPoints);
   }
   std::filesystem::remove_all(folder);
 }

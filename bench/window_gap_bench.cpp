@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
   Apply(game, Move{MoveKind::Level, kExpertLevel});
   SetCardSpeed(game, 5);
   SetTrickWait(game, 0);
-  game.options.AtLeastOneTaker = 1;
+  game.state.options.AtLeastOneTaker = 1;
 
   std::vector<double> gaps;
   int deals = 0;
@@ -94,11 +94,11 @@ int main(int argc, char** argv) {
     if (last >= 0)
       gaps.push_back(static_cast<double>(now - last) / 1e6);
     last = now;
-    if (game.DealPhase != Phase::Opening && game.TrickNumber < settings.tricks) {
+    if (game.state.DealPhase != Phase::Opening && game.state.TrickNumber < settings.tricks) {
       testing::SouthMoves(game, window.view().TimerActive(TimerId::TimerEntreCarte));
       return;
     }
-    if (settings.analysis && game.TrickNumber == kLastTrickDone) {
+    if (settings.analysis && game.state.TrickNumber == kLastTrickDone) {
       if (!analysed) {
         analysed = true;
         window.ShowAnalysis();

@@ -11,11 +11,11 @@ namespace {
 
 void EndAuction(Flow& game) {
   game.presenter->Say(kContinuePrompt);
-  game.DealPhase = Phase::AuctionOver;
+  game.state.DealPhase = Phase::AuctionOver;
 }
 
 void OfferBidsToSouth(Flow& game) {
-  game.DealPhase = Phase::SouthBids;
+  game.state.DealPhase = Phase::SouthBids;
   game.presenter->OfferBids();
 }
 
@@ -33,20 +33,21 @@ void NextBidder(Flow& game, int seat) {
 // would take is kept for that hand: with "at least one taker" the Expert never bids below
 // what the hand's evaluation bids.
 int BidOf(const Flow& game, int seat) {
-  if (game.options.Level != kExpertLevel)
-    return game.ComputedBid[seat];
-  const int bid = *ExpertBid(game, seat);
-  return game.options.AtLeastOneTaker == 1 ? std::max(bid, game.ComputedBid[seat]) : bid;
+  if (game.state.options.Level != kExpertLevel)
+    return game.state.ComputedBid[seat];
+  const int bid = *ExpertBid(game.state, seat);
+  return game.state.options.AtLeastOneTaker == 1 ? std::max(bid, game.state.ComputedBid[seat])
+                                                 : bid;
 }
 
 }  // namespace
 
 void StartBidTurn(Flow& game, int seat) {
-  game.AnnouncedBid[seat] = static_cast<std::int8_t>(BidOf(game, seat));
-  if (game.AnnouncedBid[seat] <= game.HighestBid) {
-    game.AnnouncedBid[seat] = kPasse;
+  game.state.AnnouncedBid[seat] = static_cast<std::int8_t>(BidOf(game, seat));
+  if (game.state.AnnouncedBid[seat] <= game.state.HighestBid) {
+    game.state.AnnouncedBid[seat] = kPasse;
   } else if (seat != kSouth) {
-    game.HighestBid = game.AnnouncedBid[seat];
+    game.state.HighestBid = game.state.AnnouncedBid[seat];
   }
   if (seat == kSouth) {
     OfferBidsToSouth(game);
@@ -63,23 +64,23 @@ void ShowPendingBid(Flow& game) {
   if (seat < kEast || seat > kWest)
     return;
   game.PendingBidder = 0;
-  game.presenter->ShowBid(seat, game.AnnouncedBid[seat]);
+  game.presenter->ShowBid(seat, game.state.AnnouncedBid[seat]);
   NextBidder(game, seat);
 }
 
 void TakeSouthBid(Flow& game, int code) {
-  if (game.DealPhase != Phase::SouthBids || code < kPasse || code > kGardeContre)
+  if (game.state.DealPhase != Phase::SouthBids || code < kPasse || code > kGardeContre)
     return;
-  if (code != kPasse && game.HighestBid >= code) {
+  if (code != kPasse && game.state.HighestBid >= code) {
     game.presenter->Say(kBetterBidPrompt);
     return;
   }
-  game.DealPhase = Phase::Bidding;
+  game.state.DealPhase = Phase::Bidding;
   game.presenter->HideBids();
   game.presenter->ShowBid(kSouth, code);
-  game.AnnouncedBid[kSouth] = code;
+  game.state.AnnouncedBid[kSouth] = code;
   if (code != kPasse)
-    game.HighestBid = code;
+    game.state.HighestBid = code;
   // East always follows South.
   NextBidder(game, kSouth);
 }

@@ -8,7 +8,7 @@ namespace zarvane {
 void AskCardAdvice(Flow& game) {
   if (game.CardAdviceOpen == 0)
     return;
-  if (game.options.Level == kExpertLevel) {
+  if (game.state.options.Level == kExpertLevel) {
     game.AdviceDue = true;
     return;
   }
@@ -18,9 +18,9 @@ void AskCardAdvice(Flow& game) {
 void LiftAdviceThoughtNow(Flow& game) {
   // The computer's choice is made on a copy, with a copy of the game's generator, so the deal
   // goes on exactly as if nobody had asked.
-  Core copy = game;
+  Core copy = game.state;
   MarkedRules unused;
-  const int slot = ComputerCardSlot(copy, game.HumanSeat, unused);
+  const int slot = ComputerCardSlot(copy, game.state.HumanSeat, unused);
   if (slot < 1)
     return;
   game.presenter->LiftAdvisedCard(slot);

@@ -7,26 +7,26 @@
 namespace zarvane {
 
 void ComputePlayable(Flow& game, int seat) {
-  ComputePlayableCards(game, seat);
-  if (seat == game.HumanSeat)
+  ComputePlayableCards(game.state, seat);
+  if (seat == game.state.HumanSeat)
     game.presenter->ShowPlayable();
 }
 
 int ShownComputerCardSlot(Flow& game, int seat) {
   // The panel is cleared before the thinking, so a long one shows an empty panel.
-  if (CountPlayable(game, seat) >= 2)
+  if (CountPlayable(game.state, seat) >= 2)
     game.presenter->ClearRulePanel(seat);
   MarkedRules marked;
-  const int slot = ComputerCardSlot(static_cast<Core&>(game), seat, marked);
+  const int slot = ComputerCardSlot(game.state, seat, marked);
   game.presenter->ShowMarkedRules(seat, marked);
   return slot;
 }
 
 void PlayComputerCard(Flow& game, int seat) {
-  if (game.options.Level == kExpertLevel && CountPlayable(game, seat) >= 2) {
+  if (game.state.options.Level == kExpertLevel && CountPlayable(game.state, seat) >= 2) {
     // The panel is cleared before the thinking, so a long one shows an empty panel.
     game.presenter->ClearRulePanel(seat);
-    game.DealPhase = Phase::Thinking;
+    game.state.DealPhase = Phase::Thinking;
     game.ThinkingDue = true;
     return;
   }
@@ -42,18 +42,19 @@ void StopThinking(Flow& game) {
 }
 
 void PlayThoughtCard(Flow& game, int slot) {
-  const int seat = game.CurrentSeat;
-  game.DealPhase = Phase::Playing;
-  const int drawn = ExpertChosenSlot(game, seat, slot);
+  const int seat = game.state.CurrentSeat;
+  game.state.DealPhase = Phase::Playing;
+  const int drawn = ExpertChosenSlot(game.state, seat, slot);
   game.presenter->ShowMarkedRules(seat, MarkedRules{});
   if (drawn != -1)
     PutCardOnTable(game, seat, drawn);
 }
 
 void PlaySouthCard(Flow& game, int slot) {
-  const int south = game.HumanSeat;
-  if (game.DealPhase != Phase::SouthPlays || slot < 1 || slot > 18 || game.CurrentSeat != south ||
-      game.Playable[south][slot] != 1 || game.Hands[south][slot].InHand != 1) {
+  const int south = game.state.HumanSeat;
+  if (game.state.DealPhase != Phase::SouthPlays || slot < 1 || slot > 18 ||
+      game.state.CurrentSeat != south || game.state.Playable[south][slot] != 1 ||
+      game.state.Hands[south][slot].InHand != 1) {
     return;
   }
   PutCardOnTable(game, south, slot);
@@ -66,21 +67,21 @@ void GoOnPlaying(Flow& game) {
 
 void StartTheTricks(Flow& game) {
   game.presenter->StopTimer(TimerId::TimerTransition);
-  game.DealPhase = Phase::Playing;
+  game.state.DealPhase = Phase::Playing;
   GoOnPlaying(game);
 }
 
 void PutCardOnTable(Flow& game, int seat, int slot) {
-  if (seat == game.HumanSeat) {
+  if (seat == game.state.HumanSeat) {
     // An advice still being thought would lift a card of a later turn.
     if (game.AdviceTicket == game.ThinkingTicket)
       StopThinking(game);
     EnableCardAdvice(game, false);
     game.presenter->LowerAdvisedCard();
   }
-  PlaceCard(static_cast<Core&>(game), seat, slot);
+  PlaceCard(game.state, seat, slot);
   game.presenter->ShowCardPlayed(seat, slot);
-  if (game.CardsInTrick == 4) {
+  if (game.state.CardsInTrick == 4) {
     FinishTrick(game);
     return;
   }
@@ -88,9 +89,9 @@ void PutCardOnTable(Flow& game, int seat, int slot) {
 }
 
 void FinishTrick(Flow& game) {
-  EndTrick(static_cast<Core&>(game));
+  EndTrick(game.state);
   game.presenter->ShowTrickEnd();
-  if (game.AutoContinue == 1 && game.TrickNumber < 19)
+  if (game.AutoContinue == 1 && game.state.TrickNumber < 19)
     game.presenter->StartTimer(TimerId::TimerTransition, game.TransitionTimerInterval);
 }
 

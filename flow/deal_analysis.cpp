@@ -30,7 +30,7 @@ struct MetDecision {
 
 // The decision the table waits on South for, if any.
 std::optional<DecisionKind> DecisionDue(const Flow& game) {
-  switch (game.DealPhase) {
+  switch (game.state.DealPhase) {
     case Phase::SouthBids:
       return DecisionKind::Bid;
     case Phase::Discard:
@@ -38,7 +38,7 @@ std::optional<DecisionKind> DecisionDue(const Flow& game) {
     case Phase::Poignee:
       return DecisionKind::Poignee;
     case Phase::SouthPlays:
-      if (game.CurrentSeat == kSouth)
+      if (game.state.CurrentSeat == kSouth)
         return DecisionKind::Card;
       return std::nullopt;
     default:
@@ -49,7 +49,7 @@ std::optional<DecisionKind> DecisionDue(const Flow& game) {
 // The slot of South's card that has left his hand since the position, if one has.
 std::optional<int> SlotPlayed(const GameState& position, const Flow& game) {
   for (int slot = 1; slot <= 18; ++slot) {
-    if (position.Hands[kSouth][slot].InHand == 1 && game.Hands[kSouth][slot].InHand == 0)
+    if (position.Hands[kSouth][slot].InHand == 1 && game.state.Hands[kSouth][slot].InHand == 0)
       return slot;
   }
   return std::nullopt;
@@ -60,17 +60,17 @@ std::optional<int> SlotPlayed(const GameState& position, const Flow& game) {
 std::optional<int> ChoiceMade(const MetDecision& met, const Flow& game) {
   switch (met.kind) {
     case DecisionKind::Bid:
-      if (game.DealPhase == Phase::SouthBids)
+      if (game.state.DealPhase == Phase::SouthBids)
         return std::nullopt;
-      return game.AnnouncedBid[kSouth];
+      return game.state.AnnouncedBid[kSouth];
     case DecisionKind::Discard:
-      if (game.DealPhase == Phase::Discard)
+      if (game.state.DealPhase == Phase::Discard)
         return std::nullopt;
       return 0;
     case DecisionKind::Poignee:
-      if (game.DealPhase == Phase::Poignee)
+      if (game.state.DealPhase == Phase::Poignee)
         return std::nullopt;
-      return game.PoigneeLevel;
+      return game.state.PoigneeLevel;
     case DecisionKind::Card:
       return SlotPlayed(*met.position, game);
   }
@@ -92,17 +92,17 @@ std::optional<std::vector<MetDecision>> MeetSouthDecisions(const Flow& game) {
   const DealRecord record = game.Record;
   const DealCheck end = CheckOf(game);
   Flow copy = game;
-  SilentPresenter silent(copy.random);
+  SilentPresenter silent(copy.state.random);
   Quieten(copy, silent);
   DealRecordedDealAgain(copy, record);
   std::vector<MetDecision> met;
   std::optional<MetDecision> pending;
   for (const Move& move : record.Moves) {
-    if (copy.TrickNumber == kLastTrickDone)
+    if (copy.state.TrickNumber == kLastTrickDone)
       break;
     if (!pending) {
       if (const std::optional<DecisionKind> due = DecisionDue(copy))
-        pending = MetDecision{*due, std::make_unique<GameState>(copy), nullptr, 0};
+        pending = MetDecision{*due, std::make_unique<GameState>(copy.state), nullptr, 0};
     }
     Apply(copy, move, MoveOrigin::Record);
     if (!pending)
@@ -110,7 +110,7 @@ std::optional<std::vector<MetDecision>> MeetSouthDecisions(const Flow& game) {
     if (const std::optional<int> choice = ChoiceMade(*pending, copy)) {
       pending->choice = *choice;
       if (pending->kind == DecisionKind::Discard)
-        pending->made = std::make_unique<GameState>(copy);
+        pending->made = std::make_unique<GameState>(copy.state);
       met.push_back(std::move(*pending));
       pending.reset();
     }

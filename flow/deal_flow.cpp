@@ -26,11 +26,11 @@ void StopAllTimers(Flow& game) {
 
 // Nothing of the last deal's cards, auction, tricks or points goes on into the new one.
 void ResetDealState(Flow& game) {
-  Renew<DealState>(game);
-  Renew<TrickState>(game);
-  Renew<ScoreState>(game);
-  Renew<PlayMemory>(game);
-  game.DealPhase = Phase::Bidding;
+  Renew<DealState>(game.state);
+  Renew<TrickState>(game.state);
+  Renew<ScoreState>(game.state);
+  Renew<PlayMemory>(game.state);
+  game.state.DealPhase = Phase::Bidding;
   game.BidsMade = 0;
   game.PendingBidder = 0;
 }
@@ -38,14 +38,14 @@ void ResetDealState(Flow& game) {
 // A turn of play is due: the tricks have begun, and neither the dog, the discard nor a
 // finished trick waits for a click.
 bool TurnDue(const Flow& game) {
-  return game.TrickNumber >= 1 && game.TrickNumber <= 18 &&
-         (game.DealPhase == Phase::Playing || game.DealPhase == Phase::SouthPlays ||
-          game.DealPhase == Phase::Poignee);
+  return game.state.TrickNumber >= 1 && game.state.TrickNumber <= 18 &&
+         (game.state.DealPhase == Phase::Playing || game.state.DealPhase == Phase::SouthPlays ||
+          game.state.DealPhase == Phase::Poignee);
 }
 
 // From the first bid until the last trick is scored.
 bool DealInProgress(const Flow& game) {
-  return game.DealPhase != Phase::Opening && game.TrickNumber != kLastTrickDone;
+  return game.state.DealPhase != Phase::Opening && game.state.TrickNumber != kLastTrickDone;
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ void ClearTableForDeal(Flow& game, int replay) {
   // A tick armed for the deal being replaced must never act on the new one.
   StopAllTimers(game);
   StopThinking(game);
-  game.ReplayedDeal = replay;
+  game.state.ReplayedDeal = replay;
   game.CardAdviceOpen = 0;
   game.ThinkingDue = false;
   game.AdviceDue = false;
@@ -63,29 +63,29 @@ void ClearTableForDeal(Flow& game, int replay) {
 }
 
 void SeatFirstPlayer(Flow& game, int seat) {
-  game.FirstPlayer = seat;
-  game.TrickLeader = seat;
-  game.CurrentSeat = seat;
+  game.state.FirstPlayer = seat;
+  game.state.TrickLeader = seat;
+  game.state.CurrentSeat = seat;
 }
 
 // The record of the deal starts once the cards are dealt, before the hand is laid out.
 void OpenAuction(Flow& game) {
   OpenDealRecord(game);
   game.presenter->ShowDealtHand();
-  StartBidTurn(game, game.FirstPlayer);
+  StartBidTurn(game, game.state.FirstPlayer);
 }
 
 void DealNewHands(Flow& game, int replay) {
   // A replay of a deal given by its code deals that code's hands again.
   const bool from_code = replay == 1 && game.DealFromCode;
-  const DealtDeal previous = DealAsDealt(game);
+  const DealtDeal previous = DealAsDealt(game.state);
   ClearTableForDeal(game, replay);
-  SeatFirstPlayer(game, replay == 0 ? NextSeat(game.FirstPlayer) : game.FirstPlayer);
+  SeatFirstPlayer(game, replay == 0 ? NextSeat(game.state.FirstPlayer) : game.state.FirstPlayer);
   if (from_code) {
-    ReseedFromClock(game.random, game.clock);
-    DealGivenHands(game, previous);
+    ReseedFromClock(game.state.random, game.clock);
+    DealGivenHands(game.state, previous);
   } else {
-    DealUntilAccepted(game, game.clock);
+    DealUntilAccepted(game.state, game.clock);
     game.DealFromCode = false;
   }
   OpenAuction(game);
@@ -99,8 +99,8 @@ void NewDeal(Flow& game, int replay) {
 void PlayDealFromCode(Flow& game, const DealtDeal& deal) {
   ClearTableForDeal(game, 0);
   SeatFirstPlayer(game, deal.FirstPlayer);
-  ReseedFromClock(game.random, game.clock);
-  DealGivenHands(game, deal);
+  ReseedFromClock(game.state.random, game.clock);
+  DealGivenHands(game.state, deal);
   game.DealFromCode = true;
   OpenAuction(game);
   SaveDealRecord(game);
@@ -115,28 +115,28 @@ void PlayDealByCode(Flow& game, const std::function<std::optional<DealtDeal>()>&
 
 void ReplayDeal(Flow& game) {
   // Before the first deal no deck is saved: there is nothing to replay.
-  if (game.SavedDeck[1] == 0 && !game.DealFromCode)
+  if (game.state.SavedDeck[1] == 0 && !game.DealFromCode)
     return;
-  game.ReplayedDeal = 1;
+  game.state.ReplayedDeal = 1;
   NewDeal(game, 1);
 }
 
 void GoOn(Flow& game) {
-  if (game.DealPhase == Phase::PlayReady) {
+  if (game.state.DealPhase == Phase::PlayReady) {
     StartTheTricks(game);
     return;
   }
   game.presenter->StopTimer(TimerId::TimerTransition);
-  switch (game.DealPhase) {
+  switch (game.state.DealPhase) {
     case Phase::TrickShown:
       game.presenter->ClearTrickCards();
-      ClearTrick(game);
+      ClearTrick(game.state);
       GoOnPlaying(game);
       break;
     case Phase::AuctionOver:
-      game.TrickNumber = 1;
-      game.Taker = FindTaker(game);
-      if (game.AnnouncedBid[game.Taker] == kPasse) {
+      game.state.TrickNumber = 1;
+      game.state.Taker = FindTaker(game);
+      if (game.state.AnnouncedBid[game.state.Taker] == kPasse) {
         DealNewHands(game, 0);
         return;
       }
@@ -153,27 +153,27 @@ void GoOn(Flow& game) {
 }
 
 int FindTaker(Flow& game) {
-  int best = game.FirstPlayer;
+  int best = game.state.FirstPlayer;
   for (int seat = NextSeat(best), n = 0; n < 3; seat = NextSeat(seat), ++n) {
-    if (game.AnnouncedBid[seat] > game.AnnouncedBid[best])
+    if (game.state.AnnouncedBid[seat] > game.state.AnnouncedBid[best])
       best = seat;
   }
-  game.HighestBid = game.AnnouncedBid[best];
+  game.state.HighestBid = game.state.AnnouncedBid[best];
   game.presenter->ShowHighestBid();
   return best;
 }
 
 void ShowDog(Flow& game) {
-  game.DiscardOrigin.Fill(-1);
-  if (game.AnnouncedBid[game.Taker] > kGarde) {
-    PreparePlay(game);
+  game.state.DiscardOrigin.Fill(-1);
+  if (game.state.AnnouncedBid[game.state.Taker] > kGarde) {
+    PreparePlay(game.state);
     game.presenter->ShowDeductions();
-    game.DealPhase = Phase::PlayReady;
+    game.state.DealPhase = Phase::PlayReady;
     return;
   }
-  game.DogWasShown = 1;
+  game.state.DogWasShown = 1;
   game.presenter->ShowDog();
-  game.DealPhase = Phase::DogShown;
+  game.state.DealPhase = Phase::DogShown;
 }
 
 void PlayTurn(Flow& game) {
@@ -181,16 +181,16 @@ void PlayTurn(Flow& game) {
   // A tick that comes when no turn is due (one left over from a replaced deal) plays nothing.
   if (!TurnDue(game))
     return;
-  ComputePlayable(game, game.CurrentSeat);
-  if (game.CurrentSeat != game.HumanSeat) {
-    game.DealPhase = Phase::Playing;
-    PlayComputerCard(game, game.CurrentSeat);
+  ComputePlayable(game, game.state.CurrentSeat);
+  if (game.state.CurrentSeat != game.state.HumanSeat) {
+    game.state.DealPhase = Phase::Playing;
+    PlayComputerCard(game, game.state.CurrentSeat);
     return;
   }
   game.presenter->Say(kPlayPrompt);
-  game.DealPhase = Phase::SouthPlays;
-  EnableCardAdvice(game, CountPlayable(game, game.HumanSeat) >= 2);
-  if (game.TrickNumber == 1)
+  game.state.DealPhase = Phase::SouthPlays;
+  EnableCardAdvice(game, CountPlayable(game.state, game.state.HumanSeat) >= 2);
+  if (game.state.TrickNumber == 1)
     OfferPoignee(game);
 }
 
@@ -200,7 +200,7 @@ void EndTrickPause(Flow& game) {
 }
 
 void TakeDog(Flow& game, int i) {
-  if (i < 1 || i > 6 || game.DealPhase != Phase::DogShown)
+  if (i < 1 || i > 6 || game.state.DealPhase != Phase::DogShown)
     return;
   BeginDiscard(game);
 }

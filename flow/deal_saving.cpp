@@ -25,7 +25,7 @@ void SaveDeal(Flow& game, const SavedDeal& saved) {
 // steps can be taken again without counting the deal twice.
 void WriteSettledScore(Flow& game, const ScoredDeal& deal) {
   RecordInHistory(game, DealLine(deal));
-  game.options.Scores = deal.totals;
+  game.state.options.Scores = deal.totals;
   WriteOptions(game);
 }
 
@@ -51,25 +51,25 @@ std::string ResumePathBeside(const std::string& options_path) {
 void OpenDealRecord(Flow& game) {
   DealRecord& record = game.Record;
   record.Open = true;
-  record.Deal = DealAsDealt(game);
-  record.ReplayedDeal = game.ReplayedDeal;
+  record.Deal = DealAsDealt(game.state);
+  record.ReplayedDeal = game.state.ReplayedDeal;
   record.FromCode = game.DealFromCode;
-  record.Generator = game.random.GeneratorState;
-  record.Level = game.options.Level;
-  record.DealOrder = game.DealOrder;
-  record.SavedDeck = game.SavedDeck;
+  record.Generator = game.state.random.GeneratorState;
+  record.Level = game.state.options.Level;
+  record.DealOrder = game.state.DealOrder;
+  record.SavedDeck = game.state.SavedDeck;
   record.Moves.clear();
 }
 
 DealCheck CheckOf(const Flow& game) {
-  return {game.random.GeneratorState, static_cast<int>(game.DealPhase), game.TrickNumber,
-          game.CardsInTrick};
+  return {game.state.random.GeneratorState, static_cast<int>(game.state.DealPhase),
+          game.state.TrickNumber, game.state.CardsInTrick};
 }
 
 void SaveDealRecord(Flow& game) {
   if (!game.Record.Open)
     return;
-  if (game.TrickNumber == 19) {
+  if (game.state.TrickNumber == 19) {
     SettleScoredDeal(game);
     return;
   }
@@ -77,7 +77,7 @@ void SaveDealRecord(Flow& game) {
 }
 
 void SettleLeftoverDeal(Flow& game, const ScoredDeal& deal) {
-  game.options.Scores = deal.totals;
+  game.state.options.Scores = deal.totals;
   if (game.OptionsFileLeftAlone)
     return;
   WriteSettledScore(game, deal);

@@ -8,50 +8,51 @@ namespace zarvane {
 
 Card DiscardImageCard(const Flow& game, int k) {
   const int source = game.DiscardImageMap[k];
-  return source <= 18 ? game.Hands[game.HumanSeat][source] : game.Dog[source - 18];
+  return source <= 18 ? game.state.Hands[game.state.HumanSeat][source]
+                      : game.state.Dog[source - 18];
 }
 
 void BeginDiscard(Flow& game) {
   game.presenter->HideDog();
-  if (game.Taker == game.HumanSeat) {
-    game.DealPhase = Phase::Discard;
+  if (game.state.Taker == game.state.HumanSeat) {
+    game.state.DealPhase = Phase::Discard;
     StartHumanDiscard(game);
   } else {
-    if (game.options.Level == kExpertLevel)
-      ExpertDiscard(game);
+    if (game.state.options.Level == kExpertLevel)
+      ExpertDiscard(game.state);
     else
-      ComputerDiscard(game);
+      ComputerDiscard(game.state);
     game.presenter->ShowDeductions();
     StartTheTricks(game);
   }
 }
 
 void StartHumanDiscard(Flow& game) {
-  const Merge merge = MergeHandAndDog(game, game.HumanSeat);
+  const Merge merge = MergeHandAndDog(game.state, game.state.HumanSeat);
   for (int k = 1; k <= 24; ++k)
     game.DiscardImageMap[k] = merge.source[k];
-  game.DiscardCount = 0;
+  game.state.DiscardCount = 0;
   game.DiscardSelected.Fill(0);
   game.presenter->ShowDiscardRow();
 }
 
 void PickDiscardCard(Flow& game, int k) {
-  if (game.DealPhase != Phase::Discard || k < 1 || k > 24)
+  if (game.state.DealPhase != Phase::Discard || k < 1 || k > 24)
     return;
   const int source = game.DiscardImageMap[k];
   if (MustKeep(DiscardImageCard(game, k))) {
-    if (game.DiscardCount == 6)
+    if (game.state.DiscardCount == 6)
       game.presenter->ShowDiscardConfirmation(true);
   } else if (game.DiscardSelected[source] == 1) {
     game.DiscardSelected[source] = 0;
     game.presenter->LiftDiscardImage(k, false);
-    --game.DiscardCount;
+    --game.state.DiscardCount;
     game.presenter->ShowDiscardConfirmation(false);
-  } else if (game.DiscardCount < 6) {
+  } else if (game.state.DiscardCount < 6) {
     game.DiscardSelected[source] = 1;
     game.presenter->LiftDiscardImage(k, true);
-    ++game.DiscardCount;
-    if (game.DiscardCount == 6)
+    ++game.state.DiscardCount;
+    if (game.state.DiscardCount == 6)
       game.presenter->ShowDiscardConfirmation(true);
   } else {
     game.presenter->ShowDiscardConfirmation(true);
@@ -66,7 +67,7 @@ void ConfirmSouthDiscard(Flow& game) {
 void ConfirmDiscard(Flow& game) {
   // Only South's six selected cards make a discard; the panel is never shown otherwise, and
   // the count stays at six once a discard is made.
-  if (game.DealPhase != Phase::Discard || game.DiscardCount != 6)
+  if (game.state.DealPhase != Phase::Discard || game.state.DiscardCount != 6)
     return;
   game.presenter->HideDiscardRow();
 
@@ -78,16 +79,16 @@ void ConfirmDiscard(Flow& game) {
   int d = 1;
   for (int k = 1; k <= 24; ++k) {
     if (game.DiscardSelected[game.DiscardImageMap[k]] == 1) {
-      game.Dog[d++] = cards[k];
+      game.state.Dog[d++] = cards[k];
     } else {
       Card card = cards[k];
       card.InHand = 1;
-      game.Hands[game.HumanSeat][slot++] = card;
+      game.state.Hands[game.state.HumanSeat][slot++] = card;
     }
   }
 
-  FillDiscardOrigin(game);
-  PreparePlay(game);
+  FillDiscardOrigin(game.state);
+  PreparePlay(game.state);
   game.presenter->ShowDeductions();
   game.presenter->LayOutSouthHand();
   StartTheTricks(game);

@@ -15,8 +15,11 @@ struct Bilingual;
 
 // The deal's lifecycle over the rules' state: where each handler finds what it needs, and
 // the presenter it tells what changed.
-struct Flow : GameState {
+struct Flow {
   explicit Flow(Clock time_of_day = UtcTimeOfDay) : clock(std::move(time_of_day)) {}
+
+  // The rules' state and the making of the deal: all that the rules read and write.
+  GameState state;
 
   // Set by whoever draws the table; never null once a handler runs.
   Presenter* presenter = nullptr;

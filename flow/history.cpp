@@ -23,18 +23,18 @@ void Append(Flow& game, const std::string& line) {
 }  // namespace
 
 std::optional<ScoredDeal> CountedDeal(const Flow& game) {
-  if (game.ReplayedDeal == 1)
+  if (game.state.ReplayedDeal == 1)
     return std::nullopt;
-  const ScoreSteps steps = ComputeScoreSteps(game);
+  const ScoreSteps steps = ComputeScoreSteps(game.state);
   ScoredDeal deal;
   deal.date = LocalDateTimeNow();
-  deal.level = game.options.Level;
-  deal.taker = game.Taker;
-  deal.bid = game.AnnouncedBid[game.Taker];
-  deal.poignee = game.PoigneeLevel;
+  deal.level = game.state.options.Level;
+  deal.taker = game.state.Taker;
+  deal.bid = game.state.AnnouncedBid[game.state.Taker];
+  deal.poignee = game.state.PoigneeLevel;
   deal.made = steps.made;
   deal.taker_score = steps.taker_score;
-  deal.totals = game.options.Scores;
+  deal.totals = game.state.options.Scores;
   return deal;
 }
 

@@ -22,14 +22,14 @@ void RefuseSavedDeal(Flow& game) {
 void DealRecordedDealAgain(Flow& game, const DealRecord& record) {
   ClearTableForDeal(game, record.ReplayedDeal);
   SeatFirstPlayer(game, record.Deal.FirstPlayer);
-  DealGivenHands(game, record.Deal);
-  game.DealOrder = record.DealOrder;
-  game.SavedDeck = record.SavedDeck;
-  game.Deck = record.SavedDeck;
+  DealGivenHands(game.state, record.Deal);
+  game.state.DealOrder = record.DealOrder;
+  game.state.SavedDeck = record.SavedDeck;
+  game.state.Deck = record.SavedDeck;
   game.DealFromCode = record.FromCode;
-  game.options.Level = record.Level;
+  game.state.options.Level = record.Level;
   ApplyOptions(game);
-  game.random.GeneratorState = record.Generator;
+  game.state.random.GeneratorState = record.Generator;
   OpenAuction(game);
 }
 
@@ -62,25 +62,25 @@ void OfferInterruptedDeal(Flow& game) {
 
 bool ResumeDeal(Flow& game, const SavedDeal& saved) {
   const DealRecord& record = saved.record;
-  const Options options = game.options;
+  const Options options = game.state.options;
   DealRecordedDealAgain(game, record);
   // A deal saved by this program is never scored: a file whose moves score it is not one.
   for (const Move& move : record.Moves) {
-    if (game.TrickNumber == 19)
+    if (game.state.TrickNumber == 19)
       break;
     Apply(game, move, MoveOrigin::Record);
   }
-  if (game.TrickNumber != 19 && CheckOf(game) == saved.check) {
+  if (game.state.TrickNumber != 19 && CheckOf(game) == saved.check) {
     // A deal saved while a seat thought: it thinks again.
-    game.ThinkingDue = game.DealPhase == Phase::Thinking;
+    game.ThinkingDue = game.state.DealPhase == Phase::Thinking;
     ThinkOfWhatIsDue(game);
     return true;
   }
   // Not the deal that was saved: nothing of it stays on the table, in the options or the totals.
-  game.options = options;
+  game.state.options = options;
   ApplyOptions(game);
   ClearTableForDeal(game, 0);
-  game.DealPhase = Phase::Opening;
+  game.state.DealPhase = Phase::Opening;
   game.Record = DealRecord{};
   game.presenter->ShowOpening();
   return false;

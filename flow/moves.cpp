@@ -35,16 +35,16 @@ bool TakenWith(Flow& game, int arg) {
 
 // A click on one of South's cards: the click that goes on, a card for the discard, or his card.
 void RouteHandCard(Flow& game, int slot) {
-  if (WaitsForClick(game.DealPhase))
+  if (WaitsForClick(game.state.DealPhase))
     GoOn(game);
-  else if (game.DealPhase == Phase::Discard)
+  else if (game.state.DealPhase == Phase::Discard)
     PickDiscardCard(game, slot);
   else
     PlaySouthCard(game, slot);
 }
 
 void FollowBidAdvice(Flow& game) {
-  TakeSouthBid(game, game.AnnouncedBid[kSouth]);
+  TakeSouthBid(game, game.state.AnnouncedBid[kSouth]);
 }
 
 struct MoveEntry {
@@ -111,18 +111,18 @@ void ThinkOfWhatIsDue(Flow& game, MoveOrigin origin) {
     // a replay thinks on the spot, so that the table stands as it did.
     if (game.thinker != nullptr && origin == MoveOrigin::Player) {
       game.AdviceTicket = ++game.ThinkingTicket;
-      game.thinker->Think(game, game.HumanSeat, game.AdviceTicket);
+      game.thinker->Think(game.state, game.state.HumanSeat, game.AdviceTicket);
     } else {
       LiftAdviceThoughtNow(game);
     }
   }
-  if (game.ThinkingDue && game.DealPhase == Phase::Thinking) {
+  if (game.ThinkingDue && game.state.DealPhase == Phase::Thinking) {
     game.ThinkingDue = false;
     const std::uint32_t ticket = ++game.ThinkingTicket;
     if (game.thinker != nullptr)
-      game.thinker->Think(game, game.CurrentSeat, ticket);
+      game.thinker->Think(game.state, game.state.CurrentSeat, ticket);
     else
-      DeliverThoughtCard(game, ticket, *ExpertCardSlot(game, game.CurrentSeat));
+      DeliverThoughtCard(game, ticket, *ExpertCardSlot(game.state, game.state.CurrentSeat));
   }
 }
 
@@ -131,7 +131,7 @@ void DeliverThoughtCard(Flow& game, std::uint32_t ticket, int slot) {
     AdvisedCardChosen(game, ticket, slot);
     return;
   }
-  if (ticket != game.ThinkingTicket || game.DealPhase != Phase::Thinking)
+  if (ticket != game.ThinkingTicket || game.state.DealPhase != Phase::Thinking)
     return;
   Apply(game, Move{MoveKind::ExpertCard, slot});
 }

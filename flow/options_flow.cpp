@@ -27,7 +27,7 @@ void Commit(Flow& game) {
 }  // namespace
 
 void ApplyOptions(Flow& game) {
-  const Options& options = game.options;
+  const Options& options = game.state.options;
   game.presenter->ShowOptions();
   if (kCardSpeedRange.Contains(options.CardSpeed))
     game.CardTimerInterval = kCardIntervals[options.CardSpeed - 1];
@@ -41,12 +41,12 @@ void ApplyOptions(Flow& game) {
 void WriteOptions(Flow& game) {
   if (game.OptionsFileLeftAlone)
     return;
-  if (!WriteOptionsFile(game.OptionsPath, game.options))
+  if (!WriteOptionsFile(game.OptionsPath, game.state.options))
     ReportOptionsFileTrouble(game, kOptionsFileUnwritable, game.OptionsPath);
 }
 
 void ReadOptions(Flow& game) {
-  ReadStatus status = ReadOptionsFile(game.OptionsPath, game.options);
+  ReadStatus status = ReadOptionsFile(game.OptionsPath, game.state.options);
   // A damaged file goes aside whole and the game starts afresh, as in an empty folder.
   if (status == ReadStatus::Damaged) {
     if (const auto aside = MoveDamagedFileAside(game.OptionsPath)) {
@@ -56,7 +56,7 @@ void ReadOptions(Flow& game) {
   }
   if (status == ReadStatus::Missing) {
     SetDefaultOptions(game);
-    status = ReadOptionsFile(game.OptionsPath, game.options);
+    status = ReadOptionsFile(game.OptionsPath, game.state.options);
   }
   // A file that could not be read, or could not be moved aside, is kept from every write of
   // this run.
@@ -68,20 +68,20 @@ void ReadOptions(Flow& game) {
 }
 
 void SetDefaultOptions(Flow& game) {
-  game.options = Options{};
+  game.state.options = Options{};
   WriteOptions(game);
 }
 
 bool SetLevel(Flow& game, int level) {
   if (!kLevelRange.Contains(level))
     return false;
-  if (game.TrickNumber != 0 && game.TrickNumber != 19) {
+  if (game.state.TrickNumber != 0 && game.state.TrickNumber != 19) {
     game.presenter->Tell(kLevelRefusal);
     // The menu has already moved its tick to the clicked entry: put it back.
     ApplyOptions(game);
     return false;
   }
-  game.options.Level = level;
+  game.state.options.Level = level;
   Commit(game);
   return true;
 }
@@ -89,47 +89,47 @@ bool SetLevel(Flow& game, int level) {
 void SetForceOption(Flow& game, int force_option) {
   if (!kForceOptionRange.Contains(force_option))
     return;
-  game.options.ForceOption = force_option;
+  game.state.options.ForceOption = force_option;
   Commit(game);
 }
 
 void ToggleAtLeastOneTaker(Flow& game) {
-  game.options.AtLeastOneTaker = game.options.AtLeastOneTaker == 0 ? 1 : 0;
+  game.state.options.AtLeastOneTaker = game.state.options.AtLeastOneTaker == 0 ? 1 : 0;
   Commit(game);
 }
 
 void SetCardSpeed(Flow& game, int card_speed) {
   if (!kCardSpeedRange.Contains(card_speed))
     return;
-  game.options.CardSpeed = card_speed;
+  game.state.options.CardSpeed = card_speed;
   Commit(game);
 }
 
 void SetTrickWait(Flow& game, int trick_wait) {
   if (!kTrickWaitRange.Contains(trick_wait))
     return;
-  game.options.TrickWait = trick_wait;
+  game.state.options.TrickWait = trick_wait;
   Commit(game);
 }
 
 void ToggleBidAdvice(Flow& game) {
-  game.options.BidAdvice = game.options.BidAdvice == 0 ? 1 : 0;
+  game.state.options.BidAdvice = game.state.options.BidAdvice == 0 ? 1 : 0;
   Commit(game);
 }
 
 void ToggleDealPoints(Flow& game) {
-  game.options.ShowDealPoints = game.options.ShowDealPoints == 0 ? 1 : 0;
+  game.state.options.ShowDealPoints = game.state.options.ShowDealPoints == 0 ? 1 : 0;
   Commit(game);
 }
 
 void ToggleDeductions(Flow& game) {
-  game.options.ShowDeductions = game.options.ShowDeductions == 0 ? 1 : 0;
+  game.state.options.ShowDeductions = game.state.options.ShowDeductions == 0 ? 1 : 0;
   Commit(game);
 }
 
 void ChooseBackgroundColour(Flow& game) {
-  if (const auto chosen = game.presenter->ChooseColour(game.options.BackgroundColour))
-    game.options.BackgroundColour = *chosen & static_cast<int>(kColourRange.last);
+  if (const auto chosen = game.presenter->ChooseColour(game.state.options.BackgroundColour))
+    game.state.options.BackgroundColour = *chosen & static_cast<int>(kColourRange.last);
   // Written even when the player cancels.
   Commit(game);
 }
@@ -137,7 +137,7 @@ void ChooseBackgroundColour(Flow& game) {
 void ResetScores(Flow& game) {
   if (!LanguageChosen(game) || !game.presenter->Ask(kResetScoresQuestion))
     return;
-  game.options.Scores.Fill(0);
+  game.state.options.Scores.Fill(0);
   game.presenter->ShowTotalsReset();
   WriteOptions(game);
   RecordNewSeries(game);

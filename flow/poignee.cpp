@@ -8,7 +8,7 @@ namespace {
 
 // True while the poignee window is open: a level was chosen and not yet confirmed or dropped.
 bool WindowOpen(const Flow& game) {
-  return game.DealPhase == Phase::Poignee && game.PoigneeLevel > 0;
+  return game.state.DealPhase == Phase::Poignee && game.state.PoigneeLevel > 0;
 }
 
 void Mark(Flow& game, int j) {
@@ -39,38 +39,38 @@ int SouthTrumpSuitCount(const GameState& game) {
 }
 
 void OfferPoignee(Flow& game) {
-  const int trumps = SouthTrumpSuitCount(game);
+  const int trumps = SouthTrumpSuitCount(game.state);
   if (trumps < PoigneeRequired(1))
     return;
-  game.DealPhase = Phase::Poignee;
+  game.state.DealPhase = Phase::Poignee;
   game.presenter->OfferPoignee(trumps);
 }
 
 void DeclinePoignee(Flow& game) {
-  if (game.DealPhase == Phase::Poignee)
-    game.DealPhase = Phase::SouthPlays;
+  if (game.state.DealPhase == Phase::Poignee)
+    game.state.DealPhase = Phase::SouthPlays;
   game.presenter->HidePoigneeQuestion();
 }
 
 void OpenPoigneeWindow(Flow& game, int level) {
-  const int trumps = SouthTrumpSuitCount(game);
+  const int trumps = SouthTrumpSuitCount(game.state);
   // Only from the question, and only a level the hand can show.
-  if (game.DealPhase != Phase::Poignee || WindowOpen(game) || PoigneeRequired(level) == 0 ||
+  if (game.state.DealPhase != Phase::Poignee || WindowOpen(game) || PoigneeRequired(level) == 0 ||
       trumps < PoigneeRequired(level)) {
     return;
   }
-  game.PoigneeLevel = level;
+  game.state.PoigneeLevel = level;
   game.PoigneeMarked = 0;
   game.PoigneeSelected.Fill(0);
   game.presenter->OpenPoigneeWindow(trumps);
 }
 
 bool TogglePoigneeCard(Flow& game, int j) {
-  if (!WindowOpen(game) || j < 1 || j > SouthTrumpSuitCount(game))
+  if (!WindowOpen(game) || j < 1 || j > SouthTrumpSuitCount(game.state))
     return true;
-  const int required = PoigneeRequired(game.PoigneeLevel);
+  const int required = PoigneeRequired(game.state.PoigneeLevel);
   // The Excuse only completes a poignee the trumps cannot make alone.
-  const bool refused = IsExcuse(game.Hands[game.HumanSeat][j]) && j != required;
+  const bool refused = IsExcuse(game.state.Hands[game.state.HumanSeat][j]) && j != required;
   if (refused) {
     game.presenter->Tell(kExcuseRefusal);
   } else if (game.PoigneeSelected[j] == 0) {
@@ -88,7 +88,7 @@ bool TogglePoigneeCard(Flow& game, int j) {
 void MarkLazyPoignee(Flow& game) {
   if (!WindowOpen(game))
     return;
-  const int required = PoigneeRequired(game.PoigneeLevel);
+  const int required = PoigneeRequired(game.state.PoigneeLevel);
   game.PoigneeMarked = required;
   for (int j = 1; j <= required; ++j) {
     if (game.PoigneeSelected[j] == 0)
@@ -98,7 +98,7 @@ void MarkLazyPoignee(Flow& game) {
 }
 
 void ConfirmPoignee(Flow& game) {
-  if (!WindowOpen(game) || game.PoigneeMarked != PoigneeRequired(game.PoigneeLevel))
+  if (!WindowOpen(game) || game.PoigneeMarked != PoigneeRequired(game.state.PoigneeLevel))
     return;
   ClosePoigneeWindow(game);
 }
@@ -106,12 +106,12 @@ void ConfirmPoignee(Flow& game) {
 void CancelPoignee(Flow& game) {
   if (!WindowOpen(game))
     return;
-  game.PoigneeLevel = 0;
+  game.state.PoigneeLevel = 0;
   ClosePoigneeWindow(game);
 }
 
 void ClosePoigneeWindow(Flow& game) {
-  game.DealPhase = Phase::SouthPlays;
+  game.state.DealPhase = Phase::SouthPlays;
   game.presenter->ClosePoigneeWindow();
 }
 

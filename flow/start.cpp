@@ -15,16 +15,16 @@ void StartUp(Flow& game) {
   game.presenter->EnablePreviousTrick(false);
   EnableCardAdvice(game, false);
   game.presenter->EnableReplay(false);
-  game.ReplayedDeal = 0;
-  game.DealPhase = Phase::Opening;
-  game.RuleState.Fill(1);
-  for (Card& card : game.TrickCards)
+  game.state.ReplayedDeal = 0;
+  game.state.DealPhase = Phase::Opening;
+  game.state.RuleState.Fill(1);
+  for (Card& card : game.state.TrickCards)
     card.Suit = kNoSuit;
-  game.HumanSeat = kSouth;
-  game.FirstPlayer = kNorth;
-  BuildCardTable(game);
+  game.state.HumanSeat = kSouth;
+  game.state.FirstPlayer = kNorth;
+  BuildCardTable(game.state);
   for (int k = 1; k <= 78; ++k)
-    game.DealOrder[k] = k;
+    game.state.DealOrder[k] = k;
   ApplyOptions(game);
   game.presenter->ShowOpening();
 }

@@ -8,7 +8,7 @@ void LayOutSouthHand(Game& game) {
   for (int i = 1; i <= 6; ++i)
     game.view.SetVisible(Control::CarteChien, i, false);
   for (int i = 1; i <= 18; ++i) {
-    game.SouthCardDrop[i] = static_cast<int>(RandomBelow(game.random, 3));
+    game.SouthCardDrop[i] = static_cast<int>(RandomBelow(game.state.random, 3));
     PlaceSouthCard(game, i, 0);
     game.view.SetPointer(Control::Carte3D, i, Pointer::NoDrop);
   }
@@ -19,7 +19,7 @@ void LayOutSouthHand(Game& game) {
 }
 
 void DrawSouthCard(Game& game, int slot) {
-  game.view.ShowCard(Control::Carte3D, slot, game.Hands[game.HumanSeat][slot]);
+  game.view.ShowCard(Control::Carte3D, slot, game.state.Hands[game.state.HumanSeat][slot]);
 }
 
 int SouthCardLeft(const Layout& layout, int slot) {
@@ -79,8 +79,8 @@ void PlacePoigneeImage(Game& game, int j, bool raised) {
 
 // Behind the taker's trick card, five scaled pixels out to the left and the top.
 void PlaceTakerFrame(Game& game) {
-  const DesignRect card = ScaleRect(game.layout, kCarteTable[game.Taker - 1]);
-  game.view.Place(Control::CadrePreneur, game.Taker,
+  const DesignRect card = ScaleRect(game.layout, kCarteTable[game.state.Taker - 1]);
+  game.view.Place(Control::CadrePreneur, game.state.Taker,
                   card.left - RoundHalfEven(5 * game.layout.XScale),
                   card.top - RoundHalfEven(5 * game.layout.YScale));
 }

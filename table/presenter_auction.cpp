@@ -28,15 +28,15 @@ void TablePresenter::OfferBids() {
   for (Control button : kBidButtons)
     game.view.SetVisible(button, 0, true);
   for (int code = kPrise; code <= kGardeContre; ++code) {
-    if (game.HighestBid >= code)
+    if (game.state.HighestBid >= code)
       game.view.SetVisible(kBidButtons[code], 0, false);
   }
-  const std::string advice =
-      std::string(game.AdviceWord) + ": " + std::string(game.BidNames[game.AnnouncedBid[kSouth]]);
+  const std::string advice = std::string(game.AdviceWord) + ": " +
+                             std::string(game.BidNames[game.state.AnnouncedBid[kSouth]]);
   game.view.SetText(Control::evMaMain, 0, advice);
   zarvane::Say(game, kBidPrompt);
   game.view.SetVisible(Control::BarreEnchere, 0, true);
-  if (game.options.BidAdvice == 1)
+  if (game.state.options.BidAdvice == 1)
     game.view.SetFocus(Control::evMaMain, 0);
 }
 
@@ -45,7 +45,7 @@ void TablePresenter::HideBids() {
 }
 
 void TablePresenter::ShowHighestBid() {
-  game_.view.SetText(Control::PanelEnchere, 0, game_.BidNames[game_.HighestBid]);
+  game_.view.SetText(Control::PanelEnchere, 0, game_.BidNames[game_.state.HighestBid]);
 }
 
 // The taker is named: the frame behind his trick card, the side panels in his colour.
@@ -54,13 +54,14 @@ void TablePresenter::AnnounceTaker() {
   for (int seat = 1; seat <= 4; ++seat)
     game.view.SetVisible(Control::PanelDec, seat, false);
   PlaceTakerFrame(game);
-  const int colour = kSeatColours[game.Taker];
+  const int colour = kSeatColours[game.state.Taker];
   for (Control panel : {Control::nPointsAttaque, Control::nBoutsPreneur, Control::nContrat,
                         Control::PanelEnchere, Control::PanelPreneur}) {
     game.view.SetColour(panel, 0, colour);
   }
-  game.view.SetText(Control::PanelPreneur, 0, game.SeatNames[game.Taker]);
-  game.view.SetText(Control::PanelEnchere, 0, game.BidNames[game.AnnouncedBid[game.Taker]]);
+  game.view.SetText(Control::PanelPreneur, 0, game.SeatNames[game.state.Taker]);
+  game.view.SetText(Control::PanelEnchere, 0,
+                    game.BidNames[game.state.AnnouncedBid[game.state.Taker]]);
   game.view.SetVisible(Control::PanelPreneur, 0, true);
   game.view.SetVisible(Control::PanelEnchere, 0, true);
   for (int k = 1; k <= 24; ++k)

@@ -11,10 +11,11 @@
 namespace zarvane {
 
 void TablePresenter::ShowPlayable() {
-  const int seat = game_.HumanSeat;
+  const int seat = game_.state.HumanSeat;
   for (int k = 1; k <= 18; ++k) {
-    game_.view.SetPointer(Control::Carte3D, k,
-                          game_.Playable[seat][k] == 1 ? Pointer::HandPoint : Pointer::NoDrop);
+    game_.view.SetPointer(
+        Control::Carte3D, k,
+        game_.state.Playable[seat][k] == 1 ? Pointer::HandPoint : Pointer::NoDrop);
   }
 }
 
@@ -49,18 +50,18 @@ void TablePresenter::LiftAdvisedCard(int slot) {
 void TablePresenter::ShowCardPlayed(int seat, int slot) {
   Game& game = game_;
   RefreshDeductions(game);
-  if (seat == game.HumanSeat)
+  if (seat == game.state.HumanSeat)
     game.view.SetVisible(Control::Carte3D, slot, false);
   game.view.SetVisible(Control::CarteTable, seat, true);
-  game.view.ShowCard(Control::CarteTable, seat, game.Hands[seat][slot]);
+  game.view.ShowCard(Control::CarteTable, seat, game.state.Hands[seat][slot]);
 }
 
 void TablePresenter::ShowTrickEnd() {
   Game& game = game_;
-  if (game.TrickNumber == 2)
+  if (game.state.TrickNumber == 2)
     EnablePreviousTrick(true);
   ShowTrickCount(game);
-  const bool more_tricks = game.TrickNumber < 19;
+  const bool more_tricks = game.state.TrickNumber < 19;
   if (more_tricks)
     zarvane::Say(game, kContinuePrompt);
   else
@@ -71,7 +72,7 @@ void TablePresenter::ShowTrickEnd() {
 
 // After the last trick its four cards stay on the table.
 void TablePresenter::ClearTrickCards() {
-  if (game_.TrickNumber == 19)
+  if (game_.state.TrickNumber == 19)
     return;
   for (int seat = 1; seat <= 4; ++seat)
     game_.view.SetVisible(Control::CarteTable, seat, false);

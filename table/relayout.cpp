@@ -9,9 +9,9 @@ namespace zarvane {
 namespace {
 
 void PlaceHand(Game& game) {
-  if (game.DealPhase == Phase::Opening)
+  if (game.state.DealPhase == Phase::Opening)
     return;
-  if (game.DealPhase == Phase::Discard) {
+  if (game.state.DealPhase == Phase::Discard) {
     for (int k = 1; k <= 24; ++k)
       PlaceDiscardImage(game, k, game.DiscardSelected[game.DiscardImageMap[k]] == 1);
     return;
@@ -21,16 +21,16 @@ void PlaceHand(Game& game) {
 }
 
 void PlaceDog(Game& game) {
-  if (game.DogWasShown == 0)
+  if (game.state.DogWasShown == 0)
     return;
   for (int i = 1; i <= 6; ++i)
     game.view.Place(Control::CarteChien, i, DogCardLeft(game.layout, i), DogCardTop(game, i));
 }
 
 void PlacePoigneeWindow(Game& game) {
-  if (game.DealPhase != Phase::Poignee || game.PoigneeLevel == 0)
+  if (game.state.DealPhase != Phase::Poignee || game.state.PoigneeLevel == 0)
     return;
-  const int trumps = SouthTrumpSuitCount(game);
+  const int trumps = SouthTrumpSuitCount(game.state);
   game.view.SetWidth(Control::frmPoignee, 0, PoigneeWindowWidth(game.layout, trumps));
   for (int j = 1; j <= trumps; ++j)
     PlacePoigneeImage(game, j, game.PoigneeSelected[j] == 1);
@@ -38,12 +38,12 @@ void PlacePoigneeWindow(Game& game) {
 
 // The review windows are filled only once a deal is over.
 void PlaceReviewFrames(Game& game) {
-  if (game.DealPhase != Phase::DealOver)
+  if (game.state.DealPhase != Phase::DealOver)
     return;
   for (int trick = 1; trick <= 18; ++trick)
     PlaceTrickFrame(game, trick);
   PlaceDogPanels(game);
-  if (game.HighestBid == kPrise || game.HighestBid == kGarde) {
+  if (game.state.HighestBid == kPrise || game.state.HighestBid == kGarde) {
     for (int k = 1; k <= 6; ++k)
       PlaceDiscardFrame(game, k);
   }
@@ -55,7 +55,7 @@ void ChangeLayout(Game& game, const Layout& layout) {
   game.layout = layout;
   PlaceHand(game);
   PlaceDog(game);
-  if (game.Taker >= kSouth && game.Taker <= kWest)
+  if (game.state.Taker >= kSouth && game.state.Taker <= kWest)
     PlaceTakerFrame(game);
   PlacePoigneeWindow(game);
   PlaceReviewFrames(game);

@@ -56,12 +56,12 @@ DogPlaces DogPanelsAround(const Layout& layout, int taker) {
 // dog.
 void FrameDiscardOrigin(Game& game, int k, Spot dog_panel) {
   const Layout& layout = game.layout;
-  const int origin = game.DiscardOrigin[k];
+  const int origin = game.state.DiscardOrigin[k];
   Spot image;
   if (origin > 18) {
     image = Shifted(dog_panel, PanelImageSpot(layout, origin - 18));
   } else {
-    const DesignRect hand = ScaleRect(layout, kHandPanels[game.Taker - 1]);
+    const DesignRect hand = ScaleRect(layout, kHandPanels[game.state.Taker - 1]);
     image = Shifted({hand.left, hand.top}, PanelImageSpot(layout, origin));
   }
   const Spot frame = FrameSpot(layout, image);
@@ -72,42 +72,43 @@ void FrameDiscardOrigin(Game& game, int k, Spot dog_panel) {
 
 void PlaceTrickFrame(Game& game, int trick) {
   const Spot frame =
-      FrameSpot(game.layout, TrickImageSpot(game.layout, trick, game.TrickLeaders[trick]));
+      FrameSpot(game.layout, TrickImageSpot(game.layout, trick, game.state.TrickLeaders[trick]));
   game.view.Place(Control::CadrePli, trick, frame.left, frame.top);
 }
 
 void PlaceDogPanels(Game& game) {
-  const DogPlaces places = DogPanelsAround(game.layout, game.Taker);
+  const DogPlaces places = DogPanelsAround(game.layout, game.state.Taker);
   game.view.Place(Control::PanelChienAvantEcart, 0, places.dog.left, places.dog.top);
   game.view.Place(Control::PanelChienApresEcart, 0, places.discard.left, places.discard.top);
 }
 
 void PlaceDiscardFrame(Game& game, int k) {
-  FrameDiscardOrigin(game, k, DogPanelsAround(game.layout, game.Taker).dog);
+  FrameDiscardOrigin(game, k, DogPanelsAround(game.layout, game.state.Taker).dog);
 }
 
 void ShowPreviousTrick(Game& game) {
-  const int trick = game.TrickNumber - 1;
+  const int trick = game.state.TrickNumber - 1;
   if (trick < 1 || trick > 18)
     return;
   for (int seat = 1; seat <= 4; ++seat)
-    game.view.ShowCard(Control::cardPreviousTrick, seat, PlayedCard(game, seat, trick));
+    game.view.ShowCard(Control::cardPreviousTrick, seat, PlayedCard(game.state, seat, trick));
   game.view.SetVisible(Control::frmPliPrecedent, 0, true);
 }
 
 void FillAllTricks(Game& game) {
   game.RevealCounter = 1;
   for (int trick = 1; trick <= 18; ++trick) {
-    int seat = game.TrickLeaders[trick];
+    int seat = game.state.TrickLeaders[trick];
     for (int k = 1; k <= 4; ++k, seat = NextSeat(seat))
       game.RevealImage[4 * (trick - 1) + k] = TrickImage(trick, seat);
   }
   for (int trick = 1; trick <= 18; ++trick) {
-    const int leader = game.TrickLeaders[trick];
+    const int leader = game.state.TrickLeaders[trick];
     PlaceTrickFrame(game, trick);
-    game.view.SetColour(Control::CadrePli, trick, leader == game.Taker ? kGreen : kBlue);
+    game.view.SetColour(Control::CadrePli, trick, leader == game.state.Taker ? kGreen : kBlue);
     for (int seat = 1; seat <= 4; ++seat) {
-      game.view.ShowCard(Control::CartePli, TrickImage(trick, seat), PlayedCard(game, seat, trick));
+      game.view.ShowCard(Control::CartePli, TrickImage(trick, seat),
+                         PlayedCard(game.state, seat, trick));
     }
   }
   ShowEveryTrick(game, true);
@@ -123,10 +124,10 @@ void ShowDecisionTrick(Game& game, int trick, int south_slot, int better_slot) {
   PanelEffacerClick(game);
   for (int step = 1; step <= 4 * trick; ++step)
     PanelPasApasClick(game);
-  const int south = game.HumanSeat;
+  const int south = game.state.HumanSeat;
   const auto mark = [&game, south](int index, int slot, int colour) {
     for (int t = 1; t <= 18; ++t) {
-      if (game.PlayedSlot[south][t] != slot)
+      if (game.state.PlayedSlot[south][t] != slot)
         continue;
       const Spot frame = FrameSpot(game.layout, TrickImageSpot(game.layout, t, south));
       game.view.SetVisible(Control::CartePli, TrickImage(t, south), true);
@@ -160,7 +161,7 @@ void PanelVoirToutClick(Game& game) {
 }
 
 void FillHands(Game& game) {
-  if (game.Taker < kSouth || game.Taker > kWest)
+  if (game.state.Taker < kSouth || game.state.Taker > kWest)
     return;
   TableView& view = game.view;
   for (int k = 1; k <= 6; ++k)
@@ -169,17 +170,18 @@ void FillHands(Game& game) {
 
   for (int seat = 1; seat <= 4; ++seat) {
     for (int slot = 1; slot <= 18; ++slot)
-      view.ShowCard(Control::CarteMain, 18 * (seat - 1) + slot, game.InitialHands[seat][slot]);
+      view.ShowCard(Control::CarteMain, 18 * (seat - 1) + slot,
+                    game.state.InitialHands[seat][slot]);
   }
   for (int d = 1; d <= 6; ++d)
-    view.ShowCard(Control::CarteAvantEcart, d, game.InitialDog[d]);
+    view.ShowCard(Control::CarteAvantEcart, d, game.state.InitialDog[d]);
 
-  view.SetText(Control::PanelCodeDonne, 0, EncodeDealCode(DealAsDealt(game)));
+  view.SetText(Control::PanelCodeDonne, 0, EncodeDealCode(DealAsDealt(game.state)));
   view.SetText(Control::PanelCopierCode, 0, Text(game, kCopyCaption));
   view.SetVisible(Control::PanelChienApresEcart, 0, false);
-  if (game.HighestBid == kPrise || game.HighestBid == kGarde) {
+  if (game.state.HighestBid == kPrise || game.state.HighestBid == kGarde) {
     for (int d = 1; d <= 6; ++d)
-      view.ShowCard(Control::CarteApresEcart, d, game.Dog[d]);
+      view.ShowCard(Control::CarteApresEcart, d, game.state.Dog[d]);
     view.SetVisible(Control::PanelChienApresEcart, 0, true);
     for (int k = 1; k <= 6; ++k) {
       PlaceDiscardFrame(game, k);

@@ -15,7 +15,8 @@ void ToggleScores(Game& game) {
 void RefreshScores(Game& game) {
   for (int seat = 1; seat <= 4; ++seat) {
     if (game.ScoresShown == 1) {
-      game.view.SetText(Control::panelScoreTotal, seat, std::to_string(game.options.Scores[seat]));
+      game.view.SetText(Control::panelScoreTotal, seat,
+                        std::to_string(game.state.options.Scores[seat]));
     }
     game.view.SetVisible(Control::panelScoreTotal, seat, game.ScoresShown == 1);
   }

@@ -89,7 +89,7 @@ void TablePresenter::ShowLanguageTexts() {
 void TablePresenter::ShowOptions() {
   Game& game = game_;
   TableView& view = game.view;
-  const Options& options = game.options;
+  const Options& options = game.state.options;
 
   view.SetColour(Control::frmZarvane, 0, options.BackgroundColour);
 

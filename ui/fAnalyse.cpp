@@ -136,7 +136,7 @@ void TfrmAnalyse::ShowResult(const DealAnalysis& analysis) {
   SetDesignGeometry(lines_, layout(), kListInProgressPlace);
   shown_ = ClearCostsFirst(analysis);
   for (const DecisionCost& decision : shown_)
-    lines_->addItem(QString::fromStdString(DecisionLine(*game_, decision, language)));
+    lines_->addItem(QString::fromStdString(DecisionLine(game_->state, decision, language)));
   std::string summary = SummaryLine(analysis, language);
   if (!shown_.empty())
     summary += " " + std::string(words.hint);

@@ -147,7 +147,7 @@ void TfrmZarvane::ScaleWindow() {
   setCentralWidget(central_);
   central_->installEventFilter(this);
   view_.SetBackgroundWidget(central_);
-  Paint(central_, FromColourValue(game_.options.BackgroundColour));
+  Paint(central_, FromColourValue(game_.state.options.BackgroundColour));
   surface_ = new QWidget(central_);
   surface_->setObjectName(QStringLiteral("surface"));
   surface_->setGeometry(layout().SurfaceLeft, 0, layout().SurfaceWidth, layout().SurfaceHeight);
@@ -814,7 +814,7 @@ void TfrmZarvane::ShowDealOver(bool over) {
 }
 
 void TfrmZarvane::ShowAnalysis() {
-  if (game_.TrickNumber != kLastTrickDone)
+  if (game_.state.TrickNumber != kLastTrickDone)
     return;
   if (!analysis_) {
     analysis_ = new TfrmAnalyse(layout(), this);

@@ -43,14 +43,14 @@ class DealDriver {
 
   // A new deal that South opens, the computed bids replaced before anybody speaks.
   void DealWithBids(int south, int east, int north, int west) {
-    game.FirstPlayer = kWest;  // the next deal starts with South
+    game.state.FirstPlayer = kWest;  // the next deal starts with South
     NewDeal(game, 0);
-    game.ComputedBid[kSouth] = south;
-    game.ComputedBid[kEast] = east;
-    game.ComputedBid[kNorth] = north;
-    game.ComputedBid[kWest] = west;
+    game.state.ComputedBid[kSouth] = south;
+    game.state.ComputedBid[kEast] = east;
+    game.state.ComputedBid[kNorth] = north;
+    game.state.ComputedBid[kWest] = west;
     // South speaks first, so his preset is recomputed from the new value.
-    game.AnnouncedBid[kSouth] = kNotSpoken;
+    game.state.AnnouncedBid[kSouth] = kNotSpoken;
     StartBidTurn(game, kSouth);
   }
 
@@ -78,8 +78,8 @@ class DealDriver {
 
   // A seat's turn is next: its card timer is armed and no trick waits on the table.
   bool TurnPending() {
-    return view.Armed(TimerId::TimerEntreCarte) && !WaitsForClick(game.DealPhase) &&
-           game.TrickNumber >= 1 && game.TrickNumber <= 18;
+    return view.Armed(TimerId::TimerEntreCarte) && !WaitsForClick(game.state.DealPhase) &&
+           game.state.TrickNumber >= 1 && game.state.TrickNumber <= 18;
   }
 
   FakeTableView view;

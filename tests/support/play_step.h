@@ -46,7 +46,8 @@ inline void MakeFirstAllowedDiscard(Game& game) {
   int chosen = 0;
   for (int k = 1; k <= 24 && chosen < 6; ++k) {
     const int source = game.DiscardImageMap[k];
-    const Card card = source <= 18 ? game.Hands[game.HumanSeat][source] : game.Dog[source - 18];
+    const Card card =
+        source <= 18 ? game.state.Hands[game.state.HumanSeat][source] : game.state.Dog[source - 18];
     if (!IsDiscardable(card))
       continue;
     Apply(game, Move{MoveKind::DiscardCard, k});
@@ -62,30 +63,30 @@ template <typename View>
 bool PlayStep(Game& game, View& view, std::mt19937& choices) {
   if (FireTimer(game, view, TimerId::TimerEnchere))
     return true;
-  if (game.DealPhase == Phase::SouthBids) {
+  if (game.state.DealPhase == Phase::SouthBids) {
     Apply(game, Move{MoveKind::BidAdvice});
     return true;
   }
-  if (game.DealPhase == Phase::Discard) {
+  if (game.state.DealPhase == Phase::Discard) {
     MakeFirstAllowedDiscard(game);
     return true;
   }
-  if (game.DealPhase == Phase::Poignee) {
+  if (game.state.DealPhase == Phase::Poignee) {
     Apply(game, Move{MoveKind::NoPoignee});
     return true;
   }
-  if (game.TrickNumber == 19)
+  if (game.state.TrickNumber == 19)
     return false;
-  if (WaitsForClick(game.DealPhase) || game.DealPhase == Phase::DogShown) {
+  if (WaitsForClick(game.state.DealPhase) || game.state.DealPhase == Phase::DogShown) {
     Apply(game, Move{MoveKind::Continue});
     return true;
   }
   if (FireTimer(game, view, TimerId::TimerEntreCarte))
     return true;
-  if (game.DealPhase == Phase::SouthPlays && game.CurrentSeat == game.HumanSeat) {
+  if (game.state.DealPhase == Phase::SouthPlays && game.state.CurrentSeat == game.state.HumanSeat) {
     std::vector<int> legal;
     for (int slot = 1; slot <= 18; ++slot) {
-      if (game.Playable[game.HumanSeat][slot] == 1)
+      if (game.state.Playable[game.state.HumanSeat][slot] == 1)
         legal.push_back(slot);
     }
     if (legal.empty())

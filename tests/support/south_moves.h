@@ -14,18 +14,18 @@ namespace zarvane::testing {
 // makes the first discard allowed, declines the poignee, clicks on to go on and plays his first
 // legal card once his card tick has run.
 inline void SouthMoves(Game& game, bool card_tick_armed) {
-  if (game.DealPhase == Phase::SouthBids) {
+  if (game.state.DealPhase == Phase::SouthBids) {
     Apply(game, Move{MoveKind::BidAdvice});
-  } else if (game.DealPhase == Phase::Discard) {
+  } else if (game.state.DealPhase == Phase::Discard) {
     MakeFirstAllowedDiscard(game);
-  } else if (game.DealPhase == Phase::Poignee) {
+  } else if (game.state.DealPhase == Phase::Poignee) {
     Apply(game, Move{MoveKind::NoPoignee});
-  } else if (WaitsForClick(game.DealPhase) || game.DealPhase == Phase::DogShown) {
+  } else if (WaitsForClick(game.state.DealPhase) || game.state.DealPhase == Phase::DogShown) {
     Apply(game, Move{MoveKind::Continue});
-  } else if (game.DealPhase == Phase::SouthPlays && game.CurrentSeat == game.HumanSeat &&
-             !card_tick_armed) {
+  } else if (game.state.DealPhase == Phase::SouthPlays &&
+             game.state.CurrentSeat == game.state.HumanSeat && !card_tick_armed) {
     for (int slot = 1; slot <= 18; ++slot) {
-      if (game.Playable[game.HumanSeat][slot] == 1) {
+      if (game.state.Playable[game.state.HumanSeat][slot] == 1) {
         Apply(game, Move{MoveKind::HandCard, slot});
         return;
       }

@@ -26,12 +26,12 @@ TEST(AuctionReading, TheRealDealAgreesWithTheAuctionAndMoreDrawsComeNearer) {
   long several_distance = 0;
   int positions = 0;
   testing::LookAtEveryTurn(3, 3, 5'400'000, 7'000, 8, [&](const Game& game, int observer) {
-    EXPECT_EQ(AuctionDistance(game, observer, TrueDeal(game, observer)), 0);
-    const HiddenDealDrawer drawer(game, observer);
-    single_distance +=
-        AuctionDistance(game, observer, DrawDealAfterAuction(game, observer, drawer, single, 1));
-    several_distance +=
-        AuctionDistance(game, observer, DrawDealAfterAuction(game, observer, drawer, several, 32));
+    EXPECT_EQ(AuctionDistance(game.state, observer, TrueDeal(game.state, observer)), 0);
+    const HiddenDealDrawer drawer(game.state, observer);
+    single_distance += AuctionDistance(
+        game.state, observer, DrawDealAfterAuction(game.state, observer, drawer, single, 1));
+    several_distance += AuctionDistance(
+        game.state, observer, DrawDealAfterAuction(game.state, observer, drawer, several, 32));
     ++positions;
   });
   EXPECT_GT(positions, 500);
@@ -47,7 +47,7 @@ TEST(AuctionReading, OneBidOneStepOffItsHandCountsOneWhoeverMadeIt) {
   std::mt19937 choices(3);
   testing::DealDriver driver(1, 5'500'000);
   Game& game = driver.game;
-  game.options.AtLeastOneTaker = 1;
+  game.state.options.AtLeastOneTaker = 1;
   int first_speaker_raised = 0;
   int worthless_raised = 0;
   int raised = 0;
@@ -57,17 +57,17 @@ TEST(AuctionReading, OneBidOneStepOffItsHandCountsOneWhoeverMadeIt) {
     }
     ASSERT_TRUE(driver.TurnPending());
     for (int seat = 1; seat <= 4; ++seat) {
-      const int worth = ComputeBid(game.InitialHands[seat]);
+      const int worth = ComputeBid(game.state.InitialHands[seat]);
       const bool taker_may_rise = worth == kPrise || worth == kGardeSans;
-      if (worth == kGardeContre || (seat == game.Taker && !taker_may_rise))
+      if (worth == kGardeContre || (seat == game.state.Taker && !taker_may_rise))
         continue;
       const int observer = seat == kSouth ? kNorth : kSouth;
-      GameState altered = game;
+      GameState altered = game.state;
       altered.AnnouncedBid[seat] = worth + 1;
       SCOPED_TRACE(::testing::Message() << "deal " << deal << " seat " << seat);
-      EXPECT_EQ(AuctionDistance(altered, observer, TrueDeal(game, observer)), 1);
+      EXPECT_EQ(AuctionDistance(altered, observer, TrueDeal(game.state, observer)), 1);
       ++raised;
-      first_speaker_raised += seat == game.FirstPlayer ? 1 : 0;
+      first_speaker_raised += seat == game.state.FirstPlayer ? 1 : 0;
       worthless_raised += worth == kPasse ? 1 : 0;
     }
     while (driver.Step(choices)) {

@@ -14,14 +14,14 @@ using testing::DealDriver;
 void StartAuction(DealDriver& d, int first, int south, int east, int north, int west) {
   NewDeal(d.game, 0);
   d.view.StopTimer(TimerId::TimerEnchere);
-  d.game.ComputedBid[kSouth] = south;
-  d.game.ComputedBid[kEast] = east;
-  d.game.ComputedBid[kNorth] = north;
-  d.game.ComputedBid[kWest] = west;
-  d.game.AnnouncedBid.Fill(kNotSpoken);
-  d.game.HighestBid = 0;
+  d.game.state.ComputedBid[kSouth] = south;
+  d.game.state.ComputedBid[kEast] = east;
+  d.game.state.ComputedBid[kNorth] = north;
+  d.game.state.ComputedBid[kWest] = west;
+  d.game.state.AnnouncedBid.Fill(kNotSpoken);
+  d.game.state.HighestBid = 0;
   d.game.BidsMade = 0;
-  d.game.FirstPlayer = first;
+  d.game.state.FirstPlayer = first;
   StartBidTurn(d.game, first);
   d.RunComputerBids();
 }
@@ -49,11 +49,11 @@ TEST(Auction, SouthSeesOnlyTheBidsAboveTheHighestAndTheAdviceThatBeatsIt) {
 
   // The advice button is the advised bid; South speaks last here, so the auction ends.
   Apply(d.game, Move{MoveKind::BidAdvice});
-  EXPECT_EQ(d.game.AnnouncedBid[kSouth], kGardeSans);
-  EXPECT_EQ(d.game.HighestBid, kGardeSans);
+  EXPECT_EQ(d.game.state.AnnouncedBid[kSouth], kGardeSans);
+  EXPECT_EQ(d.game.state.HighestBid, kGardeSans);
   EXPECT_FALSE(d.view.Visible(Control::BarreEnchere));
   EXPECT_EQ(d.view.Text(Control::PanelDec, kSouth), "GARDE SANS");
-  EXPECT_EQ(d.game.DealPhase, Phase::AuctionOver);
+  EXPECT_EQ(d.game.state.DealPhase, Phase::AuctionOver);
   EXPECT_EQ(d.view.Text(Control::info), "Cliquez n'importe où pour continuer à jouer... !");
 }
 
@@ -63,7 +63,7 @@ TEST(Auction, AComputedBidEqualToTheHighestPassesAndSouthsAdviceThenSaysPass) {
   EXPECT_EQ(d.view.Text(Control::PanelDec, kEast), "GUARD");
   EXPECT_EQ(d.view.Text(Control::PanelDec, kNorth), "PASS");
   EXPECT_EQ(d.view.Text(Control::PanelDec, kWest), "PASS");
-  EXPECT_EQ(d.game.AnnouncedBid[kNorth], kPasse);
+  EXPECT_EQ(d.game.state.AnnouncedBid[kNorth], kPasse);
   EXPECT_EQ(d.view.Text(Control::evMaMain), "Advice: PASS");
   EXPECT_EQ(d.view.Text(Control::info), "Click on the bid you want to do.");
 }
@@ -82,14 +82,14 @@ TEST(Auction, ABidNotAboveTheHighestIsRefusedAndSouthStillHasTheFloor) {
   EXPECT_EQ(d.game.BidsMade, 2);
 
   d.SouthBids(kGardeContre);
-  EXPECT_EQ(d.game.AnnouncedBid[kSouth], kGardeContre);
+  EXPECT_EQ(d.game.state.AnnouncedBid[kSouth], kGardeContre);
   EXPECT_EQ(d.game.BidsMade, 4);
   EXPECT_EQ(d.view.Text(Control::PanelDec, kEast), "PASSE");
 
   // Once South has spoken, his buttons do nothing more.
   Apply(d.game, Move{MoveKind::SouthBid, kPasse});
   EXPECT_EQ(d.game.BidsMade, 4);
-  EXPECT_EQ(d.game.AnnouncedBid[kSouth], kGardeContre);
+  EXPECT_EQ(d.game.state.AnnouncedBid[kSouth], kGardeContre);
 }
 
 TEST(Auction, SpeakingFirstSouthSeesAllFiveButtonsAndAPassLetsTheOthersSpeak) {
@@ -104,8 +104,8 @@ TEST(Auction, SpeakingFirstSouthSeesAllFiveButtonsAndAPassLetsTheOthersSpeak) {
   EXPECT_EQ(d.view.Text(Control::PanelDec, kSouth), "PASSE");
   EXPECT_EQ(d.view.Text(Control::PanelDec, kNorth), "GARDE SANS");
   EXPECT_EQ(d.view.Text(Control::PanelDec, kWest), "GARDE CONTRE");
-  EXPECT_EQ(d.game.HighestBid, kGardeContre);
-  EXPECT_EQ(d.game.DealPhase, Phase::AuctionOver);
+  EXPECT_EQ(d.game.state.HighestBid, kGardeContre);
+  EXPECT_EQ(d.game.state.DealPhase, Phase::AuctionOver);
 }
 
 TEST(Auction, WithTheAdviceOffTheAdviceButtonIsHiddenGetsNoFocusButItsCaptionMovesOn) {

@@ -55,13 +55,13 @@ void PlayToTheScore(DealDriver& driver, const SouthPlayer& south) {
   std::mt19937 unused(1);
   for (;;) {
     Game& game = driver.game;
-    if (game.DealPhase == Phase::SouthBids)
+    if (game.state.DealPhase == Phase::SouthBids)
       Apply(game, Move{MoveKind::SouthBid, south.bid(game)});
-    else if (game.DealPhase == Phase::Discard)
+    else if (game.state.DealPhase == Phase::Discard)
       south.discard(game);
-    else if (game.DealPhase == Phase::Poignee)
+    else if (game.state.DealPhase == Phase::Poignee)
       south.poignee(game);
-    else if (game.DealPhase == Phase::SouthPlays && game.CurrentSeat == kSouth &&
+    else if (game.state.DealPhase == Phase::SouthPlays && game.state.CurrentSeat == kSouth &&
              !driver.view.Armed(TimerId::TimerEntreCarte))
       Apply(game, Move{MoveKind::HandCard, south.card(game)});
     else if (!driver.Step(unused))
@@ -71,7 +71,7 @@ void PlayToTheScore(DealDriver& driver, const SouthPlayer& south) {
 
 // The card the "Pro" rules would play in South's place, drawn on a copy.
 int RulesCard(const Game& game) {
-  Core copy = game;
+  Core copy = game.state;
   copy.options.Level = kProLevel;
   MarkedRules unused;
   return ComputerCardSlot(copy, kSouth, unused);
@@ -182,11 +182,11 @@ TEST(DealAnalysis, APlantedBlunderIsFoundClearAndRankedFirst) {
       {"the Petit led into a certain loss",
        ArrangedDeal(kSouth, taker, low_dog,
                     {TrumpsFromTo(10, 14), TrumpsFromTo(6, 9), TrumpsFromTo(2, 5)}),
-       kGardeContre, Trump(1), [](const Game& game) { return game.TrickNumber == 1; }},
+       kGardeContre, Trump(1), [](const Game& game) { return game.state.TrickNumber == 1; }},
       {"a king thrown on a trick the taker takes", EastGardeContreDeal(kEast), kPasse,
        Plain(kTrefle, 14),
        [](const Game& game) {
-         return game.CardsInTrick > 0 && IsTrump(game.TrickCards[game.Taker]);
+         return game.state.CardsInTrick > 0 && IsTrump(game.state.TrickCards[game.state.Taker]);
        }},
   };
   for (const Planted& p : planted) {
@@ -199,16 +199,16 @@ TEST(DealAnalysis, APlantedBlunderIsFoundClearAndRankedFirst) {
                                 [&](Game& game) {
                                   if (blunder_trick != 0 || !p.due(game))
                                     return RulesCard(game);
-                                  blunder_trick = game.TrickNumber;
-                                  return testing::SlotOf(game, kSouth, p.blunder);
+                                  blunder_trick = game.state.TrickNumber;
+                                  return testing::SlotOf(game.state, kSouth, p.blunder);
                                 }});
     ASSERT_NE(blunder_trick, 0);
     ASSERT_LT(blunder_trick, 18);
-    ASSERT_EQ(driver.game.TrickNumber, kLastTrickDone);
+    ASSERT_EQ(driver.game.state.TrickNumber, kLastTrickDone);
     // The other side took the trick the blunder went to.
-    const bool south_side = driver.game.Taker == kSouth;
-    const int winner = driver.game.TrickLeaders[blunder_trick + 1];
-    EXPECT_NE(winner == driver.game.Taker, south_side);
+    const bool south_side = driver.game.state.Taker == kSouth;
+    const int winner = driver.game.state.TrickLeaders[blunder_trick + 1];
+    EXPECT_NE(winner == driver.game.state.Taker, south_side);
 
     const DealAnalysis analysis = AnalyseSouthPlay(driver.game, 2, nullptr, {}, kTestPlayOuts);
     ASSERT_TRUE(analysis.complete);
@@ -216,7 +216,7 @@ TEST(DealAnalysis, APlantedBlunderIsFoundClearAndRankedFirst) {
     EXPECT_EQ(analysis.decisions.front().forced, p.bid == kPasse);
     const DecisionCost* blunder = CardOfTrick(analysis, blunder_trick);
     ASSERT_NE(blunder, nullptr);
-    EXPECT_EQ(blunder->south_choice, testing::SlotOf(driver.game, kSouth, p.blunder));
+    EXPECT_EQ(blunder->south_choice, testing::SlotOf(driver.game.state, kSouth, p.blunder));
     EXPECT_NE(blunder->best_choice, blunder->south_choice);
     EXPECT_TRUE(blunder->Clear()) << blunder->cost << " +- " << blunder->cost_error;
     EXPECT_EQ(&Costliest(analysis), blunder);
@@ -225,7 +225,7 @@ TEST(DealAnalysis, APlantedBlunderIsFoundClearAndRankedFirst) {
 
 // South's discard: the six cards the Expert would set aside, picked on the discard row.
 void MakeExpertDiscard(Game& game) {
-  GameState expert = game;
+  GameState expert = game.state;
   ExpertDiscard(expert, Thinking{});
   for (int k = 1; k <= 24; ++k) {
     const Card card = DiscardImageCard(game, k);
@@ -245,21 +245,21 @@ TEST(DealAnalysis, TheExpertsOwnPlayIsItsChoiceAndTheSameOnOneThreadOrTwo) {
   PlayDealFromCode(driver.game, *DecodeDealCode("DACH0-95ZDV-9R0VC-WWHTS-ECAS8-MC02Z-YKRGP").deal);
   std::vector<bool> forced(19, false);
   const auto expert_card = [&forced](Game& game) {
-    forced[static_cast<std::size_t>(game.TrickNumber)] =
-        DistinctPlayableSlots(game, kSouth).size() == 1;
+    forced[static_cast<std::size_t>(game.state.TrickNumber)] =
+        DistinctPlayableSlots(game.state, kSouth).size() == 1;
     // He asks for the advice and clicks a card he may not play first: neither is a decision.
     Apply(game, Move{MoveKind::CardAdvice});
-    const auto& playable = game.Playable[kSouth];
+    const auto& playable = game.state.Playable[kSouth];
     const auto refused = std::find(playable.begin(), playable.end(), 0);
     if (refused != playable.end())
       Apply(game, Move{MoveKind::HandCard, static_cast<int>(refused - playable.begin()) + 1});
-    return *ExpertCardSlot(game, kSouth);
+    return *ExpertCardSlot(game.state, kSouth);
   };
-  PlayToTheScore(driver, {.bid = [](const Game& game) { return *ExpertBid(game, kSouth); },
+  PlayToTheScore(driver, {.bid = [](const Game& game) { return *ExpertBid(game.state, kSouth); },
                           .card = expert_card,
                           .discard = MakeExpertDiscard});
-  ASSERT_EQ(driver.game.Taker, kSouth);
-  ASSERT_EQ(driver.game.DogWasShown, 1);
+  ASSERT_EQ(driver.game.state.Taker, kSouth);
+  ASSERT_EQ(driver.game.state.DogWasShown, 1);
 
   const DealAnalysis one = AnalyseSouthPlay(driver.game, 1, nullptr, {}, kTestPlayOuts);
   const DealAnalysis two = AnalyseSouthPlay(driver.game, 2, nullptr, {}, kTestPlayOuts);
@@ -320,14 +320,14 @@ void PlayPoigneeDeal(DealDriver& driver, int level, int game_level = kProLevel) 
     Apply(game, Move{MoveKind::PoigneeOk});
   };
   const auto bid = [game_level](Game& game) {
-    if (game.options.Level != game_level)
+    if (game.state.options.Level != game_level)
       Apply(game, Move{MoveKind::Level, game_level});
     return kGarde;
   };
   PlayToTheScore(driver, {.bid = bid, .card = RulesCard, .poignee = show_poignee});
-  ASSERT_EQ(driver.game.Taker, kSouth);
-  ASSERT_EQ(driver.game.PoigneeLevel, level);
-  ASSERT_EQ(driver.game.TrickNumber, kLastTrickDone);
+  ASSERT_EQ(driver.game.state.Taker, kSouth);
+  ASSERT_EQ(driver.game.state.PoigneeLevel, level);
+  ASSERT_EQ(driver.game.state.TrickNumber, kLastTrickDone);
 }
 
 // The rules' state byte for byte.
@@ -356,7 +356,7 @@ TEST(DealAnalysis, StoppedItIsIncompleteAndTheGameIsAsItWas) {
   driver.game.thinker = &thinker;
   PlayPoigneeDeal(driver, 2, kProLevel - 1);
   const Game& game = driver.game;
-  const std::vector<unsigned char> state = StateBytes(game);
+  const std::vector<unsigned char> state = StateBytes(game.state);
   const DealRecord record = game.Record;
   const DealCheck check = CheckOf(game);
   const std::uint64_t screen = driver.view.changes.value;
@@ -379,7 +379,7 @@ TEST(DealAnalysis, StoppedItIsIncompleteAndTheGameIsAsItWas) {
     EXPECT_FALSE(analysis.complete);
     ASSERT_EQ(static_cast<int>(analysis.decisions.size()), stop_after);
     EXPECT_EQ(reported.size(), static_cast<std::size_t>(stop_after) + 1);
-    EXPECT_TRUE(StateBytes(game) == state);
+    EXPECT_TRUE(StateBytes(game.state) == state);
     EXPECT_EQ(game.Record.Moves, record.Moves);
     EXPECT_EQ(game.Record.Open, record.Open);
     EXPECT_EQ(CheckOf(game), check);
@@ -426,7 +426,7 @@ TEST(DealAnalysis, TheDealIsPlayedAgainAsItWentOrNotWeighedAtAll) {
   DealDriver driver(1, 55'000'000);
   PlayPoigneeDeal(driver, 2);
   // The generator moved since the deal's last move: not the deal its record holds.
-  driver.game.random.GeneratorState ^= 1;
+  driver.game.state.random.GeneratorState ^= 1;
   bool reported = false;
   const DealAnalysis other = AnalyseSouthPlay(
       driver.game, 2, nullptr, [&](int, int) { reported = true; }, kTestPlayOuts);
@@ -445,18 +445,18 @@ TEST(SilentPresenter, DrawsWhatTheTableDrawsMoveForMove) {
   const DealRecord record = driver.game.Record;
   Game shown = driver.game;
   Flow silent_copy = driver.game;
-  SilentPresenter silent(silent_copy.random);
+  SilentPresenter silent(silent_copy.state.random);
   silent_copy.presenter = &silent;
   DealRecordedDealAgain(shown, record);
   DealRecordedDealAgain(silent_copy, record);
-  EXPECT_EQ(silent_copy.random.GeneratorState, shown.random.GeneratorState);
+  EXPECT_EQ(silent_copy.state.random.GeneratorState, shown.state.random.GeneratorState);
   for (std::size_t m = 0; m < record.Moves.size(); ++m) {
     Apply(shown, record.Moves[m], MoveOrigin::Record);
     Apply(silent_copy, record.Moves[m], MoveOrigin::Record);
-    ASSERT_EQ(silent_copy.random.GeneratorState, shown.random.GeneratorState)
+    ASSERT_EQ(silent_copy.state.random.GeneratorState, shown.state.random.GeneratorState)
         << "move " << m << " " << MoveName(record.Moves[m].kind);
   }
-  EXPECT_EQ(silent_copy.TrickNumber, kLastTrickDone);
+  EXPECT_EQ(silent_copy.state.TrickNumber, kLastTrickDone);
 }
 
 // Each bid is played out through the auction it leads to: after South's pass East takes his
@@ -465,9 +465,9 @@ TEST(SilentPresenter, DrawsWhatTheTableDrawsMoveForMove) {
 TEST(ChoiceValues, EachBidIsPlayedOutThroughTheAuctionItLeadsTo) {
   DealDriver driver(1, 58'000'000);
   PlayDealFromCode(driver.game, EastGardeContreDeal(kSouth));
-  ASSERT_EQ(driver.game.DealPhase, Phase::SouthBids);
-  ASSERT_EQ(driver.game.ComputedBid[kEast], kGardeContre);
-  const PlayOuts play_outs = PlayOutBids(driver.game, kSouth, {kPasse, kGardeContre}, 8,
+  ASSERT_EQ(driver.game.state.DealPhase, Phase::SouthBids);
+  ASSERT_EQ(driver.game.state.ComputedBid[kEast], kGardeContre);
+  const PlayOuts play_outs = PlayOutBids(driver.game.state, kSouth, {kPasse, kGardeContre}, 8,
                                          Thinking{.threads = 1, .sees_every_hand = true});
   ASSERT_EQ(play_outs.size(), 8u);
   for (const std::vector<PlayOutEnd>& ends : play_outs) {

@@ -23,7 +23,7 @@ TEST(DealByCode, ACodeDealsItsDealWhateverTheOptionsAndItsReplayDealsItAgain) {
     DealDriver sender(1, 48'000'000 + force);
     SetForceOption(sender.game, force);
     NewDeal(sender.game, 0);
-    const DealtDeal sent = DealAsDealt(sender.game);
+    const DealtDeal sent = DealAsDealt(sender.game.state);
     const std::string code = EncodeDealCode(sent);
 
     DealDriver receiver(2, 49'000'000);
@@ -33,21 +33,21 @@ TEST(DealByCode, ACodeDealsItsDealWhateverTheOptionsAndItsReplayDealsItAgain) {
     ASSERT_TRUE(decoded.deal.has_value());
     PlayDealFromCode(receiver.game, *decoded.deal);
     const auto expect_the_sent_deal = [&] {
-      EXPECT_EQ(receiver.game.InitialHands, sender.game.InitialHands);
-      EXPECT_EQ(receiver.game.InitialDog, sender.game.InitialDog);
-      EXPECT_EQ(receiver.game.FirstPlayer, sender.game.FirstPlayer);
-      EXPECT_EQ(receiver.game.ComputedBid, sender.game.ComputedBid);
+      EXPECT_EQ(receiver.game.state.InitialHands, sender.game.state.InitialHands);
+      EXPECT_EQ(receiver.game.state.InitialDog, sender.game.state.InitialDog);
+      EXPECT_EQ(receiver.game.state.FirstPlayer, sender.game.state.FirstPlayer);
+      EXPECT_EQ(receiver.game.state.ComputedBid, sender.game.state.ComputedBid);
     };
     expect_the_sent_deal();
-    EXPECT_EQ(receiver.game.ReplayedDeal, 0);
-    receiver.game.Taker = kSouth;
+    EXPECT_EQ(receiver.game.state.ReplayedDeal, 0);
+    receiver.game.state.Taker = kSouth;
     FillHands(receiver.game);
     EXPECT_EQ(receiver.view.Text(Control::PanelCodeDonne), code);
     EXPECT_EQ(receiver.view.Text(Control::PanelCopierCode), "Copy");
 
     ReplayDeal(receiver.game);
     expect_the_sent_deal();
-    EXPECT_EQ(receiver.game.ReplayedDeal, 1);
+    EXPECT_EQ(receiver.game.state.ReplayedDeal, 1);
     NewDeal(receiver.game, 0);
     EXPECT_FALSE(receiver.game.DealFromCode);
   }
@@ -60,7 +60,7 @@ TEST(DealByCode, TheCopyButtonSaysItCopiedUntilItsTimerTicks) {
        {std::tuple{1, "Copier", "Copié !"}, std::tuple{2, "Copy", "Copied!"}}) {
     DealDriver d(language);
     NewDeal(d.game, 0);
-    d.game.Taker = kSouth;
+    d.game.state.Taker = kSouth;
     FillHands(d.game);
     EXPECT_EQ(d.view.Text(Control::PanelCopierCode), copy);
     EXPECT_FALSE(d.view.Armed(TimerId::TimerCopie));
@@ -81,7 +81,7 @@ TEST(DealByCode, TheCopyButtonSaysItCopiedUntilItsTimerTicks) {
 TEST(DealByCode, CtrlDInTheMiddleOfADealAsksBeforeDroppingIt) {
   DealDriver sender(2, 51'000'000);
   NewDeal(sender.game, 0);
-  const DealtDeal sent = DealAsDealt(sender.game);
+  const DealtDeal sent = DealAsDealt(sender.game.state);
   int codes_asked = 0;
   std::optional<DealtDeal> typed;
   const auto ask_code = [&]() -> std::optional<DealtDeal> {
@@ -89,9 +89,9 @@ TEST(DealByCode, CtrlDInTheMiddleOfADealAsksBeforeDroppingIt) {
     return typed;
   };
   const auto expect_the_sent_deal = [&](const Game& game) {
-    EXPECT_EQ(game.InitialHands, sender.game.InitialHands);
-    EXPECT_EQ(game.InitialDog, sender.game.InitialDog);
-    EXPECT_EQ(game.FirstPlayer, sender.game.FirstPlayer);
+    EXPECT_EQ(game.state.InitialHands, sender.game.state.InitialHands);
+    EXPECT_EQ(game.state.InitialDog, sender.game.state.InitialDog);
+    EXPECT_EQ(game.state.FirstPlayer, sender.game.state.FirstPlayer);
   };
 
   DealDriver d(2, 52'000'000);
@@ -104,15 +104,15 @@ TEST(DealByCode, CtrlDInTheMiddleOfADealAsksBeforeDroppingIt) {
   NewDeal(d.game, 0);
   EXPECT_TRUE(d.view.asked.empty());
   d.RunComputerBids();
-  const auto hands = d.game.InitialHands;
-  const Phase phase = d.game.DealPhase;
-  const auto bids = d.game.AnnouncedBid;
+  const auto hands = d.game.state.InitialHands;
+  const Phase phase = d.game.state.DealPhase;
+  const auto bids = d.game.state.AnnouncedBid;
   const std::vector<Move> moves = d.game.Record.Moves;
   const testing::FakeTableView screen = d.view;
   const auto expect_the_deal_untouched = [&] {
-    EXPECT_EQ(d.game.InitialHands, hands);
-    EXPECT_EQ(d.game.DealPhase, phase);
-    EXPECT_EQ(d.game.AnnouncedBid, bids);
+    EXPECT_EQ(d.game.state.InitialHands, hands);
+    EXPECT_EQ(d.game.state.DealPhase, phase);
+    EXPECT_EQ(d.game.state.AnnouncedBid, bids);
     EXPECT_EQ(d.game.Record.Moves, moves);
     EXPECT_TRUE(d.view.ShowsTheSameAs(screen));
   };
@@ -141,7 +141,7 @@ TEST(DealByCode, CtrlDInTheMiddleOfADealAsksBeforeDroppingIt) {
   while (d.Step(choices)) {
   }
   // The last trick, scored, still lies on the table.
-  ASSERT_EQ(d.game.DealPhase, Phase::TrickShown);
+  ASSERT_EQ(d.game.state.DealPhase, Phase::TrickShown);
   PlayDealByCode(d.game, ask_code);
   EXPECT_EQ(d.view.asked.size(), 3u);
   EXPECT_EQ(codes_asked, 4);
@@ -151,7 +151,7 @@ TEST(DealByCode, CtrlDInTheMiddleOfADealAsksBeforeDroppingIt) {
 TEST(DealByCode, ARefusedCodeSaysWhyAndWhere) {
   DealDriver d(2);
   NewDeal(d.game, 0);
-  const std::string code = EncodeDealCode(DealAsDealt(d.game));
+  const std::string code = EncodeDealCode(DealAsDealt(d.game.state));
   std::string slip = code;
   slip[14] = slip[14] == '7' ? '8' : '7';
   std::string unknown = code;

@@ -21,23 +21,23 @@ using testing::Trumps;
 TEST(ExpertBid, EachSeatBidsWhatItMayAndSouthIsAdvisedTheExpertsBid) {
   DealDriver driver;
   Game& game = driver.game;
-  game.options.Level = kExpertLevel;
+  game.state.options.Level = kExpertLevel;
   for (int deal = 0; deal < 3; ++deal) {
     NewDeal(game, 0);
-    while (game.DealPhase == Phase::Bidding || game.DealPhase == Phase::SouthBids) {
-      if (game.DealPhase == Phase::SouthBids) {
-        const int advised = game.AnnouncedBid[kSouth];
-        EXPECT_EQ(ExpertBid(game, kSouth, Thinking{1}), advised);
-        EXPECT_EQ(ExpertBid(game, kSouth, Thinking{2}), advised);
+    while (game.state.DealPhase == Phase::Bidding || game.state.DealPhase == Phase::SouthBids) {
+      if (game.state.DealPhase == Phase::SouthBids) {
+        const int advised = game.state.AnnouncedBid[kSouth];
+        EXPECT_EQ(ExpertBid(game.state, kSouth, Thinking{1}), advised);
+        EXPECT_EQ(ExpertBid(game.state, kSouth, Thinking{2}), advised);
         Apply(game, Move{MoveKind::BidAdvice});
-        EXPECT_EQ(game.AnnouncedBid[kSouth], advised);
+        EXPECT_EQ(game.state.AnnouncedBid[kSouth], advised);
       } else {
         ASSERT_TRUE(driver.Fire(TimerId::TimerEnchere));
       }
     }
     int highest = kPasse;
-    for (int seat = game.FirstPlayer, n = 0; n < 4; seat = NextSeat(seat), ++n) {
-      const int bid = game.AnnouncedBid[seat];
+    for (int seat = game.state.FirstPlayer, n = 0; n < 4; seat = NextSeat(seat), ++n) {
+      const int bid = game.state.AnnouncedBid[seat];
       EXPECT_TRUE(bid == kPasse || bid > highest) << "deal " << deal << ", seat " << seat;
       highest = std::max(highest, bid);
     }
@@ -50,29 +50,29 @@ TEST(ExpertBid, TakesAHandThatCannotLoseAndPassesOneWithNothing) {
   DealDriver driver;
   Game& game = driver.game;
   const auto ready = [&game](int highest) {
-    game.FirstPlayer = kEast;
-    game.AnnouncedBid.Fill(kNotSpoken);
-    game.AnnouncedBid[kEast] = kPasse;
-    game.AnnouncedBid[kNorth] = kPasse;
-    game.AnnouncedBid[kWest] = static_cast<std::int8_t>(highest);
-    game.HighestBid = highest;
+    game.state.FirstPlayer = kEast;
+    game.state.AnnouncedBid.Fill(kNotSpoken);
+    game.state.AnnouncedBid[kEast] = kPasse;
+    game.state.AnnouncedBid[kNorth] = kPasse;
+    game.state.AnnouncedBid[kWest] = static_cast<std::int8_t>(highest);
+    game.state.HighestBid = highest;
   };
   DealAround(
-      game, kSouth,
+      game.state, kSouth,
       Join({Trumps({0, 1, 21, 20, 19, 18, 17, 16, 15, 14, 13, 12}), SuitCards(kPique, {14, 13, 12}),
             SuitCards(kCoeur, {14, 13}), SuitCards(kTrefle, {14})}),
       Join({SuitCards(kCarreau, {1, 2, 3}), SuitCards(kTrefle, {2, 3, 4})}));
   ready(kPasse);
-  EXPECT_GE(ExpertBid(game, kSouth), kGarde);
+  EXPECT_GE(ExpertBid(game.state, kSouth), kGarde);
   ready(kGardeSans);
-  EXPECT_EQ(ExpertBid(game, kSouth), kGardeContre);
+  EXPECT_EQ(ExpertBid(game.state, kSouth), kGardeContre);
 
-  DealAround(game, kSouth,
+  DealAround(game.state, kSouth,
              Join({SuitCards(kPique, {1, 2, 3, 4, 5}), SuitCards(kCoeur, {1, 2, 3, 4, 5}),
                    SuitCards(kTrefle, {1, 2, 3, 4}), SuitCards(kCarreau, {1, 2, 3, 4})}),
              Join({SuitCards(kCarreau, {14, 13, 12}), SuitCards(kTrefle, {14, 13, 12})}));
   ready(kPasse);
-  EXPECT_EQ(ExpertBid(game, kSouth), kPasse);
+  EXPECT_EQ(ExpertBid(game.state, kSouth), kPasse);
 }
 
 // "At least one taker" keeps a deal because some hand would take: at the Expert level that
@@ -80,20 +80,20 @@ TEST(ExpertBid, TakesAHandThatCannotLoseAndPassesOneWithNothing) {
 TEST(ExpertBid, WithAtLeastOneTakerAHandTheEvaluationTakesIsNeverPassed) {
   DealDriver driver;
   Game& game = driver.game;
-  game.options.Level = kExpertLevel;
+  game.state.options.Level = kExpertLevel;
   const auto east_bids = [&](int at_least_one_taker) {
     NewDeal(game, 0);
-    DealAround(game, kEast,
+    DealAround(game.state, kEast,
                Join({SuitCards(kPique, {1, 2, 3, 4, 5}), SuitCards(kCoeur, {1, 2, 3, 4, 5}),
                      SuitCards(kTrefle, {1, 2, 3, 4}), SuitCards(kCarreau, {1, 2, 3, 4})}),
                Join({SuitCards(kCarreau, {14, 13, 12}), SuitCards(kTrefle, {14, 13, 12})}));
-    game.ComputedBid[kEast] = kGarde;
-    game.FirstPlayer = kEast;
-    game.AnnouncedBid.Fill(kNotSpoken);
-    game.HighestBid = kPasse;
-    game.options.AtLeastOneTaker = static_cast<std::uint8_t>(at_least_one_taker);
+    game.state.ComputedBid[kEast] = kGarde;
+    game.state.FirstPlayer = kEast;
+    game.state.AnnouncedBid.Fill(kNotSpoken);
+    game.state.HighestBid = kPasse;
+    game.state.options.AtLeastOneTaker = static_cast<std::uint8_t>(at_least_one_taker);
     StartBidTurn(game, kEast);
-    return game.AnnouncedBid[kEast];
+    return game.state.AnnouncedBid[kEast];
   };
   EXPECT_EQ(east_bids(0), kPasse);
   EXPECT_EQ(east_bids(1), kGarde);

@@ -105,14 +105,14 @@ TEST(ScoreHistory, DamagedLinesAreSkippedAndCounted) {
 TEST(ScoreHistory, TheGameWritesCountedDealsAndResetsOnly) {
   testing::DealDriver driver;
   Game& game = driver.game;
-  game.options.AtLeastOneTaker = 1;
+  game.state.options.AtLeastOneTaker = 1;
   std::mt19937 choices(24);
   NewDeal(game, 0);
   PlayWholeDeal(driver, choices);
-  const ScoreSteps steps = ComputeScoreSteps(game);
-  const int taker = game.Taker;
-  const int bid = game.AnnouncedBid[taker];
-  const auto totals = game.options.Scores;
+  const ScoreSteps steps = ComputeScoreSteps(game.state);
+  const int taker = game.state.Taker;
+  const int bid = game.state.AnnouncedBid[taker];
+  const auto totals = game.state.options.Scores;
   ReplayDeal(game);
   PlayWholeDeal(driver, choices);
   driver.view.answers = {true};
@@ -121,7 +121,7 @@ TEST(ScoreHistory, TheGameWritesCountedDealsAndResetsOnly) {
   const ScoreHistory history = ReadScoreHistory(HistoryOf(driver));
   ASSERT_EQ(history.entries.size(), 2u);
   const ScoredDeal& deal = history.entries[0].deal;
-  EXPECT_EQ(deal.level, game.options.Level);
+  EXPECT_EQ(deal.level, game.state.options.Level);
   EXPECT_EQ(deal.taker, taker);
   EXPECT_EQ(deal.bid, bid);
   EXPECT_EQ(deal.made, steps.made);
@@ -135,7 +135,7 @@ TEST(ScoreHistory, TheGameWritesCountedDealsAndResetsOnly) {
   for (int deal_number = 1; deal_number <= 2; ++deal_number) {
     NewDeal(game, 0);
     PlayWholeDeal(driver, choices);
-    EXPECT_EQ(game.TrickNumber, kLastTrickDone);
+    EXPECT_EQ(game.state.TrickNumber, kLastTrickDone);
   }
   ASSERT_EQ(driver.view.informed.size(), told + 1);
   EXPECT_NE(driver.view.informed.back().find("historique98"), std::string::npos);

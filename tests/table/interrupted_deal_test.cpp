@@ -41,9 +41,9 @@ struct Ending {
 };
 
 Ending EndingOf(const Game& game) {
-  return {game.PlayedSlot,     game.TrickLeaders,          game.AnnouncedBid,
-          game.Taker,          game.PoigneeLevel,          game.TakerPoints,
-          game.options.Scores, game.random.GeneratorState, game.Dog};
+  return {game.state.PlayedSlot,     game.state.TrickLeaders,          game.state.AnnouncedBid,
+          game.state.Taker,          game.state.PoigneeLevel,          game.state.TakerPoints,
+          game.state.options.Scores, game.state.random.GeneratorState, game.state.Dog};
 }
 
 std::string SavedText(const Game& game) {
@@ -109,11 +109,11 @@ TEST(InterruptedDeal, ResumedAfterAnyMoveTheDealEndsAsPlayedStraightThrough) {
     DealDriver straight(1, 41'000'000 + level);
     SaveBesideOptions(straight.game);
     Apply(straight.game, Move{MoveKind::Level, level});
-    straight.game.options.AtLeastOneTaker = 1;
+    straight.game.state.options.AtLeastOneTaker = 1;
     std::mt19937 choices(static_cast<unsigned>(level));
     NewDeal(straight.game, 0);
     const std::vector<Snapshot> snapshots = PlayStraight(straight, choices, {});
-    ASSERT_EQ(straight.game.TrickNumber, 19);
+    ASSERT_EQ(straight.game.state.TrickNumber, 19);
     EXPECT_FALSE(std::filesystem::exists(straight.game.ResumePath));
     ExpectEverySnapshotResumes(snapshots, {}, EndingOf(straight.game));
   }
@@ -166,7 +166,7 @@ TEST(InterruptedDeal, ResumedInTheMiddleOfTheDiscardOrThePoigneeTheTableIsAsItWa
     script.push_back([k](Game& game) { Apply(game, Move{MoveKind::DiscardCard, k}); });
   script.push_back([](Game& game) { Apply(game, Move{MoveKind::ConfirmDiscard}); });
   script.push_back([](Game& game) {
-    for (int tick = 0; tick < 4 && game.DealPhase != Phase::Poignee; ++tick)
+    for (int tick = 0; tick < 4 && game.state.DealPhase != Phase::Poignee; ++tick)
       Apply(game, Move{MoveKind::CardTick});
   });
   script.push_back([](Game& game) { Apply(game, Move{MoveKind::PoigneeLevel, 2}); });
@@ -176,8 +176,8 @@ TEST(InterruptedDeal, ResumedInTheMiddleOfTheDiscardOrThePoigneeTheTableIsAsItWa
   script.push_back([](Game& game) { Apply(game, Move{MoveKind::PoigneeOk}); });
   std::mt19937 choices(7);
   const std::vector<Snapshot> snapshots = PlayStraight(straight, choices, script);
-  ASSERT_EQ(straight.game.Taker, kSouth);
-  ASSERT_EQ(straight.game.PoigneeLevel, 2);
+  ASSERT_EQ(straight.game.state.Taker, kSouth);
+  ASSERT_EQ(straight.game.state.PoigneeLevel, 2);
   ExpectEverySnapshotResumes(snapshots, script, EndingOf(straight.game));
 }
 
@@ -187,11 +187,11 @@ TEST(InterruptedDeal, OfferedAfterTheLanguageChoiceNoForgetsItYesResumesIt) {
   DealDriver straight(1, 44'000'000);
   SaveBesideOptions(straight.game);
   Apply(straight.game, Move{MoveKind::Level, kExpertLevel});
-  straight.game.options.AtLeastOneTaker = 1;
+  straight.game.state.options.AtLeastOneTaker = 1;
   NewDeal(straight.game, 0);
   std::mt19937 choices(3);
   const auto play_to_trick = [&choices](DealDriver& driver, int trick) {
-    while (driver.game.TrickNumber < trick && driver.Step(choices)) {
+    while (driver.game.state.TrickNumber < trick && driver.Step(choices)) {
     }
   };
   play_to_trick(straight, 2);
@@ -208,12 +208,12 @@ TEST(InterruptedDeal, OfferedAfterTheLanguageChoiceNoForgetsItYesResumesIt) {
     ASSERT_EQ(next.view.asked, std::vector<std::string>{std::string(kResumeQuestion.english)});
     EXPECT_TRUE(next.view.informed.empty());
     if (!yes) {
-      EXPECT_EQ(next.game.DealPhase, Phase::Opening);
+      EXPECT_EQ(next.game.state.DealPhase, Phase::Opening);
       EXPECT_FALSE(std::filesystem::exists(next.game.ResumePath));
       continue;
     }
-    EXPECT_EQ(next.game.TrickNumber, 2);
-    EXPECT_EQ(next.game.options.Level, kExpertLevel);
+    EXPECT_EQ(next.game.state.TrickNumber, 2);
+    EXPECT_EQ(next.game.state.options.Level, kExpertLevel);
     choices = choices_then;
     play_to_trick(next, 3);
     EXPECT_TRUE(EndingOf(next.game) == EndingOf(straight.game));
@@ -230,13 +230,13 @@ TEST(InterruptedDeal, ADealSavedByAnEarlierVersionResumes) {
   ASSERT_TRUE(saved.has_value());
   DealDriver resumed(1, 47'000'000);
   ASSERT_TRUE(ResumeDeal(resumed.game, *saved));
-  EXPECT_EQ(resumed.game.TrickNumber, 15);
-  EXPECT_EQ(resumed.game.CardsInTrick, 1);
+  EXPECT_EQ(resumed.game.state.TrickNumber, 15);
+  EXPECT_EQ(resumed.game.state.CardsInTrick, 1);
   std::mt19937 choices(15);
   while (resumed.Step(choices)) {
   }
-  EXPECT_EQ(resumed.game.TrickNumber, 19);
-  EXPECT_EQ(resumed.game.TakerPoints + resumed.game.DefencePoints, 182);
+  EXPECT_EQ(resumed.game.state.TrickNumber, 19);
+  EXPECT_EQ(resumed.game.state.TakerPoints + resumed.game.state.DefencePoints, 182);
 }
 
 }  // namespace

@@ -220,7 +220,7 @@ TEST(LanguageTest, BeforeTheChoiceOnlyTheTitleTheFirstMenuAndTheBidButtonsChange
 TEST(LanguageTest, ChoosingALanguageRenamesTheLevelAtOnce) {
   FakeTableView view;
   Game game{view};
-  game.options.Level = 1;
+  game.state.options.Level = 1;
   SetLanguageTexts(game);
   ApplyOptions(game);
   EXPECT_EQ(view.Text(Control::PanelNiveau), "");

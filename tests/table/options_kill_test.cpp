@@ -41,7 +41,7 @@ void ExpectNextStartIsClean(const std::filesystem::path& folder, const Options& 
   Game game(view);
   game.OptionsPath = (folder / kOptionsFileName).string();
   ReadOptions(game);
-  EXPECT_EQ(game.options, on_disk);
+  EXPECT_EQ(game.state.options, on_disk);
   ToggleDeductions(game);
   ToggleDeductions(game);
   Options again;

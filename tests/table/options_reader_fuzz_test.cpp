@@ -192,7 +192,7 @@ TEST(OptionsReaderFuzz, GarbledFilesOnDiskAreReadAsTheyStandOrSetAsideWhole) {
 
       if (!Damaged(bytes)) {
         ++sound;
-        EXPECT_EQ(game.options, FieldsOf(bytes));
+        EXPECT_EQ(game.state.options, FieldsOf(bytes));
         EXPECT_EQ(ReadFileBytes(file), bytes);
         EXPECT_TRUE(view.informed.empty());
         continue;
@@ -202,7 +202,7 @@ TEST(OptionsReaderFuzz, GarbledFilesOnDiskAreReadAsTheyStandOrSetAsideWhole) {
           (set_aside.empty() ? "" : "." + std::to_string(set_aside.size() + 1));
       set_aside.emplace_back(name, bytes);
       ASSERT_EQ(ReadFileBytes(folder.path() / name), bytes) << name;
-      EXPECT_EQ(game.options, Options{});
+      EXPECT_EQ(game.state.options, Options{});
       EXPECT_EQ(ReadFileBytes(file), FileOf(Options{}));
       ASSERT_EQ(view.informed.size(), 1u);
       EXPECT_TRUE(view.informed[0].ends_with("\n" + (folder.path() / name).string()));

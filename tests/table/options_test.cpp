@@ -89,9 +89,9 @@ TEST_F(OptionsTest, FirstStartInAnEmptyFolderWritesTheDefaultsAndShowsThem) {
   // The next start reads that file back.
   Game again{view};
   again.OptionsPath = game.OptionsPath;
-  again.options.Level = 1;
+  again.state.options.Level = 1;
   ReadOptions(again);
-  EXPECT_EQ(again.options, Options{});
+  EXPECT_EQ(again.state.options, Options{});
 }
 
 TEST_F(OptionsTest, EveryOptionAndNegativeTotalsSurviveAWriteAndARead) {
@@ -108,7 +108,7 @@ TEST_F(OptionsTest, EveryOptionAndNegativeTotalsSurviveAWriteAndARead) {
   odd.Scores[2] = INT32_MIN;
   odd.Scores[3] = INT32_MAX;
   odd.Scores[4] = 258;
-  game.options = odd;
+  game.state.options = odd;
   WriteOptions(game);
   // clang-format off
   EXPECT_EQ(FileBytes(), (Bytes{
@@ -120,7 +120,7 @@ TEST_F(OptionsTest, EveryOptionAndNegativeTotalsSurviveAWriteAndARead) {
   Game reader{view};
   reader.OptionsPath = game.OptionsPath;
   ReadOptions(reader);
-  EXPECT_EQ(reader.options, odd);
+  EXPECT_EQ(reader.state.options, odd);
 }
 
 TEST_F(OptionsTest, EachRadioGroupTicksExactlyTheEntryOfItsValue) {
@@ -142,7 +142,7 @@ TEST_F(OptionsTest, EachRadioGroupTicksExactlyTheEntryOfItsValue) {
   }
 
   // Values no entry stands for tick none and leave the timers and the level name alone.
-  game.options = Options{.Level = 9, .ForceOption = 7, .CardSpeed = 0, .TrickWait = 4};
+  game.state.options = Options{.Level = 9, .ForceOption = 7, .CardSpeed = 0, .TrickWait = 4};
   view.SetText(Control::PanelNiveau, 0, "Pro");
   ApplyOptions(game);
   for (auto group : {kLevels, kForces, kSpeeds, kWaits})
@@ -179,14 +179,14 @@ TEST_F(OptionsTest, EscargotAndClickObligatoireReachTheFileAndThePaceAtOnce) {
 
 TEST_F(OptionsTest, TheLevelChangesOnlyBetweenDeals) {
   ChooseLanguage(game, 1);
-  game.TrickNumber = 0;  // the auction
+  game.state.TrickNumber = 0;  // the auction
   Apply(game, Move{MoveKind::Level, 1});
   EXPECT_EQ(FileBytes()[0], 1);
   EXPECT_EQ(view.Text(Control::PanelNiveau), "Débutant");
   EXPECT_EQ(Ticked(kLevels), Controls{Control::menuDebutant});
 
   for (int trick : {1, 10, 18}) {
-    game.TrickNumber = trick;
+    game.state.TrickNumber = trick;
     // The menu moves its tick to the clicked entry before the flow hears of it.
     view.SetChecked(Control::menuBon, 0, true);
     view.SetChecked(Control::menuDebutant, 0, false);
@@ -197,21 +197,21 @@ TEST_F(OptionsTest, TheLevelChangesOnlyBetweenDeals) {
   }
   EXPECT_EQ(view.informed, Names(3, "Vous ne pouvez pas changer de niveau en pleine partie !"));
 
-  game.TrickNumber = 19;  // the deal is over
+  game.state.TrickNumber = 19;  // the deal is over
   Apply(game, Move{MoveKind::Level, 2});
   EXPECT_EQ(FileBytes()[0], 2);
   EXPECT_EQ(view.Text(Control::PanelNiveau), "Amateur");
 
   game.Language = 2;
-  game.TrickNumber = 5;
+  game.state.TrickNumber = 5;
   Apply(game, Move{MoveKind::Level, 4});
   EXPECT_EQ(view.informed.back(), "You can only change level at the beginning of a new deal !");
-  EXPECT_EQ(game.options.Level, 2);
+  EXPECT_EQ(game.state.options.Level, 2);
 
   // Expert is a fifth entry, held in the same four bytes, and refused mid-deal alike.
   Apply(game, Move{MoveKind::Level, 5});
-  EXPECT_EQ(game.options.Level, 2);
-  game.TrickNumber = 19;
+  EXPECT_EQ(game.state.options.Level, 2);
+  game.state.TrickNumber = 19;
   Apply(game, Move{MoveKind::Level, 5});
   EXPECT_EQ(FileBytes()[0], 5);
   EXPECT_EQ(FileBytes().size(), 40u);
@@ -250,9 +250,9 @@ TEST_F(OptionsTest, EveryToggleKeepsItsTickItsPanelAndItsByteInStep) {
   ReadOptions(game);
   for (int round = 0; round < 2; ++round) {
     for (const Toggle& t : toggles) {
-      const bool was = game.options.*t.flag != 0;
+      const bool was = game.state.options.*t.flag != 0;
       t.flip(game);
-      const bool now = game.options.*t.flag != 0;
+      const bool now = game.state.options.*t.flag != 0;
       EXPECT_NE(now, was);
       EXPECT_EQ(view.Get(t.tick).checked, now);
       if (t.shown) {
@@ -298,10 +298,10 @@ TEST_F(OptionsTest, ShortLongAndGarbledFilesAreSetAsideWholeAndTheGameStartsAfre
     WriteFileBytes(file, damaged[k]);
     Game starting{view};
     starting.OptionsPath = file.string();
-    starting.options.Level = 1;
-    starting.options.Scores[1] = 99;
+    starting.state.options.Level = 1;
+    starting.state.options.Scores[1] = 99;
     ReadOptions(starting);
-    EXPECT_EQ(starting.options, Options{});
+    EXPECT_EQ(starting.state.options, Options{});
     EXPECT_EQ(Ticked(kSpeeds), Controls{Control::menuNormal});
     EXPECT_EQ(FileBytes(), kDefaultFile);
     const std::string aside = "options98.damaged." + std::to_string(k + 2);
@@ -380,7 +380,7 @@ TEST_F(OptionsTest, AnUnreadableFileIsToldOnceAndNoCommandReplacesIt) {
   fs::permissions(folder.path(), fs::perms::all);  // the folder stays writable
   {
     AsOrdinaryUser reader;
-    game.options.Scores[1] = -40;  // what memory holds, not the file
+    game.state.options.Scores[1] = -40;  // what memory holds, not the file
     ReadOptions(game);
     ChooseLanguage(game, 2);
     ASSERT_EQ(view.informed.size(), 1u);
@@ -413,7 +413,7 @@ TEST_F(OptionsTest, ADamagedFileIsToldOnceInTheChosenLanguageNamingWhereItWent) 
   RunEveryWritingCommand(game, view);
   EXPECT_EQ(view.informed.size(), 2u);  // the goodbye only
   EXPECT_EQ(ReadFileBytes(folder.path() / "options98.damaged"), noise);
-  const auto written = EncodeOptions(game.options);
+  const auto written = EncodeOptions(game.state.options);
   EXPECT_EQ(FileBytes(), Bytes(written.begin(), written.end()));
 
   // Read once the language is chosen, it is told at once.
@@ -441,7 +441,7 @@ TEST_F(OptionsTest, ADamagedFileThatCannotBeMovedAsideIsNeverReplaced) {
   ChooseLanguage(game, 2);
   ASSERT_EQ(view.informed.size(), 1u);
   EXPECT_EQ(view.informed[0].rfind("The options file cannot be read.", 0), 0u);
-  EXPECT_EQ(game.options, Options{});
+  EXPECT_EQ(game.state.options, Options{});
   RunEveryWritingCommand(game, view);
   EXPECT_EQ(view.informed.size(), 2u);  // the goodbye only
   EXPECT_EQ(ReadFileBytes(long_name), cut);
@@ -455,7 +455,7 @@ TEST_F(OptionsTest, ADamagedFileThatCannotBeMovedAsideIsNeverReplaced) {
 TEST_F(OptionsTest, AFolderUnderTheFileNameIsToldOnceAndNothingIsLeftBehind) {
   fs::create_directory(file);
   ChooseLanguage(game, 1);
-  game.options.Level = 2;
+  game.state.options.Level = 2;
   ReadOptions(game);
   ASSERT_EQ(view.informed.size(), 1u);
   EXPECT_EQ(view.informed[0].rfind("Le fichier des options ne peut pas être lu", 0), 0u);
@@ -495,7 +495,7 @@ TEST_F(OptionsTest, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
 TEST_F(OptionsTest, ResettingTheTotalsAsksFirstAndWritesZeroes) {
   ChooseLanguage(game, 1);
   for (int seat = 1; seat <= 4; ++seat) {
-    game.options.Scores[seat] = seat == 1 ? 90 : -30;
+    game.state.options.Scores[seat] = seat == 1 ? 90 : -30;
     view.SetText(Control::panelScoreTotal, seat, seat == 1 ? "90" : "-30");
   }
   view.SetVisible(Control::panelScoreTotal, 2, true);
@@ -534,7 +534,7 @@ TEST_F(OptionsTest, QuittingWritesTheTotalsBeforeTheQuestionAndClosingTheFrameWr
   Game quitter{quit_view};
   quitter.OptionsPath = file.string();
   ChooseLanguage(quitter, 2);
-  quitter.options.Scores[2] = 75;
+  quitter.state.options.Scores[2] = 75;
 
   quit_view.answers = {false};
   EXPECT_FALSE(QuitRequested(quitter));
@@ -549,7 +549,7 @@ TEST_F(OptionsTest, QuittingWritesTheTotalsBeforeTheQuestionAndClosingTheFrameWr
   EXPECT_TRUE(quit_view.file_there_when_asked);
   EXPECT_EQ(quit_view.informed, Names{"See you !!!"});
 
-  quitter.options.Scores[4] = -12;
+  quitter.state.options.Scores[4] = -12;
   WindowClosed(quitter);
   EXPECT_EQ(quit_view.asked.size(), 2u);
   EXPECT_EQ(DecodeOptions(ReadFileBytes(file)).value().Scores[4], -12);

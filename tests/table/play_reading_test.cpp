@@ -25,13 +25,13 @@ template <typename Look>
 void PlayDealsByTheRules(int deals, Look look) {
   for (int d = 0; d < deals; ++d) {
     testing::DealDriver driver(1, 40'000'000 + d * 7'919);
-    driver.game.options.Level = 4;
+    driver.game.state.options.Level = 4;
     std::mt19937 choices(static_cast<unsigned>(d));
     NewDeal(driver.game, 0);
-    while (!(driver.game.DealPhase == Phase::Playing && driver.game.TrickNumber == 1) &&
+    while (!(driver.game.state.DealPhase == Phase::Playing && driver.game.state.TrickNumber == 1) &&
            driver.Step(choices)) {
     }
-    Core game = driver.game;
+    Core game = driver.game.state;
     while (game.TrickNumber <= 18) {
       if (game.DealPhase == Phase::TrickShown) {
         ClearTrick(game);

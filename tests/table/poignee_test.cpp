@@ -28,13 +28,13 @@ void DealToSouthsFirstCard(DealDriver& d, const std::vector<Card>& trumps, int t
     hand.push_back(Card{value, kPique, 1});
   d.DealWithBids(taker == kSouth ? kGardeContre : kPasse, taker == kEast ? kGardeContre : kPasse,
                  kPasse, kPasse);
-  testing::DealAround(d.game, kSouth, hand, SuitCards(kCarreau, {1, 2, 3, 4, 5, 6}));
+  testing::DealAround(d.game.state, kSouth, hand, SuitCards(kCarreau, {1, 2, 3, 4, 5, 6}));
   LayOutSouthHand(d.game);
   d.SouthBids(taker == kSouth ? kGardeContre : kPasse);
   d.Click();
   d.Click();
   d.Fire(TimerId::TimerEntreCarte);
-  ASSERT_EQ(d.game.CurrentSeat, kSouth);
+  ASSERT_EQ(d.game.state.CurrentSeat, kSouth);
 }
 
 void PlayToTheEnd(DealDriver& d) {
@@ -56,7 +56,7 @@ TEST(Poignee, NineTrumpsAndTheExcuseMakeASimpleThatReachesTheScore) {
   EXPECT_FALSE(d.view.Visible(Control::PanelPoigneeTriple));
   // Nothing can be played while the question is open.
   Apply(d.game, Move{MoveKind::HandCard, 12});
-  EXPECT_EQ(d.game.CardsInTrick, 0);
+  EXPECT_EQ(d.game.state.CardsInTrick, 0);
 
   Apply(d.game, Move{MoveKind::PoigneeLevel, 1});
   const int u = d.game.layout.PoigneeStep;
@@ -69,7 +69,7 @@ TEST(Poignee, NineTrumpsAndTheExcuseMakeASimpleThatReachesTheScore) {
     EXPECT_EQ(d.view.Visible(Control::Carte3D, j), j > 10);
   }
   for (int j = 1; j <= 10; ++j) {
-    EXPECT_EQ(*d.view.Get(Control::CartePoignee, j).card, d.game.Hands[kSouth][j]);
+    EXPECT_EQ(*d.view.Get(Control::CartePoignee, j).card, d.game.state.Hands[kSouth][j]);
     EXPECT_EQ(d.view.Get(Control::CartePoignee, j).left, 3 * u * (j - 1) + u);
     EXPECT_GE(Top(d, j), 2 * u);
     EXPECT_LE(Top(d, j), 2 * u + (u + 2) / 4);
@@ -96,11 +96,11 @@ TEST(Poignee, NineTrumpsAndTheExcuseMakeASimpleThatReachesTheScore) {
   EXPECT_TRUE(d.view.Get(Control::frmZarvane).enabled);
   for (int k = 1; k <= 18; ++k)
     EXPECT_TRUE(d.view.Visible(Control::Carte3D, k));
-  EXPECT_EQ(d.game.DealPhase, Phase::SouthPlays);
+  EXPECT_EQ(d.game.state.DealPhase, Phase::SouthPlays);
 
   PlayToTheEnd(d);
-  EXPECT_EQ(d.game.PoigneeLevel, 1);
-  const ScoreSteps steps = ComputeScoreSteps(d.game);
+  EXPECT_EQ(d.game.state.PoigneeLevel, 1);
+  const ScoreSteps steps = ComputeScoreSteps(d.game.state);
   EXPECT_EQ(steps.after_poignee, steps.after_bid + (steps.made ? 20 : -20));
   ShowScoreSheet(d.game);
   EXPECT_TRUE(d.view.Visible(Control::panelScoreApresPoignee));
@@ -143,15 +143,15 @@ TEST(Poignee, ADefenderIsOfferedEveryLevelAndCancellingScoresNoBonus) {
   Apply(d.game, Move{MoveKind::PoigneeLevel, 4});
   EXPECT_FALSE(d.view.Visible(Control::frmPoignee));
   Apply(d.game, Move{MoveKind::PoigneeLevel, 3});
-  EXPECT_EQ(d.game.PoigneeLevel, 3);
+  EXPECT_EQ(d.game.state.PoigneeLevel, 3);
   Apply(d.game, Move{MoveKind::LazyPoignee});
   Apply(d.game, Move{MoveKind::PoigneeCancel});
-  EXPECT_EQ(d.game.PoigneeLevel, 0);
+  EXPECT_EQ(d.game.state.PoigneeLevel, 0);
   EXPECT_FALSE(d.view.Visible(Control::frmPoignee));
   EXPECT_TRUE(d.view.Get(Control::frmZarvane).enabled);
 
   PlayToTheEnd(d);
-  const ScoreSteps steps = ComputeScoreSteps(d.game);
+  const ScoreSteps steps = ComputeScoreSteps(d.game.state);
   EXPECT_EQ(steps.after_poignee, steps.after_bid);
   ShowScoreSheet(d.game);
   EXPECT_FALSE(d.view.Visible(Control::panelScoreApresPoignee));

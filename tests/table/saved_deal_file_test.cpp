@@ -25,10 +25,11 @@ using testing::DealDriver;
 std::string SavedInTheMiddle() {
   DealDriver driver(1, 46'000'000);
   driver.game.ResumePath = ResumePathBeside(driver.game.OptionsPath);
-  driver.game.options.AtLeastOneTaker = 1;
+  driver.game.state.options.AtLeastOneTaker = 1;
   NewDeal(driver.game, 0);
   std::mt19937 choices(5);
-  while ((driver.game.TrickNumber < 5 || driver.game.CardsInTrick < 2) && driver.Step(choices)) {
+  while ((driver.game.state.TrickNumber < 5 || driver.game.state.CardsInTrick < 2) &&
+         driver.Step(choices)) {
   }
   return ReadSmallFile(driver.game.ResumePath, kSavedDealLimit).bytes;
 }
@@ -110,9 +111,9 @@ TEST(SavedDealFile, AGarbledFileIsRefusedAndKeptAsideByteForByte) {
     ASSERT_TRUE(ReplaceFileWhole(next.game.ResumePath, garbled));
     next.view.answers.push_back(true);
     ChooseLanguage(next.game, 1);
-    if (next.game.DealPhase != Phase::Opening) {
+    if (next.game.state.DealPhase != Phase::Opening) {
       EXPECT_TRUE(next.view.informed.empty());
-      EXPECT_EQ(next.game.TrickNumber, 5);
+      EXPECT_EQ(next.game.state.TrickNumber, 5);
       continue;
     }
     ++refused;
@@ -121,7 +122,7 @@ TEST(SavedDealFile, AGarbledFileIsRefusedAndKeptAsideByteForByte) {
     EXPECT_FALSE(std::filesystem::exists(next.game.ResumePath));
     EXPECT_EQ(ReadSmallFile(next.game.ResumePath + ".damaged", kSavedDealLimit).bytes, garbled);
     EXPECT_TRUE(next.view.Visible(Control::PanelLancement));
-    EXPECT_EQ(next.game.options.Scores, (Table<std::int32_t, 1, 4>{}));
+    EXPECT_EQ(next.game.state.options.Scores, (Table<std::int32_t, 1, 4>{}));
   }
   EXPECT_GT(refused, 100);
 }
@@ -136,7 +137,7 @@ TEST(SavedDealFile, ASaveThatFailsIsToldOnceAndTheDealGoesOn) {
   std::mt19937 choices(9);
   while (driver.Step(choices)) {
   }
-  EXPECT_EQ(driver.game.TrickNumber, 19);
+  EXPECT_EQ(driver.game.state.TrickNumber, 19);
   ASSERT_EQ(driver.view.informed.size(), 1u);
   EXPECT_NE(driver.view.informed[0].find(kSavedDealUnwritable.english), std::string::npos);
 }

@@ -100,12 +100,12 @@ void GiveEarlierDeal(const Folder& folder) {
 bool PlayedToItsScore(Program& program, std::mt19937& choices) {
   while (testing::PlayStep(program.game, program.view, choices)) {
   }
-  return program.game.TrickNumber == kLastTrickDone;
+  return program.game.state.TrickNumber == kLastTrickDone;
 }
 
 // A new deal, with a taker whatever the hands, played to its score.
 bool PlayedANewDealToItsScore(Program& program, std::mt19937& choices) {
-  program.game.options.AtLeastOneTaker = 1;
+  program.game.state.options.AtLeastOneTaker = 1;
   NewDeal(program.game, 0);
   return PlayedToItsScore(program, choices);
 }
@@ -116,19 +116,19 @@ LastMove PlayADeal() {
   GiveEarlierDeal(folder);
   Program program(folder);
   Game& game = program.game;
-  game.options.AtLeastOneTaker = 1;
+  game.state.options.AtLeastOneTaker = 1;
   NewDeal(game, 0);
   LastMove last;
   std::mt19937 choices(11);
   std::string saved = ReadSmallFile(folder.Resume(), kSavedDealLimit).bytes;
   while (testing::PlayStep(game, program.view, choices)) {
-    if (game.TrickNumber != 19)
+    if (game.state.TrickNumber != 19)
       saved = ReadSmallFile(folder.Resume(), kSavedDealLimit).bytes;
   }
-  EXPECT_EQ(game.TrickNumber, 19);
+  EXPECT_EQ(game.state.TrickNumber, 19);
   last.saved_before = saved;
   last.move = game.Record.Moves.back();
-  last.totals_after = game.options.Scores;
+  last.totals_after = game.state.options.Scores;
   last.line = LastHistoryLine(folder.History()).value_or("");
   const auto entry = ParseHistoryLine(last.line);
   EXPECT_TRUE(entry.has_value());
@@ -145,9 +145,9 @@ LastMove PlayADeal() {
 void ExpectTheDealCountedOnce(const Folder& folder, const LastMove& last) {
   {
     Program program(folder);
-    if (program.game.TrickNumber >= 1 && program.game.TrickNumber <= 18)
+    if (program.game.state.TrickNumber >= 1 && program.game.state.TrickNumber <= 18)
       Apply(program.game, last.move);
-    EXPECT_EQ(program.game.options.Scores, last.totals_after);
+    EXPECT_EQ(program.game.state.options.Scores, last.totals_after);
   }
   Options on_disk;
   ASSERT_EQ(ReadOptionsFile(folder.Options(), on_disk), ReadStatus::Ok);
@@ -260,9 +260,9 @@ TEST(SettledDeal, AFileWhoseMovesScoreTheDealWithoutItsScoreIsRefused) {
   GiveEarlierDeal(folder);
   ASSERT_TRUE(ReplaceFileWhole(folder.Resume(), last.scored));
   Program program(folder);
-  EXPECT_EQ(program.game.DealPhase, Phase::Opening);
+  EXPECT_EQ(program.game.state.DealPhase, Phase::Opening);
   EXPECT_TRUE(program.game.Record.Moves.empty());
-  EXPECT_EQ(program.game.options.Scores, kTotalsBefore);
+  EXPECT_EQ(program.game.state.options.Scores, kTotalsBefore);
   EXPECT_EQ(ReadScoreHistory(folder.History()).entries.size(), 1u);
 }
 
@@ -276,11 +276,11 @@ TEST(SettledDeal, ADealPlayedAgainCountsNothing) {
   Game& game = program.game;
   std::mt19937 choices(11);
   ASSERT_TRUE(PlayedANewDealToItsScore(program, choices));
-  const auto totals = game.options.Scores;
+  const auto totals = game.state.options.Scores;
   ASSERT_NE(totals, kTotalsBefore);
   ReplayDeal(game);
   ASSERT_TRUE(PlayedToItsScore(program, choices));
-  EXPECT_EQ(game.options.Scores, totals);
+  EXPECT_EQ(game.state.options.Scores, totals);
   Options on_disk;
   ASSERT_EQ(ReadOptionsFile(folder.Options(), on_disk), ReadStatus::Ok);
   EXPECT_EQ(on_disk.Scores, totals);

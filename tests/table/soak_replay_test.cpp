@@ -24,21 +24,22 @@ TEST(SoakReplay, ACardTickDuringTheAuctionPlaysNothing) {
   Apply(driver.game, Move{MoveKind::CardTick});
   for (int seat = 1; seat <= 4; ++seat)
     EXPECT_FALSE(driver.view.Visible(Control::CarteTable, seat));
-  EXPECT_EQ(driver.game.CardsInTrick, 0);
+  EXPECT_EQ(driver.game.state.CardsInTrick, 0);
   EXPECT_TRUE(driver.view.Armed(TimerId::TimerEnchere));
 }
 
 // The same tick while the dog is on show, before the taker has taken it.
 TEST(SoakReplay, ACardTickWhileTheDogIsShownPlaysNothing) {
   DealDriver driver;
-  driver.game.options.ForceOption = 3;  // South's hand is worth PRISE
+  driver.game.state.options.ForceOption = 3;  // South's hand is worth PRISE
   NewDeal(driver.game, 0);
   std::mt19937 choices(1);
-  while (driver.game.DealPhase != Phase::DogShown && driver.game.DealPhase != Phase::Discard)
+  while (driver.game.state.DealPhase != Phase::DogShown &&
+         driver.game.state.DealPhase != Phase::Discard)
     ASSERT_TRUE(driver.Step(choices));
-  ASSERT_EQ(driver.game.DealPhase, Phase::DogShown);
+  ASSERT_EQ(driver.game.state.DealPhase, Phase::DogShown);
   Apply(driver.game, Move{MoveKind::CardTick});
-  EXPECT_EQ(driver.game.CardsInTrick, 0);
+  EXPECT_EQ(driver.game.state.CardsInTrick, 0);
   for (int seat = 1; seat <= 4; ++seat)
     EXPECT_FALSE(driver.view.Visible(Control::CarteTable, seat));
 }
@@ -50,19 +51,19 @@ TEST(SoakReplay, ADealEndingWhileTheQuitQuestionIsOpenReachesTheFile) {
   std::mt19937 choices(3);
   Game& game = driver.game;
   // Up to the last card of a deal, to be played by a computer seat on the next card tick.
-  while (!(game.TrickNumber == 18 && game.CardsInTrick == 3 && game.CurrentSeat != kSouth &&
-           driver.view.Armed(TimerId::TimerEntreCarte))) {
+  while (!(game.state.TrickNumber == 18 && game.state.CardsInTrick == 3 &&
+           game.state.CurrentSeat != kSouth && driver.view.Armed(TimerId::TimerEntreCarte))) {
     if (!driver.Step(choices))
       NewDeal(game, 0);
   }
   driver.view.while_a_box_is_open = [&driver] { driver.Fire(TimerId::TimerEntreCarte); };
   driver.view.answers.push_back(true);
   ASSERT_TRUE(QuitRequested(game));
-  ASSERT_EQ(game.TrickNumber, 19);
+  ASSERT_EQ(game.state.TrickNumber, 19);
   Options on_disk;
   ASSERT_EQ(ReadOptionsFile(game.OptionsPath, on_disk), ReadStatus::Ok);
-  EXPECT_NE(game.options.Scores[1], 0);
-  EXPECT_EQ(on_disk.Scores, game.options.Scores);
+  EXPECT_NE(game.state.options.Scores[1], 0);
+  EXPECT_EQ(on_disk.Scores, game.state.options.Scores);
 }
 
 }  // namespace

@@ -51,16 +51,16 @@ class HeldThinker : public CardThinker {
 };
 
 void StartExpertDeal(DealDriver& driver) {
-  driver.game.options.Level = kExpertLevel;
-  driver.game.options.AtLeastOneTaker = 1;
+  driver.game.state.options.Level = kExpertLevel;
+  driver.game.state.options.AtLeastOneTaker = 1;
   NewDeal(driver.game, 0);
 }
 
 // Plays on until the trick, delivering each card the thinker is asked for; false when the deal
 // was scored first.
 bool PlayToTrick(DealDriver& driver, HeldThinker* thinker, std::mt19937& choices, int trick) {
-  while (driver.game.TrickNumber < trick) {
-    if (driver.game.DealPhase == Phase::Thinking)
+  while (driver.game.state.TrickNumber < trick) {
+    if (driver.game.state.DealPhase == Phase::Thinking)
       thinker->Deliver(driver.game);
     else if (!driver.Step(choices))
       return false;
@@ -70,8 +70,8 @@ bool PlayToTrick(DealDriver& driver, HeldThinker* thinker, std::mt19937& choices
 
 // Plays on until an Expert seat thinks in that trick, its card not delivered.
 void PlayToThinking(DealDriver& driver, HeldThinker& thinker, std::mt19937& choices, int trick) {
-  while (driver.game.DealPhase != Phase::Thinking || driver.game.TrickNumber < trick) {
-    if (driver.game.DealPhase == Phase::Thinking)
+  while (driver.game.state.DealPhase != Phase::Thinking || driver.game.state.TrickNumber < trick) {
+    if (driver.game.state.DealPhase == Phase::Thinking)
       thinker.Deliver(driver.game);
     else
       ASSERT_TRUE(driver.Step(choices));
@@ -79,10 +79,10 @@ void PlayToThinking(DealDriver& driver, HeldThinker& thinker, std::mt19937& choi
 }
 
 void ExpectSamePlay(const Game& a, const Game& b) {
-  EXPECT_EQ(a.PlayedSlot, b.PlayedSlot);
-  EXPECT_EQ(a.TrickLeaders, b.TrickLeaders);
-  EXPECT_EQ(a.random.GeneratorState, b.random.GeneratorState);
-  EXPECT_EQ(a.TakerPoints, b.TakerPoints);
+  EXPECT_EQ(a.state.PlayedSlot, b.state.PlayedSlot);
+  EXPECT_EQ(a.state.TrickLeaders, b.state.TrickLeaders);
+  EXPECT_EQ(a.state.random.GeneratorState, b.state.random.GeneratorState);
+  EXPECT_EQ(a.state.TakerPoints, b.state.TakerPoints);
 }
 
 // The trial deals are shared out between threads in whatever order they finish: the card must
@@ -90,11 +90,12 @@ void ExpectSamePlay(const Game& a, const Game& b) {
 TEST(Thinking, TheExpertChoosesTheSameCardOnOneThreadOrTwo) {
   int positions = 0;
   testing::LookAtEveryTurn(1, 1, 62'000'000, 0, 4, [&](const Game& game, int observer) {
-    const int seat = game.CurrentSeat;
+    const int seat = game.state.CurrentSeat;
     // Past the middle of the deal the thinking is short.
-    if (observer != seat || seat == game.HumanSeat || game.TrickNumber < 10 || positions == 4)
+    if (observer != seat || seat == game.state.HumanSeat || game.state.TrickNumber < 10 ||
+        positions == 4)
       return;
-    Core position = game;
+    Core position = game.state;
     ComputePlayableCards(position, seat);
     if (DistinctPlayableSlots(position, seat).size() < 2)
       return;
@@ -122,11 +123,11 @@ TEST(Thinking, AnUnreachableProofPlaysTheRulesCardAndTheTakerAsksHisOwnUpToTheTw
   // The trials alone's departures from the rules' card: the taker's or not, and the trick.
   std::set<std::pair<bool, int>> departures;
   testing::LookAtEveryTurn(1, 3, 65'000'000, 0, 6, [&](const Game& game, int observer) {
-    const int seat = game.CurrentSeat;
-    if (observer != seat || seat == game.HumanSeat || game.TrickNumber < 10 ||
-        game.TrickNumber > 13)
+    const int seat = game.state.CurrentSeat;
+    if (observer != seat || seat == game.state.HumanSeat || game.state.TrickNumber < 10 ||
+        game.state.TrickNumber > 13)
       return;
-    Core position = game;
+    Core position = game.state;
     ComputePlayableCards(position, seat);
     const std::vector<int> distinct = DistinctPlayableSlots(position, seat);
     Core pro = position;
@@ -233,8 +234,8 @@ TEST(Thinking, TheExpertsAdviceIsThoughtAsideAndDroppedOnceSouthHasPlayed) {
   std::mt19937 choices(9);
   StartExpertDeal(driver);
   const auto play_to_south = [&] {
-    while (game.DealPhase != Phase::SouthPlays || game.CardAdviceOpen == 0) {
-      if (game.DealPhase == Phase::Thinking)
+    while (game.state.DealPhase != Phase::SouthPlays || game.CardAdviceOpen == 0) {
+      if (game.state.DealPhase == Phase::Thinking)
         thinker.Deliver(game);
       else
         ASSERT_TRUE(driver.Step(choices));
@@ -251,7 +252,7 @@ TEST(Thinking, TheExpertsAdviceIsThoughtAsideAndDroppedOnceSouthHasPlayed) {
   thinker.Deliver(game);
   EXPECT_EQ(game.AdvisedSlot, advised);
   EXPECT_EQ(driver.view.focus, std::make_pair(Control::Carte3D, advised));
-  EXPECT_EQ(game.Playable[kSouth][advised], 1);
+  EXPECT_EQ(game.state.Playable[kSouth][advised], 1);
   EXPECT_EQ(CheckOf(game), before);
 
   ASSERT_TRUE(driver.Step(choices));  // South plays

@@ -48,11 +48,11 @@ class KeysTest : public QObject {
     TakeWithTheDogShown();
     QCOMPARE(Name(Control::info), Text(Control::info));
     Key(Qt::Key_Space);  // the dog goes to South
-    QCOMPARE(game().DealPhase, Phase::Discard);
+    QCOMPARE(game().state.DealPhase, Phase::Discard);
     PickSixCards();
     Key(Qt::Key_Return);
-    QVERIFY(game().DealPhase != Phase::Discard);  // the play begins at once
-    for (const Card& card : game().Dog)
+    QVERIFY(game().state.DealPhase != Phase::Discard);  // the play begins at once
+    for (const Card& card : game().state.Dog)
       QVERIFY(IsDiscardable(card));
 
     QWidget* result = view().Widget(Control::PanelResultat);
@@ -65,24 +65,24 @@ class KeysTest : public QObject {
         Key(Qt::Key_Left);  // the last answer: none
         QCOMPARE(window()->focusWidget(), view().Widget(Control::PanelPoigneeAucune));
         Key(Qt::Key_Return);
-      } else if (game().DealPhase == Phase::SouthPlays && !advice_followed &&
+      } else if (game().state.DealPhase == Phase::SouthPlays && !advice_followed &&
                  game().CardAdviceOpen == 1) {
         FollowTheAdviceByKeys();
         advice_followed = true;
-      } else if (game().DealPhase == Phase::SouthPlays) {
+      } else if (game().state.DealPhase == Phase::SouthPlays) {
         PlayByKeys();
       } else {
         Key(Qt::Key_Space);
       }
     }
     QVERIFY(result->isVisible());
-    QCOMPARE(game().Taker, kSouth);
-    QCOMPARE(game().TakerPoints + game().DefencePoints, 182);
+    QCOMPARE(game().state.Taker, kSouth);
+    QCOMPARE(game().state.TakerPoints + game().state.DefencePoints, 182);
     int sum = 0;
     for (int seat = 1; seat <= 4; ++seat)
-      sum += game().options.Scores[seat];
+      sum += game().state.options.Scores[seat];
     QCOMPARE(sum, 0);
-    QVERIFY(game().options.Scores[kSouth] != 0);
+    QVERIFY(game().state.options.Scores[kSouth] != 0);
 
     // The result panel's buttons take the arrows too, the analysis last.
     Key(Qt::Key_Right);
@@ -102,10 +102,10 @@ class KeysTest : public QObject {
   // The poignee window answers the same keys: it opens on the lazy button, a trump is marked
   // with Space, the arrows go round, and Enter accepts the complete poignee.
   void thePoigneeWindowByKeys() {
-    Hand& hand = game().Hands[kSouth];
+    Hand& hand = game().state.Hands[kSouth];
     for (int slot = 1; slot <= 18; ++slot)
       hand[slot] = slot <= 10 ? Card(22 - slot, kAtout, 1) : Card(slot - 10, kPique, 1);
-    game().DealPhase = Phase::Poignee;
+    game().state.DealPhase = Phase::Poignee;
     Apply(game(), Move{MoveKind::PoigneeLevel, 1});
     QWidget* poignee = view().Widget(Control::frmPoignee);
     QVERIFY(poignee->isVisible());
@@ -127,8 +127,8 @@ class KeysTest : public QObject {
     QCOMPARE(game().PoigneeMarked, 10);
     QTest::keyClick(poignee, Qt::Key_Return);
     QVERIFY(!poignee->isVisible());
-    QCOMPARE(game().PoigneeLevel, 1);
-    QCOMPARE(game().DealPhase, Phase::SouthPlays);
+    QCOMPARE(game().state.PoigneeLevel, 1);
+    QCOMPARE(game().state.DealPhase, Phase::SouthPlays);
   }
 
  private:
@@ -138,7 +138,7 @@ class KeysTest : public QObject {
   void TakeWithTheDogShown() {
     for (int deal = 0; deal < 60; ++deal) {
       Key(Qt::Key_F2);
-      QTRY_VERIFY_WITH_TIMEOUT(game().DealPhase == Phase::AuctionOver ||
+      QTRY_VERIFY_WITH_TIMEOUT(game().state.DealPhase == Phase::AuctionOver ||
                                    view().Widget(Control::BarreEnchere)->isVisible(),
                                5000);
       if (view().Widget(Control::BarreEnchere)->isVisible()) {
@@ -150,9 +150,9 @@ class KeysTest : public QObject {
         QCOMPARE(window()->focusWidget(), view().Widget(Control::evMaMain));
         Key(Qt::Key_Return);
       }
-      QTRY_COMPARE_WITH_TIMEOUT(game().DealPhase, Phase::AuctionOver, 5000);
+      QTRY_COMPARE_WITH_TIMEOUT(game().state.DealPhase, Phase::AuctionOver, 5000);
       Key(Qt::Key_Space);
-      if (game().DealPhase == Phase::DogShown && game().Taker == kSouth)
+      if (game().state.DealPhase == Phase::DogShown && game().state.Taker == kSouth)
         return;
     }
     QFAIL("South never took with the dog shown");
@@ -169,7 +169,7 @@ class KeysTest : public QObject {
       Key(Qt::Key_Space);
       QVERIFY(view().Widget(Control::Carte3D, k)->y() < top);
     }
-    QCOMPARE(game().DiscardCount, 6);
+    QCOMPARE(game().state.DiscardCount, 6);
     QVERIFY(view().Widget(Control::PanelConfirmeEcart)->isVisible());
   }
 
@@ -180,7 +180,7 @@ class KeysTest : public QObject {
     const int slot = *game().AdvisedSlot;
     QCOMPARE(FocusedCard(), slot);
     Key(Qt::Key_Space);
-    QCOMPARE(game().Hands[kSouth][slot].InHand, 0);
+    QCOMPARE(game().state.Hands[kSouth][slot].InHand, 0);
   }
 
   // The highlight, where it stands on a card, stands on one South may play, and frames that
@@ -189,7 +189,7 @@ class KeysTest : public QObject {
     const int slot = FocusedCard();
     if (slot < 1)
       return;
-    QCOMPARE(game().Playable[kSouth][slot], 1);
+    QCOMPARE(game().state.Playable[kSouth][slot], 1);
     const KeyHighlight* highlight = nullptr;
     for (QWidget* widget : window()->findChildren<QWidget*>()) {
       if (auto* found = dynamic_cast<KeyHighlight*>(widget); found && found->isVisible())
@@ -214,20 +214,21 @@ class KeysTest : public QObject {
     ExpectTheHighlightOnAPlayableCard();
     int playable = 0;
     for (int slot = 1; slot <= 18; ++slot)
-      playable += game().Playable[kSouth][slot] == 1 && game().Hands[kSouth][slot].InHand == 1;
+      playable +=
+          game().state.Playable[kSouth][slot] == 1 && game().state.Hands[kSouth][slot].InHand == 1;
     for (int step = 0; step < playable; ++step) {
       Key(Qt::Key_Right);
       const int slot = FocusedCard();
       QVERIFY(slot >= 1 && slot <= 18);
-      QCOMPARE(game().Playable[kSouth][slot], 1);
-      const Card card = game().Hands[kSouth][slot];
+      QCOMPARE(game().state.Playable[kSouth][slot], 1);
+      const Card card = game().state.Hands[kSouth][slot];
       QCOMPARE(view().Widget(Control::Carte3D, slot)->accessibleName(),
                QString::fromStdString(CardName(game().Language, card.Value, card.Suit)));
       ExpectTheHighlightOnAPlayableCard();
     }
     const int slot = FocusedCard();
     Key(Qt::Key_Return);
-    QCOMPARE(game().Hands[kSouth][slot].InHand, 0);
+    QCOMPARE(game().state.Hands[kSouth][slot].InHand, 0);
   }
 
   // The caption of the opening window's button the gold frame stands around.

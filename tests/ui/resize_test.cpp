@@ -39,7 +39,7 @@ class ResizeTest : public QObject {
   // the random offsets where they were and the generator untouched.
   void threeSizesKeepEveryControlInViewAndTheCardsApart() {
     ReachSouthsDiscard();
-    const std::uint32_t generator = game().random.GeneratorState;
+    const std::uint32_t generator = game().state.random.GeneratorState;
     const auto rises = game().DiscardImageRise;
     for (QSize size : kSizes) {
       LayOut(size);
@@ -50,13 +50,14 @@ class ResizeTest : public QObject {
     }
     QCOMPARE(game().DiscardImageRise, rises);
 
-    for (int k = 1; game().DiscardCount < 6; ++k)
+    for (int k = 1; game().state.DiscardCount < 6; ++k)
       Apply(game(), Move{MoveKind::HandCard, k});
     QTest::mouseClick(view().Widget(Control::PanelConfirmeEcart), Qt::LeftButton);
     // The computer seats play up to South's turn, where the deal waits for him.
     QTRY_VERIFY_WITH_TIMEOUT(
-        game().DealPhase == Phase::SouthPlays || game().DealPhase == Phase::Poignee, 5000);
-    const std::uint32_t dealt = game().random.GeneratorState;
+        game().state.DealPhase == Phase::SouthPlays || game().state.DealPhase == Phase::Poignee,
+        5000);
+    const std::uint32_t dealt = game().state.random.GeneratorState;
     QVERIFY(dealt != generator);  // the new hand line was drawn by the play, not by a size
     const auto drops = game().SouthCardDrop;
     for (QSize size : kSizes) {
@@ -69,7 +70,7 @@ class ResizeTest : public QObject {
       }
     }
     QCOMPARE(game().SouthCardDrop, drops);
-    QCOMPARE(game().random.GeneratorState, dealt);
+    QCOMPARE(game().state.random.GeneratorState, dealt);
 
     // The side windows follow the scale of the table.
     const QWidget* sheet = view().Widget(Control::frmScoreDetaille);
@@ -96,15 +97,16 @@ class ResizeTest : public QObject {
   void ReachSouthsDiscard() {
     for (int deal = 0; deal < 60; ++deal) {
       NewDeal(game(), 0);
-      QTRY_VERIFY_WITH_TIMEOUT(
-          game().DealPhase == Phase::AuctionOver || game().DealPhase == Phase::SouthBids, 5000);
-      if (game().DealPhase == Phase::SouthBids)
+      QTRY_VERIFY_WITH_TIMEOUT(game().state.DealPhase == Phase::AuctionOver ||
+                                   game().state.DealPhase == Phase::SouthBids,
+                               5000);
+      if (game().state.DealPhase == Phase::SouthBids)
         QTest::mouseClick(view().Widget(Control::evMaMain), Qt::LeftButton);
-      QTRY_COMPARE_WITH_TIMEOUT(game().DealPhase, Phase::AuctionOver, 5000);
+      QTRY_COMPARE_WITH_TIMEOUT(game().state.DealPhase, Phase::AuctionOver, 5000);
       Apply(game(), Move{MoveKind::Continue});
-      if (game().DealPhase == Phase::DogShown && game().Taker == kSouth) {
+      if (game().state.DealPhase == Phase::DogShown && game().state.Taker == kSouth) {
         Apply(game(), Move{MoveKind::Continue});
-        QCOMPARE(game().DealPhase, Phase::Discard);
+        QCOMPARE(game().state.DealPhase, Phase::Discard);
         return;
       }
     }

@@ -22,11 +22,11 @@ class ThinkingWindowTest : public QObject {
     Game& game = opened.game();
     QElapsedTimer waited;
     waited.start();
-    while (game.DealPhase != Phase::Thinking && waited.elapsed() < 20'000) {
+    while (game.state.DealPhase != Phase::Thinking && waited.elapsed() < 20'000) {
       testing::SouthMoves(game, opened.view().TimerActive(TimerId::TimerEntreCarte));
       QTest::qWait(1);
     }
-    return game.DealPhase == Phase::Thinking;
+    return game.state.DealPhase == Phase::Thinking;
   }
 
  private slots:
@@ -40,15 +40,15 @@ class ThinkingWindowTest : public QObject {
     Apply(game, Move{MoveKind::Level, kExpertLevel});
     SetCardSpeed(game, 5);
     SetTrickWait(game, 0);
-    game.options.AtLeastOneTaker = 1;
+    game.state.options.AtLeastOneTaker = 1;
     NewDeal(game, 0);
     QVERIFY(PlayUntilASeatThinks(opened));
 
     // The new deal waited for the worker to stop; a card it sent before is delivered now.
     NewDeal(game, 0);
     QCoreApplication::sendPostedEvents();
-    QCOMPARE(game.TrickNumber, 0);
-    QCOMPARE(game.CardsInTrick, 0);
+    QCOMPARE(game.state.TrickNumber, 0);
+    QCOMPARE(game.state.CardsInTrick, 0);
     for (const Move& move : game.Record.Moves)
       QVERIFY(move.kind != MoveKind::ExpertCard);
 
@@ -64,21 +64,21 @@ class ThinkingWindowTest : public QObject {
     Game& game = opened.game();
     SetCardSpeed(game, 5);
     SetTrickWait(game, 0);
-    game.options.AtLeastOneTaker = 1;
+    game.state.options.AtLeastOneTaker = 1;
     NewDeal(game, 0);
     QElapsedTimer waited;
     waited.start();
-    while (game.TrickNumber != kLastTrickDone && waited.elapsed() < 60'000) {
+    while (game.state.TrickNumber != kLastTrickDone && waited.elapsed() < 60'000) {
       testing::SouthMoves(game, opened.view().TimerActive(TimerId::TimerEntreCarte));
       QTest::qWait(1);
     }
-    QCOMPARE(game.TrickNumber, kLastTrickDone);
+    QCOMPARE(game.state.TrickNumber, kLastTrickDone);
     TfrmZarvane& window = *opened.game_window();
     QVERIFY(window.view().Action(Control::menuAnalyse)->isEnabled());
     QCOMPARE(window.view().Widget(Control::PanelAnalyse)->property("text").toString(),
              QStringLiteral("ANALYSE"));
     const DealCheck before = CheckOf(game);
-    const auto played = game.PlayedSlot;
+    const auto played = game.state.PlayedSlot;
 
     QTest::mouseClick(window.view().Widget(Control::PanelAnalyse), Qt::LeftButton);
     QVERIFY(window.analysis() != nullptr);
@@ -86,12 +86,12 @@ class ThinkingWindowTest : public QObject {
     QVERIFY(window.analysis()->Running());
     QCoreApplication::processEvents();
     QCOMPARE(CheckOf(game), before);
-    QVERIFY(game.PlayedSlot == played);
+    QVERIFY(game.state.PlayedSlot == played);
 
     window.view().Action(Control::menuNewGame)->trigger();  // F2
     QVERIFY(!window.analysis()->isVisible());
     QVERIFY(!window.analysis()->Running());
-    QCOMPARE(game.TrickNumber, 0);
+    QCOMPARE(game.state.TrickNumber, 0);
     QVERIFY(!window.view().Action(Control::menuAnalyse)->isEnabled());
   }
 };

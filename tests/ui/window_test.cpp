@@ -175,7 +175,7 @@ class GameWindowTest : public QObject {
   void f2DealsSouthsHand() {
     // South gets a hand worth exactly a GARDE, so that someone always takes.
     view().Action(Control::menuForceGarde)->trigger();
-    QCOMPARE(game().options.ForceOption, 4);
+    QCOMPARE(game().state.options.ForceOption, 4);
     QTest::keyClick(game_window(), Qt::Key_F2);
     const Layout& layout = game().layout;
     QCOMPARE(layout.HandLeft, Round(20 * scale_));
@@ -221,7 +221,7 @@ class GameWindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(view().Widget(Control::BarreEnchere)->isVisible(), 5000);
     QCOMPARE(QApplication::focusWidget(), Button(Control::evMaMain));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-    QTRY_COMPARE_WITH_TIMEOUT(game().DealPhase, Phase::AuctionOver, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(game().state.DealPhase, Phase::AuctionOver, 5000);
     QWidget* surface = game_window()->surface();
     for (const bool totals : {true, false}) {
       QTest::keyClick(game_window(), Qt::Key_F5);
@@ -239,32 +239,33 @@ class GameWindowTest : public QObject {
   // South's greyed cards goes through to the table and names the taker, and a click on the free
   // table moves the deal on again.
   void backgroundClickContinuesTheDeal() {
-    QCOMPARE(game().DealPhase, Phase::AuctionOver);
-    QCOMPARE(game().TrickNumber, 0);
+    QCOMPARE(game().state.DealPhase, Phase::AuctionOver);
+    QCOMPARE(game().state.TrickNumber, 0);
     QCOMPARE(game().BidsMade, 4);
 
     QTest::mouseClick(view().Widget(Control::info), Qt::LeftButton);
-    QCOMPARE(game().TrickNumber, 0);
+    QCOMPARE(game().state.TrickNumber, 0);
     QCOMPARE(game().BidsMade, 4);
 
     QWidget* greyed = view().Widget(Control::Carte3D, 1);
     QVERIFY(!greyed->isEnabled());
     QTest::mouseClick(greyed, Qt::LeftButton);
-    QCOMPARE(game().TrickNumber, 1);
-    QVERIFY(game().Taker >= 1);
-    QVERIFY(game().DealPhase == Phase::DogShown || game().DealPhase == Phase::PlayReady);
+    QCOMPARE(game().state.TrickNumber, 1);
+    QVERIFY(game().state.Taker >= 1);
+    QVERIFY(game().state.DealPhase == Phase::DogShown ||
+            game().state.DealPhase == Phase::PlayReady);
 
     QWidget* surface = game_window()->surface();
     const QPoint free_table(surface->width() - 5, Round(300 * game().layout.WindowScale));
     QCOMPARE(surface->childAt(free_table), nullptr);
     QTest::mouseClick(surface, Qt::LeftButton, {}, free_table);
-    QVERIFY(game().DealPhase == Phase::Discard || game().DealPhase == Phase::Playing);
+    QVERIFY(game().state.DealPhase == Phase::Discard || game().state.DealPhase == Phase::Playing);
   }
 
   // Once the taker is known the level cannot change: the refusal is told in a box, and the
   // entry Qt ticked on the click goes back to the level in force.
   void refusedLevelKeepsItsTick() {
-    const int level = game().options.Level;
+    const int level = game().state.options.Level;
     const Control entries[4] = {Control::menuDebutant, Control::menuAmateur, Control::menuBon,
                                 Control::menuPro};
     const Control other = entries[level == 1 ? 1 : 0];
@@ -277,7 +278,7 @@ class GameWindowTest : public QObject {
     });
     view().Action(other)->trigger();
     QCOMPARE(told, QStringLiteral("Vous ne pouvez pas changer de niveau en pleine partie !"));
-    QCOMPARE(game().options.Level, level);
+    QCOMPARE(game().state.options.Level, level);
     QVERIFY(!view().Action(other)->isChecked());
     QVERIFY(view().Action(entries[level - 1])->isChecked());
   }
@@ -286,14 +287,14 @@ class GameWindowTest : public QObject {
   // Qt would have flipped them on its own; each change reaches the options file here.
   void ticksFollowTheOptions() {
     view().Action(Control::menuRapide)->trigger();
-    QCOMPARE(game().options.CardSpeed, 4);
+    QCOMPARE(game().state.options.CardSpeed, 4);
     QVERIFY(view().Action(Control::menuRapide)->isChecked());
     QVERIFY(!view().Action(Control::menuNormal)->isChecked());
 
     auto* delta = static_cast<QToolButton*>(view().Widget(Control::SBVoirDeductions));
     for (int press = 0; press < 2; ++press) {
       QTest::mouseClick(delta, Qt::LeftButton);
-      const bool shown = game().options.ShowDeductions == 1;
+      const bool shown = game().state.options.ShowDeductions == 1;
       QCOMPARE(delta->isChecked(), shown);
       QCOMPARE(view().Action(Control::menuDeductions)->isChecked(), shown);
       QCOMPARE(view().Widget(Control::PanelDeductions)->isVisible(), shown);
@@ -302,7 +303,7 @@ class GameWindowTest : public QObject {
     QAction* advice = view().Action(Control::menuConseilEnch);
     for (int press = 0; press < 2; ++press) {
       advice->trigger();
-      QCOMPARE(advice->isChecked(), game().options.BidAdvice == 1);
+      QCOMPARE(advice->isChecked(), game().state.options.BidAdvice == 1);
     }
     QVERIFY(QFileInfo::exists(opened_->FilePath(QStringLiteral("options98"))));
   }
