@@ -27,7 +27,7 @@ const std::vector<std::unique_ptr<Game>>& PlayedDeals(int count) {
     Game& game = quiet.game;
     std::mt19937 south(21);
     for (int deal = 0; deal < count; ++deal) {
-      NewDeal(game, 0);
+      NewDeal(game.flow, 0);
       while (testing::PlayStep(game, quiet.view, south)) {
       }
       played.push_back(std::make_unique<Game>(game));
@@ -47,7 +47,7 @@ void BM_WholeDealAnalysis(benchmark::State& state) {
   const Game& game = *deals[next++ % deals.size()];
   std::size_t decisions = 0;
   for (auto _ : state) {
-    const DealAnalysis analysis = AnalyseSouthPlay(game, threads, nullptr, {}, play_outs);
+    const DealAnalysis analysis = AnalyseSouthPlay(game.flow, threads, nullptr, {}, play_outs);
     if (!analysis.complete)
       state.SkipWithError("the analysis did not complete");
     decisions = analysis.decisions.size();

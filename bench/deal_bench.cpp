@@ -10,9 +10,9 @@ namespace {
 
 Game NewGame(NullTableView& view) {
   Game game(view);
-  BuildCardTable(game.state);
+  BuildCardTable(game.flow.state);
   for (int k = 1; k <= 78; ++k)
-    game.state.DealOrder[k] = k;
+    game.flow.state.DealOrder[k] = k;
   return game;
 }
 
@@ -20,7 +20,7 @@ void BM_DealOnce(benchmark::State& state) {
   NullTableView view;
   Game game = NewGame(view);
   for (auto _ : state)
-    benchmark::DoNotOptimize(DealOnce(game.state, game.clock));
+    benchmark::DoNotOptimize(DealOnce(game.flow.state, game.flow.clock));
 }
 BENCHMARK(BM_DealOnce);
 
@@ -28,11 +28,11 @@ BENCHMARK(BM_DealOnce);
 void BM_DealLoop(benchmark::State& state) {
   NullTableView view;
   Game game = NewGame(view);
-  game.state.options.ForceOption = static_cast<int>(state.range(0));
-  game.state.options.AtLeastOneTaker = static_cast<std::uint8_t>(state.range(1));
+  game.flow.state.options.ForceOption = static_cast<int>(state.range(0));
+  game.flow.state.options.AtLeastOneTaker = static_cast<std::uint8_t>(state.range(1));
   for (auto _ : state) {
-    DealUntilAccepted(game.state, game.clock);
-    benchmark::DoNotOptimize(game.state.Hands);
+    DealUntilAccepted(game.flow.state, game.flow.clock);
+    benchmark::DoNotOptimize(game.flow.state.Hands);
   }
 }
 BENCHMARK(BM_DealLoop)

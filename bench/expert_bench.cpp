@@ -41,18 +41,19 @@ const std::vector<std::unique_ptr<Core>>& Positions() {
     QuietGame quiet;
     Game& game = quiet.game;
     TimerTrackingView& view = quiet.view;
-    game.state.options.AtLeastOneTaker = 1;
+    game.flow.state.options.AtLeastOneTaker = 1;
     std::mt19937 south(15);
     for (int deal = 0; deal < kDeals; ++deal) {
-      NewDeal(game, 0);
+      NewDeal(game.flow, 0);
       do {
         if (!view.Armed(TimerId::TimerEntreCarte) ||
-            game.state.CurrentSeat == game.state.HumanSeat || game.state.TrickNumber > 18) {
+            game.flow.state.CurrentSeat == game.flow.state.HumanSeat ||
+            game.flow.state.TrickNumber > 18) {
           continue;
         }
-        auto position = std::make_unique<Core>(game.state);
-        ComputePlayableCards(*position, game.state.CurrentSeat);
-        const auto& flags = position->Playable[game.state.CurrentSeat];
+        auto position = std::make_unique<Core>(game.flow.state);
+        ComputePlayableCards(*position, game.flow.state.CurrentSeat);
+        const auto& flags = position->Playable[game.flow.state.CurrentSeat];
         if (std::count(flags.begin(), flags.end(), 1) >= 2)
           found.push_back(std::move(position));
       } while (testing::PlayStep(game, view, south));
@@ -82,8 +83,8 @@ const std::vector<std::unique_ptr<GameState>>& FirstBids() {
     QuietGame quiet;
     Game& game = quiet.game;
     for (int deal = 0; deal < 4 * kDeals; ++deal) {
-      NewDeal(game, 0);
-      auto position = std::make_unique<GameState>(game.state);
+      NewDeal(game.flow, 0);
+      auto position = std::make_unique<GameState>(game.flow.state);
       // Back to the moment before the first bid.
       position->AnnouncedBid.Fill(kNotSpoken);
       position->HighestBid = kPasse;
@@ -102,12 +103,13 @@ const std::vector<std::unique_ptr<GameState>>& Discards() {
     Game& game = quiet.game;
     std::mt19937 south(15);
     for (int deal = 0; deal < 8 * kDeals; ++deal) {
-      NewDeal(game, 0);
-      while (game.state.DealPhase != Phase::DogShown && game.state.TrickNumber == 0 &&
+      NewDeal(game.flow, 0);
+      while (game.flow.state.DealPhase != Phase::DogShown && game.flow.state.TrickNumber == 0 &&
              testing::PlayStep(game, quiet.view, south)) {
       }
-      if (game.state.DealPhase == Phase::DogShown && game.state.Taker != game.state.HumanSeat)
-        found.push_back(std::make_unique<GameState>(game.state));
+      if (game.flow.state.DealPhase == Phase::DogShown &&
+          game.flow.state.Taker != game.flow.state.HumanSeat)
+        found.push_back(std::make_unique<GameState>(game.flow.state));
     }
     return found;
   }();

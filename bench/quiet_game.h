@@ -22,9 +22,9 @@ class QuietGame {
                 ("zarvane-bench-" + std::to_string(std::random_device{}()))),
         game(view, testing::SteppingClock(43'200'000)) {
     std::filesystem::create_directories(folder_);
-    game.OptionsPath = (folder_ / "options98").string();
-    StartUp(game);
-    ChooseLanguage(game, 2);
+    game.flow.OptionsPath = (folder_ / "options98").string();
+    StartUp(game.flow);
+    ChooseLanguage(game.flow, 2);
   }
   ~QuietGame() { std::filesystem::remove_all(folder_); }
   QuietGame(const QuietGame&) = delete;

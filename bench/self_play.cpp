@@ -107,24 +107,25 @@ struct LevelFigures {
 void PlayLevel(const std::filesystem::path& folder, int level, long deals, unsigned seed,
                LevelFigures& figures, RulePanelView& view) {
   Game game(view, testing::SteppingClock(static_cast<int>(seed % 86'400'000)));
-  game.OptionsPath = (folder / "options98").string();
-  StartUp(game);
-  ChooseLanguage(game, 2);
-  game.state.options.Level = level;
+  game.flow.OptionsPath = (folder / "options98").string();
+  StartUp(game.flow);
+  ChooseLanguage(game.flow, 2);
+  game.flow.state.options.Level = level;
   std::mt19937 south(seed);
   const auto start = std::chrono::steady_clock::now();
   const std::clock_t cpu_start = std::clock();
   for (long deal = 0; deal < deals; ++deal) {
-    NewDeal(game, 0);
+    NewDeal(game.flow, 0);
     while (testing::PlayStep(game, view, south)) {
     }
-    const ScoreSteps steps = ComputeScoreSteps(game.state);
+    const ScoreSteps steps = ComputeScoreSteps(game.flow.state);
     ++figures.deals;
-    ++figures.contracts[game.state.AnnouncedBid[game.state.Taker]];
+    ++figures.contracts[game.flow.state.AnnouncedBid[game.flow.state.Taker]];
     figures.made += steps.made ? 1 : 0;
     figures.taker_score += steps.taker_score;
-    figures.south_score +=
-        game.state.Taker == game.state.HumanSeat ? steps.taker_score : -steps.after_poignee;
+    figures.south_score += game.flow.state.Taker == game.flow.state.HumanSeat
+                               ? steps.taker_score
+                               : -steps.after_poignee;
   }
   figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   figures.cpu_seconds = static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;

@@ -14,20 +14,20 @@ namespace {
 // A dealt game ready for its first trick, North taking a garde and East to lead.
 Game FirstTrickGame(NullTableView& view) {
   Game game(view);
-  game.state.random.GeneratorState = 12345;
-  BuildCardTable(game.state);
+  game.flow.state.random.GeneratorState = 12345;
+  BuildCardTable(game.flow.state);
   for (int k = 1; k <= 78; ++k)
-    game.state.DealOrder[k] = k;
-  DealUntilAccepted(game.state, game.clock);
-  game.state.Taker = kNorth;
-  game.state.AnnouncedBid.Fill(kPasse);
-  game.state.AnnouncedBid[kNorth] = kGarde;
-  game.state.DogWasShown = 0;
-  PreparePlay(game.state);
-  game.state.TrickNumber = 1;
-  game.state.TrickLeader = kEast;
-  game.state.CurrentSeat = kEast;
-  for (Card& card : game.state.TrickCards)
+    game.flow.state.DealOrder[k] = k;
+  DealUntilAccepted(game.flow.state, game.flow.clock);
+  game.flow.state.Taker = kNorth;
+  game.flow.state.AnnouncedBid.Fill(kPasse);
+  game.flow.state.AnnouncedBid[kNorth] = kGarde;
+  game.flow.state.DogWasShown = 0;
+  PreparePlay(game.flow.state);
+  game.flow.state.TrickNumber = 1;
+  game.flow.state.TrickLeader = kEast;
+  game.flow.state.CurrentSeat = kEast;
+  for (Card& card : game.flow.state.TrickCards)
     card.Suit = kNoSuit;
   return game;
 }
@@ -36,12 +36,12 @@ Game FirstTrickGame(NullTableView& view) {
 void BM_ChooseComputerCard(benchmark::State& state) {
   NullTableView view;
   Game game = FirstTrickGame(view);
-  ComputePlayableCards(game.state, kEast);
-  const auto legal = game.state.Playable[kEast];
+  ComputePlayableCards(game.flow.state, kEast);
+  const auto legal = game.flow.state.Playable[kEast];
   for (auto _ : state) {
-    game.state.Playable[kEast] = legal;
-    ChooseComputerCard(game.state, kEast);
-    benchmark::DoNotOptimize(game.state.Playable[kEast]);
+    game.flow.state.Playable[kEast] = legal;
+    ChooseComputerCard(game.flow.state, kEast);
+    benchmark::DoNotOptimize(game.flow.state.Playable[kEast]);
   }
 }
 BENCHMARK(BM_ChooseComputerCard)->Unit(benchmark::kMicrosecond);

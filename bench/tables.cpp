@@ -63,37 +63,37 @@ class BenchThinker : public CardThinker {
 };
 
 bool EverySeatPassed(const Game& game) {
-  return std::all_of(game.state.AnnouncedBid.begin(), game.state.AnnouncedBid.end(),
+  return std::all_of(game.flow.state.AnnouncedBid.begin(), game.flow.state.AnnouncedBid.end(),
                      [](int bid) { return bid == kPasse; });
 }
 
 unsigned Fingerprint(const Game& game) {
   unsigned hash = 2166136261u;
-  for (const Hand& hand : game.state.InitialHands) {
+  for (const Hand& hand : game.flow.state.InitialHands) {
     for (const Card& card : hand)
       hash = (hash ^ static_cast<unsigned>(CardNumber(card))) * 16777619u;
   }
-  return (hash ^
-          static_cast<unsigned>(game.state.Taker * 8 + game.state.AnnouncedBid[game.state.Taker])) *
+  return (hash ^ static_cast<unsigned>(game.flow.state.Taker * 8 +
+                                       game.flow.state.AnnouncedBid[game.flow.state.Taker])) *
          16777619u;
 }
 
 // South's discard when he takes: the six cards the computer would discard in his place at the
 // game's level.
 void MakeComputerDiscard(Game& game) {
-  GameState computer = game.state;
-  if (game.state.options.Level == kExpertLevel)
+  GameState computer = game.flow.state;
+  if (game.flow.state.options.Level == kExpertLevel)
     ExpertDiscard(computer);
   else
     ComputerDiscard(computer);
   for (int k = 1; k <= 24; ++k) {
-    const Card card = DiscardImageCard(game, k);
+    const Card card = DiscardImageCard(game.flow, k);
     if (std::any_of(computer.Dog.begin(), computer.Dog.end(),
                     [&](const Card& c) { return SameCard(c, card); })) {
-      Apply(game, Move{MoveKind::DiscardCard, k});
+      Apply(game.flow, Move{MoveKind::DiscardCard, k});
     }
   }
-  Apply(game, Move{MoveKind::ConfirmDiscard});
+  Apply(game.flow, Move{MoveKind::ConfirmDiscard});
 }
 
 // One table: a game on a screen that shows nothing, each decision taken at the level the
@@ -101,52 +101,52 @@ void MakeComputerDiscard(Game& game) {
 class BenchTable {
  public:
   BenchTable(const Players& players, unsigned seed)
-      : players_(players), seed_(seed), game_(view_), thinker_(game_) {
+      : players_(players), seed_(seed), game_(view_), thinker_(game_.flow) {
     folder_ = std::filesystem::temp_directory_path() /
               ("zarvane-table-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(folder_);
-    game_.OptionsPath = (folder_ / "options98").string();
-    StartUp(game_);
-    ChooseLanguage(game_, 2);
+    game_.flow.OptionsPath = (folder_ / "options98").string();
+    StartUp(game_.flow);
+    ChooseLanguage(game_.flow, 2);
   }
   ~BenchTable() { std::filesystem::remove_all(folder_); }
 
   DealOutcome Play(int deal) {
     deal_ = deal;
     const DealtDeal dealt = DealNumber(seed_, deal);
-    game_.clock = testing::SteppingClock(DealClock(seed_, deal) + 1);
+    game_.flow.clock = testing::SteppingClock(DealClock(seed_, deal) + 1);
     TakeLevel(players_.bids(deal_, dealt.FirstPlayer, 0));
-    PlayDealFromCode(game_, dealt);
+    PlayDealFromCode(game_.flow, dealt);
     while (Step()) {
     }
     DealOutcome outcome;
     if (EverySeatPassed(game_))
       return outcome;
-    const ScoreSteps steps = ComputeScoreSteps(game_.state);
+    const ScoreSteps steps = ComputeScoreSteps(game_.flow.state);
     outcome.fingerprint = Fingerprint(game_);
-    outcome.taker = game_.state.Taker;
+    outcome.taker = game_.flow.state.Taker;
     outcome.made = steps.made ? 1 : 0;
     outcome.taker_score = steps.taker_score;
     for (int seat = 1; seat <= 4; ++seat)
       outcome.seat_scores[seat] =
-          seat == game_.state.Taker ? steps.taker_score : -steps.after_poignee;
+          seat == game_.flow.state.Taker ? steps.taker_score : -steps.after_poignee;
     return outcome;
   }
 
  private:
   void TakeLevel(int level) {
-    game_.state.options.Level = std::min(level, kExpertLevel);
+    game_.flow.state.options.Level = std::min(level, kExpertLevel);
     thinker_.thinking = BenchThinking(level);
-    game_.thinker = level > kExpertLevel ? &thinker_ : nullptr;
+    game_.flow.thinker = level > kExpertLevel ? &thinker_ : nullptr;
   }
 
   // South's card, chosen as a computer seat's at his level.
   int SouthCardSlot(int level) {
     if (level <= kExpertLevel)
-      return ShownComputerCardSlot(game_, game_.state.HumanSeat);
+      return ShownComputerCardSlot(game_.flow, game_.flow.state.HumanSeat);
     return ExpertChosenSlot(
-        game_.state, game_.state.HumanSeat,
-        *ExpertCardSlot(game_.state, game_.state.HumanSeat, BenchThinking(level)));
+        game_.flow.state, game_.flow.state.HumanSeat,
+        *ExpertCardSlot(game_.flow.state, game_.flow.state.HumanSeat, BenchThinking(level)));
   }
 
   // One move of the deal; false once it is scored or every seat has passed. A seat's bid is
@@ -154,45 +154,45 @@ class BenchTable {
   bool Step() {
     Game& game = game_;
     if (view_.Armed(TimerId::TimerEnchere)) {
-      TakeLevel(players_.bids(deal_, NextSeat(game.PendingBidder), 0));
+      TakeLevel(players_.bids(deal_, NextSeat(game.flow.PendingBidder), 0));
       return testing::FireTimer(game, view_, TimerId::TimerEnchere);
     }
-    if (game.state.DealPhase == Phase::SouthBids) {
+    if (game.flow.state.DealPhase == Phase::SouthBids) {
       TakeLevel(players_.bids(deal_, NextSeat(kSouth), 0));
-      Apply(game, Move{MoveKind::BidAdvice});
+      Apply(game.flow, Move{MoveKind::BidAdvice});
       return true;
     }
-    if (game.state.DealPhase == Phase::AuctionOver && EverySeatPassed(game))
+    if (game.flow.state.DealPhase == Phase::AuctionOver && EverySeatPassed(game))
       return false;
-    if (game.state.DealPhase == Phase::DogShown) {
-      TakeLevel(players_.discard(deal_, game.state.Taker, game.state.Taker));
-      Apply(game, Move{MoveKind::Continue});
+    if (game.flow.state.DealPhase == Phase::DogShown) {
+      TakeLevel(players_.discard(deal_, game.flow.state.Taker, game.flow.state.Taker));
+      Apply(game.flow, Move{MoveKind::Continue});
       return true;
     }
-    if (game.state.DealPhase == Phase::Discard) {
-      TakeLevel(players_.discard(deal_, game.state.Taker, game.state.Taker));
+    if (game.flow.state.DealPhase == Phase::Discard) {
+      TakeLevel(players_.discard(deal_, game.flow.state.Taker, game.flow.state.Taker));
       MakeComputerDiscard(game);
       return true;
     }
-    if (game.state.DealPhase == Phase::Poignee) {
-      Apply(game, Move{MoveKind::NoPoignee});
+    if (game.flow.state.DealPhase == Phase::Poignee) {
+      Apply(game.flow, Move{MoveKind::NoPoignee});
       return true;
     }
-    if (game.state.TrickNumber == kLastTrickDone)
+    if (game.flow.state.TrickNumber == kLastTrickDone)
       return false;
-    if (WaitsForClick(game.state.DealPhase)) {
-      Apply(game, Move{MoveKind::Continue});
+    if (WaitsForClick(game.flow.state.DealPhase)) {
+      Apply(game.flow, Move{MoveKind::Continue});
       return true;
     }
     if (view_.Armed(TimerId::TimerEntreCarte)) {
-      TakeLevel(players_.cards(deal_, game.state.CurrentSeat, game.state.Taker));
+      TakeLevel(players_.cards(deal_, game.flow.state.CurrentSeat, game.flow.state.Taker));
       return testing::FireTimer(game, view_, TimerId::TimerEntreCarte);
     }
-    if (game.state.DealPhase == Phase::SouthPlays &&
-        game.state.CurrentSeat == game.state.HumanSeat) {
-      const int level = players_.cards(deal_, game.state.HumanSeat, game.state.Taker);
+    if (game.flow.state.DealPhase == Phase::SouthPlays &&
+        game.flow.state.CurrentSeat == game.flow.state.HumanSeat) {
+      const int level = players_.cards(deal_, game.flow.state.HumanSeat, game.flow.state.Taker);
       TakeLevel(level);
-      Apply(game, Move{MoveKind::HandCard, SouthCardSlot(level)});
+      Apply(game.flow, Move{MoveKind::HandCard, SouthCardSlot(level)});
       return true;
     }
     return testing::FireTimer(game, view_, TimerId::TimerTransition);

@@ -24,17 +24,17 @@ void PlayWholeDeals(benchmark::State& state, bool with_files) {
   // A folder of its own: the options file and the history of every deal played go there.
   const auto folder = std::filesystem::temp_directory_path() / "zarvane-whole-deal-bench";
   std::filesystem::create_directories(folder);
-  game.OptionsPath = (folder / "options98").string();
-  StartUp(game);
-  ChooseLanguage(game, 1);
-  game.state.options.AtLeastOneTaker = 1;
-  game.OptionsFileLeftAlone = !with_files;
+  game.flow.OptionsPath = (folder / "options98").string();
+  StartUp(game.flow);
+  ChooseLanguage(game.flow, 1);
+  game.flow.state.options.AtLeastOneTaker = 1;
+  game.flow.OptionsFileLeftAlone = !with_files;
   std::mt19937 choices(98);
   for (auto _ : state) {
-    NewDeal(game, 0);
+    NewDeal(game.flow, 0);
     while (testing::PlayStep(game, view, choices)) {
     }
-    benchmark::DoNotOptimize(game.state.TakerPoints);
+    benchmark::DoNotOptimize(game.flow.state.TakerPoints);
   }
   std::filesystem::remove_all(folder);
 }

@@ -76,11 +76,11 @@ int main(int argc, char** argv) {
   TfrmZarvane& window = *windows->frmZarvane;
   Game& game = window.game();
   if (settings.on_the_spot)
-    game.thinker = nullptr;
-  Apply(game, Move{MoveKind::Level, kExpertLevel});
-  SetCardSpeed(game, 5);
-  SetTrickWait(game, 0);
-  game.state.options.AtLeastOneTaker = 1;
+    game.flow.thinker = nullptr;
+  Apply(game.flow, Move{MoveKind::Level, kExpertLevel});
+  SetCardSpeed(game.flow, 5);
+  SetTrickWait(game.flow, 0);
+  game.flow.state.options.AtLeastOneTaker = 1;
 
   std::vector<double> gaps;
   int deals = 0;
@@ -94,11 +94,12 @@ int main(int argc, char** argv) {
     if (last >= 0)
       gaps.push_back(static_cast<double>(now - last) / 1e6);
     last = now;
-    if (game.state.DealPhase != Phase::Opening && game.state.TrickNumber < settings.tricks) {
+    if (game.flow.state.DealPhase != Phase::Opening &&
+        game.flow.state.TrickNumber < settings.tricks) {
       testing::SouthMoves(game, window.view().TimerActive(TimerId::TimerEntreCarte));
       return;
     }
-    if (settings.analysis && game.state.TrickNumber == kLastTrickDone) {
+    if (settings.analysis && game.flow.state.TrickNumber == kLastTrickDone) {
       if (!analysed) {
         analysed = true;
         window.ShowAnalysis();
@@ -114,7 +115,7 @@ int main(int argc, char** argv) {
     }
     ++deals;
     analysed = false;
-    NewDeal(game, 0);
+    NewDeal(game.flow, 0);
   });
   clock.start();
   ticks.start(kTickMilliseconds);

@@ -29,24 +29,24 @@ void ResetDeductionsPanel(Game& game) {
 // The marks of played cards are only ever shown here; the next deal hides them again.
 void RefreshDeductions(Game& game) {
   TableView& view = game.view;
-  const int south = game.state.HumanSeat;
-  view.SetText(Control::PanelAtoutMax, 0, NumberOrDash(game.state.TopTrump[south], -1));
-  view.SetText(Control::PanelAtExt, 0, std::to_string(game.state.OutsideTrumpCount[south]));
-  if (game.state.TrumpHolder[21] == kPlayed)
+  const int south = game.flow.state.HumanSeat;
+  view.SetText(Control::PanelAtoutMax, 0, NumberOrDash(game.flow.state.TopTrump[south], -1));
+  view.SetText(Control::PanelAtExt, 0, std::to_string(game.flow.state.OutsideTrumpCount[south]));
+  if (game.flow.state.TrumpHolder[21] == kPlayed)
     view.SetVisible(Control::Panel21, 0, true);
-  if (game.state.PetitHolder == kPlayed)
+  if (game.flow.state.PetitHolder == kPlayed)
     view.SetVisible(Control::PanelPetit, 0, true);
-  if (game.state.ExcuseHolder == kPlayed)
+  if (game.flow.state.ExcuseHolder == kPlayed)
     view.SetVisible(Control::PanelExcuse, 0, true);
   for (int suit = kPique; suit <= kCarreau; ++suit) {
     for (int c = 1; c <= 4; ++c) {
-      if (game.state.CardStatus[south][suit][15 - c] == kPlayed)
+      if (game.flow.state.CardStatus[south][suit][15 - c] == kPlayed)
         view.SetVisible(Control::HonourCell, HonourCellIndex(suit, c), true);
     }
   }
   for (int suit = kPique; suit <= kCarreau; ++suit)
     view.SetText(Control::CountLabel, suit,
-                 NumberOrDash(game.state.OutsideSuitCount[south][suit], 0));
+                 NumberOrDash(game.flow.state.OutsideSuitCount[south][suit], 0));
 }
 
 }  // namespace zarvane

@@ -46,20 +46,22 @@ struct TableState {
   Table<int, 1, 72> RevealImage{};
 };
 
-// One game on one screen: the flow over the rules' state, and the table that presents it. No
-// globals, so a test can build as many as it likes.
-struct Game : Flow, TableState {
+// One game on one screen: the flow, which holds the rules' state, and the table that presents
+// it. No globals, so a test can build as many as it likes.
+struct Game {
   explicit Game(TableView& table_view, Clock time_of_day = UtcTimeOfDay)
-      : Flow(std::move(time_of_day)), view(table_view), table_presenter_(*this) {
-    presenter = &table_presenter_;
+      : flow(std::move(time_of_day)), view(table_view), table_presenter_(*this) {
+    flow.presenter = &table_presenter_;
   }
   // A copy presents itself, on the same screen.
   Game(const Game& other)
-      : Flow(other), TableState(other), view(other.view), table_presenter_(*this) {
-    presenter = &table_presenter_;
+      : flow(other.flow), table(other.table), view(other.view), table_presenter_(*this) {
+    flow.presenter = &table_presenter_;
   }
   Game& operator=(const Game&) = delete;
 
+  Flow flow;
+  TableState table;
   TableView& view;
 
  private:

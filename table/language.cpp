@@ -3,8 +3,8 @@
 #include <span>
 
 #include "settings/help_file.h"
-#include "table/controls.h"
 #include "settings/texts.h"
+#include "table/controls.h"
 #include "table/deductions_panel.h"
 
 namespace zarvane {
@@ -20,7 +20,7 @@ void PushTexts(Game& game, std::span<const ControlText> table, TextKind kind) {
     const std::optional<Control> control = ControlFromName(entry.control);
     if (!control)
       continue;
-    const std::string_view text = Pick(game.Language, entry.text);
+    const std::string_view text = Pick(game.flow.Language, entry.text);
     if (kind == TextKind::Hint)
       game.view.SetHint(*control, entry.index, text);
     else
@@ -30,19 +30,19 @@ void PushTexts(Game& game, std::span<const ControlText> table, TextKind kind) {
 
 void FillNameLists(Game& game) {
   for (int seat = 1; seat <= 4; ++seat)
-    game.SeatNames[seat] = Pick(game.Language, kSeatNames[seat - 1]);
+    game.table.SeatNames[seat] = Pick(game.flow.Language, kSeatNames[seat - 1]);
   for (int bid = kPasse; bid <= kGardeContre; ++bid)
-    game.BidNames[bid] = Pick(game.Language, kBidNames[bid]);
+    game.table.BidNames[bid] = Pick(game.flow.Language, kBidNames[bid]);
   for (int level = 1; level <= kExpertLevel; ++level)
-    game.LevelNames[level] = Pick(game.Language, kLevelNames[level - 1]);
-  game.AdviceWord = Pick(game.Language, kAdviceWord);
+    game.table.LevelNames[level] = Pick(game.flow.Language, kLevelNames[level - 1]);
+  game.table.AdviceWord = Pick(game.flow.Language, kAdviceWord);
 }
 
 void NameHonourCells(Game& game) {
   for (int suit = kPique; suit <= kCarreau; ++suit) {
     for (int c = 1; c <= 4; ++c)
       game.view.SetText(Control::HonourCell, HonourCellIndex(suit, c),
-                        Pick(game.Language, kHonourLetters[c - 1]));
+                        Pick(game.flow.Language, kHonourLetters[c - 1]));
   }
 }
 
@@ -50,16 +50,17 @@ void NameHonourCells(Game& game) {
 
 void SetLanguageTexts(Game& game) {
   // Before the choice only the language-free captions and the bid buttons change.
-  const bool chosen = game.Language == kFrench || game.Language == kEnglish;
+  const bool chosen = game.flow.Language == kFrench || game.flow.Language == kEnglish;
   TableView& view = game.view;
 
   if (chosen) {
-    game.QuitQuestion = Pick(game.Language, kQuitQuestion);
-    game.Goodbye = Pick(game.Language, kGoodbye);
+    game.table.QuitQuestion = Pick(game.flow.Language, kQuitQuestion);
+    game.table.Goodbye = Pick(game.flow.Language, kGoodbye);
   }
   view.SetText(Control::menuZarvane, 0, kZarvaneMenuCaption);
   if (chosen)
-    game.HelpFile = FindHelpFile(game.ProgramFolder, Pick(game.Language, kHelpFileName));
+    game.table.HelpFile =
+        FindHelpFile(game.table.ProgramFolder, Pick(game.flow.Language, kHelpFileName));
   view.SetText(Control::frmZarvane, 0, kWindowTitle);
   if (chosen) {
     PushTexts(game, SidePanelHints(), TextKind::Hint);
@@ -71,7 +72,7 @@ void SetLanguageTexts(Game& game) {
     NameHonourCells(game);
   }
   for (int bid = kPasse; bid <= kGardeContre; ++bid)
-    view.SetText(kBidButtons[bid], 0, game.BidNames[bid]);
+    view.SetText(kBidButtons[bid], 0, game.table.BidNames[bid]);
 }
 
 std::string_view ColourEntryCaption(int language) {

@@ -7,7 +7,7 @@ namespace zarvane {
 
 // The text of the chosen language; nothing before a language is chosen.
 inline std::string_view Text(const Game& game, const Bilingual& text) {
-  return Pick(game.Language, text);
+  return Pick(game.flow.Language, text);
 }
 
 // A prompt on the message line.

@@ -12,10 +12,10 @@ namespace zarvane {
 void TablePresenter::ShowDog() {
   Game& game = game_;
   for (int i = 1; i <= 6; ++i) {
-    game.DogCardDrop[i] = RandomUpTo(game.state.random, 3);
-    game.view.Place(Control::CarteChien, i, DogCardLeft(game.layout, i), DogCardTop(game, i));
+    game.table.DogCardDrop[i] = RandomUpTo(game.flow.state.random, 3);
+    game.view.Place(Control::CarteChien, i, DogCardLeft(game.table.layout, i), DogCardTop(game, i));
     game.view.SetPointer(Control::CarteChien, i, Pointer::Normal);
-    game.view.ShowCard(Control::CarteChien, i, game.state.Dog[i]);
+    game.view.ShowCard(Control::CarteChien, i, game.flow.state.Dog[i]);
     game.view.SetVisible(Control::CarteChien, i, true);
   }
   zarvane::Say(game, kDogShownPrompt);
@@ -30,21 +30,21 @@ void TablePresenter::HideDog() {
 
 void TablePresenter::ShowTableAndTakerFrame() {
   game_.view.SetVisible(Control::TableRonde, 0, true);
-  game_.view.SetVisible(Control::CadrePreneur, game_.state.Taker, true);
+  game_.view.SetVisible(Control::CadrePreneur, game_.flow.state.Taker, true);
 }
 
 void TablePresenter::ShowDiscardRow() {
   Game& game = game_;
   for (int k = 1; k <= 24; ++k) {
-    game.DiscardImageRise[k] = RandomUpTo(game.state.random, 3);
+    game.table.DiscardImageRise[k] = RandomUpTo(game.flow.state.random, 3);
     PlaceDiscardImage(game, k, false);
     game.view.SetPointer(Control::Carte3D, k, Pointer::HandPoint);
     game.view.SetVisible(Control::Carte3D, k, false);
   }
   for (int k = 1; k <= 24; ++k)
-    game.view.ShowCard(Control::Carte3D, k, DiscardImageCard(game, k));
+    game.view.ShowCard(Control::Carte3D, k, DiscardImageCard(game.flow, k));
   for (int k = 1; k <= 24; ++k) {
-    if (MustKeep(DiscardImageCard(game, k)))
+    if (MustKeep(DiscardImageCard(game.flow, k)))
       game.view.SetPointer(Control::Carte3D, k, Pointer::NoEntry);
   }
   for (int k = 1; k <= 24; ++k)

@@ -11,11 +11,11 @@
 namespace zarvane {
 
 void TablePresenter::ShowPlayable() {
-  const int seat = game_.state.HumanSeat;
+  const int seat = game_.flow.state.HumanSeat;
   for (int k = 1; k <= 18; ++k) {
     game_.view.SetPointer(
         Control::Carte3D, k,
-        game_.state.Playable[seat][k] == 1 ? Pointer::HandPoint : Pointer::NoDrop);
+        game_.flow.state.Playable[seat][k] == 1 ? Pointer::HandPoint : Pointer::NoDrop);
   }
 }
 
@@ -33,16 +33,16 @@ void TablePresenter::ShowMarkedRules(int seat, const MarkedRules& marked) {
 
 // The lifted card goes back in line with the others.
 void TablePresenter::LowerAdvisedCard() {
-  if (!game_.AdvisedSlot)
+  if (!game_.table.AdvisedSlot)
     return;
-  PlaceSouthCard(game_, *game_.AdvisedSlot, 0);
-  game_.AdvisedSlot.reset();
+  PlaceSouthCard(game_, *game_.table.AdvisedSlot, 0);
+  game_.table.AdvisedSlot.reset();
 }
 
 void TablePresenter::LiftAdvisedCard(int slot) {
   LowerAdvisedCard();
-  game_.AdvisedSlot = slot;
-  PlaceSouthCard(game_, slot, game_.layout.SelectLift);
+  game_.table.AdvisedSlot = slot;
+  PlaceSouthCard(game_, slot, game_.table.layout.SelectLift);
   // The highlight goes with it, so that the key that plays plays the advice.
   game_.view.SetFocus(Control::Carte3D, slot);
 }
@@ -50,18 +50,18 @@ void TablePresenter::LiftAdvisedCard(int slot) {
 void TablePresenter::ShowCardPlayed(int seat, int slot) {
   Game& game = game_;
   RefreshDeductions(game);
-  if (seat == game.state.HumanSeat)
+  if (seat == game.flow.state.HumanSeat)
     game.view.SetVisible(Control::Carte3D, slot, false);
   game.view.SetVisible(Control::CarteTable, seat, true);
-  game.view.ShowCard(Control::CarteTable, seat, game.state.Hands[seat][slot]);
+  game.view.ShowCard(Control::CarteTable, seat, game.flow.state.Hands[seat][slot]);
 }
 
 void TablePresenter::ShowTrickEnd() {
   Game& game = game_;
-  if (game.state.TrickNumber == 2)
+  if (game.flow.state.TrickNumber == 2)
     EnablePreviousTrick(true);
   ShowTrickCount(game);
-  const bool more_tricks = game.state.TrickNumber < 19;
+  const bool more_tricks = game.flow.state.TrickNumber < 19;
   if (more_tricks)
     zarvane::Say(game, kContinuePrompt);
   else
@@ -72,7 +72,7 @@ void TablePresenter::ShowTrickEnd() {
 
 // After the last trick its four cards stay on the table.
 void TablePresenter::ClearTrickCards() {
-  if (game_.state.TrickNumber == 19)
+  if (game_.flow.state.TrickNumber == 19)
     return;
   for (int seat = 1; seat <= 4; ++seat)
     game_.view.SetVisible(Control::CarteTable, seat, false);

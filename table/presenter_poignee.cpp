@@ -24,8 +24,8 @@ void TablePresenter::HidePoigneeQuestion() {
 void TablePresenter::OpenPoigneeWindow(int trumps) {
   Game& game = game_;
   TableView& view = game.view;
-  const Layout& layout = game.layout;
-  const Hand& hand = game.state.Hands[game.state.HumanSeat];
+  const Layout& layout = game.table.layout;
+  const Hand& hand = game.flow.state.Hands[game.flow.state.HumanSeat];
   view.SetVisible(Control::PanelPoignee, 0, false);
   for (int k = 1; k <= 18; ++k) {
     if (hand[k].Suit == kAtout)
@@ -37,10 +37,10 @@ void TablePresenter::OpenPoigneeWindow(int trumps) {
   view.SetWidth(Control::frmPoignee, 0, PoigneeWindowWidth(layout, trumps));
   for (int j = 1; j <= 18; ++j)
     view.SetVisible(Control::CartePoignee, j, false);
-  game.PoigneeDropUnit = u;
+  game.table.PoigneeDropUnit = u;
   for (int j = 1; j <= trumps; ++j) {
     // Each card drops a little, at random, as if laid down by hand.
-    game.PoigneeImageDrop[j] = RandomUpTo(game.state.random, u);
+    game.table.PoigneeImageDrop[j] = RandomUpTo(game.flow.state.random, u);
     PlacePoigneeImage(game, j, false);
     view.SetVisible(Control::CartePoignee, j, true);
   }
@@ -69,7 +69,7 @@ void TablePresenter::ClosePoigneeWindow() {
   game.view.SetVisible(Control::frmPoignee, 0, false);
   game.view.SetEnabled(Control::frmZarvane, 0, true);
   for (int k = 1; k <= 18; ++k) {
-    if (game.state.Hands[game.state.HumanSeat][k].InHand == 1)
+    if (game.flow.state.Hands[game.flow.state.HumanSeat][k].InHand == 1)
       game.view.SetVisible(Control::Carte3D, k, true);
   }
   game.view.SetFocus(Control::frmZarvane, 0);

@@ -55,13 +55,13 @@ DogPlaces DogPanelsAround(const Layout& layout, int taker) {
 // Yellow frame k around the place where discarded card k was dealt: the taker's hand or the
 // dog.
 void FrameDiscardOrigin(Game& game, int k, Spot dog_panel) {
-  const Layout& layout = game.layout;
-  const int origin = game.state.DiscardOrigin[k];
+  const Layout& layout = game.table.layout;
+  const int origin = game.flow.state.DiscardOrigin[k];
   Spot image;
   if (origin > 18) {
     image = Shifted(dog_panel, PanelImageSpot(layout, origin - 18));
   } else {
-    const DesignRect hand = ScaleRect(layout, kHandPanels[game.state.Taker - 1]);
+    const DesignRect hand = ScaleRect(layout, kHandPanels[game.flow.state.Taker - 1]);
     image = Shifted({hand.left, hand.top}, PanelImageSpot(layout, origin));
   }
   const Spot frame = FrameSpot(layout, image);
@@ -72,43 +72,44 @@ void FrameDiscardOrigin(Game& game, int k, Spot dog_panel) {
 
 void PlaceTrickFrame(Game& game, int trick) {
   const Spot frame =
-      FrameSpot(game.layout, TrickImageSpot(game.layout, trick, game.state.TrickLeaders[trick]));
+      FrameSpot(game.table.layout,
+                TrickImageSpot(game.table.layout, trick, game.flow.state.TrickLeaders[trick]));
   game.view.Place(Control::CadrePli, trick, frame.left, frame.top);
 }
 
 void PlaceDogPanels(Game& game) {
-  const DogPlaces places = DogPanelsAround(game.layout, game.state.Taker);
+  const DogPlaces places = DogPanelsAround(game.table.layout, game.flow.state.Taker);
   game.view.Place(Control::PanelChienAvantEcart, 0, places.dog.left, places.dog.top);
   game.view.Place(Control::PanelChienApresEcart, 0, places.discard.left, places.discard.top);
 }
 
 void PlaceDiscardFrame(Game& game, int k) {
-  FrameDiscardOrigin(game, k, DogPanelsAround(game.layout, game.state.Taker).dog);
+  FrameDiscardOrigin(game, k, DogPanelsAround(game.table.layout, game.flow.state.Taker).dog);
 }
 
 void ShowPreviousTrick(Game& game) {
-  const int trick = game.state.TrickNumber - 1;
+  const int trick = game.flow.state.TrickNumber - 1;
   if (trick < 1 || trick > 18)
     return;
   for (int seat = 1; seat <= 4; ++seat)
-    game.view.ShowCard(Control::cardPreviousTrick, seat, PlayedCard(game.state, seat, trick));
+    game.view.ShowCard(Control::cardPreviousTrick, seat, PlayedCard(game.flow.state, seat, trick));
   game.view.SetVisible(Control::frmPliPrecedent, 0, true);
 }
 
 void FillAllTricks(Game& game) {
-  game.RevealCounter = 1;
+  game.table.RevealCounter = 1;
   for (int trick = 1; trick <= 18; ++trick) {
-    int seat = game.state.TrickLeaders[trick];
+    int seat = game.flow.state.TrickLeaders[trick];
     for (int k = 1; k <= 4; ++k, seat = NextSeat(seat))
-      game.RevealImage[4 * (trick - 1) + k] = TrickImage(trick, seat);
+      game.table.RevealImage[4 * (trick - 1) + k] = TrickImage(trick, seat);
   }
   for (int trick = 1; trick <= 18; ++trick) {
-    const int leader = game.state.TrickLeaders[trick];
+    const int leader = game.flow.state.TrickLeaders[trick];
     PlaceTrickFrame(game, trick);
-    game.view.SetColour(Control::CadrePli, trick, leader == game.state.Taker ? kGreen : kBlue);
+    game.view.SetColour(Control::CadrePli, trick, leader == game.flow.state.Taker ? kGreen : kBlue);
     for (int seat = 1; seat <= 4; ++seat) {
       game.view.ShowCard(Control::CartePli, TrickImage(trick, seat),
-                         PlayedCard(game.state, seat, trick));
+                         PlayedCard(game.flow.state, seat, trick));
     }
   }
   ShowEveryTrick(game, true);
@@ -124,12 +125,12 @@ void ShowDecisionTrick(Game& game, int trick, int south_slot, int better_slot) {
   PanelEffacerClick(game);
   for (int step = 1; step <= 4 * trick; ++step)
     PanelPasApasClick(game);
-  const int south = game.state.HumanSeat;
+  const int south = game.flow.state.HumanSeat;
   const auto mark = [&game, south](int index, int slot, int colour) {
     for (int t = 1; t <= 18; ++t) {
-      if (game.state.PlayedSlot[south][t] != slot)
+      if (game.flow.state.PlayedSlot[south][t] != slot)
         continue;
-      const Spot frame = FrameSpot(game.layout, TrickImageSpot(game.layout, t, south));
+      const Spot frame = FrameSpot(game.table.layout, TrickImageSpot(game.table.layout, t, south));
       game.view.SetVisible(Control::CartePli, TrickImage(t, south), true);
       game.view.Place(Control::CadreAnalyse, index, frame.left, frame.top);
       game.view.SetColour(Control::CadreAnalyse, index, colour);
@@ -142,26 +143,26 @@ void ShowDecisionTrick(Game& game, int trick, int south_slot, int better_slot) {
 
 void PanelEffacerClick(Game& game) {
   ShowEveryTrick(game, false);
-  game.RevealCounter = 1;
+  game.table.RevealCounter = 1;
 }
 
 void PanelPasApasClick(Game& game) {
-  if (game.RevealCounter == 1)
+  if (game.table.RevealCounter == 1)
     ShowEveryTrick(game, false);
-  if (game.RevealCounter > 72)
+  if (game.table.RevealCounter > 72)
     return;
-  game.view.SetVisible(Control::CartePli, game.RevealImage[game.RevealCounter], true);
-  game.view.SetVisible(Control::CadrePli, (game.RevealCounter + 3) / 4, true);
-  ++game.RevealCounter;
+  game.view.SetVisible(Control::CartePli, game.table.RevealImage[game.table.RevealCounter], true);
+  game.view.SetVisible(Control::CadrePli, (game.table.RevealCounter + 3) / 4, true);
+  ++game.table.RevealCounter;
 }
 
 void PanelVoirToutClick(Game& game) {
   ShowEveryTrick(game, true);
-  game.RevealCounter = 72;
+  game.table.RevealCounter = 72;
 }
 
 void FillHands(Game& game) {
-  if (game.state.Taker < kSouth || game.state.Taker > kWest)
+  if (game.flow.state.Taker < kSouth || game.flow.state.Taker > kWest)
     return;
   TableView& view = game.view;
   for (int k = 1; k <= 6; ++k)
@@ -171,17 +172,17 @@ void FillHands(Game& game) {
   for (int seat = 1; seat <= 4; ++seat) {
     for (int slot = 1; slot <= 18; ++slot)
       view.ShowCard(Control::CarteMain, 18 * (seat - 1) + slot,
-                    game.state.InitialHands[seat][slot]);
+                    game.flow.state.InitialHands[seat][slot]);
   }
   for (int d = 1; d <= 6; ++d)
-    view.ShowCard(Control::CarteAvantEcart, d, game.state.InitialDog[d]);
+    view.ShowCard(Control::CarteAvantEcart, d, game.flow.state.InitialDog[d]);
 
-  view.SetText(Control::PanelCodeDonne, 0, EncodeDealCode(DealAsDealt(game.state)));
+  view.SetText(Control::PanelCodeDonne, 0, EncodeDealCode(DealAsDealt(game.flow.state)));
   view.SetText(Control::PanelCopierCode, 0, Text(game, kCopyCaption));
   view.SetVisible(Control::PanelChienApresEcart, 0, false);
-  if (game.state.HighestBid == kPrise || game.state.HighestBid == kGarde) {
+  if (game.flow.state.HighestBid == kPrise || game.flow.state.HighestBid == kGarde) {
     for (int d = 1; d <= 6; ++d)
-      view.ShowCard(Control::CarteApresEcart, d, game.state.Dog[d]);
+      view.ShowCard(Control::CarteApresEcart, d, game.flow.state.Dog[d]);
     view.SetVisible(Control::PanelChienApresEcart, 0, true);
     for (int k = 1; k <= 6; ++k) {
       PlaceDiscardFrame(game, k);

@@ -25,19 +25,19 @@ void ShowRows(Game& game, std::initializer_list<Control> rows, bool shown) {
 }  // namespace
 
 void FillScoreSheet(Game& game) {
-  const ScoreSteps steps = ComputeScoreSteps(game.state);
-  game.view.SetText(Control::cardinalPreneur, 0, game.SeatNames[game.state.Taker]);
-  SetNumber(game, Control::panelNbBouts, game.state.TakerBouts);
-  SetNumber(game, Control::panelContrat, game.state.PointsNeeded);
+  const ScoreSteps steps = ComputeScoreSteps(game.flow.state);
+  game.view.SetText(Control::cardinalPreneur, 0, game.table.SeatNames[game.flow.state.Taker]);
+  SetNumber(game, Control::panelNbBouts, game.flow.state.TakerBouts);
+  SetNumber(game, Control::panelContrat, game.flow.state.PointsNeeded);
   SetNumber(game, Control::panelPointsRealises, steps.points);
   SetNumber(game, Control::panelAuDessusContrat, steps.margin);
 
   ShowRows(game,
            {Control::panelSensPrimePetit, Control::panelPrimePetit, Control::panelEgal2,
             Control::panelScoreApresPetit, Control::panelDefPrimePetit},
-           game.state.PetitAuBout != 0);
-  if (game.state.PetitAuBout != 0) {
-    SetSign(game, Control::panelSensPrimePetit, game.state.PetitAuBout == 1);
+           game.flow.state.PetitAuBout != 0);
+  if (game.flow.state.PetitAuBout != 0) {
+    SetSign(game, Control::panelSensPrimePetit, game.flow.state.PetitAuBout == 1);
     SetNumber(game, Control::panelScoreApresPetit, steps.after_petit);
   }
 
@@ -49,8 +49,8 @@ void FillScoreSheet(Game& game) {
   ShowRows(game,
            {Control::panelSensPoignee, Control::panelValeurPoignee, Control::panelEgal5,
             Control::panelScoreApresPoignee, Control::panelDefPrimePoignee},
-           game.state.PoigneeLevel > 0);
-  if (game.state.PoigneeLevel > 0) {
+           game.flow.state.PoigneeLevel > 0);
+  if (game.flow.state.PoigneeLevel > 0) {
     SetNumber(game, Control::panelValeurPoignee, steps.bonus);
     SetSign(game, Control::panelSensPoignee, steps.made);
     SetNumber(game, Control::panelScoreApresPoignee, steps.after_poignee);

@@ -5,20 +5,20 @@
 namespace zarvane {
 
 void ToggleScores(Game& game) {
-  const bool shown = game.ScoresShown == 1;
+  const bool shown = game.table.ScoresShown == 1;
   game.view.SetChecked(Control::menuScoresGlobaux, 0, !shown);
   game.view.SetChecked(Control::SBVoirScoresGlobaux, 0, !shown);
-  game.ScoresShown = shown ? 0 : 1;
+  game.table.ScoresShown = shown ? 0 : 1;
   RefreshScores(game);
 }
 
 void RefreshScores(Game& game) {
   for (int seat = 1; seat <= 4; ++seat) {
-    if (game.ScoresShown == 1) {
+    if (game.table.ScoresShown == 1) {
       game.view.SetText(Control::panelScoreTotal, seat,
-                        std::to_string(game.state.options.Scores[seat]));
+                        std::to_string(game.flow.state.options.Scores[seat]));
     }
-    game.view.SetVisible(Control::panelScoreTotal, seat, game.ScoresShown == 1);
+    game.view.SetVisible(Control::panelScoreTotal, seat, game.table.ScoresShown == 1);
   }
 }
 

@@ -38,7 +38,7 @@ void TickRadio(TableView& view, const std::array<Control, N>& entries, int first
 }
 
 bool LanguageChosen(const Game& game) {
-  return game.Language == kFrench || game.Language == kEnglish;
+  return game.flow.Language == kFrench || game.flow.Language == kEnglish;
 }
 
 void HideReviewWindows(Game& game) {
@@ -65,15 +65,15 @@ void TablePresenter::Say(const Bilingual& text) {
 // A refusal in a box with OK; nothing shows before a language is chosen.
 void TablePresenter::Tell(const Bilingual& text) {
   if (LanguageChosen(game_))
-    game_.view.Inform(Pick(game_.Language, text));
+    game_.view.Inform(Pick(game_.flow.Language, text));
 }
 
 bool TablePresenter::Ask(const Bilingual& text) {
-  return game_.view.Ask(Pick(game_.Language, text));
+  return game_.view.Ask(Pick(game_.flow.Language, text));
 }
 
 void TablePresenter::TellFileTrouble(const Bilingual& trouble, const std::string& path) {
-  std::string message(Pick(game_.Language, trouble));
+  std::string message(Pick(game_.flow.Language, trouble));
   message += '\n';
   // The whole path: a game started from a desktop menu runs in a folder the player never chose.
   std::error_code error;
@@ -89,14 +89,14 @@ void TablePresenter::ShowLanguageTexts() {
 void TablePresenter::ShowOptions() {
   Game& game = game_;
   TableView& view = game.view;
-  const Options& options = game.state.options;
+  const Options& options = game.flow.state.options;
 
   view.SetColour(Control::frmZarvane, 0, options.BackgroundColour);
 
   TickRadio(view, kForceEntries, 1, options.ForceOption);
 
   if (kLevelRange.Contains(options.Level))
-    view.SetText(Control::PanelNiveau, 0, game.LevelNames[options.Level]);
+    view.SetText(Control::PanelNiveau, 0, game.table.LevelNames[options.Level]);
   TickRadio(view, kLevelEntries, 1, options.Level);
 
   view.SetChecked(Control::menuAtLeast, 0, options.AtLeastOneTaker != 0);
@@ -129,11 +129,11 @@ void TablePresenter::ShowTotalsReset() {
 }
 
 bool TablePresenter::AskQuit() {
-  return game_.view.Ask(game_.QuitQuestion);
+  return game_.view.Ask(game_.table.QuitQuestion);
 }
 
 void TablePresenter::SayGoodbye() {
-  game_.view.Inform(game_.Goodbye);
+  game_.view.Inform(game_.table.Goodbye);
 }
 
 void TablePresenter::EnablePreviousTrick(bool enabled) {
@@ -153,13 +153,13 @@ void TablePresenter::EnableReplay(bool enabled) {
 
 void TablePresenter::ClearForNewDeal() {
   Game& game = game_;
-  game.ScoresShown = 1;
+  game.table.ScoresShown = 1;
   ToggleScores(game);
   HideReviewWindows(game);
   ResetDeductionsPanel(game);
   EnablePreviousTrick(false);
   EnableCardAdvice(false);
-  game.AdvisedSlot.reset();
+  game.table.AdvisedSlot.reset();
   for (Control single : {Control::PanelPreneur, Control::PanelEnchere, Control::PanelLancement,
                          Control::PanelPoignee, Control::BarreEnchere, Control::PanelConfirmeEcart,
                          Control::PanelResultat, Control::TableRonde}) {

@@ -69,7 +69,7 @@ TfrmAnalyse::~TfrmAnalyse() {
 void TfrmAnalyse::Start(Game& game) {
   Cancel();
   game_ = &game;
-  const AnalysisWords words = AnalysisWordsIn(game.Language);
+  const AnalysisWords words = AnalysisWordsIn(game.flow.Language);
   setWindowTitle(FromUtf8(words.title));
   title_->setText(FromUtf8(words.running));
   cancel_->setText(FromUtf8(words.cancel));
@@ -85,7 +85,7 @@ void TfrmAnalyse::Start(Game& game) {
   done_ = false;
   stop_ = std::make_shared<std::atomic<bool>>(false);
   // The worker plays the deal again on its own copy: the window's thread may start another.
-  worker_ = std::thread([this, copy = std::make_unique<Flow>(game), stop = stop_] {
+  worker_ = std::thread([this, copy = std::make_unique<Flow>(game.flow), stop = stop_] {
     const DealAnalysis analysis =
         AnalyseSouthPlay(*copy, 2, stop.get(), [this, stop](int done, int total) {
           if (!stop->load())
@@ -128,7 +128,7 @@ void TfrmAnalyse::ShowResult(const DealAnalysis& analysis) {
   done_ = true;
   if (worker_.joinable())
     worker_.join();
-  const int language = game_->Language;
+  const int language = game_->flow.Language;
   const AnalysisWords words = AnalysisWordsIn(language);
   title_->setText(FromUtf8(words.title));
   progress_->hide();
@@ -136,7 +136,7 @@ void TfrmAnalyse::ShowResult(const DealAnalysis& analysis) {
   SetDesignGeometry(lines_, layout(), kListInProgressPlace);
   shown_ = ClearCostsFirst(analysis);
   for (const DecisionCost& decision : shown_)
-    lines_->addItem(QString::fromStdString(DecisionLine(game_->state, decision, language)));
+    lines_->addItem(QString::fromStdString(DecisionLine(game_->flow.state, decision, language)));
   std::string summary = SummaryLine(analysis, language);
   if (!shown_.empty())
     summary += " " + std::string(words.hint);

@@ -90,19 +90,19 @@ void TfrmPoignee::EnterKey() {
 }
 
 void TfrmPoignee::CartePoigneeClick(int j) {
-  Run([j](Game& game) { Apply(game, Move{MoveKind::PoigneeCard, j}); });
+  Run([j](Game& game) { Apply(game.flow, Move{MoveKind::PoigneeCard, j}); });
 }
 
 void TfrmPoignee::PanelBoutonParesseuxClick() {
-  Run([](Game& game) { Apply(game, Move{MoveKind::LazyPoignee}); });
+  Run([](Game& game) { Apply(game.flow, Move{MoveKind::LazyPoignee}); });
 }
 
 void TfrmPoignee::PanelOkPoigneeClick() {
-  Run([](Game& game) { Apply(game, Move{MoveKind::PoigneeOk}); });
+  Run([](Game& game) { Apply(game.flow, Move{MoveKind::PoigneeOk}); });
 }
 
 void TfrmPoignee::PanelAnnulerPoigneeClick() {
-  Run([](Game& game) { Apply(game, Move{MoveKind::PoigneeCancel}); });
+  Run([](Game& game) { Apply(game.flow, Move{MoveKind::PoigneeCancel}); });
 }
 
 void TfrmPoignee::reject() {}

@@ -90,7 +90,7 @@ void TfrmSplash::Choose(int language) {
   if (!game_window_)
     return;
   UseToolkitLanguage(language);
-  ChooseLanguage(game_window_->game(), language);
+  ChooseLanguage(game_window_->game().flow, language);
   game_window_->view().SyncChecks();
   hide();
   ShowMaximised(game_window_);

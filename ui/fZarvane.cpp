@@ -104,14 +104,14 @@ int CellGap(const Layout& layout) {
 
 TfrmZarvane::TfrmZarvane(const Layout& layout, std::string program_folder, QWidget* parent)
     : QMainWindow(parent), game_(view_), thinker_([this](std::uint32_t ticket, int slot) {
-        DeliverThoughtCard(game_, ticket, slot);
+        DeliverThoughtCard(game_.flow, ticket, slot);
         AfterEvent();
       }) {
-  game_.thinker = &thinker_;
-  game_.layout = layout;
-  game_.ProgramFolder = std::move(program_folder);
-  view_.SetLayout(&game_.layout);
-  view_.SetLanguage(&game_.Language);
+  game_.flow.thinker = &thinker_;
+  game_.table.layout = layout;
+  game_.table.ProgramFolder = std::move(program_folder);
+  view_.SetLayout(&game_.table.layout);
+  view_.SetLanguage(&game_.flow.Language);
   view_.SetDialogParent(this);
   view_.Register(Control::frmZarvane, 0, this);
 
@@ -122,11 +122,11 @@ TfrmZarvane::TfrmZarvane(const Layout& layout, std::string program_folder, QWidg
   CardFaces();
   CreateDeductionCells();
   setWindowTitle(kWindowTitle);
-  ComputeLayout(game_.layout);
+  ComputeLayout(game_.table.layout);
   ScaleDrawnParts();
   setMinimumSize(kDesignWidth, kDesignHeight);
-  game_.ResumePath = ResumePathBeside(game_.OptionsPath);
-  StartUp(game_);
+  game_.flow.ResumePath = ResumePathBeside(game_.flow.OptionsPath);
+  StartUp(game_.flow);
   view_.SyncChecks();
   if (const QScreen* on = screen())
     setGeometry(on->availableGeometry());
@@ -147,7 +147,7 @@ void TfrmZarvane::ScaleWindow() {
   setCentralWidget(central_);
   central_->installEventFilter(this);
   view_.SetBackgroundWidget(central_);
-  Paint(central_, FromColourValue(game_.state.options.BackgroundColour));
+  Paint(central_, FromColourValue(game_.flow.state.options.BackgroundColour));
   surface_ = new QWidget(central_);
   surface_->setObjectName(QStringLiteral("surface"));
   surface_->setGeometry(layout().SurfaceLeft, 0, layout().SurfaceWidth, layout().SurfaceHeight);
@@ -552,7 +552,7 @@ void TfrmZarvane::CreateGameMenu() {
                               QKeySequence(Qt::CTRL | Qt::Key_D));
   // Off the language step, like the history's entry: its caption comes as the menu opens.
   connect(game, &QMenu::aboutToShow, this, [this, by_code] {
-    const std::string_view caption = DealCodeWordsIn(game_.Language).menu_entry;
+    const std::string_view caption = DealCodeWordsIn(game_.flow.Language).menu_entry;
     if (!caption.empty())
       by_code->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
   });
@@ -600,9 +600,9 @@ void TfrmZarvane::CreateLookMenu() {
       if (!text.empty())
         entry->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     };
-    caption(history, HistoryWordsIn(game_.Language).menu_entry);
-    caption(colour, ColourEntryCaption(game_.Language));
-    caption(analysis, AnalysisWordsIn(game_.Language).menu_entry);
+    caption(history, HistoryWordsIn(game_.flow.Language).menu_entry);
+    caption(colour, ColourEntryCaption(game_.flow.Language));
+    caption(analysis, AnalysisWordsIn(game_.flow.Language).menu_entry);
   });
 }
 
@@ -652,7 +652,7 @@ void TfrmZarvane::CreateTimers() {
   // The deal's timers tick as moves; the Copy button's puts its caption back.
   const auto tick = [this](TimerId timer, MoveKind kind) {
     view_.OnTimer(timer, [this, kind] {
-      Apply(game_, Move{kind});
+      Apply(game_.flow, Move{kind});
       AfterEvent();
     });
   };
@@ -752,22 +752,22 @@ void TfrmZarvane::closeEvent(QCloseEvent* event) {
   // Closed by its frame: the game ends at once, without a question.
   if (!quitting_) {
     quitting_ = true;
-    WindowClosed(game_);
+    WindowClosed(game_.flow);
   }
   event->accept();
   QCoreApplication::quit();
 }
 
 void TfrmZarvane::Quit() {
-  if (QuitRequested(game_)) {
+  if (QuitRequested(game_.flow)) {
     quitting_ = true;
     QCoreApplication::quit();
   }
 }
 
 void TfrmZarvane::PlayDealOfACode() {
-  PlayDealByCode(game_, [this]() -> std::optional<DealtDeal> {
-    PlayCodeDialog dialog(game_.Language, this);
+  PlayDealByCode(game_.flow, [this]() -> std::optional<DealtDeal> {
+    PlayCodeDialog dialog(game_.flow.Language, this);
     if (dialog.exec() != QDialog::Accepted)
       return std::nullopt;
     return dialog.deal();
@@ -782,7 +782,7 @@ void TfrmZarvane::ShowHelp() {
   }
   const QString file = HelpFilePath(game_);
   if (!help_->Load(file)) {
-    QMessageBox::warning(this, kWindowTitle, HelpUnreadableMessage(game_.Language, file));
+    QMessageBox::warning(this, kWindowTitle, HelpUnreadableMessage(game_.flow.Language, file));
     return;
   }
   help_->show();
@@ -795,7 +795,7 @@ void TfrmZarvane::ShowHistory() {
     history_ = new TfrmHistorique(layout(), this);
     connect(history_, &QDialog::finished, this, [this] { activateWindow(); });
   }
-  history_->Fill(ReadScoreHistory(HistoryPathBeside(game_.OptionsPath)), game_.Language);
+  history_->Fill(ReadScoreHistory(HistoryPathBeside(game_.flow.OptionsPath)), game_.flow.Language);
   CentreOnScreen(history_);
   history_->show();
   history_->raise();
@@ -808,13 +808,13 @@ void TfrmZarvane::ShowDealOver(bool over) {
   view_.Action(Control::menuAnalyse)->setEnabled(over);
   if (!over && analysis_ != nullptr)
     analysis_->hide();
-  const std::string_view caption = AnalysisWordsIn(game_.Language).button;
+  const std::string_view caption = AnalysisWordsIn(game_.flow.Language).button;
   if (auto* button = qobject_cast<QPushButton*>(view_.Widget(Control::PanelAnalyse)))
     button->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
 }
 
 void TfrmZarvane::ShowAnalysis() {
-  if (game_.state.TrickNumber != kLastTrickDone)
+  if (game_.flow.state.TrickNumber != kLastTrickDone)
     return;
   if (!analysis_) {
     analysis_ = new TfrmAnalyse(layout(), this);

@@ -81,7 +81,7 @@ class TfrmZarvane : public QMainWindow {
  private:
   using KeyHandler = void (TfrmZarvane::*)();
 
-  const Layout& layout() const { return game_.layout; }
+  const Layout& layout() const { return game_.table.layout; }
   void ScaleWindow();
   void CreateCommands();
   void CreateButtonBar();

@@ -16,12 +16,12 @@ using Command = void (*)(TfrmZarvane& window, int index);
 
 template <MoveKind Kind, int Arg = 0>
 void MoveOf(TfrmZarvane& window, int) {
-  Apply(window.game(), Move{Kind, Arg});
+  Apply(window.game().flow, Move{Kind, Arg});
 }
 // The control's number is the move's: one of South's cards, a dog card.
 template <MoveKind Kind>
 void MoveAt(TfrmZarvane& window, int index) {
-  Apply(window.game(), Move{Kind, index});
+  Apply(window.game().flow, Move{Kind, index});
 }
 
 struct ControlCommand {
@@ -53,13 +53,13 @@ const ControlCommand kCommands[] = {
   {Control::PanelPoigneeTriple, MoveOf<MoveKind::PoigneeLevel, 3>},
   {Control::PanelPoigneeAucune, MoveOf<MoveKind::NoPoignee>},
   // New deals, from the start button, the menu and the result panel, and the replay.
-  {Control::PanelLancement, [](TfrmZarvane& w, int) { NewDeal(w.game(), 0); }},
-  {Control::menuNewGame, [](TfrmZarvane& w, int) { NewDeal(w.game(), 0); }},
-  {Control::PanelPanelNewPartie, [](TfrmZarvane& w, int) { NewDeal(w.game(), 0); }},
-  {Control::menuGameAgain, [](TfrmZarvane& w, int) { ReplayDeal(w.game()); }},
-  {Control::panelRejouerDonne, [](TfrmZarvane& w, int) { ReplayDeal(w.game()); }},
+  {Control::PanelLancement, [](TfrmZarvane& w, int) { NewDeal(w.game().flow, 0); }},
+  {Control::menuNewGame, [](TfrmZarvane& w, int) { NewDeal(w.game().flow, 0); }},
+  {Control::PanelPanelNewPartie, [](TfrmZarvane& w, int) { NewDeal(w.game().flow, 0); }},
+  {Control::menuGameAgain, [](TfrmZarvane& w, int) { ReplayDeal(w.game().flow); }},
+  {Control::panelRejouerDonne, [](TfrmZarvane& w, int) { ReplayDeal(w.game().flow); }},
   {Control::menuJouerDonne, [](TfrmZarvane& w, int) { w.PlayDealOfACode(); }},
-  {Control::menuInitScores, [](TfrmZarvane& w, int) { ResetScores(w.game()); }},
+  {Control::menuInitScores, [](TfrmZarvane& w, int) { ResetScores(w.game().flow); }},
   {Control::menuQuit, [](TfrmZarvane& w, int) { w.Quit(); }},
   // The review windows.
   {Control::PanelVoirMains, [](TfrmZarvane& w, int) { FillHands(w.game()); }},
@@ -71,10 +71,10 @@ const ControlCommand kCommands[] = {
   {Control::menuAnalyse, [](TfrmZarvane& w, int) { w.ShowAnalysis(); }},
   // What the table shows, and its colour.
   {Control::menuScoresGlobaux, [](TfrmZarvane& w, int) { ToggleScores(w.game()); }},
-  {Control::menuConseilEnch, [](TfrmZarvane& w, int) { ToggleBidAdvice(w.game()); }},
-  {Control::menuPointsPartieEnCours, [](TfrmZarvane& w, int) { ToggleDealPoints(w.game()); }},
-  {Control::menuDeductions, [](TfrmZarvane& w, int) { ToggleDeductions(w.game()); }},
-  {Control::menuCouleurFond, [](TfrmZarvane& w, int) { ChooseBackgroundColour(w.game()); }},
+  {Control::menuConseilEnch, [](TfrmZarvane& w, int) { ToggleBidAdvice(w.game().flow); }},
+  {Control::menuPointsPartieEnCours, [](TfrmZarvane& w, int) { ToggleDealPoints(w.game().flow); }},
+  {Control::menuDeductions, [](TfrmZarvane& w, int) { ToggleDeductions(w.game().flow); }},
+  {Control::menuCouleurFond, [](TfrmZarvane& w, int) { ChooseBackgroundColour(w.game().flow); }},
   {Control::menuConseilCarte, MoveOf<MoveKind::CardAdvice>},
   // The level, a move during the auction; the options.
   {Control::menuDebutant, MoveOf<MoveKind::Level, 1>},
@@ -82,22 +82,22 @@ const ControlCommand kCommands[] = {
   {Control::menuBon, MoveOf<MoveKind::Level, 3>},
   {Control::menuPro, MoveOf<MoveKind::Level, 4>},
   {Control::menuExpert, MoveOf<MoveKind::Level, kExpertLevel>},
-  {Control::menuForceDefense, [](TfrmZarvane& w, int) { SetForceOption(w.game(), 1); }},
-  {Control::menuForceNormale, [](TfrmZarvane& w, int) { SetForceOption(w.game(), 2); }},
-  {Control::menuForcePrise, [](TfrmZarvane& w, int) { SetForceOption(w.game(), 3); }},
-  {Control::menuForceGarde, [](TfrmZarvane& w, int) { SetForceOption(w.game(), 4); }},
-  {Control::menuForceGardeSans, [](TfrmZarvane& w, int) { SetForceOption(w.game(), 5); }},
-  {Control::menuForceGardeContre, [](TfrmZarvane& w, int) { SetForceOption(w.game(), 6); }},
-  {Control::menuAtLeast, [](TfrmZarvane& w, int) { ToggleAtLeastOneTaker(w.game()); }},
-  {Control::menuEscargot, [](TfrmZarvane& w, int) { SetCardSpeed(w.game(), 1); }},
-  {Control::menuLent, [](TfrmZarvane& w, int) { SetCardSpeed(w.game(), 2); }},
-  {Control::menuNormal, [](TfrmZarvane& w, int) { SetCardSpeed(w.game(), 3); }},
-  {Control::menuRapide, [](TfrmZarvane& w, int) { SetCardSpeed(w.game(), 4); }},
-  {Control::menuInstantane, [](TfrmZarvane& w, int) { SetCardSpeed(w.game(), 5); }},
-  {Control::menuClickObligatoire, [](TfrmZarvane& w, int) { SetTrickWait(w.game(), 0); }},
-  {Control::menuUneSeconde, [](TfrmZarvane& w, int) { SetTrickWait(w.game(), 1); }},
-  {Control::menuDeuxSecondes, [](TfrmZarvane& w, int) { SetTrickWait(w.game(), 2); }},
-  {Control::menuCinqSecondes, [](TfrmZarvane& w, int) { SetTrickWait(w.game(), 3); }},
+  {Control::menuForceDefense, [](TfrmZarvane& w, int) { SetForceOption(w.game().flow, 1); }},
+  {Control::menuForceNormale, [](TfrmZarvane& w, int) { SetForceOption(w.game().flow, 2); }},
+  {Control::menuForcePrise, [](TfrmZarvane& w, int) { SetForceOption(w.game().flow, 3); }},
+  {Control::menuForceGarde, [](TfrmZarvane& w, int) { SetForceOption(w.game().flow, 4); }},
+  {Control::menuForceGardeSans, [](TfrmZarvane& w, int) { SetForceOption(w.game().flow, 5); }},
+  {Control::menuForceGardeContre, [](TfrmZarvane& w, int) { SetForceOption(w.game().flow, 6); }},
+  {Control::menuAtLeast, [](TfrmZarvane& w, int) { ToggleAtLeastOneTaker(w.game().flow); }},
+  {Control::menuEscargot, [](TfrmZarvane& w, int) { SetCardSpeed(w.game().flow, 1); }},
+  {Control::menuLent, [](TfrmZarvane& w, int) { SetCardSpeed(w.game().flow, 2); }},
+  {Control::menuNormal, [](TfrmZarvane& w, int) { SetCardSpeed(w.game().flow, 3); }},
+  {Control::menuRapide, [](TfrmZarvane& w, int) { SetCardSpeed(w.game().flow, 4); }},
+  {Control::menuInstantane, [](TfrmZarvane& w, int) { SetCardSpeed(w.game().flow, 5); }},
+  {Control::menuClickObligatoire, [](TfrmZarvane& w, int) { SetTrickWait(w.game().flow, 0); }},
+  {Control::menuUneSeconde, [](TfrmZarvane& w, int) { SetTrickWait(w.game().flow, 1); }},
+  {Control::menuDeuxSecondes, [](TfrmZarvane& w, int) { SetTrickWait(w.game().flow, 2); }},
+  {Control::menuCinqSecondes, [](TfrmZarvane& w, int) { SetTrickWait(w.game().flow, 3); }},
   // Help.
   {Control::menuSommaire, [](TfrmZarvane& w, int) { w.ShowHelp(); }},
   {Control::menuApropos, [](TfrmZarvane& w, int) { w.ShowAbout(); }},

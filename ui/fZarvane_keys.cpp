@@ -126,7 +126,7 @@ void TfrmZarvane::SpaceKey() {
     button->click();
     return;
   }
-  if (WaitsForClick(game_.state.DealPhase) || game_.state.DealPhase == Phase::DogShown) {
+  if (WaitsForClick(game_.flow.state.DealPhase) || game_.flow.state.DealPhase == Phase::DogShown) {
     Run(Control::frmZarvane);
     return;
   }
@@ -138,7 +138,7 @@ void TfrmZarvane::SpaceKey() {
 
 // Enter also accepts the six cards of a complete discard.
 void TfrmZarvane::EnterKey() {
-  if (game_.state.DealPhase == Phase::Discard &&
+  if (game_.flow.state.DealPhase == Phase::Discard &&
       view_.Widget(Control::PanelConfirmeEcart)->isVisible()) {
     Run(Control::PanelConfirmeEcart);
     return;

@@ -12,9 +12,9 @@
 namespace zarvane {
 
 QString HelpFilePath(const Game& game) {
-  if (!game.HelpFile.empty())
-    return QString::fromStdString(game.HelpFile);
-  return QString::fromStdString(FindHelpFile(game.ProgramFolder, "zarvanefr.hlp"));
+  if (!game.table.HelpFile.empty())
+    return QString::fromStdString(game.table.HelpFile);
+  return QString::fromStdString(FindHelpFile(game.table.ProgramFolder, "zarvanefr.hlp"));
 }
 
 QString HelpUnreadableMessage(int language, const QString& file) {

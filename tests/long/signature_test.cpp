@@ -20,23 +20,23 @@ namespace {
 std::uint64_t CourseOfDeals(int level, int deals) {
   testing::DealDriver driver(level % 2 + 1, 45'000'000 + level * 1'000);
   Game& game = driver.game;
-  game.state.options.Level = level;
+  game.flow.state.options.Level = level;
   std::mt19937 choices(static_cast<std::uint32_t>(level));
   testing::RunningHash course;
   for (int deal = 1; deal <= deals; ++deal) {
-    NewDeal(game, 0);
+    NewDeal(game.flow, 0);
     while (driver.Step(choices)) {
-      course.Add(game.state.random.GeneratorState);
-      const std::vector<std::string> faults = StateFaults(game.state);
+      course.Add(game.flow.state.random.GeneratorState);
+      const std::vector<std::string> faults = StateFaults(game.flow.state);
       EXPECT_TRUE(faults.empty()) << "level " << level << ", deal " << deal << ": " << faults[0];
     }
     for (int seat = 1; seat <= 4; ++seat) {
       for (int trick = 1; trick <= 18; ++trick)
-        course.Add(game.state.PlayedSlot[seat][trick]);
-      course.Add(game.state.options.Scores[seat]);
+        course.Add(game.flow.state.PlayedSlot[seat][trick]);
+      course.Add(game.flow.state.options.Scores[seat]);
     }
-    course.Add(game.state.TakerPoints);
-    course.Add(game.state.DefencePoints);
+    course.Add(game.flow.state.TakerPoints);
+    course.Add(game.flow.state.DefencePoints);
   }
   course.Add(static_cast<std::int64_t>(driver.view.changes.value));
   return course.value;

@@ -26,10 +26,10 @@ class DealDriver {
                 ("zarvane-driver-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)))),
         game(view, SteppingClock(start_milliseconds)) {
     std::filesystem::create_directories(folder_);
-    game.OptionsPath = (folder_ / "options98").string();
-    StartUp(game);
+    game.flow.OptionsPath = (folder_ / "options98").string();
+    StartUp(game.flow);
     if (language != 0)
-      ChooseLanguage(game, language);
+      ChooseLanguage(game.flow, language);
   }
   ~DealDriver() {
     std::error_code ignored;
@@ -43,15 +43,15 @@ class DealDriver {
 
   // A new deal that South opens, the computed bids replaced before anybody speaks.
   void DealWithBids(int south, int east, int north, int west) {
-    game.state.FirstPlayer = kWest;  // the next deal starts with South
-    NewDeal(game, 0);
-    game.state.ComputedBid[kSouth] = south;
-    game.state.ComputedBid[kEast] = east;
-    game.state.ComputedBid[kNorth] = north;
-    game.state.ComputedBid[kWest] = west;
+    game.flow.state.FirstPlayer = kWest;  // the next deal starts with South
+    NewDeal(game.flow, 0);
+    game.flow.state.ComputedBid[kSouth] = south;
+    game.flow.state.ComputedBid[kEast] = east;
+    game.flow.state.ComputedBid[kNorth] = north;
+    game.flow.state.ComputedBid[kWest] = west;
     // South speaks first, so his preset is recomputed from the new value.
-    game.state.AnnouncedBid[kSouth] = kNotSpoken;
-    StartBidTurn(game, kSouth);
+    game.flow.state.AnnouncedBid[kSouth] = kNotSpoken;
+    StartBidTurn(game.flow, kSouth);
   }
 
   // The computer bids until South has the floor or the auction is over.
@@ -62,12 +62,12 @@ class DealDriver {
 
   // South's bid, then whatever the computer seats after him say.
   void SouthBids(int code) {
-    Apply(game, Move{MoveKind::SouthBid, code});
+    Apply(game.flow, Move{MoveKind::SouthBid, code});
     RunComputerBids();
   }
 
   // A click on the window's background.
-  void Click() { Apply(game, Move{MoveKind::Continue}); }
+  void Click() { Apply(game.flow, Move{MoveKind::Continue}); }
 
   // Selects the first six cards of the 24 that may go to the discard, then confirms.
   void MakeSouthDiscard() { MakeFirstAllowedDiscard(game); }
@@ -78,8 +78,8 @@ class DealDriver {
 
   // A seat's turn is next: its card timer is armed and no trick waits on the table.
   bool TurnPending() {
-    return view.Armed(TimerId::TimerEntreCarte) && !WaitsForClick(game.state.DealPhase) &&
-           game.state.TrickNumber >= 1 && game.state.TrickNumber <= 18;
+    return view.Armed(TimerId::TimerEntreCarte) && !WaitsForClick(game.flow.state.DealPhase) &&
+           game.flow.state.TrickNumber >= 1 && game.flow.state.TrickNumber <= 18;
   }
 
   FakeTableView view;

@@ -20,16 +20,16 @@ void LookAtEveryTurn(int runs, int deals, int first_start, int spacing, unsigned
   for (int run = 0; run < runs; ++run) {
     DealDriver driver(1, first_start + spacing * run);
     Game& game = driver.game;
-    game.state.options.AtLeastOneTaker = 1;
+    game.flow.state.options.AtLeastOneTaker = 1;
     for (int deal = 0; deal < deals; ++deal) {
-      NewDeal(game, 0);
+      NewDeal(game.flow, 0);
       bool moving = true;
       while (moving) {
         if (driver.TurnPending()) {
           for (int observer = 1; observer <= 4; ++observer) {
             SCOPED_TRACE(::testing::Message()
-                         << "run " << run << " deal " << deal << " trick " << game.state.TrickNumber
-                         << " observer " << observer);
+                         << "run " << run << " deal " << deal << " trick "
+                         << game.flow.state.TrickNumber << " observer " << observer);
             look(game, observer);
           }
         }

@@ -18,13 +18,13 @@ namespace zarvane::testing {
 inline void RunTimerHandler(Game& game, TimerId timer) {
   switch (timer) {
     case TimerId::TimerEnchere:
-      Apply(game, Move{MoveKind::BidTick});
+      Apply(game.flow, Move{MoveKind::BidTick});
       break;
     case TimerId::TimerEntreCarte:
-      Apply(game, Move{MoveKind::CardTick});
+      Apply(game.flow, Move{MoveKind::CardTick});
       break;
     case TimerId::TimerTransition:
-      Apply(game, Move{MoveKind::TransitionTick});
+      Apply(game.flow, Move{MoveKind::TransitionTick});
       break;
     case TimerId::TimerCopie:
       TimerCopieTimer(game);
@@ -45,15 +45,15 @@ bool FireTimer(Game& game, View& view, TimerId timer) {
 inline void MakeFirstAllowedDiscard(Game& game) {
   int chosen = 0;
   for (int k = 1; k <= 24 && chosen < 6; ++k) {
-    const int source = game.DiscardImageMap[k];
-    const Card card =
-        source <= 18 ? game.state.Hands[game.state.HumanSeat][source] : game.state.Dog[source - 18];
+    const int source = game.flow.DiscardImageMap[k];
+    const Card card = source <= 18 ? game.flow.state.Hands[game.flow.state.HumanSeat][source]
+                                   : game.flow.state.Dog[source - 18];
     if (!IsDiscardable(card))
       continue;
-    Apply(game, Move{MoveKind::DiscardCard, k});
+    Apply(game.flow, Move{MoveKind::DiscardCard, k});
     ++chosen;
   }
-  Apply(game, Move{MoveKind::ConfirmDiscard});
+  Apply(game.flow, Move{MoveKind::ConfirmDiscard});
 }
 
 // One move of a player who bids the advice, declines the poignee, makes the first discard
@@ -63,35 +63,36 @@ template <typename View>
 bool PlayStep(Game& game, View& view, std::mt19937& choices) {
   if (FireTimer(game, view, TimerId::TimerEnchere))
     return true;
-  if (game.state.DealPhase == Phase::SouthBids) {
-    Apply(game, Move{MoveKind::BidAdvice});
+  if (game.flow.state.DealPhase == Phase::SouthBids) {
+    Apply(game.flow, Move{MoveKind::BidAdvice});
     return true;
   }
-  if (game.state.DealPhase == Phase::Discard) {
+  if (game.flow.state.DealPhase == Phase::Discard) {
     MakeFirstAllowedDiscard(game);
     return true;
   }
-  if (game.state.DealPhase == Phase::Poignee) {
-    Apply(game, Move{MoveKind::NoPoignee});
+  if (game.flow.state.DealPhase == Phase::Poignee) {
+    Apply(game.flow, Move{MoveKind::NoPoignee});
     return true;
   }
-  if (game.state.TrickNumber == 19)
+  if (game.flow.state.TrickNumber == 19)
     return false;
-  if (WaitsForClick(game.state.DealPhase) || game.state.DealPhase == Phase::DogShown) {
-    Apply(game, Move{MoveKind::Continue});
+  if (WaitsForClick(game.flow.state.DealPhase) || game.flow.state.DealPhase == Phase::DogShown) {
+    Apply(game.flow, Move{MoveKind::Continue});
     return true;
   }
   if (FireTimer(game, view, TimerId::TimerEntreCarte))
     return true;
-  if (game.state.DealPhase == Phase::SouthPlays && game.state.CurrentSeat == game.state.HumanSeat) {
+  if (game.flow.state.DealPhase == Phase::SouthPlays &&
+      game.flow.state.CurrentSeat == game.flow.state.HumanSeat) {
     std::vector<int> legal;
     for (int slot = 1; slot <= 18; ++slot) {
-      if (game.state.Playable[game.state.HumanSeat][slot] == 1)
+      if (game.flow.state.Playable[game.flow.state.HumanSeat][slot] == 1)
         legal.push_back(slot);
     }
     if (legal.empty())
       return false;
-    Apply(game, Move{MoveKind::HandCard, legal[choices() % legal.size()]});
+    Apply(game.flow, Move{MoveKind::HandCard, legal[choices() % legal.size()]});
     return true;
   }
   return FireTimer(game, view, TimerId::TimerTransition);

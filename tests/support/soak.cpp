@@ -62,9 +62,9 @@ struct Soak::Program {
   Program(const std::filesystem::path& folder, int start_milliseconds, int language,
           std::function<void()> while_a_box_is_open)
       : game(view, SteppingClock(start_milliseconds)) {
-    game.OptionsPath = (folder / kOptionsFileName).string();
-    StartUp(game);
-    ChooseLanguage(game, language);
+    game.flow.OptionsPath = (folder / kOptionsFileName).string();
+    StartUp(game.flow);
+    ChooseLanguage(game.flow, language);
     // A box runs an event loop of its own: the armed timers go on ticking while it is open.
     view.while_a_box_is_open = std::move(while_a_box_is_open);
   }
@@ -84,7 +84,7 @@ Soak::Soak(std::uint32_t seed, std::filesystem::path folder, bool even_weights)
   log_ = "seed " + std::to_string(seed) + ":";
   program_ = std::make_unique<Program>(folder_, kStartMilliseconds, 1 + draws_() % 2,
                                        [this] { TicksWhileABoxIsOpen(); });
-  ::stat(game().OptionsPath.c_str(), &file_seen_);
+  ::stat(game().flow.OptionsPath.c_str(), &file_seen_);
   running_log = &log_;
   std::signal(SIGABRT, WriteLogOnAbort);
 }
@@ -152,8 +152,8 @@ std::string Soak::Play(SoakMove move) {
   ++events_;
   ended_.reset();
   ++fired_[static_cast<std::size_t>(move.event)];
-  const Options before = game().state.options;
-  const int trick_before = game().state.TrickNumber;
+  const Options before = game().flow.state.options;
+  const int trick_before = game().flow.state.TrickNumber;
   reset_answered_yes_ = false;
   event.fire(*this, move.index);
   // Boxes are answered at once; what they said is not kept from one event to the next.
@@ -164,14 +164,14 @@ std::string Soak::Play(SoakMove move) {
 }
 
 void Soak::Restart() {
-  const Options kept = game().state.options;
+  const Options kept = game().flow.state.options;
   ++restarts_;
   // Kept to the end of the event: a deal may have ended in it, while a box was open.
   ended_ = std::move(program_);
   program_ = std::make_unique<Program>(folder_, kStartMilliseconds + 7919 * restarts_,
                                        1 + static_cast<int>(draws_() % 2),
                                        [this] { TicksWhileABoxIsOpen(); });
-  if (!(game().state.options == kept))
+  if (!(game().flow.state.options == kept))
     restart_fault_ = "the new program did not find the options and totals of the one before";
 }
 
@@ -190,8 +190,8 @@ void Soak::TicksWhileABoxIsOpen() {
 std::string Soak::Check(const Options& before, int trick_before) {
   if (!restart_fault_.empty())
     return restart_fault_;
-  if (game().state.SavedDeck[1] != 0) {
-    const std::vector<std::string> faults = StateFaults(game().state);
+  if (game().flow.state.SavedDeck[1] != 0) {
+    const std::vector<std::string> faults = StateFaults(game().flow.state);
     if (!faults.empty())
       return faults.front();
   }
@@ -209,13 +209,13 @@ std::string Soak::CheckTotals(const Options& before, int trick_before) {
   const Game& now = game();
   const Game& played = ended_ ? ended_->game : now;
   scored_in_event_.Fill(0);
-  if (trick_before != 19 && played.state.TrickNumber == 19) {
+  if (trick_before != 19 && played.flow.state.TrickNumber == 19) {
     ++deals_scored_;
-    const ScoreSteps steps = ComputeScoreSteps(played.state);
+    const ScoreSteps steps = ComputeScoreSteps(played.flow.state);
     for (int seat = 1; seat <= 4; ++seat) {
-      if (played.state.ReplayedDeal == 0)
+      if (played.flow.state.ReplayedDeal == 0)
         scored_in_event_[seat] =
-            seat == played.state.Taker ? steps.taker_score : -steps.after_poignee;
+            seat == played.flow.state.Taker ? steps.taker_score : -steps.after_poignee;
     }
   }
   Table<std::int32_t, 1, 4> expected = before.Scores;
@@ -223,10 +223,10 @@ std::string Soak::CheckTotals(const Options& before, int trick_before) {
     expected[seat] += scored_in_event_[seat];
   if (reset_answered_yes_)
     expected.Fill(0);
-  if (!(now.state.options.Scores == expected))
+  if (!(now.flow.state.options.Scores == expected))
     return "the totals moved other than by the deal's score or a reset";
   std::int64_t sum = 0;
-  for (std::int32_t total : now.state.options.Scores)
+  for (std::int32_t total : now.flow.state.options.Scores)
     sum += total;
   if (sum != 0)
     return "the totals sum to " + std::to_string(sum);
@@ -235,7 +235,7 @@ std::string Soak::CheckTotals(const Options& before, int trick_before) {
 
 // After every write the file holds exactly what the game holds, and no temporary file stays.
 std::string Soak::CheckFile() {
-  const std::string& path = game().OptionsPath;
+  const std::string& path = game().flow.OptionsPath;
   if (std::filesystem::exists(path + ".tmp"))
     return "a temporary options file was left beside the file";
   struct stat seen {};
@@ -253,11 +253,11 @@ std::string Soak::CheckFile() {
            std::equal(expected.begin(), expected.end(), bytes.begin(),
                       [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); });
   };
-  if (holds(game().state.options))
+  if (holds(game().flow.state.options))
     return "";
   // A deal that ended while the question after the write was open reaches the file with the
   // next write, as any deal does.
-  Options before_the_deal = game().state.options;
+  Options before_the_deal = game().flow.state.options;
   for (int seat = 1; seat <= 4; ++seat)
     before_the_deal.Scores[seat] -= scored_in_event_[seat];
   if (holds(before_the_deal))
@@ -269,19 +269,19 @@ std::string Soak::CheckFile() {
 bool Soak::MovesOn() {
   Game& g = game();
   FakeTableView& v = view();
-  if (g.state.SavedDeck[1] == 0)
+  if (g.flow.state.SavedDeck[1] == 0)
     return v.Visible(Control::PanelLancement);
-  if (g.state.TrickNumber == 19 && g.state.DealPhase != Phase::TrickShown)
+  if (g.flow.state.TrickNumber == 19 && g.flow.state.DealPhase != Phase::TrickShown)
     return v.Visible(Control::PanelResultat);
   const bool background_continues =
-      WaitsForClick(g.state.DealPhase) || g.state.DealPhase == Phase::DogShown;
+      WaitsForClick(g.flow.state.DealPhase) || g.flow.state.DealPhase == Phase::DogShown;
   if (background_continues)
     return true;
-  if (g.state.DealPhase == Phase::SouthBids)
+  if (g.flow.state.DealPhase == Phase::SouthBids)
     return v.Visible(Control::BarreEnchere) && v.Visible(Control::ButtonPasse);
-  if (g.PendingBidder != 0)
+  if (g.flow.PendingBidder != 0)
     return v.Armed(TimerId::TimerEnchere);
-  if (g.state.DealPhase == Phase::Discard) {
+  if (g.flow.state.DealPhase == Phase::Discard) {
     for (int k = 1; k <= 24; ++k) {
       if (!v.Visible(Control::Carte3D, k) || !v.Get(Control::Carte3D, k).enabled)
         return false;
@@ -291,14 +291,15 @@ bool Soak::MovesOn() {
   if (v.Armed(TimerId::TimerEntreCarte))
     return true;
   // The poignee question comes before South's first card: he answers it, then plays.
-  if (g.state.DealPhase == Phase::Poignee)
+  if (g.flow.state.DealPhase == Phase::Poignee)
     return v.Visible(Control::PanelPoignee) || v.Visible(Control::frmPoignee);
-  if (g.state.DealPhase != Phase::SouthPlays || g.state.CurrentSeat != g.state.HumanSeat)
+  if (g.flow.state.DealPhase != Phase::SouthPlays ||
+      g.flow.state.CurrentSeat != g.flow.state.HumanSeat)
     return false;
   for (int k = 1; k <= 18; ++k) {
-    if (g.state.Playable[g.state.HumanSeat][k] == 1 &&
-        g.state.Hands[g.state.HumanSeat][k].InHand == 1 && v.Visible(Control::Carte3D, k) &&
-        v.Get(Control::Carte3D, k).enabled) {
+    if (g.flow.state.Playable[g.flow.state.HumanSeat][k] == 1 &&
+        g.flow.state.Hands[g.flow.state.HumanSeat][k].InHand == 1 &&
+        v.Visible(Control::Carte3D, k) && v.Get(Control::Carte3D, k).enabled) {
       return true;
     }
   }

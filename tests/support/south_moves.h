@@ -14,19 +14,20 @@ namespace zarvane::testing {
 // makes the first discard allowed, declines the poignee, clicks on to go on and plays his first
 // legal card once his card tick has run.
 inline void SouthMoves(Game& game, bool card_tick_armed) {
-  if (game.state.DealPhase == Phase::SouthBids) {
-    Apply(game, Move{MoveKind::BidAdvice});
-  } else if (game.state.DealPhase == Phase::Discard) {
+  if (game.flow.state.DealPhase == Phase::SouthBids) {
+    Apply(game.flow, Move{MoveKind::BidAdvice});
+  } else if (game.flow.state.DealPhase == Phase::Discard) {
     MakeFirstAllowedDiscard(game);
-  } else if (game.state.DealPhase == Phase::Poignee) {
-    Apply(game, Move{MoveKind::NoPoignee});
-  } else if (WaitsForClick(game.state.DealPhase) || game.state.DealPhase == Phase::DogShown) {
-    Apply(game, Move{MoveKind::Continue});
-  } else if (game.state.DealPhase == Phase::SouthPlays &&
-             game.state.CurrentSeat == game.state.HumanSeat && !card_tick_armed) {
+  } else if (game.flow.state.DealPhase == Phase::Poignee) {
+    Apply(game.flow, Move{MoveKind::NoPoignee});
+  } else if (WaitsForClick(game.flow.state.DealPhase) ||
+             game.flow.state.DealPhase == Phase::DogShown) {
+    Apply(game.flow, Move{MoveKind::Continue});
+  } else if (game.flow.state.DealPhase == Phase::SouthPlays &&
+             game.flow.state.CurrentSeat == game.flow.state.HumanSeat && !card_tick_armed) {
     for (int slot = 1; slot <= 18; ++slot) {
-      if (game.state.Playable[game.state.HumanSeat][slot] == 1) {
-        Apply(game, Move{MoveKind::HandCard, slot});
+      if (game.flow.state.Playable[game.flow.state.HumanSeat][slot] == 1) {
+        Apply(game.flow, Move{MoveKind::HandCard, slot});
         return;
       }
     }

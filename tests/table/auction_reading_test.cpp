@@ -26,12 +26,14 @@ TEST(AuctionReading, TheRealDealAgreesWithTheAuctionAndMoreDrawsComeNearer) {
   long several_distance = 0;
   int positions = 0;
   testing::LookAtEveryTurn(3, 3, 5'400'000, 7'000, 8, [&](const Game& game, int observer) {
-    EXPECT_EQ(AuctionDistance(game.state, observer, TrueDeal(game.state, observer)), 0);
-    const HiddenDealDrawer drawer(game.state, observer);
-    single_distance += AuctionDistance(
-        game.state, observer, DrawDealAfterAuction(game.state, observer, drawer, single, 1));
-    several_distance += AuctionDistance(
-        game.state, observer, DrawDealAfterAuction(game.state, observer, drawer, several, 32));
+    EXPECT_EQ(AuctionDistance(game.flow.state, observer, TrueDeal(game.flow.state, observer)), 0);
+    const HiddenDealDrawer drawer(game.flow.state, observer);
+    single_distance +=
+        AuctionDistance(game.flow.state, observer,
+                        DrawDealAfterAuction(game.flow.state, observer, drawer, single, 1));
+    several_distance +=
+        AuctionDistance(game.flow.state, observer,
+                        DrawDealAfterAuction(game.flow.state, observer, drawer, several, 32));
     ++positions;
   });
   EXPECT_GT(positions, 500);
@@ -47,27 +49,27 @@ TEST(AuctionReading, OneBidOneStepOffItsHandCountsOneWhoeverMadeIt) {
   std::mt19937 choices(3);
   testing::DealDriver driver(1, 5'500'000);
   Game& game = driver.game;
-  game.state.options.AtLeastOneTaker = 1;
+  game.flow.state.options.AtLeastOneTaker = 1;
   int first_speaker_raised = 0;
   int worthless_raised = 0;
   int raised = 0;
   for (int deal = 0; deal < 100; ++deal) {
-    NewDeal(game, 0);
+    NewDeal(game.flow, 0);
     while (!driver.TurnPending() && driver.Step(choices)) {
     }
     ASSERT_TRUE(driver.TurnPending());
     for (int seat = 1; seat <= 4; ++seat) {
-      const int worth = ComputeBid(game.state.InitialHands[seat]);
+      const int worth = ComputeBid(game.flow.state.InitialHands[seat]);
       const bool taker_may_rise = worth == kPrise || worth == kGardeSans;
-      if (worth == kGardeContre || (seat == game.state.Taker && !taker_may_rise))
+      if (worth == kGardeContre || (seat == game.flow.state.Taker && !taker_may_rise))
         continue;
       const int observer = seat == kSouth ? kNorth : kSouth;
-      GameState altered = game.state;
+      GameState altered = game.flow.state;
       altered.AnnouncedBid[seat] = worth + 1;
       SCOPED_TRACE(::testing::Message() << "deal " << deal << " seat " << seat);
-      EXPECT_EQ(AuctionDistance(altered, observer, TrueDeal(game.state, observer)), 1);
+      EXPECT_EQ(AuctionDistance(altered, observer, TrueDeal(game.flow.state, observer)), 1);
       ++raised;
-      first_speaker_raised += seat == game.state.FirstPlayer ? 1 : 0;
+      first_speaker_raised += seat == game.flow.state.FirstPlayer ? 1 : 0;
       worthless_raised += worth == kPasse ? 1 : 0;
     }
     while (driver.Step(choices)) {

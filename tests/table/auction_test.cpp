@@ -12,17 +12,17 @@ using testing::DealDriver;
 
 // Starts an auction on the dealt cards with chosen computed bids and first speaker.
 void StartAuction(DealDriver& d, int first, int south, int east, int north, int west) {
-  NewDeal(d.game, 0);
+  NewDeal(d.game.flow, 0);
   d.view.StopTimer(TimerId::TimerEnchere);
-  d.game.state.ComputedBid[kSouth] = south;
-  d.game.state.ComputedBid[kEast] = east;
-  d.game.state.ComputedBid[kNorth] = north;
-  d.game.state.ComputedBid[kWest] = west;
-  d.game.state.AnnouncedBid.Fill(kNotSpoken);
-  d.game.state.HighestBid = 0;
-  d.game.BidsMade = 0;
-  d.game.state.FirstPlayer = first;
-  StartBidTurn(d.game, first);
+  d.game.flow.state.ComputedBid[kSouth] = south;
+  d.game.flow.state.ComputedBid[kEast] = east;
+  d.game.flow.state.ComputedBid[kNorth] = north;
+  d.game.flow.state.ComputedBid[kWest] = west;
+  d.game.flow.state.AnnouncedBid.Fill(kNotSpoken);
+  d.game.flow.state.HighestBid = 0;
+  d.game.flow.BidsMade = 0;
+  d.game.flow.state.FirstPlayer = first;
+  StartBidTurn(d.game.flow, first);
   d.RunComputerBids();
 }
 
@@ -34,7 +34,7 @@ TEST(Auction, SouthSeesOnlyTheBidsAboveTheHighestAndTheAdviceThatBeatsIt) {
   EXPECT_EQ(d.view.Text(Control::PanelDec, kNorth), "PASSE");
   EXPECT_EQ(d.view.Get(Control::PanelDec, kNorth).font_size, 10);
   EXPECT_EQ(d.view.Text(Control::PanelDec, kWest), "GARDE");
-  EXPECT_EQ(d.game.BidsMade, 3);
+  EXPECT_EQ(d.game.flow.BidsMade, 3);
 
   EXPECT_TRUE(d.view.Visible(Control::BarreEnchere));
   EXPECT_TRUE(d.view.Visible(Control::ButtonPasse));
@@ -48,12 +48,12 @@ TEST(Auction, SouthSeesOnlyTheBidsAboveTheHighestAndTheAdviceThatBeatsIt) {
   EXPECT_EQ(d.view.focus->first, Control::evMaMain);
 
   // The advice button is the advised bid; South speaks last here, so the auction ends.
-  Apply(d.game, Move{MoveKind::BidAdvice});
-  EXPECT_EQ(d.game.state.AnnouncedBid[kSouth], kGardeSans);
-  EXPECT_EQ(d.game.state.HighestBid, kGardeSans);
+  Apply(d.game.flow, Move{MoveKind::BidAdvice});
+  EXPECT_EQ(d.game.flow.state.AnnouncedBid[kSouth], kGardeSans);
+  EXPECT_EQ(d.game.flow.state.HighestBid, kGardeSans);
   EXPECT_FALSE(d.view.Visible(Control::BarreEnchere));
   EXPECT_EQ(d.view.Text(Control::PanelDec, kSouth), "GARDE SANS");
-  EXPECT_EQ(d.game.state.DealPhase, Phase::AuctionOver);
+  EXPECT_EQ(d.game.flow.state.DealPhase, Phase::AuctionOver);
   EXPECT_EQ(d.view.Text(Control::info), "Cliquez n'importe où pour continuer à jouer... !");
 }
 
@@ -63,7 +63,7 @@ TEST(Auction, AComputedBidEqualToTheHighestPassesAndSouthsAdviceThenSaysPass) {
   EXPECT_EQ(d.view.Text(Control::PanelDec, kEast), "GUARD");
   EXPECT_EQ(d.view.Text(Control::PanelDec, kNorth), "PASS");
   EXPECT_EQ(d.view.Text(Control::PanelDec, kWest), "PASS");
-  EXPECT_EQ(d.game.state.AnnouncedBid[kNorth], kPasse);
+  EXPECT_EQ(d.game.flow.state.AnnouncedBid[kNorth], kPasse);
   EXPECT_EQ(d.view.Text(Control::evMaMain), "Advice: PASS");
   EXPECT_EQ(d.view.Text(Control::info), "Click on the bid you want to do.");
 }
@@ -72,24 +72,24 @@ TEST(Auction, ABidNotAboveTheHighestIsRefusedAndSouthStillHasTheFloor) {
   DealDriver d;
   StartAuction(d, kNorth, 0, 0, 2, 0);
   ASSERT_TRUE(d.view.Visible(Control::BarreEnchere));
-  Apply(d.game, Move{MoveKind::SouthBid, kGarde});
+  Apply(d.game.flow, Move{MoveKind::SouthBid, kGarde});
   EXPECT_EQ(d.view.Text(Control::info), "Vous devez faire une meilleure enchère ou passer !");
   EXPECT_TRUE(d.view.Visible(Control::BarreEnchere));
-  EXPECT_EQ(d.game.BidsMade, 2);
+  EXPECT_EQ(d.game.flow.BidsMade, 2);
 
-  Apply(d.game, Move{MoveKind::SouthBid, 7});  // out of range: ignored
-  Apply(d.game, Move{MoveKind::SouthBid, -1});
-  EXPECT_EQ(d.game.BidsMade, 2);
+  Apply(d.game.flow, Move{MoveKind::SouthBid, 7});  // out of range: ignored
+  Apply(d.game.flow, Move{MoveKind::SouthBid, -1});
+  EXPECT_EQ(d.game.flow.BidsMade, 2);
 
   d.SouthBids(kGardeContre);
-  EXPECT_EQ(d.game.state.AnnouncedBid[kSouth], kGardeContre);
-  EXPECT_EQ(d.game.BidsMade, 4);
+  EXPECT_EQ(d.game.flow.state.AnnouncedBid[kSouth], kGardeContre);
+  EXPECT_EQ(d.game.flow.BidsMade, 4);
   EXPECT_EQ(d.view.Text(Control::PanelDec, kEast), "PASSE");
 
   // Once South has spoken, his buttons do nothing more.
-  Apply(d.game, Move{MoveKind::SouthBid, kPasse});
-  EXPECT_EQ(d.game.BidsMade, 4);
-  EXPECT_EQ(d.game.state.AnnouncedBid[kSouth], kGardeContre);
+  Apply(d.game.flow, Move{MoveKind::SouthBid, kPasse});
+  EXPECT_EQ(d.game.flow.BidsMade, 4);
+  EXPECT_EQ(d.game.flow.state.AnnouncedBid[kSouth], kGardeContre);
 }
 
 TEST(Auction, SpeakingFirstSouthSeesAllFiveButtonsAndAPassLetsTheOthersSpeak) {
@@ -104,13 +104,13 @@ TEST(Auction, SpeakingFirstSouthSeesAllFiveButtonsAndAPassLetsTheOthersSpeak) {
   EXPECT_EQ(d.view.Text(Control::PanelDec, kSouth), "PASSE");
   EXPECT_EQ(d.view.Text(Control::PanelDec, kNorth), "GARDE SANS");
   EXPECT_EQ(d.view.Text(Control::PanelDec, kWest), "GARDE CONTRE");
-  EXPECT_EQ(d.game.state.HighestBid, kGardeContre);
-  EXPECT_EQ(d.game.state.DealPhase, Phase::AuctionOver);
+  EXPECT_EQ(d.game.flow.state.HighestBid, kGardeContre);
+  EXPECT_EQ(d.game.flow.state.DealPhase, Phase::AuctionOver);
 }
 
 TEST(Auction, WithTheAdviceOffTheAdviceButtonIsHiddenGetsNoFocusButItsCaptionMovesOn) {
   DealDriver d;
-  ToggleBidAdvice(d.game);
+  ToggleBidAdvice(d.game.flow);
   EXPECT_FALSE(d.view.Visible(Control::evMaMain));
   d.view.focus.reset();
   StartAuction(d, kSouth, 2, 0, 0, 0);

@@ -36,20 +36,20 @@ struct LegalCase {
 class LegalPlayTable {
  public:
   explicit LegalPlayTable(const LegalCase& c) {
-    game.state.Taker = kNorth;
-    game.state.TrickLeader = kWest;
-    game.state.CurrentSeat = kWest;
-    game.state.TrickNumber = 1;
+    game.flow.state.Taker = kNorth;
+    game.flow.state.TrickLeader = kWest;
+    game.flow.state.CurrentSeat = kWest;
+    game.flow.state.TrickNumber = 1;
     int seat = kWest;
     for (const Card& card : c.on_table) {
-      game.state.Hands[seat][1] = card;
-      game.state.Hands[seat][1].InHand = 1;
-      game.state.PlayReason[seat][1].Code = 0;
-      PutCardOnTable(game, seat, 1);
+      game.flow.state.Hands[seat][1] = card;
+      game.flow.state.Hands[seat][1].InHand = 1;
+      game.flow.state.PlayReason[seat][1].Code = 0;
+      PutCardOnTable(game.flow, seat, 1);
       seat = NextSeat(seat);
     }
     for (int slot = 1; slot <= 18; ++slot)
-      game.state.Hands[seat][slot] =
+      game.flow.state.Hands[seat][slot] =
           slot <= static_cast<int>(c.hand.size()) ? c.hand[slot - 1] : Card{};
   }
 
@@ -112,14 +112,14 @@ TEST(CardPlay, TheLegalCardsAndTheirReasonsFollowTheRulesOfPlay) {
     SCOPED_TRACE(c.name);
     LegalPlayTable table(c);
     Game& game = table.game;
-    const int seat = game.state.CurrentSeat;
-    ComputePlayable(game, seat);
+    const int seat = game.flow.state.CurrentSeat;
+    ComputePlayable(game.flow, seat);
     std::vector<Card> playable;
     std::vector<int> codes;
     for (int slot = 1; slot <= 18; ++slot) {
-      if (game.state.Playable[seat][slot] == 1) {
-        playable.push_back(game.state.Hands[seat][slot]);
-        codes.push_back(game.state.PlayReason[seat][slot].Code);
+      if (game.flow.state.Playable[seat][slot] == 1) {
+        playable.push_back(game.flow.state.Hands[seat][slot]);
+        codes.push_back(game.flow.state.PlayReason[seat][slot].Code);
       }
     }
     EXPECT_EQ(playable, c.playable);
@@ -168,7 +168,7 @@ class ScriptedDeal {
  public:
   ScriptedDeal(int taker, std::vector<ScriptedCard> script) : script_(std::move(script)) {
     testing::DealSeats(
-        game.state,
+        game.flow.state,
         {{kSouth, Join({Trumps({5, 6, 11, 12, 15, 18, 19, 20, 21}),
                         SuitCards(kCoeur, {3, 4, 5, 6, 7, 8, 9}), SuitCards(kTrefle, {3, 4})})},
          {kEast, Join({Trumps({9, 10}),
@@ -184,44 +184,46 @@ class ScriptedDeal {
                        SuitCards(kTrefle, {5, 6, 7, 8, 9, 10, 11, 12, 13})})}},
         Join({Trumps({16, 17}), SuitCards(kCoeur, {14}), SuitCards(kPique, {13, 14}),
               SuitCards(kTrefle, {14})}));
-    game.Language = 1;
-    game.state.Taker = taker;
-    game.state.AnnouncedBid.Fill(kPasse);
-    game.state.AnnouncedBid[taker] = kGardeSans;
-    game.state.DogWasShown = 0;
-    game.state.DiscardOrigin.Fill(-1);
-    PreparePlay(game.state);
-    game.state.TrickNumber = 1;
-    game.state.TrickLeader = taker;
-    game.state.CurrentSeat = taker;
-    for (Card& card : game.state.TrickCards)
+    game.flow.Language = 1;
+    game.flow.state.Taker = taker;
+    game.flow.state.AnnouncedBid.Fill(kPasse);
+    game.flow.state.AnnouncedBid[taker] = kGardeSans;
+    game.flow.state.DogWasShown = 0;
+    game.flow.state.DiscardOrigin.Fill(-1);
+    PreparePlay(game.flow.state);
+    game.flow.state.TrickNumber = 1;
+    game.flow.state.TrickLeader = taker;
+    game.flow.state.CurrentSeat = taker;
+    for (Card& card : game.flow.state.TrickCards)
       card.Suit = kNoSuit;
   }
 
-  int SlotOf(int seat, const Card& card) const { return testing::SlotOf(game.state, seat, card); }
+  int SlotOf(int seat, const Card& card) const {
+    return testing::SlotOf(game.flow.state, seat, card);
+  }
 
   // Plays the script up to move `last` (counted from 1): South clicks his card, a computer seat
   // puts down the one named; a click of South's continues after each trick.
   void PlayThrough(int last) {
     while (played_ < last) {
       const ScriptedCard& move = script_[static_cast<std::size_t>(played_)];
-      if (WaitsForClick(game.state.DealPhase)) {
-        Apply(game, Move{MoveKind::HandCard, 1});
-        ASSERT_FALSE(WaitsForClick(game.state.DealPhase))
+      if (WaitsForClick(game.flow.state.DealPhase)) {
+        Apply(game.flow, Move{MoveKind::HandCard, 1});
+        ASSERT_FALSE(WaitsForClick(game.flow.state.DealPhase))
             << "a click on the hand continues after a trick";
       }
-      ASSERT_EQ(game.state.CurrentSeat, move.seat) << "move " << played_ + 1;
-      ComputePlayable(game, move.seat);
+      ASSERT_EQ(game.flow.state.CurrentSeat, move.seat) << "move " << played_ + 1;
+      ComputePlayable(game.flow, move.seat);
       const int slot = SlotOf(move.seat, move.card);
-      ASSERT_EQ(game.state.Playable[move.seat][slot], 1)
+      ASSERT_EQ(game.flow.state.Playable[move.seat][slot], 1)
           << "move " << played_ + 1 << " is not legal";
       if (move.seat == kSouth) {
-        game.state.DealPhase = Phase::SouthPlays;
-        Apply(game, Move{MoveKind::HandCard, slot});
+        game.flow.state.DealPhase = Phase::SouthPlays;
+        Apply(game.flow, Move{MoveKind::HandCard, slot});
       } else {
-        PutCardOnTable(game, move.seat, slot);
+        PutCardOnTable(game.flow, move.seat, slot);
       }
-      ASSERT_EQ(game.state.Hands[move.seat][slot].InHand, 0) << "move " << played_ + 1;
+      ASSERT_EQ(game.flow.state.Hands[move.seat][slot].InHand, 0) << "move " << played_ + 1;
       ++played_;
     }
   }
@@ -285,7 +287,7 @@ const std::vector<ScriptedCard> kSouthTakes = {
 
 TEST(CardPlay, EachCardRemembersTheLeadsTheTakersPetitCutAndTheTrumpGaps) {
   ScriptedDeal deal(kNorth, kNorthTakes);
-  GameState& g = deal.game.state;
+  GameState& g = deal.game.flow.state;
   // The strategy's mark that the taker's Petit cut is to be watched.
   g.RuleState[16] = 1;
 
@@ -309,7 +311,7 @@ TEST(CardPlay, EachCardRemembersTheLeadsTheTakersPetitCutAndTheTrumpGaps) {
   // The trick is on display: a click on South's 15 only continues, it does not play the card.
   ASSERT_EQ(g.DealPhase, Phase::TrickShown);
   const int fifteen = deal.SlotOf(kSouth, Trump(15));
-  Apply(deal.game, Move{MoveKind::HandCard, fifteen});
+  Apply(deal.game.flow, Move{MoveKind::HandCard, fifteen});
   EXPECT_EQ(g.DealPhase, Phase::Playing);
   EXPECT_EQ(g.TrickCards[kNorth].Suit, kNoSuit);
   EXPECT_EQ(g.Hands[kSouth][fifteen].InHand, 1);
@@ -367,15 +369,16 @@ TEST(CardPlay, EachCardRemembersTheLeadsTheTakersPetitCutAndTheTrumpGaps) {
   // The same hands with South as taker: West is the first defender to lead, with an odd trump.
   ScriptedDeal south_takes(kSouth, kSouthTakes);
   south_takes.PlayThrough(4);
-  EXPECT_EQ(south_takes.game.state.NoDefenderLedYet, 1);
+  EXPECT_EQ(south_takes.game.flow.state.NoDefenderLedYet, 1);
   south_takes.PlayThrough(5);
-  EXPECT_EQ(south_takes.game.state.NoDefenderLedYet, 0);
-  EXPECT_EQ(south_takes.game.state.HumanOddTrumpLead, -1) << "only South's own first lead counts";
+  EXPECT_EQ(south_takes.game.flow.state.NoDefenderLedYet, 0);
+  EXPECT_EQ(south_takes.game.flow.state.HumanOddTrumpLead, -1)
+      << "only South's own first lead counts";
 }
 
 TEST(CardPlay, EveryObserverLearnsWhatEachCardAndTheReasonForItReveal) {
   ScriptedDeal deal(kNorth, kNorthTakes);
-  GameState& g = deal.game.state;
+  GameState& g = deal.game.flow.state;
   auto trumps_outside = [&g] {
     return std::vector<int>{g.OutsideTrumpCount[kSouth], g.OutsideTrumpCount[kEast],
                             g.OutsideTrumpCount[kNorth], g.OutsideTrumpCount[kWest]};
@@ -459,7 +462,7 @@ TEST(CardPlay, EveryObserverLearnsWhatEachCardAndTheReasonForItReveal) {
   // West, without trumps, has shown nothing of them yet when North leads the 14: the 21 and
   // the Petit are still possible for him until he throws a CARREAU.
   ScriptedDeal south_takes(kSouth, kSouthTakes);
-  GameState& t = south_takes.game.state;
+  GameState& t = south_takes.game.flow.state;
   south_takes.PlayThrough(9);
   for (int o : {kEast, kNorth, kWest})
     ASSERT_EQ(t.MayHoldTrump[o][kWest][21], -1);

@@ -47,7 +47,9 @@ struct SouthPlayer {
   std::function<int(Game&)> bid;
   std::function<int(Game&)> card;
   std::function<void(Game&)> discard = testing::MakeFirstAllowedDiscard;
-  std::function<void(Game&)> poignee = [](Game& game) { Apply(game, Move{MoveKind::NoPoignee}); };
+  std::function<void(Game&)> poignee = [](Game& game) {
+    Apply(game.flow, Move{MoveKind::NoPoignee});
+  };
 };
 
 // The deal played to its score: the timers fire and the clicks go on as in a real game.
@@ -55,15 +57,15 @@ void PlayToTheScore(DealDriver& driver, const SouthPlayer& south) {
   std::mt19937 unused(1);
   for (;;) {
     Game& game = driver.game;
-    if (game.state.DealPhase == Phase::SouthBids)
-      Apply(game, Move{MoveKind::SouthBid, south.bid(game)});
-    else if (game.state.DealPhase == Phase::Discard)
+    if (game.flow.state.DealPhase == Phase::SouthBids)
+      Apply(game.flow, Move{MoveKind::SouthBid, south.bid(game)});
+    else if (game.flow.state.DealPhase == Phase::Discard)
       south.discard(game);
-    else if (game.state.DealPhase == Phase::Poignee)
+    else if (game.flow.state.DealPhase == Phase::Poignee)
       south.poignee(game);
-    else if (game.state.DealPhase == Phase::SouthPlays && game.state.CurrentSeat == kSouth &&
-             !driver.view.Armed(TimerId::TimerEntreCarte))
-      Apply(game, Move{MoveKind::HandCard, south.card(game)});
+    else if (game.flow.state.DealPhase == Phase::SouthPlays &&
+             game.flow.state.CurrentSeat == kSouth && !driver.view.Armed(TimerId::TimerEntreCarte))
+      Apply(game.flow, Move{MoveKind::HandCard, south.card(game)});
     else if (!driver.Step(unused))
       return;
   }
@@ -71,7 +73,7 @@ void PlayToTheScore(DealDriver& driver, const SouthPlayer& south) {
 
 // The card the "Pro" rules would play in South's place, drawn on a copy.
 int RulesCard(const Game& game) {
-  Core copy = game.state;
+  Core copy = game.flow.state;
   copy.options.Level = kProLevel;
   MarkedRules unused;
   return ComputerCardSlot(copy, kSouth, unused);
@@ -182,41 +184,42 @@ TEST(DealAnalysis, APlantedBlunderIsFoundClearAndRankedFirst) {
       {"the Petit led into a certain loss",
        ArrangedDeal(kSouth, taker, low_dog,
                     {TrumpsFromTo(10, 14), TrumpsFromTo(6, 9), TrumpsFromTo(2, 5)}),
-       kGardeContre, Trump(1), [](const Game& game) { return game.state.TrickNumber == 1; }},
+       kGardeContre, Trump(1), [](const Game& game) { return game.flow.state.TrickNumber == 1; }},
       {"a king thrown on a trick the taker takes", EastGardeContreDeal(kEast), kPasse,
        Plain(kTrefle, 14),
        [](const Game& game) {
-         return game.state.CardsInTrick > 0 && IsTrump(game.state.TrickCards[game.state.Taker]);
+         return game.flow.state.CardsInTrick > 0 &&
+                IsTrump(game.flow.state.TrickCards[game.flow.state.Taker]);
        }},
   };
   for (const Planted& p : planted) {
     SCOPED_TRACE(p.name);
     DealDriver driver(1, 52'000'000);
-    PlayDealFromCode(driver.game, p.deal);
+    PlayDealFromCode(driver.game.flow, p.deal);
     int blunder_trick = 0;
     PlayToTheScore(driver, {.bid = [&](const Game&) { return p.bid; },
                             .card =
                                 [&](Game& game) {
                                   if (blunder_trick != 0 || !p.due(game))
                                     return RulesCard(game);
-                                  blunder_trick = game.state.TrickNumber;
-                                  return testing::SlotOf(game.state, kSouth, p.blunder);
+                                  blunder_trick = game.flow.state.TrickNumber;
+                                  return testing::SlotOf(game.flow.state, kSouth, p.blunder);
                                 }});
     ASSERT_NE(blunder_trick, 0);
     ASSERT_LT(blunder_trick, 18);
-    ASSERT_EQ(driver.game.state.TrickNumber, kLastTrickDone);
+    ASSERT_EQ(driver.game.flow.state.TrickNumber, kLastTrickDone);
     // The other side took the trick the blunder went to.
-    const bool south_side = driver.game.state.Taker == kSouth;
-    const int winner = driver.game.state.TrickLeaders[blunder_trick + 1];
-    EXPECT_NE(winner == driver.game.state.Taker, south_side);
+    const bool south_side = driver.game.flow.state.Taker == kSouth;
+    const int winner = driver.game.flow.state.TrickLeaders[blunder_trick + 1];
+    EXPECT_NE(winner == driver.game.flow.state.Taker, south_side);
 
-    const DealAnalysis analysis = AnalyseSouthPlay(driver.game, 2, nullptr, {}, kTestPlayOuts);
+    const DealAnalysis analysis = AnalyseSouthPlay(driver.game.flow, 2, nullptr, {}, kTestPlayOuts);
     ASSERT_TRUE(analysis.complete);
     // After a GARDE CONTRE South could only pass: a forced bid, never blamed.
     EXPECT_EQ(analysis.decisions.front().forced, p.bid == kPasse);
     const DecisionCost* blunder = CardOfTrick(analysis, blunder_trick);
     ASSERT_NE(blunder, nullptr);
-    EXPECT_EQ(blunder->south_choice, testing::SlotOf(driver.game.state, kSouth, p.blunder));
+    EXPECT_EQ(blunder->south_choice, testing::SlotOf(driver.game.flow.state, kSouth, p.blunder));
     EXPECT_NE(blunder->best_choice, blunder->south_choice);
     EXPECT_TRUE(blunder->Clear()) << blunder->cost << " +- " << blunder->cost_error;
     EXPECT_EQ(&Costliest(analysis), blunder);
@@ -225,15 +228,15 @@ TEST(DealAnalysis, APlantedBlunderIsFoundClearAndRankedFirst) {
 
 // South's discard: the six cards the Expert would set aside, picked on the discard row.
 void MakeExpertDiscard(Game& game) {
-  GameState expert = game.state;
+  GameState expert = game.flow.state;
   ExpertDiscard(expert, Thinking{});
   for (int k = 1; k <= 24; ++k) {
-    const Card card = DiscardImageCard(game, k);
+    const Card card = DiscardImageCard(game.flow, k);
     if (std::any_of(expert.Dog.begin(), expert.Dog.end(),
                     [&](const Card& set_aside) { return SameCard(set_aside, card); }))
-      Apply(game, Move{MoveKind::DiscardCard, k});
+      Apply(game.flow, Move{MoveKind::DiscardCard, k});
   }
-  Apply(game, Move{MoveKind::ConfirmDiscard});
+  Apply(game.flow, Move{MoveKind::ConfirmDiscard});
 }
 
 // A coded deal in which South bids, discards and plays his cards as the Expert would: the
@@ -242,27 +245,29 @@ void MakeExpertDiscard(Game& game) {
 // two.
 TEST(DealAnalysis, TheExpertsOwnPlayIsItsChoiceAndTheSameOnOneThreadOrTwo) {
   DealDriver driver(1, 53'000'000);
-  PlayDealFromCode(driver.game, *DecodeDealCode("DACH0-95ZDV-9R0VC-WWHTS-ECAS8-MC02Z-YKRGP").deal);
+  PlayDealFromCode(driver.game.flow,
+                   *DecodeDealCode("DACH0-95ZDV-9R0VC-WWHTS-ECAS8-MC02Z-YKRGP").deal);
   std::vector<bool> forced(19, false);
   const auto expert_card = [&forced](Game& game) {
-    forced[static_cast<std::size_t>(game.state.TrickNumber)] =
-        DistinctPlayableSlots(game.state, kSouth).size() == 1;
+    forced[static_cast<std::size_t>(game.flow.state.TrickNumber)] =
+        DistinctPlayableSlots(game.flow.state, kSouth).size() == 1;
     // He asks for the advice and clicks a card he may not play first: neither is a decision.
-    Apply(game, Move{MoveKind::CardAdvice});
-    const auto& playable = game.state.Playable[kSouth];
+    Apply(game.flow, Move{MoveKind::CardAdvice});
+    const auto& playable = game.flow.state.Playable[kSouth];
     const auto refused = std::find(playable.begin(), playable.end(), 0);
     if (refused != playable.end())
-      Apply(game, Move{MoveKind::HandCard, static_cast<int>(refused - playable.begin()) + 1});
-    return *ExpertCardSlot(game.state, kSouth);
+      Apply(game.flow, Move{MoveKind::HandCard, static_cast<int>(refused - playable.begin()) + 1});
+    return *ExpertCardSlot(game.flow.state, kSouth);
   };
-  PlayToTheScore(driver, {.bid = [](const Game& game) { return *ExpertBid(game.state, kSouth); },
-                          .card = expert_card,
-                          .discard = MakeExpertDiscard});
-  ASSERT_EQ(driver.game.state.Taker, kSouth);
-  ASSERT_EQ(driver.game.state.DogWasShown, 1);
+  PlayToTheScore(driver,
+                 {.bid = [](const Game& game) { return *ExpertBid(game.flow.state, kSouth); },
+                  .card = expert_card,
+                  .discard = MakeExpertDiscard});
+  ASSERT_EQ(driver.game.flow.state.Taker, kSouth);
+  ASSERT_EQ(driver.game.flow.state.DogWasShown, 1);
 
-  const DealAnalysis one = AnalyseSouthPlay(driver.game, 1, nullptr, {}, kTestPlayOuts);
-  const DealAnalysis two = AnalyseSouthPlay(driver.game, 2, nullptr, {}, kTestPlayOuts);
+  const DealAnalysis one = AnalyseSouthPlay(driver.game.flow, 1, nullptr, {}, kTestPlayOuts);
+  const DealAnalysis two = AnalyseSouthPlay(driver.game.flow, 2, nullptr, {}, kTestPlayOuts);
   ASSERT_TRUE(one.complete);
   ASSERT_TRUE(two.complete);
   // His bid, his discard, the poignee his trumps offer him, his 18 cards.
@@ -307,27 +312,27 @@ void PlayPoigneeDeal(DealDriver& driver, int level, int game_level = kProLevel) 
   const std::vector<Card> dog = {Plain(kCoeur, 6),  Plain(kCoeur, 7),   Plain(kTrefle, 6),
                                  Plain(kTrefle, 7), Plain(kCarreau, 6), Plain(kCarreau, 7)};
   PlayDealFromCode(
-      driver.game,
+      driver.game.flow,
       ArrangedDeal(kSouth, testing::Join({TrumpsFromTo(1, 13), SuitFromTo(kPique, 1, 5)}), dog,
                    {}));
   const auto show_poignee = [level](Game& game) {
     if (level == 0) {
-      Apply(game, Move{MoveKind::NoPoignee});
+      Apply(game.flow, Move{MoveKind::NoPoignee});
       return;
     }
-    Apply(game, Move{MoveKind::PoigneeLevel, level});
-    Apply(game, Move{MoveKind::LazyPoignee});
-    Apply(game, Move{MoveKind::PoigneeOk});
+    Apply(game.flow, Move{MoveKind::PoigneeLevel, level});
+    Apply(game.flow, Move{MoveKind::LazyPoignee});
+    Apply(game.flow, Move{MoveKind::PoigneeOk});
   };
   const auto bid = [game_level](Game& game) {
-    if (game.state.options.Level != game_level)
-      Apply(game, Move{MoveKind::Level, game_level});
+    if (game.flow.state.options.Level != game_level)
+      Apply(game.flow, Move{MoveKind::Level, game_level});
     return kGarde;
   };
   PlayToTheScore(driver, {.bid = bid, .card = RulesCard, .poignee = show_poignee});
-  ASSERT_EQ(driver.game.state.Taker, kSouth);
-  ASSERT_EQ(driver.game.state.PoigneeLevel, level);
-  ASSERT_EQ(driver.game.state.TrickNumber, kLastTrickDone);
+  ASSERT_EQ(driver.game.flow.state.Taker, kSouth);
+  ASSERT_EQ(driver.game.flow.state.PoigneeLevel, level);
+  ASSERT_EQ(driver.game.flow.state.TrickNumber, kLastTrickDone);
 }
 
 // The rules' state byte for byte.
@@ -353,15 +358,15 @@ class CountingThinker : public CardThinker {
 TEST(DealAnalysis, StoppedItIsIncompleteAndTheGameIsAsItWas) {
   DealDriver driver(1, 54'000'000);
   CountingThinker thinker;
-  driver.game.thinker = &thinker;
+  driver.game.flow.thinker = &thinker;
   PlayPoigneeDeal(driver, 2, kProLevel - 1);
   const Game& game = driver.game;
-  const std::vector<unsigned char> state = StateBytes(game.state);
-  const DealRecord record = game.Record;
-  const DealCheck check = CheckOf(game);
+  const std::vector<unsigned char> state = StateBytes(game.flow.state);
+  const DealRecord record = game.flow.Record;
+  const DealCheck check = CheckOf(game.flow);
   const std::uint64_t screen = driver.view.changes.value;
   const int cancelled = thinker.cancelled;
-  const std::filesystem::path folder = std::filesystem::path(game.OptionsPath).parent_path();
+  const std::filesystem::path folder = std::filesystem::path(game.flow.OptionsPath).parent_path();
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   for (const int stop_after : {0, 1}) {
@@ -369,7 +374,7 @@ TEST(DealAnalysis, StoppedItIsIncompleteAndTheGameIsAsItWas) {
     std::atomic<bool> stop{stop_after == 0};
     std::vector<int> reported;
     const DealAnalysis analysis = AnalyseSouthPlay(
-        game, 2, &stop,
+        game.flow, 2, &stop,
         [&](int done, int total) {
           EXPECT_EQ(total, 21);
           reported.push_back(done);
@@ -379,10 +384,10 @@ TEST(DealAnalysis, StoppedItIsIncompleteAndTheGameIsAsItWas) {
     EXPECT_FALSE(analysis.complete);
     ASSERT_EQ(static_cast<int>(analysis.decisions.size()), stop_after);
     EXPECT_EQ(reported.size(), static_cast<std::size_t>(stop_after) + 1);
-    EXPECT_TRUE(StateBytes(game.state) == state);
-    EXPECT_EQ(game.Record.Moves, record.Moves);
-    EXPECT_EQ(game.Record.Open, record.Open);
-    EXPECT_EQ(CheckOf(game), check);
+    EXPECT_TRUE(StateBytes(game.flow.state) == state);
+    EXPECT_EQ(game.flow.Record.Moves, record.Moves);
+    EXPECT_EQ(game.flow.Record.Open, record.Open);
+    EXPECT_EQ(CheckOf(game.flow), check);
     EXPECT_EQ(driver.view.changes.value, screen);
     EXPECT_EQ(thinker.cancelled, cancelled);
     EXPECT_EQ(thinker.asked, 0);
@@ -402,7 +407,7 @@ TEST(DealAnalysis, TheDealIsPlayedAgainAsItWentOrNotWeighedAtAll) {
     std::atomic<bool> stop{false};
     const auto stop_after_poignee = [&](int done, int) { stop = stop || done == 3; };
     const DealAnalysis analysis =
-        AnalyseSouthPlay(driver.game, 2, &stop, stop_after_poignee, kTestPlayOuts);
+        AnalyseSouthPlay(driver.game.flow, 2, &stop, stop_after_poignee, kTestPlayOuts);
     ASSERT_EQ(analysis.decisions.size(), 3u);
     const DecisionCost& bid = analysis.decisions[0];
     EXPECT_EQ(bid.kind, DecisionKind::Bid);
@@ -426,10 +431,10 @@ TEST(DealAnalysis, TheDealIsPlayedAgainAsItWentOrNotWeighedAtAll) {
   DealDriver driver(1, 55'000'000);
   PlayPoigneeDeal(driver, 2);
   // The generator moved since the deal's last move: not the deal its record holds.
-  driver.game.state.random.GeneratorState ^= 1;
+  driver.game.flow.state.random.GeneratorState ^= 1;
   bool reported = false;
   const DealAnalysis other = AnalyseSouthPlay(
-      driver.game, 2, nullptr, [&](int, int) { reported = true; }, kTestPlayOuts);
+      driver.game.flow, 2, nullptr, [&](int, int) { reported = true; }, kTestPlayOuts);
   EXPECT_FALSE(reported);
   EXPECT_FALSE(other.complete);
   EXPECT_TRUE(other.decisions.empty());
@@ -442,18 +447,18 @@ TEST(DealAnalysis, TheDealIsPlayedAgainAsItWentOrNotWeighedAtAll) {
 TEST(SilentPresenter, DrawsWhatTheTableDrawsMoveForMove) {
   DealDriver driver(1, 57'000'000);
   PlayPoigneeDeal(driver, 2);
-  const DealRecord record = driver.game.Record;
+  const DealRecord record = driver.game.flow.Record;
   Game shown = driver.game;
-  Flow silent_copy = driver.game;
+  Flow silent_copy = driver.game.flow;
   SilentPresenter silent(silent_copy.state.random);
   silent_copy.presenter = &silent;
-  DealRecordedDealAgain(shown, record);
+  DealRecordedDealAgain(shown.flow, record);
   DealRecordedDealAgain(silent_copy, record);
-  EXPECT_EQ(silent_copy.state.random.GeneratorState, shown.state.random.GeneratorState);
+  EXPECT_EQ(silent_copy.state.random.GeneratorState, shown.flow.state.random.GeneratorState);
   for (std::size_t m = 0; m < record.Moves.size(); ++m) {
-    Apply(shown, record.Moves[m], MoveOrigin::Record);
+    Apply(shown.flow, record.Moves[m], MoveOrigin::Record);
     Apply(silent_copy, record.Moves[m], MoveOrigin::Record);
-    ASSERT_EQ(silent_copy.state.random.GeneratorState, shown.state.random.GeneratorState)
+    ASSERT_EQ(silent_copy.state.random.GeneratorState, shown.flow.state.random.GeneratorState)
         << "move " << m << " " << MoveName(record.Moves[m].kind);
   }
   EXPECT_EQ(silent_copy.state.TrickNumber, kLastTrickDone);
@@ -464,10 +469,10 @@ TEST(SilentPresenter, DrawsWhatTheTableDrawsMoveForMove) {
 // the taker, who gains or loses three times what each defender pays or receives.
 TEST(ChoiceValues, EachBidIsPlayedOutThroughTheAuctionItLeadsTo) {
   DealDriver driver(1, 58'000'000);
-  PlayDealFromCode(driver.game, EastGardeContreDeal(kSouth));
-  ASSERT_EQ(driver.game.state.DealPhase, Phase::SouthBids);
-  ASSERT_EQ(driver.game.state.ComputedBid[kEast], kGardeContre);
-  const PlayOuts play_outs = PlayOutBids(driver.game.state, kSouth, {kPasse, kGardeContre}, 8,
+  PlayDealFromCode(driver.game.flow, EastGardeContreDeal(kSouth));
+  ASSERT_EQ(driver.game.flow.state.DealPhase, Phase::SouthBids);
+  ASSERT_EQ(driver.game.flow.state.ComputedBid[kEast], kGardeContre);
+  const PlayOuts play_outs = PlayOutBids(driver.game.flow.state, kSouth, {kPasse, kGardeContre}, 8,
                                          Thinking{.threads = 1, .sees_every_hand = true});
   ASSERT_EQ(play_outs.size(), 8u);
   for (const std::vector<PlayOutEnd>& ends : play_outs) {

@@ -21,35 +21,35 @@ TEST(DealByCode, ACodeDealsItsDealWhateverTheOptionsAndItsReplayDealsItAgain) {
   for (int force = 1; force <= 6; ++force) {
     SCOPED_TRACE(::testing::Message() << "force " << force);
     DealDriver sender(1, 48'000'000 + force);
-    SetForceOption(sender.game, force);
-    NewDeal(sender.game, 0);
-    const DealtDeal sent = DealAsDealt(sender.game.state);
+    SetForceOption(sender.game.flow, force);
+    NewDeal(sender.game.flow, 0);
+    const DealtDeal sent = DealAsDealt(sender.game.flow.state);
     const std::string code = EncodeDealCode(sent);
 
     DealDriver receiver(2, 49'000'000);
-    SetForceOption(receiver.game, force % 6 + 1);
-    ToggleAtLeastOneTaker(receiver.game);
+    SetForceOption(receiver.game.flow, force % 6 + 1);
+    ToggleAtLeastOneTaker(receiver.game.flow);
     const auto decoded = DecodeDealCode(code);
     ASSERT_TRUE(decoded.deal.has_value());
-    PlayDealFromCode(receiver.game, *decoded.deal);
+    PlayDealFromCode(receiver.game.flow, *decoded.deal);
     const auto expect_the_sent_deal = [&] {
-      EXPECT_EQ(receiver.game.state.InitialHands, sender.game.state.InitialHands);
-      EXPECT_EQ(receiver.game.state.InitialDog, sender.game.state.InitialDog);
-      EXPECT_EQ(receiver.game.state.FirstPlayer, sender.game.state.FirstPlayer);
-      EXPECT_EQ(receiver.game.state.ComputedBid, sender.game.state.ComputedBid);
+      EXPECT_EQ(receiver.game.flow.state.InitialHands, sender.game.flow.state.InitialHands);
+      EXPECT_EQ(receiver.game.flow.state.InitialDog, sender.game.flow.state.InitialDog);
+      EXPECT_EQ(receiver.game.flow.state.FirstPlayer, sender.game.flow.state.FirstPlayer);
+      EXPECT_EQ(receiver.game.flow.state.ComputedBid, sender.game.flow.state.ComputedBid);
     };
     expect_the_sent_deal();
-    EXPECT_EQ(receiver.game.state.ReplayedDeal, 0);
-    receiver.game.state.Taker = kSouth;
+    EXPECT_EQ(receiver.game.flow.state.ReplayedDeal, 0);
+    receiver.game.flow.state.Taker = kSouth;
     FillHands(receiver.game);
     EXPECT_EQ(receiver.view.Text(Control::PanelCodeDonne), code);
     EXPECT_EQ(receiver.view.Text(Control::PanelCopierCode), "Copy");
 
-    ReplayDeal(receiver.game);
+    ReplayDeal(receiver.game.flow);
     expect_the_sent_deal();
-    EXPECT_EQ(receiver.game.state.ReplayedDeal, 1);
-    NewDeal(receiver.game, 0);
-    EXPECT_FALSE(receiver.game.DealFromCode);
+    EXPECT_EQ(receiver.game.flow.state.ReplayedDeal, 1);
+    NewDeal(receiver.game.flow, 0);
+    EXPECT_FALSE(receiver.game.flow.DealFromCode);
   }
 }
 
@@ -59,8 +59,8 @@ TEST(DealByCode, TheCopyButtonSaysItCopiedUntilItsTimerTicks) {
   for (const auto& [language, copy, copied] :
        {std::tuple{1, "Copier", "Copié !"}, std::tuple{2, "Copy", "Copied!"}}) {
     DealDriver d(language);
-    NewDeal(d.game, 0);
-    d.game.state.Taker = kSouth;
+    NewDeal(d.game.flow, 0);
+    d.game.flow.state.Taker = kSouth;
     FillHands(d.game);
     EXPECT_EQ(d.view.Text(Control::PanelCopierCode), copy);
     EXPECT_FALSE(d.view.Armed(TimerId::TimerCopie));
@@ -80,8 +80,8 @@ TEST(DealByCode, TheCopyButtonSaysItCopiedUntilItsTimerTicks) {
 // the code, which leaves the deal too. F2 still deals at once.
 TEST(DealByCode, CtrlDInTheMiddleOfADealAsksBeforeDroppingIt) {
   DealDriver sender(2, 51'000'000);
-  NewDeal(sender.game, 0);
-  const DealtDeal sent = DealAsDealt(sender.game.state);
+  NewDeal(sender.game.flow, 0);
+  const DealtDeal sent = DealAsDealt(sender.game.flow.state);
   int codes_asked = 0;
   std::optional<DealtDeal> typed;
   const auto ask_code = [&]() -> std::optional<DealtDeal> {
@@ -89,35 +89,35 @@ TEST(DealByCode, CtrlDInTheMiddleOfADealAsksBeforeDroppingIt) {
     return typed;
   };
   const auto expect_the_sent_deal = [&](const Game& game) {
-    EXPECT_EQ(game.state.InitialHands, sender.game.state.InitialHands);
-    EXPECT_EQ(game.state.InitialDog, sender.game.state.InitialDog);
-    EXPECT_EQ(game.state.FirstPlayer, sender.game.state.FirstPlayer);
+    EXPECT_EQ(game.flow.state.InitialHands, sender.game.flow.state.InitialHands);
+    EXPECT_EQ(game.flow.state.InitialDog, sender.game.flow.state.InitialDog);
+    EXPECT_EQ(game.flow.state.FirstPlayer, sender.game.flow.state.FirstPlayer);
   };
 
   DealDriver d(2, 52'000'000);
   typed = sent;
-  PlayDealByCode(d.game, ask_code);
+  PlayDealByCode(d.game.flow, ask_code);
   EXPECT_TRUE(d.view.asked.empty());
   EXPECT_EQ(codes_asked, 1);
   expect_the_sent_deal(d.game);
 
-  NewDeal(d.game, 0);
+  NewDeal(d.game.flow, 0);
   EXPECT_TRUE(d.view.asked.empty());
   d.RunComputerBids();
-  const auto hands = d.game.state.InitialHands;
-  const Phase phase = d.game.state.DealPhase;
-  const auto bids = d.game.state.AnnouncedBid;
-  const std::vector<Move> moves = d.game.Record.Moves;
+  const auto hands = d.game.flow.state.InitialHands;
+  const Phase phase = d.game.flow.state.DealPhase;
+  const auto bids = d.game.flow.state.AnnouncedBid;
+  const std::vector<Move> moves = d.game.flow.Record.Moves;
   const testing::FakeTableView screen = d.view;
   const auto expect_the_deal_untouched = [&] {
-    EXPECT_EQ(d.game.state.InitialHands, hands);
-    EXPECT_EQ(d.game.state.DealPhase, phase);
-    EXPECT_EQ(d.game.state.AnnouncedBid, bids);
-    EXPECT_EQ(d.game.Record.Moves, moves);
+    EXPECT_EQ(d.game.flow.state.InitialHands, hands);
+    EXPECT_EQ(d.game.flow.state.DealPhase, phase);
+    EXPECT_EQ(d.game.flow.state.AnnouncedBid, bids);
+    EXPECT_EQ(d.game.flow.Record.Moves, moves);
     EXPECT_TRUE(d.view.ShowsTheSameAs(screen));
   };
   d.view.answers.push_back(false);
-  PlayDealByCode(d.game, ask_code);
+  PlayDealByCode(d.game.flow, ask_code);
   ASSERT_EQ(d.view.asked.size(), 1u);
   EXPECT_EQ(d.view.asked.back(), "Give up the deal in progress?");
   EXPECT_EQ(codes_asked, 1);
@@ -125,24 +125,24 @@ TEST(DealByCode, CtrlDInTheMiddleOfADealAsksBeforeDroppingIt) {
 
   typed.reset();
   d.view.answers.push_back(true);
-  PlayDealByCode(d.game, ask_code);
+  PlayDealByCode(d.game.flow, ask_code);
   EXPECT_EQ(codes_asked, 2);
   expect_the_deal_untouched();
 
   typed = sent;
   d.view.answers.push_back(true);
-  PlayDealByCode(d.game, ask_code);
+  PlayDealByCode(d.game.flow, ask_code);
   EXPECT_EQ(d.view.asked.size(), 3u);
   EXPECT_EQ(codes_asked, 3);
   expect_the_sent_deal(d.game);
-  EXPECT_TRUE(d.game.DealFromCode);
+  EXPECT_TRUE(d.game.flow.DealFromCode);
 
   std::mt19937 choices(5);
   while (d.Step(choices)) {
   }
   // The last trick, scored, still lies on the table.
-  ASSERT_EQ(d.game.state.DealPhase, Phase::TrickShown);
-  PlayDealByCode(d.game, ask_code);
+  ASSERT_EQ(d.game.flow.state.DealPhase, Phase::TrickShown);
+  PlayDealByCode(d.game.flow, ask_code);
   EXPECT_EQ(d.view.asked.size(), 3u);
   EXPECT_EQ(codes_asked, 4);
 }
@@ -150,8 +150,8 @@ TEST(DealByCode, CtrlDInTheMiddleOfADealAsksBeforeDroppingIt) {
 // Why a code is refused, in both languages, with the group of the fault when it is known.
 TEST(DealByCode, ARefusedCodeSaysWhyAndWhere) {
   DealDriver d(2);
-  NewDeal(d.game, 0);
-  const std::string code = EncodeDealCode(DealAsDealt(d.game.state));
+  NewDeal(d.game.flow, 0);
+  const std::string code = EncodeDealCode(DealAsDealt(d.game.flow.state));
   std::string slip = code;
   slip[14] = slip[14] == '7' ? '8' : '7';
   std::string unknown = code;

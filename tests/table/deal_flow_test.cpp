@@ -29,71 +29,71 @@ TEST(DealFlow, StartUpWaitsForTheFirstDealWhichWestOpensAndTheNextOneSouth) {
   EXPECT_FALSE(d.view.Get(Control::menuPreviousTrick).enabled);
   EXPECT_FALSE(d.view.Get(Control::SBVoirPliPrecedent).enabled);
 
-  NewDeal(d.game, 0);
-  EXPECT_EQ(d.game.state.FirstPlayer, kWest);
+  NewDeal(d.game.flow, 0);
+  EXPECT_EQ(d.game.flow.state.FirstPlayer, kWest);
   EXPECT_FALSE(d.view.Visible(Control::PanelLancement));
   EXPECT_TRUE(d.view.Get(Control::menuGameAgain).enabled);
-  EXPECT_EQ(d.game.PendingBidder, kWest);
+  EXPECT_EQ(d.game.flow.PendingBidder, kWest);
   EXPECT_TRUE(d.view.Armed(TimerId::TimerEnchere));
   for (int slot = 1; slot <= 18; ++slot) {
     EXPECT_TRUE(d.view.Visible(Control::Carte3D, slot));
-    EXPECT_EQ(*d.view.Get(Control::Carte3D, slot).card, d.game.state.Hands[kSouth][slot]);
+    EXPECT_EQ(*d.view.Get(Control::Carte3D, slot).card, d.game.flow.state.Hands[kSouth][slot]);
     EXPECT_EQ(d.view.Get(Control::Carte3D, slot).left,
-              d.game.layout.HandLeft + (slot - 1) * d.game.layout.CardStep);
+              d.game.table.layout.HandLeft + (slot - 1) * d.game.table.layout.CardStep);
   }
   EXPECT_EQ(d.view.Get(Control::frmZarvane).pointer, Pointer::Normal);
 
-  NewDeal(d.game, 0);
-  EXPECT_EQ(d.game.state.FirstPlayer, kSouth);
+  NewDeal(d.game.flow, 0);
+  EXPECT_EQ(d.game.flow.state.FirstPlayer, kSouth);
   EXPECT_TRUE(d.view.Visible(Control::BarreEnchere));
 }
 
 TEST(DealFlow, AReplayKeepsTheFirstSpeakerAndTheCardsAndTheNextDealMovesOn) {
   DealDriver d;
   // Before the first deal there is nothing to replay.
-  ReplayDeal(d.game);
-  EXPECT_EQ(d.game.state.ReplayedDeal, 0);
+  ReplayDeal(d.game.flow);
+  EXPECT_EQ(d.game.flow.state.ReplayedDeal, 0);
   EXPECT_TRUE(d.view.Visible(Control::PanelLancement));
 
-  NewDeal(d.game, 0);
-  NewDeal(d.game, 0);
-  const auto hands = d.game.state.Hands;
-  const int first = d.game.state.FirstPlayer;
-  ReplayDeal(d.game);
-  EXPECT_EQ(d.game.state.ReplayedDeal, 1);
-  EXPECT_EQ(d.game.state.FirstPlayer, first);
-  EXPECT_EQ(d.game.state.Hands, hands);
-  NewDeal(d.game, 0);
-  EXPECT_EQ(d.game.state.ReplayedDeal, 0);
-  EXPECT_EQ(d.game.state.FirstPlayer, NextSeat(first));
+  NewDeal(d.game.flow, 0);
+  NewDeal(d.game.flow, 0);
+  const auto hands = d.game.flow.state.Hands;
+  const int first = d.game.flow.state.FirstPlayer;
+  ReplayDeal(d.game.flow);
+  EXPECT_EQ(d.game.flow.state.ReplayedDeal, 1);
+  EXPECT_EQ(d.game.flow.state.FirstPlayer, first);
+  EXPECT_EQ(d.game.flow.state.Hands, hands);
+  NewDeal(d.game.flow, 0);
+  EXPECT_EQ(d.game.flow.state.ReplayedDeal, 0);
+  EXPECT_EQ(d.game.flow.state.FirstPlayer, NextSeat(first));
 }
 
 // A copy of a game (the tests and the benchmarks make them) draws its own table: its hand's
 // random offsets come from its own generator and land in its own bookkeeping.
 TEST(DealFlow, ACopiedGameDrawsWithItsOwnGeneratorAndBookkeeping) {
   DealDriver d;
-  NewDeal(d.game, 0);
+  NewDeal(d.game.flow, 0);
   const Game before = d.game;
   Game copy = d.game;
-  NewDeal(copy, 0);
-  EXPECT_EQ(d.game.state.random.GeneratorState, before.state.random.GeneratorState);
-  EXPECT_EQ(d.game.SouthCardDrop, before.SouthCardDrop);
-  EXPECT_NE(copy.state.random.GeneratorState, before.state.random.GeneratorState);
-  EXPECT_NE(copy.presenter, d.game.presenter);
+  NewDeal(copy.flow, 0);
+  EXPECT_EQ(d.game.flow.state.random.GeneratorState, before.flow.state.random.GeneratorState);
+  EXPECT_EQ(d.game.table.SouthCardDrop, before.table.SouthCardDrop);
+  EXPECT_NE(copy.flow.state.random.GeneratorState, before.flow.state.random.GeneratorState);
+  EXPECT_NE(copy.flow.presenter, d.game.flow.presenter);
 }
 
 TEST(DealFlow, WhenAllFourPassTheNextClickDealsAgainWithTheNextFirstSpeaker) {
   DealDriver d;
   DealWithBids(d, 0, 0, 0, 0);
   d.SouthBids(kPasse);
-  EXPECT_EQ(d.game.BidsMade, 4);
-  EXPECT_EQ(d.game.state.DealPhase, Phase::AuctionOver);
+  EXPECT_EQ(d.game.flow.BidsMade, 4);
+  EXPECT_EQ(d.game.flow.state.DealPhase, Phase::AuctionOver);
   EXPECT_EQ(d.view.Text(Control::info), "Cliquez n'importe où pour continuer à jouer... !");
   d.Click();
-  EXPECT_EQ(d.game.state.FirstPlayer, kEast);
-  EXPECT_EQ(d.game.state.TrickNumber, 0);
-  EXPECT_EQ(d.game.BidsMade, 0);
-  EXPECT_EQ(d.game.PendingBidder, kEast);
+  EXPECT_EQ(d.game.flow.state.FirstPlayer, kEast);
+  EXPECT_EQ(d.game.flow.state.TrickNumber, 0);
+  EXPECT_EQ(d.game.flow.BidsMade, 0);
+  EXPECT_EQ(d.game.flow.PendingBidder, kEast);
 }
 
 TEST(DealFlow, GuardWithoutOrAgainstNeverShowsTheDogAndTheNextClickStartsThePlay) {
@@ -102,17 +102,17 @@ TEST(DealFlow, GuardWithoutOrAgainstNeverShowsTheDogAndTheNextClickStartsThePlay
     DealWithBids(d, bid, 0, 0, 0);
     d.SouthBids(bid);
     d.Click();
-    EXPECT_EQ(d.game.state.Taker, kSouth);
-    EXPECT_EQ(d.game.state.TrickNumber, 1);
-    EXPECT_EQ(d.game.state.DogWasShown, 0);
-    EXPECT_EQ(d.game.state.DealPhase, Phase::PlayReady);
+    EXPECT_EQ(d.game.flow.state.Taker, kSouth);
+    EXPECT_EQ(d.game.flow.state.TrickNumber, 1);
+    EXPECT_EQ(d.game.flow.state.DogWasShown, 0);
+    EXPECT_EQ(d.game.flow.state.DealPhase, Phase::PlayReady);
     for (int i = 1; i <= 6; ++i) {
       EXPECT_FALSE(d.view.Visible(Control::CarteChien, i));
-      EXPECT_EQ(d.game.state.DiscardOrigin[i], -1);
-      EXPECT_TRUE(SameCard(d.game.state.Dog[i], d.game.state.InitialDog[i]));
+      EXPECT_EQ(d.game.flow.state.DiscardOrigin[i], -1);
+      EXPECT_TRUE(SameCard(d.game.flow.state.Dog[i], d.game.flow.state.InitialDog[i]));
     }
     EXPECT_EQ(d.view.Text(Control::PanelPreneur), "SUD");
-    EXPECT_EQ(d.view.Text(Control::PanelEnchere), d.game.BidNames[bid]);
+    EXPECT_EQ(d.view.Text(Control::PanelEnchere), d.game.table.BidNames[bid]);
     EXPECT_EQ(d.view.Get(Control::PanelPreneur).colour, 0xF3D79C);
 
     d.Click();
@@ -128,41 +128,41 @@ TEST(DealFlow, SouthTakesTheDogMakesTheDiscardAndIsToldToPlay) {
   DealWithBids(d, kPrise, 0, 0, 0);
   d.SouthBids(kPrise);
   d.Click();
-  EXPECT_EQ(d.game.state.DogWasShown, 1);
-  EXPECT_EQ(d.game.state.DealPhase, Phase::DogShown);
+  EXPECT_EQ(d.game.flow.state.DogWasShown, 1);
+  EXPECT_EQ(d.game.flow.state.DealPhase, Phase::DogShown);
   EXPECT_EQ(d.view.Text(Control::info),
             "Et voici le Chien ! A présent, cliquez pour continuer à jouer...");
-  const DesignRect south_card = ScaleRect(d.game.layout, kCarteTable[0]);
+  const DesignRect south_card = ScaleRect(d.game.table.layout, kCarteTable[0]);
   EXPECT_EQ(d.view.Get(Control::CadrePreneur, kSouth).left,
-            south_card.left - RoundHalfEven(5 * d.game.layout.XScale));
+            south_card.left - RoundHalfEven(5 * d.game.table.layout.XScale));
   for (int i = 1; i <= 6; ++i) {
     EXPECT_TRUE(d.view.Visible(Control::CarteChien, i));
-    EXPECT_EQ(*d.view.Get(Control::CarteChien, i).card, d.game.state.Dog[i]);
+    EXPECT_EQ(*d.view.Get(Control::CarteChien, i).card, d.game.flow.state.Dog[i]);
     EXPECT_EQ(d.view.Get(Control::CarteChien, i).left,
-              (i - 1) * d.game.layout.CardStep + d.game.layout.DogLeft);
-    const int drop = d.view.Get(Control::CarteChien, i).top - d.game.layout.TableCentreY;
-    EXPECT_GE(drop, RoundHalfEven(1 * d.game.layout.YScale));
-    EXPECT_LE(drop, RoundHalfEven(3 * d.game.layout.YScale));
+              (i - 1) * d.game.table.layout.CardStep + d.game.table.layout.DogLeft);
+    const int drop = d.view.Get(Control::CarteChien, i).top - d.game.table.layout.TableCentreY;
+    EXPECT_GE(drop, RoundHalfEven(1 * d.game.table.layout.YScale));
+    EXPECT_LE(drop, RoundHalfEven(3 * d.game.table.layout.YScale));
   }
 
   d.Click();
-  EXPECT_EQ(d.game.state.DealPhase, Phase::Discard);
+  EXPECT_EQ(d.game.flow.state.DealPhase, Phase::Discard);
   for (int i = 1; i <= 6; ++i)
     EXPECT_FALSE(d.view.Visible(Control::CarteChien, i));
   // A click elsewhere does nothing while the discard is being chosen.
   d.Click();
-  EXPECT_EQ(d.game.state.DealPhase, Phase::Discard);
+  EXPECT_EQ(d.game.flow.state.DealPhase, Phase::Discard);
 
   d.MakeSouthDiscard();
-  EXPECT_EQ(d.game.state.DealPhase, Phase::Playing);
+  EXPECT_EQ(d.game.flow.state.DealPhase, Phase::Playing);
   ASSERT_TRUE(d.view.Armed(TimerId::TimerEntreCarte));
-  for (const Card& card : d.game.state.Dog)
+  for (const Card& card : d.game.flow.state.Dog)
     EXPECT_TRUE(IsDiscardable(card));
 
-  d.game.state.CurrentSeat = kSouth;
+  d.game.flow.state.CurrentSeat = kSouth;
   d.Fire(TimerId::TimerEntreCarte);
   EXPECT_EQ(d.view.Text(Control::info), "A vous de jouer !");
-  EXPECT_EQ(d.game.state.DealPhase, Phase::SouthPlays);
+  EXPECT_EQ(d.game.flow.state.DealPhase, Phase::SouthPlays);
 }
 
 TEST(DealFlow, AComputerTakerDiscardsAtOnceAndThePlayStarts) {
@@ -170,15 +170,15 @@ TEST(DealFlow, AComputerTakerDiscardsAtOnceAndThePlayStarts) {
   DealWithBids(d, 0, kGarde, 0, 0);
   d.SouthBids(kPasse);
   d.Click();
-  EXPECT_EQ(d.game.state.Taker, kEast);
+  EXPECT_EQ(d.game.flow.state.Taker, kEast);
   EXPECT_EQ(d.view.Text(Control::PanelPreneur), "EAST");
   EXPECT_EQ(d.view.Text(Control::info),
             "Here is the Dog ! And now, please click anywhere to go on playing...");
   // A click on a dog card hands the dog over too.
-  Apply(d.game, Move{MoveKind::DogCard, 3});
+  Apply(d.game.flow, Move{MoveKind::DogCard, 3});
   EXPECT_TRUE(d.view.Armed(TimerId::TimerEntreCarte));
-  EXPECT_EQ(d.game.state.DealPhase, Phase::Playing);
-  for (const Card& card : d.game.state.Dog)
+  EXPECT_EQ(d.game.flow.state.DealPhase, Phase::Playing);
+  for (const Card& card : d.game.flow.state.Dog)
     EXPECT_TRUE(IsDiscardable(card));
 }
 
@@ -190,11 +190,11 @@ TEST(DealFlow, SouthsFirstTurnOffersThePoigneeWithTenTrumpsOrMore) {
   d.Click();
   // Fifteen trumps and the Excuse in South's hand, whatever was dealt.
   for (int slot = 1; slot <= 16; ++slot)
-    d.game.state.Hands[kSouth][slot] = Card{slot + 5, kAtout, 1};
-  d.game.state.Hands[kSouth][16] = Card{0, kAtout, 1};
-  d.game.state.CurrentSeat = kSouth;
+    d.game.flow.state.Hands[kSouth][slot] = Card{slot + 5, kAtout, 1};
+  d.game.flow.state.Hands[kSouth][16] = Card{0, kAtout, 1};
+  d.game.flow.state.CurrentSeat = kSouth;
   d.Fire(TimerId::TimerEntreCarte);
-  EXPECT_EQ(d.game.state.DealPhase, Phase::Poignee);
+  EXPECT_EQ(d.game.flow.state.DealPhase, Phase::Poignee);
   EXPECT_TRUE(d.view.Visible(Control::PanelPoignee));
   EXPECT_TRUE(d.view.Visible(Control::PanelPoigneeDouble));
   EXPECT_TRUE(d.view.Visible(Control::PanelPoigneeTriple));
@@ -205,28 +205,28 @@ TEST(DealFlow, SouthsFirstTurnOffersThePoigneeWithTenTrumpsOrMore) {
   d.Click();
   d.Click();
   for (int slot = 1; slot <= 18; ++slot) {
-    d.game.state.Hands[kSouth][slot] =
+    d.game.flow.state.Hands[kSouth][slot] =
         slot <= 9 ? Card{slot + 1, kAtout, 1} : Card{slot - 8, kPique, 1};
   }
-  d.game.state.CurrentSeat = kSouth;
+  d.game.flow.state.CurrentSeat = kSouth;
   d.Fire(TimerId::TimerEntreCarte);
-  EXPECT_EQ(d.game.state.DealPhase, Phase::SouthPlays);
+  EXPECT_EQ(d.game.flow.state.DealPhase, Phase::SouthPlays);
   EXPECT_FALSE(d.view.Visible(Control::PanelPoignee));
 }
 
 // Plays a fresh auction to its end and checks it is whole: four speakers, four bubbles.
 void ExpectAWholeAuction(DealDriver& d) {
-  EXPECT_EQ(d.game.BidsMade, 0);
-  EXPECT_EQ(d.game.state.TrickNumber, 0);
+  EXPECT_EQ(d.game.flow.BidsMade, 0);
+  EXPECT_EQ(d.game.flow.state.TrickNumber, 0);
   EXPECT_EQ(CountDealtBubbles(d), 0);
-  for (int guard = 0; guard < 8 && !WaitsForClick(d.game.state.DealPhase); ++guard) {
+  for (int guard = 0; guard < 8 && !WaitsForClick(d.game.flow.state.DealPhase); ++guard) {
     d.RunComputerBids();
     if (d.view.Visible(Control::BarreEnchere))
-      Apply(d.game, Move{MoveKind::SouthBid, kPasse});
+      Apply(d.game.flow, Move{MoveKind::SouthBid, kPasse});
   }
-  EXPECT_EQ(d.game.BidsMade, 4);
+  EXPECT_EQ(d.game.flow.BidsMade, 4);
   EXPECT_EQ(CountDealtBubbles(d), 4);
-  EXPECT_EQ(d.game.state.DealPhase, Phase::AuctionOver);
+  EXPECT_EQ(d.game.flow.state.DealPhase, Phase::AuctionOver);
 }
 
 TEST(DealFlow, ANewDealAtAnyMomentStopsEveryPendingTickAndStartsAfresh) {
@@ -243,7 +243,7 @@ TEST(DealFlow, ANewDealAtAnyMomentStopsEveryPendingTickAndStartsAfresh) {
     DealDriver d;
     DealWithBids(d, kPrise, 0, 0, 0);
     if (phase == kComputerBidPending) {
-      Apply(d.game, Move{MoveKind::SouthBid, kPrise});
+      Apply(d.game.flow, Move{MoveKind::SouthBid, kPrise});
       ASSERT_TRUE(d.view.Armed(TimerId::TimerEnchere));
     }
     if (phase >= kAuctionOver)
@@ -255,23 +255,23 @@ TEST(DealFlow, ANewDealAtAnyMomentStopsEveryPendingTickAndStartsAfresh) {
     if (phase >= kPlaying)
       d.MakeSouthDiscard();
     if (phase == kTrickOnDisplay) {
-      d.game.state.DealPhase = Phase::TrickShown;
+      d.game.flow.state.DealPhase = Phase::TrickShown;
       d.view.StartTimer(TimerId::TimerTransition, 2000);
     }
 
-    d.game.state.FirstPlayer = kSouth;   // the new deal opens with a computer seat
-    d.game.state.ChosenSuitTrumped = 1;  // as a ruff of the taker's long suit leaves it
-    NewDeal(d.game, 0);
-    EXPECT_EQ(d.game.state.ChosenSuitTrumped, 0) << phase;
+    d.game.flow.state.FirstPlayer = kSouth;   // the new deal opens with a computer seat
+    d.game.flow.state.ChosenSuitTrumped = 1;  // as a ruff of the taker's long suit leaves it
+    NewDeal(d.game.flow, 0);
+    EXPECT_EQ(d.game.flow.state.ChosenSuitTrumped, 0) << phase;
     EXPECT_FALSE(d.view.Armed(TimerId::TimerEntreCarte)) << phase;
     EXPECT_FALSE(d.view.Armed(TimerId::TimerTransition)) << phase;
-    EXPECT_EQ(d.game.state.DealPhase, Phase::Bidding) << phase;
+    EXPECT_EQ(d.game.flow.state.DealPhase, Phase::Bidding) << phase;
     EXPECT_FALSE(d.view.Visible(Control::PanelConfirmeEcart)) << phase;
     for (int k = 1; k <= 24; ++k) {
       EXPECT_EQ(d.view.Visible(Control::Carte3D, k), k <= 18) << phase;
     }
     // South's buttons from the old auction do nothing now.
-    Apply(d.game, Move{MoveKind::SouthBid, kPasse});
+    Apply(d.game.flow, Move{MoveKind::SouthBid, kPasse});
     ExpectAWholeAuction(d);
   }
 }

@@ -23,23 +23,23 @@ int Cell(int suit, int c) {
 
 struct DeductionsTest : ::testing::Test {
   DeductionsTest() {
-    BuildCardTable(game.state);
+    BuildCardTable(game.flow.state);
     for (int k = 1; k <= 78; ++k)
-      game.state.DealOrder[k] = k;
-    game.Language = 1;
-    DealUntilAccepted(game.state, game.clock);
-    game.state.Taker = kNorth;
-    game.state.AnnouncedBid.Fill(kPasse);
-    game.state.AnnouncedBid[kNorth] = kGardeContre;
-    game.state.DogWasShown = 0;
+      game.flow.state.DealOrder[k] = k;
+    game.flow.Language = 1;
+    DealUntilAccepted(game.flow.state, game.flow.clock);
+    game.flow.state.Taker = kNorth;
+    game.flow.state.AnnouncedBid.Fill(kPasse);
+    game.flow.state.AnnouncedBid[kNorth] = kGardeContre;
+    game.flow.state.DogWasShown = 0;
     ResetDeductionsPanel(game);
-    PreparePlay(game.state);
+    PreparePlay(game.flow.state);
     RefreshDeductions(game);
   }
 
   int SouthTrumps() {
     int trumps = 0;
-    for (const Card& card : game.state.Hands[kSouth])
+    for (const Card& card : game.flow.state.Hands[kSouth])
       trumps += IsTrump(card) ? 1 : 0;
     return trumps;
   }
@@ -47,14 +47,14 @@ struct DeductionsTest : ::testing::Test {
   // A card leaves play in every seat's view, as the bookkeeping of a played card does.
   void PlayTrump(int value) {
     for (int o = 1; o <= 4; ++o)
-      game.state.TrumpStatus[o][value] = kPlayed;
+      game.flow.state.TrumpStatus[o][value] = kPlayed;
     if (value >= 2)
-      game.state.TrumpHolder[value] = kPlayed;
+      game.flow.state.TrumpHolder[value] = kPlayed;
   }
   void PlayPlain(int suit, int value) {
     for (int o = 1; o <= 4; ++o)
-      game.state.CardStatus[o][suit][value] = kPlayed;
-    game.state.CardHolder[suit][value] = kPlayed;
+      game.flow.state.CardStatus[o][suit][value] = kPlayed;
+    game.flow.state.CardHolder[suit][value] = kPlayed;
   }
 
   FakeTableView view;
@@ -66,7 +66,7 @@ TEST_F(DeductionsTest, ThePanelIsFilledWhenThePlayStarts) {
   EXPECT_EQ(view.Text(Control::PanelAtExt), std::to_string(21 - SouthTrumps()));
   for (int s = kPique; s <= kCarreau; ++s) {
     int held = 0;
-    for (const Card& card : game.state.Hands[kSouth])
+    for (const Card& card : game.flow.state.Hands[kSouth])
       held += card.Suit == s ? 1 : 0;
     EXPECT_EQ(view.Text(Control::CountLabel, s), std::to_string(14 - held));
     for (int c = 1; c <= 4; ++c)
@@ -81,7 +81,7 @@ TEST_F(DeductionsTest, PlayedHonoursShowInTheirSuitColumn) {
   PlayPlain(kCoeur, 14);
   PlayPlain(kCoeur, 11);
   // A card gone in another seat's view only does not show on South's panel.
-  game.state.CardStatus[kEast][kPique][13] = kPlayed;
+  game.flow.state.CardStatus[kEast][kPique][13] = kPlayed;
   RefreshDeductions(game);
   EXPECT_TRUE(view.Visible(Control::HonourCell, Cell(kCoeur, 1)));
   EXPECT_FALSE(view.Visible(Control::HonourCell, Cell(kCoeur, 2)));
@@ -114,9 +114,9 @@ TEST_F(DeductionsTest, EachHonourShowsInItsOwnCellOfItsOwnColumn) {
 }
 
 TEST_F(DeductionsTest, CountsShowADashOnlyForASuitWithNothingOutside) {
-  game.state.OutsideSuitCount[kSouth][kPique] = 0;
-  game.state.OutsideSuitCount[kSouth][kCoeur] = 1;
-  game.state.OutsideTrumpCount[kSouth] = 0;
+  game.flow.state.OutsideSuitCount[kSouth][kPique] = 0;
+  game.flow.state.OutsideSuitCount[kSouth][kCoeur] = 1;
+  game.flow.state.OutsideTrumpCount[kSouth] = 0;
   RefreshDeductions(game);
   EXPECT_EQ(view.Text(Control::CountLabel, kPique), "-");
   EXPECT_EQ(view.Text(Control::CountLabel, kCoeur), "1");
@@ -130,35 +130,35 @@ TEST_F(DeductionsTest, TheTopTrumpChangesOnlyAtTheEndOfTheTrick) {
   EXPECT_TRUE(view.Visible(Control::Panel21));
   EXPECT_EQ(view.Text(Control::PanelAtoutMax), "21");
 
-  RefreshAfterTrick(game.state);
+  RefreshAfterTrick(game.flow.state);
   RefreshDeductions(game);
   EXPECT_EQ(view.Text(Control::PanelAtoutMax), "20");
   for (int seat = 1; seat <= 4; ++seat)
-    EXPECT_EQ(game.state.TopTrump[seat], 20);
+    EXPECT_EQ(game.flow.state.TopTrump[seat], 20);
 
   for (int v = 1; v <= 20; ++v)
     PlayTrump(v);
-  RefreshAfterTrick(game.state);
+  RefreshAfterTrick(game.flow.state);
   RefreshDeductions(game);
   EXPECT_EQ(view.Text(Control::PanelAtoutMax), "-");
-  EXPECT_EQ(game.state.TopTrump[kSouth], -1);
+  EXPECT_EQ(game.flow.state.TopTrump[kSouth], -1);
 }
 
 TEST_F(DeductionsTest, EachSeatHasItsOwnTopTrump) {
-  game.state.TrumpStatus[kEast][21] = kPlayed;
-  game.state.TrumpStatus[kEast][20] = kPlayed;
-  game.state.TrumpStatus[kWest][21] = kPlayed;
+  game.flow.state.TrumpStatus[kEast][21] = kPlayed;
+  game.flow.state.TrumpStatus[kEast][20] = kPlayed;
+  game.flow.state.TrumpStatus[kWest][21] = kPlayed;
   // A trump the seat holds itself is not played: it still counts.
-  game.state.TrumpStatus[kNorth][21] = kNorth;
-  EXPECT_EQ(TopTrumpFor(game.state, kEast), 19);
-  EXPECT_EQ(TopTrumpFor(game.state, kWest), 20);
-  EXPECT_EQ(TopTrumpFor(game.state, kNorth), 21);
-  EXPECT_EQ(TopTrumpFor(game.state, kSouth), 21);
+  game.flow.state.TrumpStatus[kNorth][21] = kNorth;
+  EXPECT_EQ(TopTrumpFor(game.flow.state, kEast), 19);
+  EXPECT_EQ(TopTrumpFor(game.flow.state, kWest), 20);
+  EXPECT_EQ(TopTrumpFor(game.flow.state, kNorth), 21);
+  EXPECT_EQ(TopTrumpFor(game.flow.state, kSouth), 21);
   // The Excuse is no trump for this purpose.
   for (int v = 1; v <= 21; ++v)
-    game.state.TrumpStatus[kSouth][v] = kPlayed;
-  game.state.TrumpStatus[kSouth][0] = -1;
-  EXPECT_EQ(TopTrumpFor(game.state, kSouth), -1);
+    game.flow.state.TrumpStatus[kSouth][v] = kPlayed;
+  game.flow.state.TrumpStatus[kSouth][0] = -1;
+  EXPECT_EQ(TopTrumpFor(game.flow.state, kSouth), -1);
 }
 
 TEST_F(DeductionsTest, MasterCardsFollowSouthsView) {
@@ -166,27 +166,27 @@ TEST_F(DeductionsTest, MasterCardsFollowSouthsView) {
   PlayPlain(kCoeur, 13);
   for (int v = 1; v <= 14; ++v)
     PlayPlain(kPique, v);
-  game.state.CardStatus[kEast][kTrefle][14] = kPlayed;
-  RefreshAfterTrick(game.state);
-  EXPECT_EQ(game.state.MasterCard[kCoeur], 12);
-  EXPECT_EQ(game.state.MasterCard[kPique], -1);
-  EXPECT_EQ(game.state.MasterCard[kTrefle], 14);
-  EXPECT_EQ(game.state.MasterCard[kCarreau], 14);
+  game.flow.state.CardStatus[kEast][kTrefle][14] = kPlayed;
+  RefreshAfterTrick(game.flow.state);
+  EXPECT_EQ(game.flow.state.MasterCard[kCoeur], 12);
+  EXPECT_EQ(game.flow.state.MasterCard[kPique], -1);
+  EXPECT_EQ(game.flow.state.MasterCard[kTrefle], 14);
+  EXPECT_EQ(game.flow.state.MasterCard[kCarreau], 14);
 
   // With every diamond down to the 2 played, the lone 1 is the master.
   for (int v = 2; v <= 14; ++v)
     PlayPlain(kCarreau, v);
-  RefreshAfterTrick(game.state);
-  EXPECT_EQ(game.state.MasterCard[kCarreau], 1);
+  RefreshAfterTrick(game.flow.state);
+  EXPECT_EQ(game.flow.state.MasterCard[kCarreau], 1);
 }
 
 TEST_F(DeductionsTest, TheOudlerPanelsShowOnceTheirCardIsPlayed) {
-  game.state.PetitHolder = kPlayed;
+  game.flow.state.PetitHolder = kPlayed;
   RefreshDeductions(game);
   EXPECT_TRUE(view.Visible(Control::PanelPetit));
   EXPECT_FALSE(view.Visible(Control::PanelExcuse));
   EXPECT_FALSE(view.Visible(Control::Panel21));
-  game.state.ExcuseHolder = kPlayed;
+  game.flow.state.ExcuseHolder = kPlayed;
   RefreshDeductions(game);
   EXPECT_TRUE(view.Visible(Control::PanelExcuse));
 }
@@ -194,9 +194,9 @@ TEST_F(DeductionsTest, TheOudlerPanelsShowOnceTheirCardIsPlayed) {
 TEST_F(DeductionsTest, ANewDealEmptiesThePanel) {
   PlayTrump(21);
   PlayPlain(kCarreau, 12);
-  game.state.PetitHolder = kPlayed;
-  game.state.ExcuseHolder = kPlayed;
-  RefreshAfterTrick(game.state);
+  game.flow.state.PetitHolder = kPlayed;
+  game.flow.state.ExcuseHolder = kPlayed;
+  RefreshAfterTrick(game.flow.state);
   RefreshDeductions(game);
   ASSERT_TRUE(view.Visible(Control::HonourCell, Cell(kCarreau, 3)));
 

@@ -57,39 +57,39 @@ std::vector<Card> InOrder(std::vector<Card> cards) {
 
 struct DiscardTest : ::testing::Test {
   DiscardTest() {
-    BuildCardTable(game.state);
+    BuildCardTable(game.flow.state);
     for (int k = 1; k <= 78; ++k)
-      game.state.DealOrder[k] = k;
-    game.Language = 1;
+      game.flow.state.DealOrder[k] = k;
+    game.flow.Language = 1;
   }
 
   std::vector<Card> HandAndDog(int seat) {
-    std::vector<Card> cards(game.state.Hands[seat].begin(), game.state.Hands[seat].end());
-    cards.insert(cards.end(), game.state.Dog.begin(), game.state.Dog.end());
+    std::vector<Card> cards(game.flow.state.Hands[seat].begin(), game.flow.state.Hands[seat].end());
+    cards.insert(cards.end(), game.flow.state.Dog.begin(), game.flow.state.Dog.end());
     return cards;
   }
 
   // The play is about to start, as when the dog step has run.
   void Contract(int taker, int bid) {
-    game.state.Taker = taker;
-    game.state.AnnouncedBid.Fill(kPasse);
-    game.state.AnnouncedBid[taker] = bid;
-    game.state.DogWasShown = 1;
-    game.state.DiscardOrigin.Fill(-1);
-    game.state.TrickNumber = 1;
+    game.flow.state.Taker = taker;
+    game.flow.state.AnnouncedBid.Fill(kPasse);
+    game.flow.state.AnnouncedBid[taker] = bid;
+    game.flow.state.DogWasShown = 1;
+    game.flow.state.DiscardOrigin.Fill(-1);
+    game.flow.state.TrickNumber = 1;
   }
 
   // The taker's 24 cards once he has the dog: the first 18 were dealt to him, the rest to it.
   void TakerHolds(int taker, const std::vector<Card>& cards) {
-    testing::DealAround(game.state, taker, {cards.begin(), cards.begin() + 18},
+    testing::DealAround(game.flow.state, taker, {cards.begin(), cards.begin() + 18},
                         {cards.begin() + 18, cards.end()});
     Contract(taker, kPrise);
   }
 
   void DiscardFrom(const std::vector<Card>& cards, std::uint32_t state) {
     TakerHolds(kEast, cards);
-    game.state.random.GeneratorState = state;
-    ComputerDiscard(game.state);
+    game.flow.state.random.GeneratorState = state;
+    ComputerDiscard(game.flow.state);
   }
 
   testing::FakeTableView view;
@@ -103,15 +103,15 @@ TEST_F(DiscardTest, MergingPutsTheDogIntoTheHandInHandOrder) {
       Join({Trumps({21, 9, 1}), SuitCards(kPique, {13, 5, 4}), SuitCards(kCoeur, {14, 12, 7, 6, 2}),
             SuitCards(kTrefle, {10, 3}), SuitCards(kCarreau, {11, 9, 8, 2, 1}), Trumps({0, 15}),
             SuitCards(kPique, {14, 8}), SuitCards(kCoeur, {13}), SuitCards(kTrefle, {1})}));
-  const auto merged = MergeWithDog(game.state, kEast);
+  const auto merged = MergeWithDog(game.flow.state, kEast);
   const auto expected = InOrder(HandAndDog(kEast));
   for (int k = 1; k <= 24; ++k)
     EXPECT_TRUE(SameCard(merged[k], expected[k - 1])) << "position " << k;
   EXPECT_TRUE(SameCard(merged[5], testing::Excuse()));
 
   for (int n = 0; n < 40; ++n) {
-    DealUntilAccepted(game.state, game.clock);
-    const auto seeded = MergeWithDog(game.state, n % 4 + 1);
+    DealUntilAccepted(game.flow.state, game.flow.clock);
+    const auto seeded = MergeWithDog(game.flow.state, n % 4 + 1);
     EXPECT_TRUE(InHandOrder(seeded));
     EXPECT_EQ(NumberSet(seeded), NumberSet(HandAndDog(n % 4 + 1)));
   }
@@ -133,12 +133,12 @@ TEST_F(DiscardTest, TheShortSuitHasNoRoiAndNotBothDameAndCavalier) {
             SuitCards(kCarreau, {14, 10, 9, 8, 7, 6, 5}), Trumps({2, 3, 4, 5, 6})});
   for (int i = 0; i < 40; ++i) {
     DiscardFrom(lone_seven, Seed(i));
-    EXPECT_TRUE(SameCard(game.state.Dog[1], Plain(kPique, 7))) << "seed " << i;
+    EXPECT_TRUE(SameCard(game.flow.state.Dog[1], Plain(kPique, 7))) << "seed " << i;
     DiscardFrom(guarded, Seed(i));
-    EXPECT_EQ(NumberSet(game.state.Dog), NumberSet(SuitCards(kPique, {9, 8, 7, 6, 5, 4})));
+    EXPECT_EQ(NumberSet(game.flow.state.Dog), NumberSet(SuitCards(kPique, {9, 8, 7, 6, 5, 4})));
     DiscardFrom(lone_king, Seed(i));
     for (const Card& card : SuitCards(kCoeur, {9, 8, 7}))
-      EXPECT_TRUE(InDog(game.state, card)) << "seed " << i;
+      EXPECT_TRUE(InDog(game.flow.state, card)) << "seed " << i;
   }
 }
 
@@ -158,9 +158,9 @@ TEST_F(DiscardTest, EqualCountsGoToTheFirstSuitReachedFromTheRandomStart) {
     const int first = FirstReached(RandomUpTo(draws, 4), kCoeur, kCarreau);
     firsts.insert(first);
     DiscardFrom(short_tie, Seed(i));
-    EXPECT_EQ(NumberSet(game.state.Dog), NumberSet(SuitCards(first, {10, 9, 8, 7, 6, 5})));
+    EXPECT_EQ(NumberSet(game.flow.state.Dog), NumberSet(SuitCards(first, {10, 9, 8, 7, 6, 5})));
     DiscardFrom(long_tie, Seed(i));
-    for (const Card& card : game.state.Dog)
+    for (const Card& card : game.flow.state.Dog)
       EXPECT_NE(card.Suit, first) << "seed " << i;
   }
   EXPECT_EQ(firsts.size(), 2u);
@@ -174,9 +174,9 @@ TEST_F(DiscardTest, AStrongTrumpHandVoidsASecondSuit) {
   const auto both = NumberSet(Join({SuitCards(kPique, {9, 8}), SuitCards(kCoeur, {7, 6, 5, 4})}));
   for (int i = 0; i < 30; ++i) {
     DiscardFrom(Join({Trumps({2, 3, 4, 5, 6, 7, 8, 9, 10}), rest}), Seed(i));
-    EXPECT_EQ(NumberSet(game.state.Dog), both) << "nine trumps, seed " << i;
+    EXPECT_EQ(NumberSet(game.flow.state.Dog), both) << "nine trumps, seed " << i;
     DiscardFrom(Join({Trumps({21, 2, 3, 4, 5, 6, 7, 8, 0}), rest}), Seed(i));
-    EXPECT_EQ(NumberSet(game.state.Dog), both) << "eight trumps and two bouts, seed " << i;
+    EXPECT_EQ(NumberSet(game.flow.state.Dog), both) << "eight trumps and two bouts, seed " << i;
   }
 }
 
@@ -190,7 +190,7 @@ TEST_F(DiscardTest, EightTrumpsWithOneBoutVoidNoSecondSuit) {
   int other_discards = 0;
   for (int i = 0; i < 30; ++i) {
     DiscardFrom(Join({Trumps({2, 3, 4, 5, 6, 7, 8, 9, 0}), rest}), Seed(i));
-    other_discards += NumberSet(game.state.Dog) == both ? 0 : 1;
+    other_discards += NumberSet(game.flow.state.Dog) == both ? 0 : 1;
   }
   EXPECT_GT(other_discards, 0);
 }
@@ -214,9 +214,9 @@ TEST_F(DiscardTest, AnEmptySuitQualifiesAsSecondVoidAndVoidsNothing) {
     for (int seat = 1; seat <= 4; ++seat)
       RandomUpTo(draws, 4);  // each seat's chosen suit at the start of play
     DiscardFrom(cards, Seed(i));
-    EXPECT_EQ(NumberSet(game.state.Dog),
+    EXPECT_EQ(NumberSet(game.flow.state.Dog),
               NumberSet(Join({SuitCards(kPique, {9, 8}), SuitCards(kCarreau, {10, 9, 8, 7})})));
-    EXPECT_EQ(game.state.random.GeneratorState, draws.GeneratorState) << "seed " << i;
+    EXPECT_EQ(game.flow.state.random.GeneratorState, draws.GeneratorState) << "seed " << i;
   }
   EXPECT_EQ(firsts.size(), 2u);
 }
@@ -240,7 +240,7 @@ TEST_F(DiscardTest, TheRandomFillSweepsDownwardsAndSparesTheLongSuit) {
         expected.insert(CardNumber(card));
     }
     DiscardFrom(cards, Seed(i));
-    EXPECT_EQ(NumberSet(game.state.Dog), expected) << "seed " << i;
+    EXPECT_EQ(NumberSet(game.flow.state.Dog), expected) << "seed " << i;
   }
 }
 
@@ -275,9 +275,9 @@ TEST_F(DiscardTest, LoneHonoursGoToTheDiscardAtTheirOdds) {
       for (int seat = 1; seat <= 4; ++seat)
         RandomUpTo(draws, 4);  // each seat's chosen suit at the start of play
       DiscardFrom(cards, Seed(i));
-      const bool in_dog = InDog(game.state, Plain(kCoeur, odds.honour));
+      const bool in_dog = InDog(game.flow.state, Plain(kCoeur, odds.honour));
       EXPECT_EQ(in_dog, expected) << "honour " << odds.honour << " seed " << i;
-      EXPECT_EQ(game.state.random.GeneratorState, draws.GeneratorState);
+      EXPECT_EQ(game.flow.state.random.GeneratorState, draws.GeneratorState);
       discarded += in_dog ? 1 : 0;
     }
     EXPECT_NEAR(static_cast<double>(discarded) / kRuns, odds.share, 0.03) << odds.honour;
@@ -286,54 +286,55 @@ TEST_F(DiscardTest, LoneHonoursGoToTheDiscardAtTheirOdds) {
 
 TEST_F(DiscardTest, SeededComputerDiscardsKeepEveryRule) {
   for (int n = 0; n < 300; ++n) {
-    DealUntilAccepted(game.state, game.clock);
+    DealUntilAccepted(game.flow.state, game.flow.clock);
     const int taker = n % 4 + 1;
     Contract(taker, n % 2 == 0 ? kPrise : kGarde);
     const auto before = NumberSet(HandAndDog(taker));
 
-    ComputerDiscard(game.state);
+    ComputerDiscard(game.flow.state);
 
-    EXPECT_EQ(game.state.DiscardCount, 6);
-    EXPECT_EQ(std::count(game.state.KeepFlags.begin(), game.state.KeepFlags.end(), 0), 6);
-    EXPECT_TRUE(InHandOrder(game.state.Hands[taker]));
-    EXPECT_TRUE(InHandOrder(game.state.Dog));
+    EXPECT_EQ(game.flow.state.DiscardCount, 6);
+    EXPECT_EQ(std::count(game.flow.state.KeepFlags.begin(), game.flow.state.KeepFlags.end(), 0), 6);
+    EXPECT_TRUE(InHandOrder(game.flow.state.Hands[taker]));
+    EXPECT_TRUE(InHandOrder(game.flow.state.Dog));
     EXPECT_EQ(NumberSet(HandAndDog(taker)), before);
-    EXPECT_TRUE(testing::WholePackInPlay(game.state)) << "deal " << n;
-    for (const Card& card : game.state.Hands[taker])
+    EXPECT_TRUE(testing::WholePackInPlay(game.flow.state)) << "deal " << n;
+    for (const Card& card : game.flow.state.Hands[taker])
       EXPECT_EQ(card.InHand, 1);
     for (int k = 1; k <= 6; ++k) {
-      const Card& card = game.state.Dog[k];
+      const Card& card = game.flow.state.Dog[k];
       EXPECT_TRUE(IsDiscardable(card)) << "deal " << n;
       auto same = [&card](const Card& c) { return SameCard(c, card); };
-      EXPECT_EQ(std::count_if(game.state.InitialHands[taker].begin(),
-                              game.state.InitialHands[taker].end(), same) +
-                    std::count_if(game.state.InitialDog.begin(), game.state.InitialDog.end(), same),
+      EXPECT_EQ(std::count_if(game.flow.state.InitialHands[taker].begin(),
+                              game.flow.state.InitialHands[taker].end(), same) +
+                    std::count_if(game.flow.state.InitialDog.begin(),
+                                  game.flow.state.InitialDog.end(), same),
                 1);
-      const int origin = game.state.DiscardOrigin[k];
+      const int origin = game.flow.state.DiscardOrigin[k];
       ASSERT_TRUE(origin >= 1 && origin <= 24) << "deal " << n;
-      EXPECT_TRUE(SameCard(origin <= 18 ? game.state.InitialHands[taker][origin]
-                                        : game.state.InitialDog[origin - 18],
+      EXPECT_TRUE(SameCard(origin <= 18 ? game.flow.state.InitialHands[taker][origin]
+                                        : game.flow.state.InitialDog[origin - 18],
                            card));
     }
   }
 }
 
 TEST_F(DiscardTest, AComputerTakerDiscardsAtOnce) {
-  DealUntilAccepted(game.state, game.clock);
+  DealUntilAccepted(game.flow.state, game.flow.clock);
   Contract(kWest, kGarde);
-  game.state.DealPhase = Phase::DogShown;
+  game.flow.state.DealPhase = Phase::DogShown;
   for (int i = 1; i <= 6; ++i)
     view.SetVisible(Control::CarteChien, i, true);
 
-  BeginDiscard(game);
+  BeginDiscard(game.flow);
 
-  EXPECT_EQ(game.state.DealPhase, Phase::Playing);
+  EXPECT_EQ(game.flow.state.DealPhase, Phase::Playing);
   for (int i = 1; i <= 6; ++i)
     EXPECT_FALSE(view.Visible(Control::CarteChien, i));
-  for (const Card& card : game.state.Dog)
-    EXPECT_EQ(game.state.CardStatus[kWest][card.Suit][card.Value],
+  for (const Card& card : game.flow.state.Dog)
+    EXPECT_EQ(game.flow.state.CardStatus[kWest][card.Suit][card.Value],
               kPlayed);  // the play is prepared
-  EXPECT_NE(game.state.DiscardOrigin[1], -1);
+  EXPECT_NE(game.flow.state.DiscardOrigin[1], -1);
   EXPECT_FALSE(view.Visible(Control::Carte3D, 19));
 }
 
@@ -346,7 +347,7 @@ struct HumanDiscardTest : DiscardTest {
                              SuitCards(kCarreau, {11, 4, 1}), Trumps({7}), SuitCards(kPique, {10}),
                              SuitCards(kCoeur, {14}), SuitCards(kTrefle, {9}),
                              SuitCards(kCarreau, {13, 2})}));
-    game.state.DealPhase = Phase::DogShown;
+    game.flow.state.DealPhase = Phase::DogShown;
   }
 
   int Top(int k) { return view.Get(Control::Carte3D, k).top; }
@@ -355,111 +356,112 @@ struct HumanDiscardTest : DiscardTest {
 };
 
 TEST_F(HumanDiscardTest, SouthSeesHisTwentyFourCardsInOneRow) {
-  Generator jitter = game.state.random;
-  BeginDiscard(game);
+  Generator jitter = game.flow.state.random;
+  BeginDiscard(game.flow);
 
-  EXPECT_EQ(game.state.DealPhase, Phase::Discard);
+  EXPECT_EQ(game.flow.state.DealPhase, Phase::Discard);
   EXPECT_EQ(view.Text(Control::info), "Cliquez sur 6 cartes pour constituer l'écart");
-  const auto merged = MergeWithDog(game.state, kSouth);
+  const auto merged = MergeWithDog(game.flow.state, kSouth);
   std::set<int> sources;
   for (int k = 1; k <= 24; ++k) {
     const auto& image = view.Get(Control::Carte3D, k);
     EXPECT_TRUE(image.visible);
-    EXPECT_EQ(image.left, game.layout.HandLeft + (k - 1) * game.layout.DiscardStep);
-    EXPECT_EQ(image.top, game.layout.HandTop - RandomUpTo(jitter, 3)) << "image " << k;
+    EXPECT_EQ(image.left, game.table.layout.HandLeft + (k - 1) * game.table.layout.DiscardStep);
+    EXPECT_EQ(image.top, game.table.layout.HandTop - RandomUpTo(jitter, 3)) << "image " << k;
     EXPECT_TRUE(SameCard(Shown(k), merged[k]));
     const bool refused = Shown(k).Suit == kAtout || Shown(k).Value == kKing;
     EXPECT_EQ(image.pointer, refused ? Pointer::NoEntry : Pointer::HandPoint) << "image " << k;
-    const int source = game.DiscardImageMap[k];
+    const int source = game.flow.DiscardImageMap[k];
     sources.insert(source);
     EXPECT_TRUE(SameCard(
-        source <= 18 ? game.state.Hands[kSouth][source] : game.state.Dog[source - 18], Shown(k)));
+        source <= 18 ? game.flow.state.Hands[kSouth][source] : game.flow.state.Dog[source - 18],
+        Shown(k)));
   }
   EXPECT_EQ(sources.size(), 24u);
-  EXPECT_EQ(game.DiscardImageMap[4], 19);  // the dog's trump 7
+  EXPECT_EQ(game.flow.DiscardImageMap[4], 19);  // the dog's trump 7
 
-  game.Language = 2;
-  StartHumanDiscard(game);
+  game.flow.Language = 2;
+  StartHumanDiscard(game.flow);
   EXPECT_EQ(view.Text(Control::info), "Click on 6 cards to make the discard");
 }
 
 TEST_F(HumanDiscardTest, TheConfirmationShowsOnlyWithSixCardsChosen) {
-  BeginDiscard(game);
+  BeginDiscard(game.flow);
   const int base = Top(8);
   for (int k : {8, 9, 10, 11, 14}) {
-    Apply(game, Move{MoveKind::DiscardCard, k});
+    Apply(game.flow, Move{MoveKind::DiscardCard, k});
     EXPECT_FALSE(PanelShown());
   }
-  EXPECT_EQ(Top(8), base - game.layout.SelectLift);
-  Apply(game, Move{MoveKind::DiscardCard, 15});
+  EXPECT_EQ(Top(8), base - game.table.layout.SelectLift);
+  Apply(game.flow, Move{MoveKind::DiscardCard, 15});
   EXPECT_TRUE(PanelShown());
 
   // One taken back: the panel goes and the card comes down. A Roi, a trump or the Excuse
   // then does nothing.
   const int lifted = Top(15);
-  Apply(game, Move{MoveKind::DiscardCard, 15});
+  Apply(game.flow, Move{MoveKind::DiscardCard, 15});
   EXPECT_FALSE(PanelShown());
-  EXPECT_EQ(Top(15), lifted + game.layout.SelectLift);
+  EXPECT_EQ(Top(15), lifted + game.table.layout.SelectLift);
   for (int k : {7, 1, 6}) {
     const int top = Top(k);
-    Apply(game, Move{MoveKind::DiscardCard, k});
-    EXPECT_EQ(game.state.DiscardCount, 5);
+    Apply(game.flow, Move{MoveKind::DiscardCard, k});
+    EXPECT_EQ(game.flow.state.DiscardCount, 5);
     EXPECT_EQ(Top(k), top);
     EXPECT_FALSE(PanelShown());
   }
 
   // With six chosen, a seventh card stays down; it and a Roi show the panel again.
-  Apply(game, Move{MoveKind::DiscardCard, 23});
+  Apply(game.flow, Move{MoveKind::DiscardCard, 23});
   for (int k : {24, 12}) {
     view.SetVisible(Control::PanelConfirmeEcart, 0, false);
     const int top = Top(k);
-    Apply(game, Move{MoveKind::DiscardCard, k});
-    EXPECT_EQ(game.state.DiscardCount, 6);
+    Apply(game.flow, Move{MoveKind::DiscardCard, k});
+    EXPECT_EQ(game.flow.state.DiscardCount, 6);
     EXPECT_EQ(Top(k), top);
     EXPECT_TRUE(PanelShown());
   }
 }
 
 TEST_F(HumanDiscardTest, ConfirmingWritesTheDiscardAndSouthsSortedHand) {
-  BeginDiscard(game);
+  BeginDiscard(game.flow);
   for (int k : {8, 9, 10, 11, 14, 23})  // P12, P10*, P9, P3, C8, K2*
-    Apply(game, Move{MoveKind::DiscardCard, k});
-  Apply(game, Move{MoveKind::ConfirmDiscard});
+    Apply(game.flow, Move{MoveKind::DiscardCard, k});
+  Apply(game.flow, Move{MoveKind::ConfirmDiscard});
 
   EXPECT_FALSE(PanelShown());
-  EXPECT_EQ(game.state.DealPhase, Phase::Playing);
+  EXPECT_EQ(game.flow.state.DealPhase, Phase::Playing);
   const auto chosen =
       Join({SuitCards(kPique, {12, 10, 9, 3}), SuitCards(kCoeur, {8}), SuitCards(kCarreau, {2})});
   for (int k = 1; k <= 6; ++k)
-    EXPECT_TRUE(SameCard(game.state.Dog[k], chosen[k - 1])) << "dog " << k;
+    EXPECT_TRUE(SameCard(game.flow.state.Dog[k], chosen[k - 1])) << "dog " << k;
   const auto kept =
       Join({Trumps({21, 15, 10, 7, 5, 0}), SuitCards(kPique, {14}), SuitCards(kCoeur, {14, 13, 2}),
             SuitCards(kTrefle, {14, 9, 7, 6}), SuitCards(kCarreau, {13, 11, 4, 1})});
   for (int slot = 1; slot <= 18; ++slot) {
-    EXPECT_TRUE(SameCard(game.state.Hands[kSouth][slot], kept[slot - 1])) << "slot " << slot;
-    EXPECT_EQ(game.state.Hands[kSouth][slot].InHand, 1);
+    EXPECT_TRUE(SameCard(game.flow.state.Hands[kSouth][slot], kept[slot - 1])) << "slot " << slot;
+    EXPECT_EQ(game.flow.state.Hands[kSouth][slot].InHand, 1);
     EXPECT_TRUE(SameCard(Shown(slot), kept[slot - 1]));
     EXPECT_EQ(view.Get(Control::Carte3D, slot).left,
-              game.layout.HandLeft + (slot - 1) * game.layout.CardStep);
+              game.table.layout.HandLeft + (slot - 1) * game.table.layout.CardStep);
   }
   for (int k = 1; k <= 24; ++k)
     EXPECT_EQ(view.Visible(Control::Carte3D, k), k <= 18) << "image " << k;
   // P10 was dog card 2 and K2 dog card 6; the others come from South's dealt hand.
-  EXPECT_EQ(game.state.DiscardOrigin[2], 20);
-  EXPECT_EQ(game.state.DiscardOrigin[6], 24);
+  EXPECT_EQ(game.flow.state.DiscardOrigin[2], 20);
+  EXPECT_EQ(game.flow.state.DiscardOrigin[6], 24);
   for (int k : {1, 3, 4, 5})
-    EXPECT_TRUE(
-        SameCard(game.state.InitialHands[kSouth][game.state.DiscardOrigin[k]], game.state.Dog[k]));
-  for (const Card& card : game.state.Dog)
-    EXPECT_EQ(game.state.CardStatus[kSouth][card.Suit][card.Value],
+    EXPECT_TRUE(SameCard(game.flow.state.InitialHands[kSouth][game.flow.state.DiscardOrigin[k]],
+                         game.flow.state.Dog[k]));
+  for (const Card& card : game.flow.state.Dog)
+    EXPECT_EQ(game.flow.state.CardStatus[kSouth][card.Suit][card.Value],
               kPlayed);  // the play is prepared
 
   // The count stays at six once the discard is made: a second confirmation changes nothing.
-  const auto hands = game.state.Hands;
-  const auto dog = game.state.Dog;
-  Apply(game, Move{MoveKind::ConfirmDiscard});
-  EXPECT_EQ(game.state.Hands, hands);
-  EXPECT_EQ(game.state.Dog, dog);
+  const auto hands = game.flow.state.Hands;
+  const auto dog = game.flow.state.Dog;
+  Apply(game.flow, Move{MoveKind::ConfirmDiscard});
+  EXPECT_EQ(game.flow.state.Hands, hands);
+  EXPECT_EQ(game.flow.state.Dog, dog);
 }
 
 }  // namespace

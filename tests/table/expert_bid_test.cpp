@@ -21,23 +21,24 @@ using testing::Trumps;
 TEST(ExpertBid, EachSeatBidsWhatItMayAndSouthIsAdvisedTheExpertsBid) {
   DealDriver driver;
   Game& game = driver.game;
-  game.state.options.Level = kExpertLevel;
+  game.flow.state.options.Level = kExpertLevel;
   for (int deal = 0; deal < 3; ++deal) {
-    NewDeal(game, 0);
-    while (game.state.DealPhase == Phase::Bidding || game.state.DealPhase == Phase::SouthBids) {
-      if (game.state.DealPhase == Phase::SouthBids) {
-        const int advised = game.state.AnnouncedBid[kSouth];
-        EXPECT_EQ(ExpertBid(game.state, kSouth, Thinking{1}), advised);
-        EXPECT_EQ(ExpertBid(game.state, kSouth, Thinking{2}), advised);
-        Apply(game, Move{MoveKind::BidAdvice});
-        EXPECT_EQ(game.state.AnnouncedBid[kSouth], advised);
+    NewDeal(game.flow, 0);
+    while (game.flow.state.DealPhase == Phase::Bidding ||
+           game.flow.state.DealPhase == Phase::SouthBids) {
+      if (game.flow.state.DealPhase == Phase::SouthBids) {
+        const int advised = game.flow.state.AnnouncedBid[kSouth];
+        EXPECT_EQ(ExpertBid(game.flow.state, kSouth, Thinking{1}), advised);
+        EXPECT_EQ(ExpertBid(game.flow.state, kSouth, Thinking{2}), advised);
+        Apply(game.flow, Move{MoveKind::BidAdvice});
+        EXPECT_EQ(game.flow.state.AnnouncedBid[kSouth], advised);
       } else {
         ASSERT_TRUE(driver.Fire(TimerId::TimerEnchere));
       }
     }
     int highest = kPasse;
-    for (int seat = game.state.FirstPlayer, n = 0; n < 4; seat = NextSeat(seat), ++n) {
-      const int bid = game.state.AnnouncedBid[seat];
+    for (int seat = game.flow.state.FirstPlayer, n = 0; n < 4; seat = NextSeat(seat), ++n) {
+      const int bid = game.flow.state.AnnouncedBid[seat];
       EXPECT_TRUE(bid == kPasse || bid > highest) << "deal " << deal << ", seat " << seat;
       highest = std::max(highest, bid);
     }
@@ -50,29 +51,29 @@ TEST(ExpertBid, TakesAHandThatCannotLoseAndPassesOneWithNothing) {
   DealDriver driver;
   Game& game = driver.game;
   const auto ready = [&game](int highest) {
-    game.state.FirstPlayer = kEast;
-    game.state.AnnouncedBid.Fill(kNotSpoken);
-    game.state.AnnouncedBid[kEast] = kPasse;
-    game.state.AnnouncedBid[kNorth] = kPasse;
-    game.state.AnnouncedBid[kWest] = static_cast<std::int8_t>(highest);
-    game.state.HighestBid = highest;
+    game.flow.state.FirstPlayer = kEast;
+    game.flow.state.AnnouncedBid.Fill(kNotSpoken);
+    game.flow.state.AnnouncedBid[kEast] = kPasse;
+    game.flow.state.AnnouncedBid[kNorth] = kPasse;
+    game.flow.state.AnnouncedBid[kWest] = static_cast<std::int8_t>(highest);
+    game.flow.state.HighestBid = highest;
   };
   DealAround(
-      game.state, kSouth,
+      game.flow.state, kSouth,
       Join({Trumps({0, 1, 21, 20, 19, 18, 17, 16, 15, 14, 13, 12}), SuitCards(kPique, {14, 13, 12}),
             SuitCards(kCoeur, {14, 13}), SuitCards(kTrefle, {14})}),
       Join({SuitCards(kCarreau, {1, 2, 3}), SuitCards(kTrefle, {2, 3, 4})}));
   ready(kPasse);
-  EXPECT_GE(ExpertBid(game.state, kSouth), kGarde);
+  EXPECT_GE(ExpertBid(game.flow.state, kSouth), kGarde);
   ready(kGardeSans);
-  EXPECT_EQ(ExpertBid(game.state, kSouth), kGardeContre);
+  EXPECT_EQ(ExpertBid(game.flow.state, kSouth), kGardeContre);
 
-  DealAround(game.state, kSouth,
+  DealAround(game.flow.state, kSouth,
              Join({SuitCards(kPique, {1, 2, 3, 4, 5}), SuitCards(kCoeur, {1, 2, 3, 4, 5}),
                    SuitCards(kTrefle, {1, 2, 3, 4}), SuitCards(kCarreau, {1, 2, 3, 4})}),
              Join({SuitCards(kCarreau, {14, 13, 12}), SuitCards(kTrefle, {14, 13, 12})}));
   ready(kPasse);
-  EXPECT_EQ(ExpertBid(game.state, kSouth), kPasse);
+  EXPECT_EQ(ExpertBid(game.flow.state, kSouth), kPasse);
 }
 
 // "At least one taker" keeps a deal because some hand would take: at the Expert level that
@@ -80,20 +81,20 @@ TEST(ExpertBid, TakesAHandThatCannotLoseAndPassesOneWithNothing) {
 TEST(ExpertBid, WithAtLeastOneTakerAHandTheEvaluationTakesIsNeverPassed) {
   DealDriver driver;
   Game& game = driver.game;
-  game.state.options.Level = kExpertLevel;
+  game.flow.state.options.Level = kExpertLevel;
   const auto east_bids = [&](int at_least_one_taker) {
-    NewDeal(game, 0);
-    DealAround(game.state, kEast,
+    NewDeal(game.flow, 0);
+    DealAround(game.flow.state, kEast,
                Join({SuitCards(kPique, {1, 2, 3, 4, 5}), SuitCards(kCoeur, {1, 2, 3, 4, 5}),
                      SuitCards(kTrefle, {1, 2, 3, 4}), SuitCards(kCarreau, {1, 2, 3, 4})}),
                Join({SuitCards(kCarreau, {14, 13, 12}), SuitCards(kTrefle, {14, 13, 12})}));
-    game.state.ComputedBid[kEast] = kGarde;
-    game.state.FirstPlayer = kEast;
-    game.state.AnnouncedBid.Fill(kNotSpoken);
-    game.state.HighestBid = kPasse;
-    game.state.options.AtLeastOneTaker = static_cast<std::uint8_t>(at_least_one_taker);
-    StartBidTurn(game, kEast);
-    return game.state.AnnouncedBid[kEast];
+    game.flow.state.ComputedBid[kEast] = kGarde;
+    game.flow.state.FirstPlayer = kEast;
+    game.flow.state.AnnouncedBid.Fill(kNotSpoken);
+    game.flow.state.HighestBid = kPasse;
+    game.flow.state.options.AtLeastOneTaker = static_cast<std::uint8_t>(at_least_one_taker);
+    StartBidTurn(game.flow, kEast);
+    return game.flow.state.AnnouncedBid[kEast];
   };
   EXPECT_EQ(east_bids(0), kPasse);
   EXPECT_EQ(east_bids(1), kGarde);

@@ -25,12 +25,14 @@ std::vector<int> Numbers(const std::vector<Card>& cards) {
 // lies shown for its discard.
 bool AComputerTakes(testing::DealDriver& driver, std::mt19937& south) {
   Game& game = driver.game;
-  NewDeal(game, 0);
-  while (game.state.DealPhase == Phase::AuctionOver || game.state.DealPhase == Phase::Bidding ||
-         game.state.DealPhase == Phase::SouthBids) {
+  NewDeal(game.flow, 0);
+  while (game.flow.state.DealPhase == Phase::AuctionOver ||
+         game.flow.state.DealPhase == Phase::Bidding ||
+         game.flow.state.DealPhase == Phase::SouthBids) {
     driver.Step(south);
   }
-  return game.state.DealPhase == Phase::DogShown && game.state.Taker != game.state.HumanSeat;
+  return game.flow.state.DealPhase == Phase::DogShown &&
+         game.flow.state.Taker != game.flow.state.HumanSeat;
 }
 
 // The Expert taker's discard keeps the rules of any discard: the taker's 24 cards become his 18
@@ -45,9 +47,9 @@ TEST(ExpertDiscard, ADiscardTheRulesAllowTheSameOnOneThreadOrTwo) {
     if (!AComputerTakes(driver, south))
       continue;
     ++discards;
-    const Table<Card, 1, 24> merged = MergeWithDog(game.state, game.state.Taker);
-    GameState one = game.state;
-    GameState two = game.state;
+    const Table<Card, 1, 24> merged = MergeWithDog(game.flow.state, game.flow.state.Taker);
+    GameState one = game.flow.state;
+    GameState two = game.flow.state;
     ExpertDiscard(one, Thinking{1});
     ExpertDiscard(two, Thinking{2});
     EXPECT_EQ(one.Dog, two.Dog);
@@ -81,17 +83,17 @@ TEST(ExpertDiscard, WeighsTheComputersOwnDiscardAndAVoidOfEachSuitThatCanBeVoide
   using testing::Join;
   using testing::SuitCards;
   testing::DealAround(
-      game.state, kEast,
+      game.flow.state, kEast,
       Join({testing::Trumps({21, 20, 19, 18, 17, 16, 15, 14, 13, 12}), SuitCards(kPique, {4, 3}),
             SuitCards(kCoeur, {14, 13, 2}), SuitCards(kTrefle, {12, 5, 1})}),
       Join({SuitCards(kCarreau, {13, 11, 7, 6}), SuitCards(kPique, {9}), SuitCards(kTrefle, {2})}));
-  game.state.Taker = kEast;
-  game.state.AnnouncedBid.Fill(kPasse);
-  game.state.AnnouncedBid[kEast] = kGarde;
-  game.state.HighestBid = kGarde;
+  game.flow.state.Taker = kEast;
+  game.flow.state.AnnouncedBid.Fill(kPasse);
+  game.flow.state.AnnouncedBid[kEast] = kGarde;
+  game.flow.state.HighestBid = kGarde;
 
-  const auto candidates = CandidateDiscards(game.state);
-  GameState computer = game.state;
+  const auto candidates = CandidateDiscards(game.flow.state);
+  GameState computer = game.flow.state;
   ComputerDiscard(computer);
   ASSERT_FALSE(candidates.empty());
   EXPECT_EQ(candidates.front()->Dog, computer.Dog);
@@ -123,11 +125,11 @@ TEST(ExpertDiscard, KeepsOneOfItsCandidatesTheComputersOwnIncluded) {
   for (int deal = 0; deal < 60 && weighed < 8; ++deal) {
     if (!AComputerTakes(driver, south))
       continue;
-    const auto candidates = CandidateDiscards(game.state);
+    const auto candidates = CandidateDiscards(game.flow.state);
     if (candidates.size() < 2)
       continue;
     ++weighed;
-    GameState expert = game.state;
+    GameState expert = game.flow.state;
     ExpertDiscard(expert, Thinking{2});
     const auto kept = std::find_if(candidates.begin(), candidates.end(), [&](const auto& c) {
       return c->Dog == expert.Dog && c->Hands == expert.Hands;

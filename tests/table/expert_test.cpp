@@ -32,47 +32,47 @@ bool Excluded(const GameState& game, int observer, int seat, const Card& card) {
 // a seat the observer knows cannot hold it, and the world built from the deal gives the
 // observer the very view it has in the real game.
 void CheckDrawnDeal(const Game& game, int observer, Generator& random) {
-  const HiddenDeal deal = DrawHiddenDeal(game.state, observer, random);
-  const Table<int, 0, 4> counts = UnseenCounts(game.state, observer);
+  const HiddenDeal deal = DrawHiddenDeal(game.flow.state, observer, random);
+  const Table<int, 0, 4> counts = UnseenCounts(game.flow.state, observer);
   std::vector<Card> placed;
   for (int place = kSetAsidePlace; place <= 4; ++place) {
     ASSERT_EQ(static_cast<int>(deal.cards[place].size()), counts[place]) << "place " << place;
     for (const Card& card : deal.cards[place]) {
       placed.push_back(card);
       if (place == kSetAsidePlace) {
-        const int bid = game.state.AnnouncedBid[game.state.Taker];
-        EXPECT_FALSE(observer == game.state.Taker && (bid == kPrise || bid == kGarde));
+        const int bid = game.flow.state.AnnouncedBid[game.flow.state.Taker];
+        EXPECT_FALSE(observer == game.flow.state.Taker && (bid == kPrise || bid == kGarde));
         if (bid == kPrise || bid == kGarde) {
           EXPECT_TRUE(IsDiscardable(card));
         }
       } else {
         EXPECT_NE(place, observer);
-        EXPECT_FALSE(Excluded(game.state, observer, place, card))
+        EXPECT_FALSE(Excluded(game.flow.state, observer, place, card))
             << "card " << card.Suit << "/" << card.Value << " to seat " << place;
       }
     }
   }
-  EXPECT_EQ(placed.size(), UnseenCards(game.state, observer).size());
-  for (const Card& card : UnseenCards(game.state, observer)) {
+  EXPECT_EQ(placed.size(), UnseenCards(game.flow.state, observer).size());
+  for (const Card& card : UnseenCards(game.flow.state, observer)) {
     EXPECT_EQ(std::count_if(placed.begin(), placed.end(),
                             [&](const Card& c) { return SameCard(c, card); }),
               1);
   }
 
-  Core world = game.state;
-  SetUpWorld(world, game.state, observer, deal);
+  Core world = game.flow.state;
+  SetUpWorld(world, game.flow.state, observer, deal);
   const Core& w = world;
-  EXPECT_EQ(w.CardStatus[observer], game.state.CardStatus[observer]);
-  EXPECT_EQ(w.TrumpStatus[observer], game.state.TrumpStatus[observer]);
-  EXPECT_EQ(w.MayHoldCard[observer], game.state.MayHoldCard[observer]);
-  EXPECT_EQ(w.MayHoldTrump[observer], game.state.MayHoldTrump[observer]);
-  EXPECT_EQ(w.KnownVoid[observer], game.state.KnownVoid[observer]);
-  EXPECT_EQ(w.KnownNoTrump[observer], game.state.KnownNoTrump[observer]);
-  EXPECT_EQ(w.DiscardKnown[observer], game.state.DiscardKnown[observer]);
-  EXPECT_EQ(w.TakerPoints, game.state.TakerPoints);
-  EXPECT_EQ(w.TrickNumber, game.state.TrickNumber);
-  EXPECT_EQ(w.CardsInTrick, game.state.CardsInTrick);
-  EXPECT_EQ(w.CurrentSeat, game.state.CurrentSeat);
+  EXPECT_EQ(w.CardStatus[observer], game.flow.state.CardStatus[observer]);
+  EXPECT_EQ(w.TrumpStatus[observer], game.flow.state.TrumpStatus[observer]);
+  EXPECT_EQ(w.MayHoldCard[observer], game.flow.state.MayHoldCard[observer]);
+  EXPECT_EQ(w.MayHoldTrump[observer], game.flow.state.MayHoldTrump[observer]);
+  EXPECT_EQ(w.KnownVoid[observer], game.flow.state.KnownVoid[observer]);
+  EXPECT_EQ(w.KnownNoTrump[observer], game.flow.state.KnownNoTrump[observer]);
+  EXPECT_EQ(w.DiscardKnown[observer], game.flow.state.DiscardKnown[observer]);
+  EXPECT_EQ(w.TakerPoints, game.flow.state.TakerPoints);
+  EXPECT_EQ(w.TrickNumber, game.flow.state.TrickNumber);
+  EXPECT_EQ(w.CardsInTrick, game.flow.state.CardsInTrick);
+  EXPECT_EQ(w.CurrentSeat, game.flow.state.CurrentSeat);
 }
 
 TEST(Expert, EveryDrawnDealAgreesWithWhatTheSeatKnows) {

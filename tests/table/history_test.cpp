@@ -35,7 +35,7 @@ ScoredDeal Deal(int level, int taker, int bid, int per_defender,
 }
 
 std::string HistoryOf(testing::DealDriver& driver) {
-  return HistoryPathBeside(driver.game.OptionsPath);
+  return HistoryPathBeside(driver.game.flow.OptionsPath);
 }
 
 void PlayWholeDeal(testing::DealDriver& driver, std::mt19937& choices) {
@@ -105,23 +105,23 @@ TEST(ScoreHistory, DamagedLinesAreSkippedAndCounted) {
 TEST(ScoreHistory, TheGameWritesCountedDealsAndResetsOnly) {
   testing::DealDriver driver;
   Game& game = driver.game;
-  game.state.options.AtLeastOneTaker = 1;
+  game.flow.state.options.AtLeastOneTaker = 1;
   std::mt19937 choices(24);
-  NewDeal(game, 0);
+  NewDeal(game.flow, 0);
   PlayWholeDeal(driver, choices);
-  const ScoreSteps steps = ComputeScoreSteps(game.state);
-  const int taker = game.state.Taker;
-  const int bid = game.state.AnnouncedBid[taker];
-  const auto totals = game.state.options.Scores;
-  ReplayDeal(game);
+  const ScoreSteps steps = ComputeScoreSteps(game.flow.state);
+  const int taker = game.flow.state.Taker;
+  const int bid = game.flow.state.AnnouncedBid[taker];
+  const auto totals = game.flow.state.options.Scores;
+  ReplayDeal(game.flow);
   PlayWholeDeal(driver, choices);
   driver.view.answers = {true};
-  ResetScores(game);
+  ResetScores(game.flow);
 
   const ScoreHistory history = ReadScoreHistory(HistoryOf(driver));
   ASSERT_EQ(history.entries.size(), 2u);
   const ScoredDeal& deal = history.entries[0].deal;
-  EXPECT_EQ(deal.level, game.state.options.Level);
+  EXPECT_EQ(deal.level, game.flow.state.options.Level);
   EXPECT_EQ(deal.taker, taker);
   EXPECT_EQ(deal.bid, bid);
   EXPECT_EQ(deal.made, steps.made);
@@ -133,9 +133,9 @@ TEST(ScoreHistory, TheGameWritesCountedDealsAndResetsOnly) {
   std::filesystem::create_directory(HistoryOf(driver));
   const std::size_t told = driver.view.informed.size();
   for (int deal_number = 1; deal_number <= 2; ++deal_number) {
-    NewDeal(game, 0);
+    NewDeal(game.flow, 0);
     PlayWholeDeal(driver, choices);
-    EXPECT_EQ(game.state.TrickNumber, kLastTrickDone);
+    EXPECT_EQ(game.flow.state.TrickNumber, kLastTrickDone);
   }
   ASSERT_EQ(driver.view.informed.size(), told + 1);
   EXPECT_NE(driver.view.informed.back().find("historique98"), std::string::npos);

@@ -41,18 +41,24 @@ struct Ending {
 };
 
 Ending EndingOf(const Game& game) {
-  return {game.state.PlayedSlot,     game.state.TrickLeaders,          game.state.AnnouncedBid,
-          game.state.Taker,          game.state.PoigneeLevel,          game.state.TakerPoints,
-          game.state.options.Scores, game.state.random.GeneratorState, game.state.Dog};
+  return {game.flow.state.PlayedSlot,
+          game.flow.state.TrickLeaders,
+          game.flow.state.AnnouncedBid,
+          game.flow.state.Taker,
+          game.flow.state.PoigneeLevel,
+          game.flow.state.TakerPoints,
+          game.flow.state.options.Scores,
+          game.flow.state.random.GeneratorState,
+          game.flow.state.Dog};
 }
 
 std::string SavedText(const Game& game) {
-  return ReadSmallFile(game.ResumePath, kSavedDealLimit).bytes;
+  return ReadSmallFile(game.flow.ResumePath, kSavedDealLimit).bytes;
 }
 
 // A game whose deal is saved beside its options file, as the window's is.
 void SaveBesideOptions(Game& game) {
-  game.ResumePath = ResumePathBeside(game.OptionsPath);
+  game.flow.ResumePath = ResumePathBeside(game.flow.OptionsPath);
 }
 
 // The table and the player's choices after one move of the deal played straight through.
@@ -92,7 +98,7 @@ void ExpectEverySnapshotResumes(const std::vector<Snapshot>& snapshots, const Sc
     const auto saved = DecodeSavedDeal(snapshots[k].saved);
     ASSERT_TRUE(saved.has_value());
     DealDriver resumed(1, 50'000'000);
-    ASSERT_TRUE(ResumeDeal(resumed.game, *saved));
+    ASSERT_TRUE(ResumeDeal(resumed.game.flow, *saved));
     EXPECT_TRUE(resumed.view.ShowsTheSameAs(snapshots[k].view));
     for (std::size_t m = k + 1; m < script.size(); ++m)
       script[m](resumed.game);
@@ -108,13 +114,13 @@ TEST(InterruptedDeal, ResumedAfterAnyMoveTheDealEndsAsPlayedStraightThrough) {
     SCOPED_TRACE(::testing::Message() << "level " << level);
     DealDriver straight(1, 41'000'000 + level);
     SaveBesideOptions(straight.game);
-    Apply(straight.game, Move{MoveKind::Level, level});
-    straight.game.state.options.AtLeastOneTaker = 1;
+    Apply(straight.game.flow, Move{MoveKind::Level, level});
+    straight.game.flow.state.options.AtLeastOneTaker = 1;
     std::mt19937 choices(static_cast<unsigned>(level));
-    NewDeal(straight.game, 0);
+    NewDeal(straight.game.flow, 0);
     const std::vector<Snapshot> snapshots = PlayStraight(straight, choices, {});
-    ASSERT_EQ(straight.game.state.TrickNumber, 19);
-    EXPECT_FALSE(std::filesystem::exists(straight.game.ResumePath));
+    ASSERT_EQ(straight.game.flow.state.TrickNumber, 19);
+    EXPECT_FALSE(std::filesystem::exists(straight.game.flow.ResumePath));
     ExpectEverySnapshotResumes(snapshots, {}, EndingOf(straight.game));
   }
 }
@@ -155,29 +161,29 @@ DealtDeal PoigneeDeal() {
 TEST(InterruptedDeal, ResumedInTheMiddleOfTheDiscardOrThePoigneeTheTableIsAsItWas) {
   DealDriver straight(1, 43'000'000);
   SaveBesideOptions(straight.game);
-  PlayDealFromCode(straight.game, PoigneeDeal());
-  Script script = {[](Game& game) { Apply(game, Move{MoveKind::SouthBid, kGarde}); }};
+  PlayDealFromCode(straight.game.flow, PoigneeDeal());
+  Script script = {[](Game& game) { Apply(game.flow, Move{MoveKind::SouthBid, kGarde}); }};
   for (int n = 0; n < 3; ++n)
-    script.push_back([](Game& game) { Apply(game, Move{MoveKind::BidTick}); });
-  script.push_back([](Game& game) { Apply(game, Move{MoveKind::Continue}); });  // the dog
-  script.push_back([](Game& game) { Apply(game, Move{MoveKind::Continue}); });  // to South
+    script.push_back([](Game& game) { Apply(game.flow, Move{MoveKind::BidTick}); });
+  script.push_back([](Game& game) { Apply(game.flow, Move{MoveKind::Continue}); });  // the dog
+  script.push_back([](Game& game) { Apply(game.flow, Move{MoveKind::Continue}); });  // to South
   // Two clicks on the same card lift it and put it back.
   for (int k : {24, 24, 23, 22, 21, 20, 19, 18})
-    script.push_back([k](Game& game) { Apply(game, Move{MoveKind::DiscardCard, k}); });
-  script.push_back([](Game& game) { Apply(game, Move{MoveKind::ConfirmDiscard}); });
+    script.push_back([k](Game& game) { Apply(game.flow, Move{MoveKind::DiscardCard, k}); });
+  script.push_back([](Game& game) { Apply(game.flow, Move{MoveKind::ConfirmDiscard}); });
   script.push_back([](Game& game) {
-    for (int tick = 0; tick < 4 && game.state.DealPhase != Phase::Poignee; ++tick)
-      Apply(game, Move{MoveKind::CardTick});
+    for (int tick = 0; tick < 4 && game.flow.state.DealPhase != Phase::Poignee; ++tick)
+      Apply(game.flow, Move{MoveKind::CardTick});
   });
-  script.push_back([](Game& game) { Apply(game, Move{MoveKind::PoigneeLevel, 2}); });
+  script.push_back([](Game& game) { Apply(game.flow, Move{MoveKind::PoigneeLevel, 2}); });
   for (int j : {1, 2, 3, 3, 3})
-    script.push_back([j](Game& game) { Apply(game, Move{MoveKind::PoigneeCard, j}); });
-  script.push_back([](Game& game) { Apply(game, Move{MoveKind::LazyPoignee}); });
-  script.push_back([](Game& game) { Apply(game, Move{MoveKind::PoigneeOk}); });
+    script.push_back([j](Game& game) { Apply(game.flow, Move{MoveKind::PoigneeCard, j}); });
+  script.push_back([](Game& game) { Apply(game.flow, Move{MoveKind::LazyPoignee}); });
+  script.push_back([](Game& game) { Apply(game.flow, Move{MoveKind::PoigneeOk}); });
   std::mt19937 choices(7);
   const std::vector<Snapshot> snapshots = PlayStraight(straight, choices, script);
-  ASSERT_EQ(straight.game.state.Taker, kSouth);
-  ASSERT_EQ(straight.game.state.PoigneeLevel, 2);
+  ASSERT_EQ(straight.game.flow.state.Taker, kSouth);
+  ASSERT_EQ(straight.game.flow.state.PoigneeLevel, 2);
   ExpectEverySnapshotResumes(snapshots, script, EndingOf(straight.game));
 }
 
@@ -186,12 +192,12 @@ TEST(InterruptedDeal, ResumedInTheMiddleOfTheDiscardOrThePoigneeTheTableIsAsItWa
 TEST(InterruptedDeal, OfferedAfterTheLanguageChoiceNoForgetsItYesResumesIt) {
   DealDriver straight(1, 44'000'000);
   SaveBesideOptions(straight.game);
-  Apply(straight.game, Move{MoveKind::Level, kExpertLevel});
-  straight.game.state.options.AtLeastOneTaker = 1;
-  NewDeal(straight.game, 0);
+  Apply(straight.game.flow, Move{MoveKind::Level, kExpertLevel});
+  straight.game.flow.state.options.AtLeastOneTaker = 1;
+  NewDeal(straight.game.flow, 0);
   std::mt19937 choices(3);
   const auto play_to_trick = [&choices](DealDriver& driver, int trick) {
-    while (driver.game.state.TrickNumber < trick && driver.Step(choices)) {
+    while (driver.game.flow.state.TrickNumber < trick && driver.Step(choices)) {
     }
   };
   play_to_trick(straight, 2);
@@ -202,18 +208,18 @@ TEST(InterruptedDeal, OfferedAfterTheLanguageChoiceNoForgetsItYesResumesIt) {
   for (const bool yes : {false, true}) {
     DealDriver next(0, 45'000'000);
     SaveBesideOptions(next.game);
-    ASSERT_TRUE(ReplaceFileWhole(next.game.ResumePath, saved));
+    ASSERT_TRUE(ReplaceFileWhole(next.game.flow.ResumePath, saved));
     next.view.answers.push_back(yes);
-    ChooseLanguage(next.game, 2);
+    ChooseLanguage(next.game.flow, 2);
     ASSERT_EQ(next.view.asked, std::vector<std::string>{std::string(kResumeQuestion.english)});
     EXPECT_TRUE(next.view.informed.empty());
     if (!yes) {
-      EXPECT_EQ(next.game.state.DealPhase, Phase::Opening);
-      EXPECT_FALSE(std::filesystem::exists(next.game.ResumePath));
+      EXPECT_EQ(next.game.flow.state.DealPhase, Phase::Opening);
+      EXPECT_FALSE(std::filesystem::exists(next.game.flow.ResumePath));
       continue;
     }
-    EXPECT_EQ(next.game.state.TrickNumber, 2);
-    EXPECT_EQ(next.game.state.options.Level, kExpertLevel);
+    EXPECT_EQ(next.game.flow.state.TrickNumber, 2);
+    EXPECT_EQ(next.game.flow.state.options.Level, kExpertLevel);
     choices = choices_then;
     play_to_trick(next, 3);
     EXPECT_TRUE(EndingOf(next.game) == EndingOf(straight.game));
@@ -229,14 +235,14 @@ TEST(InterruptedDeal, ADealSavedByAnEarlierVersionResumes) {
   const auto saved = DecodeSavedDeal(file.bytes);
   ASSERT_TRUE(saved.has_value());
   DealDriver resumed(1, 47'000'000);
-  ASSERT_TRUE(ResumeDeal(resumed.game, *saved));
-  EXPECT_EQ(resumed.game.state.TrickNumber, 15);
-  EXPECT_EQ(resumed.game.state.CardsInTrick, 1);
+  ASSERT_TRUE(ResumeDeal(resumed.game.flow, *saved));
+  EXPECT_EQ(resumed.game.flow.state.TrickNumber, 15);
+  EXPECT_EQ(resumed.game.flow.state.CardsInTrick, 1);
   std::mt19937 choices(15);
   while (resumed.Step(choices)) {
   }
-  EXPECT_EQ(resumed.game.state.TrickNumber, 19);
-  EXPECT_EQ(resumed.game.state.TakerPoints + resumed.game.state.DefencePoints, 182);
+  EXPECT_EQ(resumed.game.flow.state.TrickNumber, 19);
+  EXPECT_EQ(resumed.game.flow.state.TakerPoints + resumed.game.flow.state.DefencePoints, 182);
 }
 
 }  // namespace

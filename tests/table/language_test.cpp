@@ -58,7 +58,7 @@ TEST(LanguageTest, EveryTextOfTheTablesReachesItsControlInBothLanguages) {
   for (int language : {kFrench, kEnglish}) {
     FakeTableView view;
     Game game{view};
-    ChooseLanguage(game, language);
+    ChooseLanguage(game.flow, language);
     for (const TableOfTexts& table : kTables) {
       for (const ControlText& entry : table.entries) {
         const auto control = ControlFromName(entry.control);
@@ -75,7 +75,7 @@ TEST(LanguageTest, EveryTextOfTheTablesReachesItsControlInBothLanguages) {
 TEST(LanguageTest, TheWordingsKeepTheirAccentsAndTheirTypos) {
   FakeTableView english;
   Game game{english};
-  ChooseLanguage(game, kEnglish);
+  ChooseLanguage(game.flow, kEnglish);
   EXPECT_EQ(english.Text(Control::menuForce), "&Strenght of Your Hand");
   EXPECT_EQ(english.Text(Control::panelDefNbBouts), "Oudlers nubmer");
   EXPECT_EQ(english.Text(Control::menuAttenteEntreChaquePli), "&Laps time between each trick:");
@@ -87,7 +87,7 @@ TEST(LanguageTest, TheWordingsKeepTheirAccentsAndTheirTypos) {
 
   FakeTableView french;
   Game jeu{french};
-  ChooseLanguage(jeu, kFrench);
+  ChooseLanguage(jeu.flow, kFrench);
   EXPECT_EQ(french.Text(Control::frmPoignee), "Sélectionnez les cartes à mettre dans la Poignée !");
   EXPECT_EQ(french.Text(Control::menuVitesses), "Vitesse&S");
   EXPECT_EQ(french.Text(Control::menuInstantane), "&Instantané");
@@ -103,7 +103,7 @@ TEST(LanguageTest, TheHonourCellsReadLikeTheCourtCardsOfTheLanguage) {
        {std::pair{kFrench, "RDCV"}, std::pair{kEnglish, "KQCJ"}}) {
     FakeTableView view;
     Game game{view};
-    ChooseLanguage(game, language);
+    ChooseLanguage(game.flow, language);
     for (int suit = 1; suit <= 4; ++suit) {
       for (int c = 1; c <= 4; ++c)
         EXPECT_EQ(view.Get(Control::HonourCell, (suit - 1) * 4 + c).text,
@@ -116,42 +116,42 @@ TEST(LanguageTest, TheHonourCellsReadLikeTheCourtCardsOfTheLanguage) {
 TEST(LanguageTest, AChosenLanguageFillsTheListsTheQuestionsTheHelpFileAndTheBidButtons) {
   FakeTableView view;
   Game game{view};
-  game.ProgramFolder = "/opt/zarvane";
-  ChooseLanguage(game, kFrench);
-  EXPECT_EQ(game.SeatNames[1], "SUD");
-  EXPECT_EQ(game.SeatNames[4], "OUEST");
-  EXPECT_EQ(game.BidNames[0], "PASSE");
-  EXPECT_EQ(game.BidNames[4], "GARDE CONTRE");
-  EXPECT_EQ(game.LevelNames[1], "Débutant");
-  EXPECT_EQ(game.AdviceWord, "Conseil");
-  EXPECT_EQ(game.QuitQuestion, "Voulez-vous vraiment arrêter ?");
-  EXPECT_EQ(game.Goodbye, "A bientôt !!!");
-  EXPECT_EQ(game.HelpFile, "/opt/zarvane/zarvanefr.hlp");
+  game.table.ProgramFolder = "/opt/zarvane";
+  ChooseLanguage(game.flow, kFrench);
+  EXPECT_EQ(game.table.SeatNames[1], "SUD");
+  EXPECT_EQ(game.table.SeatNames[4], "OUEST");
+  EXPECT_EQ(game.table.BidNames[0], "PASSE");
+  EXPECT_EQ(game.table.BidNames[4], "GARDE CONTRE");
+  EXPECT_EQ(game.table.LevelNames[1], "Débutant");
+  EXPECT_EQ(game.table.AdviceWord, "Conseil");
+  EXPECT_EQ(game.table.QuitQuestion, "Voulez-vous vraiment arrêter ?");
+  EXPECT_EQ(game.table.Goodbye, "A bientôt !!!");
+  EXPECT_EQ(game.table.HelpFile, "/opt/zarvane/zarvanefr.hlp");
   EXPECT_EQ(view.Text(Control::menuZarvane), "&Zarvane");
   EXPECT_EQ(view.Text(Control::frmZarvane), "ZARVANE 98");
   for (int bid = 0; bid <= 4; ++bid)
-    EXPECT_EQ(view.Text(kBidButtons[bid]), game.BidNames[bid]);
+    EXPECT_EQ(view.Text(kBidButtons[bid]), game.table.BidNames[bid]);
   EXPECT_EQ(view.Text(Control::ButtonGardeSans), "GARDE SANS");
 
   FakeTableView view2;
   Game other{view2};
-  other.ProgramFolder = "/opt/zarvane/";
-  ChooseLanguage(other, kEnglish);
-  EXPECT_EQ(other.SeatNames[2], "EAST");
-  EXPECT_EQ(other.BidNames[3], "GUARD WITHOUT");
-  EXPECT_EQ(other.LevelNames[3], "Advanced");
-  EXPECT_EQ(other.AdviceWord, "Advice");
-  EXPECT_EQ(other.QuitQuestion, "Do you really want to quit ?");
-  EXPECT_EQ(other.Goodbye, "See you !!!");
-  EXPECT_EQ(other.HelpFile, "/opt/zarvane/zarvaneus.hlp");
+  other.table.ProgramFolder = "/opt/zarvane/";
+  ChooseLanguage(other.flow, kEnglish);
+  EXPECT_EQ(other.table.SeatNames[2], "EAST");
+  EXPECT_EQ(other.table.BidNames[3], "GUARD WITHOUT");
+  EXPECT_EQ(other.table.LevelNames[3], "Advanced");
+  EXPECT_EQ(other.table.AdviceWord, "Advice");
+  EXPECT_EQ(other.table.QuitQuestion, "Do you really want to quit ?");
+  EXPECT_EQ(other.table.Goodbye, "See you !!!");
+  EXPECT_EQ(other.table.HelpFile, "/opt/zarvane/zarvaneus.hlp");
   EXPECT_EQ(view2.Text(Control::ButtonPasse), "PASS");
   EXPECT_EQ(view2.Text(Control::ButtonGardeContre), "GUARD AGAINST");
 
   // A program started from its own folder finds the help beside it.
   FakeTableView view3;
   Game here{view3};
-  ChooseLanguage(here, kEnglish);
-  EXPECT_EQ(here.HelpFile, "zarvaneus.hlp");
+  ChooseLanguage(here.flow, kEnglish);
+  EXPECT_EQ(here.table.HelpFile, "zarvaneus.hlp");
 }
 
 TEST(LanguageTest, TheHelpIsTakenBesideTheProgramFirstThenFromTheInstalledDataFolder) {
@@ -163,24 +163,24 @@ TEST(LanguageTest, TheHelpIsTakenBesideTheProgramFirstThenFromTheInstalledDataFo
   std::ofstream(shared / "zarvaneus.hlp") << "<html></html>";
   FakeTableView view;
   Game game{view};
-  game.ProgramFolder = bin.string();
+  game.table.ProgramFolder = bin.string();
 
   // An installed program: nothing beside it, the document in the data folder.
-  ChooseLanguage(game, kEnglish);
-  EXPECT_EQ(game.HelpFile, (shared / "zarvaneus.hlp").string());
+  ChooseLanguage(game.flow, kEnglish);
+  EXPECT_EQ(game.table.HelpFile, (shared / "zarvaneus.hlp").string());
   // Installed in one language only: the other is named beside the program, where the message
   // about a missing document sends the player first.
-  ChooseLanguage(game, kFrench);
-  EXPECT_EQ(game.HelpFile, (bin / "zarvanefr.hlp").string());
+  ChooseLanguage(game.flow, kFrench);
+  EXPECT_EQ(game.table.HelpFile, (bin / "zarvanefr.hlp").string());
   // A copy beside the program wins over the installed one.
   std::ofstream(bin / "zarvaneus.hlp") << "<html></html>";
-  ChooseLanguage(game, kEnglish);
-  EXPECT_EQ(game.HelpFile, (bin / "zarvaneus.hlp").string());
+  ChooseLanguage(game.flow, kEnglish);
+  EXPECT_EQ(game.table.HelpFile, (bin / "zarvaneus.hlp").string());
   // A folder under the document's name is no document.
   std::filesystem::create_directories(bin / "zarvanefr.hlp");
   std::ofstream(shared / "zarvanefr.hlp") << "<html></html>";
-  ChooseLanguage(game, kFrench);
-  EXPECT_EQ(game.HelpFile, (shared / "zarvanefr.hlp").string());
+  ChooseLanguage(game.flow, kFrench);
+  EXPECT_EQ(game.table.HelpFile, (shared / "zarvanefr.hlp").string());
 }
 
 TEST(LanguageTest, BeforeTheChoiceOnlyTheTitleTheFirstMenuAndTheBidButtonsChange) {
@@ -205,29 +205,29 @@ TEST(LanguageTest, BeforeTheChoiceOnlyTheTitleTheFirstMenuAndTheBidButtonsChange
     for (const ControlText& entry : table.entries)
       EXPECT_EQ(view.Get(*ControlFromName(entry.control), entry.index).hint, "");
   }
-  EXPECT_EQ(game.QuitQuestion, "");
-  EXPECT_EQ(game.HelpFile, "");
-  EXPECT_EQ(game.LevelNames[4], "");
+  EXPECT_EQ(game.table.QuitQuestion, "");
+  EXPECT_EQ(game.table.HelpFile, "");
+  EXPECT_EQ(game.table.LevelNames[4], "");
   EXPECT_EQ(Pick(0, kQuitQuestion), "");
   EXPECT_EQ(Pick(3, kQuitQuestion), "");
 
   // No such language button: nothing happens.
-  ChooseLanguage(game, 3);
-  EXPECT_EQ(game.Language, 0);
+  ChooseLanguage(game.flow, 3);
+  EXPECT_EQ(game.flow.Language, 0);
   EXPECT_EQ(view.Text(Control::menuLevel), "&Niveau");
 }
 
 TEST(LanguageTest, ChoosingALanguageRenamesTheLevelAtOnce) {
   FakeTableView view;
   Game game{view};
-  game.state.options.Level = 1;
+  game.flow.state.options.Level = 1;
   SetLanguageTexts(game);
-  ApplyOptions(game);
+  ApplyOptions(game.flow);
   EXPECT_EQ(view.Text(Control::PanelNiveau), "");
 
-  ChooseLanguage(game, kFrench);
+  ChooseLanguage(game.flow, kFrench);
   EXPECT_EQ(view.Text(Control::PanelNiveau), "Débutant");
-  ChooseLanguage(game, kEnglish);
+  ChooseLanguage(game.flow, kEnglish);
   EXPECT_EQ(view.Text(Control::PanelNiveau), "Beginner");
   EXPECT_EQ(view.Get(Control::PanelNiveau).hint, "Game Level");
   EXPECT_TRUE(view.Get(Control::menuDebutant).checked);

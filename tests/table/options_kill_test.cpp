@@ -39,13 +39,13 @@ Options Record(int n) {
 void ExpectNextStartIsClean(const std::filesystem::path& folder, const Options& on_disk) {
   testing::FakeTableView view;
   Game game(view);
-  game.OptionsPath = (folder / kOptionsFileName).string();
-  ReadOptions(game);
-  EXPECT_EQ(game.state.options, on_disk);
-  ToggleDeductions(game);
-  ToggleDeductions(game);
+  game.flow.OptionsPath = (folder / kOptionsFileName).string();
+  ReadOptions(game.flow);
+  EXPECT_EQ(game.flow.state.options, on_disk);
+  ToggleDeductions(game.flow);
+  ToggleDeductions(game.flow);
   Options again;
-  ASSERT_EQ(ReadOptionsFile(game.OptionsPath, again), ReadStatus::Ok);
+  ASSERT_EQ(ReadOptionsFile(game.flow.OptionsPath, again), ReadStatus::Ok);
   EXPECT_EQ(again, on_disk);
   EXPECT_TRUE(view.informed.empty());
 }

@@ -186,13 +186,13 @@ TEST(OptionsReaderFuzz, GarbledFilesOnDiskAreReadAsTheyStandOrSetAsideWhole) {
       testing::WriteFileBytes(file, bytes);
       testing::FakeTableView view;
       Game game(view);
-      game.OptionsPath = file.string();
-      ReadOptions(game);
-      ChooseLanguage(game, kEnglish);
+      game.flow.OptionsPath = file.string();
+      ReadOptions(game.flow);
+      ChooseLanguage(game.flow, kEnglish);
 
       if (!Damaged(bytes)) {
         ++sound;
-        EXPECT_EQ(game.state.options, FieldsOf(bytes));
+        EXPECT_EQ(game.flow.state.options, FieldsOf(bytes));
         EXPECT_EQ(ReadFileBytes(file), bytes);
         EXPECT_TRUE(view.informed.empty());
         continue;
@@ -202,7 +202,7 @@ TEST(OptionsReaderFuzz, GarbledFilesOnDiskAreReadAsTheyStandOrSetAsideWhole) {
           (set_aside.empty() ? "" : "." + std::to_string(set_aside.size() + 1));
       set_aside.emplace_back(name, bytes);
       ASSERT_EQ(ReadFileBytes(folder.path() / name), bytes) << name;
-      EXPECT_EQ(game.state.options, Options{});
+      EXPECT_EQ(game.flow.state.options, Options{});
       EXPECT_EQ(ReadFileBytes(file), FileOf(Options{}));
       ASSERT_EQ(view.informed.size(), 1u);
       EXPECT_TRUE(view.informed[0].ends_with("\n" + (folder.path() / name).string()));

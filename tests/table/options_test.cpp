@@ -38,7 +38,7 @@ const Bytes kDefaultFile = {
 // clang-format on
 
 struct OptionsTest : ::testing::Test {
-  OptionsTest() { game.OptionsPath = file.string(); }
+  OptionsTest() { game.flow.OptionsPath = file.string(); }
 
   Bytes FileBytes() const { return ReadFileBytes(file); }
   std::vector<Control> Ticked(std::initializer_list<Control> group) {
@@ -68,7 +68,7 @@ constexpr auto kWaits = {Control::menuClickObligatoire, Control::menuUneSeconde,
                          Control::menuDeuxSecondes, Control::menuCinqSecondes};
 
 TEST_F(OptionsTest, FirstStartInAnEmptyFolderWritesTheDefaultsAndShowsThem) {
-  ReadOptions(game);
+  ReadOptions(game.flow);
   EXPECT_EQ(FileBytes(), kDefaultFile);
   EXPECT_EQ(folder.Contents(), Names{"options98"});
   EXPECT_EQ(view.Get(Control::frmZarvane).colour, 0x404000);
@@ -81,17 +81,17 @@ TEST_F(OptionsTest, FirstStartInAnEmptyFolderWritesTheDefaultsAndShowsThem) {
   EXPECT_TRUE(view.Visible(Control::PanneauScores));
   EXPECT_TRUE(view.Visible(Control::PanelDeductions) &&
               view.Get(Control::SBVoirDeductions).checked);
-  EXPECT_EQ(game.CardTimerInterval, 200);
-  EXPECT_EQ(game.TransitionTimerInterval, 2000);
-  EXPECT_EQ(game.AutoContinue, 1);
+  EXPECT_EQ(game.flow.CardTimerInterval, 200);
+  EXPECT_EQ(game.flow.TransitionTimerInterval, 2000);
+  EXPECT_EQ(game.flow.AutoContinue, 1);
   EXPECT_TRUE(view.informed.empty());
 
   // The next start reads that file back.
   Game again{view};
-  again.OptionsPath = game.OptionsPath;
-  again.state.options.Level = 1;
-  ReadOptions(again);
-  EXPECT_EQ(again.state.options, Options{});
+  again.flow.OptionsPath = game.flow.OptionsPath;
+  again.flow.state.options.Level = 1;
+  ReadOptions(again.flow);
+  EXPECT_EQ(again.flow.state.options, Options{});
 }
 
 TEST_F(OptionsTest, EveryOptionAndNegativeTotalsSurviveAWriteAndARead) {
@@ -108,8 +108,8 @@ TEST_F(OptionsTest, EveryOptionAndNegativeTotalsSurviveAWriteAndARead) {
   odd.Scores[2] = INT32_MIN;
   odd.Scores[3] = INT32_MAX;
   odd.Scores[4] = 258;
-  game.state.options = odd;
-  WriteOptions(game);
+  game.flow.state.options = odd;
+  WriteOptions(game.flow);
   // clang-format off
   EXPECT_EQ(FileBytes(), (Bytes{
       1, 0, 0, 0,  0xFF, 0xFF, 0xFF, 0,  6, 0, 0, 0,  5, 0, 0, 0,  0, 0, 0, 0,
@@ -118,101 +118,101 @@ TEST_F(OptionsTest, EveryOptionAndNegativeTotalsSurviveAWriteAndARead) {
   // clang-format on
 
   Game reader{view};
-  reader.OptionsPath = game.OptionsPath;
-  ReadOptions(reader);
-  EXPECT_EQ(reader.state.options, odd);
+  reader.flow.OptionsPath = game.flow.OptionsPath;
+  ReadOptions(reader.flow);
+  EXPECT_EQ(reader.flow.state.options, odd);
 }
 
 TEST_F(OptionsTest, EachRadioGroupTicksExactlyTheEntryOfItsValue) {
   for (int f = 1; f <= 6; ++f) {
-    SetForceOption(game, f);
+    SetForceOption(game.flow, f);
     EXPECT_EQ(Ticked(kForces), Controls{std::data(kForces)[f - 1]});
     EXPECT_EQ(FileBytes()[8], f);
   }
   const int card_intervals[] = {1000, 400, 200, 100, 1};
   for (int s = 1; s <= 5; ++s) {
-    SetCardSpeed(game, s);
+    SetCardSpeed(game.flow, s);
     EXPECT_EQ(Ticked(kSpeeds), Controls{std::data(kSpeeds)[s - 1]});
-    EXPECT_EQ(game.CardTimerInterval, card_intervals[s - 1]);
+    EXPECT_EQ(game.flow.CardTimerInterval, card_intervals[s - 1]);
   }
   for (int w : {3, 1, 2}) {
-    SetTrickWait(game, w);
+    SetTrickWait(game.flow, w);
     EXPECT_EQ(Ticked(kWaits), Controls{std::data(kWaits)[w]});
-    EXPECT_EQ(game.TransitionTimerInterval, w == 3 ? 5000 : w * 1000);
+    EXPECT_EQ(game.flow.TransitionTimerInterval, w == 3 ? 5000 : w * 1000);
   }
 
   // Values no entry stands for tick none and leave the timers and the level name alone.
-  game.state.options = Options{.Level = 9, .ForceOption = 7, .CardSpeed = 0, .TrickWait = 4};
+  game.flow.state.options = Options{.Level = 9, .ForceOption = 7, .CardSpeed = 0, .TrickWait = 4};
   view.SetText(Control::PanelNiveau, 0, "Pro");
-  ApplyOptions(game);
+  ApplyOptions(game.flow);
   for (auto group : {kLevels, kForces, kSpeeds, kWaits})
     EXPECT_TRUE(Ticked(group).empty());
   EXPECT_EQ(view.Text(Control::PanelNiveau), "Pro");
-  EXPECT_EQ(game.CardTimerInterval, 1);
-  EXPECT_EQ(game.TransitionTimerInterval, 2000);
-  EXPECT_EQ(game.AutoContinue, 1);
+  EXPECT_EQ(game.flow.CardTimerInterval, 1);
+  EXPECT_EQ(game.flow.TransitionTimerInterval, 2000);
+  EXPECT_EQ(game.flow.AutoContinue, 1);
 
   // A menu never sends such values; a setter given one changes nothing.
   const Bytes before = FileBytes();
-  SetForceOption(game, 0);
-  SetCardSpeed(game, 6);
-  SetTrickWait(game, -1);
-  Apply(game, Move{MoveKind::Level, 6});
+  SetForceOption(game.flow, 0);
+  SetCardSpeed(game.flow, 6);
+  SetTrickWait(game.flow, -1);
+  Apply(game.flow, Move{MoveKind::Level, 6});
   EXPECT_EQ(FileBytes(), before);
 }
 
 TEST_F(OptionsTest, EscargotAndClickObligatoireReachTheFileAndThePaceAtOnce) {
-  ReadOptions(game);
-  SetCardSpeed(game, 1);
+  ReadOptions(game.flow);
+  SetCardSpeed(game.flow, 1);
   EXPECT_EQ(FileBytes()[12], 1);
-  EXPECT_EQ(game.CardTimerInterval, 1000);
+  EXPECT_EQ(game.flow.CardTimerInterval, 1000);
 
-  SetTrickWait(game, 0);
+  SetTrickWait(game.flow, 0);
   EXPECT_EQ(FileBytes()[16], 0);
-  EXPECT_EQ(game.AutoContinue, 0);
+  EXPECT_EQ(game.flow.AutoContinue, 0);
   EXPECT_EQ(Ticked(kWaits), Controls{Control::menuClickObligatoire});
 
-  SetTrickWait(game, 1);
-  EXPECT_EQ(game.AutoContinue, 1);
-  EXPECT_EQ(game.TransitionTimerInterval, 1000);
+  SetTrickWait(game.flow, 1);
+  EXPECT_EQ(game.flow.AutoContinue, 1);
+  EXPECT_EQ(game.flow.TransitionTimerInterval, 1000);
 }
 
 TEST_F(OptionsTest, TheLevelChangesOnlyBetweenDeals) {
-  ChooseLanguage(game, 1);
-  game.state.TrickNumber = 0;  // the auction
-  Apply(game, Move{MoveKind::Level, 1});
+  ChooseLanguage(game.flow, 1);
+  game.flow.state.TrickNumber = 0;  // the auction
+  Apply(game.flow, Move{MoveKind::Level, 1});
   EXPECT_EQ(FileBytes()[0], 1);
   EXPECT_EQ(view.Text(Control::PanelNiveau), "Débutant");
   EXPECT_EQ(Ticked(kLevels), Controls{Control::menuDebutant});
 
   for (int trick : {1, 10, 18}) {
-    game.state.TrickNumber = trick;
+    game.flow.state.TrickNumber = trick;
     // The menu moves its tick to the clicked entry before the flow hears of it.
     view.SetChecked(Control::menuBon, 0, true);
     view.SetChecked(Control::menuDebutant, 0, false);
-    Apply(game, Move{MoveKind::Level, 3});
+    Apply(game.flow, Move{MoveKind::Level, 3});
     EXPECT_EQ(FileBytes()[0], 1);
     EXPECT_EQ(view.Text(Control::PanelNiveau), "Débutant");
     EXPECT_EQ(Ticked(kLevels), Controls{Control::menuDebutant});
   }
   EXPECT_EQ(view.informed, Names(3, "Vous ne pouvez pas changer de niveau en pleine partie !"));
 
-  game.state.TrickNumber = 19;  // the deal is over
-  Apply(game, Move{MoveKind::Level, 2});
+  game.flow.state.TrickNumber = 19;  // the deal is over
+  Apply(game.flow, Move{MoveKind::Level, 2});
   EXPECT_EQ(FileBytes()[0], 2);
   EXPECT_EQ(view.Text(Control::PanelNiveau), "Amateur");
 
-  game.Language = 2;
-  game.state.TrickNumber = 5;
-  Apply(game, Move{MoveKind::Level, 4});
+  game.flow.Language = 2;
+  game.flow.state.TrickNumber = 5;
+  Apply(game.flow, Move{MoveKind::Level, 4});
   EXPECT_EQ(view.informed.back(), "You can only change level at the beginning of a new deal !");
-  EXPECT_EQ(game.state.options.Level, 2);
+  EXPECT_EQ(game.flow.state.options.Level, 2);
 
   // Expert is a fifth entry, held in the same four bytes, and refused mid-deal alike.
-  Apply(game, Move{MoveKind::Level, 5});
-  EXPECT_EQ(game.state.options.Level, 2);
-  game.state.TrickNumber = 19;
-  Apply(game, Move{MoveKind::Level, 5});
+  Apply(game.flow, Move{MoveKind::Level, 5});
+  EXPECT_EQ(game.flow.state.options.Level, 2);
+  game.flow.state.TrickNumber = 19;
+  Apply(game.flow, Move{MoveKind::Level, 5});
   EXPECT_EQ(FileBytes()[0], 5);
   EXPECT_EQ(FileBytes().size(), 40u);
   EXPECT_EQ(view.Text(Control::PanelNiveau), "Expert");
@@ -247,12 +247,12 @@ TEST_F(OptionsTest, EveryToggleKeepsItsTickItsPanelAndItsByteInStep) {
        Control::PanelDeductions, 22},
       {ToggleAtLeastOneTaker, &Options::AtLeastOneTaker, Control::menuAtLeast, {}, 23},
   };
-  ReadOptions(game);
+  ReadOptions(game.flow);
   for (int round = 0; round < 2; ++round) {
     for (const Toggle& t : toggles) {
-      const bool was = game.state.options.*t.flag != 0;
-      t.flip(game);
-      const bool now = game.state.options.*t.flag != 0;
+      const bool was = game.flow.state.options.*t.flag != 0;
+      t.flip(game.flow);
+      const bool now = game.flow.state.options.*t.flag != 0;
       EXPECT_NE(now, was);
       EXPECT_EQ(view.Get(t.tick).checked, now);
       if (t.shown) {
@@ -268,14 +268,14 @@ TEST_F(OptionsTest, EveryToggleKeepsItsTickItsPanelAndItsByteInStep) {
 }
 
 TEST_F(OptionsTest, TheColourDialogStartsOnTheCurrentColourAndACancelStillWrites) {
-  ReadOptions(game);
+  ReadOptions(game.flow);
   fs::remove(file);
-  ChooseBackgroundColour(game);
+  ChooseBackgroundColour(game.flow);
   EXPECT_EQ(view.colour_dialog_preset, 0x404000);
   EXPECT_EQ(FileBytes(), kDefaultFile);
 
   view.colour_choice = 0x0000FF;  // pure red
-  ChooseBackgroundColour(game);
+  ChooseBackgroundColour(game.flow);
   EXPECT_EQ(view.Get(Control::frmZarvane).colour, 0x0000FF);
   const Bytes red = FileBytes();
   EXPECT_EQ(Bytes(red.begin() + 4, red.begin() + 8), (Bytes{0xFF, 0, 0, 0}));
@@ -297,11 +297,11 @@ TEST_F(OptionsTest, ShortLongAndGarbledFilesAreSetAsideWholeAndTheGameStartsAfre
   for (std::size_t k = 0; k < damaged.size(); ++k) {
     WriteFileBytes(file, damaged[k]);
     Game starting{view};
-    starting.OptionsPath = file.string();
-    starting.state.options.Level = 1;
-    starting.state.options.Scores[1] = 99;
-    ReadOptions(starting);
-    EXPECT_EQ(starting.state.options, Options{});
+    starting.flow.OptionsPath = file.string();
+    starting.flow.state.options.Level = 1;
+    starting.flow.state.options.Scores[1] = 99;
+    ReadOptions(starting.flow);
+    EXPECT_EQ(starting.flow.state.options, Options{});
     EXPECT_EQ(Ticked(kSpeeds), Controls{Control::menuNormal});
     EXPECT_EQ(FileBytes(), kDefaultFile);
     const std::string aside = "options98.damaged." + std::to_string(k + 2);
@@ -314,21 +314,21 @@ TEST_F(OptionsTest, ShortLongAndGarbledFilesAreSetAsideWholeAndTheGameStartsAfre
 TEST_F(OptionsTest, AFileInAMissingFolderIsToldOnceInTheLanguageChosenLater) {
   // Named from the working folder, as the game names it; the message gives the whole path.
   const fs::path gone = folder.path() / "gone" / "options98";
-  game.OptionsPath = fs::relative(gone).string();
-  ReadOptions(game);  // at start-up, before the opening window's choice
+  game.flow.OptionsPath = fs::relative(gone).string();
+  ReadOptions(game.flow);  // at start-up, before the opening window's choice
   EXPECT_TRUE(view.informed.empty());
   EXPECT_EQ(Ticked(kLevels), Controls{Control::menuPro});
 
-  ChooseLanguage(game, 2);
+  ChooseLanguage(game.flow, 2);
   ASSERT_EQ(view.informed.size(), 1u);
   EXPECT_EQ(view.informed[0].rfind("The options file cannot be saved.", 0), 0u);
   EXPECT_EQ(view.informed[0].substr(view.informed[0].rfind('\n') + 1), gone.string());
 
   // The game keeps running on the values in memory, and says it no more.
-  SetCardSpeed(game, 1);
-  EXPECT_EQ(game.CardTimerInterval, 1000);
-  EXPECT_FALSE(QuitRequested(game));
-  WindowClosed(game);
+  SetCardSpeed(game.flow, 1);
+  EXPECT_EQ(game.flow.CardTimerInterval, 1000);
+  EXPECT_FALSE(QuitRequested(game.flow));
+  WindowClosed(game.flow);
   EXPECT_EQ(view.informed.size(), 1u);
   EXPECT_TRUE(folder.Contents().empty());
 }
@@ -355,19 +355,19 @@ class AsOrdinaryUser {
 
 // Every command that writes the file, from the menus to the quit and the frame's close.
 void RunEveryWritingCommand(Game& game, FakeTableView& view) {
-  Apply(game, Move{MoveKind::Level, 2});
-  SetForceOption(game, 3);
-  ToggleAtLeastOneTaker(game);
-  SetCardSpeed(game, 1);
-  SetTrickWait(game, 0);
-  ToggleBidAdvice(game);
-  ToggleDealPoints(game);
-  ToggleDeductions(game);
-  ChooseBackgroundColour(game);
+  Apply(game.flow, Move{MoveKind::Level, 2});
+  SetForceOption(game.flow, 3);
+  ToggleAtLeastOneTaker(game.flow);
+  SetCardSpeed(game.flow, 1);
+  SetTrickWait(game.flow, 0);
+  ToggleBidAdvice(game.flow);
+  ToggleDealPoints(game.flow);
+  ToggleDeductions(game.flow);
+  ChooseBackgroundColour(game.flow);
   view.answers = {true, true};
-  ResetScores(game);
-  QuitRequested(game);
-  WindowClosed(game);
+  ResetScores(game.flow);
+  QuitRequested(game.flow);
+  WindowClosed(game.flow);
 }
 
 // A file that is there but cannot be read may hold the player's totals: the game plays on
@@ -380,16 +380,16 @@ TEST_F(OptionsTest, AnUnreadableFileIsToldOnceAndNoCommandReplacesIt) {
   fs::permissions(folder.path(), fs::perms::all);  // the folder stays writable
   {
     AsOrdinaryUser reader;
-    game.state.options.Scores[1] = -40;  // what memory holds, not the file
-    ReadOptions(game);
-    ChooseLanguage(game, 2);
+    game.flow.state.options.Scores[1] = -40;  // what memory holds, not the file
+    ReadOptions(game.flow);
+    ChooseLanguage(game.flow, 2);
     ASSERT_EQ(view.informed.size(), 1u);
     EXPECT_EQ(view.informed[0].rfind("The options file cannot be read. The game goes on with the "
                                      "default settings; the file is left as it is",
                                      0),
               0u);
     RunEveryWritingCommand(game, view);
-    EXPECT_EQ(game.CardTimerInterval, 1000);
+    EXPECT_EQ(game.flow.CardTimerInterval, 1000);
     EXPECT_EQ(view.informed.size(), 2u);  // the goodbye only
   }
   fs::permissions(file, fs::perms::owner_read);
@@ -403,26 +403,26 @@ TEST_F(OptionsTest, ADamagedFileIsToldOnceInTheChosenLanguageNamingWhereItWent) 
     noise[k] = static_cast<std::uint8_t>(37 * k + 11);
   // Named from the working folder, as the game names it; the message gives the whole path.
   WriteFileBytes(file, noise);
-  game.OptionsPath = fs::relative(file).string();
-  ReadOptions(game);  // at start-up, before the opening window's choice
+  game.flow.OptionsPath = fs::relative(file).string();
+  ReadOptions(game.flow);  // at start-up, before the opening window's choice
   EXPECT_TRUE(view.informed.empty());
-  ChooseLanguage(game, 1);
+  ChooseLanguage(game.flow, 1);
   ASSERT_EQ(view.informed.size(), 1u);
   EXPECT_EQ(view.informed[0].rfind("Le fichier des options est abîmé.", 0), 0u);
   EXPECT_TRUE(view.informed[0].ends_with("\n" + (folder.path() / "options98.damaged").string()));
   RunEveryWritingCommand(game, view);
   EXPECT_EQ(view.informed.size(), 2u);  // the goodbye only
   EXPECT_EQ(ReadFileBytes(folder.path() / "options98.damaged"), noise);
-  const auto written = EncodeOptions(game.state.options);
+  const auto written = EncodeOptions(game.flow.state.options);
   EXPECT_EQ(FileBytes(), Bytes(written.begin(), written.end()));
 
   // Read once the language is chosen, it is told at once.
   FakeTableView later_view;
   Game later{later_view};
-  later.OptionsPath = file.string();
-  ChooseLanguage(later, 2);
+  later.flow.OptionsPath = file.string();
+  ChooseLanguage(later.flow, 2);
   WriteFileBytes(file, noise);
-  ReadOptions(later);
+  ReadOptions(later.flow);
   ASSERT_EQ(later_view.informed.size(), 1u);
   EXPECT_EQ(later_view.informed[0].rfind("The options file is damaged.", 0), 0u);
   EXPECT_TRUE(
@@ -436,12 +436,12 @@ TEST_F(OptionsTest, ADamagedFileThatCannotBeMovedAsideIsNeverReplaced) {
   const fs::path long_name = folder.path() / ("options98" + std::string(241, 'x'));
   const Bytes cut(kDefaultFile.begin(), kDefaultFile.begin() + 30);
   WriteFileBytes(long_name, cut);
-  game.OptionsPath = long_name.string();
-  ReadOptions(game);
-  ChooseLanguage(game, 2);
+  game.flow.OptionsPath = long_name.string();
+  ReadOptions(game.flow);
+  ChooseLanguage(game.flow, 2);
   ASSERT_EQ(view.informed.size(), 1u);
   EXPECT_EQ(view.informed[0].rfind("The options file cannot be read.", 0), 0u);
-  EXPECT_EQ(game.state.options, Options{});
+  EXPECT_EQ(game.flow.state.options, Options{});
   RunEveryWritingCommand(game, view);
   EXPECT_EQ(view.informed.size(), 2u);  // the goodbye only
   EXPECT_EQ(ReadFileBytes(long_name), cut);
@@ -454,14 +454,14 @@ TEST_F(OptionsTest, ADamagedFileThatCannotBeMovedAsideIsNeverReplaced) {
 
 TEST_F(OptionsTest, AFolderUnderTheFileNameIsToldOnceAndNothingIsLeftBehind) {
   fs::create_directory(file);
-  ChooseLanguage(game, 1);
-  game.state.options.Level = 2;
-  ReadOptions(game);
+  ChooseLanguage(game.flow, 1);
+  game.flow.state.options.Level = 2;
+  ReadOptions(game.flow);
   ASSERT_EQ(view.informed.size(), 1u);
   EXPECT_EQ(view.informed[0].rfind("Le fichier des options ne peut pas être lu", 0), 0u);
   EXPECT_EQ(view.Text(Control::PanelNiveau), "Amateur");
 
-  ToggleDeductions(game);
+  ToggleDeductions(game.flow);
   EXPECT_FALSE(view.Visible(Control::PanelDeductions));
   RunEveryWritingCommand(game, view);
   EXPECT_EQ(view.informed.size(), 2u);  // the goodbye only
@@ -470,45 +470,45 @@ TEST_F(OptionsTest, AFolderUnderTheFileNameIsToldOnceAndNothingIsLeftBehind) {
 }
 
 TEST_F(OptionsTest, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
-  SetCardSpeed(game, 4);
+  SetCardSpeed(game.flow, 4);
   EXPECT_EQ(folder.Contents(), Names{"options98"});
   const Bytes before = FileBytes();
 
   // Something in the way of the temporary file: the write fails before touching the file.
   fs::create_directory(folder.path() / "options98.tmp");
-  SetCardSpeed(game, 1);
+  SetCardSpeed(game.flow, 1);
   EXPECT_EQ(FileBytes(), before);
 
   fs::remove(folder.path() / "options98.tmp");
-  SetCardSpeed(game, 2);
+  SetCardSpeed(game.flow, 2);
   EXPECT_EQ(FileBytes()[12], 2);
   EXPECT_EQ(folder.Contents(), Names{"options98"});
 
   // Bytes that could not be made to last (a device that cannot sync them) replace nothing.
   fs::create_symlink("/dev/null", folder.path() / "options98.tmp");
-  SetCardSpeed(game, 5);
+  SetCardSpeed(game.flow, 5);
   EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file)));
   EXPECT_EQ(FileBytes()[12], 2);
   EXPECT_EQ(folder.Contents(), Names{"options98"});
 }
 
 TEST_F(OptionsTest, ResettingTheTotalsAsksFirstAndWritesZeroes) {
-  ChooseLanguage(game, 1);
+  ChooseLanguage(game.flow, 1);
   for (int seat = 1; seat <= 4; ++seat) {
-    game.state.options.Scores[seat] = seat == 1 ? 90 : -30;
+    game.flow.state.options.Scores[seat] = seat == 1 ? 90 : -30;
     view.SetText(Control::panelScoreTotal, seat, seat == 1 ? "90" : "-30");
   }
   view.SetVisible(Control::panelScoreTotal, 2, true);
 
   view.answers = {false};
-  ResetScores(game);
+  ResetScores(game.flow);
   EXPECT_EQ(view.asked.back(), "Voulez-vous réellement remettre les scores à 0 ?");
   EXPECT_EQ(view.Text(Control::panelScoreTotal, 1), "90");
   EXPECT_FALSE(fs::exists(file));
 
-  game.Language = 2;
+  game.flow.Language = 2;
   view.answers = {true};
-  ResetScores(game);
+  ResetScores(game.flow);
   EXPECT_EQ(view.asked.back(), "Do you really want to initialize scores ?");
   for (int seat = 1; seat <= 4; ++seat) {
     EXPECT_EQ(view.Text(Control::panelScoreTotal, seat), "0");
@@ -532,12 +532,12 @@ TEST_F(OptionsTest, QuittingWritesTheTotalsBeforeTheQuestionAndClosingTheFrameWr
   QuitView quit_view;
   quit_view.file = file;
   Game quitter{quit_view};
-  quitter.OptionsPath = file.string();
-  ChooseLanguage(quitter, 2);
-  quitter.state.options.Scores[2] = 75;
+  quitter.flow.OptionsPath = file.string();
+  ChooseLanguage(quitter.flow, 2);
+  quitter.flow.state.options.Scores[2] = 75;
 
   quit_view.answers = {false};
-  EXPECT_FALSE(QuitRequested(quitter));
+  EXPECT_FALSE(QuitRequested(quitter.flow));
   EXPECT_TRUE(quit_view.file_there_when_asked);
   EXPECT_EQ(quit_view.asked, Names{"Do you really want to quit ?"});
   EXPECT_TRUE(quit_view.informed.empty());
@@ -545,12 +545,12 @@ TEST_F(OptionsTest, QuittingWritesTheTotalsBeforeTheQuestionAndClosingTheFrameWr
 
   fs::remove(file);
   quit_view.answers = {true};
-  EXPECT_TRUE(QuitRequested(quitter));
+  EXPECT_TRUE(QuitRequested(quitter.flow));
   EXPECT_TRUE(quit_view.file_there_when_asked);
   EXPECT_EQ(quit_view.informed, Names{"See you !!!"});
 
-  quitter.state.options.Scores[4] = -12;
-  WindowClosed(quitter);
+  quitter.flow.state.options.Scores[4] = -12;
+  WindowClosed(quitter.flow);
   EXPECT_EQ(quit_view.asked.size(), 2u);
   EXPECT_EQ(DecodeOptions(ReadFileBytes(file)).value().Scores[4], -12);
 }

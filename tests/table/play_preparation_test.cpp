@@ -28,42 +28,43 @@ using testing::Trumps;
 
 struct PreparePlayTest : ::testing::Test {
   PreparePlayTest() {
-    BuildCardTable(game.state);
+    BuildCardTable(game.flow.state);
     for (int k = 1; k <= 78; ++k)
-      game.state.DealOrder[k] = k;
-    game.Language = 1;
+      game.flow.state.DealOrder[k] = k;
+    game.flow.Language = 1;
   }
 
   void Contract(int taker, int bid) {
-    game.state.Taker = taker;
-    game.state.AnnouncedBid.Fill(kPasse);
-    game.state.AnnouncedBid[taker] = bid;
-    game.state.DogWasShown = bid == kPrise || bid == kGarde ? 1 : 0;
-    game.state.DiscardOrigin.Fill(-1);
-    game.state.TrickNumber = 1;
+    game.flow.state.Taker = taker;
+    game.flow.state.AnnouncedBid.Fill(kPasse);
+    game.flow.state.AnnouncedBid[taker] = bid;
+    game.flow.state.DogWasShown = bid == kPrise || bid == kGarde ? 1 : 0;
+    game.flow.state.DiscardOrigin.Fill(-1);
+    game.flow.state.TrickNumber = 1;
   }
 
   void Arrange(int taker, int bid, const std::vector<Card>& hand, const std::vector<Card>& dog) {
-    testing::DealAround(game.state, taker, hand, dog);
+    testing::DealAround(game.flow.state, taker, hand, dog);
     Contract(taker, bid);
   }
 
   // What an observer has excluded for a card, whatever its suit.
   int MayHold(int observer, int holder, const Card& card) {
-    return card.Suit == kAtout ? game.state.MayHoldTrump[observer][holder][card.Value]
-                               : game.state.MayHoldCard[observer][holder][card.Suit][card.Value];
+    return card.Suit == kAtout
+               ? game.flow.state.MayHoldTrump[observer][holder][card.Value]
+               : game.flow.state.MayHoldCard[observer][holder][card.Suit][card.Value];
   }
   int Status(int observer, const Card& card) {
-    return card.Suit == kAtout ? game.state.TrumpStatus[observer][card.Value]
-                               : game.state.CardStatus[observer][card.Suit][card.Value];
+    return card.Suit == kAtout ? game.flow.state.TrumpStatus[observer][card.Value]
+                               : game.flow.state.CardStatus[observer][card.Suit][card.Value];
   }
   int CountStatus(int observer, int status) {
     int count = 0;
-    for (const auto& suit : game.state.CardStatus[observer]) {
+    for (const auto& suit : game.flow.state.CardStatus[observer]) {
       for (int s : suit)
         count += s == status ? 1 : 0;
     }
-    for (int s : game.state.TrumpStatus[observer])
+    for (int s : game.flow.state.TrumpStatus[observer])
       count += s == status ? 1 : 0;
     return count;
   }
@@ -71,8 +72,8 @@ struct PreparePlayTest : ::testing::Test {
   // Marks trumps the observer does not hold as played in his view, as trick play would.
   void SeeTrumpsPlayed(int observer, int how_many) {
     for (int v = 21; v >= 1 && how_many > 0; --v) {
-      if (game.state.TrumpStatus[observer][v] == -1) {
-        game.state.TrumpStatus[observer][v] = kPlayed;
+      if (game.flow.state.TrumpStatus[observer][v] == -1) {
+        game.flow.state.TrumpStatus[observer][v] = kPlayed;
         --how_many;
       }
     }
@@ -92,42 +93,43 @@ struct PriseTest : PreparePlayTest {
                   SuitCards(kCarreau, {10, 7, 3})}),
             Join({Trumps({16, 6, 0}), SuitCards(kCoeur, {14}), SuitCards(kTrefle, {2}),
                   SuitCards(kCarreau, {9})}));
-    ComputerDiscard(game.state);
+    ComputerDiscard(game.flow.state);
   }
 };
 
 TEST_F(PriseTest, TheTakerKnowsHisDiscardAsOutOfPlay) {
-  EXPECT_EQ(game.state.DiscardKnown[kEast], 1);
+  EXPECT_EQ(game.flow.state.DiscardKnown[kEast], 1);
   PerSuit<int> discarded{};
-  for (const Card& card : game.state.Dog) {
+  for (const Card& card : game.flow.state.Dog) {
     ++discarded[card.Suit];
-    EXPECT_EQ(game.state.CardStatus[kEast][card.Suit][card.Value], kPlayed);
+    EXPECT_EQ(game.flow.state.CardStatus[kEast][card.Suit][card.Value], kPlayed);
     for (int j : {kSouth, kNorth, kWest})
-      EXPECT_EQ(game.state.MayHoldCard[kEast][j][card.Suit][card.Value], 0);
+      EXPECT_EQ(game.flow.state.MayHoldCard[kEast][j][card.Suit][card.Value], 0);
   }
   for (int s = kPique; s <= kCarreau; ++s) {
-    const int own = game.state.SuitCount[kEast][s];
-    EXPECT_EQ(game.state.OutsideSuitCount[kEast][s], 14 - own - discarded[s]);
-    EXPECT_EQ(game.state.UnplacedSuitCount[kEast][s], 14 - own - discarded[s]);
+    const int own = game.flow.state.SuitCount[kEast][s];
+    EXPECT_EQ(game.flow.state.OutsideSuitCount[kEast][s], 14 - own - discarded[s]);
+    EXPECT_EQ(game.flow.state.UnplacedSuitCount[kEast][s], 14 - own - discarded[s]);
   }
-  EXPECT_EQ(game.state.UnplacedTrumpCount[kEast], 21 - game.state.TrumpCount[kEast]);
-  EXPECT_EQ(game.state.DogTrumpCount, 2);
-  EXPECT_EQ(game.state.DogKing[kCoeur], 1);
-  EXPECT_EQ(game.state.DogKing[kPique] + game.state.DogKing[kTrefle] + game.state.DogKing[kCarreau],
+  EXPECT_EQ(game.flow.state.UnplacedTrumpCount[kEast], 21 - game.flow.state.TrumpCount[kEast]);
+  EXPECT_EQ(game.flow.state.DogTrumpCount, 2);
+  EXPECT_EQ(game.flow.state.DogKing[kCoeur], 1);
+  EXPECT_EQ(game.flow.state.DogKing[kPique] + game.flow.state.DogKing[kTrefle] +
+                game.flow.state.DogKing[kCarreau],
             0);
 }
 
 TEST_F(PriseTest, DefendersExcludeEachOtherForTheShownDog) {
   for (int i : {kSouth, kNorth, kWest}) {
-    EXPECT_EQ(game.state.DiscardKnown[i], 0);
+    EXPECT_EQ(game.flow.state.DiscardKnown[i], 0);
     EXPECT_EQ(CountStatus(i, kPlayed), 0);
-    for (const Card& card : game.state.InitialDog) {
+    for (const Card& card : game.flow.state.InitialDog) {
       for (int j : {kSouth, kNorth, kWest})
         EXPECT_EQ(MayHold(i, j, card), 0) << "observer " << i << " holder " << j;
       EXPECT_NE(MayHold(i, kEast, card), 0);
     }
-    EXPECT_EQ(game.state.TrumpStatus[i][16], -1);
-    EXPECT_EQ(game.state.TrumpStatus[i][6], -1);
+    EXPECT_EQ(game.flow.state.TrumpStatus[i][16], -1);
+    EXPECT_EQ(game.flow.state.TrumpStatus[i][6], -1);
   }
 }
 
@@ -137,13 +139,13 @@ TEST_F(PriseTest, AKeptDogCardGoesToTheTakerOnceTheDefenderKnowsTheDiscard) {
     EXPECT_EQ(Status(i, king), -1);
 
   SeeTrumpsPlayed(kNorth, 5);
-  DeduceCardLocations(game.state);
-  EXPECT_EQ(game.state.DiscardKnown[kNorth], 0);
+  DeduceCardLocations(game.flow.state);
+  EXPECT_EQ(game.flow.state.DiscardKnown[kNorth], 0);
   EXPECT_EQ(Status(kNorth, king), -1);
 
   SeeTrumpsPlayed(kNorth, 1);
-  DeduceCardLocations(game.state);
-  EXPECT_EQ(game.state.DiscardKnown[kNorth], 1);
+  DeduceCardLocations(game.flow.state);
+  EXPECT_EQ(game.flow.state.DiscardKnown[kNorth], 1);
   EXPECT_EQ(Status(kNorth, king), kEast);
   for (int h : {kSouth, kNorth, kWest})
     EXPECT_EQ(MayHold(kNorth, h, king), 0);
@@ -153,27 +155,27 @@ TEST_F(PriseTest, AKeptDogCardGoesToTheTakerOnceTheDefenderKnowsTheDiscard) {
 
 TEST_F(PreparePlayTest, NobodyKnowsAnUntouchedDog) {
   for (int n = 0; n < 20; ++n) {
-    DealUntilAccepted(game.state, game.clock);
+    DealUntilAccepted(game.flow.state, game.flow.clock);
     Contract(n % 4 + 1, n % 2 == 0 ? kGardeContre : kGardeSans);
-    const Table<Card, 1, 6> dealt_dog = game.state.Dog;
+    const Table<Card, 1, 6> dealt_dog = game.flow.state.Dog;
 
-    PreparePlay(game.state);
+    PreparePlay(game.flow.state);
 
-    EXPECT_EQ(game.state.Dog, dealt_dog);
-    EXPECT_EQ(game.state.DogTrumpCount, -1);
+    EXPECT_EQ(game.flow.state.Dog, dealt_dog);
+    EXPECT_EQ(game.flow.state.DogTrumpCount, -1);
     for (int s = kPique; s <= kCarreau; ++s)
-      EXPECT_EQ(game.state.DogKing[s], 0);
+      EXPECT_EQ(game.flow.state.DogKing[s], 0);
     for (int o = 1; o <= 4; ++o) {
-      EXPECT_EQ(game.state.DiscardKnown[o], 0);
+      EXPECT_EQ(game.flow.state.DiscardKnown[o], 0);
       EXPECT_EQ(CountStatus(o, kPlayed), 0);
-      for (const Card& card : game.state.Dog)
+      for (const Card& card : game.flow.state.Dog)
         EXPECT_EQ(Status(o, card), -1) << "observer " << o << " deal " << n;
     }
-    for (const Card& card : game.state.Dog) {
+    for (const Card& card : game.flow.state.Dog) {
       if (card.Suit != kAtout) {
-        EXPECT_EQ(game.state.CardHolder[card.Suit][card.Value], 0);
+        EXPECT_EQ(game.flow.state.CardHolder[card.Suit][card.Value], 0);
       } else if (card.Value >= 2) {
-        EXPECT_EQ(game.state.TrumpHolder[card.Value], 0);
+        EXPECT_EQ(game.flow.state.TrumpHolder[card.Value], 0);
       }
     }
   }
@@ -186,21 +188,23 @@ TEST_F(PreparePlayTest, ThePetitAndTheExcuseAreFoundWhereverTheyAre) {
   Arrange(kNorth, kGardeSans, north,
           Join({Trumps({1, 0}), SuitCards(kPique, {5}), SuitCards(kCoeur, {3}),
                 SuitCards(kTrefle, {3}), SuitCards(kCarreau, {3})}));
-  PreparePlay(game.state);
-  EXPECT_EQ(game.state.PetitHolder, -1);
-  EXPECT_EQ(game.state.PetitSlot, -1);
-  EXPECT_EQ(game.state.ExcuseHolder, -1);
-  EXPECT_EQ(game.state.ExcuseSlot, -1);
+  PreparePlay(game.flow.state);
+  EXPECT_EQ(game.flow.state.PetitHolder, -1);
+  EXPECT_EQ(game.flow.state.PetitSlot, -1);
+  EXPECT_EQ(game.flow.state.ExcuseHolder, -1);
+  EXPECT_EQ(game.flow.state.ExcuseSlot, -1);
 
   Arrange(kNorth, kGardeContre, north,
           Join({Trumps({2, 3}), SuitCards(kPique, {5}), SuitCards(kCoeur, {3}),
                 SuitCards(kTrefle, {3}), SuitCards(kCarreau, {3})}));
-  PreparePlay(game.state);
-  ASSERT_GE(game.state.PetitHolder, 1);
-  ASSERT_GE(game.state.ExcuseHolder, 1);
-  EXPECT_NE(game.state.PetitHolder, kNorth);
-  EXPECT_TRUE(IsPetit(game.state.Hands[game.state.PetitHolder][game.state.PetitSlot]));
-  EXPECT_TRUE(IsExcuse(game.state.Hands[game.state.ExcuseHolder][game.state.ExcuseSlot]));
+  PreparePlay(game.flow.state);
+  ASSERT_GE(game.flow.state.PetitHolder, 1);
+  ASSERT_GE(game.flow.state.ExcuseHolder, 1);
+  EXPECT_NE(game.flow.state.PetitHolder, kNorth);
+  EXPECT_TRUE(
+      IsPetit(game.flow.state.Hands[game.flow.state.PetitHolder][game.flow.state.PetitSlot]));
+  EXPECT_TRUE(
+      IsExcuse(game.flow.state.Hands[game.flow.state.ExcuseHolder][game.flow.state.ExcuseSlot]));
 }
 
 TEST_F(PreparePlayTest, EachSeatKnowsItsOwnVoidsAndLackOfTrumps) {
@@ -213,35 +217,35 @@ TEST_F(PreparePlayTest, EachSeatKnowsItsOwnVoidsAndLackOfTrumps) {
           Join({Trumps({21, 20}), SuitCards(kCoeur, {1, 2, 3, 4})}));
   Contract(kEast, kGardeSans);
 
-  PreparePlay(game.state);
+  PreparePlay(game.flow.state);
 
-  EXPECT_EQ(game.state.TrumpCount[kWest], 0);
-  EXPECT_EQ(game.state.InitialTrumpCount[kWest], 0);
-  EXPECT_EQ(game.state.OutsideTrumpCount[kWest], 21);
-  EXPECT_EQ(game.state.KnownNoTrump[kWest][kWest], 1);
+  EXPECT_EQ(game.flow.state.TrumpCount[kWest], 0);
+  EXPECT_EQ(game.flow.state.InitialTrumpCount[kWest], 0);
+  EXPECT_EQ(game.flow.state.OutsideTrumpCount[kWest], 21);
+  EXPECT_EQ(game.flow.state.KnownNoTrump[kWest][kWest], 1);
   for (int o : {kSouth, kEast, kNorth})
-    EXPECT_EQ(game.state.KnownNoTrump[o][kWest], 0);
-  EXPECT_EQ(game.state.KnownVoid[kWest][kWest][kCoeur], 1);
-  EXPECT_EQ(game.state.KnownVoid[kWest][kWest][kPique], 0);
-  EXPECT_EQ(game.state.KnownVoid[kSouth][kWest][kCoeur], 0);
+    EXPECT_EQ(game.flow.state.KnownNoTrump[o][kWest], 0);
+  EXPECT_EQ(game.flow.state.KnownVoid[kWest][kWest][kCoeur], 1);
+  EXPECT_EQ(game.flow.state.KnownVoid[kWest][kWest][kPique], 0);
+  EXPECT_EQ(game.flow.state.KnownVoid[kSouth][kWest][kCoeur], 0);
   for (int v = 1; v <= 21; ++v)
-    EXPECT_EQ(game.state.OutsideTrump[kWest][v], 1);
+    EXPECT_EQ(game.flow.state.OutsideTrump[kWest][v], 1);
   for (int seat = 1; seat <= 4; ++seat) {
     int trumps = 0;
-    for (const Card& card : game.state.Hands[seat])
+    for (const Card& card : game.flow.state.Hands[seat])
       trumps += IsTrump(card) ? 1 : 0;
-    EXPECT_EQ(game.state.KnownNoTrump[seat][seat], trumps == 0 ? 1 : 0);
-    EXPECT_EQ(game.state.OutsideTrumpCount[seat], 21 - trumps);
+    EXPECT_EQ(game.flow.state.KnownNoTrump[seat][seat], trumps == 0 ? 1 : 0);
+    EXPECT_EQ(game.flow.state.OutsideTrumpCount[seat], 21 - trumps);
   }
 }
 
 TEST_F(PreparePlayTest, TheLastPossibleHolderIsDeducedAndACardNobodyCanHoldIsSetAside) {
-  DealUntilAccepted(game.state, game.clock);
+  DealUntilAccepted(game.flow.state, game.flow.clock);
   Contract(kNorth, kGardeContre);
-  PreparePlay(game.state);
+  PreparePlay(game.flow.state);
   // Two plain cards of the untouched dog, unknown to South.
   std::vector<Card> plain;
-  for (const Card& card : game.state.Dog) {
+  for (const Card& card : game.flow.state.Dog) {
     if (card.Suit != kAtout)
       plain.push_back(card);
   }
@@ -251,22 +255,22 @@ TEST_F(PreparePlayTest, TheLastPossibleHolderIsDeducedAndACardNobodyCanHoldIsSet
   ASSERT_EQ(Status(kSouth, first), -1);
 
   // All three others excluded: set aside, even before South knows the discard.
-  const int unplaced = game.state.UnplacedSuitCount[kSouth][first.Suit];
+  const int unplaced = game.flow.state.UnplacedSuitCount[kSouth][first.Suit];
   for (int h : {kEast, kNorth, kWest})
-    game.state.MayHoldCard[kSouth][h][first.Suit][first.Value] = 0;
-  DeduceCardLocations(game.state);
+    game.flow.state.MayHoldCard[kSouth][h][first.Suit][first.Value] = 0;
+  DeduceCardLocations(game.flow.state);
   EXPECT_EQ(Status(kSouth, first), kSetAside);
   for (int h = 1; h <= 4; ++h)
     EXPECT_EQ(MayHold(kSouth, h, first), 0);
-  EXPECT_EQ(game.state.UnplacedSuitCount[kSouth][first.Suit], unplaced - 1);
+  EXPECT_EQ(game.flow.state.UnplacedSuitCount[kSouth][first.Suit], unplaced - 1);
 
   // Two excluded: the third seat holds it, but only once South knows the discard.
-  game.state.MayHoldCard[kSouth][kEast][second.Suit][second.Value] = 0;
-  game.state.MayHoldCard[kSouth][kNorth][second.Suit][second.Value] = 0;
-  DeduceCardLocations(game.state);
+  game.flow.state.MayHoldCard[kSouth][kEast][second.Suit][second.Value] = 0;
+  game.flow.state.MayHoldCard[kSouth][kNorth][second.Suit][second.Value] = 0;
+  DeduceCardLocations(game.flow.state);
   EXPECT_EQ(Status(kSouth, second), -1);
-  game.state.DiscardKnown[kSouth] = 1;
-  DeduceCardLocations(game.state);
+  game.flow.state.DiscardKnown[kSouth] = 1;
+  DeduceCardLocations(game.flow.state);
   EXPECT_EQ(Status(kSouth, second), kWest);
   EXPECT_NE(MayHold(kSouth, kWest, second), 0);
   for (int h : {kSouth, kEast, kNorth})
@@ -274,19 +278,19 @@ TEST_F(PreparePlayTest, TheLastPossibleHolderIsDeducedAndACardNobodyCanHoldIsSet
 }
 
 TEST_F(PreparePlayTest, ACardNobodyCanHoldIsSetAsideInEverySuit) {
-  DealUntilAccepted(game.state, game.clock);
+  DealUntilAccepted(game.flow.state, game.flow.clock);
   Contract(kNorth, kGardeContre);
-  PreparePlay(game.state);
+  PreparePlay(game.flow.state);
   for (int s = kPique; s <= kCarreau; ++s) {
     SCOPED_TRACE(s);
     int value = 1;
-    while (game.state.CardStatus[kSouth][s][value] != -1)
+    while (game.flow.state.CardStatus[kSouth][s][value] != -1)
       ++value;
     ASSERT_LE(value, 14);
     for (int h : {kEast, kNorth, kWest})
-      game.state.MayHoldCard[kSouth][h][s][value] = 0;
-    DeduceCardLocations(game.state);
-    EXPECT_EQ(game.state.CardStatus[kSouth][s][value], kSetAside);
+      game.flow.state.MayHoldCard[kSouth][h][s][value] = 0;
+    DeduceCardLocations(game.flow.state);
+    EXPECT_EQ(game.flow.state.CardStatus[kSouth][s][value], kSetAside);
   }
 }
 
@@ -303,58 +307,58 @@ int FirstLongestFrom(const GameState& game, int seat, int start) {
 TEST_F(PreparePlayTest, StartValuesFollowTheHandsOfSeededDeals) {
   bool tie_seen = false;
   for (int n = 0; n < 60; ++n) {
-    DealUntilAccepted(game.state, game.clock);
+    DealUntilAccepted(game.flow.state, game.flow.clock);
     Contract(n % 4 + 1, n % 3 == 0 ? kGardeContre : kPrise);
     // After a computer discard the preparation runs once more from a known state, to
     // follow its draws.
-    if (game.state.DogWasShown == 1)
-      ComputerDiscard(game.state);
-    Generator draws = game.state.random;
-    PreparePlay(game.state);
+    if (game.flow.state.DogWasShown == 1)
+      ComputerDiscard(game.flow.state);
+    Generator draws = game.flow.state.random;
+    PreparePlay(game.flow.state);
 
     for (int seat = 1; seat <= 4; ++seat) {
       int counts[5] = {0, 0, 0, 0, 0};
       Table<std::int8_t, 1, 21> outside_trumps{};
       outside_trumps.Fill(1);
       for (int slot = 1; slot <= 18; ++slot) {
-        const Card& card = game.state.Hands[seat][slot];
+        const Card& card = game.flow.state.Hands[seat][slot];
         if (IsTrump(card) && card.Value >= 2) {
-          EXPECT_EQ(game.state.TrumpHolder[card.Value], seat);
-          EXPECT_EQ(game.state.TrumpSlot[card.Value], slot);
+          EXPECT_EQ(game.flow.state.TrumpHolder[card.Value], seat);
+          EXPECT_EQ(game.flow.state.TrumpSlot[card.Value], slot);
         } else if (card.Suit != kAtout) {
-          EXPECT_EQ(game.state.CardHolder[card.Suit][card.Value], seat);
-          EXPECT_EQ(game.state.CardSlot[card.Suit][card.Value], slot);
-          EXPECT_EQ(game.state.OutsideCard[seat][card.Suit][card.Value], 0);
-          EXPECT_EQ(game.state.CardStatus[seat][card.Suit][card.Value], seat);
+          EXPECT_EQ(game.flow.state.CardHolder[card.Suit][card.Value], seat);
+          EXPECT_EQ(game.flow.state.CardSlot[card.Suit][card.Value], slot);
+          EXPECT_EQ(game.flow.state.OutsideCard[seat][card.Suit][card.Value], 0);
+          EXPECT_EQ(game.flow.state.CardStatus[seat][card.Suit][card.Value], seat);
         }
         if (IsTrump(card))
           outside_trumps[card.Value] = 0;
         ++counts[card.Suit];
       }
-      EXPECT_EQ(game.state.OutsideTrump[seat], outside_trumps);
+      EXPECT_EQ(game.flow.state.OutsideTrump[seat], outside_trumps);
       for (int s = kPique; s <= kCarreau; ++s) {
-        EXPECT_EQ(game.state.SuitCount[seat][s], counts[s]);
-        EXPECT_EQ(game.state.InitialSuitCount[seat][s], counts[s]);
-        EXPECT_EQ(game.state.KnownVoid[seat][seat][s], counts[s] == 0 ? 1 : 0);
-        if (seat != game.state.Taker || game.state.DogWasShown == 0) {
-          EXPECT_EQ(game.state.OutsideSuitCount[seat][s], 14 - counts[s]);
+        EXPECT_EQ(game.flow.state.SuitCount[seat][s], counts[s]);
+        EXPECT_EQ(game.flow.state.InitialSuitCount[seat][s], counts[s]);
+        EXPECT_EQ(game.flow.state.KnownVoid[seat][seat][s], counts[s] == 0 ? 1 : 0);
+        if (seat != game.flow.state.Taker || game.flow.state.DogWasShown == 0) {
+          EXPECT_EQ(game.flow.state.OutsideSuitCount[seat][s], 14 - counts[s]);
         }
       }
       const int start = RandomUpTo(draws, 4);
-      EXPECT_EQ(game.state.ChosenSuit[seat], FirstLongestFrom(game.state, seat, start));
+      EXPECT_EQ(game.flow.state.ChosenSuit[seat], FirstLongestFrom(game.flow.state, seat, start));
       int longest = 0;
       for (int s = kPique; s <= kCarreau; ++s)
-        longest += counts[s] == counts[game.state.ChosenSuit[seat]] ? 1 : 0;
+        longest += counts[s] == counts[game.flow.state.ChosenSuit[seat]] ? 1 : 0;
       tie_seen = tie_seen || longest > 1;
-      EXPECT_EQ(game.state.TopTrump[seat], 21);
+      EXPECT_EQ(game.flow.state.TopTrump[seat], 21);
     }
-    for (const Card& card : game.state.Dog) {
+    for (const Card& card : game.flow.state.Dog) {
       if (card.Suit != kAtout) {
-        EXPECT_EQ(game.state.CardHolder[card.Suit][card.Value], 0);
+        EXPECT_EQ(game.flow.state.CardHolder[card.Suit][card.Value], 0);
       }
     }
     for (int s = kPique; s <= kCarreau; ++s)
-      EXPECT_EQ(game.state.MasterCard[s], 14);
+      EXPECT_EQ(game.flow.state.MasterCard[s], 14);
     RefreshDeductions(game);
     EXPECT_EQ(view.Text(Control::PanelAtoutMax), "21");
   }
@@ -362,46 +366,46 @@ TEST_F(PreparePlayTest, StartValuesFollowTheHandsOfSeededDeals) {
 }
 
 TEST_F(PreparePlayTest, NothingOfTheLastDealSurvives) {
-  DealUntilAccepted(game.state, game.clock);
+  DealUntilAccepted(game.flow.state, game.flow.clock);
   Contract(kWest, kGardeContre);
   // What the end of a deal leaves behind: every card played in every view, and the rest.
   for (int o = 1; o <= 4; ++o) {
-    game.state.TrumpStatus[o].Fill(kPlayed);
-    for (auto& suit : game.state.CardStatus[o])
+    game.flow.state.TrumpStatus[o].Fill(kPlayed);
+    for (auto& suit : game.flow.state.CardStatus[o])
       suit.Fill(kPlayed);
   }
-  game.state.DiscardKnown.Fill(1);
-  game.state.TakerLastLedSuit = kTrefle;
-  game.state.TrumpPlayed.Fill(1);
-  game.state.MasterCard.Fill(-1);
-  game.state.FirstLeadPending.Fill(0);
-  game.state.TakerLedSuitOrder.Fill(2);
-  game.state.TakerPetitCut = 0;
-  game.state.KnightFellOnKing = 1;
-  game.state.PlayReason[kNorth][5] = PlayReasonEntry{3, 12, 2};
-  game.state.RuleState.Fill(1);
-  game.state.RuleState[16] = 0;
+  game.flow.state.DiscardKnown.Fill(1);
+  game.flow.state.TakerLastLedSuit = kTrefle;
+  game.flow.state.TrumpPlayed.Fill(1);
+  game.flow.state.MasterCard.Fill(-1);
+  game.flow.state.FirstLeadPending.Fill(0);
+  game.flow.state.TakerLedSuitOrder.Fill(2);
+  game.flow.state.TakerPetitCut = 0;
+  game.flow.state.KnightFellOnKing = 1;
+  game.flow.state.PlayReason[kNorth][5] = PlayReasonEntry{3, 12, 2};
+  game.flow.state.RuleState.Fill(1);
+  game.flow.state.RuleState[16] = 0;
 
-  PreparePlay(game.state);
+  PreparePlay(game.flow.state);
 
   for (int o = 1; o <= 4; ++o) {
     EXPECT_EQ(CountStatus(o, kPlayed), 0);
-    EXPECT_EQ(game.state.DiscardKnown[o], 0);
-    EXPECT_EQ(game.state.TopTrump[o], 21);
-    EXPECT_EQ(game.state.FirstLeadPending[o], 1);
-    EXPECT_EQ(game.state.MasterCard[o], 14);
-    EXPECT_EQ(game.state.TakerLedSuitOrder[o], -1);
+    EXPECT_EQ(game.flow.state.DiscardKnown[o], 0);
+    EXPECT_EQ(game.flow.state.TopTrump[o], 21);
+    EXPECT_EQ(game.flow.state.FirstLeadPending[o], 1);
+    EXPECT_EQ(game.flow.state.MasterCard[o], 14);
+    EXPECT_EQ(game.flow.state.TakerLedSuitOrder[o], -1);
   }
   RefreshDeductions(game);
   EXPECT_EQ(view.Text(Control::PanelAtoutMax), "21");
-  EXPECT_EQ(game.state.TakerLastLedSuit, -1);
-  EXPECT_EQ(game.state.TrumpPlayed, (Table<std::int8_t, 1, 21>{}));
-  EXPECT_EQ(game.state.TakerPetitCut, -1);
-  EXPECT_EQ(game.state.KnightFellOnKing, 0);
-  EXPECT_EQ(game.state.PlayReason[kNorth][5].Code, -1);
-  EXPECT_EQ(game.state.PlayReason[kNorth][5].Arg1, -1);
+  EXPECT_EQ(game.flow.state.TakerLastLedSuit, -1);
+  EXPECT_EQ(game.flow.state.TrumpPlayed, (Table<std::int8_t, 1, 21>{}));
+  EXPECT_EQ(game.flow.state.TakerPetitCut, -1);
+  EXPECT_EQ(game.flow.state.KnightFellOnKing, 0);
+  EXPECT_EQ(game.flow.state.PlayReason[kNorth][5].Code, -1);
+  EXPECT_EQ(game.flow.state.PlayReason[kNorth][5].Arg1, -1);
   // The strategy's switches are the start-up's business, not the deal's.
-  EXPECT_EQ(game.state.RuleState[16], 0);
+  EXPECT_EQ(game.flow.state.RuleState[16], 0);
 }
 
 TEST_F(PreparePlayTest, ABareKingOfTheTakerIsNoted) {
@@ -409,11 +413,11 @@ TEST_F(PreparePlayTest, ABareKingOfTheTakerIsNoted) {
           Join({Trumps({21, 19, 17, 15, 13, 11, 9, 7}), SuitCards(kPique, {14}),
                 SuitCards(kCoeur, {14, 3}), SuitCards(kCarreau, {13, 9, 8, 7, 6, 5, 4})}),
           Join({SuitCards(kTrefle, {14, 13}), SuitCards(kPique, {2, 3}), Trumps({2, 4})}));
-  PreparePlay(game.state);
-  EXPECT_EQ(game.state.TakerBareKing[kPique], 1);
-  EXPECT_EQ(game.state.TakerBareKing[kCoeur], 0);
-  EXPECT_EQ(game.state.TakerBareKing[kTrefle], 0);
-  EXPECT_EQ(game.state.TakerBareKing[kCarreau], 0);
+  PreparePlay(game.flow.state);
+  EXPECT_EQ(game.flow.state.TakerBareKing[kPique], 1);
+  EXPECT_EQ(game.flow.state.TakerBareKing[kCoeur], 0);
+  EXPECT_EQ(game.flow.state.TakerBareKing[kTrefle], 0);
+  EXPECT_EQ(game.flow.state.TakerBareKing[kCarreau], 0);
 }
 
 struct PetitHuntCase {
@@ -472,7 +476,7 @@ TEST_F(PreparePlayTest, TheTakerHuntsThePetitOnlyWithAStrongHand) {
     // Whatever the hand lacks, the dog gets from the plain cards nobody wrote down.
     std::vector<Card> dog;
     for (int number = 56; number >= 1 && dog.size() < 6; --number) {
-      const Card candidate = game.state.CardTable[number];
+      const Card candidate = game.flow.state.CardTable[number];
       bool used = false;
       for (const Card& card : c.hand)
         used = used || SameCard(card, candidate);
@@ -480,9 +484,9 @@ TEST_F(PreparePlayTest, TheTakerHuntsThePetitOnlyWithAStrongHand) {
         dog.push_back(candidate);
     }
     Arrange(c.taker, kGardeSans, c.hand, dog);
-    PreparePlay(game.state);
-    EXPECT_EQ(game.state.ChosenSuit[c.taker], kPique);
-    EXPECT_EQ(game.state.PetitHunt, c.expected);
+    PreparePlay(game.flow.state);
+    EXPECT_EQ(game.flow.state.ChosenSuit[c.taker], kPique);
+    EXPECT_EQ(game.flow.state.PetitHunt, c.expected);
   }
 }
 
@@ -491,13 +495,14 @@ TEST_F(PreparePlayTest, TheTakerHuntsThePetitOnlyWithAStrongHand) {
 TEST(CardLocations, DeducingAfterACardKnowsWhatDeducingEverythingKnows) {
   int turns = 0;
   testing::LookAtEveryTurn(3, 8, 50'000'000, 6'007, 11, [&](const Game& game, int observer) {
-    Core everything = game.state;
+    Core everything = game.flow.state;
     DeduceCardLocations(everything);
-    ASSERT_EQ(game.state.CardStatus[observer], everything.CardStatus[observer]);
-    ASSERT_EQ(game.state.MayHoldCard[observer], everything.MayHoldCard[observer]);
-    ASSERT_EQ(game.state.UnplacedSuitCount[observer], everything.UnplacedSuitCount[observer]);
-    ASSERT_EQ(game.state.UnplacedTrumpCount[observer], everything.UnplacedTrumpCount[observer]);
-    ASSERT_EQ(game.state.DiscardKnown[observer], everything.DiscardKnown[observer]);
+    ASSERT_EQ(game.flow.state.CardStatus[observer], everything.CardStatus[observer]);
+    ASSERT_EQ(game.flow.state.MayHoldCard[observer], everything.MayHoldCard[observer]);
+    ASSERT_EQ(game.flow.state.UnplacedSuitCount[observer], everything.UnplacedSuitCount[observer]);
+    ASSERT_EQ(game.flow.state.UnplacedTrumpCount[observer],
+              everything.UnplacedTrumpCount[observer]);
+    ASSERT_EQ(game.flow.state.DiscardKnown[observer], everything.DiscardKnown[observer]);
     ++turns;
   });
   EXPECT_GT(turns, 4 * 24 * 60);

@@ -25,13 +25,14 @@ template <typename Look>
 void PlayDealsByTheRules(int deals, Look look) {
   for (int d = 0; d < deals; ++d) {
     testing::DealDriver driver(1, 40'000'000 + d * 7'919);
-    driver.game.state.options.Level = 4;
+    driver.game.flow.state.options.Level = 4;
     std::mt19937 choices(static_cast<unsigned>(d));
-    NewDeal(driver.game, 0);
-    while (!(driver.game.state.DealPhase == Phase::Playing && driver.game.state.TrickNumber == 1) &&
+    NewDeal(driver.game.flow, 0);
+    while (!(driver.game.flow.state.DealPhase == Phase::Playing &&
+             driver.game.flow.state.TrickNumber == 1) &&
            driver.Step(choices)) {
     }
-    Core game = driver.game.state;
+    Core game = driver.game.flow.state;
     while (game.TrickNumber <= 18) {
       if (game.DealPhase == Phase::TrickShown) {
         ClearTrick(game);

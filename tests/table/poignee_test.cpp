@@ -28,13 +28,13 @@ void DealToSouthsFirstCard(DealDriver& d, const std::vector<Card>& trumps, int t
     hand.push_back(Card{value, kPique, 1});
   d.DealWithBids(taker == kSouth ? kGardeContre : kPasse, taker == kEast ? kGardeContre : kPasse,
                  kPasse, kPasse);
-  testing::DealAround(d.game.state, kSouth, hand, SuitCards(kCarreau, {1, 2, 3, 4, 5, 6}));
+  testing::DealAround(d.game.flow.state, kSouth, hand, SuitCards(kCarreau, {1, 2, 3, 4, 5, 6}));
   LayOutSouthHand(d.game);
   d.SouthBids(taker == kSouth ? kGardeContre : kPasse);
   d.Click();
   d.Click();
   d.Fire(TimerId::TimerEntreCarte);
-  ASSERT_EQ(d.game.state.CurrentSeat, kSouth);
+  ASSERT_EQ(d.game.flow.state.CurrentSeat, kSouth);
 }
 
 void PlayToTheEnd(DealDriver& d) {
@@ -55,21 +55,21 @@ TEST(Poignee, NineTrumpsAndTheExcuseMakeASimpleThatReachesTheScore) {
   EXPECT_FALSE(d.view.Visible(Control::PanelPoigneeDouble));
   EXPECT_FALSE(d.view.Visible(Control::PanelPoigneeTriple));
   // Nothing can be played while the question is open.
-  Apply(d.game, Move{MoveKind::HandCard, 12});
-  EXPECT_EQ(d.game.state.CardsInTrick, 0);
+  Apply(d.game.flow, Move{MoveKind::HandCard, 12});
+  EXPECT_EQ(d.game.flow.state.CardsInTrick, 0);
 
-  Apply(d.game, Move{MoveKind::PoigneeLevel, 1});
-  const int u = d.game.layout.PoigneeStep;
+  Apply(d.game.flow, Move{MoveKind::PoigneeLevel, 1});
+  const int u = d.game.table.layout.PoigneeStep;
   EXPECT_FALSE(d.view.Visible(Control::PanelPoignee));
   EXPECT_TRUE(d.view.Visible(Control::frmPoignee));
   EXPECT_FALSE(d.view.Get(Control::frmZarvane).enabled);
-  EXPECT_EQ(d.view.Get(Control::frmPoignee).width, 2 * u + 27 * u + d.game.layout.CardWidth);
+  EXPECT_EQ(d.view.Get(Control::frmPoignee).width, 2 * u + 27 * u + d.game.table.layout.CardWidth);
   for (int j = 1; j <= 18; ++j) {
     EXPECT_EQ(d.view.Visible(Control::CartePoignee, j), j <= 10);
     EXPECT_EQ(d.view.Visible(Control::Carte3D, j), j > 10);
   }
   for (int j = 1; j <= 10; ++j) {
-    EXPECT_EQ(*d.view.Get(Control::CartePoignee, j).card, d.game.state.Hands[kSouth][j]);
+    EXPECT_EQ(*d.view.Get(Control::CartePoignee, j).card, d.game.flow.state.Hands[kSouth][j]);
     EXPECT_EQ(d.view.Get(Control::CartePoignee, j).left, 3 * u * (j - 1) + u);
     EXPECT_GE(Top(d, j), 2 * u);
     EXPECT_LE(Top(d, j), 2 * u + (u + 2) / 4);
@@ -78,29 +78,29 @@ TEST(Poignee, NineTrumpsAndTheExcuseMakeASimpleThatReachesTheScore) {
 
   // The Excuse is image 10 and completes the ten: it may be marked, and unmarked.
   const int excuse_top = Top(d, 10);
-  Apply(d.game, Move{MoveKind::PoigneeCard, 10});
+  Apply(d.game.flow, Move{MoveKind::PoigneeCard, 10});
   EXPECT_TRUE(d.view.informed.empty());
   EXPECT_EQ(Top(d, 10), excuse_top - u);
-  Apply(d.game, Move{MoveKind::PoigneeCard, 10});
+  Apply(d.game.flow, Move{MoveKind::PoigneeCard, 10});
   EXPECT_EQ(Top(d, 10), excuse_top);
-  EXPECT_EQ(d.game.PoigneeMarked, 0);
+  EXPECT_EQ(d.game.flow.PoigneeMarked, 0);
 
-  Apply(d.game, Move{MoveKind::LazyPoignee});
+  Apply(d.game.flow, Move{MoveKind::LazyPoignee});
   EXPECT_TRUE(d.view.Visible(Control::PanelOkPoignee));
   for (int j = 1; j <= 10; ++j)
-    EXPECT_EQ(d.game.PoigneeSelected[j], 1);
+    EXPECT_EQ(d.game.flow.PoigneeSelected[j], 1);
   EXPECT_EQ(Top(d, 10), excuse_top - u);
 
-  Apply(d.game, Move{MoveKind::PoigneeOk});
+  Apply(d.game.flow, Move{MoveKind::PoigneeOk});
   EXPECT_FALSE(d.view.Visible(Control::frmPoignee));
   EXPECT_TRUE(d.view.Get(Control::frmZarvane).enabled);
   for (int k = 1; k <= 18; ++k)
     EXPECT_TRUE(d.view.Visible(Control::Carte3D, k));
-  EXPECT_EQ(d.game.state.DealPhase, Phase::SouthPlays);
+  EXPECT_EQ(d.game.flow.state.DealPhase, Phase::SouthPlays);
 
   PlayToTheEnd(d);
-  EXPECT_EQ(d.game.state.PoigneeLevel, 1);
-  const ScoreSteps steps = ComputeScoreSteps(d.game.state);
+  EXPECT_EQ(d.game.flow.state.PoigneeLevel, 1);
+  const ScoreSteps steps = ComputeScoreSteps(d.game.flow.state);
   EXPECT_EQ(steps.after_poignee, steps.after_bid + (steps.made ? 20 : -20));
   ShowScoreSheet(d.game);
   EXPECT_TRUE(d.view.Visible(Control::panelScoreApresPoignee));
@@ -110,24 +110,24 @@ TEST(Poignee, NineTrumpsAndTheExcuseMakeASimpleThatReachesTheScore) {
 TEST(Poignee, TheExcuseIsRefusedWhenTenTrumpsMakeTheSimpleAlone) {
   DealDriver d;
   DealToSouthsFirstCard(d, Trumps({21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 0}), kSouth);
-  Apply(d.game, Move{MoveKind::PoigneeLevel, 1});
+  Apply(d.game.flow, Move{MoveKind::PoigneeLevel, 1});
   const int excuse_top = Top(d, 11);
-  Apply(d.game, Move{MoveKind::PoigneeCard, 11});
+  Apply(d.game.flow, Move{MoveKind::PoigneeCard, 11});
   ASSERT_EQ(d.view.informed.size(), 1u);
   EXPECT_EQ(d.view.informed[0], "Vous ne pouvez pas sélectionner l'Excuse !");
-  EXPECT_EQ(d.game.PoigneeSelected[11], 0);
+  EXPECT_EQ(d.game.flow.PoigneeSelected[11], 0);
   EXPECT_EQ(Top(d, 11), excuse_top);
 
-  Apply(d.game, Move{MoveKind::LazyPoignee});
+  Apply(d.game.flow, Move{MoveKind::LazyPoignee});
   for (int j = 1; j <= 11; ++j)
-    EXPECT_EQ(d.game.PoigneeSelected[j], j <= 10 ? 1 : 0);
+    EXPECT_EQ(d.game.flow.PoigneeSelected[j], j <= 10 ? 1 : 0);
   EXPECT_TRUE(d.view.Visible(Control::PanelOkPoignee));
   // Unmarking one hides OK, so the window cannot be confirmed short of a trump.
-  Apply(d.game, Move{MoveKind::PoigneeCard, 3});
+  Apply(d.game.flow, Move{MoveKind::PoigneeCard, 3});
   EXPECT_FALSE(d.view.Visible(Control::PanelOkPoignee));
-  Apply(d.game, Move{MoveKind::PoigneeOk});
+  Apply(d.game.flow, Move{MoveKind::PoigneeOk});
   EXPECT_TRUE(d.view.Visible(Control::frmPoignee));
-  Apply(d.game, Move{MoveKind::PoigneeCard, 3});
+  Apply(d.game.flow, Move{MoveKind::PoigneeCard, 3});
   EXPECT_TRUE(d.view.Visible(Control::PanelOkPoignee));
 }
 
@@ -140,18 +140,18 @@ TEST(Poignee, ADefenderIsOfferedEveryLevelAndCancellingScoresNoBonus) {
   EXPECT_TRUE(d.view.Visible(Control::PanelPoigneeTriple));
 
   // No level beyond the triple.
-  Apply(d.game, Move{MoveKind::PoigneeLevel, 4});
+  Apply(d.game.flow, Move{MoveKind::PoigneeLevel, 4});
   EXPECT_FALSE(d.view.Visible(Control::frmPoignee));
-  Apply(d.game, Move{MoveKind::PoigneeLevel, 3});
-  EXPECT_EQ(d.game.state.PoigneeLevel, 3);
-  Apply(d.game, Move{MoveKind::LazyPoignee});
-  Apply(d.game, Move{MoveKind::PoigneeCancel});
-  EXPECT_EQ(d.game.state.PoigneeLevel, 0);
+  Apply(d.game.flow, Move{MoveKind::PoigneeLevel, 3});
+  EXPECT_EQ(d.game.flow.state.PoigneeLevel, 3);
+  Apply(d.game.flow, Move{MoveKind::LazyPoignee});
+  Apply(d.game.flow, Move{MoveKind::PoigneeCancel});
+  EXPECT_EQ(d.game.flow.state.PoigneeLevel, 0);
   EXPECT_FALSE(d.view.Visible(Control::frmPoignee));
   EXPECT_TRUE(d.view.Get(Control::frmZarvane).enabled);
 
   PlayToTheEnd(d);
-  const ScoreSteps steps = ComputeScoreSteps(d.game.state);
+  const ScoreSteps steps = ComputeScoreSteps(d.game.flow.state);
   EXPECT_EQ(steps.after_poignee, steps.after_bid);
   ShowScoreSheet(d.game);
   EXPECT_FALSE(d.view.Visible(Control::panelScoreApresPoignee));

@@ -24,22 +24,22 @@ struct PlayedCard {
 std::vector<PlayedCard> PlayAndLog(DealDriver& d) {
   std::vector<PlayedCard> log;
   std::mt19937 choices(5);
-  PerSeat<Card> before = d.game.state.TrickCards;
+  PerSeat<Card> before = d.game.flow.state.TrickCards;
   bool first_trick_checked = false;
   for (int moves = 0; moves < 5000 && d.Step(choices); ++moves) {
     for (int seat = 1; seat <= 4; ++seat) {
-      const Card now = d.game.state.TrickCards[seat];
+      const Card now = d.game.flow.state.TrickCards[seat];
       if (now.Suit != kNoSuit && !(now == before[seat]))
         log.push_back({seat, now});
     }
-    before = d.game.state.TrickCards;
-    if (!first_trick_checked && d.game.state.TrickNumber == 2 &&
-        d.game.state.DealPhase == Phase::TrickShown) {
+    before = d.game.flow.state.TrickCards;
+    if (!first_trick_checked && d.game.flow.state.TrickNumber == 2 &&
+        d.game.flow.state.DealPhase == Phase::TrickShown) {
       first_trick_checked = true;
       ShowPreviousTrick(d.game);
       for (int seat = 1; seat <= 4; ++seat)
         EXPECT_EQ(*d.view.Get(Control::cardPreviousTrick, seat).card,
-                  d.game.state.TrickCards[seat]);
+                  d.game.flow.state.TrickCards[seat]);
     }
   }
   EXPECT_TRUE(first_trick_checked);
@@ -71,7 +71,7 @@ TEST(ReviewWindows, TheTricksReplayCardByCardAndTheHandsFrameTheDiscard) {
   FillAllTricks(d.game);
   EXPECT_TRUE(d.view.Visible(Control::frmTousPlis));
   EXPECT_EQ(VisibleTrickImages(d).size(), 72u);
-  const Layout& layout = d.game.layout;
+  const Layout& layout = d.game.table.layout;
   for (int trick = 1; trick <= 18; ++trick) {
     // The first card of each trick names its leader: green for the taker, blue otherwise.
     const int leader = log[4 * (trick - 1)].seat;
@@ -117,7 +117,7 @@ TEST(ReviewWindows, TheTricksReplayCardByCardAndTheHandsFrameTheDiscard) {
   EXPECT_EQ(discard.top, dog.top);
   EXPECT_TRUE(discard.visible);
   for (int k = 1; k <= 6; ++k) {
-    EXPECT_EQ(*d.view.Get(Control::CarteApresEcart, k).card, d.game.state.Dog[k]);
+    EXPECT_EQ(*d.view.Get(Control::CarteApresEcart, k).card, d.game.flow.state.Dog[k]);
     const ControlState& frame = d.view.Get(Control::CadreEcart, k);
     EXPECT_TRUE(frame.visible);
     std::vector<Card> framed;
@@ -129,12 +129,12 @@ TEST(ReviewWindows, TheTricksReplayCardByCardAndTheHandsFrameTheDiscard) {
         framed.push_back(*d.view.Get(Control::CarteAvantEcart, e).card);
     }
     ASSERT_EQ(framed.size(), 1u);
-    EXPECT_TRUE(SameCard(framed[0], d.game.state.Dog[k]));
+    EXPECT_TRUE(SameCard(framed[0], d.game.flow.state.Dog[k]));
   }
   for (int seat = 1; seat <= 4; ++seat) {
     for (int slot = 1; slot <= 18; ++slot) {
       EXPECT_EQ(*d.view.Get(Control::CarteMain, 18 * (seat - 1) + slot).card,
-                d.game.state.InitialHands[seat][slot]);
+                d.game.flow.state.InitialHands[seat][slot]);
     }
   }
 }
@@ -163,16 +163,16 @@ TEST(ReviewWindows, AfterAGardeSansTheDogStandsAboveEastsHandAndNothingIsFramed)
   std::mt19937 choices(3);
   for (int moves = 0; moves < 5000 && d.Step(choices); ++moves) {
   }
-  ASSERT_EQ(d.game.state.Taker, kEast);
+  ASSERT_EQ(d.game.flow.state.Taker, kEast);
   FillHands(d.game);
-  const DesignRect east = ScaleRect(d.game.layout, kHandPanels[1]);
+  const DesignRect east = ScaleRect(d.game.table.layout, kHandPanels[1]);
   const ControlState& dog = d.view.Get(Control::PanelChienAvantEcart);
   EXPECT_EQ(dog.left + 194, east.left + east.width);
   EXPECT_EQ(dog.top + 86 + 5, east.top);
   EXPECT_FALSE(d.view.Visible(Control::PanelChienApresEcart));
   for (int k = 1; k <= 6; ++k) {
     EXPECT_FALSE(d.view.Visible(Control::CadreEcart, k));
-    EXPECT_EQ(*d.view.Get(Control::CarteAvantEcart, k).card, d.game.state.InitialDog[k]);
+    EXPECT_EQ(*d.view.Get(Control::CarteAvantEcart, k).card, d.game.flow.state.InitialDog[k]);
   }
 }
 

@@ -24,14 +24,14 @@ using testing::DealDriver;
 // A deal of the Pro level saved in the middle of its fifth trick.
 std::string SavedInTheMiddle() {
   DealDriver driver(1, 46'000'000);
-  driver.game.ResumePath = ResumePathBeside(driver.game.OptionsPath);
-  driver.game.state.options.AtLeastOneTaker = 1;
-  NewDeal(driver.game, 0);
+  driver.game.flow.ResumePath = ResumePathBeside(driver.game.flow.OptionsPath);
+  driver.game.flow.state.options.AtLeastOneTaker = 1;
+  NewDeal(driver.game.flow, 0);
   std::mt19937 choices(5);
-  while ((driver.game.state.TrickNumber < 5 || driver.game.state.CardsInTrick < 2) &&
+  while ((driver.game.flow.state.TrickNumber < 5 || driver.game.flow.state.CardsInTrick < 2) &&
          driver.Step(choices)) {
   }
-  return ReadSmallFile(driver.game.ResumePath, kSavedDealLimit).bytes;
+  return ReadSmallFile(driver.game.flow.ResumePath, kSavedDealLimit).bytes;
 }
 
 // Save number n: a record whose every part tells n, so a file that mixed two saves, or kept
@@ -107,22 +107,23 @@ TEST(SavedDealFile, AGarbledFileIsRefusedAndKeptAsideByteForByte) {
     const std::string garbled = Garbled(whole, random);
     SCOPED_TRACE(::testing::Message() << "garbling " << n);
     DealDriver next(0, 47'000'000);
-    next.game.ResumePath = ResumePathBeside(next.game.OptionsPath);
-    ASSERT_TRUE(ReplaceFileWhole(next.game.ResumePath, garbled));
+    next.game.flow.ResumePath = ResumePathBeside(next.game.flow.OptionsPath);
+    ASSERT_TRUE(ReplaceFileWhole(next.game.flow.ResumePath, garbled));
     next.view.answers.push_back(true);
-    ChooseLanguage(next.game, 1);
-    if (next.game.state.DealPhase != Phase::Opening) {
+    ChooseLanguage(next.game.flow, 1);
+    if (next.game.flow.state.DealPhase != Phase::Opening) {
       EXPECT_TRUE(next.view.informed.empty());
-      EXPECT_EQ(next.game.state.TrickNumber, 5);
+      EXPECT_EQ(next.game.flow.state.TrickNumber, 5);
       continue;
     }
     ++refused;
     ASSERT_EQ(next.view.informed.size(), 1u);
     EXPECT_NE(next.view.informed[0].find(kSavedDealDamaged.french), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(next.game.ResumePath));
-    EXPECT_EQ(ReadSmallFile(next.game.ResumePath + ".damaged", kSavedDealLimit).bytes, garbled);
+    EXPECT_FALSE(std::filesystem::exists(next.game.flow.ResumePath));
+    EXPECT_EQ(ReadSmallFile(next.game.flow.ResumePath + ".damaged", kSavedDealLimit).bytes,
+              garbled);
     EXPECT_TRUE(next.view.Visible(Control::PanelLancement));
-    EXPECT_EQ(next.game.state.options.Scores, (Table<std::int32_t, 1, 4>{}));
+    EXPECT_EQ(next.game.flow.state.options.Scores, (Table<std::int32_t, 1, 4>{}));
   }
   EXPECT_GT(refused, 100);
 }
@@ -130,14 +131,14 @@ TEST(SavedDealFile, AGarbledFileIsRefusedAndKeptAsideByteForByte) {
 // A deal that cannot be saved is told once, not at every move, and the game plays on.
 TEST(SavedDealFile, ASaveThatFailsIsToldOnceAndTheDealGoesOn) {
   DealDriver driver(2, 46'500'000);
-  driver.game.ResumePath = (std::filesystem::path(driver.game.OptionsPath).parent_path() /
-                            "no such folder" / kResumeFileName)
-                               .string();
-  NewDeal(driver.game, 0);
+  driver.game.flow.ResumePath = (std::filesystem::path(driver.game.flow.OptionsPath).parent_path() /
+                                 "no such folder" / kResumeFileName)
+                                    .string();
+  NewDeal(driver.game.flow, 0);
   std::mt19937 choices(9);
   while (driver.Step(choices)) {
   }
-  EXPECT_EQ(driver.game.state.TrickNumber, 19);
+  EXPECT_EQ(driver.game.flow.state.TrickNumber, 19);
   ASSERT_EQ(driver.view.informed.size(), 1u);
   EXPECT_NE(driver.view.informed[0].find(kSavedDealUnwritable.english), std::string::npos);
 }

@@ -27,22 +27,22 @@ Card Low(int suit, int value = 2) {
 class CountedDeal {
  public:
   CountedDeal(int taker, int bid) {
-    game.Language = kFrench;
+    game.flow.Language = kFrench;
     SetLanguageTexts(game);
-    game.state.Taker = taker;
-    game.state.AnnouncedBid.Fill(kPasse);
-    game.state.AnnouncedBid[taker] = bid;
+    game.flow.state.Taker = taker;
+    game.flow.state.AnnouncedBid.Fill(kPasse);
+    game.flow.state.AnnouncedBid[taker] = bid;
     for (int d = 1; d <= 6; ++d)
-      game.state.Dog[d] = Low(kCarreau, d + 1);
+      game.flow.state.Dog[d] = Low(kCarreau, d + 1);
   }
 
   // The four cards from South on, the winner, and the trick number once advanced.
   void Count(std::vector<Card> cards, int winner, int trick_number) {
     for (int seat = 1; seat <= 4; ++seat)
-      game.state.TrickCards[seat] = cards[seat - 1];
-    game.state.TrickLeader = winner;
-    game.state.TrickNumber = trick_number;
-    CountTrick(game.state);
+      game.flow.state.TrickCards[seat] = cards[seat - 1];
+    game.flow.state.TrickLeader = winner;
+    game.flow.state.TrickNumber = trick_number;
+    CountTrick(game.flow.state);
     ShowTrickCount(game);
   }
 
@@ -73,11 +73,11 @@ TEST(Scoring, TheTakersResultRoundsHalvesToEvenAndAppliesEveryBonusInItsPlace) {
   for (const ScoreCase& c : cases) {
     SCOPED_TRACE(c.name);
     CountedDeal deal(kEast, c.bid);
-    deal.game.state.TakerPoints = c.half_points;
-    deal.game.state.PointsNeeded = PointsNeededFor(c.bouts);
-    deal.game.state.PetitAuBout = c.petit_au_bout;
-    deal.game.state.PoigneeLevel = c.poignee;
-    EXPECT_EQ(TakerScore(deal.game.state), c.expected);
+    deal.game.flow.state.TakerPoints = c.half_points;
+    deal.game.flow.state.PointsNeeded = PointsNeededFor(c.bouts);
+    deal.game.flow.state.PetitAuBout = c.petit_au_bout;
+    deal.game.flow.state.PoigneeLevel = c.poignee;
+    EXPECT_EQ(TakerScore(deal.game.flow.state), c.expected);
   }
 }
 
@@ -89,44 +89,44 @@ TEST(Scoring, TheExcuseIsExchangedInTricksOneToSeventeenAndGoesWithTheLastTrick)
     SCOPED_TRACE("a defender's Excuse in a trick the taker wins, trick 5");
     CountedDeal deal(kSouth, kGarde);
     deal.Count({heart10, kExcuse, heart3, Low(kCoeur)}, kSouth, 6);
-    EXPECT_EQ(deal.game.state.TakerPoints, 12 - 8);
-    EXPECT_EQ(deal.game.state.DefencePoints, 8);
-    EXPECT_EQ(deal.game.state.DefenceBouts, 1);
-    EXPECT_EQ(deal.game.state.TakerBouts, 0);
+    EXPECT_EQ(deal.game.flow.state.TakerPoints, 12 - 8);
+    EXPECT_EQ(deal.game.flow.state.DefencePoints, 8);
+    EXPECT_EQ(deal.game.flow.state.DefenceBouts, 1);
+    EXPECT_EQ(deal.game.flow.state.TakerBouts, 0);
   }
   {
     SCOPED_TRACE("the same in the last trick: the taker gets all of it and the bout");
     CountedDeal deal(kSouth, kGarde);
     deal.Count({heart10, kExcuse, heart3, Low(kCoeur)}, kSouth, 19);
-    EXPECT_EQ(deal.game.state.TakerPoints, 12 + 6);  // and the six low cards of the discard
-    EXPECT_EQ(deal.game.state.DefencePoints, 0);
-    EXPECT_EQ(deal.game.state.TakerBouts, 1);
-    EXPECT_EQ(deal.game.state.DefenceBouts, 0);
+    EXPECT_EQ(deal.game.flow.state.TakerPoints, 12 + 6);  // and the six low cards of the discard
+    EXPECT_EQ(deal.game.flow.state.DefencePoints, 0);
+    EXPECT_EQ(deal.game.flow.state.TakerBouts, 1);
+    EXPECT_EQ(deal.game.flow.state.DefenceBouts, 0);
   }
   {
     SCOPED_TRACE("the taker's Excuse in the last trick goes to the defence with its bout");
     CountedDeal deal(kSouth, kPrise);
     deal.Count({kExcuse, heartKing, heart3, Low(kCoeur)}, kEast, 19);
-    EXPECT_EQ(deal.game.state.DefencePoints, 9 + 9 + 1 + 1);
-    EXPECT_EQ(deal.game.state.TakerPoints, 6);
-    EXPECT_EQ(deal.game.state.DefenceBouts, 1);
-    EXPECT_EQ(deal.game.state.TakerBouts, 0);
+    EXPECT_EQ(deal.game.flow.state.DefencePoints, 9 + 9 + 1 + 1);
+    EXPECT_EQ(deal.game.flow.state.TakerPoints, 6);
+    EXPECT_EQ(deal.game.flow.state.DefenceBouts, 1);
+    EXPECT_EQ(deal.game.flow.state.TakerBouts, 0);
   }
   {
     SCOPED_TRACE("a defender's Excuse in a last trick another defender wins stays put");
     CountedDeal deal(kSouth, kPrise);
     deal.Count({heart3, kExcuse, heartKing, Low(kCoeur)}, kNorth, 19);
-    EXPECT_EQ(deal.game.state.DefencePoints, 9 + 9 + 1 + 1);
-    EXPECT_EQ(deal.game.state.DefenceBouts, 1);
-    EXPECT_EQ(deal.game.state.TakerBouts, 0);
+    EXPECT_EQ(deal.game.flow.state.DefencePoints, 9 + 9 + 1 + 1);
+    EXPECT_EQ(deal.game.flow.state.DefenceBouts, 1);
+    EXPECT_EQ(deal.game.flow.state.TakerBouts, 0);
   }
   {
     SCOPED_TRACE("the taker's Excuse in trick 3: he keeps 4 of its 4.5 points and the bout");
     CountedDeal deal(kWest, kPrise);
     deal.Count({heart3, heartKing, Low(kCoeur), kExcuse}, kEast, 4);
-    EXPECT_EQ(deal.game.state.TakerPoints, 8);
-    EXPECT_EQ(deal.game.state.DefencePoints, 1 + 9 + 1 + 9 - 8);
-    EXPECT_EQ(deal.game.state.TakerBouts, 1);
+    EXPECT_EQ(deal.game.flow.state.TakerPoints, 8);
+    EXPECT_EQ(deal.game.flow.state.DefencePoints, 1 + 9 + 1 + 9 - 8);
+    EXPECT_EQ(deal.game.flow.state.TakerBouts, 1);
   }
 }
 
@@ -134,53 +134,53 @@ TEST(Scoring, TheDogThePetitAuBoutAndTheLivePanels) {
   {
     SCOPED_TRACE("GARDE CONTRE with the 21 in the dog: its bout is the defence's");
     CountedDeal deal(kNorth, kGardeContre);
-    deal.game.state.Dog[1] = kTrump21;
+    deal.game.flow.state.Dog[1] = kTrump21;
     deal.Count({Low(kPique), Low(kPique, 3), Low(kPique, 4), Low(kPique, 5)}, kWest, 19);
-    EXPECT_EQ(deal.game.state.DefenceBouts, 1);
-    EXPECT_EQ(deal.game.state.DefencePoints, 4 + 9 + 5);
-    EXPECT_EQ(deal.game.state.TakerPoints, 0);
+    EXPECT_EQ(deal.game.flow.state.DefenceBouts, 1);
+    EXPECT_EQ(deal.game.flow.state.DefencePoints, 4 + 9 + 5);
+    EXPECT_EQ(deal.game.flow.state.TakerPoints, 0);
   }
   {
     SCOPED_TRACE("GARDE SANS with the Excuse in the dog: the taker counts it");
     CountedDeal deal(kNorth, kGardeSans);
-    deal.game.state.Dog[1] = kExcuse;
+    deal.game.flow.state.Dog[1] = kExcuse;
     deal.Count({Low(kPique), Low(kPique, 3), Low(kPique, 4), Low(kPique, 5)}, kNorth, 19);
-    EXPECT_EQ(deal.game.state.TakerBouts, 1);
-    EXPECT_EQ(deal.game.state.TakerPoints, 4 + 9 + 5);
+    EXPECT_EQ(deal.game.flow.state.TakerBouts, 1);
+    EXPECT_EQ(deal.game.flow.state.TakerPoints, 4 + 9 + 5);
   }
   {
     SCOPED_TRACE("the taker's Petit taken by the defence in the last trick");
     CountedDeal deal(kSouth, kGarde);
     deal.Count({kPetit, Low(kAtout, 5), Low(kAtout, 3), Low(kAtout, 4)}, kEast, 19);
-    EXPECT_EQ(deal.game.state.PetitAuBout, 2);
-    EXPECT_EQ(deal.game.state.DefenceBouts, 1);
+    EXPECT_EQ(deal.game.flow.state.PetitAuBout, 2);
+    EXPECT_EQ(deal.game.flow.state.DefenceBouts, 1);
   }
   {
     SCOPED_TRACE("a defender's Petit taken by the taker in the last trick");
     CountedDeal deal(kSouth, kGarde);
     deal.Count({Low(kAtout, 5), kPetit, Low(kCoeur), Low(kCoeur, 4)}, kSouth, 19);
-    EXPECT_EQ(deal.game.state.PetitAuBout, 1);
+    EXPECT_EQ(deal.game.flow.state.PetitAuBout, 1);
   }
   {
     SCOPED_TRACE("a last trick without the Petit leaves no petit au bout from an earlier deal");
     CountedDeal deal(kSouth, kGarde);
-    deal.game.state.PetitAuBout = 1;
+    deal.game.flow.state.PetitAuBout = 1;
     deal.Count({Low(kAtout, 5), Low(kCoeur, 3), Low(kCoeur), Low(kCoeur, 4)}, kSouth, 19);
-    EXPECT_EQ(deal.game.state.PetitAuBout, 0);
+    EXPECT_EQ(deal.game.flow.state.PetitAuBout, 0);
   }
   {
     SCOPED_TRACE("the Petit before the last trick is no petit au bout");
     CountedDeal deal(kSouth, kGarde);
-    deal.game.state.PetitAuBout = 0;
+    deal.game.flow.state.PetitAuBout = 0;
     deal.Count({Low(kAtout, 5), kPetit, Low(kCoeur), Low(kCoeur, 4)}, kSouth, 18);
-    EXPECT_EQ(deal.game.state.PetitAuBout, 0);
+    EXPECT_EQ(deal.game.flow.state.PetitAuBout, 0);
   }
   {
     SCOPED_TRACE("the live panels drop the half point; the contract shows at the third bout");
     CountedDeal deal(kSouth, kGarde);
-    deal.game.state.TakerPoints = 81 - 4;
-    deal.game.state.TakerBouts = 1;
-    deal.game.state.DefenceBouts = 1;
+    deal.game.flow.state.TakerPoints = 81 - 4;
+    deal.game.flow.state.TakerBouts = 1;
+    deal.game.flow.state.DefenceBouts = 1;
     deal.Count({Low(kPique), kTrump21, Low(kPique, 3), Low(kPique, 4)}, kEast, 7);
     EXPECT_EQ(deal.view.Text(Control::nPointsDefense), "6");
     deal.Count({Low(kPique), Low(kPique, 3), Low(kPique, 4), Low(kPique, 5)}, kSouth, 8);
@@ -204,37 +204,37 @@ TEST(Scoring, TheDealChangesTheTotalsAndTellsSouthHowItWent) {
   };
   for (const OutcomeCase& c : cases) {
     CountedDeal deal(c.taker, kGarde);
-    deal.game.state.options.Scores[1] = 100;
-    deal.game.state.options.Scores[2] = -50;
-    deal.game.state.TakerPoints = c.half_points;
-    deal.game.state.PointsNeeded = 41;
-    const int score = TakerScore(deal.game.state);
-    ScoreDeal(deal.game.state);
+    deal.game.flow.state.options.Scores[1] = 100;
+    deal.game.flow.state.options.Scores[2] = -50;
+    deal.game.flow.state.TakerPoints = c.half_points;
+    deal.game.flow.state.PointsNeeded = 41;
+    const int score = TakerScore(deal.game.flow.state);
+    ScoreDeal(deal.game.flow.state);
     ShowDealScore(deal.game);
     EXPECT_EQ(deal.view.Text(Control::PanelTexteResultat),
               "Résultat du Preneur : " + std::to_string(score) + " points.\n" + c.line);
     EXPECT_TRUE(deal.view.Visible(Control::PanelResultat));
     EXPECT_TRUE(deal.view.Visible(Control::panelScoreTotal, 1));
-    EXPECT_EQ(deal.game.state.options.Scores[c.taker], (c.taker == kSouth ? 100 : 0) + score);
-    EXPECT_EQ(deal.game.state.options.Scores[kNorth], -score / 3);
+    EXPECT_EQ(deal.game.flow.state.options.Scores[c.taker], (c.taker == kSouth ? 100 : 0) + score);
+    EXPECT_EQ(deal.game.flow.state.options.Scores[kNorth], -score / 3);
     int sum = 0;
-    for (int total : deal.game.state.options.Scores)
+    for (int total : deal.game.flow.state.options.Scores)
       sum += total;
     EXPECT_EQ(sum, 50);
   }
   {
     SCOPED_TRACE("a replayed deal is shown and told, never added");
     CountedDeal deal(kSouth, kGarde);
-    deal.game.state.ReplayedDeal = 1;
-    deal.game.state.TakerPoints = 96;
-    deal.game.state.PointsNeeded = 41;
-    ScoreDeal(deal.game.state);
+    deal.game.flow.state.ReplayedDeal = 1;
+    deal.game.flow.state.TakerPoints = 96;
+    deal.game.flow.state.PointsNeeded = 41;
+    ScoreDeal(deal.game.flow.state);
     ShowDealScore(deal.game);
     ASSERT_EQ(deal.view.informed.size(), 1u);
     EXPECT_EQ(deal.view.informed[0],
               "Les points n'ont pas été comptabilisés dans les scores globaux car cette donne a "
               "été rejouée ou redémarrée !");
-    for (int total : deal.game.state.options.Scores)
+    for (int total : deal.game.flow.state.options.Scores)
       EXPECT_EQ(total, 0);
     EXPECT_EQ(deal.view.Text(Control::PanelTexteResultat),
               "Résultat du Preneur : 192 points.\nBravo, vous avez gagné contre la Défense !");
@@ -243,10 +243,10 @@ TEST(Scoring, TheDealChangesTheTotalsAndTellsSouthHowItWent) {
 
 TEST(ScoreSheet, EachRowShowsOneStepAndTheRowsOfAbsentBonusesAreHidden) {
   CountedDeal deal(kEast, kGarde);
-  deal.game.state.TakerPoints = 76;
-  deal.game.state.TakerBouts = 2;
-  deal.game.state.PointsNeeded = 41;
-  deal.game.state.PetitAuBout = 2;
+  deal.game.flow.state.TakerPoints = 76;
+  deal.game.flow.state.TakerBouts = 2;
+  deal.game.flow.state.PointsNeeded = 41;
+  deal.game.flow.state.PetitAuBout = 2;
   FillScoreSheet(deal.game);
   testing::FakeTableView& v = deal.view;
   EXPECT_EQ(v.Text(Control::cardinalPreneur), "EST");
@@ -264,16 +264,16 @@ TEST(ScoreSheet, EachRowShowsOneStepAndTheRowsOfAbsentBonusesAreHidden) {
   EXPECT_FALSE(v.Visible(Control::panelScoreApresPoignee));
   EXPECT_FALSE(v.Visible(Control::panelDefPrimePoignee));
   EXPECT_EQ(v.Text(Control::panelScoreFinalPreneur), "-228");
-  EXPECT_EQ(TakerScore(deal.game.state), -228);
+  EXPECT_EQ(TakerScore(deal.game.flow.state), -228);
 
-  deal.game.state.PetitAuBout = 1;
+  deal.game.flow.state.PetitAuBout = 1;
   FillScoreSheet(deal.game);
   EXPECT_EQ(v.Text(Control::panelSensPrimePetit), "+");
   EXPECT_EQ(v.Text(Control::panelScoreApresPetit), "7");
 
-  deal.game.state.PetitAuBout = 0;
-  deal.game.state.PoigneeLevel = 3;
-  deal.game.state.TakerPoints = 96;
+  deal.game.flow.state.PetitAuBout = 0;
+  deal.game.flow.state.PoigneeLevel = 3;
+  deal.game.flow.state.TakerPoints = 96;
   FillScoreSheet(deal.game);
   EXPECT_FALSE(v.Visible(Control::panelScoreApresPetit));
   EXPECT_FALSE(v.Visible(Control::panelDefPrimePetit));
@@ -281,7 +281,8 @@ TEST(ScoreSheet, EachRowShowsOneStepAndTheRowsOfAbsentBonusesAreHidden) {
   EXPECT_EQ(v.Text(Control::panelSensPoignee), "+");
   EXPECT_EQ(v.Text(Control::panelValeurPoignee), "40");
   EXPECT_EQ(v.Text(Control::panelScoreApresPoignee), "104");
-  EXPECT_EQ(v.Text(Control::panelScoreFinalPreneur), std::to_string(TakerScore(deal.game.state)));
+  EXPECT_EQ(v.Text(Control::panelScoreFinalPreneur),
+            std::to_string(TakerScore(deal.game.flow.state)));
 }
 
 }  // namespace

@@ -63,11 +63,11 @@ struct Folder {
 // resumed.
 struct Program {
   explicit Program(const Folder& folder) : game(view, testing::SteppingClock(70'000'000)) {
-    game.OptionsPath = folder.Options();
-    game.ResumePath = folder.Resume();
-    StartUp(game);
+    game.flow.OptionsPath = folder.Options();
+    game.flow.ResumePath = folder.Resume();
+    StartUp(game.flow);
     view.answers.push_back(true);
-    ChooseLanguage(game, 1);
+    ChooseLanguage(game.flow, 1);
   }
   testing::FakeTableView view;
   Game game;
@@ -100,13 +100,13 @@ void GiveEarlierDeal(const Folder& folder) {
 bool PlayedToItsScore(Program& program, std::mt19937& choices) {
   while (testing::PlayStep(program.game, program.view, choices)) {
   }
-  return program.game.state.TrickNumber == kLastTrickDone;
+  return program.game.flow.state.TrickNumber == kLastTrickDone;
 }
 
 // A new deal, with a taker whatever the hands, played to its score.
 bool PlayedANewDealToItsScore(Program& program, std::mt19937& choices) {
-  program.game.state.options.AtLeastOneTaker = 1;
-  NewDeal(program.game, 0);
+  program.game.flow.state.options.AtLeastOneTaker = 1;
+  NewDeal(program.game.flow, 0);
   return PlayedToItsScore(program, choices);
 }
 
@@ -116,25 +116,25 @@ LastMove PlayADeal() {
   GiveEarlierDeal(folder);
   Program program(folder);
   Game& game = program.game;
-  game.state.options.AtLeastOneTaker = 1;
-  NewDeal(game, 0);
+  game.flow.state.options.AtLeastOneTaker = 1;
+  NewDeal(game.flow, 0);
   LastMove last;
   std::mt19937 choices(11);
   std::string saved = ReadSmallFile(folder.Resume(), kSavedDealLimit).bytes;
   while (testing::PlayStep(game, program.view, choices)) {
-    if (game.state.TrickNumber != 19)
+    if (game.flow.state.TrickNumber != 19)
       saved = ReadSmallFile(folder.Resume(), kSavedDealLimit).bytes;
   }
-  EXPECT_EQ(game.state.TrickNumber, 19);
+  EXPECT_EQ(game.flow.state.TrickNumber, 19);
   last.saved_before = saved;
-  last.move = game.Record.Moves.back();
-  last.totals_after = game.state.options.Scores;
+  last.move = game.flow.Record.Moves.back();
+  last.totals_after = game.flow.state.options.Scores;
   last.line = LastHistoryLine(folder.History()).value_or("");
   const auto entry = ParseHistoryLine(last.line);
   EXPECT_TRUE(entry.has_value());
   if (entry)
-    last.settled = EncodeSavedDeal({game.Record, CheckOf(game), entry->deal});
-  last.scored = EncodeSavedDeal({game.Record, CheckOf(game), std::nullopt});
+    last.settled = EncodeSavedDeal({game.flow.Record, CheckOf(game.flow), entry->deal});
+  last.scored = EncodeSavedDeal({game.flow.Record, CheckOf(game.flow), std::nullopt});
   EXPECT_NE(last.totals_after, kTotalsBefore);
   return last;
 }
@@ -145,9 +145,9 @@ LastMove PlayADeal() {
 void ExpectTheDealCountedOnce(const Folder& folder, const LastMove& last) {
   {
     Program program(folder);
-    if (program.game.state.TrickNumber >= 1 && program.game.state.TrickNumber <= 18)
-      Apply(program.game, last.move);
-    EXPECT_EQ(program.game.state.options.Scores, last.totals_after);
+    if (program.game.flow.state.TrickNumber >= 1 && program.game.flow.state.TrickNumber <= 18)
+      Apply(program.game.flow, last.move);
+    EXPECT_EQ(program.game.flow.state.options.Scores, last.totals_after);
   }
   Options on_disk;
   ASSERT_EQ(ReadOptionsFile(folder.Options(), on_disk), ReadStatus::Ok);
@@ -216,7 +216,7 @@ TEST(SettledDeal, KilledAtAnyMomentAfterTheLastCardTheFilesAgree) {
     return [&last, folder](const testing::MarkingChild::Mark& mark) {
       Program program(folder);
       mark();
-      Apply(program.game, last.move);
+      Apply(program.game.flow, last.move);
       mark();
     };
   };
@@ -260,9 +260,9 @@ TEST(SettledDeal, AFileWhoseMovesScoreTheDealWithoutItsScoreIsRefused) {
   GiveEarlierDeal(folder);
   ASSERT_TRUE(ReplaceFileWhole(folder.Resume(), last.scored));
   Program program(folder);
-  EXPECT_EQ(program.game.state.DealPhase, Phase::Opening);
-  EXPECT_TRUE(program.game.Record.Moves.empty());
-  EXPECT_EQ(program.game.state.options.Scores, kTotalsBefore);
+  EXPECT_EQ(program.game.flow.state.DealPhase, Phase::Opening);
+  EXPECT_TRUE(program.game.flow.Record.Moves.empty());
+  EXPECT_EQ(program.game.flow.state.options.Scores, kTotalsBefore);
   EXPECT_EQ(ReadScoreHistory(folder.History()).entries.size(), 1u);
 }
 
@@ -276,11 +276,11 @@ TEST(SettledDeal, ADealPlayedAgainCountsNothing) {
   Game& game = program.game;
   std::mt19937 choices(11);
   ASSERT_TRUE(PlayedANewDealToItsScore(program, choices));
-  const auto totals = game.state.options.Scores;
+  const auto totals = game.flow.state.options.Scores;
   ASSERT_NE(totals, kTotalsBefore);
-  ReplayDeal(game);
+  ReplayDeal(game.flow);
   ASSERT_TRUE(PlayedToItsScore(program, choices));
-  EXPECT_EQ(game.state.options.Scores, totals);
+  EXPECT_EQ(game.flow.state.options.Scores, totals);
   Options on_disk;
   ASSERT_EQ(ReadOptionsFile(folder.Options(), on_disk), ReadStatus::Ok);
   EXPECT_EQ(on_disk.Scores, totals);
@@ -298,12 +298,12 @@ TEST(SettledDeal, AfterItsScoreTheDealsRecordIsClosed) {
   Game& game = program.game;
   std::mt19937 choices(11);
   ASSERT_TRUE(PlayedANewDealToItsScore(program, choices));
-  const std::vector<Move> moves = game.Record.Moves;
+  const std::vector<Move> moves = game.flow.Record.Moves;
   const std::string history = ReadSmallFile(folder.History(), 1 << 16).bytes;
-  Apply(game, Move{MoveKind::Continue});
-  Apply(game, Move{MoveKind::Level, 3});
-  Apply(game, Move{MoveKind::Continue});
-  EXPECT_EQ(game.Record.Moves, moves);
+  Apply(game.flow, Move{MoveKind::Continue});
+  Apply(game.flow, Move{MoveKind::Level, 3});
+  Apply(game.flow, Move{MoveKind::Continue});
+  EXPECT_EQ(game.flow.Record.Moves, moves);
   EXPECT_EQ(ReadSmallFile(folder.History(), 1 << 16).bytes, history);
   EXPECT_FALSE(fs::exists(folder.Resume()));
 }

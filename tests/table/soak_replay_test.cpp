@@ -20,26 +20,26 @@ TEST(SoakReplay, ACardTickDuringTheAuctionPlaysNothing) {
             "");
 
   DealDriver driver;
-  NewDeal(driver.game, 0);
-  Apply(driver.game, Move{MoveKind::CardTick});
+  NewDeal(driver.game.flow, 0);
+  Apply(driver.game.flow, Move{MoveKind::CardTick});
   for (int seat = 1; seat <= 4; ++seat)
     EXPECT_FALSE(driver.view.Visible(Control::CarteTable, seat));
-  EXPECT_EQ(driver.game.state.CardsInTrick, 0);
+  EXPECT_EQ(driver.game.flow.state.CardsInTrick, 0);
   EXPECT_TRUE(driver.view.Armed(TimerId::TimerEnchere));
 }
 
 // The same tick while the dog is on show, before the taker has taken it.
 TEST(SoakReplay, ACardTickWhileTheDogIsShownPlaysNothing) {
   DealDriver driver;
-  driver.game.state.options.ForceOption = 3;  // South's hand is worth PRISE
-  NewDeal(driver.game, 0);
+  driver.game.flow.state.options.ForceOption = 3;  // South's hand is worth PRISE
+  NewDeal(driver.game.flow, 0);
   std::mt19937 choices(1);
-  while (driver.game.state.DealPhase != Phase::DogShown &&
-         driver.game.state.DealPhase != Phase::Discard)
+  while (driver.game.flow.state.DealPhase != Phase::DogShown &&
+         driver.game.flow.state.DealPhase != Phase::Discard)
     ASSERT_TRUE(driver.Step(choices));
-  ASSERT_EQ(driver.game.state.DealPhase, Phase::DogShown);
-  Apply(driver.game, Move{MoveKind::CardTick});
-  EXPECT_EQ(driver.game.state.CardsInTrick, 0);
+  ASSERT_EQ(driver.game.flow.state.DealPhase, Phase::DogShown);
+  Apply(driver.game.flow, Move{MoveKind::CardTick});
+  EXPECT_EQ(driver.game.flow.state.CardsInTrick, 0);
   for (int seat = 1; seat <= 4; ++seat)
     EXPECT_FALSE(driver.view.Visible(Control::CarteTable, seat));
 }
@@ -51,19 +51,19 @@ TEST(SoakReplay, ADealEndingWhileTheQuitQuestionIsOpenReachesTheFile) {
   std::mt19937 choices(3);
   Game& game = driver.game;
   // Up to the last card of a deal, to be played by a computer seat on the next card tick.
-  while (!(game.state.TrickNumber == 18 && game.state.CardsInTrick == 3 &&
-           game.state.CurrentSeat != kSouth && driver.view.Armed(TimerId::TimerEntreCarte))) {
+  while (!(game.flow.state.TrickNumber == 18 && game.flow.state.CardsInTrick == 3 &&
+           game.flow.state.CurrentSeat != kSouth && driver.view.Armed(TimerId::TimerEntreCarte))) {
     if (!driver.Step(choices))
-      NewDeal(game, 0);
+      NewDeal(game.flow, 0);
   }
   driver.view.while_a_box_is_open = [&driver] { driver.Fire(TimerId::TimerEntreCarte); };
   driver.view.answers.push_back(true);
-  ASSERT_TRUE(QuitRequested(game));
-  ASSERT_EQ(game.state.TrickNumber, 19);
+  ASSERT_TRUE(QuitRequested(game.flow));
+  ASSERT_EQ(game.flow.state.TrickNumber, 19);
   Options on_disk;
-  ASSERT_EQ(ReadOptionsFile(game.OptionsPath, on_disk), ReadStatus::Ok);
-  EXPECT_NE(game.state.options.Scores[1], 0);
-  EXPECT_EQ(on_disk.Scores, game.state.options.Scores);
+  ASSERT_EQ(ReadOptionsFile(game.flow.OptionsPath, on_disk), ReadStatus::Ok);
+  EXPECT_NE(game.flow.state.options.Scores[1], 0);
+  EXPECT_EQ(on_disk.Scores, game.flow.state.options.Scores);
 }
 
 }  // namespace

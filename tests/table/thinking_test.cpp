@@ -51,17 +51,17 @@ class HeldThinker : public CardThinker {
 };
 
 void StartExpertDeal(DealDriver& driver) {
-  driver.game.state.options.Level = kExpertLevel;
-  driver.game.state.options.AtLeastOneTaker = 1;
-  NewDeal(driver.game, 0);
+  driver.game.flow.state.options.Level = kExpertLevel;
+  driver.game.flow.state.options.AtLeastOneTaker = 1;
+  NewDeal(driver.game.flow, 0);
 }
 
 // Plays on until the trick, delivering each card the thinker is asked for; false when the deal
 // was scored first.
 bool PlayToTrick(DealDriver& driver, HeldThinker* thinker, std::mt19937& choices, int trick) {
-  while (driver.game.state.TrickNumber < trick) {
-    if (driver.game.state.DealPhase == Phase::Thinking)
-      thinker->Deliver(driver.game);
+  while (driver.game.flow.state.TrickNumber < trick) {
+    if (driver.game.flow.state.DealPhase == Phase::Thinking)
+      thinker->Deliver(driver.game.flow);
     else if (!driver.Step(choices))
       return false;
   }
@@ -70,19 +70,20 @@ bool PlayToTrick(DealDriver& driver, HeldThinker* thinker, std::mt19937& choices
 
 // Plays on until an Expert seat thinks in that trick, its card not delivered.
 void PlayToThinking(DealDriver& driver, HeldThinker& thinker, std::mt19937& choices, int trick) {
-  while (driver.game.state.DealPhase != Phase::Thinking || driver.game.state.TrickNumber < trick) {
-    if (driver.game.state.DealPhase == Phase::Thinking)
-      thinker.Deliver(driver.game);
+  while (driver.game.flow.state.DealPhase != Phase::Thinking ||
+         driver.game.flow.state.TrickNumber < trick) {
+    if (driver.game.flow.state.DealPhase == Phase::Thinking)
+      thinker.Deliver(driver.game.flow);
     else
       ASSERT_TRUE(driver.Step(choices));
   }
 }
 
 void ExpectSamePlay(const Game& a, const Game& b) {
-  EXPECT_EQ(a.state.PlayedSlot, b.state.PlayedSlot);
-  EXPECT_EQ(a.state.TrickLeaders, b.state.TrickLeaders);
-  EXPECT_EQ(a.state.random.GeneratorState, b.state.random.GeneratorState);
-  EXPECT_EQ(a.state.TakerPoints, b.state.TakerPoints);
+  EXPECT_EQ(a.flow.state.PlayedSlot, b.flow.state.PlayedSlot);
+  EXPECT_EQ(a.flow.state.TrickLeaders, b.flow.state.TrickLeaders);
+  EXPECT_EQ(a.flow.state.random.GeneratorState, b.flow.state.random.GeneratorState);
+  EXPECT_EQ(a.flow.state.TakerPoints, b.flow.state.TakerPoints);
 }
 
 // The trial deals are shared out between threads in whatever order they finish: the card must
@@ -90,12 +91,12 @@ void ExpectSamePlay(const Game& a, const Game& b) {
 TEST(Thinking, TheExpertChoosesTheSameCardOnOneThreadOrTwo) {
   int positions = 0;
   testing::LookAtEveryTurn(1, 1, 62'000'000, 0, 4, [&](const Game& game, int observer) {
-    const int seat = game.state.CurrentSeat;
+    const int seat = game.flow.state.CurrentSeat;
     // Past the middle of the deal the thinking is short.
-    if (observer != seat || seat == game.state.HumanSeat || game.state.TrickNumber < 10 ||
+    if (observer != seat || seat == game.flow.state.HumanSeat || game.flow.state.TrickNumber < 10 ||
         positions == 4)
       return;
-    Core position = game.state;
+    Core position = game.flow.state;
     ComputePlayableCards(position, seat);
     if (DistinctPlayableSlots(position, seat).size() < 2)
       return;
@@ -123,11 +124,11 @@ TEST(Thinking, AnUnreachableProofPlaysTheRulesCardAndTheTakerAsksHisOwnUpToTheTw
   // The trials alone's departures from the rules' card: the taker's or not, and the trick.
   std::set<std::pair<bool, int>> departures;
   testing::LookAtEveryTurn(1, 3, 65'000'000, 0, 6, [&](const Game& game, int observer) {
-    const int seat = game.state.CurrentSeat;
-    if (observer != seat || seat == game.state.HumanSeat || game.state.TrickNumber < 10 ||
-        game.state.TrickNumber > 13)
+    const int seat = game.flow.state.CurrentSeat;
+    if (observer != seat || seat == game.flow.state.HumanSeat || game.flow.state.TrickNumber < 10 ||
+        game.flow.state.TrickNumber > 13)
       return;
-    Core position = game.state;
+    Core position = game.flow.state;
     ComputePlayableCards(position, seat);
     const std::vector<int> distinct = DistinctPlayableSlots(position, seat);
     Core pro = position;
@@ -164,35 +165,36 @@ TEST(Thinking, AnUnreachableProofPlaysTheRulesCardAndTheTakerAsksHisOwnUpToTheTw
 TEST(Thinking, ACardThoughtAsidePlaysAsOneThoughtOnTheSpotAndAResumedDealThinksAgain) {
   DealDriver spot(1, 63'000'000);
   DealDriver aside(1, 63'000'000);
-  aside.game.ResumePath = ResumePathBeside(aside.game.OptionsPath);
+  aside.game.flow.ResumePath = ResumePathBeside(aside.game.flow.OptionsPath);
   HeldThinker thinker;
-  aside.game.thinker = &thinker;
+  aside.game.flow.thinker = &thinker;
   std::mt19937 spot_choices(5);
   std::mt19937 aside_choices(5);
   StartExpertDeal(spot);
   StartExpertDeal(aside);
 
   PlayToThinking(aside, thinker, aside_choices, 1);
-  const DealCheck asked = CheckOf(aside.game);
+  const DealCheck asked = CheckOf(aside.game.flow);
   const int asked_count = thinker.asked;
   testing::RunTimerHandler(aside.game, TimerId::TimerEntreCarte);
   EXPECT_EQ(thinker.asked, asked_count);
-  EXPECT_EQ(CheckOf(aside.game), asked);
+  EXPECT_EQ(CheckOf(aside.game.flow), asked);
   EXPECT_FALSE(aside.view.Armed(TimerId::TimerEntreCarte));
 
   DealDriver resumed(1, 50'000'000);
   HeldThinker resumed_thinker;
-  resumed.game.thinker = &resumed_thinker;
-  const auto saved = DecodeSavedDeal(ReadSmallFile(aside.game.ResumePath, kSavedDealLimit).bytes);
+  resumed.game.flow.thinker = &resumed_thinker;
+  const auto saved =
+      DecodeSavedDeal(ReadSmallFile(aside.game.flow.ResumePath, kSavedDealLimit).bytes);
   ASSERT_TRUE(saved.has_value());
-  ASSERT_TRUE(ResumeDeal(resumed.game, *saved));
+  ASSERT_TRUE(ResumeDeal(resumed.game.flow, *saved));
   ASSERT_EQ(resumed_thinker.asked, 1);
   EXPECT_EQ(resumed_thinker.request->seat, thinker.request->seat);
-  EXPECT_EQ(CheckOf(resumed.game), asked);
+  EXPECT_EQ(CheckOf(resumed.game.flow), asked);
 
-  thinker.Deliver(aside.game);
-  resumed_thinker.Deliver(resumed.game);
-  EXPECT_EQ(CheckOf(resumed.game), CheckOf(aside.game));
+  thinker.Deliver(aside.game.flow);
+  resumed_thinker.Deliver(resumed.game.flow);
+  EXPECT_EQ(CheckOf(resumed.game.flow), CheckOf(aside.game.flow));
   ExpectSamePlay(aside.game, resumed.game);
 
   ASSERT_TRUE(PlayToTrick(spot, nullptr, spot_choices, 2));
@@ -205,21 +207,21 @@ TEST(Thinking, ACardThoughtAsidePlaysAsOneThoughtOnTheSpotAndAResumedDealThinksA
 TEST(Thinking, ANewDealStopsTheThinkingAndItsLateCardIsDropped) {
   DealDriver driver(1, 64'000'000);
   HeldThinker thinker;
-  driver.game.thinker = &thinker;
+  driver.game.flow.thinker = &thinker;
   std::mt19937 choices(6);
   StartExpertDeal(driver);
   PlayToThinking(driver, thinker, choices, 1);
   HeldThinker::Request late = std::move(*thinker.request);
   const int cancelled = thinker.cancelled;
 
-  NewDeal(driver.game, 0);
+  NewDeal(driver.game.flow, 0);
   EXPECT_EQ(thinker.cancelled, cancelled + 1);
-  const DealCheck fresh = CheckOf(driver.game);
-  const std::size_t moves = driver.game.Record.Moves.size();
+  const DealCheck fresh = CheckOf(driver.game.flow);
+  const std::size_t moves = driver.game.flow.Record.Moves.size();
   const auto screen = driver.view.changes.value;
-  DeliverThoughtCard(driver.game, late.ticket, *ExpertCardSlot(*late.position, late.seat));
-  EXPECT_EQ(CheckOf(driver.game), fresh);
-  EXPECT_EQ(driver.game.Record.Moves.size(), moves);
+  DeliverThoughtCard(driver.game.flow, late.ticket, *ExpertCardSlot(*late.position, late.seat));
+  EXPECT_EQ(CheckOf(driver.game.flow), fresh);
+  EXPECT_EQ(driver.game.flow.Record.Moves.size(), moves);
   EXPECT_EQ(driver.view.changes.value, screen);
 }
 
@@ -229,42 +231,42 @@ TEST(Thinking, ANewDealStopsTheThinkingAndItsLateCardIsDropped) {
 TEST(Thinking, TheExpertsAdviceIsThoughtAsideAndDroppedOnceSouthHasPlayed) {
   DealDriver driver(1, 66'000'000);
   HeldThinker thinker;
-  driver.game.thinker = &thinker;
+  driver.game.flow.thinker = &thinker;
   Game& game = driver.game;
   std::mt19937 choices(9);
   StartExpertDeal(driver);
   const auto play_to_south = [&] {
-    while (game.state.DealPhase != Phase::SouthPlays || game.CardAdviceOpen == 0) {
-      if (game.state.DealPhase == Phase::Thinking)
-        thinker.Deliver(game);
+    while (game.flow.state.DealPhase != Phase::SouthPlays || game.flow.CardAdviceOpen == 0) {
+      if (game.flow.state.DealPhase == Phase::Thinking)
+        thinker.Deliver(game.flow);
       else
         ASSERT_TRUE(driver.Step(choices));
     }
   };
   play_to_south();
-  const DealCheck before = CheckOf(game);
-  Apply(game, Move{MoveKind::CardAdvice});
+  const DealCheck before = CheckOf(game.flow);
+  Apply(game.flow, Move{MoveKind::CardAdvice});
   ASSERT_TRUE(thinker.request.has_value());
   EXPECT_EQ(thinker.request->seat, kSouth);
-  EXPECT_FALSE(game.AdvisedSlot.has_value());
-  EXPECT_EQ(CheckOf(game), before);
+  EXPECT_FALSE(game.table.AdvisedSlot.has_value());
+  EXPECT_EQ(CheckOf(game.flow), before);
   const int advised = *ExpertCardSlot(*thinker.request->position, kSouth);
-  thinker.Deliver(game);
-  EXPECT_EQ(game.AdvisedSlot, advised);
+  thinker.Deliver(game.flow);
+  EXPECT_EQ(game.table.AdvisedSlot, advised);
   EXPECT_EQ(driver.view.focus, std::make_pair(Control::Carte3D, advised));
-  EXPECT_EQ(game.state.Playable[kSouth][advised], 1);
-  EXPECT_EQ(CheckOf(game), before);
+  EXPECT_EQ(game.flow.state.Playable[kSouth][advised], 1);
+  EXPECT_EQ(CheckOf(game.flow), before);
 
   ASSERT_TRUE(driver.Step(choices));  // South plays
   play_to_south();
-  Apply(game, Move{MoveKind::CardAdvice});
+  Apply(game.flow, Move{MoveKind::CardAdvice});
   HeldThinker::Request late = std::move(*thinker.request);
   const int cancelled = thinker.cancelled;
   ASSERT_TRUE(driver.Step(choices));
   EXPECT_EQ(thinker.cancelled, cancelled + 1);
   const auto screen = driver.view.changes.value;
-  DeliverThoughtCard(game, late.ticket, *ExpertCardSlot(*late.position, late.seat));
-  EXPECT_FALSE(game.AdvisedSlot.has_value());
+  DeliverThoughtCard(game.flow, late.ticket, *ExpertCardSlot(*late.position, late.seat));
+  EXPECT_FALSE(game.table.AdvisedSlot.has_value());
   EXPECT_EQ(driver.view.changes.value, screen);
 }
 

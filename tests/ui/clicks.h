@@ -30,7 +30,8 @@ class Clicks {
   // A click on the table's free background, away from every card.
   void ClickTable() {
     QWidget* surface = window_->surface();
-    const QPoint free(surface->width() - 5, static_cast<int>(300 * game().layout.WindowScale));
+    const QPoint free(surface->width() - 5,
+                      static_cast<int>(300 * game().table.layout.WindowScale));
     QTest::mouseClick(surface, Qt::LeftButton, {}, free);
   }
 

@@ -66,7 +66,7 @@ class DealPathTest : public QObject {
     for (int k = 1; k <= 24; ++k) {
       QCOMPARE(view().Widget(Control::Carte3D, k)->isVisible(), k <= 18);
     }
-    for (const Card& card : game().state.Dog)
+    for (const Card& card : game().flow.state.Dog)
       QVERIFY(IsDiscardable(card));
     WaitForTheFirstTurn();
   }
@@ -80,9 +80,9 @@ class DealPathTest : public QObject {
     for (int deal = 0; deal < 60 && !computer_took; ++deal) {
       FinishTheAuction();
       ClickTable();
-      computer_took = game().state.Taker != kSouth && game().state.HighestBid >= kPrise &&
-                      game().state.HighestBid <= kGarde && game().state.TrickNumber == 1;
-      if (!computer_took && game().state.TrickNumber == 1)
+      computer_took = game().flow.state.Taker != kSouth && game().flow.state.HighestBid >= kPrise &&
+                      game().flow.state.HighestBid <= kGarde && game().flow.state.TrickNumber == 1;
+      if (!computer_took && game().flow.state.TrickNumber == 1)
         NewDealByMenu();
     }
     QVERIFY(computer_took);
@@ -91,7 +91,7 @@ class DealPathTest : public QObject {
     ClickTable();
     for (int i = 1; i <= 6; ++i)
       QVERIFY(!view().Widget(Control::CarteChien, i)->isVisible());
-    for (const Card& card : game().state.Dog)
+    for (const Card& card : game().flow.state.Dog)
       QVERIFY(IsDiscardable(card));
     WaitForTheFirstTurn();
   }
@@ -103,13 +103,13 @@ class DealPathTest : public QObject {
     QTest::mouseClick(view().Widget(Control::PanelLancement), Qt::LeftButton);
     FinishTheAuction();
     ClickTable();
-    while (game().state.TrickNumber == 0) {  // all four passed: the click dealt again
+    while (game().flow.state.TrickNumber == 0) {  // all four passed: the click dealt again
       FinishTheAuction();
       ClickTable();
     }
     if (view().Widget(Control::CarteChien, 1)->isVisible())
       ClickTable();
-    if (game().state.DealPhase == Phase::Discard)
+    if (game().flow.state.DealPhase == Phase::Discard)
       MakeTheDiscard();
 
     QWidget* result = view().Widget(Control::PanelResultat);
@@ -119,7 +119,7 @@ class DealPathTest : public QObject {
         break;
       if (view().Widget(Control::PanelPoignee)->isVisible()) {
         QTest::mouseClick(view().Widget(Control::PanelPoigneeAucune), Qt::LeftButton);
-      } else if (WaitsForClick(game().state.DealPhase)) {
+      } else if (WaitsForClick(game().flow.state.DealPhase)) {
         ClickTable();
       } else {
         QCOMPARE(Text(Control::info), QStringLiteral("A vous de jouer !"));
@@ -127,16 +127,16 @@ class DealPathTest : public QObject {
       }
     }
     QVERIFY(result->isVisible());
-    QCOMPARE(game().state.TakerPoints + game().state.DefencePoints, 182);
-    const QString score = QString::number(TakerScore(game().state));
+    QCOMPARE(game().flow.state.TakerPoints + game().flow.state.DefencePoints, 182);
+    const QString score = QString::number(TakerScore(game().flow.state));
     QVERIFY(Text(Control::PanelTexteResultat)
                 .startsWith(QStringLiteral("Résultat du Preneur : ") + score + " points.\n"));
     int sum = 0;
     for (int seat = 1; seat <= 4; ++seat) {
       QVERIFY(view().Widget(Control::panelScoreTotal, seat)->isVisible());
       QCOMPARE(Text(Control::panelScoreTotal, seat),
-               QString::number(game().state.options.Scores[seat]));
-      sum += game().state.options.Scores[seat];
+               QString::number(game().flow.state.options.Scores[seat]));
+      sum += game().flow.state.options.Scores[seat];
     }
     QCOMPARE(sum, 0);
     for (int seat = 1; seat <= 4; ++seat)  // the last trick stays on the table
@@ -147,7 +147,7 @@ class DealPathTest : public QObject {
     QVERIFY(sheet->isVisible());
     QCOMPARE(Text(Control::panelScoreFinalPreneur), score);
     QCOMPARE(Text(Control::cardinalPreneur),
-             QString::fromUtf8(game().SeatNames[game().state.Taker].data()));
+             QString::fromUtf8(game().table.SeatNames[game().flow.state.Taker].data()));
     QTest::mouseClick(view().Widget(Control::panelFeuilleScore), Qt::LeftButton);
     QVERIFY(!sheet->isVisible());
   }
@@ -170,10 +170,11 @@ class DealPathTest : public QObject {
     for (int k = 1; k <= 18; ++k) {
       QWidget* image = view().Widget(Control::Carte3D, k);
       if (image->isVisible() && image->cursor().shape() == Qt::PointingHandCursor) {
-        const int played = game().state.CardsInTrick;
+        const int played = game().flow.state.CardsInTrick;
         QTest::mouseClick(image, Qt::LeftButton);
         QVERIFY(!image->isVisible());
-        QVERIFY(game().state.CardsInTrick != played || WaitsForClick(game().state.DealPhase));
+        QVERIFY(game().flow.state.CardsInTrick != played ||
+                WaitsForClick(game().flow.state.DealPhase));
         return;
       }
     }
@@ -185,8 +186,8 @@ class DealPathTest : public QObject {
     for (int deal = 0; deal < 60; ++deal) {
       FinishTheAuction();
       ClickTable();
-      if (game().state.TrickNumber == 1 && game().state.Taker == seat &&
-          game().state.HighestBid <= kGarde)
+      if (game().flow.state.TrickNumber == 1 && game().flow.state.Taker == seat &&
+          game().flow.state.HighestBid <= kGarde)
         return;
       NewDealByMenu();
     }
@@ -195,14 +196,14 @@ class DealPathTest : public QObject {
 
   // Computer bids come on the bid timer; South follows the advice.
   void FinishTheAuction() {
-    QTRY_VERIFY_WITH_TIMEOUT(
-        WaitsForClick(game().state.DealPhase) || view().Widget(Control::BarreEnchere)->isVisible(),
-        5000);
+    QTRY_VERIFY_WITH_TIMEOUT(WaitsForClick(game().flow.state.DealPhase) ||
+                                 view().Widget(Control::BarreEnchere)->isVisible(),
+                             5000);
     if (view().Widget(Control::BarreEnchere)->isVisible()) {
       QTest::mouseClick(view().Widget(Control::evMaMain), Qt::LeftButton);
     }
-    QTRY_COMPARE_WITH_TIMEOUT(game().state.DealPhase, Phase::AuctionOver, 5000);
-    QCOMPARE(game().BidsMade, 4);
+    QTRY_COMPARE_WITH_TIMEOUT(game().flow.state.DealPhase, Phase::AuctionOver, 5000);
+    QCOMPARE(game().flow.BidsMade, 4);
     QCOMPARE(Text(Control::info),
              QStringLiteral("Cliquez n'importe où pour continuer à jouer... !"));
   }
@@ -210,7 +211,8 @@ class DealPathTest : public QObject {
   // A click on the free background at the right of the table.
   void ClickTable() {
     QWidget* surface = game_window()->surface();
-    const QPoint free(surface->width() - 5, static_cast<int>(300 * game().layout.WindowScale));
+    const QPoint free(surface->width() - 5,
+                      static_cast<int>(300 * game().table.layout.WindowScale));
     QCOMPARE(surface->childAt(free), nullptr);
     QTest::mouseClick(surface, Qt::LeftButton, {}, free);
   }
@@ -218,17 +220,17 @@ class DealPathTest : public QObject {
   void NewDealByMenu() { view().Action(Control::menuNewGame)->trigger(); }
 
   void WaitForTheFirstTurn() {
-    QCOMPARE(game().state.TrickNumber, 1);
+    QCOMPARE(game().flow.state.TrickNumber, 1);
     QVERIFY(view().Widget(Control::TableRonde)->isVisible());
-    QVERIFY(view().Widget(Control::CadrePreneur, game().state.Taker)->isVisible());
+    QVERIFY(view().Widget(Control::CadrePreneur, game().flow.state.Taker)->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!view().TimerActive(TimerId::TimerEntreCarte), 5000);
-    if (game().state.CurrentSeat == kSouth) {
+    if (game().flow.state.CurrentSeat == kSouth) {
       QCOMPARE(Text(Control::info), QStringLiteral("A vous de jouer !"));
       // With ten trumps the poignee question comes before his first card.
-      QVERIFY(game().state.DealPhase == Phase::SouthPlays ||
-              game().state.DealPhase == Phase::Poignee);
+      QVERIFY(game().flow.state.DealPhase == Phase::SouthPlays ||
+              game().flow.state.DealPhase == Phase::Poignee);
     } else {
-      QCOMPARE(game().state.DealPhase, Phase::Playing);
+      QCOMPARE(game().flow.state.DealPhase, Phase::Playing);
     }
   }
 

@@ -255,8 +255,8 @@ class HistoryWindowTest : public QObject {
     QCoreApplication::processEvents();
     // No larger than the table's surface, so that with a title bar of its own it still stands
     // within the game window, under its menu bar.
-    QVERIFY(history->frameGeometry().width() <= opened.game().layout.SurfaceWidth);
-    QVERIFY(history->frameGeometry().height() <= opened.game().layout.SurfaceHeight);
+    QVERIFY(history->frameGeometry().width() <= opened.game().table.layout.SurfaceWidth);
+    QVERIFY(history->frameGeometry().height() <= opened.game().table.layout.SurfaceHeight);
     for (const QWidget* part :
          {static_cast<QWidget*>(history->chart_view()), static_cast<QWidget*>(history->table()),
           static_cast<QWidget*>(history->counts()), static_cast<QWidget*>(history->close_button())})

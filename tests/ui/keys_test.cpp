@@ -48,11 +48,11 @@ class KeysTest : public QObject {
     TakeWithTheDogShown();
     QCOMPARE(Name(Control::info), Text(Control::info));
     Key(Qt::Key_Space);  // the dog goes to South
-    QCOMPARE(game().state.DealPhase, Phase::Discard);
+    QCOMPARE(game().flow.state.DealPhase, Phase::Discard);
     PickSixCards();
     Key(Qt::Key_Return);
-    QVERIFY(game().state.DealPhase != Phase::Discard);  // the play begins at once
-    for (const Card& card : game().state.Dog)
+    QVERIFY(game().flow.state.DealPhase != Phase::Discard);  // the play begins at once
+    for (const Card& card : game().flow.state.Dog)
       QVERIFY(IsDiscardable(card));
 
     QWidget* result = view().Widget(Control::PanelResultat);
@@ -65,24 +65,24 @@ class KeysTest : public QObject {
         Key(Qt::Key_Left);  // the last answer: none
         QCOMPARE(window()->focusWidget(), view().Widget(Control::PanelPoigneeAucune));
         Key(Qt::Key_Return);
-      } else if (game().state.DealPhase == Phase::SouthPlays && !advice_followed &&
-                 game().CardAdviceOpen == 1) {
+      } else if (game().flow.state.DealPhase == Phase::SouthPlays && !advice_followed &&
+                 game().flow.CardAdviceOpen == 1) {
         FollowTheAdviceByKeys();
         advice_followed = true;
-      } else if (game().state.DealPhase == Phase::SouthPlays) {
+      } else if (game().flow.state.DealPhase == Phase::SouthPlays) {
         PlayByKeys();
       } else {
         Key(Qt::Key_Space);
       }
     }
     QVERIFY(result->isVisible());
-    QCOMPARE(game().state.Taker, kSouth);
-    QCOMPARE(game().state.TakerPoints + game().state.DefencePoints, 182);
+    QCOMPARE(game().flow.state.Taker, kSouth);
+    QCOMPARE(game().flow.state.TakerPoints + game().flow.state.DefencePoints, 182);
     int sum = 0;
     for (int seat = 1; seat <= 4; ++seat)
-      sum += game().state.options.Scores[seat];
+      sum += game().flow.state.options.Scores[seat];
     QCOMPARE(sum, 0);
-    QVERIFY(game().state.options.Scores[kSouth] != 0);
+    QVERIFY(game().flow.state.options.Scores[kSouth] != 0);
 
     // The result panel's buttons take the arrows too, the analysis last.
     Key(Qt::Key_Right);
@@ -102,11 +102,11 @@ class KeysTest : public QObject {
   // The poignee window answers the same keys: it opens on the lazy button, a trump is marked
   // with Space, the arrows go round, and Enter accepts the complete poignee.
   void thePoigneeWindowByKeys() {
-    Hand& hand = game().state.Hands[kSouth];
+    Hand& hand = game().flow.state.Hands[kSouth];
     for (int slot = 1; slot <= 18; ++slot)
       hand[slot] = slot <= 10 ? Card(22 - slot, kAtout, 1) : Card(slot - 10, kPique, 1);
-    game().state.DealPhase = Phase::Poignee;
-    Apply(game(), Move{MoveKind::PoigneeLevel, 1});
+    game().flow.state.DealPhase = Phase::Poignee;
+    Apply(game().flow, Move{MoveKind::PoigneeLevel, 1});
     QWidget* poignee = view().Widget(Control::frmPoignee);
     QVERIFY(poignee->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(poignee));
@@ -117,18 +117,18 @@ class KeysTest : public QObject {
     QCOMPARE(poignee->focusWidget(), view().Widget(Control::CartePoignee, 1));
     QCOMPARE(poignee->focusWidget()->accessibleName(), QStringLiteral("Atout 21"));
     QTest::keyClick(poignee, Qt::Key_Space);
-    QCOMPARE(game().PoigneeSelected[1], 1);
+    QCOMPARE(game().flow.PoigneeSelected[1], 1);
     QTest::keyClick(poignee, Qt::Key_Return);  // not complete: Enter marks like Space
-    QCOMPARE(game().PoigneeSelected[1], 0);
+    QCOMPARE(game().flow.PoigneeSelected[1], 0);
     QTest::keyClick(poignee, Qt::Key_Left);  // round to the last stop: the cancel button
     QTest::keyClick(poignee, Qt::Key_Left);
     QCOMPARE(poignee->focusWidget(), view().Widget(Control::PanelBoutonParesseux));
     QTest::keyClick(poignee, Qt::Key_Space);
-    QCOMPARE(game().PoigneeMarked, 10);
+    QCOMPARE(game().flow.PoigneeMarked, 10);
     QTest::keyClick(poignee, Qt::Key_Return);
     QVERIFY(!poignee->isVisible());
-    QCOMPARE(game().state.PoigneeLevel, 1);
-    QCOMPARE(game().state.DealPhase, Phase::SouthPlays);
+    QCOMPARE(game().flow.state.PoigneeLevel, 1);
+    QCOMPARE(game().flow.state.DealPhase, Phase::SouthPlays);
   }
 
  private:
@@ -138,7 +138,7 @@ class KeysTest : public QObject {
   void TakeWithTheDogShown() {
     for (int deal = 0; deal < 60; ++deal) {
       Key(Qt::Key_F2);
-      QTRY_VERIFY_WITH_TIMEOUT(game().state.DealPhase == Phase::AuctionOver ||
+      QTRY_VERIFY_WITH_TIMEOUT(game().flow.state.DealPhase == Phase::AuctionOver ||
                                    view().Widget(Control::BarreEnchere)->isVisible(),
                                5000);
       if (view().Widget(Control::BarreEnchere)->isVisible()) {
@@ -150,9 +150,9 @@ class KeysTest : public QObject {
         QCOMPARE(window()->focusWidget(), view().Widget(Control::evMaMain));
         Key(Qt::Key_Return);
       }
-      QTRY_COMPARE_WITH_TIMEOUT(game().state.DealPhase, Phase::AuctionOver, 5000);
+      QTRY_COMPARE_WITH_TIMEOUT(game().flow.state.DealPhase, Phase::AuctionOver, 5000);
       Key(Qt::Key_Space);
-      if (game().state.DealPhase == Phase::DogShown && game().state.Taker == kSouth)
+      if (game().flow.state.DealPhase == Phase::DogShown && game().flow.state.Taker == kSouth)
         return;
     }
     QFAIL("South never took with the dog shown");
@@ -164,23 +164,23 @@ class KeysTest : public QObject {
       Key(Qt::Key_Right);
       const int k = FocusedCard();
       QVERIFY(k >= 1);
-      QVERIFY(!MustKeep(DiscardImageCard(game(), k)));
+      QVERIFY(!MustKeep(DiscardImageCard(game().flow, k)));
       const int top = view().Widget(Control::Carte3D, k)->y();
       Key(Qt::Key_Space);
       QVERIFY(view().Widget(Control::Carte3D, k)->y() < top);
     }
-    QCOMPARE(game().state.DiscardCount, 6);
+    QCOMPARE(game().flow.state.DiscardCount, 6);
     QVERIFY(view().Widget(Control::PanelConfirmeEcart)->isVisible());
   }
 
   // F11 lifts the advised card and brings the highlight onto it: Space plays the advice.
   void FollowTheAdviceByKeys() {
     Key(Qt::Key_F11);
-    QVERIFY(game().AdvisedSlot.has_value());
-    const int slot = *game().AdvisedSlot;
+    QVERIFY(game().table.AdvisedSlot.has_value());
+    const int slot = *game().table.AdvisedSlot;
     QCOMPARE(FocusedCard(), slot);
     Key(Qt::Key_Space);
-    QCOMPARE(game().state.Hands[kSouth][slot].InHand, 0);
+    QCOMPARE(game().flow.state.Hands[kSouth][slot].InHand, 0);
   }
 
   // The highlight, where it stands on a card, stands on one South may play, and frames that
@@ -189,7 +189,7 @@ class KeysTest : public QObject {
     const int slot = FocusedCard();
     if (slot < 1)
       return;
-    QCOMPARE(game().state.Playable[kSouth][slot], 1);
+    QCOMPARE(game().flow.state.Playable[kSouth][slot], 1);
     const KeyHighlight* highlight = nullptr;
     for (QWidget* widget : window()->findChildren<QWidget*>()) {
       if (auto* found = dynamic_cast<KeyHighlight*>(widget); found && found->isVisible())
@@ -214,21 +214,21 @@ class KeysTest : public QObject {
     ExpectTheHighlightOnAPlayableCard();
     int playable = 0;
     for (int slot = 1; slot <= 18; ++slot)
-      playable +=
-          game().state.Playable[kSouth][slot] == 1 && game().state.Hands[kSouth][slot].InHand == 1;
+      playable += game().flow.state.Playable[kSouth][slot] == 1 &&
+                  game().flow.state.Hands[kSouth][slot].InHand == 1;
     for (int step = 0; step < playable; ++step) {
       Key(Qt::Key_Right);
       const int slot = FocusedCard();
       QVERIFY(slot >= 1 && slot <= 18);
-      QCOMPARE(game().state.Playable[kSouth][slot], 1);
-      const Card card = game().state.Hands[kSouth][slot];
+      QCOMPARE(game().flow.state.Playable[kSouth][slot], 1);
+      const Card card = game().flow.state.Hands[kSouth][slot];
       QCOMPARE(view().Widget(Control::Carte3D, slot)->accessibleName(),
-               QString::fromStdString(CardName(game().Language, card.Value, card.Suit)));
+               QString::fromStdString(CardName(game().flow.Language, card.Value, card.Suit)));
       ExpectTheHighlightOnAPlayableCard();
     }
     const int slot = FocusedCard();
     Key(Qt::Key_Return);
-    QCOMPARE(game().state.Hands[kSouth][slot].InHand, 0);
+    QCOMPARE(game().flow.state.Hands[kSouth][slot].InHand, 0);
   }
 
   // The caption of the opening window's button the gold frame stands around.

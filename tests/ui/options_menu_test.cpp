@@ -88,12 +88,12 @@ class OptionsMenuTest : public QObject {
       }
     }
     view().Action(Control::menuEscargot)->trigger();
-    QCOMPARE(game().CardTimerInterval, 1000);
+    QCOMPARE(game().flow.CardTimerInterval, 1000);
     view().Action(Control::menuClickObligatoire)->trigger();
-    QCOMPARE(game().AutoContinue, 0);
+    QCOMPARE(game().flow.AutoContinue, 0);
     view().Action(Control::menuCinqSecondes)->trigger();
-    QCOMPARE(game().AutoContinue, 1);
-    QCOMPARE(game().TransitionTimerInterval, 5000);
+    QCOMPARE(game().flow.AutoContinue, 1);
+    QCOMPARE(game().flow.TransitionTimerInterval, 5000);
     QCOMPARE(Text(Control::PanelNiveau), QStringLiteral("Pro"));
     view().Action(Control::menuDebutant)->trigger();
     QCOMPARE(Text(Control::PanelNiveau), QStringLiteral("Débutant"));

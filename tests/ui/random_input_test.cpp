@@ -63,16 +63,16 @@ class RandomInputTest : public QObject {
     // Whatever box the last input opened has been answered by now.
     QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() == nullptr, 2000);
     QVERIFY2(answered_ > 0, "no box was ever opened");
-    if (game().state.SavedDeck[1] != 0) {
-      const std::vector<std::string> faults = StateFaults(game().state);
+    if (game().flow.state.SavedDeck[1] != 0) {
+      const std::vector<std::string> faults = StateFaults(game().flow.state);
       QVERIFY2(faults.empty(), faults.empty() ? "" : faults.front().c_str());
     }
     std::int64_t sum = 0;
-    for (std::int32_t total : game().state.options.Scores)
+    for (std::int32_t total : game().flow.state.options.Scores)
       sum += total;
     QCOMPARE(sum, std::int64_t{0});
     qInfo("%d inputs, %d boxes answered, the deal at trick %d", kInputs, answered_,
-          game().state.TrickNumber);
+          game().flow.state.TrickNumber);
     PlayOnToTheResult();
   }
 
@@ -189,13 +189,15 @@ class RandomInputTest : public QObject {
       click(Control::PanelPoigneeAucune);
     } else if (shown(Control::PanelConfirmeEcart)) {
       click(Control::PanelConfirmeEcart);
-    } else if (game().state.DealPhase == Phase::Discard) {
+    } else if (game().flow.state.DealPhase == Phase::Discard) {
       ClickTheFirstCardWith(Qt::PointingHandCursor, 24);
-    } else if (WaitsForClick(game().state.DealPhase) || game().state.DealPhase == Phase::DogShown) {
+    } else if (WaitsForClick(game().flow.state.DealPhase) ||
+               game().flow.state.DealPhase == Phase::DogShown) {
       QWidget* surface = game_window()->surface();
       QTest::mouseClick(surface, Qt::LeftButton, {},
                         QPoint(surface->width() - 5, 5 * surface->height() / 6));
-    } else if (game().state.DealPhase == Phase::SouthPlays && game().state.CurrentSeat == kSouth) {
+    } else if (game().flow.state.DealPhase == Phase::SouthPlays &&
+               game().flow.state.CurrentSeat == kSouth) {
       ClickTheFirstCardWith(Qt::PointingHandCursor, 18);
     }
   }
@@ -204,9 +206,9 @@ class RandomInputTest : public QObject {
     for (int k = 1; k <= last; ++k) {
       QWidget* card = view().Widget(Control::Carte3D, k);
       if (card->isVisible() && card->cursor().shape() == shape &&
-          (game().state.DealPhase == Phase::Discard
-               ? game().DiscardSelected[game().DiscardImageMap[k]] == 0
-               : game().state.Playable[kSouth][k] == 1)) {
+          (game().flow.state.DealPhase == Phase::Discard
+               ? game().flow.DiscardSelected[game().flow.DiscardImageMap[k]] == 0
+               : game().flow.state.Playable[kSouth][k] == 1)) {
         QTest::mouseClick(card, Qt::LeftButton);
         return;
       }

@@ -39,8 +39,8 @@ class ResizeTest : public QObject {
   // the random offsets where they were and the generator untouched.
   void threeSizesKeepEveryControlInViewAndTheCardsApart() {
     ReachSouthsDiscard();
-    const std::uint32_t generator = game().state.random.GeneratorState;
-    const auto rises = game().DiscardImageRise;
+    const std::uint32_t generator = game().flow.state.random.GeneratorState;
+    const auto rises = game().table.DiscardImageRise;
     for (QSize size : kSizes) {
       LayOut(size);
       CheckEveryControlInView();
@@ -48,33 +48,33 @@ class ResizeTest : public QObject {
       for (int k = 1; k <= 24; ++k)
         QCOMPARE(view().Widget(Control::Carte3D, k)->y(), DiscardImageTop(game(), k));
     }
-    QCOMPARE(game().DiscardImageRise, rises);
+    QCOMPARE(game().table.DiscardImageRise, rises);
 
-    for (int k = 1; game().state.DiscardCount < 6; ++k)
-      Apply(game(), Move{MoveKind::HandCard, k});
+    for (int k = 1; game().flow.state.DiscardCount < 6; ++k)
+      Apply(game().flow, Move{MoveKind::HandCard, k});
     QTest::mouseClick(view().Widget(Control::PanelConfirmeEcart), Qt::LeftButton);
     // The computer seats play up to South's turn, where the deal waits for him.
-    QTRY_VERIFY_WITH_TIMEOUT(
-        game().state.DealPhase == Phase::SouthPlays || game().state.DealPhase == Phase::Poignee,
-        5000);
-    const std::uint32_t dealt = game().state.random.GeneratorState;
+    QTRY_VERIFY_WITH_TIMEOUT(game().flow.state.DealPhase == Phase::SouthPlays ||
+                                 game().flow.state.DealPhase == Phase::Poignee,
+                             5000);
+    const std::uint32_t dealt = game().flow.state.random.GeneratorState;
     QVERIFY(dealt != generator);  // the new hand line was drawn by the play, not by a size
-    const auto drops = game().SouthCardDrop;
+    const auto drops = game().table.SouthCardDrop;
     for (QSize size : kSizes) {
       LayOut(size);
       CheckEveryControlInView();
       CheckCardsApart(18, 90 - 40);
       for (int slot = 1; slot <= 18; ++slot) {
-        const int drop = view().Widget(Control::Carte3D, slot)->y() - game().layout.HandTop;
-        QCOMPARE(static_cast<int>(std::lround(drop / Scale())), game().SouthCardDrop[slot]);
+        const int drop = view().Widget(Control::Carte3D, slot)->y() - game().table.layout.HandTop;
+        QCOMPARE(static_cast<int>(std::lround(drop / Scale())), game().table.SouthCardDrop[slot]);
       }
     }
-    QCOMPARE(game().SouthCardDrop, drops);
-    QCOMPARE(game().state.random.GeneratorState, dealt);
+    QCOMPARE(game().table.SouthCardDrop, drops);
+    QCOMPARE(game().flow.state.random.GeneratorState, dealt);
 
     // The side windows follow the scale of the table.
     const QWidget* sheet = view().Widget(Control::frmScoreDetaille);
-    QCOMPARE(sheet->width(), static_cast<int>(std::lround(727 * game().layout.WindowScale)));
+    QCOMPARE(sheet->width(), static_cast<int>(std::lround(727 * game().table.layout.WindowScale)));
   }
 
   // Never smaller than the design; back from maximised, on the screen's free area, centred.
@@ -96,17 +96,17 @@ class ResizeTest : public QObject {
 
   void ReachSouthsDiscard() {
     for (int deal = 0; deal < 60; ++deal) {
-      NewDeal(game(), 0);
-      QTRY_VERIFY_WITH_TIMEOUT(game().state.DealPhase == Phase::AuctionOver ||
-                                   game().state.DealPhase == Phase::SouthBids,
+      NewDeal(game().flow, 0);
+      QTRY_VERIFY_WITH_TIMEOUT(game().flow.state.DealPhase == Phase::AuctionOver ||
+                                   game().flow.state.DealPhase == Phase::SouthBids,
                                5000);
-      if (game().state.DealPhase == Phase::SouthBids)
+      if (game().flow.state.DealPhase == Phase::SouthBids)
         QTest::mouseClick(view().Widget(Control::evMaMain), Qt::LeftButton);
-      QTRY_COMPARE_WITH_TIMEOUT(game().state.DealPhase, Phase::AuctionOver, 5000);
-      Apply(game(), Move{MoveKind::Continue});
-      if (game().state.DealPhase == Phase::DogShown && game().state.Taker == kSouth) {
-        Apply(game(), Move{MoveKind::Continue});
-        QCOMPARE(game().state.DealPhase, Phase::Discard);
+      QTRY_COMPARE_WITH_TIMEOUT(game().flow.state.DealPhase, Phase::AuctionOver, 5000);
+      Apply(game().flow, Move{MoveKind::Continue});
+      if (game().flow.state.DealPhase == Phase::DogShown && game().flow.state.Taker == kSouth) {
+        Apply(game().flow, Move{MoveKind::Continue});
+        QCOMPARE(game().flow.state.DealPhase, Phase::Discard);
         return;
       }
     }

@@ -36,24 +36,24 @@ class ResumeTest : public QObject {
     view().Action(Control::menuInstantane)->trigger();
     view().Action(Control::menuClickObligatoire)->trigger();
     QVERIFY(clicks().Click(Control::PanelLancement));
-    for (int moves = 0; moves < 5000 && game().state.TrickNumber < 7; ++moves) {
+    for (int moves = 0; moves < 5000 && game().flow.state.TrickNumber < 7; ++moves) {
       if (!Move())
         QTest::qWait(1);
     }
-    QCOMPARE(game().state.TrickNumber, 7);
-    const auto hands = game().state.InitialHands;
-    const auto played = game().state.PlayedSlot;
-    const auto phase = game().state.DealPhase;
+    QCOMPARE(game().flow.state.TrickNumber, 7);
+    const auto hands = game().flow.state.InitialHands;
+    const auto played = game().flow.state.PlayedSlot;
+    const auto phase = game().flow.state.DealPhase;
     const QString message = clicks().view().Widget(Control::info)->property("text").toString();
     QVERIFY(QFile::exists(QString::fromLatin1(kResumeFileName.data(), kResumeFileName.size())));
     windows_.reset();  // the process ends without a word
 
     Start();
     QCOMPARE(asked_, 1);
-    QCOMPARE(game().state.TrickNumber, 7);
-    QCOMPARE(game().state.DealPhase, phase);
-    QVERIFY(game().state.InitialHands == hands);
-    QVERIFY(game().state.PlayedSlot == played);
+    QCOMPARE(game().flow.state.TrickNumber, 7);
+    QCOMPARE(game().flow.state.DealPhase, phase);
+    QVERIFY(game().flow.state.InitialHands == hands);
+    QVERIFY(game().flow.state.PlayedSlot == played);
     QCOMPARE(view().Widget(Control::info)->property("text").toString(), message);
     for (int moves = 0; moves < 5000 && !clicks().Visible(Control::PanelResultat); ++moves) {
       if (!Move())
@@ -61,9 +61,9 @@ class ResumeTest : public QObject {
     }
     QVERIFY(clicks().Visible(Control::PanelResultat));
     QVERIFY(!QFile::exists(QString::fromLatin1(kResumeFileName.data(), kResumeFileName.size())));
-    const auto& scores = game().state.options.Scores;
+    const auto& scores = game().flow.state.options.Scores;
     QCOMPARE(scores[1] + scores[2] + scores[3] + scores[4], 0);
-    QVERIFY(scores[game().state.Taker] != 0);
+    QVERIFY(scores[game().flow.state.Taker] != 0);
   }
 
  private:
@@ -93,14 +93,15 @@ class ResumeTest : public QObject {
         player.Click(Control::ButtonPasse);
       return true;
     }
-    if (game().state.DealPhase == Phase::Discard)
+    if (game().flow.state.DealPhase == Phase::Discard)
       return player.MakeTheDiscard();
     if (player.Visible(Control::PanelPoignee))
       return player.Click(Control::PanelPoigneeAucune);
-    if (game().state.DealPhase == Phase::SouthPlays &&
+    if (game().flow.state.DealPhase == Phase::SouthPlays &&
         !view().TimerActive(TimerId::TimerEntreCarte))
       return player.PlayALegalCard();
-    if (WaitsForClick(game().state.DealPhase) || game().state.DealPhase == Phase::DogShown) {
+    if (WaitsForClick(game().flow.state.DealPhase) ||
+        game().flow.state.DealPhase == Phase::DogShown) {
       player.ClickTable();
       return true;
     }

@@ -22,11 +22,11 @@ class ThinkingWindowTest : public QObject {
     Game& game = opened.game();
     QElapsedTimer waited;
     waited.start();
-    while (game.state.DealPhase != Phase::Thinking && waited.elapsed() < 20'000) {
+    while (game.flow.state.DealPhase != Phase::Thinking && waited.elapsed() < 20'000) {
       testing::SouthMoves(game, opened.view().TimerActive(TimerId::TimerEntreCarte));
       QTest::qWait(1);
     }
-    return game.state.DealPhase == Phase::Thinking;
+    return game.flow.state.DealPhase == Phase::Thinking;
   }
 
  private slots:
@@ -37,19 +37,19 @@ class ThinkingWindowTest : public QObject {
     QVERIFY(opened.Ready());
     opened.ChooseFrench();
     Game& game = opened.game();
-    Apply(game, Move{MoveKind::Level, kExpertLevel});
-    SetCardSpeed(game, 5);
-    SetTrickWait(game, 0);
-    game.state.options.AtLeastOneTaker = 1;
-    NewDeal(game, 0);
+    Apply(game.flow, Move{MoveKind::Level, kExpertLevel});
+    SetCardSpeed(game.flow, 5);
+    SetTrickWait(game.flow, 0);
+    game.flow.state.options.AtLeastOneTaker = 1;
+    NewDeal(game.flow, 0);
     QVERIFY(PlayUntilASeatThinks(opened));
 
     // The new deal waited for the worker to stop; a card it sent before is delivered now.
-    NewDeal(game, 0);
+    NewDeal(game.flow, 0);
     QCoreApplication::sendPostedEvents();
-    QCOMPARE(game.state.TrickNumber, 0);
-    QCOMPARE(game.state.CardsInTrick, 0);
-    for (const Move& move : game.Record.Moves)
+    QCOMPARE(game.flow.state.TrickNumber, 0);
+    QCOMPARE(game.flow.state.CardsInTrick, 0);
+    for (const Move& move : game.flow.Record.Moves)
       QVERIFY(move.kind != MoveKind::ExpertCard);
 
     QVERIFY(PlayUntilASeatThinks(opened));
@@ -62,36 +62,36 @@ class ThinkingWindowTest : public QObject {
     QVERIFY(opened.Ready());
     opened.ChooseFrench();
     Game& game = opened.game();
-    SetCardSpeed(game, 5);
-    SetTrickWait(game, 0);
-    game.state.options.AtLeastOneTaker = 1;
-    NewDeal(game, 0);
+    SetCardSpeed(game.flow, 5);
+    SetTrickWait(game.flow, 0);
+    game.flow.state.options.AtLeastOneTaker = 1;
+    NewDeal(game.flow, 0);
     QElapsedTimer waited;
     waited.start();
-    while (game.state.TrickNumber != kLastTrickDone && waited.elapsed() < 60'000) {
+    while (game.flow.state.TrickNumber != kLastTrickDone && waited.elapsed() < 60'000) {
       testing::SouthMoves(game, opened.view().TimerActive(TimerId::TimerEntreCarte));
       QTest::qWait(1);
     }
-    QCOMPARE(game.state.TrickNumber, kLastTrickDone);
+    QCOMPARE(game.flow.state.TrickNumber, kLastTrickDone);
     TfrmZarvane& window = *opened.game_window();
     QVERIFY(window.view().Action(Control::menuAnalyse)->isEnabled());
     QCOMPARE(window.view().Widget(Control::PanelAnalyse)->property("text").toString(),
              QStringLiteral("ANALYSE"));
-    const DealCheck before = CheckOf(game);
-    const auto played = game.state.PlayedSlot;
+    const DealCheck before = CheckOf(game.flow);
+    const auto played = game.flow.state.PlayedSlot;
 
     QTest::mouseClick(window.view().Widget(Control::PanelAnalyse), Qt::LeftButton);
     QVERIFY(window.analysis() != nullptr);
     QVERIFY(window.analysis()->isVisible());
     QVERIFY(window.analysis()->Running());
     QCoreApplication::processEvents();
-    QCOMPARE(CheckOf(game), before);
-    QVERIFY(game.state.PlayedSlot == played);
+    QCOMPARE(CheckOf(game.flow), before);
+    QVERIFY(game.flow.state.PlayedSlot == played);
 
     window.view().Action(Control::menuNewGame)->trigger();  // F2
     QVERIFY(!window.analysis()->isVisible());
     QVERIFY(!window.analysis()->Running());
-    QCOMPARE(game.state.TrickNumber, 0);
+    QCOMPARE(game.flow.state.TrickNumber, 0);
     QVERIFY(!window.view().Action(Control::menuAnalyse)->isEnabled());
   }
 };

@@ -293,9 +293,9 @@ class UiPartsTest : public QObject {
 
     testing::FakeTableView view;
     Game game(view);
-    game.ProgramFolder = "/opt/zarvane";
+    game.table.ProgramFolder = "/opt/zarvane";
     QCOMPARE(HelpFilePath(game), QStringLiteral("/opt/zarvane/zarvanefr.hlp"));
-    game.HelpFile = "/opt/zarvane/zarvaneus.hlp";
+    game.table.HelpFile = "/opt/zarvane/zarvaneus.hlp";
     QCOMPARE(HelpFilePath(game), QStringLiteral("/opt/zarvane/zarvaneus.hlp"));
   }
 

@@ -72,8 +72,8 @@ class WholeDealTest : public QObject {
     for (int moves = 0; moves < 2000; ++moves) {
       if (Visible(Control::PanelPoignee))
         return true;
-      if (game().state.TrickNumber == 1 && game().state.CurrentSeat == kSouth &&
-          game().state.DealPhase == Phase::SouthPlays)
+      if (game().flow.state.TrickNumber == 1 && game().flow.state.CurrentSeat == kSouth &&
+          game().flow.state.DealPhase == Phase::SouthPlays)
         return false;
       if (!Move())
         QTest::qWait(1);
@@ -105,7 +105,7 @@ class WholeDealTest : public QObject {
     Click(Control::PanelOkPoignee);
     QVERIFY(!poignee->isVisible());
     QVERIFY(window()->isEnabled());
-    declared_ = game().state.PoigneeLevel;
+    declared_ = game().flow.state.PoigneeLevel;
     QVERIFY(declared_ > 0);
   }
 
@@ -121,7 +121,7 @@ class WholeDealTest : public QObject {
         Click(Control::ButtonPasse);
       return true;
     }
-    if (game().state.DealPhase == Phase::Discard) {
+    if (game().flow.state.DealPhase == Phase::Discard) {
       MakeTheDiscard();
       return true;
     }
@@ -129,18 +129,20 @@ class WholeDealTest : public QObject {
       Click(Control::PanelPoigneeAucune);
       return true;
     }
-    if (game().state.CurrentSeat == kSouth && game().state.DealPhase == Phase::SouthPlays &&
-        game().state.CardsInTrick < 4 && game().state.DealPhase != Phase::TrickShown &&
+    if (game().flow.state.CurrentSeat == kSouth &&
+        game().flow.state.DealPhase == Phase::SouthPlays && game().flow.state.CardsInTrick < 4 &&
+        game().flow.state.DealPhase != Phase::TrickShown &&
         !view().TimerActive(TimerId::TimerEntreCarte)) {
       PlayALegalCard();
       return true;
     }
-    if (WaitsForClick(game().state.DealPhase) || game().state.DealPhase == Phase::DogShown) {
-      if (game().state.DealPhase == Phase::DogShown && !shot_dog_) {
+    if (WaitsForClick(game().flow.state.DealPhase) ||
+        game().flow.state.DealPhase == Phase::DogShown) {
+      if (game().flow.state.DealPhase == Phase::DogShown && !shot_dog_) {
         shot_dog_ = true;
         Shoot("03-dog");
       }
-      if (game().state.DealPhase == Phase::TrickShown && game().state.TrickNumber == 2 &&
+      if (game().flow.state.DealPhase == Phase::TrickShown && game().flow.state.TrickNumber == 2 &&
           !checked_first_trick_) {
         checked_first_trick_ = true;
         CheckThePreviousTrick(1);
@@ -161,10 +163,10 @@ class WholeDealTest : public QObject {
     for (int k = 1; k <= 18; ++k) {
       QWidget* image = view().Widget(Control::Carte3D, k);
       if (image->isVisible() && image->cursor().shape() == Qt::PointingHandCursor) {
-        const int before = game().state.CardsInTrick + 4 * game().state.TrickNumber;
+        const int before = game().flow.state.CardsInTrick + 4 * game().flow.state.TrickNumber;
         QTest::mouseClick(image, Qt::LeftButton);
-        QVERIFY(game().state.CardsInTrick + 4 * game().state.TrickNumber > before);
-        if (game().state.TrickNumber == 3 && !shot_play_) {
+        QVERIFY(game().flow.state.CardsInTrick + 4 * game().flow.state.TrickNumber > before);
+        if (game().flow.state.TrickNumber == 3 && !shot_play_) {
           shot_play_ = true;
           Shoot("07-play");
         }
@@ -176,7 +178,7 @@ class WholeDealTest : public QObject {
 
   // The previous trick shows the four cards still on the table when a trick is over.
   void CheckThePreviousTrick(int trick) {
-    QCOMPARE(game().state.TrickNumber, trick + 1);
+    QCOMPARE(game().flow.state.TrickNumber, trick + 1);
     Click(Control::SBVoirPliPrecedent);
     QVERIFY(view().Widget(Control::frmPliPrecedent)->isVisible());
     for (int seat = 1; seat <= 4; ++seat) {
@@ -196,12 +198,13 @@ class WholeDealTest : public QObject {
     QVERIFY(view().Widget(Control::frmTousPlis)->isVisible());
     for (int trick = 1; trick <= 18; ++trick) {
       for (int seat = 1; seat <= 4; ++seat) {
-        const Card played = game().state.Hands[seat][game().state.PlayedSlot[seat][trick]];
+        const Card played =
+            game().flow.state.Hands[seat][game().flow.state.PlayedSlot[seat][trick]];
         QVERIFY(ShowsCorner(Image(Control::CartePli, 4 * (trick - 1) + seat), played));
       }
       auto* frame = static_cast<Shape*>(view().Widget(Control::CadrePli, trick));
       QVERIFY(frame->isVisible());
-      const bool taker_led = game().state.TrickLeaders[trick] == game().state.Taker;
+      const bool taker_led = game().flow.state.TrickLeaders[trick] == game().flow.state.Taker;
       QCOMPARE(frame->Colour(), taker_led ? QColor(0, 255, 0) : QColor(0, 0, 255));
     }
     for (int step = 1; step <= 6; ++step)
@@ -224,10 +227,10 @@ class WholeDealTest : public QObject {
     for (int seat = 1; seat <= 4; ++seat) {
       for (int slot = 1; slot <= 18; ++slot) {
         QVERIFY(ShowsCorner(Image(Control::CarteMain, 18 * (seat - 1) + slot),
-                            game().state.InitialHands[seat][slot]));
+                            game().flow.state.InitialHands[seat][slot]));
       }
     }
-    const bool discard_shown = game().state.HighestBid <= kGarde;
+    const bool discard_shown = game().flow.state.HighestBid <= kGarde;
     QCOMPARE(view().Widget(Control::PanelChienApresEcart)->isVisible(), discard_shown);
     QCOMPARE(view().Widget(Control::CadreEcart, 1)->isVisible(), discard_shown);
     Shoot("12-hands");
@@ -239,7 +242,7 @@ class WholeDealTest : public QObject {
   // says so until its timer ticks (started again here at once, so that no wait is needed).
   void CheckTheCopyButton() {
     const QString code = Text(Control::PanelCodeDonne);
-    QCOMPARE(code, QString::fromStdString(EncodeDealCode(DealAsDealt(game().state))));
+    QCOMPARE(code, QString::fromStdString(EncodeDealCode(DealAsDealt(game().flow.state))));
     QGuiApplication::clipboard()->clear();
     Click(Control::PanelCopierCode);
     QCOMPARE(QGuiApplication::clipboard()->text(), code);
@@ -279,7 +282,7 @@ class WholeDealTest : public QObject {
 
   // A small image draws the face rendered at the size of a card of the table.
   bool ShowsCorner(CardImage* image, const Card& card) {
-    const QSize card_size(game().layout.CardWidth, game().layout.CardHeight);
+    const QSize card_size(game().table.layout.CardWidth, game().table.layout.CardHeight);
     return image->fit() == CardImage::Fit::TopLeft &&
            image->Face().cacheKey() == CardFaces().Face(FaceName(card), card_size).cacheKey();
   }

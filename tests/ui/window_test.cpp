@@ -92,13 +92,13 @@ class GameWindowTest : public QObject {
     const int title_top = view().Widget(Control::PanelInfoDeductions)->y();
     for (Control image :
          {Control::ImagePique, Control::ImageCoeur, Control::ImageTrefle, Control::ImageCarreau}) {
-      QVERIFY(view().Widget(image)->y() <= Round(3 * game().layout.WindowScale));
+      QVERIFY(view().Widget(image)->y() <= Round(3 * game().table.layout.WindowScale));
     }
     for (int suit = 1; suit <= 4; ++suit)
       QVERIFY(view().Widget(Control::CountLabel, suit)->geometry().bottom() < title_top);
     QVERIFY(view().Widget(Control::PanelAtoutMax)->y() > title_top);
 
-    const int twelve_points = Round(16 * game().layout.WindowScale);
+    const int twelve_points = Round(16 * game().table.layout.WindowScale);
     if (screen_.size() == QSize(1024, 768))
       QCOMPARE(twelve_points, 20);
     for (int suit = 1; suit <= 4; ++suit) {
@@ -141,7 +141,7 @@ class GameWindowTest : public QObject {
     QVERIFY(!opened_->splash()->isVisible());
     QVERIFY(game_window()->isVisible());
     QVERIFY(game_window()->windowState() & Qt::WindowMaximized);
-    QCOMPARE(game().Language, 1);
+    QCOMPARE(game().flow.Language, 1);
     QCOMPARE(Button(Control::PanelLancement)->text(),
              QStringLiteral("Cliquez ici pour commencer à jouer !"));
     QCOMPARE(Button(Control::ButtonPasse)->text(), QStringLiteral("PASSE"));
@@ -153,7 +153,7 @@ class GameWindowTest : public QObject {
     const QWidget* surface = game_window()->surface();
     const int right_margin = surface->parentWidget()->width() - surface->geometry().right() - 1;
     QVERIFY(std::abs(surface->x() - right_margin) <= 1);
-    QCOMPARE(surface->x(), game().layout.SurfaceLeft);
+    QCOMPARE(surface->x(), game().table.layout.SurfaceLeft);
   }
 
   // Before the first deal there is nothing to replay and no previous trick: F3 and F12 and
@@ -175,9 +175,9 @@ class GameWindowTest : public QObject {
   void f2DealsSouthsHand() {
     // South gets a hand worth exactly a GARDE, so that someone always takes.
     view().Action(Control::menuForceGarde)->trigger();
-    QCOMPARE(game().state.options.ForceOption, 4);
+    QCOMPARE(game().flow.state.options.ForceOption, 4);
     QTest::keyClick(game_window(), Qt::Key_F2);
-    const Layout& layout = game().layout;
+    const Layout& layout = game().table.layout;
     QCOMPARE(layout.HandLeft, Round(20 * scale_));
     QCOMPARE(layout.CardStep, Round(40 * scale_));
     for (int slot = 1; slot <= 18; ++slot) {
@@ -221,7 +221,7 @@ class GameWindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(view().Widget(Control::BarreEnchere)->isVisible(), 5000);
     QCOMPARE(QApplication::focusWidget(), Button(Control::evMaMain));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-    QTRY_COMPARE_WITH_TIMEOUT(game().state.DealPhase, Phase::AuctionOver, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(game().flow.state.DealPhase, Phase::AuctionOver, 5000);
     QWidget* surface = game_window()->surface();
     for (const bool totals : {true, false}) {
       QTest::keyClick(game_window(), Qt::Key_F5);
@@ -239,33 +239,34 @@ class GameWindowTest : public QObject {
   // South's greyed cards goes through to the table and names the taker, and a click on the free
   // table moves the deal on again.
   void backgroundClickContinuesTheDeal() {
-    QCOMPARE(game().state.DealPhase, Phase::AuctionOver);
-    QCOMPARE(game().state.TrickNumber, 0);
-    QCOMPARE(game().BidsMade, 4);
+    QCOMPARE(game().flow.state.DealPhase, Phase::AuctionOver);
+    QCOMPARE(game().flow.state.TrickNumber, 0);
+    QCOMPARE(game().flow.BidsMade, 4);
 
     QTest::mouseClick(view().Widget(Control::info), Qt::LeftButton);
-    QCOMPARE(game().state.TrickNumber, 0);
-    QCOMPARE(game().BidsMade, 4);
+    QCOMPARE(game().flow.state.TrickNumber, 0);
+    QCOMPARE(game().flow.BidsMade, 4);
 
     QWidget* greyed = view().Widget(Control::Carte3D, 1);
     QVERIFY(!greyed->isEnabled());
     QTest::mouseClick(greyed, Qt::LeftButton);
-    QCOMPARE(game().state.TrickNumber, 1);
-    QVERIFY(game().state.Taker >= 1);
-    QVERIFY(game().state.DealPhase == Phase::DogShown ||
-            game().state.DealPhase == Phase::PlayReady);
+    QCOMPARE(game().flow.state.TrickNumber, 1);
+    QVERIFY(game().flow.state.Taker >= 1);
+    QVERIFY(game().flow.state.DealPhase == Phase::DogShown ||
+            game().flow.state.DealPhase == Phase::PlayReady);
 
     QWidget* surface = game_window()->surface();
-    const QPoint free_table(surface->width() - 5, Round(300 * game().layout.WindowScale));
+    const QPoint free_table(surface->width() - 5, Round(300 * game().table.layout.WindowScale));
     QCOMPARE(surface->childAt(free_table), nullptr);
     QTest::mouseClick(surface, Qt::LeftButton, {}, free_table);
-    QVERIFY(game().state.DealPhase == Phase::Discard || game().state.DealPhase == Phase::Playing);
+    QVERIFY(game().flow.state.DealPhase == Phase::Discard ||
+            game().flow.state.DealPhase == Phase::Playing);
   }
 
   // Once the taker is known the level cannot change: the refusal is told in a box, and the
   // entry Qt ticked on the click goes back to the level in force.
   void refusedLevelKeepsItsTick() {
-    const int level = game().state.options.Level;
+    const int level = game().flow.state.options.Level;
     const Control entries[4] = {Control::menuDebutant, Control::menuAmateur, Control::menuBon,
                                 Control::menuPro};
     const Control other = entries[level == 1 ? 1 : 0];
@@ -278,7 +279,7 @@ class GameWindowTest : public QObject {
     });
     view().Action(other)->trigger();
     QCOMPARE(told, QStringLiteral("Vous ne pouvez pas changer de niveau en pleine partie !"));
-    QCOMPARE(game().state.options.Level, level);
+    QCOMPARE(game().flow.state.options.Level, level);
     QVERIFY(!view().Action(other)->isChecked());
     QVERIFY(view().Action(entries[level - 1])->isChecked());
   }
@@ -287,14 +288,14 @@ class GameWindowTest : public QObject {
   // Qt would have flipped them on its own; each change reaches the options file here.
   void ticksFollowTheOptions() {
     view().Action(Control::menuRapide)->trigger();
-    QCOMPARE(game().state.options.CardSpeed, 4);
+    QCOMPARE(game().flow.state.options.CardSpeed, 4);
     QVERIFY(view().Action(Control::menuRapide)->isChecked());
     QVERIFY(!view().Action(Control::menuNormal)->isChecked());
 
     auto* delta = static_cast<QToolButton*>(view().Widget(Control::SBVoirDeductions));
     for (int press = 0; press < 2; ++press) {
       QTest::mouseClick(delta, Qt::LeftButton);
-      const bool shown = game().state.options.ShowDeductions == 1;
+      const bool shown = game().flow.state.options.ShowDeductions == 1;
       QCOMPARE(delta->isChecked(), shown);
       QCOMPARE(view().Action(Control::menuDeductions)->isChecked(), shown);
       QCOMPARE(view().Widget(Control::PanelDeductions)->isVisible(), shown);
@@ -303,7 +304,7 @@ class GameWindowTest : public QObject {
     QAction* advice = view().Action(Control::menuConseilEnch);
     for (int press = 0; press < 2; ++press) {
       advice->trigger();
-      QCOMPARE(advice->isChecked(), game().state.options.BidAdvice == 1);
+      QCOMPARE(advice->isChecked(), game().flow.state.options.BidAdvice == 1);
     }
     QVERIFY(QFileInfo::exists(opened_->FilePath(QStringLiteral("options98"))));
   }
