@@ -32,18 +32,17 @@ void NextBidder(Flow& game, int seat) {
 // The Expert looks ahead for its bid, and advises South alike. A deal kept because some hand
 // would take is kept for that hand: with "at least one taker" the Expert never bids below
 // what the hand's evaluation bids.
-int BidOf(const Flow& game, int seat) {
-  if (game.state.options.Level != kExpertLevel)
-    return game.state.ComputedBid[seat];
-  const int bid = *ExpertBid(game.state, seat);
-  return game.state.options.AtLeastOneTaker == 1 ? std::max(bid, game.state.ComputedBid[seat])
-                                                 : bid;
+int BidOf(const GameState& game, int seat) {
+  if (game.options.Level != kExpertLevel)
+    return game.ComputedBid[seat];
+  const int bid = *ExpertBid(game, seat);
+  return game.options.AtLeastOneTaker == 1 ? std::max(bid, game.ComputedBid[seat]) : bid;
 }
 
 }  // namespace
 
 void StartBidTurn(Flow& game, int seat) {
-  game.state.AnnouncedBid[seat] = static_cast<std::int8_t>(BidOf(game, seat));
+  game.state.AnnouncedBid[seat] = static_cast<std::int8_t>(BidOf(game.state, seat));
   if (game.state.AnnouncedBid[seat] <= game.state.HighestBid) {
     game.state.AnnouncedBid[seat] = kPasse;
   } else if (seat != kSouth) {

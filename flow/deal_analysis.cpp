@@ -29,8 +29,8 @@ struct MetDecision {
 };
 
 // The decision the table waits on South for, if any.
-std::optional<DecisionKind> DecisionDue(const Flow& game) {
-  switch (game.state.DealPhase) {
+std::optional<DecisionKind> DecisionDue(const Core& game) {
+  switch (game.DealPhase) {
     case Phase::SouthBids:
       return DecisionKind::Bid;
     case Phase::Discard:
@@ -38,7 +38,7 @@ std::optional<DecisionKind> DecisionDue(const Flow& game) {
     case Phase::Poignee:
       return DecisionKind::Poignee;
     case Phase::SouthPlays:
-      if (game.state.CurrentSeat == kSouth)
+      if (game.CurrentSeat == kSouth)
         return DecisionKind::Card;
       return std::nullopt;
     default:
@@ -47,9 +47,9 @@ std::optional<DecisionKind> DecisionDue(const Flow& game) {
 }
 
 // The slot of South's card that has left his hand since the position, if one has.
-std::optional<int> SlotPlayed(const GameState& position, const Flow& game) {
+std::optional<int> SlotPlayed(const GameState& position, const Core& game) {
   for (int slot = 1; slot <= 18; ++slot) {
-    if (position.Hands[kSouth][slot].InHand == 1 && game.state.Hands[kSouth][slot].InHand == 0)
+    if (position.Hands[kSouth][slot].InHand == 1 && game.Hands[kSouth][slot].InHand == 0)
       return slot;
   }
   return std::nullopt;
@@ -72,7 +72,7 @@ std::optional<int> ChoiceMade(const MetDecision& met, const Flow& game) {
         return std::nullopt;
       return game.state.PoigneeLevel;
     case DecisionKind::Card:
-      return SlotPlayed(*met.position, game);
+      return SlotPlayed(*met.position, game.state);
   }
   return std::nullopt;
 }
@@ -90,7 +90,7 @@ void Quieten(Flow& copy, Presenter& silent) {
 // none when the copy does not end where the game stands, for then it was not this deal.
 std::optional<std::vector<MetDecision>> MeetSouthDecisions(const Flow& game) {
   const DealRecord record = game.Record;
-  const DealCheck end = CheckOf(game);
+  const DealCheck end = CheckOf(game.state);
   Flow copy = game;
   SilentPresenter silent(copy.state.random);
   Quieten(copy, silent);
@@ -101,7 +101,7 @@ std::optional<std::vector<MetDecision>> MeetSouthDecisions(const Flow& game) {
     if (copy.state.TrickNumber == kLastTrickDone)
       break;
     if (!pending) {
-      if (const std::optional<DecisionKind> due = DecisionDue(copy))
+      if (const std::optional<DecisionKind> due = DecisionDue(copy.state))
         pending = MetDecision{*due, std::make_unique<GameState>(copy.state), nullptr, 0};
     }
     Apply(copy, move, MoveOrigin::Record);
@@ -115,7 +115,7 @@ std::optional<std::vector<MetDecision>> MeetSouthDecisions(const Flow& game) {
       pending.reset();
     }
   }
-  if (!(CheckOf(copy) == end))
+  if (!(CheckOf(copy.state) == end))
     return std::nullopt;
   return met;
 }

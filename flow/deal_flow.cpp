@@ -37,15 +37,15 @@ void ResetDealState(Flow& game) {
 
 // A turn of play is due: the tricks have begun, and neither the dog, the discard nor a
 // finished trick waits for a click.
-bool TurnDue(const Flow& game) {
-  return game.state.TrickNumber >= 1 && game.state.TrickNumber <= 18 &&
-         (game.state.DealPhase == Phase::Playing || game.state.DealPhase == Phase::SouthPlays ||
-          game.state.DealPhase == Phase::Poignee);
+bool TurnDue(const Core& game) {
+  return game.TrickNumber >= 1 && game.TrickNumber <= 18 &&
+         (game.DealPhase == Phase::Playing || game.DealPhase == Phase::SouthPlays ||
+          game.DealPhase == Phase::Poignee);
 }
 
 // From the first bid until the last trick is scored.
-bool DealInProgress(const Flow& game) {
-  return game.state.DealPhase != Phase::Opening && game.state.TrickNumber != kLastTrickDone;
+bool DealInProgress(const Core& game) {
+  return game.DealPhase != Phase::Opening && game.TrickNumber != kLastTrickDone;
 }
 
 }  // namespace
@@ -62,10 +62,10 @@ void ClearTableForDeal(Flow& game, int replay) {
   ResetDealState(game);
 }
 
-void SeatFirstPlayer(Flow& game, int seat) {
-  game.state.FirstPlayer = seat;
-  game.state.TrickLeader = seat;
-  game.state.CurrentSeat = seat;
+void SeatFirstPlayer(Core& game, int seat) {
+  game.FirstPlayer = seat;
+  game.TrickLeader = seat;
+  game.CurrentSeat = seat;
 }
 
 // The record of the deal starts once the cards are dealt, before the hand is laid out.
@@ -80,7 +80,8 @@ void DealNewHands(Flow& game, int replay) {
   const bool from_code = replay == 1 && game.DealFromCode;
   const DealtDeal previous = DealAsDealt(game.state);
   ClearTableForDeal(game, replay);
-  SeatFirstPlayer(game, replay == 0 ? NextSeat(game.state.FirstPlayer) : game.state.FirstPlayer);
+  SeatFirstPlayer(game.state,
+                  replay == 0 ? NextSeat(game.state.FirstPlayer) : game.state.FirstPlayer);
   if (from_code) {
     ReseedFromClock(game.state.random, game.clock);
     DealGivenHands(game.state, previous);
@@ -98,7 +99,7 @@ void NewDeal(Flow& game, int replay) {
 
 void PlayDealFromCode(Flow& game, const DealtDeal& deal) {
   ClearTableForDeal(game, 0);
-  SeatFirstPlayer(game, deal.FirstPlayer);
+  SeatFirstPlayer(game.state, deal.FirstPlayer);
   ReseedFromClock(game.state.random, game.clock);
   DealGivenHands(game.state, deal);
   game.DealFromCode = true;
@@ -107,7 +108,7 @@ void PlayDealFromCode(Flow& game, const DealtDeal& deal) {
 }
 
 void PlayDealByCode(Flow& game, const std::function<std::optional<DealtDeal>()>& ask_code) {
-  if (DealInProgress(game) && !game.presenter->Ask(kDropDealQuestion))
+  if (DealInProgress(game.state) && !game.presenter->Ask(kDropDealQuestion))
     return;
   if (const std::optional<DealtDeal> deal = ask_code())
     PlayDealFromCode(game, *deal);
@@ -179,7 +180,7 @@ void ShowDog(Flow& game) {
 void PlayTurn(Flow& game) {
   game.presenter->StopTimer(TimerId::TimerEntreCarte);
   // A tick that comes when no turn is due (one left over from a replaced deal) plays nothing.
-  if (!TurnDue(game))
+  if (!TurnDue(game.state))
     return;
   ComputePlayable(game, game.state.CurrentSeat);
   if (game.state.CurrentSeat != game.state.HumanSeat) {

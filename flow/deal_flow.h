@@ -23,7 +23,7 @@ void ReplayDeal(Flow& game);
 // The steps every deal starts with: the table and the deal state cleared, the first player
 // seated, and once the cards are dealt, the record opened, the hand shown, the auction begun.
 void ClearTableForDeal(Flow& game, int replay);
-void SeatFirstPlayer(Flow& game, int seat);
+void SeatFirstPlayer(Core& game, int seat);
 void OpenAuction(Flow& game);
 // All of them, with the hands dealt anew; also when all four seats passed.
 void DealNewHands(Flow& game, int replay);

@@ -34,9 +34,9 @@ void WriteSettledScore(Flow& game, const ScoredDeal& deal) {
 // then; stopped after it, its next start writes what is missing. The file goes last.
 void SettleScoredDeal(Flow& game) {
   game.Record.Open = false;
-  const auto deal = CountedDeal(game);
+  const auto deal = CountedDeal(game.state);
   if (deal && !game.OptionsFileLeftAlone) {
-    SaveDeal(game, {game.Record, CheckOf(game), *deal});
+    SaveDeal(game, {game.Record, CheckOf(game.state), *deal});
     WriteSettledScore(game, *deal);
   }
   RemoveSavedDeal(game);
@@ -61,9 +61,9 @@ void OpenDealRecord(Flow& game) {
   record.Moves.clear();
 }
 
-DealCheck CheckOf(const Flow& game) {
-  return {game.state.random.GeneratorState, static_cast<int>(game.state.DealPhase),
-          game.state.TrickNumber, game.state.CardsInTrick};
+DealCheck CheckOf(const Core& game) {
+  return {game.random.GeneratorState, static_cast<int>(game.DealPhase), game.TrickNumber,
+          game.CardsInTrick};
 }
 
 void SaveDealRecord(Flow& game) {
@@ -73,7 +73,7 @@ void SaveDealRecord(Flow& game) {
     SettleScoredDeal(game);
     return;
   }
-  SaveDeal(game, {game.Record, CheckOf(game), std::nullopt});
+  SaveDeal(game, {game.Record, CheckOf(game.state), std::nullopt});
 }
 
 void SettleLeftoverDeal(Flow& game, const ScoredDeal& deal) {

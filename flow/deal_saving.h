@@ -15,7 +15,7 @@ std::string ResumePathBeside(const std::string& options_path);
 // The record of the deal just dealt, before its hand is laid out.
 void OpenDealRecord(Flow& game);
 // Where the deal stands now.
-DealCheck CheckOf(const Flow& game);
+DealCheck CheckOf(const Core& game);
 
 // Once per move or new deal: the deal in progress saved whole; once it is scored, its score
 // settled into the history and the totals, and its file removed.

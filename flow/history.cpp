@@ -22,19 +22,19 @@ void Append(Flow& game, const std::string& line) {
 
 }  // namespace
 
-std::optional<ScoredDeal> CountedDeal(const Flow& game) {
-  if (game.state.ReplayedDeal == 1)
+std::optional<ScoredDeal> CountedDeal(const Core& game) {
+  if (game.ReplayedDeal == 1)
     return std::nullopt;
-  const ScoreSteps steps = ComputeScoreSteps(game.state);
+  const ScoreSteps steps = ComputeScoreSteps(game);
   ScoredDeal deal;
   deal.date = LocalDateTimeNow();
-  deal.level = game.state.options.Level;
-  deal.taker = game.state.Taker;
-  deal.bid = game.state.AnnouncedBid[game.state.Taker];
-  deal.poignee = game.state.PoigneeLevel;
+  deal.level = game.options.Level;
+  deal.taker = game.Taker;
+  deal.bid = game.AnnouncedBid[game.Taker];
+  deal.poignee = game.PoigneeLevel;
   deal.made = steps.made;
   deal.taker_score = steps.taker_score;
-  deal.totals = game.state.options.Scores;
+  deal.totals = game.options.Scores;
   return deal;
 }
 

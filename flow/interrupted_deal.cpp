@@ -21,7 +21,7 @@ void RefuseSavedDeal(Flow& game) {
 
 void DealRecordedDealAgain(Flow& game, const DealRecord& record) {
   ClearTableForDeal(game, record.ReplayedDeal);
-  SeatFirstPlayer(game, record.Deal.FirstPlayer);
+  SeatFirstPlayer(game.state, record.Deal.FirstPlayer);
   DealGivenHands(game.state, record.Deal);
   game.state.DealOrder = record.DealOrder;
   game.state.SavedDeck = record.SavedDeck;
@@ -70,7 +70,7 @@ bool ResumeDeal(Flow& game, const SavedDeal& saved) {
       break;
     Apply(game, move, MoveOrigin::Record);
   }
-  if (game.state.TrickNumber != 19 && CheckOf(game) == saved.check) {
+  if (game.state.TrickNumber != 19 && CheckOf(game.state) == saved.check) {
     // A deal saved while a seat thought: it thinks again.
     game.ThinkingDue = game.state.DealPhase == Phase::Thinking;
     ThinkOfWhatIsDue(game);

@@ -7,8 +7,8 @@ namespace zarvane {
 namespace {
 
 // True while the poignee window is open: a level was chosen and not yet confirmed or dropped.
-bool WindowOpen(const Flow& game) {
-  return game.state.DealPhase == Phase::Poignee && game.state.PoigneeLevel > 0;
+bool WindowOpen(const Core& game) {
+  return game.DealPhase == Phase::Poignee && game.PoigneeLevel > 0;
 }
 
 void Mark(Flow& game, int j) {
@@ -55,8 +55,8 @@ void DeclinePoignee(Flow& game) {
 void OpenPoigneeWindow(Flow& game, int level) {
   const int trumps = SouthTrumpSuitCount(game.state);
   // Only from the question, and only a level the hand can show.
-  if (game.state.DealPhase != Phase::Poignee || WindowOpen(game) || PoigneeRequired(level) == 0 ||
-      trumps < PoigneeRequired(level)) {
+  if (game.state.DealPhase != Phase::Poignee || WindowOpen(game.state) ||
+      PoigneeRequired(level) == 0 || trumps < PoigneeRequired(level)) {
     return;
   }
   game.state.PoigneeLevel = level;
@@ -66,7 +66,7 @@ void OpenPoigneeWindow(Flow& game, int level) {
 }
 
 bool TogglePoigneeCard(Flow& game, int j) {
-  if (!WindowOpen(game) || j < 1 || j > SouthTrumpSuitCount(game.state))
+  if (!WindowOpen(game.state) || j < 1 || j > SouthTrumpSuitCount(game.state))
     return true;
   const int required = PoigneeRequired(game.state.PoigneeLevel);
   // The Excuse only completes a poignee the trumps cannot make alone.
@@ -86,7 +86,7 @@ bool TogglePoigneeCard(Flow& game, int j) {
 }
 
 void MarkLazyPoignee(Flow& game) {
-  if (!WindowOpen(game))
+  if (!WindowOpen(game.state))
     return;
   const int required = PoigneeRequired(game.state.PoigneeLevel);
   game.PoigneeMarked = required;
@@ -98,13 +98,13 @@ void MarkLazyPoignee(Flow& game) {
 }
 
 void ConfirmPoignee(Flow& game) {
-  if (!WindowOpen(game) || game.PoigneeMarked != PoigneeRequired(game.state.PoigneeLevel))
+  if (!WindowOpen(game.state) || game.PoigneeMarked != PoigneeRequired(game.state.PoigneeLevel))
     return;
   ClosePoigneeWindow(game);
 }
 
 void CancelPoignee(Flow& game) {
-  if (!WindowOpen(game))
+  if (!WindowOpen(game.state))
     return;
   game.state.PoigneeLevel = 0;
   ClosePoigneeWindow(game);

@@ -363,7 +363,7 @@ TEST(DealAnalysis, StoppedItIsIncompleteAndTheGameIsAsItWas) {
   const Game& game = driver.game;
   const std::vector<unsigned char> state = StateBytes(game.flow.state);
   const DealRecord record = game.flow.Record;
-  const DealCheck check = CheckOf(game.flow);
+  const DealCheck check = CheckOf(game.flow.state);
   const std::uint64_t screen = driver.view.changes.value;
   const int cancelled = thinker.cancelled;
   const std::filesystem::path folder = std::filesystem::path(game.flow.OptionsPath).parent_path();
@@ -387,7 +387,7 @@ TEST(DealAnalysis, StoppedItIsIncompleteAndTheGameIsAsItWas) {
     EXPECT_TRUE(StateBytes(game.flow.state) == state);
     EXPECT_EQ(game.flow.Record.Moves, record.Moves);
     EXPECT_EQ(game.flow.Record.Open, record.Open);
-    EXPECT_EQ(CheckOf(game.flow), check);
+    EXPECT_EQ(CheckOf(game.flow.state), check);
     EXPECT_EQ(driver.view.changes.value, screen);
     EXPECT_EQ(thinker.cancelled, cancelled);
     EXPECT_EQ(thinker.asked, 0);

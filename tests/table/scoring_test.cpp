@@ -24,9 +24,9 @@ Card Low(int suit, int value = 2) {
 }
 
 // A deal whose counters are set by hand, on a recording screen, in French.
-class CountedDeal {
+class DealCountedByHand {
  public:
-  CountedDeal(int taker, int bid) {
+  DealCountedByHand(int taker, int bid) {
     game.flow.Language = kFrench;
     SetLanguageTexts(game);
     game.flow.state.Taker = taker;
@@ -72,7 +72,7 @@ TEST(Scoring, TheTakersResultRoundsHalvesToEvenAndAppliesEveryBonusInItsPlace) {
   };
   for (const ScoreCase& c : cases) {
     SCOPED_TRACE(c.name);
-    CountedDeal deal(kEast, c.bid);
+    DealCountedByHand deal(kEast, c.bid);
     deal.game.flow.state.TakerPoints = c.half_points;
     deal.game.flow.state.PointsNeeded = PointsNeededFor(c.bouts);
     deal.game.flow.state.PetitAuBout = c.petit_au_bout;
@@ -87,7 +87,7 @@ TEST(Scoring, TheExcuseIsExchangedInTricksOneToSeventeenAndGoesWithTheLastTrick)
   const Card heartKing = Low(kCoeur, kKing);
   {
     SCOPED_TRACE("a defender's Excuse in a trick the taker wins, trick 5");
-    CountedDeal deal(kSouth, kGarde);
+    DealCountedByHand deal(kSouth, kGarde);
     deal.Count({heart10, kExcuse, heart3, Low(kCoeur)}, kSouth, 6);
     EXPECT_EQ(deal.game.flow.state.TakerPoints, 12 - 8);
     EXPECT_EQ(deal.game.flow.state.DefencePoints, 8);
@@ -96,7 +96,7 @@ TEST(Scoring, TheExcuseIsExchangedInTricksOneToSeventeenAndGoesWithTheLastTrick)
   }
   {
     SCOPED_TRACE("the same in the last trick: the taker gets all of it and the bout");
-    CountedDeal deal(kSouth, kGarde);
+    DealCountedByHand deal(kSouth, kGarde);
     deal.Count({heart10, kExcuse, heart3, Low(kCoeur)}, kSouth, 19);
     EXPECT_EQ(deal.game.flow.state.TakerPoints, 12 + 6);  // and the six low cards of the discard
     EXPECT_EQ(deal.game.flow.state.DefencePoints, 0);
@@ -105,7 +105,7 @@ TEST(Scoring, TheExcuseIsExchangedInTricksOneToSeventeenAndGoesWithTheLastTrick)
   }
   {
     SCOPED_TRACE("the taker's Excuse in the last trick goes to the defence with its bout");
-    CountedDeal deal(kSouth, kPrise);
+    DealCountedByHand deal(kSouth, kPrise);
     deal.Count({kExcuse, heartKing, heart3, Low(kCoeur)}, kEast, 19);
     EXPECT_EQ(deal.game.flow.state.DefencePoints, 9 + 9 + 1 + 1);
     EXPECT_EQ(deal.game.flow.state.TakerPoints, 6);
@@ -114,7 +114,7 @@ TEST(Scoring, TheExcuseIsExchangedInTricksOneToSeventeenAndGoesWithTheLastTrick)
   }
   {
     SCOPED_TRACE("a defender's Excuse in a last trick another defender wins stays put");
-    CountedDeal deal(kSouth, kPrise);
+    DealCountedByHand deal(kSouth, kPrise);
     deal.Count({heart3, kExcuse, heartKing, Low(kCoeur)}, kNorth, 19);
     EXPECT_EQ(deal.game.flow.state.DefencePoints, 9 + 9 + 1 + 1);
     EXPECT_EQ(deal.game.flow.state.DefenceBouts, 1);
@@ -122,7 +122,7 @@ TEST(Scoring, TheExcuseIsExchangedInTricksOneToSeventeenAndGoesWithTheLastTrick)
   }
   {
     SCOPED_TRACE("the taker's Excuse in trick 3: he keeps 4 of its 4.5 points and the bout");
-    CountedDeal deal(kWest, kPrise);
+    DealCountedByHand deal(kWest, kPrise);
     deal.Count({heart3, heartKing, Low(kCoeur), kExcuse}, kEast, 4);
     EXPECT_EQ(deal.game.flow.state.TakerPoints, 8);
     EXPECT_EQ(deal.game.flow.state.DefencePoints, 1 + 9 + 1 + 9 - 8);
@@ -133,7 +133,7 @@ TEST(Scoring, TheExcuseIsExchangedInTricksOneToSeventeenAndGoesWithTheLastTrick)
 TEST(Scoring, TheDogThePetitAuBoutAndTheLivePanels) {
   {
     SCOPED_TRACE("GARDE CONTRE with the 21 in the dog: its bout is the defence's");
-    CountedDeal deal(kNorth, kGardeContre);
+    DealCountedByHand deal(kNorth, kGardeContre);
     deal.game.flow.state.Dog[1] = kTrump21;
     deal.Count({Low(kPique), Low(kPique, 3), Low(kPique, 4), Low(kPique, 5)}, kWest, 19);
     EXPECT_EQ(deal.game.flow.state.DefenceBouts, 1);
@@ -142,7 +142,7 @@ TEST(Scoring, TheDogThePetitAuBoutAndTheLivePanels) {
   }
   {
     SCOPED_TRACE("GARDE SANS with the Excuse in the dog: the taker counts it");
-    CountedDeal deal(kNorth, kGardeSans);
+    DealCountedByHand deal(kNorth, kGardeSans);
     deal.game.flow.state.Dog[1] = kExcuse;
     deal.Count({Low(kPique), Low(kPique, 3), Low(kPique, 4), Low(kPique, 5)}, kNorth, 19);
     EXPECT_EQ(deal.game.flow.state.TakerBouts, 1);
@@ -150,34 +150,34 @@ TEST(Scoring, TheDogThePetitAuBoutAndTheLivePanels) {
   }
   {
     SCOPED_TRACE("the taker's Petit taken by the defence in the last trick");
-    CountedDeal deal(kSouth, kGarde);
+    DealCountedByHand deal(kSouth, kGarde);
     deal.Count({kPetit, Low(kAtout, 5), Low(kAtout, 3), Low(kAtout, 4)}, kEast, 19);
     EXPECT_EQ(deal.game.flow.state.PetitAuBout, 2);
     EXPECT_EQ(deal.game.flow.state.DefenceBouts, 1);
   }
   {
     SCOPED_TRACE("a defender's Petit taken by the taker in the last trick");
-    CountedDeal deal(kSouth, kGarde);
+    DealCountedByHand deal(kSouth, kGarde);
     deal.Count({Low(kAtout, 5), kPetit, Low(kCoeur), Low(kCoeur, 4)}, kSouth, 19);
     EXPECT_EQ(deal.game.flow.state.PetitAuBout, 1);
   }
   {
     SCOPED_TRACE("a last trick without the Petit leaves no petit au bout from an earlier deal");
-    CountedDeal deal(kSouth, kGarde);
+    DealCountedByHand deal(kSouth, kGarde);
     deal.game.flow.state.PetitAuBout = 1;
     deal.Count({Low(kAtout, 5), Low(kCoeur, 3), Low(kCoeur), Low(kCoeur, 4)}, kSouth, 19);
     EXPECT_EQ(deal.game.flow.state.PetitAuBout, 0);
   }
   {
     SCOPED_TRACE("the Petit before the last trick is no petit au bout");
-    CountedDeal deal(kSouth, kGarde);
+    DealCountedByHand deal(kSouth, kGarde);
     deal.game.flow.state.PetitAuBout = 0;
     deal.Count({Low(kAtout, 5), kPetit, Low(kCoeur), Low(kCoeur, 4)}, kSouth, 18);
     EXPECT_EQ(deal.game.flow.state.PetitAuBout, 0);
   }
   {
     SCOPED_TRACE("the live panels drop the half point; the contract shows at the third bout");
-    CountedDeal deal(kSouth, kGarde);
+    DealCountedByHand deal(kSouth, kGarde);
     deal.game.flow.state.TakerPoints = 81 - 4;
     deal.game.flow.state.TakerBouts = 1;
     deal.game.flow.state.DefenceBouts = 1;
@@ -203,7 +203,7 @@ TEST(Scoring, TheDealChangesTheTotalsAndTellsSouthHowItWent) {
       {kWest, 96, "Aie, vous n'avez pas pu faire chuter le Preneur..."},
   };
   for (const OutcomeCase& c : cases) {
-    CountedDeal deal(c.taker, kGarde);
+    DealCountedByHand deal(c.taker, kGarde);
     deal.game.flow.state.options.Scores[1] = 100;
     deal.game.flow.state.options.Scores[2] = -50;
     deal.game.flow.state.TakerPoints = c.half_points;
@@ -224,7 +224,7 @@ TEST(Scoring, TheDealChangesTheTotalsAndTellsSouthHowItWent) {
   }
   {
     SCOPED_TRACE("a replayed deal is shown and told, never added");
-    CountedDeal deal(kSouth, kGarde);
+    DealCountedByHand deal(kSouth, kGarde);
     deal.game.flow.state.ReplayedDeal = 1;
     deal.game.flow.state.TakerPoints = 96;
     deal.game.flow.state.PointsNeeded = 41;
@@ -242,7 +242,7 @@ TEST(Scoring, TheDealChangesTheTotalsAndTellsSouthHowItWent) {
 }
 
 TEST(ScoreSheet, EachRowShowsOneStepAndTheRowsOfAbsentBonusesAreHidden) {
-  CountedDeal deal(kEast, kGarde);
+  DealCountedByHand deal(kEast, kGarde);
   deal.game.flow.state.TakerPoints = 76;
   deal.game.flow.state.TakerBouts = 2;
   deal.game.flow.state.PointsNeeded = 41;

@@ -133,8 +133,8 @@ LastMove PlayADeal() {
   const auto entry = ParseHistoryLine(last.line);
   EXPECT_TRUE(entry.has_value());
   if (entry)
-    last.settled = EncodeSavedDeal({game.flow.Record, CheckOf(game.flow), entry->deal});
-  last.scored = EncodeSavedDeal({game.flow.Record, CheckOf(game.flow), std::nullopt});
+    last.settled = EncodeSavedDeal({game.flow.Record, CheckOf(game.flow.state), entry->deal});
+  last.scored = EncodeSavedDeal({game.flow.Record, CheckOf(game.flow.state), std::nullopt});
   EXPECT_NE(last.totals_after, kTotalsBefore);
   return last;
 }

@@ -174,11 +174,11 @@ TEST(Thinking, ACardThoughtAsidePlaysAsOneThoughtOnTheSpotAndAResumedDealThinksA
   StartExpertDeal(aside);
 
   PlayToThinking(aside, thinker, aside_choices, 1);
-  const DealCheck asked = CheckOf(aside.game.flow);
+  const DealCheck asked = CheckOf(aside.game.flow.state);
   const int asked_count = thinker.asked;
   testing::RunTimerHandler(aside.game, TimerId::TimerEntreCarte);
   EXPECT_EQ(thinker.asked, asked_count);
-  EXPECT_EQ(CheckOf(aside.game.flow), asked);
+  EXPECT_EQ(CheckOf(aside.game.flow.state), asked);
   EXPECT_FALSE(aside.view.Armed(TimerId::TimerEntreCarte));
 
   DealDriver resumed(1, 50'000'000);
@@ -190,11 +190,11 @@ TEST(Thinking, ACardThoughtAsidePlaysAsOneThoughtOnTheSpotAndAResumedDealThinksA
   ASSERT_TRUE(ResumeDeal(resumed.game.flow, *saved));
   ASSERT_EQ(resumed_thinker.asked, 1);
   EXPECT_EQ(resumed_thinker.request->seat, thinker.request->seat);
-  EXPECT_EQ(CheckOf(resumed.game.flow), asked);
+  EXPECT_EQ(CheckOf(resumed.game.flow.state), asked);
 
   thinker.Deliver(aside.game.flow);
   resumed_thinker.Deliver(resumed.game.flow);
-  EXPECT_EQ(CheckOf(resumed.game.flow), CheckOf(aside.game.flow));
+  EXPECT_EQ(CheckOf(resumed.game.flow.state), CheckOf(aside.game.flow.state));
   ExpectSamePlay(aside.game, resumed.game);
 
   ASSERT_TRUE(PlayToTrick(spot, nullptr, spot_choices, 2));
@@ -216,11 +216,11 @@ TEST(Thinking, ANewDealStopsTheThinkingAndItsLateCardIsDropped) {
 
   NewDeal(driver.game.flow, 0);
   EXPECT_EQ(thinker.cancelled, cancelled + 1);
-  const DealCheck fresh = CheckOf(driver.game.flow);
+  const DealCheck fresh = CheckOf(driver.game.flow.state);
   const std::size_t moves = driver.game.flow.Record.Moves.size();
   const auto screen = driver.view.changes.value;
   DeliverThoughtCard(driver.game.flow, late.ticket, *ExpertCardSlot(*late.position, late.seat));
-  EXPECT_EQ(CheckOf(driver.game.flow), fresh);
+  EXPECT_EQ(CheckOf(driver.game.flow.state), fresh);
   EXPECT_EQ(driver.game.flow.Record.Moves.size(), moves);
   EXPECT_EQ(driver.view.changes.value, screen);
 }
@@ -244,18 +244,18 @@ TEST(Thinking, TheExpertsAdviceIsThoughtAsideAndDroppedOnceSouthHasPlayed) {
     }
   };
   play_to_south();
-  const DealCheck before = CheckOf(game.flow);
+  const DealCheck before = CheckOf(game.flow.state);
   Apply(game.flow, Move{MoveKind::CardAdvice});
   ASSERT_TRUE(thinker.request.has_value());
   EXPECT_EQ(thinker.request->seat, kSouth);
   EXPECT_FALSE(game.table.AdvisedSlot.has_value());
-  EXPECT_EQ(CheckOf(game.flow), before);
+  EXPECT_EQ(CheckOf(game.flow.state), before);
   const int advised = *ExpertCardSlot(*thinker.request->position, kSouth);
   thinker.Deliver(game.flow);
   EXPECT_EQ(game.table.AdvisedSlot, advised);
   EXPECT_EQ(driver.view.focus, std::make_pair(Control::Carte3D, advised));
   EXPECT_EQ(game.flow.state.Playable[kSouth][advised], 1);
-  EXPECT_EQ(CheckOf(game.flow), before);
+  EXPECT_EQ(CheckOf(game.flow.state), before);
 
   ASSERT_TRUE(driver.Step(choices));  // South plays
   play_to_south();

@@ -77,7 +77,7 @@ class ThinkingWindowTest : public QObject {
     QVERIFY(window.view().Action(Control::menuAnalyse)->isEnabled());
     QCOMPARE(window.view().Widget(Control::PanelAnalyse)->property("text").toString(),
              QStringLiteral("ANALYSE"));
-    const DealCheck before = CheckOf(game.flow);
+    const DealCheck before = CheckOf(game.flow.state);
     const auto played = game.flow.state.PlayedSlot;
 
     QTest::mouseClick(window.view().Widget(Control::PanelAnalyse), Qt::LeftButton);
@@ -85,7 +85,7 @@ class ThinkingWindowTest : public QObject {
     QVERIFY(window.analysis()->isVisible());
     QVERIFY(window.analysis()->Running());
     QCoreApplication::processEvents();
-    QCOMPARE(CheckOf(game.flow), before);
+    QCOMPARE(CheckOf(game.flow.state), before);
     QVERIFY(game.flow.state.PlayedSlot == played);
 
     window.view().Action(Control::menuNewGame)->trigger();  // F2
