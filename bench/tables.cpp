@@ -140,13 +140,14 @@ class BenchTable {
     game_.flow.thinker = level > kExpertLevel ? &thinker_ : nullptr;
   }
 
-  // South's card, chosen as a computer seat's at his level.
+  // South's card, chosen as a computer seat's at his level: South to play has one.
   int SouthCardSlot(int level) {
     if (level <= kExpertLevel)
-      return ShownComputerCardSlot(game_.flow, game_.flow.state.HumanSeat);
+      return ShownComputerCardSlot(game_.flow, game_.flow.state.HumanSeat).value();
     return ExpertChosenSlot(
-        game_.flow.state, game_.flow.state.HumanSeat,
-        *ExpertCardSlot(game_.flow.state, game_.flow.state.HumanSeat, BenchThinking(level)));
+               game_.flow.state, game_.flow.state.HumanSeat,
+               *ExpertCardSlot(game_.flow.state, game_.flow.state.HumanSeat, BenchThinking(level)))
+        .value();
   }
 
   // One move of the deal; false once it is scored or every seat has passed. A seat's bid is

@@ -20,10 +20,8 @@ void LiftAdviceThoughtNow(Flow& game) {
   // goes on exactly as if nobody had asked.
   Core copy = game.state;
   MarkedRules unused;
-  const int slot = ComputerCardSlot(copy, game.state.HumanSeat, unused);
-  if (slot < 1)
-    return;
-  game.presenter->LiftAdvisedCard(slot);
+  if (const std::optional<int> slot = ComputerCardSlot(copy, game.state.HumanSeat, unused))
+    game.presenter->LiftAdvisedCard(*slot);
 }
 
 void AdvisedCardChosen(Flow& game, std::uint32_t ticket, int slot) {

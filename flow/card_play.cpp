@@ -12,12 +12,12 @@ void ComputePlayable(Flow& game, int seat) {
     game.presenter->ShowPlayable();
 }
 
-int ShownComputerCardSlot(Flow& game, int seat) {
+std::optional<int> ShownComputerCardSlot(Flow& game, int seat) {
   // The panel is cleared before the thinking, so a long one shows an empty panel.
   if (CountPlayable(game.state, seat) >= 2)
     game.presenter->ClearRulePanel(seat);
   MarkedRules marked;
-  const int slot = ComputerCardSlot(game.state, seat, marked);
+  const std::optional<int> slot = ComputerCardSlot(game.state, seat, marked);
   game.presenter->ShowMarkedRules(seat, marked);
   return slot;
 }
@@ -30,9 +30,8 @@ void PlayComputerCard(Flow& game, int seat) {
     game.ThinkingDue = true;
     return;
   }
-  const int slot = ShownComputerCardSlot(game, seat);
-  if (slot != -1)
-    PutCardOnTable(game, seat, slot);
+  if (const std::optional<int> slot = ShownComputerCardSlot(game, seat))
+    PutCardOnTable(game, seat, *slot);
 }
 
 void StopThinking(Flow& game) {
@@ -44,10 +43,10 @@ void StopThinking(Flow& game) {
 void PlayThoughtCard(Flow& game, int slot) {
   const int seat = game.state.CurrentSeat;
   game.state.DealPhase = Phase::Playing;
-  const int drawn = ExpertChosenSlot(game.state, seat, slot);
+  const std::optional<int> drawn = ExpertChosenSlot(game.state, seat, slot);
   game.presenter->ShowMarkedRules(seat, MarkedRules{});
-  if (drawn != -1)
-    PutCardOnTable(game, seat, drawn);
+  if (drawn)
+    PutCardOnTable(game, seat, *drawn);
 }
 
 void PlaySouthCard(Flow& game, int slot) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "core/card_play.h"
 #include "core/strategy/computer_card.h"
 #include "flow/flow.h"
@@ -10,7 +12,7 @@ namespace zarvane {
 void ComputePlayable(Flow& game, int seat);
 
 // The card a computer seat plays, with the rules that chose shown on its rule panel.
-int ShownComputerCardSlot(Flow& game, int seat);
+std::optional<int> ShownComputerCardSlot(Flow& game, int seat);
 // A computer seat's turn: the card above goes on the table; an Expert seat with a choice
 // starts thinking instead, and its card comes later as a move of its own.
 void PlayComputerCard(Flow& game, int seat);

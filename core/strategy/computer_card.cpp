@@ -10,19 +10,20 @@ namespace zarvane {
 
 namespace {
 
-// Draws slots until one is flagged, as the strategy's final pick does.
-int DrawPlayableSlot(Core& game, int seat) {
+// Draws slots until one is flagged, as the strategy's final pick does; none for a seat with no
+// playable card.
+std::optional<int> DrawPlayableSlot(Core& game, int seat) {
   for (int draw = 0; draw < 10000; ++draw) {
     const int slot = RandomUpTo(game.random, 18);
     if (game.Playable[seat][slot] == 1)
       return slot;
   }
-  return -1;
+  return std::nullopt;
 }
 
 }  // namespace
 
-int ComputerCardSlot(Core& game, int seat, MarkedRules& marked) {
+std::optional<int> ComputerCardSlot(Core& game, int seat, MarkedRules& marked) {
   const auto legal = game.Playable[seat];
   if (CountPlayable(game, seat) >= 2) {
     if (game.options.Level == kExpertLevel)
@@ -37,7 +38,7 @@ int ComputerCardSlot(Core& game, int seat, MarkedRules& marked) {
   return DrawPlayableSlot(game, seat);
 }
 
-int ExpertChosenSlot(Core& game, int seat, int slot) {
+std::optional<int> ExpertChosenSlot(Core& game, int seat, int slot) {
   ChooseSlot(game, seat, slot);
   return DrawPlayableSlot(game, seat);
 }

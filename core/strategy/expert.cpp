@@ -43,7 +43,8 @@ int RulesCardSlot(const Core& game, int seat, const std::vector<int>& slots) {
   rules.options.Level = kProLevel;
   ComputePlayableCards(rules, seat);
   MarkedRules unused;
-  return DistinctSlotFor(game, seat, slots, ComputerCardSlot(rules, seat, unused));
+  // The seat has two cards or more that play differently: the rules find one.
+  return DistinctSlotFor(game, seat, slots, ComputerCardSlot(rules, seat, unused).value());
 }
 
 // The last trick at which the taker asks his own proof against the rules' card.

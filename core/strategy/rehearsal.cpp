@@ -14,9 +14,8 @@ void PlayToTheEnd(Core& game) {
     const int seat = game.CurrentSeat;
     ComputePlayableCards(game, seat);
     MarkedRules unused;
-    const int slot = ComputerCardSlot(game, seat, unused);
-    if (slot != -1)
-      PlayCard(game, seat, slot);
+    if (const std::optional<int> slot = ComputerCardSlot(game, seat, unused))
+      PlayCard(game, seat, *slot);
   }
 }
 

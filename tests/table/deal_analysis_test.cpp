@@ -76,7 +76,7 @@ int RulesCard(const Game& game) {
   Core copy = game.flow.state;
   copy.options.Level = kProLevel;
   MarkedRules unused;
-  return ComputerCardSlot(copy, kSouth, unused);
+  return ComputerCardSlot(copy, kSouth, unused).value();
 }
 
 // A deal arranged for a test: South's 18 cards, the dog, and cards East, North and West must

@@ -103,7 +103,7 @@ TEST(Expert, ASingleCardIsPlayedAtOnceAndLowCardsWithNothingOutsideBetweenCountO
   GameState pro = game;
   for (GameState* seat_game : {&expert, &pro}) {
     MarkedRules marked;
-    PlaceCard(*seat_game, kEast, ComputerCardSlot(*seat_game, kEast, marked));
+    PlaceCard(*seat_game, kEast, ComputerCardSlot(*seat_game, kEast, marked).value());
   }
   EXPECT_EQ(expert.TrickCards[kEast], (Card{5, kCoeur, 0}));
   EXPECT_EQ(pro.TrickCards[kEast], expert.TrickCards[kEast]);

@@ -42,7 +42,7 @@ void PlayDealsByTheRules(int deals, Look look) {
       const int seat = game.CurrentSeat;
       ComputePlayableCards(game, seat);
       MarkedRules unused;
-      PlayCard(game, seat, ComputerCardSlot(game, seat, unused));
+      PlayCard(game, seat, ComputerCardSlot(game, seat, unused).value());
     }
   }
 }

@@ -134,7 +134,7 @@ TEST(Thinking, AnUnreachableProofPlaysTheRulesCardAndTheTakerAsksHisOwnUpToTheTw
     Core pro = position;
     pro.options.Level = kProLevel;
     MarkedRules unused;
-    const int rules_slot = ComputerCardSlot(pro, seat, unused);
+    const int rules_slot = ComputerCardSlot(pro, seat, unused).value();
     if (distinct.size() < 2 ||
         std::find(distinct.begin(), distinct.end(), rules_slot) == distinct.end())
       return;
