@@ -1,3 +1,5 @@
+// Whole deals by the thousand through the real flow, each checked as it goes: built optimised.
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
