@@ -96,6 +96,16 @@ void GiveEarlierDeal(const Folder& folder) {
   ASSERT_TRUE(AppendHistoryLine(folder.History(), EarlierDealLine()));
 }
 
+// A program started on a folder of its own, with one deal counted in it.
+struct FolderWithADealCounted {
+  FolderWithADealCounted() { GiveEarlierDeal(folder); }
+  testing::TempFolder temp;
+  const Folder folder{temp.path()};
+};
+struct ProgramAfterADealCounted : FolderWithADealCounted {
+  Program program{folder};
+};
+
 // The deal on the table played to its score, South bidding the advice and playing at random.
 bool PlayedToItsScore(Program& program, std::mt19937& choices) {
   while (testing::PlayStep(program.game, program.view, choices)) {
@@ -111,10 +121,9 @@ bool PlayedANewDealToItsScore(Program& program, std::mt19937& choices) {
 }
 
 LastMove PlayADeal() {
-  testing::TempFolder temp;
-  const Folder folder{temp.path()};
-  GiveEarlierDeal(folder);
-  Program program(folder);
+  ProgramAfterADealCounted started;
+  const Folder& folder = started.folder;
+  Program& program = started.program;
   Game& game = program.game;
   game.flow.state.options.AtLeastOneTaker = 1;
   NewDeal(game.flow, 0);
@@ -269,10 +278,9 @@ TEST(SettledDeal, AFileWhoseMovesScoreTheDealWithoutItsScoreIsRefused) {
 // A deal played again (F3) is scored on the table but counted nowhere: neither the totals, nor
 // the options file, nor the history.
 TEST(SettledDeal, ADealPlayedAgainCountsNothing) {
-  testing::TempFolder temp;
-  const Folder folder{temp.path()};
-  GiveEarlierDeal(folder);
-  Program program(folder);
+  ProgramAfterADealCounted started;
+  const Folder& folder = started.folder;
+  Program& program = started.program;
   Game& game = program.game;
   std::mt19937 choices(11);
   ASSERT_TRUE(PlayedANewDealToItsScore(program, choices));
@@ -291,10 +299,9 @@ TEST(SettledDeal, ADealPlayedAgainCountsNothing) {
 // that goes on, a level chosen) neither joins the record that the analysis plays again nor
 // settles the score a second time.
 TEST(SettledDeal, AfterItsScoreTheDealsRecordIsClosed) {
-  testing::TempFolder temp;
-  const Folder folder{temp.path()};
-  GiveEarlierDeal(folder);
-  Program program(folder);
+  ProgramAfterADealCounted started;
+  const Folder& folder = started.folder;
+  Program& program = started.program;
   Game& game = program.game;
   std::mt19937 choices(11);
   ASSERT_TRUE(PlayedANewDealToItsScore(program, choices));
