@@ -14,7 +14,7 @@ jobs=$(nproc)
 # 3 s longer. The Qt-free tests are left to the sanitizer build below, which runs them all:
 # twice would cost a minute and find nothing more. All but the tests that play thousands of
 # whole deals, which take a fifth of the time here. Both builds compile the libraries and
-# the Qt-free tests in batches of files, which saves two minutes of the two.
+# the Qt-free tests in batches of files, which saves about two minutes over the two builds.
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
   -DZARVANE_WITH_GAME_TESTS=OFF -DZARVANE_UNITY_BUILD=ON
 cmake --build build -j "$jobs"
